@@ -1,0 +1,3 @@
+#include <cstdio>
+
+int main() { std::puts("dotlark-convert: not yet built"); return 2; }

@@ -1,0 +1,42 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs, once.
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticonv-dev libwmf-dev
+                libx11-dev fonts-liberation2)
+TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils)
+
+missing_packages() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+  done
+}
+
+ensure_packages() {
+  local missing
+  missing=$(missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo=(sudo)
+    else
+      echo "DOTLARK needs these Debian packages, which are not installed:" $missing >&2
+      echo "Install them as root (apt-get install $missing), or install sudo, then run this again." >&2
+      exit 1
+    fi
+  fi
+  if ! command -v apt-get >/dev/null 2>&1; then
+    echo "This script installs its packages with apt-get (Debian 12); apt-get is not here." >&2
+    echo "Install these packages yourself, then run it again:" $missing >&2
+    exit 1
+  fi
+  echo "Installing:" $missing
+  "${sudo[@]}" apt-get update -qq
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
+}
+
+configure_and_build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build
+}

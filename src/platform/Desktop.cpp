@@ -1,0 +1,5 @@
+#include "platform/Desktop.h"
+
+#include <QDesktopServices>
+
+bool QtDesktop::openLink(const QUrl &url) { return QDesktopServices::openUrl(url); }

@@ -1,0 +1,69 @@
+#include "fakes/Fakes.h"
+
+Messages::Answer FakeMessages::show(const QString &text, const QString &caption, Icon icon, Buttons buttons)
+{
+    shown.append({text, caption, icon, buttons});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (answers.empty())
+        return Answer::Yes;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QStringList FakeMessages::texts() const
+{
+    QStringList all;
+    for (const Shown &s : shown)
+        all << s.text;
+    return all;
+}
+
+void FakeFileDialogs::choose(const QString &path, int filterIndex)
+{
+    Choice choice;
+    choice.path = path;
+    choice.title = path.section(u'/', -1);
+    choice.filterIndex = filterIndex;
+    choices.push_back(choice);
+}
+
+std::optional<FileDialogs::Choice> FakeFileDialogs::next(const Request &request)
+{
+    requests.append(request);
+    if (choices.empty())
+        return std::nullopt;
+    auto choice = choices.front();
+    choices.pop_front();
+    return choice;
+}
+
+FileStore::Result FakeFileStore::readAll(const QString &path, QByteArray &bytes)
+{
+    if (!files.contains(path))
+        return {false, QStringLiteral("The file does not exist.")};
+    bytes = files.value(path);
+    return {true, {}};
+}
+
+FileStore::Result FakeFileStore::writeAll(const QString &path, const QByteArray &bytes)
+{
+    if (unwritable.contains(path))
+        return {false, QStringLiteral("Permission denied")};
+    files[path] = bytes;
+    written << path;
+    return {true, {}};
+}
+
+QString FakeSettings::value(const QString &application, const QString &section, const QString &key,
+                            const QString &fallback)
+{
+    return values.value(application + u'/' + section + u'/' + key, fallback);
+}
+
+void FakeSettings::setValue(const QString &application, const QString &section, const QString &key,
+                            const QString &value)
+{
+    values[application + u'/' + section + u'/' + key] = value;
+}
