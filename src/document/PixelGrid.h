@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,7 +18,7 @@ public:
     {
         m_width = width > 0 ? width : 0;
         m_height = height > 0 ? height : 0;
-        m_cells.assign(static_cast<size_t>(m_width) * m_height, 0);
+        m_cells.assign(static_cast<std::size_t>(m_width) * m_height, 0);
     }
 
     int width() const { return m_width; }
@@ -32,13 +33,13 @@ public:
     }
 
     // Row-major access for the file codec, which fills whole rows at a time.
-    uint8_t *row(int y) { return m_cells.data() + static_cast<size_t>(y) * m_width; }
-    const uint8_t *row(int y) const { return m_cells.data() + static_cast<size_t>(y) * m_width; }
+    uint8_t *row(int y) { return m_cells.data() + static_cast<std::size_t>(y) * m_width; }
+    const uint8_t *row(int y) const { return m_cells.data() + static_cast<std::size_t>(y) * m_width; }
 
     bool operator==(const PixelGrid &) const = default;
 
 private:
-    size_t index(int x, int y) const { return static_cast<size_t>(y) * m_width + x; }
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * m_width + x; }
 
     int m_width = 0;
     int m_height = 0;
