@@ -1,0 +1,173 @@
+#include "canvas/CanvasView.h"
+
+#include "canvas/CanvasGeometry.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <functional>
+
+namespace {
+int qtButtons(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+           | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+} // namespace
+
+CanvasView::CanvasView(QWidget *parent) : QWidget(parent)
+{
+    setCursor(Qt::CrossCursor);
+    setMouseTracking(true); // the coordinate readout follows the mouse without a button
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    SizeCanvas(160, 77);
+}
+
+void CanvasView::SizeCanvas(int width, int height)
+{
+    m_scaleWidth = width;
+    m_scaleHeight = height;
+    const QSize size(CanvasGeometry::screenWidth(width), CanvasGeometry::screenHeight(height));
+    setFixedSize(size);
+    m_image = QImage(size, QImage::Format_RGB32);
+    ClearCanvas();
+}
+
+void CanvasView::ClearCanvas()
+{
+    m_image.fill(kBackground);
+    update();
+}
+
+QPointF CanvasView::toScreen(float x, float y) const
+{
+    return {x * static_cast<double>(m_image.width()) / m_scaleWidth,
+            y * static_cast<double>(m_image.height()) / m_scaleHeight};
+}
+
+QPointF CanvasView::toPicture(const QPointF &screen) const
+{
+    return {static_cast<float>(screen.x() * m_scaleWidth / m_image.width()),
+            static_cast<float>(screen.y() * m_scaleHeight / m_image.height())};
+}
+
+QRectF CanvasView::cellRect(int x, int y) const
+{
+    // The square's far corner is x + 0.8, computed in double and passed on as single.
+    const QPointF topLeft = toScreen(static_cast<float>(x), static_cast<float>(y));
+    const QPointF bottomRight = toScreen(static_cast<float>(x + 0.8), static_cast<float>(y + 0.8));
+    return QRectF(topLeft, bottomRight);
+}
+
+void CanvasView::fillCell(int x, int y, QRgb colour)
+{
+    const QRectF cell = cellRect(x, y);
+    QPainter painter(&m_image);
+    painter.fillRect(cell, QColor(colour));
+    painter.end();
+    update(cell.toAlignedRect());
+}
+
+void CanvasView::paintInto(QImage &image, const PixelGrid &pixels) const
+{
+    // Columns outside, rows inside, one square per black pixel of the picture's part.
+    QPainter painter(&image);
+    const int width = std::min(m_scaleWidth, pixels.width());
+    const int height = std::min(m_scaleHeight, pixels.height());
+    for (int i = 0; i < width; ++i)
+        for (int j = 0; j < height; ++j)
+            if (pixels.at(i, j) == 1)
+                painter.fillRect(cellRect(i, j), QColor(kBlack));
+}
+
+void CanvasView::paintPixels(const PixelGrid &pixels)
+{
+    paintInto(m_image, pixels);
+    update();
+}
+
+QImage CanvasView::render(const PixelGrid &pixels) const
+{
+    QImage picture(m_image.size(), QImage::Format_RGB32);
+    picture.fill(kBackground);
+    paintInto(picture, pixels);
+    return picture;
+}
+
+void CanvasView::drawXor(const std::function<void(QPainter &)> &draw)
+{
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    QPen pen{QColor(kBackground)};
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    draw(painter);
+    painter.end();
+    update();
+}
+
+void CanvasView::xorLine(float x1, float y1, float x2, float y2)
+{
+    drawXor([&](QPainter &p) { p.drawLine(toScreen(x1, y1), toScreen(x2, y2)); });
+}
+
+void CanvasView::xorRectangle(float x1, float y1, float x2, float y2)
+{
+    drawXor([&](QPainter &p) { p.drawRect(QRectF(toScreen(x1, y1), toScreen(x2, y2)).normalized()); });
+}
+
+void CanvasView::xorEllipse(float cx, float cy, double radiusX, double radiusY)
+{
+    const QPointF centre = toScreen(cx, cy);
+    const double rx = radiusX * m_image.width() / m_scaleWidth;
+    const double ry = radiusY * m_image.height() / m_scaleHeight;
+    drawXor([&](QPainter &p) { p.drawEllipse(centre, rx, ry); });
+}
+
+void CanvasView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void CanvasView::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = toPicture(event->position());
+    emit mousePressed(qtButtons(event->buttons() | event->button()), static_cast<float>(at.x()),
+                      static_cast<float>(at.y()), event->globalPosition().toPoint());
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = toPicture(event->position());
+    emit mouseMoved(qtButtons(event->buttons()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF at = toPicture(event->position());
+    emit mouseReleased(qtButtons(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void CanvasView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CanvasView::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    if (paths.isEmpty())
+        return; // a drop that carries no file names is ignored
+    event->acceptProposedAction();
+    emit filesDropped(paths);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "document/PixelGrid.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class QPainter;
+
+// The magnified canvas. It works in picture pixels (its "scale"): origin top-left, x to the
+// right, y downwards; picture pixel (x, y) owns the cell (x, y)-(x + 1, y + 1), and a black
+// pixel is a dark square over the top-left 0.8 of its cell on the light grey background.
+//
+// What is drawn goes into a retained image at the canvas's logical size, so covering the
+// window never loses it; paintEvent only copies the damaged part of that image.
+class CanvasView : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr QRgb kBackground = qRgb(224, 224, 224);
+    static constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+    explicit CanvasView(QWidget *parent = nullptr);
+
+    // Fits the canvas to a picture of width x height pixels (screen size by the cell
+    // factors) and clears it. Does not touch any pixel grid.
+    void SizeCanvas(int width, int height);
+    // Fills the whole canvas with the background colour.
+    void ClearCanvas();
+
+    int scaleWidth() const { return m_scaleWidth; }
+    int scaleHeight() const { return m_scaleHeight; }
+
+    // The square of picture pixel (x, y) in the given colour, repainted at once.
+    void fillCell(int x, int y, QRgb colour);
+    // Draws every black pixel of the grid's part inside the scale (white ones are left as
+    // they are: the canvas is expected to be clear).
+    void paintPixels(const PixelGrid &pixels);
+
+    // Rubber band outlines, in picture units, XOR-ed onto the canvas with the background
+    // colour as pen: black over grey, grey over black, and drawing the same outline a
+    // second time restores the canvas exactly.
+    void xorLine(float x1, float y1, float x2, float y2);
+    void xorRectangle(float x1, float y1, float x2, float y2);
+    void xorEllipse(float cx, float cy, double radiusX, double radiusY);
+
+    // Copy mode (normal drawing) or XOR mode (a shape is being dragged).
+    bool xorMode() const { return m_xorMode; }
+    void setXorMode(bool on) { m_xorMode = on; }
+
+    // What the canvas shows, at its logical size.
+    const QImage &image() const { return m_image; }
+    // The canvas as a fresh picture of the grid: background and black squares only.
+    QImage render(const PixelGrid &pixels) const;
+
+    // Mouse position in picture units, through the canvas's actual size.
+    QPointF toPicture(const QPointF &screen) const;
+
+signals:
+    // Buttons: 1 left, 2 right, 4 middle, summed; X and Y in picture units.
+    void mousePressed(int buttons, float x, float y, QPoint globalPosition);
+    void mouseMoved(int buttons, float x, float y);
+    void mouseReleased(int buttons, float x, float y);
+    void filesDropped(const QStringList &paths);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    QRectF cellRect(int x, int y) const;
+    void paintInto(QImage &image, const PixelGrid &pixels) const;
+    QPointF toScreen(float x, float y) const;
+    void drawXor(const std::function<void(QPainter &)> &draw);
+
+    QImage m_image;
+    int m_scaleWidth = 160;
+    int m_scaleHeight = 77;
+    bool m_xorMode = false;
+};
