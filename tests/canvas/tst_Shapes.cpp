@@ -1,0 +1,241 @@
+#include "canvas/Shapes.h"
+
+#include <QList>
+#include <QPoint>
+#include <QTest>
+
+#include <set>
+#include <utility>
+
+using Points = QList<QPoint>;
+Q_DECLARE_METATYPE(ShapeDrag)
+
+namespace {
+
+// Everything a shape plotted, in order, and whether it could be drawn.
+struct Run
+{
+    Points points;
+    bool drawn = false;
+};
+
+Run run(int tool, const ShapeDrag &drag)
+{
+    Run r;
+    r.drawn = rasteriseShape(tool, drag, [&](int x, int y) { r.points.append(QPoint(x, y)); });
+    return r;
+}
+
+// The plotted pixels drawn as rows of '#' and '.', columns 0..width-1 and rows 0..height-1;
+// anything plotted outside that window fails the comparison through an extra "outside" row.
+QStringList grid(const Points &points, int width, int height)
+{
+    QStringList rows(height, QString(width, QLatin1Char('.')));
+    bool outside = false;
+    for (const QPoint &p : points) {
+        if (p.x() < 0 || p.y() < 0 || p.x() >= width || p.y() >= height)
+            outside = true;
+        else
+            rows[p.y()][p.x()] = QLatin1Char('#');
+    }
+    if (outside)
+        rows << QStringLiteral("outside");
+    return rows;
+}
+
+ShapeDrag drag(float sx, float sy, float ex, float ey, double radius = 0)
+{
+    return ShapeDrag{sx, sy, ex, ey, radius};
+}
+
+} // namespace
+
+class tst_Shapes : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Shapes whose every pixel is known, as small pictures.
+    void pictures_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<ShapeDrag>("drag");
+        QTest::addColumn<QStringList>("picture");
+        const QStringList box{"........", "........", "........", "........", "..####..",
+                              "..#..#..", "..#..#..", "..####.."};
+        const QStringList bar{"........", "........", "........", "........", "........",
+                              "..#####.", "..#####.", "..#####."};
+        QTest::newRow("box rounds corners down") << 5 << drag(2.3f, 4.9f, 5.8f, 7.1f) << box;
+        QTest::newRow("box dragged backwards") << 6 << drag(5.8f, 7.1f, 2.3f, 4.9f) << box;
+        QTest::newRow("bar rounds corners to nearest") << 7 << drag(2.3f, 4.9f, 5.8f, 7.1f) << bar;
+        QTest::newRow("bar dragged backwards") << 8 << drag(5.8f, 7.1f, 2.3f, 4.9f) << bar;
+        QTest::newRow("bar halves go to even")
+            << 7 << drag(1.5f, 0.5f, 2.5f, 2.5f) << QStringList{"..#", "..#", "..#"};
+        QTest::newRow("box on the press's row")
+            << 5 << drag(1.7f, 1.2f, 4.1f, 1.2f) << QStringList{".....", ".####", "....."};
+        QTest::newRow("box on the press's column")
+            << 5 << drag(1.7f, 0.2f, 1.7f, 2.9f) << QStringList{".#", ".#", ".#"};
+        QTest::newRow("bar on the press's column")
+            << 7 << drag(1.7f, 0.2f, 1.7f, 2.9f) << QStringList{"..#", "..#", "..#", "..#"};
+        QTest::newRow("bar on the press's row")
+            << 7 << drag(0.2f, 1.2f, 2.9f, 1.2f) << QStringList{"....", "####", "...."};
+        QTest::newRow("bar on the press itself")
+            << 8 << drag(1.2f, 1.2f, 1.2f, 1.2f) << QStringList{"..", ".#"};
+        QTest::newRow("box on the press itself")
+            << 5 << drag(1.2f, 1.2f, 1.2f, 1.2f) << QStringList{"..", ".."};
+        // Radius 3 around (5, 5): six samples per quarter (t = 0 .. 1.333), worked by hand.
+        // Rounding down makes the right and bottom sides land one pixel in from the left
+        // and top ones; the only sample on the horizontal axis reaches column 8.
+        QTest::newRow("circle radius 3")
+            << 9 << drag(5, 5, 0, 0, 3.0)
+            << QStringList{"..........", "..........", "..######..", "..#....#..",
+                           "..#....#..", "..#....##.", "..#....#..", "..######..",
+                           ".........."};
+    }
+    void pictures()
+    {
+        QFETCH(int, tool);
+        QFETCH(ShapeDrag, drag);
+        QFETCH(QStringList, picture);
+        const Run r = run(tool, drag);
+        QVERIFY(r.drawn);
+        QCOMPARE(grid(r.points, picture.first().size(), picture.size()), picture);
+    }
+
+    // Lines are compared pixel by pixel in plotting order, duplicates included.
+    void lines_data()
+    {
+        QTest::addColumn<ShapeDrag>("drag");
+        QTest::addColumn<Points>("pixels");
+        QTest::newRow("slope 0.4 steps along x")
+            << drag(0.5f, 0.5f, 10.5f, 4.5f)
+            << Points{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2},
+                      {6, 2}, {7, 3}, {8, 3}, {9, 4}, {10, 4}};
+        QTest::newRow("slope -1 steps along y from the press")
+            << drag(0.25f, 5.75f, 5.25f, 0.75f)
+            << Points{{0, 5}, {1, 4}, {2, 3}, {3, 2}, {4, 1}, {5, 0}};
+        QTest::newRow("steep steps along y")
+            << drag(0.5f, 0.5f, 2.5f, 6.5f)
+            << Points{{0, 0}, {0, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 5}, {2, 6}};
+        // The counter keeps the press's fraction and stops once past the end.
+        QTest::newRow("fractional start, leftwards")
+            << drag(3.7f, 1.0f, 0.2f, 1.0f) << Points{{3, 1}, {2, 1}, {1, 1}, {0, 1}};
+        QTest::newRow("end not reached by whole steps")
+            << drag(0.7f, 0.0f, 3.2f, 0.0f) << Points{{0, 0}, {1, 0}, {2, 0}};
+        QTest::newRow("vertical upwards")
+            << drag(2.9f, 3.5f, 2.9f, 0.6f) << Points{{2, 3}, {2, 2}, {2, 1}};
+        QTest::newRow("negative positions round down")
+            << drag(-0.5f, -0.5f, 1.5f, -0.5f) << Points{{-1, -1}, {0, -1}, {1, -1}};
+    }
+    void lines()
+    {
+        QFETCH(ShapeDrag, drag);
+        QFETCH(Points, pixels);
+        const Run r = run(3, drag);
+        QVERIFY(r.drawn);
+        QCOMPARE(r.points, pixels);
+    }
+
+    // A line ending on its start and a circle or ellipse of radius 0 cannot be drawn: they
+    // report it and plot nothing. Tools that are not shapes draw nothing either.
+    void undrawable_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<ShapeDrag>("drag");
+        QTest::newRow("zero-length line") << 3 << drag(4.5f, 2.5f, 4.5f, 2.5f);
+        QTest::newRow("zero-length white line") << 4 << drag(0, 0, 0, 0);
+        QTest::newRow("circle of radius 0") << 9 << drag(4, 4, 9, 9, 0);
+        QTest::newRow("ellipse of radius 0") << 12 << drag(4, 4, 9, 6, 0);
+        QTest::newRow("pen is no shape") << 1 << drag(0, 0, 5, 5, 3);
+        QTest::newRow("tool 13") << 13 << drag(0, 0, 5, 5, 3);
+    }
+    void undrawable()
+    {
+        QFETCH(int, tool);
+        QFETCH(ShapeDrag, drag);
+        const Run r = run(tool, drag);
+        QVERIFY(!r.drawn);
+        QVERIFY(r.points.isEmpty());
+    }
+
+    void circleOfRadius10HasTwentySamplesPerQuarter()
+    {
+        const Run r = run(9, drag(80.5f, 38.5f, 0, 0, 10.0));
+        QVERIFY(r.drawn);
+        QCOMPARE(r.points.size(), 20 * 4);
+        // t = 0: the side points, 10 columns beside the centre, each plotted twice.
+        QCOMPARE(r.points.mid(0, 4), (Points{{90, 38}, {90, 38}, {70, 38}, {70, 38}}));
+        // t = 1.52 is the last sample: 1.01 * 10 * sin(1.52) = 10.087 rows off the centre.
+        const Points last = r.points.mid(76, 4);
+        QCOMPARE(last.at(1).y(), 28); // Int(38.5 - 10.087)
+        QCOMPARE(last.at(0).y(), 48); // Int(38.5 + 10.087)
+        int top = 1000, bottom = -1000;
+        for (const QPoint &p : r.points) {
+            top = std::min(top, p.y());
+            bottom = std::max(bottom, p.y());
+        }
+        QCOMPARE(top, 28);
+        QCOMPARE(bottom, 48);
+    }
+
+    void ellipseGeometry_data()
+    {
+        QTest::addColumn<ShapeDrag>("drag");
+        QTest::addColumn<float>("aspect");
+        QTest::addColumn<double>("horizontal");
+        QTest::addColumn<double>("vertical");
+        QTest::newRow("wide") << drag(50, 30, 70, 40) << 0.5f << 22.3607 << 11.1803;
+        QTest::newRow("tall, dragged up-left") << drag(50, 30, 45, 10) << 4.0f << 5.1539 << 20.6155;
+        QTest::newRow("diagonal is a circle") << drag(50, 30, 53, 33) << 1.0f << 4.2426 << 4.2426;
+        QTest::newRow("on the press's column") << drag(50.5f, 30, 50.5f, 40) << 1000.0f << 0.0100125
+                                               << 10.0125;
+    }
+    void ellipseGeometry()
+    {
+        QFETCH(ShapeDrag, drag);
+        QFETCH(float, aspect);
+        QFETCH(double, horizontal);
+        QFETCH(double, vertical);
+        const float a = ellipseAspect(drag.startX, drag.startY, drag.endX, drag.endY);
+        QCOMPARE(a, aspect);
+        const double radius = shapeRadius(drag.startX, drag.startY, int(std::floor(drag.endX)),
+                                          int(std::floor(drag.endY)));
+        const EllipseRadii radii = ellipseRadii(radius, a);
+        QVERIFY2(std::abs(radii.horizontal - horizontal) < 1e-3, qPrintable(QString::number(radii.horizontal)));
+        QVERIFY2(std::abs(radii.vertical - vertical) < 1e-3, qPrintable(QString::number(radii.vertical)));
+    }
+
+    // The finished ellipse spans the rubber band's radii around the press position.
+    void ellipseFromDragSpansItsRadii()
+    {
+        const Run r = run(11, drag(50, 30, 70, 40, std::sqrt(500.0)));
+        QVERIFY(r.drawn);
+        std::set<int> columns, rows;
+        for (const QPoint &p : r.points) {
+            columns.insert(p.x());
+            rows.insert(p.y());
+        }
+        QCOMPARE(*columns.begin(), 27); // Int(50 - 22.36)
+        QCOMPARE(*columns.rbegin(), 72);
+        QCOMPARE(*rows.begin(), 18); // Int(30 - 11.18 * sin(last sample))
+        QCOMPARE(*rows.rbegin(), 41);
+    }
+
+    // Aspect 1000: a vertical stroke about two radii long through the centre, no gaps.
+    void ellipseOnThePressColumnIsAVerticalStroke()
+    {
+        const Run r = run(12, drag(50.5f, 30, 50.5f, 40, 10.0));
+        QVERIFY(r.drawn);
+        std::set<int> columns, rows;
+        for (const QPoint &p : r.points) {
+            columns.insert(p.x());
+            rows.insert(p.y());
+        }
+        QCOMPARE(columns, std::set<int>{50});
+        QCOMPARE(*rows.begin(), 20);
+        QCOMPARE(*rows.rbegin(), 39);
+        QCOMPARE(int(rows.size()), 20);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Shapes)
+#include "tst_Shapes.moc"
