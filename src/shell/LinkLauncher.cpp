@@ -1,0 +1,38 @@
+#include "shell/LinkLauncher.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/Settings.h"
+
+void LinkLauncher::Command2_Click()
+{
+    const QString location = m_settings.value(application, section, key, notSet);
+    if (location != notSet) {
+        // A stored location that no longer starts may still have a running program to switch to.
+        if (!m_launcher.start(location, ProgramLauncher::WindowStyle::NormalWithFocus))
+            m_launcher.activate(windowTitle);
+        return;
+    }
+    const QString path = askForLocation();
+    // Only the ending counts: any file whose name ends in wlink89.exe, in any case.
+    if (path.right(11).toUpper() != QLatin1String("WLINK89.EXE")) {
+        m_messages.show(QStringLiteral("The file you selected is not WLINK89.EXE.\n\r Action ignored."),
+                        QStringLiteral("Didn't find Wlink89.exe!"), Messages::Icon::None, Messages::Buttons::Ok);
+    } else {
+        m_settings.setValue(application, section, key, path);
+        m_launcher.start(path, ProgramLauncher::WindowStyle::NormalWithoutFocus);
+    }
+    // Silent when the program's window is not there (yet).
+    m_launcher.activate(windowTitle);
+}
+
+QString LinkLauncher::askForLocation()
+{
+    FileDialogs::Request request;
+    request.title = QStringLiteral("Where is Wlink89.exe?");
+    request.filter = QStringLiteral("*89.EXE files|*89.exe");
+    request.mustExist = true;
+    const std::optional<FileDialogs::Choice> choice = m_dialogs.openFile(request);
+    return choice ? choice->path : QString();
+}

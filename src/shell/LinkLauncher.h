@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class FileDialogs;
+class Messages;
+class ProgramLauncher;
+class Settings;
+
+// The "WLink89" button: starts the calculator's link program, or brings its window to the
+// front. The first time, the user is asked where the program is, and the answer is kept in
+// the settings store. Touches nothing of the picture and keeps no state between presses.
+class LinkLauncher
+{
+public:
+    LinkLauncher(Settings &settings, FileDialogs &dialogs, Messages &messages, ProgramLauncher &launcher)
+        : m_settings(settings), m_dialogs(dialogs), m_messages(messages), m_launcher(launcher)
+    {
+    }
+
+    void Command2_Click();
+
+    static inline const QString application = QStringLiteral("dotlark95");
+    static inline const QString section = QStringLiteral("wlink");
+    static inline const QString key = QStringLiteral("location");
+    static inline const QString notSet = QStringLiteral("none");
+    static inline const QString windowTitle = QStringLiteral("TI-GRAPH LINK (89)");
+
+private:
+    QString askForLocation();
+
+    Settings &m_settings;
+    FileDialogs &m_dialogs;
+    Messages &m_messages;
+    ProgramLauncher &m_launcher;
+};
