@@ -58,8 +58,6 @@ private slots:
         QTest::newRow("xwlink89.exe counts by its ending")
             << "" << "/opt/ti/xwlink89.exe" << true << true << false << "/opt/ti/xwlink89.exe"
             << QStringList{"start /opt/ti/xwlink89.exe nofocus", activation};
-        QTest::newRow("mixed case") << "" << "C:\\TI\\wLiNk89.ExE" << true << true << false << "C:\\TI\\wLiNk89.ExE"
-                                    << QStringList{"start C:\\TI\\wLiNk89.ExE nofocus", activation};
         QTest::newRow("shorter than the ending") << "" << "LINK89.EXE" << true << true << true << ""
                                                  << QStringList{activation};
         QTest::newRow("cancel") << "" << "" << true << true << true << "" << QStringList{activation};
