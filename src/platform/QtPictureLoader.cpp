@@ -1,0 +1,198 @@
+#include "platform/QtPictureLoader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+#include <libwmf/api.h>
+#include <libwmf/gd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+quint16 word(const QByteArray &bytes, qsizetype offset)
+{
+    return quint16(quint8(bytes[offset]) | quint8(bytes[offset + 1]) << 8);
+}
+
+quint32 dword(const QByteArray &bytes, qsizetype offset)
+{
+    return word(bytes, offset) | quint32(word(bytes, offset + 2)) << 16;
+}
+
+bool hasPlaceableKey(const QByteArray &bytes)
+{
+    return bytes.size() >= 4 && dword(bytes, 0) == 0x9AC6CDD7;
+}
+
+// The frame of a placeable metafile in libwmf's device units (points, 72 per inch), from
+// the header: bounding box left, top, right, bottom (signed words at 6, 8, 10, 12) in
+// logical units, and logical units per inch (word at 14). It assumes the records put the
+// window origin on the box's top-left corner, as placeable files do. Nothing without a
+// placeable header, or with an empty box or zero units per inch.
+std::optional<wmfD_Rect> placeableFrame(const QByteArray &bytes)
+{
+    if (!hasPlaceableKey(bytes) || bytes.size() < 22)
+        return std::nullopt;
+    const auto signedWord = [&](qsizetype offset) { return int(qint16(word(bytes, offset))); };
+    const int width = std::abs(signedWord(10) - signedWord(6));
+    const int height = std::abs(signedWord(12) - signedWord(8));
+    const int inch = word(bytes, 14);
+    if (width == 0 || height == 0 || inch == 0)
+        return std::nullopt;
+    wmfD_Rect frame;
+    frame.TL = {0, 0};
+    frame.BR = {float(width * 72.0 / inch), float(height * 72.0 / inch)};
+    return frame;
+}
+
+// A metafile starts either with the placeable header (key 0x9AC6CDD7 at offset 0) or
+// directly with the metafile header: type 1 (memory) or 2 (disk) at offset 0, header size
+// 9 words at 2, version 0x0100 or 0x0300 at 4.
+bool isMetafile(const QByteArray &bytes)
+{
+    if (hasPlaceableKey(bytes))
+        return true;
+    if (bytes.size() < 18)
+        return false;
+    const quint16 type = word(bytes, 0), headerWords = word(bytes, 2), version = word(bytes, 4);
+    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
+}
+
+bool sizeAcceptable(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width * height <= QtPictureLoader::kMaxPixels;
+}
+
+std::optional<QImage> loadRaster(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer); // no format given: decided from the content alone
+    reader.setAutoTransform(false);
+    const QSize size = reader.size(); // from the header; invalid when the reader cannot tell
+    if (size.isValid() && !sizeAcceptable(size.width(), size.height()))
+        return std::nullopt;
+    QImage image;
+    if (!reader.read(&image) || image.isNull() || !sizeAcceptable(image.width(), image.height()))
+        return std::nullopt;
+    return image;
+}
+
+// A metafile leaves unpainted what it does not draw; like a picture box showing it, the
+// loaded picture has white there (translucent edges are blended onto white).
+QImage onWhite(const QImage &picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int a = qAlpha(line[x]);
+            const auto blend = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+            line[x] = qRgb(blend(qRed(line[x])), blend(qGreen(line[x])), blend(qBlue(line[x])));
+        }
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The PNG that libwmf's gd device writes at the end of the play, collected in memory.
+int appendToBuffer(void *context, char *data, int length)
+{
+    static_cast<QByteArray *>(context)->append(data, length);
+    return length;
+}
+
+// Owns one libwmf player; destroying it frees everything libwmf allocated for the file.
+class WmfPlayer
+{
+public:
+    WmfPlayer()
+    {
+        wmfAPI_Options options;
+        std::memset(&options, 0, sizeof options);
+        options.function = wmf_gd_function;
+        const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR
+                                    | WMF_OPT_NO_DEBUG;
+        if (wmf_api_create(&m_api, flags, &options) != wmf_E_None) {
+            if (m_api)
+                wmf_api_destroy(m_api);
+            m_api = nullptr;
+        }
+    }
+    ~WmfPlayer()
+    {
+        if (m_api)
+            wmf_api_destroy(m_api);
+    }
+    WmfPlayer(const WmfPlayer &) = delete;
+    WmfPlayer &operator=(const WmfPlayer &) = delete;
+
+    // Plays the metafile into a PNG of its size at screen resolution; nothing on failure.
+    std::optional<QImage> render(QByteArray bytes);
+
+private:
+    wmfAPI *m_api = nullptr;
+};
+
+std::optional<QImage> WmfPlayer::render(QByteArray bytes)
+{
+    if (!m_api)
+        return std::nullopt;
+    const std::optional<wmfD_Rect> placeable = placeableFrame(bytes);
+    if (hasPlaceableKey(bytes) && !placeable)
+        return std::nullopt;
+    auto *data = reinterpret_cast<unsigned char *>(bytes.data());
+    wmfD_Rect drawn;
+    if (wmf_mem_open(m_api, data, long(bytes.size())) != wmf_E_None
+        || wmf_scan(m_api, 0, &drawn) != wmf_E_None)
+        return std::nullopt;
+    // The picture covers the placeable header's frame, or else what the records draw.
+    wmfD_Rect frame = placeable ? *placeable : drawn;
+    unsigned int width = 0, height = 0;
+    const double dpi = QtPictureLoader::kScreenDpi;
+    if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None
+        || !sizeAcceptable(width, height))
+        return std::nullopt;
+    wmf_gd_t *device = WMF_GD_GetData(m_api);
+    if (!(device->flags & WMF_GD_SUPPORTS_PNG))
+        return std::nullopt;
+    QByteArray png;
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER; // hand the PNG to our sink
+    device->sink.context = &png;
+    device->sink.function = appendToBuffer;
+    device->bbox = frame;
+    device->width = width;
+    device->height = height;
+    if (wmf_play(m_api, 0, &frame) != wmf_E_None)
+        return std::nullopt;
+    QImage image;
+    if (!image.loadFromData(png, "PNG") || image.isNull())
+        return std::nullopt;
+    return onWhite(image);
+}
+
+} // namespace
+
+std::optional<QImage> QtPictureLoader::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return loadFromBytes(bytes);
+}
+
+std::optional<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return std::nullopt;
+    if (isMetafile(bytes))
+        return WmfPlayer().render(bytes);
+    return loadRaster(bytes);
+}

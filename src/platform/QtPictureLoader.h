@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/PictureLoader.h"
+
+#include <QByteArray>
+
+// Loads pictures by their content, whatever the file's extension: Windows metafiles (with
+// or without the placeable header) through libwmf, everything else (BMP including the
+// run-length-encoded kind often named .rle, ICO, GIF, JPEG, PNG, ...) through Qt's image
+// readers. A file that is missing, unreadable, malformed, or whose picture would exceed
+// kMaxPixels loads as nothing.
+class QtPictureLoader : public PictureLoader
+{
+public:
+    // Largest picture accepted, in pixels (width x height); the import reads at most
+    // 160 x 77 of it, so this only guards memory against absurd sizes.
+    static constexpr qint64 kMaxPixels = 4096 * 4096;
+    // Largest file read, in bytes.
+    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    // Screen resolution metafiles are sized for, in pixels per inch.
+    static constexpr double kScreenDpi = 96.0;
+
+    std::optional<QImage> load(const QString &path) override;
+    // The same for a file's content already in memory.
+    std::optional<QImage> loadFromBytes(const QByteArray &bytes);
+};

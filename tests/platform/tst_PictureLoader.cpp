@@ -1,0 +1,272 @@
+#include "platform/QtPictureLoader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QList>
+#include <QLoggingCategory>
+#include <QPoint>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Little-endian byte builder for hand-made picture files.
+struct Bytes
+{
+    QByteArray data;
+    Bytes &u8(int v)
+    {
+        data.append(char(v & 0xFF));
+        return *this;
+    }
+    Bytes &u16(int v) { return u8(v).u8(v >> 8); }
+    Bytes &u32(quint32 v) { return u16(int(v & 0xFFFF)).u16(int(v >> 16)); }
+    Bytes &raw(std::initializer_list<int> values)
+    {
+        for (int v : values)
+            u8(v);
+        return *this;
+    }
+};
+
+// A bottom-up two-colour BMP (palette: 0 black, 1 white) with run-length-encoded rows.
+QByteArray rleBitmap(int width, int height, int bitsPerPixel, const QByteArray &rle)
+{
+    const int offset = 14 + 40 + 2 * 4;
+    Bytes b;
+    b.raw({'B', 'M'}).u32(offset + rle.size()).u16(0).u16(0).u32(offset);
+    b.u32(40).u32(width).u32(height).u16(1).u16(bitsPerPixel);
+    b.u32(bitsPerPixel == 8 ? 1 : 2).u32(rle.size()).u32(2835).u32(2835).u32(2).u32(0);
+    b.raw({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0});
+    b.data.append(rle);
+    return b.data;
+}
+
+// 6 x 2. Bottom row (stored first): literal 0 1 1 0, a run of two 1s; top row: six 0s.
+QByteArray rle8()
+{
+    return rleBitmap(6, 2, 8, Bytes().raw({0, 4, 0, 1, 1, 0, 2, 1, 0, 0, 6, 0, 0, 1}).data);
+}
+
+// 6 x 2. Bottom row: literal 1 1 0 0, a run of 1 1; top row: 0 1 0 1 0 1 from one run.
+QByteArray rle4()
+{
+    return rleBitmap(6, 2, 4, Bytes().raw({0, 4, 0x11, 0x00, 2, 0x11, 0, 0, 6, 0x01, 0, 1}).data);
+}
+
+// 2 x 2 GIF, palette black and white, pixels 0 1 / 1 0, LZW coded by hand: clear, the four
+// literals (the fifth code already four bits wide) and the end code.
+QByteArray gif()
+{
+    Bytes b;
+    b.raw({'G', 'I', 'F', '8', '9', 'a'}).u16(2).u16(2).raw({0x80, 0, 0});
+    b.raw({0, 0, 0, 0xFF, 0xFF, 0xFF});
+    b.u8(0x2C).u16(0).u16(0).u16(2).u16(2).u8(0);
+    b.raw({2, 3, 0x44, 0x02, 0x05, 0, 0x3B});
+    return b.data;
+}
+
+// A metafile 1440 x 720 logical units with a black-filled rectangle from (360, 180) to
+// (1080, 540); with the placeable header at 1440 units per inch it is 96 x 48 pixels.
+QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch = 1440)
+{
+    Bytes records;
+    records.u32(5).u16(0x020B).u16(0).u16(0);             // window origin (y, x)
+    records.u32(5).u16(0x020C).u16(720).u16(1440);        // window extent (cy, cx)
+    records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0);      // solid black brush
+    records.u32(4).u16(0x012D).u16(0);                    // select it
+    records.u32(7).u16(0x041B).u16(540).u16(1080).u16(180).u16(360); // rectangle (b, r, t, l)
+    records.u32(3).u16(0);                                // end of file
+    Bytes b;
+    if (placeable) {
+        b.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(right).u16(bottom).u16(inch).u32(0);
+        quint16 sum = 0;
+        for (int i = 0; i < 20; i += 2)
+            sum ^= quint16(quint8(b.data[i]) | quint8(b.data[i + 1]) << 8);
+        b.u16(sum);
+    }
+    b.u16(1).u16(9).u16(0x0300).u32(9 + records.data.size() / 2).u16(1).u32(7).u16(0);
+    b.data.append(records.data);
+    return b.data;
+}
+
+// 16 x 8, left half black, right half white, written by Qt in the given format.
+QByteArray written(const char *format)
+{
+    QImage image(16, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    return writer.write(image) ? buffer.data() : QByteArray();
+}
+
+bool dark(const QImage &image, QPoint p) { return qGray(image.pixel(p)) < 128; }
+
+using Points = QList<QPoint>;
+
+} // namespace
+
+class tst_PictureLoader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // The broken files below make Qt's readers complain; the complaints are expected.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
+    }
+
+    // Each format, written to a file and loaded by its path.
+    void formats_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Points>("darkPixels");
+        QTest::addColumn<Points>("lightPixels");
+        const Points halfDark{{0, 0}, {5, 3}, {6, 7}}, halfLight{{10, 0}, {15, 7}, {9, 4}};
+        for (const char *format : {"bmp", "ico", "jpg", "png"})
+            QTest::newRow(format) << written(format) << QStringLiteral("a.") + format
+                                  << QSize(16, 8) << halfDark << halfLight;
+        QTest::newRow("bmp named .gif") << written("bmp") << "b.gif" << QSize(16, 8) << halfDark
+                                        << halfLight;
+        QTest::newRow("gif") << gif() << "c.gif" << QSize(2, 2) << Points{{0, 0}, {1, 1}}
+                             << Points{{1, 0}, {0, 1}};
+        QTest::newRow("rle8") << rle8() << "d.rle" << QSize(6, 2)
+                              << Points{{0, 0}, {5, 0}, {0, 1}, {3, 1}}
+                              << Points{{1, 1}, {2, 1}, {4, 1}, {5, 1}};
+        QTest::newRow("rle4") << rle4() << "e.RLE" << QSize(6, 2)
+                              << Points{{0, 0}, {2, 0}, {4, 0}, {2, 1}, {3, 1}}
+                              << Points{{1, 0}, {3, 0}, {5, 0}, {0, 1}, {1, 1}, {4, 1}, {5, 1}};
+        // The rectangle covers pixels 24..71 x 12..35 of 96 x 48 (plus its outline).
+        const Points inside{{48, 24}, {26, 14}, {70, 34}};
+        const Points outside{{2, 2}, {93, 45}, {48, 4}, {21, 24}, {75, 24}, {48, 9}, {48, 39}};
+        QTest::newRow("placeable wmf") << metafile(true) << "f.wmf" << QSize(96, 48) << inside
+                                       << outside;
+    }
+    void formats()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fileName);
+        QFETCH(QSize, size);
+        QFETCH(Points, darkPixels);
+        QFETCH(Points, lightPixels);
+        QVERIFY(!bytes.isEmpty());
+        const std::optional<QImage> image = QtPictureLoader().load(write(fileName, bytes));
+        QVERIFY(image);
+        QCOMPARE(image->size(), size);
+        for (const QPoint &p : darkPixels)
+            QVERIFY2(dark(*image, p), qPrintable(QStringLiteral("light at %1,%2").arg(p.x()).arg(p.y())));
+        for (const QPoint &p : lightPixels)
+            QVERIFY2(!dark(*image, p), qPrintable(QStringLiteral("dark at %1,%2").arg(p.x()).arg(p.y())));
+    }
+
+    // Without the placeable header the drawing's extent decides the size.
+    void metafileWithoutPlaceableHeader()
+    {
+        const std::optional<QImage> image = QtPictureLoader().loadFromBytes(metafile(false));
+        QVERIFY(image);
+        QVERIFY(!image->isNull());
+        QVERIFY(dark(*image, QPoint(image->width() / 2, image->height() / 2)));
+    }
+
+    // Broken files of every kind load as nothing (and must not crash).
+    void malformed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("hello, this is no picture\n");
+        QTest::newRow("bmp signature only") << QByteArray("BM");
+        QTest::newRow("bmp headers only") << written("bmp").left(54);
+        QTest::newRow("gif header only") << gif().left(13);
+        QTest::newRow("jpg first half") << written("jpg").left(written("jpg").size() / 2);
+        QTest::newRow("png first half") << written("png").left(written("png").size() / 2);
+        QTest::newRow("ico directory only") << written("ico").left(22);
+        QTest::newRow("rle8 without its runs") << rle8().left(62);
+        QTest::newRow("wmf placeable header only") << metafile(true).left(22);
+        QTest::newRow("wmf key only") << metafile(true).left(4);
+        QTest::newRow("wmf without records") << metafile(false).left(18);
+        QTest::newRow("wmf zero units per inch") << metafile(true, 1440, 720, 0);
+        QTest::newRow("wmf empty frame") << metafile(true, 0, 720);
+        QByteArray bigBmp = written("bmp");
+        bigBmp.replace(18, 8, Bytes().u32(100000).u32(100000).data);
+        QTest::newRow("bmp claiming 100000 x 100000") << bigBmp;
+        QTest::newRow("wmf claiming 100000 x 100000 pixels") << metafile(true, 32000, 32000, 30);
+    }
+    void malformed()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!QtPictureLoader().loadFromBytes(bytes));
+    }
+
+    // Every cut of every kind of file, and garbage after their headers, loads or fails
+    // quietly; whatever loads stays within the size limit.
+    void everyCutIsSafe()
+    {
+        const QList<QByteArray> files{written("bmp"), written("ico"), written("jpg"), gif(),
+                                      rle8(), rle4(), metafile(true), metafile(false)};
+        QtPictureLoader loader;
+        // Qt's readers complain about the broken data (bad seeks and the like) as expected.
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &) {});
+        const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+        for (const QByteArray &file : files) {
+            for (qsizetype cut = 0; cut < file.size(); ++cut) {
+                for (const QByteArray &bytes : {file.left(cut), file.left(cut) + QByteArray(64, '\xA5')}) {
+                    const std::optional<QImage> image = loader.loadFromBytes(bytes);
+                    if (image)
+                        QVERIFY(qint64(image->width()) * image->height() <= QtPictureLoader::kMaxPixels);
+                }
+            }
+        }
+    }
+
+    // Runs that overflow a row or the picture, and jumps out of it, do not write outside.
+    void runsBeyondThePicture_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("rle8 run of 255 in a 6-wide row")
+            << rleBitmap(6, 2, 8, Bytes().raw({255, 0, 255, 1, 0, 0, 255, 0, 0, 1}).data);
+        QTest::newRow("rle8 literal of 255")
+            << rleBitmap(6, 2, 8, Bytes().raw({0, 255, 1, 1, 1, 0, 1}).data);
+        QTest::newRow("rle8 jump beyond the picture")
+            << rleBitmap(6, 2, 8, Bytes().raw({0, 2, 200, 200, 4, 1, 0, 1}).data);
+        QTest::newRow("rle4 run of 255") << rleBitmap(6, 2, 4, Bytes().raw({255, 0x10, 0, 1}).data);
+        QTest::newRow("rle8 too many lines")
+            << rleBitmap(6, 2, 8, Bytes().raw({2, 1, 0, 0, 2, 1, 0, 0, 2, 1, 0, 0, 2, 1, 0, 1}).data);
+    }
+    void runsBeyondThePicture()
+    {
+        QFETCH(QByteArray, bytes);
+        const std::optional<QImage> image = QtPictureLoader().loadFromBytes(bytes);
+        if (image)
+            QCOMPARE(image->size(), QSize(6, 2));
+    }
+
+    void missingFileLoadsNothing()
+    {
+        QVERIFY(!QtPictureLoader().load(m_dir.filePath(QStringLiteral("no such file.bmp"))));
+        QVERIFY(!QtPictureLoader().load(m_dir.path()));
+    }
+
+private:
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {};
+        return file.fileName();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(tst_PictureLoader)
+#include "tst_PictureLoader.moc"
