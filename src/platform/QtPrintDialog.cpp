@@ -1,0 +1,20 @@
+#include "platform/QtPrintDialog.h"
+
+#include "platform/QtPrinterPage.h"
+
+#include <QPrintDialog>
+
+std::unique_ptr<PrinterPage> QtPrintDialog::choosePrinter()
+{
+    QPrintDialog dialog(&m_printer, m_parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted || !m_printer.isValid())
+        return nullptr;
+    // The page is always the whole picture, once.
+    m_printer.setPrintRange(QPrinter::AllPages);
+    m_printer.setFullPage(false); // coordinates start at the printable area's corner
+    return std::make_unique<QtPrinterPage>(m_printer);
+}
