@@ -1,0 +1,11 @@
+#pragma once
+
+#include "printing/PageSetup.h"
+#include "printing/PrintInput.h"
+
+#include <QString>
+
+// Prints the picture exactly as File > Print does, without a dialog, onto one Letter page
+// of a PDF file whose drawing area is the whole page. The file is written only when the
+// whole page was drawn; false (and no file) on any failure. Needs a QGuiApplication.
+bool printToPdf(const QString &pdfPath, const PrintInput &input, const PageSetup &setup);

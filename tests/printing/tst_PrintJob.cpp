@@ -1,0 +1,287 @@
+#include "platform/PrintDialog.h"
+#include "platform/PrinterPage.h"
+#include "printing/PrintJob.h"
+
+#include <QTest>
+#include <memory>
+
+// The print job against a page that records what it is asked to do, one line per call,
+// twips to a tenth.
+namespace {
+
+struct PageLog
+{
+    QStringList calls;
+    int failAt = -1; // index of the call that reports a printer failure
+};
+
+QString num(double v) { return QString::number(v, 'f', 1); }
+
+class RecordingPage : public PrinterPage
+{
+public:
+    explicit RecordingPage(PageLog &log) : m_log(log) {}
+    bool DrawBox(double x1, double y1, double x2, double y2, const QColor &colour, bool filled) override
+    {
+        return record(QStringLiteral("box %1 %2 %3 %4 %5 %6")
+                          .arg(num(x1), num(y1), num(x2), num(y2),
+                               colour == Qt::black ? "black" : colour.name(),
+                               filled ? "filled" : "outline"));
+    }
+    bool SetPenWidth(int dots) override { return record(QStringLiteral("pen %1").arg(dots)); }
+    bool SetTextPos(double x, double y) override { return record(QStringLiteral("at %1 %2").arg(num(x), num(y))); }
+    bool SetTextX(double x) override { return record(QStringLiteral("x %1").arg(num(x))); }
+    bool SetFont(const QString &face, double points) override
+    {
+        return record(QStringLiteral("font %1 %2").arg(face).arg(points));
+    }
+    bool PrintText(const QString &text, bool endOfLine) override
+    {
+        return record(QStringLiteral("text [%1]%2").arg(text, endOfLine ? " eol" : ""));
+    }
+    bool EndDocument() override { return record(QStringLiteral("end")); }
+
+private:
+    bool record(const QString &call)
+    {
+        const bool fails = m_log.calls.size() == m_log.failAt;
+        m_log.calls << call + (fails ? QStringLiteral(" FAILED") : QString());
+        return !fails;
+    }
+    PageLog &m_log;
+};
+
+class FakePrintDialog : public PrintDialog
+{
+public:
+    PageLog log;
+    bool cancel = false;
+    int asked = 0;
+    std::unique_ptr<PrinterPage> choosePrinter() override
+    {
+        ++asked;
+        return cancel ? nullptr : std::make_unique<RecordingPage>(log);
+    }
+};
+
+PrintInput picture(int width = 160, int height = 77)
+{
+    PrintInput input;
+    input.width = width;
+    input.height = height;
+    input.pixels = PixelGrid(width, height);
+    input.folder = QStringLiteral("main");
+    input.variable = QStringLiteral("picture");
+    input.comment = QStringLiteral("made with DOTLARK");
+    return input;
+}
+
+QStringList callsStartingWith(const QStringList &calls, const QString &prefix)
+{
+    QStringList found;
+    for (const QString &call : calls)
+        if (call.startsWith(prefix))
+            found << call;
+    return found;
+}
+
+// The four corners of a "box ..." line.
+QList<double> corners(const QString &call)
+{
+    const QStringList parts = call.split(u' ');
+    return {parts[1].toDouble(), parts[2].toDouble(), parts[3].toDouble(), parts[4].toDouble()};
+}
+
+} // namespace
+
+class tst_PrintJob : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Initial values, 160 x 77, pixel (0, 0) black: s = 1440 * 4 / 159.
+    void workedExample()
+    {
+        PrintInput input = picture();
+        input.pixels.set(0, 0, 1);
+        FakePrintDialog dialog;
+        QVERIFY(runPrintJob(input, PageSetup::initial(160), dialog));
+        QCOMPARE(dialog.log.calls, QStringList({
+                                       "box 1440.0 1440.0 1467.2 1467.2 black filled",
+                                       "pen 5",
+                                       "box 1432.8 1432.8 7246.2 4239.4 black outline",
+                                       "at 1430.0 4253.4",
+                                       "font Arial 10",
+                                       "x 1430.0",
+                                       "end",
+                                   }));
+    }
+
+    void squares_data()
+    {
+        QTest::addColumn<QList<QPoint>>("black");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("all white") << QList<QPoint>{} << QStringList{};
+        QTest::newRow("row by row, left to right")
+            << QList<QPoint>{{5, 0}, {1, 1}, {2, 0}}
+            << QStringList{"box 1512.5 1440.0 1539.6 1467.2 black filled",
+                           "box 1621.1 1440.0 1648.3 1467.2 black filled",
+                           "box 1476.2 1476.2 1503.4 1503.4 black filled"};
+        QTest::newRow("last pixel") << QList<QPoint>{{159, 76}}
+                                    << QStringList{"box 7200.0 4193.2 7227.2 4220.4 black filled"};
+    }
+    void squares()
+    {
+        QFETCH(QList<QPoint>, black);
+        QFETCH(QStringList, boxes);
+        PrintInput input = picture();
+        for (const QPoint &p : black)
+            input.pixels.set(p.x(), p.y(), 1);
+        FakePrintDialog dialog;
+        QVERIFY(runPrintJob(input, PageSetup::initial(160), dialog));
+        QCOMPARE(callsStartingWith(dialog.log.calls, "box").mid(0, boxes.size()), boxes);
+        // The frame follows the squares, even on an all-white picture.
+        QCOMPARE(callsStartingWith(dialog.log.calls, "box").size(), boxes.size() + 1);
+    }
+
+    // The grid may be larger than the picture: only the picture's part is printed.
+    void gridBeyondPictureIsNotPrinted()
+    {
+        PrintInput input = picture(10, 5);
+        input.pixels = PixelGrid(160, 77);
+        input.pixels.set(10, 0, 1);
+        input.pixels.set(0, 5, 1);
+        FakePrintDialog dialog;
+        QVERIFY(runPrintJob(input, PageSetup::initial(160), dialog));
+        QCOMPARE(callsStartingWith(dialog.log.calls, "box").size(), 1);
+    }
+
+    void textLines_data()
+    {
+        QTest::addColumn<bool>("fileInfo");
+        QTest::addColumn<bool>("comment");
+        QTest::addColumn<QString>("fileTitle");
+        QTest::addColumn<QString>("commentText");
+        QTest::addColumn<QStringList>("lines");
+        const QString folderVar = "text [Folder: main  Var: picture] eol";
+        QTest::newRow("neither") << false << false << "pic.89i" << "c" << QStringList{"x 1430.0"};
+        QTest::newRow("file line, no file name")
+            << true << false << "" << "c" << QStringList{folderVar, "x 1430.0"};
+        QTest::newRow("file line with file name")
+            << true << false << "pic.89i" << "c"
+            << QStringList{"text [File: pic.89i  ]", folderVar, "x 1430.0"};
+        QTest::newRow("comment alone") << false << true << "pic.89i" << "hello"
+                                       << QStringList{"x 1430.0", "text [hello] eol"};
+        QTest::newRow("both") << true << true << "pic.89i" << "hello"
+                              << QStringList{"text [File: pic.89i  ]", folderVar, "x 1430.0",
+                                             "text [hello] eol"};
+        QTest::newRow("empty comment is an empty line")
+            << false << true << "" << "" << QStringList{"x 1430.0", "text [] eol"};
+    }
+    void textLines()
+    {
+        QFETCH(bool, fileInfo);
+        QFETCH(bool, comment);
+        QFETCH(QString, fileTitle);
+        QFETCH(QString, commentText);
+        QFETCH(QStringList, lines);
+        PrintInput input = picture();
+        input.fileTitle = fileTitle;
+        input.comment = commentText;
+        PageSetup setup = PageSetup::initial(160);
+        setup.fileInfo = fileInfo;
+        setup.comment = comment;
+        FakePrintDialog dialog;
+        QVERIFY(runPrintJob(input, setup, dialog));
+        const QStringList &calls = dialog.log.calls;
+        const qsizetype font = calls.indexOf("font Arial 10");
+        QVERIFY(font > 0);
+        QCOMPARE(calls[font - 1], QString("at 1430.0 4253.4"));
+        QCOMPARE(calls.mid(font + 1), lines + QStringList{"end"});
+    }
+
+    // Doubling the width doubles the pitch; margins shift everything, text included.
+    void placementFollowsSetup_data()
+    {
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("width");
+        QTest::newRow("doubled width") << 1.0 << 1.0 << 8.0;
+        QTest::newRow("shifted margins") << 2.5 << 0.0 << 4.0;
+    }
+    void placementFollowsSetup()
+    {
+        QFETCH(double, top);
+        QFETCH(double, left);
+        QFETCH(double, width);
+        PrintInput input = picture();
+        input.pixels.set(3, 2, 1);
+        PageSetup setup = PageSetup::initial(160);
+        setup.top = top;
+        setup.left = left;
+        setup.width = width;
+        setup.comment = true;
+        FakePrintDialog dialog;
+        QVERIFY(runPrintJob(input, setup, dialog));
+        const QStringList boxes = callsStartingWith(dialog.log.calls, "box");
+        QCOMPARE(boxes.size(), 2);
+        const double s = 1440 * width / 159, x0 = 1440 * left, y0 = 1440 * top;
+        const double tolerance = 0.06;
+        const QList<double> square = corners(boxes[0]);
+        const QList<double> expectedSquare{x0 + 3 * s, y0 + 2 * s, x0 + 3.75 * s, y0 + 2.75 * s};
+        const QList<double> frame = corners(boxes[1]);
+        const QList<double> expectedFrame{x0 - 0.2 * s, y0 - 0.2 * s, x0 + 160 * s + 10, y0 + 77 * s + 10};
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY2(std::abs(square[i] - expectedSquare[i]) < tolerance, qPrintable(boxes[0]));
+            QVERIFY2(std::abs(frame[i] - expectedFrame[i]) < tolerance, qPrintable(boxes[1]));
+        }
+        QVERIFY(dialog.log.calls.contains(QStringLiteral("at %1 %2").arg(num(x0 - 10), num(y0 + 77 * s + 24))));
+        QVERIFY(dialog.log.calls.contains(QStringLiteral("x %1").arg(num(x0 - 10))));
+    }
+
+    // Every failure ends the job at once: no further call, no end of document.
+    void failuresPrintNothing_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<int>("callsMade");
+        QTest::newRow("dialog cancelled") << true << 160 << -1 << 0;
+        QTest::newRow("one pixel wide") << false << 1 << -1 << 0;
+        QTest::newRow("square fails") << false << 160 << 0 << 1;
+        QTest::newRow("frame pen fails") << false << 160 << 1 << 2;
+        QTest::newRow("text fails") << false << 160 << 4 << 5;
+        QTest::newRow("end fails") << false << 160 << 8 << 9;
+    }
+    void failuresPrintNothing()
+    {
+        QFETCH(bool, cancel);
+        QFETCH(int, width);
+        QFETCH(int, failAt);
+        QFETCH(int, callsMade);
+        PrintInput input = picture(width, 77);
+        input.pixels.set(0, 0, 1);
+        PageSetup setup = PageSetup::initial(160);
+        setup.fileInfo = setup.comment = true;
+        FakePrintDialog dialog;
+        dialog.cancel = cancel;
+        dialog.log.failAt = failAt;
+        QVERIFY(!runPrintJob(input, setup, dialog));
+        QCOMPARE(dialog.asked, 1); // the dialog comes first, even for a picture that cannot print
+        QCOMPARE(dialog.log.calls.size(), callsMade);
+        if (callsMade > 0)
+            QVERIFY(dialog.log.calls.last().endsWith(" FAILED"));
+    }
+
+    // Values beyond range give no page rather than a page of nonsense.
+    void nonFiniteSetupPrintsNothing()
+    {
+        PageSetup setup = PageSetup::initial(160);
+        setup.width = 1e308;
+        FakePrintDialog dialog;
+        QVERIFY(!runPrintJob(picture(), setup, dialog));
+        QVERIFY(dialog.log.calls.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_PrintJob)
+#include "tst_PrintJob.moc"
