@@ -3,18 +3,25 @@
 #include "platform/QtPrinterPage.h"
 
 #include <QPrintDialog>
+#include <QPrinter>
+
+QtPrintDialog::QtPrintDialog(QWidget *parent) : m_parent(parent) {}
+
+QtPrintDialog::~QtPrintDialog() = default;
 
 std::unique_ptr<PrinterPage> QtPrintDialog::choosePrinter()
 {
-    QPrintDialog dialog(&m_printer, m_parent);
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(m_printer.get(), m_parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() != QDialog::Accepted || !m_printer.isValid())
+    if (dialog.exec() != QDialog::Accepted || !m_printer->isValid())
         return nullptr;
     // The page is always the whole picture, once.
-    m_printer.setPrintRange(QPrinter::AllPages);
-    m_printer.setFullPage(false); // coordinates start at the printable area's corner
-    return std::make_unique<QtPrinterPage>(m_printer);
+    m_printer->setPrintRange(QPrinter::AllPages);
+    m_printer->setFullPage(false); // coordinates start at the printable area's corner
+    return std::make_unique<QtPrinterPage>(*m_printer);
 }

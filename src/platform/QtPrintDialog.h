@@ -2,8 +2,9 @@
 
 #include "platform/PrintDialog.h"
 
-#include <QPrinter>
+#include <memory>
 
+class QPrinter;
 class QWidget;
 
 // QPrintDialog over a parent window. The printer it sets up is kept, so the next job
@@ -11,11 +12,12 @@ class QWidget;
 class QtPrintDialog : public PrintDialog
 {
 public:
-    explicit QtPrintDialog(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit QtPrintDialog(QWidget *parent = nullptr);
+    ~QtPrintDialog() override;
     void setParent(QWidget *parent) { m_parent = parent; }
     std::unique_ptr<PrinterPage> choosePrinter() override;
 
 private:
     QWidget *m_parent = nullptr;
-    QPrinter m_printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> m_printer; // made at the first print: it asks the print system
 };
