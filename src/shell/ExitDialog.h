@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class WrappingButton;
+
+// The red window that asks before the program ends with a picture that has unsaved drawing.
+// Create it once; it is only hidden between uses.
+class ExitDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    enum class Choice { Quit, Continue };
+
+    explicit ExitDialog(QWidget *parent = nullptr);
+
+    // Shows the window modally and returns the choice. Closing it by the close box or Escape
+    // means Continue: nothing is lost by going back to the picture.
+    Choice ask();
+
+public slots:
+    void Command1_Click(); // "  Quit Anyway"
+    void Command2_Click(); // "Continue   Working"
+
+private:
+    WrappingButton *m_quit = nullptr;
+    WrappingButton *m_continue = nullptr;
+};

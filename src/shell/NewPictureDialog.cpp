@@ -1,0 +1,118 @@
+#include "shell/NewPictureDialog.h"
+
+#include "document/Numbers.h"
+#include "platform/Messages.h"
+#include "shell/DialogLayout.h"
+#include "shell/Fonts.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <cmath>
+
+namespace {
+
+const QString kDefaultWidth = QStringLiteral("160");
+const QString kDefaultHeight = QStringLiteral("77");
+
+// A whole number in 1..limit. NaN and infinities fail every comparison.
+bool wholeInRange(double value, int limit) { return value >= 1 && value <= limit && std::floor(value) == value; }
+
+QLineEdit *placeBox(QWidget &parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *box = new QLineEdit(text, &parent);
+    box->setObjectName(name);
+    box->setFont(dialogFont(12, true));
+    box->setGeometry(geometry);
+    return box;
+}
+
+} // namespace
+
+NewPictureDialog::NewPictureDialog(Messages &messages, QWidget *parent) : QDialog(parent), m_messages(messages)
+{
+    shapeDialog(*this, QStringLiteral("DOTLARK: New picture dialog"), QSize(312, 213), QColor(192, 192, 255));
+    buildControls();
+    connect(m_ok, &QPushButton::clicked, this, &NewPictureDialog::cmdOK_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &NewPictureDialog::cmdCancel_Click);
+    m_width->installEventFilter(this);
+    m_height->installEventFilter(this);
+}
+
+void NewPictureDialog::buildControls()
+{
+    placeLabel(*this, QStringLiteral("Label1"),
+               QStringLiteral("Enter the dimensions below. The width must be between 1 and 160. "
+                              "The height must be between 1and 77."),
+               QRect(25, 16, 258, 104), dialogFont(13.5));
+    placeLabel(*this, QStringLiteral("lblWdt"), QStringLiteral("Width:"), QRect(24, 116, 100, 20),
+               dialogFont(12, true));
+    placeLabel(*this, QStringLiteral("lblHt"), QStringLiteral("Height:"), QRect(165, 115, 100, 20),
+               dialogFont(12, true));
+    m_width = placeBox(*this, QStringLiteral("txtWd"), kDefaultWidth, QRect(58, 135, 81, 22));
+    m_height = placeBox(*this, QStringLiteral("txtHt"), kDefaultHeight, QRect(210, 135, 81, 21));
+
+    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setGeometry(73, 164, 81, 33);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancel->setGeometry(172, 164, 81, 33);
+
+    setTabOrder(m_ok, m_cancel);
+    setTabOrder(m_cancel, m_width);
+    setTabOrder(m_width, m_height);
+}
+
+std::optional<QSize> NewPictureDialog::ask()
+{
+    exec();
+    return m_size;
+}
+
+void NewPictureDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return; // the window system showing it again after a minimise is no new question
+    m_size.reset();
+    form_activate();
+}
+
+bool NewPictureDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == m_width)
+            txtWd_GotFocus();
+        else if (watched == m_height)
+            txtHt_GotFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void NewPictureDialog::form_activate() { m_width->setFocus(Qt::ActiveWindowFocusReason); }
+
+void NewPictureDialog::txtWd_GotFocus() { m_width->selectAll(); }
+
+void NewPictureDialog::txtHt_GotFocus() { m_height->selectAll(); }
+
+void NewPictureDialog::cmdOK_Click()
+{
+    const double width = leadingNumber(m_width->text().toStdString());
+    const double height = leadingNumber(m_height->text().toStdString());
+    if (wholeInRange(width, 160) && wholeInRange(height, 77)) {
+        m_size = QSize(static_cast<int>(width), static_cast<int>(height));
+        accept();
+        return;
+    }
+    m_messages.warn(QStringLiteral("Error in dimensions. resetting to 160x77."), QStringLiteral("TI-89 DOTLARK Plus"));
+    m_width->setText(kDefaultWidth);
+    m_height->setText(kDefaultHeight);
+    m_width->setFocus(Qt::OtherFocusReason);
+    // Selected also when the width box had the focus all along and so gets no new focus event.
+    txtWd_GotFocus();
+}
+
+void NewPictureDialog::cmdCancel_Click() { reject(); }
