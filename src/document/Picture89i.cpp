@@ -1,0 +1,255 @@
+#include "document/Picture89i.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+// Header offsets, in bytes from the start of the file.
+constexpr size_t kSignatureAt = 0;   // 8 bytes "**TI89**"
+constexpr size_t kFolderAt = 10;     // 8 bytes, zero-padded
+constexpr size_t kCommentAt = 18;    // 40 bytes, zero-padded
+constexpr size_t kNameAt = 64;       // 8 bytes, zero-padded
+constexpr size_t kTypeAt = 72;       // 1 byte, 0x10 = picture
+constexpr size_t kFileLengthAt = 76; // 4 bytes, little-endian
+constexpr size_t kDataLengthAt = 86; // 2 bytes, big-endian; the checksum starts here
+constexpr size_t kHeightAt = 88;     // 2 bytes, big-endian
+constexpr size_t kWidthAt = 90;      // 2 bytes, big-endian
+constexpr size_t kFieldSize = 8;
+constexpr size_t kCommentSize = 40;
+constexpr size_t kTrailerSize = 3; // tag byte and checksum
+constexpr uint8_t kPictureType = 0x10;
+constexpr uint8_t kTagByte = 0xDF;
+constexpr std::string_view kSignature = "**TI89**";
+
+using Bytes = std::span<const uint8_t>;
+
+unsigned readBE16(Bytes b, size_t at) { return b[at] << 8 | b[at + 1]; }
+unsigned readLE16(Bytes b, size_t at) { return b[at] | b[at + 1] << 8; }
+uint32_t readLE32(Bytes b, size_t at) { return readLE16(b, at) | uint32_t(readLE16(b, at + 2)) << 16; }
+
+// A text field ends at its first zero byte or fills the whole field.
+std::string readText(Bytes b, size_t at, size_t size)
+{
+    const auto field = b.subspan(at, size);
+    const auto end = std::find(field.begin(), field.end(), uint8_t(0));
+    return std::string(field.begin(), end);
+}
+
+// The eight pixel cells (leftmost first) of every byte value.
+using ByteCells = std::array<std::array<uint8_t, 8>, 256>;
+constexpr ByteCells makeByteCells()
+{
+    ByteCells cells{};
+    for (int value = 0; value < 256; ++value)
+        for (int bit = 0; bit < 8; ++bit)
+            cells[value][bit] = (value >> (7 - bit)) & 1;
+    return cells;
+}
+constexpr ByteCells kByteCells = makeByteCells();
+
+void unpackRows(const uint8_t *source, int width, int height, PixelGrid &grid)
+{
+    const int rowBytes = bytesPerRow(width);
+    const int whole = width / 8;
+    const int rest = width % 8;
+    for (int y = 0; y < height; ++y, source += rowBytes) {
+        uint8_t *cells = grid.row(y);
+        for (int k = 0; k < whole; ++k)
+            std::memcpy(cells + 8 * k, kByteCells[source[k]].data(), 8);
+        if (rest)
+            std::memcpy(cells + 8 * whole, kByteCells[source[whole]].data(), rest);
+    }
+}
+
+// Eight cells, leftmost first, as one byte with the leftmost in the high bit. Any nonzero
+// cell counts as black.
+uint8_t packEight(const uint8_t *cells)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        uint64_t v;
+        std::memcpy(&v, cells, 8);
+        v |= v >> 4; // bit 0 of each byte becomes the OR of that byte's bits
+        v |= v >> 2;
+        v |= v >> 1;
+        v &= 0x0101010101010101ULL;
+        // Moves bit 0 of byte j to bit 63 - j, without carries.
+        return uint8_t((v * 0x8040201008040201ULL) >> 56);
+    }
+    uint8_t byte = 0;
+    for (int bit = 0; bit < 8; ++bit)
+        byte |= (cells[bit] ? 0x80 : 0) >> bit;
+    return byte;
+}
+
+// Pixels of the grid that lie outside it count as white.
+void packRows(const PixelGrid &grid, int width, int height, std::vector<uint8_t> &out)
+{
+    const int rowBytes = bytesPerRow(width);
+    const size_t start = out.size();
+    out.resize(start + size_t(rowBytes) * height);
+    uint8_t *target = out.data() + start;
+    for (int y = 0; y < height; ++y) {
+        const bool inGrid = y < grid.height();
+        const uint8_t *cells = inGrid ? grid.row(y) : nullptr;
+        const int known = inGrid ? std::min(width, grid.width()) : 0;
+        for (int k = 0; k < rowBytes; ++k) {
+            const int first = 8 * k;
+            const int count = std::clamp(known - first, 0, 8);
+            uint8_t byte = 0;
+            if (count == 8)
+                byte = packEight(cells + first);
+            else
+                for (int bit = 0; bit < count; ++bit)
+                    byte |= (cells[first + bit] ? 0x80 : 0) >> bit;
+            *target++ = byte;
+        }
+    }
+}
+
+void appendField(std::vector<uint8_t> &out, std::string_view text, size_t size)
+{
+    const size_t used = std::min(text.size(), size);
+    out.insert(out.end(), text.begin(), text.begin() + used);
+    out.insert(out.end(), size - used, 0);
+}
+
+void appendBE16(std::vector<uint8_t> &out, unsigned value)
+{
+    out.push_back(uint8_t(value >> 8));
+    out.push_back(uint8_t(value));
+}
+
+// Sum of the bytes from the data length field up to the tag byte, modulo 65536.
+unsigned checksumOf(Bytes b, size_t tagAt)
+{
+    unsigned sum = 0;
+    for (size_t i = kDataLengthAt; i <= tagAt; ++i)
+        sum += b[i];
+    return sum & 0xFFFF;
+}
+
+std::vector<uint8_t> headerOf(std::string_view folder, std::string_view name, std::string_view comment)
+{
+    std::vector<uint8_t> out(kSignature.begin(), kSignature.end());
+    out.insert(out.end(), {0x01, 0x00});
+    appendField(out, folder, kFieldSize);
+    // An 8-byte name fills its field with no zero byte; the comment is then not stored.
+    const bool nameFillsField = name.size() >= kFieldSize && name[kFieldSize - 1] != 0;
+    appendField(out, nameFillsField ? std::string_view() : comment, kCommentSize);
+    out.insert(out.end(), {0x01, 0x00, 0x52, 0x00, 0x00, 0x00}); // one variable, data at 82
+    appendField(out, name, kFieldSize);
+    out.insert(out.end(), {kPictureType, 0, 0, 0, 0, 0, 0, 0, 0xA5, 0x5A, 0, 0, 0, 0});
+    return out;
+}
+
+} // namespace
+
+DecodeResult decode89i(Bytes bytes)
+{
+    DecodeResult result;
+    if (bytes.size() < kPicture89iHeaderSize)
+        return {Picture89iError::TooShort, {}};
+    if (bytes[kHeightAt] >= 0x80 || bytes[kWidthAt] >= 0x80)
+        return {Picture89iError::SizeTooLarge, {}};
+    const int height = int(readBE16(bytes, kHeightAt));
+    const int width = int(readBE16(bytes, kWidthAt));
+    if (width == 0 || height == 0)
+        return {Picture89iError::ZeroSize, {}};
+    if (bytes.size() - kPicture89iHeaderSize < size_t(height) * bytesPerRow(width))
+        return {Picture89iError::Truncated, {}};
+
+    CalcPicture &picture = result.picture;
+    picture.folder = readText(bytes, kFolderAt, kFieldSize);
+    picture.comment = readText(bytes, kCommentAt, kCommentSize);
+    picture.name = readText(bytes, kNameAt, kFieldSize);
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.redimension(width, height);
+    unpackRows(bytes.data() + kPicture89iHeaderSize, width, height, picture.pixels);
+    return result;
+}
+
+EncodeResult encode89i(std::string_view folder, std::string_view name, std::string_view comment,
+                       int width, int height, const PixelGrid &pixels)
+{
+    if (const Picture89iError error = checkWritableSize(width, height); error != Picture89iError::None)
+        return {error, {}};
+
+    const long dataLength = long(bytesPerRow(width)) * height + 5;
+    EncodeResult result;
+    std::vector<uint8_t> &out = result.bytes;
+    out = headerOf(folder, name, comment);
+    out.reserve(kPicture89iHeaderSize + dataLength - 5 + kTrailerSize);
+    appendBE16(out, unsigned(dataLength));
+    appendBE16(out, unsigned(height));
+    appendBE16(out, unsigned(width));
+    packRows(pixels, width, height, out);
+    out.push_back(kTagByte);
+    const unsigned sum = checksumOf(out, out.size() - 1);
+    out.push_back(uint8_t(sum));
+    out.push_back(uint8_t(sum >> 8));
+    // The file length is a 32-bit field: pictures with more than 65440 data bytes need its
+    // high bytes too.
+    const uint32_t fileLength = uint32_t(out.size());
+    for (int i = 0; i < 4; ++i)
+        out[kFileLengthAt + i] = uint8_t(fileLength >> (8 * i));
+    return result;
+}
+
+Picture89iError checkWritableSize(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return Picture89iError::ZeroSize;
+    if (width > kPicture89iMaxSide || height > kPicture89iMaxSide)
+        return Picture89iError::SizeTooLarge;
+    if (long(bytesPerRow(width)) * height + 5 > kPicture89iMaxDataLength)
+        return Picture89iError::TooLargeToWrite;
+    return Picture89iError::None;
+}
+
+EncodeResult encode89i(const CalcPicture &picture)
+{
+    return encode89i(picture.folder, picture.name, picture.comment, picture.width, picture.height,
+                     picture.pixels);
+}
+
+std::string errorText(Picture89iError error)
+{
+    switch (error) {
+    case Picture89iError::None:
+        return {};
+    case Picture89iError::TooShort:
+        return "The file is too short to be a TI-89 picture: it has no complete 92-byte header.";
+    case Picture89iError::ZeroSize:
+        return "The picture has a width or height of 0.";
+    case Picture89iError::SizeTooLarge:
+        return "The picture's width or height is larger than 32767.";
+    case Picture89iError::Truncated:
+        return "The file ends before the last row of the picture.";
+    case Picture89iError::TooLargeToWrite:
+        return "The picture is too large for a TI-89 picture file: its rows need more than 65530 bytes.";
+    }
+    return "Unknown error.";
+}
+
+Picture89iCheck inspect89i(Bytes bytes)
+{
+    Picture89iCheck check;
+    check.signature = bytes.size() >= kSignature.size()
+                      && std::equal(kSignature.begin(), kSignature.end(), bytes.begin() + kSignatureAt);
+    check.typeByte = bytes.size() > kTypeAt && bytes[kTypeAt] == kPictureType;
+    if (bytes.size() < kPicture89iHeaderSize)
+        return check;
+
+    const size_t rowData = size_t(readBE16(bytes, kHeightAt)) * bytesPerRow(int(readBE16(bytes, kWidthAt)));
+    const size_t tagAt = kPicture89iHeaderSize + rowData;
+    check.fileLength = readLE32(bytes, kFileLengthAt) == tagAt + kTrailerSize;
+    check.dataLength = readBE16(bytes, kDataLengthAt) == rowData + 5;
+    check.tagByte = bytes.size() > tagAt && bytes[tagAt] == kTagByte;
+    check.checksum = bytes.size() >= tagAt + kTrailerSize
+                     && readLE16(bytes, tagAt + 1) == checksumOf(bytes, tagAt);
+    return check;
+}
