@@ -1,3 +1,14 @@
-#include <cstdio>
+#include "ConvertCommands.h"
+#include "ImageFileLoader.h"
+#include "platform/QtFileStore.h"
 
-int main() { std::puts("dotlark-convert: not yet built"); return 2; }
+#include <QCoreApplication>
+
+// dotlark-convert: TI-89 picture files to and from ordinary images, from the command line.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QtFileStore files;
+    ImageFileLoader loader;
+    return runConvert(app.arguments().mid(1), files, loader);
+}
