@@ -2,9 +2,9 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QTest>
 
-#include <set>
 #include <utility>
 
 using Points = QList<QPoint>;
@@ -157,26 +157,6 @@ private slots:
         QVERIFY(r.points.isEmpty());
     }
 
-    void circleOfRadius10HasTwentySamplesPerQuarter()
-    {
-        const Run r = run(9, drag(80.5f, 38.5f, 0, 0, 10.0));
-        QVERIFY(r.drawn);
-        QCOMPARE(r.points.size(), 20 * 4);
-        // t = 0: the side points, 10 columns beside the centre, each plotted twice.
-        QCOMPARE(r.points.mid(0, 4), (Points{{90, 38}, {90, 38}, {70, 38}, {70, 38}}));
-        // t = 1.52 is the last sample: 1.01 * 10 * sin(1.52) = 10.087 rows off the centre.
-        const Points last = r.points.mid(76, 4);
-        QCOMPARE(last.at(1).y(), 28); // Int(38.5 - 10.087)
-        QCOMPARE(last.at(0).y(), 48); // Int(38.5 + 10.087)
-        int top = 1000, bottom = -1000;
-        for (const QPoint &p : r.points) {
-            top = std::min(top, p.y());
-            bottom = std::max(bottom, p.y());
-        }
-        QCOMPARE(top, 28);
-        QCOMPARE(bottom, 48);
-    }
-
     void ellipseGeometry_data()
     {
         QTest::addColumn<ShapeDrag>("drag");
@@ -204,36 +184,40 @@ private slots:
         QVERIFY2(std::abs(radii.vertical - vertical) < 1e-3, qPrintable(QString::number(radii.vertical)));
     }
 
-    // The finished ellipse spans the rubber band's radii around the press position.
-    void ellipseFromDragSpansItsRadii()
+    // Circles and ellipses too large to draw as pictures: how far they reach (smallest
+    // rectangle around the plotted pixels) and how many samples they take per quarter.
+    void extents_data()
     {
-        const Run r = run(11, drag(50, 30, 70, 40, std::sqrt(500.0)));
-        QVERIFY(r.drawn);
-        std::set<int> columns, rows;
-        for (const QPoint &p : r.points) {
-            columns.insert(p.x());
-            rows.insert(p.y());
-        }
-        QCOMPARE(*columns.begin(), 27); // Int(50 - 22.36)
-        QCOMPARE(*columns.rbegin(), 72);
-        QCOMPARE(*rows.begin(), 18); // Int(30 - 11.18 * sin(last sample))
-        QCOMPARE(*rows.rbegin(), 41);
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<ShapeDrag>("drag");
+        QTest::addColumn<QRect>("reach");
+        QTest::addColumn<int>("samples");
+        // t = 0, 0.08, ..., 1.52; side points 10 columns off, top and bottom
+        // 1.01 * 10 * sin(1.52) = 10.09 rows off (row 49 only thanks to the 1.01).
+        QTest::newRow("circle of radius 10")
+            << 9 << drag(80.5f, 38.95f, 0, 0, 10.0) << QRect(QPoint(70, 28), QPoint(90, 49)) << 20;
+        // Aspect 0.5, radius Sqr(500): 22.36 across, 11.18 * sin(last sample) up and down.
+        QTest::newRow("ellipse from (50, 30) to (70, 40)")
+            << 11 << drag(50, 30, 70, 40, std::sqrt(500.0)) << QRect(QPoint(27, 18), QPoint(72, 41))
+            << 44;
+        // Aspect 1000: a vertical stroke about two radii long through the centre.
+        QTest::newRow("ellipse on the press's column")
+            << 12 << drag(50.5f, 30, 50.5f, 40, 10.0) << QRect(QPoint(50, 20), QPoint(50, 39))
+            << 20;
     }
-
-    // Aspect 1000: a vertical stroke about two radii long through the centre, no gaps.
-    void ellipseOnThePressColumnIsAVerticalStroke()
+    void extents()
     {
-        const Run r = run(12, drag(50.5f, 30, 50.5f, 40, 10.0));
+        QFETCH(int, tool);
+        QFETCH(ShapeDrag, drag);
+        QFETCH(QRect, reach);
+        QFETCH(int, samples);
+        const Run r = run(tool, drag);
         QVERIFY(r.drawn);
-        std::set<int> columns, rows;
-        for (const QPoint &p : r.points) {
-            columns.insert(p.x());
-            rows.insert(p.y());
-        }
-        QCOMPARE(columns, std::set<int>{50});
-        QCOMPARE(*rows.begin(), 20);
-        QCOMPARE(*rows.rbegin(), 39);
-        QCOMPARE(int(rows.size()), 20);
+        QCOMPARE(r.points.size(), 4 * samples);
+        QRect plotted;
+        for (const QPoint &p : r.points)
+            plotted |= QRect(p, QSize(1, 1));
+        QCOMPARE(plotted, reach);
     }
 };
 
