@@ -96,7 +96,12 @@ void PageSetupDialog::createControls()
     m_text3 = textBox(QStringLiteral("Text3"), QStringLiteral(" 4"), QRect(1080, 1320, 615, 285));
     m_spin3 = arrows(QStringLiteral("Spin3"), QRect(1800, 1320, 495, 315));
     label(QStringLiteral("Inches"), 2400, 1380, 615, 255);
+    label(QStringLiteral("Paper:"), 3600, 120, 615, 255);
+    createOptionsAndButtons();
+}
 
+void PageSetupDialog::createOptionsAndButtons()
+{
     m_ckPrtFileinfo = new QCheckBox(QStringLiteral("Info (filename, folder, var)"), this);
     m_ckPrtFileinfo->setObjectName(QStringLiteral("ckPrtFileinfo"));
     m_ckPrtFileinfo->setGeometry(fromTwips(600, 1800, 2775, 255));
@@ -104,7 +109,6 @@ void PageSetupDialog::createControls()
     m_ckPrtComment->setObjectName(QStringLiteral("ckPrtComment"));
     m_ckPrtComment->setGeometry(fromTwips(600, 2160, 1215, 255));
 
-    label(QStringLiteral("Paper:"), 3600, 120, 615, 255);
     m_preview = new PagePreview(this);
     m_preview->setObjectName(QStringLiteral("Picture1"));
     m_preview->setGeometry(fromTwips(3600, 360, 1395, 1755));

@@ -63,6 +63,7 @@ private:
     void cmdPrint_Click();
 
     void createControls();
+    void createOptionsAndButtons();
     void connectControls();
     void arrangeTabOrder();
     QLineEdit *textBox(const QString &name, const QString &text, const QRect &twips);
