@@ -1,3 +1,11 @@
+#include "platform/Desktop.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtFileStore.h"
+#include "platform/QtMessages.h"
+#include "platform/QtPictureLoader.h"
+#include "platform/QtPrintDialog.h"
+#include "platform/QtProgramLauncher.h"
+#include "platform/QtSettings.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -5,7 +13,18 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    MainWindow window;
+    QtMessages messages;
+    QtFileDialogs dialogs;
+    QtFileStore files;
+    QtSettings settings;
+    QtPictureLoader pictures;
+    QtPrintDialog printDialog;
+    QtProgramLauncher launcher;
+    QtDesktop desktop;
+    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop});
+    messages.setParent(&window);
+    dialogs.setParent(&window);
+    printDialog.setParent(&window);
     window.start(QApplication::arguments().mid(1));
     return app.exec();
 }

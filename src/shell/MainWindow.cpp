@@ -1,5 +1,341 @@
 #include "shell/MainWindow.h"
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {}
+#include "canvas/CanvasView.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
+#include "shell/ExitDialog.h"
+#include "shell/FileNames.h"
+#include "shell/Fonts.h"
+#include "shell/Icons.h"
+#include "shell/LinkLauncher.h"
+#include "shell/TextBox.h"
+#include "shell/WindowCentring.h"
 
-void MainWindow::start(const QStringList &) { show(); }
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+constexpr QSize kClientSize(592, 425); // screen pixels
+const QColor kOrange(255, 128, 0);
+const QColor kFrame(192, 64, 0);
+const QColor kTextBack(255, 224, 192);
+const char *const kToolCaptions[] = {"", "Pen", "Erase", "Line", "WhLine", "Box", "WhBox", "Bar",
+                                     "WhBar", "Circle", "WhCircle", "Ellipse", "WhEllipse"};
+
+void paint(QWidget *widget, const QColor &background, const QColor &foreground = Qt::black)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::WindowText, foreground);
+    palette.setColor(QPalette::Text, foreground);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel *label(const QString &text, QPoint at, QWidget *parent)
+{
+    auto *caption = new QLabel(text, parent);
+    caption->setFont(dialogFont(8.25, true));
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    caption->setPalette(palette);
+    caption->move(at);
+    caption->adjustSize();
+    return caption;
+}
+} // namespace
+
+MainWindow::MainWindow(Services services, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_services(services), Picture1(new CanvasView), m_tools(m_document, *Picture1)
+{
+    endProgram = [] { QCoreApplication::exit(0); };
+    m_linkLauncher = std::make_unique<LinkLauncher>(services.settings, services.dialogs, services.messages,
+                                                    services.launcher);
+    setWindowIcon(appIcon());
+    createControls();
+    createActions();
+    createMenus();
+    connectCanvas();
+    updateActions();
+    updateToolChecks();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setFixedSize(kClientSize);
+    client->setMouseTracking(true); // moves over the bare window clear the readout
+    paint(client, kOrange);
+    setCentralWidget(client);
+    setMouseTracking(true);
+
+    createToolbar(client);
+    label(QStringLiteral("Folder:"), {205, 47}, client);
+    Text3 = new TextBox(8, client);
+    Text3->setGeometry(250, 36, 95, 32);
+    label(QStringLiteral("Pic Var Name:"), {379, 47}, client);
+    Text2 = new TextBox(8, client);
+    Text2->setGeometry(465, 35, 95, 32);
+    for (TextBox *box : {Text3, Text2}) {
+        box->setFont(calcFont());
+        box->setToolTip(QStringLiteral("in the calculator"));
+    }
+
+    Panel3D1 = new QWidget(client);
+    Panel3D1->setGeometry(14, 79, 566, 287);
+    paint(Panel3D1, kFrame);
+    // The canvas sits at its design place; a picture larger than the calculator screen
+    // scrolls inside the same area instead of being cut off.
+    m_canvasArea = new QScrollArea(client);
+    m_canvasArea->setGeometry(24, 88, 547, 266);
+    m_canvasArea->setFrameShape(QFrame::NoFrame);
+    m_canvasArea->setLineWidth(0);
+    m_canvasArea->setContentsMargins(0, 0, 0, 0);
+    m_canvasArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_canvasArea->setWidget(Picture1);
+    paint(m_canvasArea->viewport(), kFrame);
+
+    label(QStringLiteral("Comment:"), {68, 378}, client);
+    Text1 = new TextBox(39, client);
+    Text1->setGeometry(127, 370, 337, 24);
+    Text1->setFont(systemFont());
+    Text1->setToolTip(QStringLiteral("saved in PC file only."));
+    for (TextBox *box : {Text1, Text2, Text3})
+        paint(box, kTextBack);
+    resetTexts();
+
+    Picture2 = new QLabel(client); // shows a picture being imported
+    Picture2->move(2, 31);
+    Picture2->hide();
+    createStatusBar(client);
+}
+
+void MainWindow::createToolbar(QWidget *client)
+{
+    Toolbar1 = new QToolBar(client);
+    Toolbar1->setGeometry(0, 0, kClientSize.width(), 28);
+    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setMovable(false);
+    const auto button = [this](const QIcon &icon, const QString &key) {
+        QAction *action = Toolbar1->addAction(icon, key);
+        action->setToolTip(key);
+        action->setObjectName(QStringLiteral("button") + key);
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    };
+    button(openIcon(), QStringLiteral("Open"));
+    button(saveIcon(), QStringLiteral("Save"));
+    button(printIcon(), QStringLiteral("Print"));
+    Toolbar1->addSeparator();
+    button(helpIcon(), QStringLiteral("Help"));
+
+    Command2 = new QPushButton(QStringLiteral("WLink89"), client);
+    Command2->setGeometry(107, 2, 65, 23);
+    Command2->setToolTip(QStringLiteral("Runs or switches to Wlink89.exe"));
+    Command2->setFocusPolicy(Qt::TabFocus);
+    connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+}
+
+void MainWindow::createStatusBar(QWidget *client)
+{
+    auto *status = new QStatusBar(client);
+    status->setSizeGripEnabled(false);
+    status->setGeometry(0, kClientSize.height() - 22, kClientSize.width(), 22);
+    paint(status, palette().color(QPalette::Button));
+    m_fileNamePanel = new QLabel(status);
+    m_fileNamePanel->setAccessibleName(QStringLiteral("Filename"));
+    m_coordinatesPanel = new QLabel(status);
+    m_coordinatesPanel->setAccessibleName(QStringLiteral("Coordinates"));
+    for (QLabel *panel : {m_fileNamePanel, m_coordinatesPanel}) {
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setMinimumWidth(120);
+    }
+    status->addWidget(m_fileNamePanel, 3);
+    status->addWidget(m_coordinatesPanel, 1);
+}
+
+void MainWindow::createActions()
+{
+    const auto item = [this](const QString &name, const QString &caption, const QKeySequence &keys,
+                             void (MainWindow::*handler)()) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    miNew = item(QStringLiteral("miNew"), QStringLiteral("&New"), {}, &MainWindow::miNew_Click);
+    miOpen = item(QStringLiteral("miOpen"), QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")),
+                  &MainWindow::miOpen_click);
+    miSave = item(QStringLiteral("miSave"), QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
+                  &MainWindow::miSave_click);
+    miSaveAs = item(QStringLiteral("miSaveAs"), QStringLiteral("S&ave As..."),
+                    QKeySequence(QStringLiteral("Ctrl+A")), &MainWindow::miSaveAs_Click);
+    miImport = item(QStringLiteral("miImport"), QStringLiteral("&Import"), {}, &MainWindow::miImport_Click);
+    miPrint = item(QStringLiteral("miPrint"), QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
+                   &MainWindow::miPrint_click);
+    mipgset = item(QStringLiteral("mipgset"), QStringLiteral("Page Setup"), {}, &MainWindow::mipgset_Click);
+    miExit = item(QStringLiteral("miExit"), QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")),
+                  &MainWindow::miExit_Click);
+    miCls = item(QStringLiteral("miCls"), QStringLiteral("&ClrDraw "), QKeySequence(QStringLiteral("Ctrl+C")),
+                 &MainWindow::miCls_Click);
+    miInstructions = item(QStringLiteral("miInstructions"), QStringLiteral("&Instructions"),
+                          QKeySequence(Qt::Key_F1), &MainWindow::miInstructions_click);
+    miAbout = item(QStringLiteral("miAbout"), QStringLiteral("&About"), {}, &MainWindow::miAbout_Click);
+    for (int i = 0; i < kRecentCount; ++i) {
+        mirecent[i] = new QAction(this);
+        mirecent[i]->setObjectName(QStringLiteral("mirecent%1").arg(i));
+        mirecent[i]->setVisible(false);
+        mirecent[i]->setEnabled(i == 0);
+        connect(mirecent[i], &QAction::triggered, this, [this, i] { miRecent_Click(i); });
+    }
+    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool) {
+        mitool[tool] = new QAction(QString::fromLatin1(kToolCaptions[tool]), this);
+        mitool[tool]->setObjectName(QStringLiteral("mitool%1").arg(tool));
+        mitool[tool]->setCheckable(true);
+        connect(mitool[tool], &QAction::triggered, this, [this, tool] { m_tools.miTool_Click(tool); });
+    }
+}
+
+void MainWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addActions({miNew, miOpen, miSave, miSaveAs});
+    file->addSeparator();
+    file->addAction(miImport);
+    file->addSeparator();
+    file->addActions({miPrint, mipgset});
+    file->addSeparator();
+    file->addAction(miExit);
+    miLine4 = file->addSeparator();
+    miLine4->setVisible(false);
+    for (QAction *recent : mirecent)
+        file->addAction(recent);
+
+    QMenu *draw = menuBar()->addMenu(QStringLiteral("&Draw"));
+    draw->addAction(miCls);
+    miTools = draw->addMenu(QStringLiteral("Tools..."));
+    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
+        miTools->addAction(mitool[tool]);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addActions({miInstructions, miAbout});
+}
+
+void MainWindow::connectCanvas()
+{
+    m_tools.menusChanged = [this] { updateActions(); };
+    m_tools.checksChanged = [this] { updateToolChecks(); };
+    m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
+    m_tools.popUpTools = [this](QPoint at) {
+        QCoreApplication::processEvents(); // let pending window events run first
+        miTools->exec(at);
+    };
+    connect(Picture1, &CanvasView::mousePressed, this,
+            [this](int buttons, float x, float y, QPoint at) { m_tools.Picture1_MouseDown(buttons, x, y, at); });
+    connect(Picture1, &CanvasView::mouseMoved, this,
+            [this](int buttons, float x, float y) { m_tools.Picture1_MouseMove(buttons, x, y); });
+    connect(Picture1, &CanvasView::mouseReleased, this,
+            [this](int buttons, float x, float y) { m_tools.Picture1_MouseUp(buttons, x, y); });
+    connect(Picture1, &CanvasView::filesDropped, this, &MainWindow::Picture1_OLEDragDrop);
+}
+
+void MainWindow::updateActions()
+{
+    const FileMenuState &state = m_document.menus;
+    miNew->setEnabled(state.newEnabled);
+    miOpen->setEnabled(state.openEnabled);
+    miSave->setEnabled(state.saveEnabled);
+    miSaveAs->setEnabled(state.saveAsEnabled);
+    miPrint->setEnabled(state.printEnabled);
+}
+
+void MainWindow::updateToolChecks()
+{
+    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
+        mitool[tool]->setChecked(tool == m_tools.checkedTool());
+}
+
+QAction *MainWindow::action(const QString &name) const { return findChild<QAction *>(name); }
+
+QString MainWindow::statusFileName() const { return m_fileNamePanel->text(); }
+
+QString MainWindow::statusCoordinates() const { return m_coordinatesPanel->text(); }
+
+void MainWindow::setStatusFileName(const QString &text) { m_fileNamePanel->setText(text); }
+
+void MainWindow::resetTexts()
+{
+    Text1->setText(QStringLiteral("made with DOTLARK"));
+    Text2->setText(QStringLiteral("picture"));
+    Text3->setText(QStringLiteral("main"));
+}
+
+void MainWindow::start(const QStringList &arguments)
+{
+    // The program reads its command line as one string, as typed.
+    Form_Load(arguments.join(u' '));
+    show();
+}
+
+void MainWindow::Form_Load(const QString &commandLine)
+{
+    setWindowTitle(kTitle + QStringLiteral(" v.3.0"));
+    m_document.menus.startUp();
+    updateActions();
+    m_document.PicHeight = PictureDocument::kScreenHeight;
+    m_document.PicWidth = PictureDocument::kScreenWidth;
+    readRecentFiles();
+    m_document.Pixels.redimension(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
+    Picture1->SizeCanvas(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
+    Picture1->setEnabled(true);
+    // The tools start with none active and the Pen saved for the first press.
+    m_pageSetup = PageSetup::initial(Picture1->scaleWidth());
+    adjustSize();
+    centreOnScreen(*this);
+    if (commandLine.isEmpty())
+        return;
+    QString path = commandLine;
+    if (path.startsWith(u'"'))
+        path = path.mid(1, path.size() - 2);
+    // Not tested for the .89i ending: whatever is named on the command line is read.
+    if (OpenFile(path, baseName(path)))
+        UpdateRecent();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Every close request is File > Exit, which ends the program itself when it may.
+    miExit_Click();
+    event->ignore();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    m_coordinatesPanel->clear(); // the mouse is over the window, not over the canvas
+    QMainWindow::mouseMoveEvent(event);
+}
+
+void MainWindow::miExit_Click()
+{
+    writeRecentFiles();
+    if (m_document.menus.hasUnsavedDrawing()) {
+        if (!frmExit)
+            frmExit = new ExitDialog(this);
+        if (frmExit->ask() == ExitDialog::Choice::Quit)
+            endProgram();
+        return;
+    }
+    endProgram();
+}

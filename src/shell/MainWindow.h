@@ -1,11 +1,156 @@
 #pragma once
 
-#include <QMainWindow>
+#include "canvas/DrawingTools.h"
+#include "document/PictureDocument.h"
+#include "printing/PageSetup.h"
+#include "shell/Services.h"
 
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+struct PrintInput;
+class AboutWindow;
+class CanvasView;
+class ExitDialog;
+class HelpWindow;
+class LinkLauncher;
+class NewPictureDialog;
+class PageSetupDialog;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QToolBar;
+class TextBox;
+
+// frmDotlark, the program's one window. It owns the picture document for the whole run:
+// the grid and sizes (PictureDocument), the file path, the three calculator texts (held by
+// the text boxes), the drawing tools and the recent-files list. The five File-menu items'
+// enabled states are the document state (FileMenuState); updateActions() shows them.
+//
+// The handlers keep the names of the design; they are split by topic over
+// MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
+// drop), MainWindow_Recent.cpp, MainWindow_Draw.cpp (New, ClrDraw, import) and
+// MainWindow_Help.cpp (toolbar, printing, link program, help windows).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    static inline const QString kTitle = QStringLiteral("TI-89 DOTLARK Plus");
+    static inline const QString kSettingsApp = QStringLiteral("dotlark95");
+    static inline const QString kRecentSection = QStringLiteral("Recent Files");
+    static constexpr int kRecentCount = 4;
+
+    explicit MainWindow(Services services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Form_Load: the start-up, with the program's arguments (a file to open).
     void start(const QStringList &arguments);
+    void Form_Load(const QString &commandLine);
+
+    // How the program ends; the program quits the application, tests record the call.
+    std::function<void()> endProgram;
+
+    // File menu
+    bool OpenFile(const QString &path, const QString &title);
+    bool SaveFile(QString *failure = nullptr);
+    void miNew_Click();
+    void miOpen_click();
+    void miSave_click();
+    void miSaveAs_Click();
+    void miImport_Click();
+    void miPrint_click();
+    void mipgset_Click();
+    void miExit_Click();
+    void miRecent_Click(int index);
+    void UpdateRecent();
+    void Picture1_OLEDragDrop(const QStringList &paths);
+    // Draw menu
+    void miCls_Click();
+    void Picture1_Paint();
+    // Help menu, toolbar, link program
+    void miInstructions_click();
+    void miAbout_Click();
+    void Toolbar1_ButtonClick(const QString &key);
+    void Command2_Click();
+
+    // State, for the dialogs and the tests.
+    PictureDocument &document() { return m_document; }
+    DrawingTools &tools() { return m_tools; }
+    CanvasView &canvas() { return *Picture1; }
+    PageSetup &pageSetup() { return m_pageSetup; }
+    const QString &currentFile() const { return CurrentFile; }
+    const QString &currentFileTitle() const { return CurrentFileTitle; }
+    const std::array<QString, kRecentCount> &recentFiles() const { return RecentFiles; }
+    QString statusFileName() const;
+    QString statusCoordinates() const;
+    TextBox *folderBox() const { return Text3; }
+    TextBox *nameBox() const { return Text2; }
+    TextBox *commentBox() const { return Text1; }
+    QAction *action(const QString &name) const; // by design name: "miOpen", "mitool3", ...
+    QMenu *toolsMenu() const { return miTools; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    void createToolbar(QWidget *client);
+    void createStatusBar(QWidget *client);
+    void createActions();
+    void createMenus();
+    void connectCanvas();
+    void updateActions();
+    void updateToolChecks();
+    void readRecentFiles();
+    void writeRecentFiles();
+    void resetTexts();
+    PrintInput printInput() const;
+    void setStatusFileName(const QString &text);
+    std::string boxBytes(const TextBox *box) const;
+    void setBoxBytes(TextBox *box, const std::string &bytes);
+    bool exportBitmap(const QString &path);
+    void refuseFile(const QString &path, const QString &reason);
+
+    Services m_services;
+    PictureDocument m_document;
+    QString CurrentFile;
+    QString CurrentFileTitle;
+    std::array<QString, kRecentCount> RecentFiles;
+    PageSetup m_pageSetup;
+
+    // Controls
+    CanvasView *Picture1 = nullptr;
+    DrawingTools m_tools;
+    QScrollArea *m_canvasArea = nullptr;
+    QWidget *Panel3D1 = nullptr;
+    QLabel *Picture2 = nullptr;
+    TextBox *Text1 = nullptr; // comment
+    TextBox *Text2 = nullptr; // picture variable name
+    TextBox *Text3 = nullptr; // folder
+    QToolBar *Toolbar1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QLabel *m_fileNamePanel = nullptr;    // status bar panel 1, "Filename"
+    QLabel *m_coordinatesPanel = nullptr; // status bar panel 2, "Coordinates"
+
+    // Menu items
+    QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr;
+    QAction *miImport = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
+    QAction *miLine4 = nullptr, *miCls = nullptr, *miInstructions = nullptr, *miAbout = nullptr;
+    std::array<QAction *, kRecentCount> mirecent{};
+    std::array<QAction *, DrawingTools::kToolCount + 1> mitool{}; // 1..12
+    QMenu *miTools = nullptr;
+
+    // Secondary windows, made on first use and then only hidden and shown.
+    NewPictureDialog *frmNew = nullptr;
+    ExitDialog *frmExit = nullptr;
+    HelpWindow *frmHelp = nullptr;
+    AboutWindow *frmAbout = nullptr;
+    QPointer<PageSetupDialog> pgset;
+    std::unique_ptr<LinkLauncher> m_linkLauncher;
 };

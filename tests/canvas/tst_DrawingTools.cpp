@@ -266,6 +266,57 @@ private slots:
         QCOMPARE(canvas.image(), before);
     }
 
+    // A shape drag through the mouse protocol: one band while dragging, none after release.
+    void shapeDrag_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QPointF>("end");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("box") << int(DrawingTools::Box) << QPointF(5.8, 7.1) << 12; // 4 x 4 outline
+        QTest::newRow("bar") << int(DrawingTools::Bar) << QPointF(5.8, 7.1) << 15; // 5 x 3
+        QTest::newRow("circle") << int(DrawingTools::Circle) << QPointF(12.2, 4.9) << -1;
+        QTest::newRow("ellipse") << int(DrawingTools::Ellipse) << QPointF(20.5, 9.5) << -1;
+        QTest::newRow("line back to its start") << int(DrawingTools::Line) << QPointF(2.3, 4.9) << 0;
+    }
+    void shapeDrag()
+    {
+        QFETCH(int, tool);
+        QFETCH(QPointF, end);
+        QFETCH(int, pixels);
+        Bench bench;
+        bench.tools.miTool_Click(tool);
+        bench.tools.Picture1_MouseDown(1, 2.3f, 4.9f);
+        bench.tools.Picture1_MouseMove(1, 30.f, 30.f);
+        bench.tools.Picture1_MouseMove(1, float(end.x()), float(end.y()));
+        QVERIFY(bench.canvas.xorMode());
+        QCOMPARE(bench.black().size(), 0); // the band is on screen only
+        bench.tools.Picture1_MouseUp(1, 70.f, 70.f); // the release position is not used
+        QVERIFY(!bench.canvas.xorMode());
+        QCOMPARE(bench.tools.currentTool(), tool);
+        if (pixels >= 0)
+            QCOMPARE(bench.black().size(), pixels);
+        else
+            QVERIFY(bench.black().size() > 8);
+        // No trace of the band remains: the canvas shows exactly the picture.
+        QCOMPARE(bench.canvas.image(), bench.canvas.render(bench.document.Pixels));
+    }
+
+    void whiteShapesErase()
+    {
+        Bench bench;
+        bench.document.menus.drawingPress();
+        for (int x = 0; x < 160; ++x)
+            for (int y = 0; y < 77; ++y)
+                bench.document.Pixels.set(x, y, 1);
+        bench.canvas.paintPixels(bench.document.Pixels);
+        bench.tools.miTool_Click(DrawingTools::WhBar);
+        bench.tools.Picture1_MouseDown(1, 10.f, 10.f);
+        bench.tools.Picture1_MouseMove(1, 12.f, 11.f);
+        bench.tools.Picture1_MouseUp(1, 12.f, 11.f);
+        QCOMPARE(bench.black().size(), 160 * 77 - 6);
+        QCOMPARE(bench.canvas.image(), bench.canvas.render(bench.document.Pixels));
+    }
+
     void renderShowsOnlyThePicture()
     {
         CanvasView canvas;

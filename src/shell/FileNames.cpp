@@ -1,0 +1,9 @@
+#include "shell/FileNames.h"
+
+#include <QDir>
+
+QString baseName(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    return native.mid(native.lastIndexOf(QDir::separator()) + 1);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The file-name tests of the file commands. Both look at the last three characters only and
+// ignore case, so "pic.89I" and even "pic89i" count as pictures.
+inline bool hasPictureEnding(const QString &path) { return path.right(3).toUpper() == QStringLiteral("89I"); }
+inline bool hasBitmapEnding(const QString &path) { return path.right(3).toLower() == QStringLiteral("bmp"); }
+
+// The name without its folders: the text after the last separator, or the whole path.
+QString baseName(const QString &path);

@@ -1,0 +1,24 @@
+#pragma once
+
+class Desktop;
+class FileDialogs;
+class FileStore;
+class Messages;
+class PictureLoader;
+class PrintDialog;
+class ProgramLauncher;
+class Settings;
+
+// Everything the main window needs from the desktop. The program passes the Qt versions,
+// tests pass fakes that record what was asked and give scripted answers.
+struct Services
+{
+    Messages &messages;
+    FileDialogs &dialogs;
+    FileStore &files;
+    Settings &settings;
+    PictureLoader &pictures;
+    PrintDialog &printDialog;
+    ProgramLauncher &launcher;
+    Desktop &desktop;
+};

@@ -1,0 +1,488 @@
+#include "canvas/CanvasView.h"
+#include "document/Picture89i.h"
+#include "fakes/ShellFakes.h"
+#include "shell/MainWindow.h"
+#include "shell/TextBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+QByteArray pictureFile(int width, int height, const std::string &folder = "main", const std::string &name = "pic",
+                       const std::string &comment = "hello", bool firstPixelBlack = true)
+{
+    PixelGrid pixels(width, height);
+    pixels.set(0, 0, firstPixelBlack);
+    const EncodeResult encoded = encode89i(folder, name, comment, width, height, pixels);
+    return QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
+}
+
+QString menuState(MainWindow &window)
+{
+    QString state;
+    for (const char *name : {"miNew", "miOpen", "miSave", "miSaveAs", "miPrint"})
+        state += window.action(QString::fromLatin1(name))->isEnabled() ? u'E' : u'D';
+    return state;
+}
+} // namespace
+
+// The main window's commands, driven through the fakes of the desktop services.
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+    struct Bench
+    {
+        FakeServices fakes;
+        std::unique_ptr<MainWindow> window;
+        int ended = 0;
+        explicit Bench(const QString &commandLine = {}, const QStringList &recent = {})
+        {
+            for (int i = 0; i < recent.size(); ++i)
+                fakes.settings.values[QStringLiteral("dotlark95/Recent Files/%1recent").arg(i)] = recent[i];
+            window = std::make_unique<MainWindow>(fakes.services());
+            window->endProgram = [this] { ++ended; };
+            window->Form_Load(commandLine);
+        }
+        MainWindow &w() { return *window; }
+        void draw(float x = 3.5f, float y = 3.5f)
+        {
+            w().tools().Picture1_MouseDown(1, x, y);
+            w().tools().Picture1_MouseDown(1, x, y);
+        }
+        QStringList recentCaptions()
+        {
+            QStringList captions;
+            for (int i = 0; i < 4; ++i) {
+                QAction *item = w().action(QStringLiteral("mirecent%1").arg(i));
+                captions << (item->isVisible() ? item->data().toString() : QString());
+            }
+            return captions;
+        }
+    };
+
+private slots:
+    void startUp()
+    {
+        Bench bench;
+        MainWindow &w = bench.w();
+        QCOMPARE(w.windowTitle(), QStringLiteral("TI-89 DOTLARK Plus v.3.0"));
+        QCOMPARE(menuState(w), QStringLiteral("EEDDD"));
+        QCOMPARE(w.document().Pixels.width(), 160);
+        QCOMPARE(w.document().Pixels.height(), 77);
+        QCOMPARE(w.canvas().size(), QSize(547, 266));
+        QCOMPARE(w.folderBox()->text(), QStringLiteral("main"));
+        QCOMPARE(w.nameBox()->text(), QStringLiteral("picture"));
+        QCOMPARE(w.commentBox()->text(), QStringLiteral("made with DOTLARK"));
+        QCOMPARE(w.tools().currentTool(), 0);
+        QCOMPARE(w.tools().savedTool(), 1);
+        QVERIFY(w.action(QStringLiteral("mitool1"))->isChecked());
+        QCOMPARE(w.pageSetup().width, 4.0);
+        QCOMPARE(bench.recentCaptions(), QStringList({"", "", "", ""}));
+    }
+
+    void layout()
+    {
+        Bench bench;
+        MainWindow &w = bench.w();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QWidget *client = w.centralWidget();
+        QCOMPARE(client->size(), QSize(592, 425));
+        QCOMPARE(w.canvas().mapTo(client, QPoint(0, 0)), QPoint(24, 88));
+        QCOMPARE(w.folderBox()->geometry(), QRect(250, 36, 95, 32));
+        QCOMPARE(w.nameBox()->geometry(), QRect(465, 35, 95, 32));
+        QCOMPARE(w.commentBox()->geometry(), QRect(127, 370, 337, 24));
+        QCOMPARE(w.action(QStringLiteral("miCls"))->text(), QStringLiteral("&ClrDraw "));
+        QCOMPARE(w.action(QStringLiteral("miCls"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    }
+
+    void openFromDialog()
+    {
+        Bench bench;
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10, "fold", "name", "a comment");
+        bench.fakes.dialogs.choose(QStringLiteral("/p/a.89i"));
+        bench.w().tools().miTool_Click(DrawingTools::Bar);
+        bench.w().miOpen_click();
+        MainWindow &w = bench.w();
+        QCOMPARE(bench.fakes.dialogs.requests.first().title, QStringLiteral("TI-89 DOTLARK: Open File"));
+        QCOMPARE(menuState(w), QStringLiteral("EEEEE"));
+        QCOMPARE(w.currentFile(), QStringLiteral("/p/a.89i"));
+        QCOMPARE(w.statusFileName(), QStringLiteral("a.89i"));
+        QCOMPARE(w.folderBox()->text(), QStringLiteral("fold"));
+        QCOMPARE(w.commentBox()->text(), QStringLiteral("a comment"));
+        QCOMPARE(w.document().Pixels.width(), 20);
+        QCOMPARE(w.document().PicWidth, 20);
+        QCOMPARE(w.canvas().scaleHeight(), 10);
+        QCOMPARE(w.tools().currentTool(), 0); // parked until the next press
+        QVERIFY(w.action(QStringLiteral("mitool7"))->isChecked());
+        QCOMPARE(w.canvas().image(), w.canvas().render(w.document().Pixels));
+        QCOMPARE(bench.recentCaptions(), QStringList({"a.89i", "", "", ""}));
+    }
+
+    // Files the reader cannot take are refused with a message naming them; nothing changes.
+    void openRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong ending") << "/p/a.891" << pictureFile(5, 5) << "Not a valid filename!";
+        QTest::newRow("missing") << "/p/gone.89i" << QByteArray() << "/p/gone.89i";
+        QTest::newRow("truncated") << "/p/short.89i" << pictureFile(160, 77).left(500) << "/p/short.89i";
+        QTest::newRow("header only") << "/p/tiny.89i" << QByteArray(40, 'x') << "/p/tiny.89i";
+        QTest::newRow("absurd size") << "/p/huge.89i" << pictureFile(160, 77).replace(90, 2, "\x7f\xff") << "/p/huge.89i";
+    }
+    void openRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        Bench bench;
+        if (!bytes.isEmpty())
+            bench.fakes.files.files[path] = bytes;
+        bench.draw();
+        bench.w().miCls_Click();
+        bench.draw();
+        const PixelGrid before = bench.w().document().Pixels;
+        bench.fakes.dialogs.choose(path);
+        bench.w().miOpen_click();
+        QCOMPARE(bench.fakes.messages.shown.size(), 1);
+        QVERIFY2(bench.fakes.messages.shown.first().text.contains(message), qPrintable(bench.fakes.messages.shown.first().text));
+        QCOMPARE(bench.w().document().Pixels, before);
+        QCOMPARE(bench.w().currentFile(), QString());
+        QCOMPARE(menuState(bench.w()), QStringLiteral("DDDEE"));
+        QCOMPARE(bench.recentCaptions(), QStringList({"", "", "", ""}));
+    }
+
+    void saveWritesTheDocument()
+    {
+        Bench bench;
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        QVERIFY(bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
+        bench.draw(5.5f, 5.5f);
+        QCOMPARE(menuState(bench.w()), QStringLiteral("DDEEE"));
+        bench.w().miSave_click();
+        QCOMPARE(bench.fakes.messages.shown.size(), 0);
+        QCOMPARE(menuState(bench.w()), QStringLiteral("EEEEE"));
+        const QByteArray saved = bench.fakes.files.files.value(QStringLiteral("/p/a.89i"));
+        const DecodeResult back = decode89i({reinterpret_cast<const uint8_t *>(saved.data()), size_t(saved.size())});
+        QCOMPARE(back.picture.width, 20);
+        QCOMPARE(back.picture.pixels.at(0, 0), 1);
+        QCOMPARE(back.picture.pixels.at(5, 5), 1);
+    }
+
+    void saveFailureKeepsDrawingUnsaved()
+    {
+        Bench bench;
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
+        bench.draw();
+        bench.fakes.files.unwritable << QStringLiteral("/p/a.89i");
+        bench.w().miSave_click();
+        QCOMPARE(bench.fakes.messages.shown.size(), 1);
+        QVERIFY(bench.fakes.messages.shown.first().text.startsWith(QStringLiteral("ERROR in Saving!")));
+        QCOMPARE(menuState(bench.w()), QStringLiteral("DDEEE"));
+        QCOMPARE(bench.fakes.files.files.value(QStringLiteral("/p/a.89i")), pictureFile(20, 10));
+    }
+
+    void saveAs_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("menus");
+        QTest::newRow("picture") << "/p/new.89i" << 1 << "/p/new.89i" << "" << "EEEEE";
+        QTest::newRow("upper-case ending") << "/p/NEW.89I" << 1 << "/p/NEW.89I" << "" << "EEEEE";
+        QTest::newRow("bitmap by filter") << "/p/pic" << 2 << "/p/pic.bmp" << "" << "DDDEE";
+        QTest::newRow("bitmap by filter keeps .89i") << "/p/pic.89i" << 2 << "/p/pic.89i.bmp" << "" << "DDDEE";
+        QTest::newRow("bitmap by name") << "/p/pic.BMP" << 1 << "/p/pic.BMP" << "" << "DDDEE";
+        QTest::newRow("no ending") << "/p/pic" << 1 << "" << "Invalid Filename: Use *.89i" << "DDDEE";
+        QTest::newRow("unwritable") << "/ro/pic.89i" << 1 << "" << "Disk write error" << "DDDEE";
+    }
+    void saveAs()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
+        QFETCH(QString, message);
+        QFETCH(QString, menus);
+        Bench bench;
+        bench.fakes.files.unwritable << QStringLiteral("/ro/pic.89i");
+        bench.draw();
+        bench.fakes.dialogs.choose(chosen, filter);
+        bench.w().miSaveAs_Click();
+        QCOMPARE(bench.fakes.files.written, written.isEmpty() ? QStringList() : QStringList{written});
+        QCOMPARE(bench.fakes.messages.shown.isEmpty(), message.isEmpty());
+        if (!message.isEmpty())
+            QVERIFY(bench.fakes.messages.shown.first().text.startsWith(message));
+        QCOMPARE(menuState(bench.w()), menus);
+        const bool savedPicture = menus == QStringLiteral("EEEEE");
+        QCOMPARE(bench.w().currentFile(), savedPicture ? chosen : QString());
+        QCOMPARE(bench.recentCaptions().first().isEmpty(), !savedPicture);
+        if (written.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
+            const QImage bitmap = QImage::fromData(bench.fakes.files.files.value(written), "bmp");
+            QCOMPARE(bitmap.size(), QSize(547, 266));
+            QCOMPARE(bitmap.pixel(0, 0), qRgb(224, 224, 224));
+            QCOMPARE(bitmap.pixel(12, 12), qRgb(0, 0, 0)); // pixel (3, 3) drawn by the press
+            QCOMPARE(bench.fakes.files.files.value(written).at(28), char(24)); // bits per pixel
+        }
+    }
+
+    void badNamesStopBothSaves()
+    {
+        Bench bench;
+        bench.draw();
+        bench.w().nameBox()->setText(QStringLiteral("1pic"));
+        bench.w().folderBox()->setText(QStringLiteral("a b"));
+        bench.fakes.dialogs.choose(QStringLiteral("/p/x.89i"));
+        bench.w().miSaveAs_Click();
+        QCOMPARE(bench.fakes.messages.shown.size(), 2);
+        QCOMPARE(bench.fakes.messages.shown[0].caption, QStringLiteral("Pic Var ERROR!"));
+        QCOMPARE(bench.fakes.messages.shown[1].caption, QStringLiteral("Folder Name ERROR!"));
+        QVERIFY(bench.fakes.dialogs.requests.isEmpty());
+        QVERIFY(bench.fakes.files.written.isEmpty());
+    }
+
+    void drop_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("first of two") << QStringList{"/p/a.89i", "/p/b.89i"} << false << "" << "/p/a.89i";
+        QTest::newRow("not a picture") << QStringList{"/p/a.png"} << false << "Drag/Drop Error" << "";
+        QTest::newRow("over unsaved drawing") << QStringList{"/p/a.89i"} << true << "TI-89 DOTLARK Plus" << "";
+        QTest::newRow("no files") << QStringList{} << false << "" << "";
+    }
+    void drop()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(bool, unsaved);
+        QFETCH(QString, caption);
+        QFETCH(QString, opened);
+        Bench bench;
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 8);
+        bench.fakes.files.files[QStringLiteral("/p/b.89i")] = pictureFile(9, 9);
+        if (unsaved)
+            bench.draw();
+        bench.w().Picture1_OLEDragDrop(paths);
+        QCOMPARE(bench.fakes.messages.shown.isEmpty(), caption.isEmpty());
+        if (!caption.isEmpty())
+            QCOMPARE(bench.fakes.messages.shown.first().caption, caption);
+        QCOMPARE(bench.w().currentFile(), opened);
+        QCOMPARE(bench.w().statusFileName(), opened.section(u'/', -1));
+        QCOMPARE(bench.w().document().menus.hasUnsavedDrawing(), unsaved);
+    }
+
+    void recentFiles()
+    {
+        Bench bench({}, {"/old/one.89i", "/old/two.89i"});
+        QCOMPARE(bench.recentCaptions(), QStringList({"one.89i", "two.89i", "", ""}));
+        for (const char *name : {"/p/a.89i", "/q/a.89i", "/p/c.89i"})
+            bench.fakes.files.files[QString::fromLatin1(name)] = pictureFile(8, 8);
+        for (const char *name : {"/p/a.89i", "/q/a.89i", "/p/c.89i"}) {
+            bench.fakes.dialogs.choose(QString::fromLatin1(name));
+            bench.w().miOpen_click();
+        }
+        // The oldest entry has gone; equal names in two folders keep their own paths.
+        QCOMPARE(bench.recentCaptions(), QStringList({"c.89i", "a.89i", "a.89i", "one.89i"}));
+        QCOMPARE(bench.w().recentFiles()[2], QStringLiteral("/p/a.89i"));
+        bench.w().miRecent_Click(2);
+        QCOMPARE(bench.w().currentFile(), QStringLiteral("/p/a.89i"));
+        QCOMPARE(bench.recentCaptions().first(), QStringLiteral("c.89i")); // no reordering
+        bench.draw();
+        bench.w().miRecent_Click(1);
+        QCOMPARE(bench.fakes.messages.texts(), QStringList{"Current image not saved. Save it or clear it."});
+        QCOMPARE(bench.w().currentFile(), QStringLiteral("/p/a.89i"));
+    }
+
+    void exitAsksOnlyForUnsavedDrawing()
+    {
+        Bench bench({}, {"/old/one.89i"});
+        bench.w().miExit_Click();
+        QCOMPARE(bench.ended, 1);
+        QCOMPARE(bench.fakes.settings.values.value(QStringLiteral("dotlark95/Recent Files/0recent")),
+                 QStringLiteral("/old/one.89i"));
+        QVERIFY(!bench.fakes.settings.values.contains(QStringLiteral("dotlark95/Recent Files/1recent")));
+
+        bench.draw();
+        bench.fakes.settings.values.clear();
+        // "Continue   Working" leaves the window as it was, and asking again asks again.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QTimer::singleShot(0, this, [this] { clickButton(QStringLiteral("Continue   Working")); });
+            bench.w().close();
+            QCOMPARE(bench.ended, 1);
+            QVERIFY(bench.fakes.settings.values.contains(QStringLiteral("dotlark95/Recent Files/0recent")));
+        }
+        QTimer::singleShot(0, this, [this] { clickButton(QStringLiteral("  Quit Anyway")); });
+        bench.w().miExit_Click();
+        QCOMPARE(bench.ended, 2);
+    }
+
+    void newAndClrDraw()
+    {
+        Bench bench;
+        bench.draw();
+        bench.w().miCls_Click();
+        QCOMPARE(menuState(bench.w()), QStringLiteral("EEDDD"));
+        QCOMPARE(bench.w().document().Pixels, PixelGrid(160, 77));
+        QCOMPARE(bench.w().canvas().image(), bench.w().canvas().render(PixelGrid()));
+
+        QTimer::singleShot(0, this, [this] { answerNew(QStringLiteral("100"), QStringLiteral("50px")); });
+        bench.w().miNew_Click();
+        QCOMPARE(bench.w().canvas().scaleWidth(), 100);
+        QCOMPARE(bench.w().document().Pixels.width(), 100);
+        QCOMPARE(bench.w().document().PicHeight, 50);
+        QTimer::singleShot(0, this, [this] { answerNew({}, {}); });
+        bench.w().miNew_Click(); // cancelled: everything stays
+        QCOMPARE(bench.w().document().PicWidth, 100);
+        QCOMPARE(bench.w().document().PicHeight, 50);
+        QCOMPARE(bench.w().canvas().scaleWidth(), 100);
+    }
+
+    void import()
+    {
+        Bench bench;
+        QImage picture(1, 1, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        bench.fakes.pictures.pictures[QStringLiteral("/p/dot.bmp")] = picture;
+        bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
+        bench.w().miImport_Click();
+        QCOMPARE(bench.fakes.messages.shown.first().caption, QStringLiteral("Import..."));
+        QCOMPARE(bench.fakes.messages.shown.first().text, QStringLiteral("/p/dot.bmp\n\r\n\r     ...this picture?"));
+        QCOMPARE(bench.w().document().Pixels.at(80, 38), 1);
+        QCOMPARE(menuState(bench.w()), QStringLiteral("EDDEE"));
+        QCOMPARE(bench.w().tools().currentTool(), 1);
+
+        bench.fakes.messages.answers.push_back(Messages::Answer::No);
+        bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
+        bench.w().miCls_Click();
+        bench.w().miImport_Click();
+        QCOMPARE(bench.w().document().Pixels.at(80, 38), 0);
+    }
+
+    void toolbarGuards_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("drawn");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("open over drawing") << "Open" << true << "Current image not saved. Save it or clear it.";
+        QTest::newRow("save with nothing") << "Save" << false << "Nothing to save.";
+        QTest::newRow("print with nothing") << "Print" << false << "Nuttin' to print.";
+        QTest::newRow("print a drawing") << "Print" << true << "";
+        QTest::newRow("separator") << "" << true << "";
+    }
+    void toolbarGuards()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, drawn);
+        QFETCH(QString, message);
+        Bench bench;
+        if (drawn)
+            bench.draw();
+        bench.w().Toolbar1_ButtonClick(key);
+        QCOMPARE(bench.fakes.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(bench.fakes.printDialog.shown, key == QStringLiteral("Print") && drawn ? 1 : 0);
+    }
+
+    void toolbarSaveGoesToFileWhenKnown()
+    {
+        Bench bench;
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 8);
+        bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
+        bench.draw();
+        bench.w().Toolbar1_ButtonClick(QStringLiteral("Save"));
+        QCOMPARE(bench.fakes.files.written, QStringList{"/p/a.89i"});
+        QVERIFY(bench.fakes.dialogs.requests.isEmpty());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("quoted") << "\"/p/with blank.89i\"" << "/p/with blank.89i";
+        QTest::newRow("unquoted with blanks") << "/p/with blank.89i" << "/p/with blank.89i";
+        QTest::newRow("any ending") << "/p/picture.dat" << "/p/picture.dat";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, opened);
+        FakeServices fakes;
+        fakes.files.files[opened] = pictureFile(12, 12);
+        MainWindow window(fakes.services());
+        window.Form_Load(commandLine);
+        QCOMPARE(window.currentFile(), opened);
+        QCOMPARE(window.document().PicWidth, 12);
+        QCOMPARE(window.recentFiles()[0], opened);
+    }
+
+    // Ctrl+C is ClrDraw, except in a text box, where it copies the text.
+    void clrDrawShortcutLeavesTextBoxesAlone()
+    {
+        Bench bench;
+        bench.w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench.w()));
+        bench.draw();
+        bench.w().commentBox()->setFocus();
+        QTest::keyClick(bench.w().commentBox(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(bench.w().document().Pixels.at(3, 3), 1);
+        bench.w().canvas().setFocus();
+        QTest::keyClick(&bench.w().canvas(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(bench.w().document().Pixels.at(3, 3), 0);
+    }
+
+    void textBoxLimitsTypingOnly()
+    {
+        TextBox box(39);
+        const QString forty(40, u'x');
+        box.setText(forty);
+        QCOMPARE(box.text(), forty);
+        box.setCursorPosition(40);
+        QTest::keyClicks(&box, QStringLiteral("yz"));
+        QCOMPARE(box.text(), forty);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClicks(&box, QStringLiteral("abc"));
+        QCOMPARE(box.text(), QString(38, u'x') + QStringLiteral("a"));
+    }
+
+private:
+    void clickButton(const QString &caption)
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->isVisible())
+                for (QAbstractButton *button : widget->findChildren<QAbstractButton *>())
+                    if (button->text() == caption) {
+                        button->click();
+                        return;
+                    }
+        QFAIL(qPrintable(QStringLiteral("no button ") + caption));
+    }
+
+    void answerNew(const QString &width, const QString &height)
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->windowTitle() == QStringLiteral("DOTLARK: New picture dialog")) {
+                const QList<QLineEdit *> boxes = widget->findChildren<QLineEdit *>();
+                if (width.isEmpty()) {
+                    QMetaObject::invokeMethod(widget, "cmdCancel_Click");
+                    return;
+                }
+                boxes[0]->setText(width);
+                boxes[1]->setText(height);
+                QMetaObject::invokeMethod(widget, "cmdOK_Click");
+                return;
+            }
+        QFAIL("no New dialog");
+    }
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_MainWindow.moc"
