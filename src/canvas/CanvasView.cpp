@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -54,21 +56,32 @@ QPointF CanvasView::toPicture(const QPointF &screen) const
             static_cast<float>(screen.y() * m_scaleHeight / m_image.height())};
 }
 
-QRectF CanvasView::cellRect(int x, int y) const
+QRect CanvasView::cellRect(int x, int y) const
 {
-    // The square's far corner is x + 0.8, computed in double and passed on as single.
-    const QPointF topLeft = toScreen(static_cast<float>(x), static_cast<float>(y));
-    const QPointF bottomRight = toScreen(static_cast<float>(x + 0.8), static_cast<float>(y + 0.8));
-    return QRectF(topLeft, bottomRight);
+    // The square covers the top-left 0.8 of the cell (the far corner x + 0.8 computed in
+    // double, passed on as single), in whole screen pixels. Cells are 3.4 screen pixels
+    // wide, so the square is kept one pixel short of the next cell: every gap between
+    // squares stays visible and the grid looks even.
+    const auto span = [](float from, float to, float next) {
+        const int start = static_cast<int>(std::lround(from));
+        const int end = std::min(static_cast<int>(std::lround(to)), static_cast<int>(std::lround(next)) - 1);
+        return std::pair(start, std::max(end, start + 1));
+    };
+    const QPointF from = toScreen(static_cast<float>(x), static_cast<float>(y));
+    const QPointF to = toScreen(static_cast<float>(x + 0.8), static_cast<float>(y + 0.8));
+    const QPointF next = toScreen(static_cast<float>(x + 1), static_cast<float>(y + 1));
+    const auto [left, right] = span(from.x(), to.x(), next.x());
+    const auto [top, bottom] = span(from.y(), to.y(), next.y());
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
 void CanvasView::fillCell(int x, int y, QRgb colour)
 {
-    const QRectF cell = cellRect(x, y);
+    const QRect cell = cellRect(x, y);
     QPainter painter(&m_image);
     painter.fillRect(cell, QColor(colour));
     painter.end();
-    update(cell.toAlignedRect());
+    update(cell);
 }
 
 void CanvasView::paintInto(QImage &image, const PixelGrid &pixels) const

@@ -73,7 +73,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    QRectF cellRect(int x, int y) const;
+    QRect cellRect(int x, int y) const;
     void paintInto(QImage &image, const PixelGrid &pixels) const;
     QPointF toScreen(float x, float y) const;
     void drawXor(const std::function<void(QPainter &)> &draw);

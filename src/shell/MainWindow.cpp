@@ -127,6 +127,7 @@ void MainWindow::createToolbar(QWidget *client)
     Toolbar1->setGeometry(0, 0, kClientSize.width(), 28);
     Toolbar1->setIconSize(QSize(16, 16));
     Toolbar1->setMovable(false);
+    paint(Toolbar1, Toolbar1->palette().color(QPalette::Button)); // a docked bar, not the window's orange
     const auto button = [this](const QIcon &icon, const QString &key) {
         QAction *action = Toolbar1->addAction(icon, key);
         action->setToolTip(key);

@@ -317,6 +317,28 @@ private slots:
         QCOMPARE(bench.canvas.image(), bench.canvas.render(bench.document.Pixels));
     }
 
+    // An all-black row shows as squares with a gap after every one of them.
+    void everySquareHasItsGap()
+    {
+        CanvasView canvas;
+        PixelGrid pixels(160, 77);
+        for (int x = 0; x < 160; ++x)
+            pixels.set(x, 0, 1);
+        const QImage picture = canvas.render(pixels);
+        int squares = 0, run = 0;
+        for (int x = 0; x <= picture.width(); ++x) {
+            const bool black = x < picture.width() && picture.pixel(x, 1) == CanvasView::kBlack;
+            if (black) {
+                ++run;
+            } else if (run > 0) {
+                QVERIFY2(run >= 2 && run <= 3, qPrintable(QStringLiteral("square of %1 pixels at %2").arg(run).arg(x)));
+                ++squares;
+                run = 0;
+            }
+        }
+        QCOMPARE(squares, 160);
+    }
+
     void renderShowsOnlyThePicture()
     {
         CanvasView canvas;
