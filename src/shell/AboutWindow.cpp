@@ -1,6 +1,7 @@
 #include "shell/AboutWindow.h"
 
 #include "platform/Desktop.h"
+#include "shell/AppInfo.h"
 #include "shell/DialogLayout.h"
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-constexpr int kMajor = 3;
-constexpr int kMinor = 0;
-constexpr int kRevision = 8;
 
 const QString kAddress = QStringLiteral("dotlark@example.org");
 const QString kWebPage = QStringLiteral("https://example.org/dotlark");
@@ -136,7 +134,7 @@ void AboutWindow::form_activate()
 {
     m_timer->start();
     setPictureTop(kStartTwips);
-    m_version->setText(QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
+    m_version->setText(QStringLiteral("Version %1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
 }
 
 void AboutWindow::Timer1_Timer()

@@ -292,7 +292,7 @@ void MainWindow::start(const QStringList &arguments)
 
 void MainWindow::Form_Load(const QString &commandLine)
 {
-    setWindowTitle(kTitle + QStringLiteral(" v.3.0"));
+    setWindowTitle(QStringLiteral("%1 v.%2.%3").arg(kTitle).arg(AppInfo::major).arg(AppInfo::minor));
     m_document.menus.startUp();
     updateActions();
     m_document.PicHeight = PictureDocument::kScreenHeight;

@@ -3,6 +3,7 @@
 #include "canvas/DrawingTools.h"
 #include "document/PictureDocument.h"
 #include "printing/PageSetup.h"
+#include "shell/AppInfo.h"
 #include "shell/Services.h"
 
 #include <QMainWindow>
@@ -40,7 +41,7 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("TI-89 DOTLARK Plus");
+    static inline const QString kTitle = AppInfo::title;
     static inline const QString kSettingsApp = QStringLiteral("dotlark95");
     static inline const QString kRecentSection = QStringLiteral("Recent Files");
     static constexpr int kRecentCount = 4;

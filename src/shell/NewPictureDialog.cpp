@@ -1,5 +1,7 @@
 #include "shell/NewPictureDialog.h"
 
+#include "shell/AppInfo.h"
+
 #include "document/Numbers.h"
 #include "platform/Messages.h"
 #include "shell/DialogLayout.h"
@@ -107,7 +109,7 @@ void NewPictureDialog::cmdOK_Click()
         accept();
         return;
     }
-    m_messages.warn(QStringLiteral("Error in dimensions. resetting to 160x77."), QStringLiteral("TI-89 DOTLARK Plus"));
+    m_messages.warn(QStringLiteral("Error in dimensions. resetting to 160x77."), AppInfo::title);
     m_width->setText(kDefaultWidth);
     m_height->setText(kDefaultHeight);
     m_width->setFocus(Qt::OtherFocusReason);
