@@ -159,6 +159,10 @@ private slots:
         QTest::newRow("left and right draw") << 3 << 3 << 1 << 1 << false;
         QTest::newRow("left and right, then left alone") << 3 << 1 << 1 << 3 << false;
         QTest::newRow("right pops up the tools") << 2 << 2 << 0 << 0 << true;
+        QTest::newRow("left and middle") << 5 << 5 << 1 << 1 << false;
+        QTest::newRow("right and middle") << 6 << 6 << 1 << 1 << false;
+        QTest::newRow("all three") << 7 << 7 << 1 << 1 << false;
+        QTest::newRow("middle press, left moves") << 4 << 1 << 1 << 3 << false;
     }
     void buttons()
     {
