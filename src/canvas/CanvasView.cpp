@@ -110,7 +110,7 @@ QImage CanvasView::render(const PixelGrid &pixels) const
     return picture;
 }
 
-void CanvasView::drawXor(const std::function<void(QPainter &)> &draw)
+void CanvasView::drawXor(const QRectF &bounds, const std::function<void(QPainter &)> &draw)
 {
     QPainter painter(&m_image);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -121,17 +121,20 @@ void CanvasView::drawXor(const std::function<void(QPainter &)> &draw)
     painter.setBrush(Qt::NoBrush);
     draw(painter);
     painter.end();
-    update();
+    // Only the outline's surroundings are repainted, never the whole canvas.
+    update(bounds.normalized().toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
 void CanvasView::xorLine(float x1, float y1, float x2, float y2)
 {
-    drawXor([&](QPainter &p) { p.drawLine(toScreen(x1, y1), toScreen(x2, y2)); });
+    const QPointF from = toScreen(x1, y1), to = toScreen(x2, y2);
+    drawXor(QRectF(from, to), [&](QPainter &p) { p.drawLine(from, to); });
 }
 
 void CanvasView::xorRectangle(float x1, float y1, float x2, float y2)
 {
-    drawXor([&](QPainter &p) { p.drawRect(QRectF(toScreen(x1, y1), toScreen(x2, y2)).normalized()); });
+    const QRectF outline = QRectF(toScreen(x1, y1), toScreen(x2, y2)).normalized();
+    drawXor(outline, [&](QPainter &p) { p.drawRect(outline); });
 }
 
 void CanvasView::xorEllipse(float cx, float cy, double radiusX, double radiusY)
@@ -139,7 +142,8 @@ void CanvasView::xorEllipse(float cx, float cy, double radiusX, double radiusY)
     const QPointF centre = toScreen(cx, cy);
     const double rx = radiusX * m_image.width() / m_scaleWidth;
     const double ry = radiusY * m_image.height() / m_scaleHeight;
-    drawXor([&](QPainter &p) { p.drawEllipse(centre, rx, ry); });
+    drawXor(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry),
+            [&](QPainter &p) { p.drawEllipse(centre, rx, ry); });
 }
 
 void CanvasView::paintEvent(QPaintEvent *event)

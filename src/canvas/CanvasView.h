@@ -76,7 +76,7 @@ private:
     QRect cellRect(int x, int y) const;
     void paintInto(QImage &image, const PixelGrid &pixels) const;
     QPointF toScreen(float x, float y) const;
-    void drawXor(const std::function<void(QPainter &)> &draw);
+    void drawXor(const QRectF &bounds, const std::function<void(QPainter &)> &draw);
 
     QImage m_image;
     int m_scaleWidth = 160;

@@ -37,11 +37,11 @@ class tst_LinkActivation : public QObject
                         reinterpret_cast<const unsigned char *>(values.data()), static_cast<int>(values.size()));
     }
 
-    // spec: a title, optionally marked "utf8:" (only _NET_WM_NAME set) or "hidden:" (not mapped).
-    Window makeWindow(QString spec)
+    // made: a title, optionally marked "utf8:" (only _NET_WM_NAME set) or "hidden:" (not mapped).
+    Window makeWindow(QString made)
     {
-        const bool utf8Only = spec.startsWith("utf8:"), hidden = spec.startsWith("hidden:");
-        const QByteArray title = spec.section(':', utf8Only || hidden ? 1 : 0).toUtf8();
+        const bool utf8Only = made.startsWith("utf8:"), hidden = made.startsWith("hidden:");
+        const QByteArray title = made.section(':', utf8Only || hidden ? 1 : 0).toUtf8();
         const Window window = XCreateSimpleWindow(m_display, root(), 0, 0, 60, 40, 0, 0, 0);
         if (utf8Only)
             XChangeProperty(m_display, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8, PropModeReplace,
@@ -204,8 +204,8 @@ private slots:
         QFETCH(QStringList, windows);
         QFETCH(int, activated);
         QList<Window> made;
-        for (const QString &spec : windows)
-            made << makeWindow(spec);
+        for (const QString &window : windows)
+            made << makeWindow(window);
         focusDesk();
         QCOMPARE(QtProgramLauncher().activate("CALC LINK (89)"), activated >= 0);
         QCOMPARE(focused(), activated >= 0 ? made[activated] : m_desk);
