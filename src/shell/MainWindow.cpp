@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -78,6 +79,7 @@ void MainWindow::createControls()
     client->setMouseTracking(true); // moves over the bare window clear the readout
     paint(client, kOrange);
     setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // a fixed window: no resizing, no maximising
     setMouseTracking(true);
 
     createToolbar(client);
