@@ -1,36 +1,26 @@
 #include "CommandLine.h"
 
-const std::vector<OptionSpec> &optionSpecs()
-{
-    static const std::vector<OptionSpec> specs{
-        {"--folder", "F", "calculator folder name (default \"main\")"},
-        {"--name", "N", "picture variable name (default \"picture\")"},
-        {"--comment", "C", "comment stored in the file (default \"made with DOTLARK\")"},
-        {"--info", {}, "describe a .89i file instead of converting"},
-        {"--help", {}, "show this help"},
-    };
-    return specs;
-}
-
 namespace {
 
-const OptionSpec *findSpec(const QString &name)
+const OptionSpec *findSpec(const OptionTable &table, const QString &name)
 {
-    for (const OptionSpec &spec : optionSpecs())
+    for (const OptionSpec &spec : table)
         if (spec.name == name)
             return &spec;
     return nullptr;
 }
 
+bool isOption(const QString &argument) { return argument.startsWith(u'-') && argument != u"-"; }
+
 } // namespace
 
-ParsedArguments parseArguments(const QStringList &arguments)
+ParsedArguments parseArguments(const QStringList &arguments, const OptionTable &table)
 {
     Invocation invocation;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(u'-') || argument == u"-") {
+        if (optionsEnded || !isOption(argument)) {
             invocation.files << argument;
             continue;
         }
@@ -38,9 +28,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
             optionsEnded = true;
             continue;
         }
-        const OptionSpec *spec = findSpec(argument);
+        const OptionSpec *spec = findSpec(table, argument);
         if (!spec)
-            return {std::nullopt, QStringLiteral("unknown option %1").arg(argument)};
+            return {std::nullopt, QStringLiteral("this command has no option %1").arg(argument)};
         if (invocation.has(argument))
             return {std::nullopt, QStringLiteral("%1 given twice").arg(argument)};
         QString value;
@@ -52,4 +42,15 @@ ParsedArguments parseArguments(const QStringList &arguments)
         invocation.options.insert(argument, value);
     }
     return {invocation, {}};
+}
+
+bool mentions(const QStringList &arguments, const QString &option)
+{
+    for (const QString &argument : arguments) {
+        if (argument == u"--")
+            return false;
+        if (argument == option)
+            return true;
+    }
+    return false;
 }

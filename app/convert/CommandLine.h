@@ -6,14 +6,14 @@
 #include <optional>
 #include <vector>
 
-// The tool's options: one table, read by the parser and by the help text.
+// One option a command knows; the parser reads by it and the help text lists it.
 struct OptionSpec
 {
     QString name;      // "--folder"
     QString valueName; // "F"; empty for a flag
     QString help;
 };
-const std::vector<OptionSpec> &optionSpecs();
+using OptionTable = std::vector<OptionSpec>;
 
 // A command line taken apart: the file arguments in order and the options given.
 struct Invocation
@@ -21,6 +21,7 @@ struct Invocation
     QStringList files;
     QMap<QString, QString> options; // flags map to an empty value
     bool has(const QString &option) const { return options.contains(option); }
+    QString value(const QString &option) const { return options.value(option); }
 };
 
 struct ParsedArguments
@@ -29,5 +30,9 @@ struct ParsedArguments
     QString error; // why the arguments are not a command line, when invocation is empty
 };
 
-// Arguments without the program name. "--" ends the options.
-ParsedArguments parseArguments(const QStringList &arguments);
+// Arguments without the program name, read against the options in `table` (the same
+// option may take a value in one command and be a flag in another). "--" ends the options.
+ParsedArguments parseArguments(const QStringList &arguments, const OptionTable &table);
+
+// Whether `option` is among the arguments before any "--".
+bool mentions(const QStringList &arguments, const QString &option);

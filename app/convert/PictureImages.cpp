@@ -1,16 +1,10 @@
 #include "PictureImages.h"
 
+#include "canvas/PictureImport.h"
+
 namespace {
 
-constexpr long kMidGrey = 128 + 256 * 128 + 65536 * 128; // 8421504
-constexpr int kPbmPixelsPerLine = 35;                    // "0 " each: 70 characters
-
-bool isDark(QRgb colour)
-{
-    if (qAlpha(colour) == 0)
-        return false;
-    return qRed(colour) + 256L * qGreen(colour) + 65536L * qBlue(colour) < kMidGrey;
-}
+constexpr int kPbmPixelsPerLine = 35; // "0 " each: 70 characters
 
 } // namespace
 
@@ -22,8 +16,16 @@ PixelGrid darkPixels(const QImage &image)
         const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
         uint8_t *cells = grid.row(y);
         for (int x = 0; x < argb.width(); ++x)
-            cells[x] = isDark(line[x]) ? 1 : 0;
+            cells[x] = isDarkImportPixel(line[x]) ? 1 : 0;
     }
+    return grid;
+}
+
+PixelGrid screenPixels(const QImage &image)
+{
+    PixelGrid grid(kScreenWidth, kScreenHeight);
+    // set() drops what falls outside the grid.
+    importPicture(image, [&grid](int x, int y) { grid.set(x, y, 1); });
     return grid;
 }
 

@@ -7,10 +7,17 @@
 
 // Conversions between calculator pictures and ordinary images.
 
-// The dark pixels of an image, at the image's size: black exactly when
-// red + 256 x green + 65536 x blue is below that of mid grey RGB(128, 128, 128), so blue
-// decides first, then green, then red. Fully transparent pixels are white.
+// The calculator's graph screen, in picture pixels: the size of a --screen import.
+constexpr int kScreenWidth = 160;
+constexpr int kScreenHeight = 77;
+
+// The dark pixels of an image, 1:1 at the image's size, judged by the editor's import
+// rule (isDarkImportPixel).
 PixelGrid darkPixels(const QImage &image);
+
+// The image imported onto a blank graph screen exactly as the editor's File > Import
+// places and judges it; what falls beyond the screen is dropped.
+PixelGrid screenPixels(const QImage &image);
 
 // The picture 1:1, black pixels RGB(0, 0, 0) and white pixels RGB(255, 255, 255).
 QImage blackAndWhiteImage(const PixelGrid &pixels, int width, int height);

@@ -1,14 +1,19 @@
 #include "ConvertCommands.h"
-#include "ImageFileLoader.h"
 #include "platform/QtFileStore.h"
+#include "platform/QtPictureLoader.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
-// dotlark-convert: TI-89 picture files to and from ordinary images, from the command line.
+// dotlark-convert: TI-89 picture files to and from ordinary images, and printed to PDF,
+// from the command line.
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The tool never opens a window; printing only needs Qt's fonts and painting, which the
+    // offscreen platform gives without a display. A platform the user chose is kept.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QtFileStore files;
-    ImageFileLoader loader;
+    QtPictureLoader loader;
     return runConvert(app.arguments().mid(1), files, loader);
 }

@@ -1,11 +1,63 @@
 #include "document/Picture89i.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// Little-endian byte builder for a hand-made metafile.
+struct Bytes
+{
+    QByteArray data;
+    Bytes &u16(int v)
+    {
+        data.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+        return *this;
+    }
+    Bytes &u32(quint32 v) { return u16(int(v & 0xFFFF)).u16(int(v >> 16)); }
+};
+
+// A placeable metafile of 1440 x 720 units at 1440 per inch (96 x 48 screen pixels) with a
+// black rectangle over pixels 24..71 x 12..35. Only the editor's loader reads metafiles.
+QByteArray metafile()
+{
+    Bytes records;
+    records.u32(5).u16(0x020B).u16(0).u16(0);                         // window origin
+    records.u32(5).u16(0x020C).u16(720).u16(1440);                    // window extent
+    records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0);                  // solid black brush
+    records.u32(4).u16(0x012D).u16(0);                                // select it
+    records.u32(7).u16(0x041B).u16(540).u16(1080).u16(180).u16(360); // rectangle (b, r, t, l)
+    records.u32(3).u16(0);                                            // end of file
+    Bytes b;
+    b.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(1440).u16(720).u16(1440).u32(0);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= quint16(quint8(b.data[i]) | quint8(b.data[i + 1]) << 8);
+    b.u16(sum);
+    b.u16(1).u16(9).u16(0x0300).u32(9 + records.data.size() / 2).u16(1).u32(7).u16(0);
+    b.data.append(records.data);
+    return b.data;
+}
+
+QByteArray png(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+using Points = QList<QPoint>;
+
+} // namespace
 
 // The dotlark-convert program, run as the user runs it.
 class tst_ConvertTool : public QObject
@@ -20,9 +72,10 @@ class tst_ConvertTool : public QObject
         QString out, err;
     };
 
-    Run run(const QStringList &arguments)
+    Run run(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
     {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert", arguments);
         if (!process.waitForFinished(30000))
             return {};
@@ -139,6 +192,84 @@ private slots:
         QCOMPARE(d.picture.comment, "a note");
     }
 
+    // --screen places the picture as File > Import does, on a blank 160 x 77 picture.
+    void screenImport_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("blackCount"); // -1: not counted
+        QTest::addColumn<Points>("black");
+        QTest::addColumn<Points>("white");
+        QTest::newRow("100 x 50, centred") << png(100, 50) << "a.png" << 100 * 50
+                                           << Points{{30, 13}, {129, 13}, {30, 62}, {129, 62}}
+                                           << Points{{29, 13}, {130, 62}, {30, 12}, {129, 63}};
+        QTest::newRow("1 x 1") << png(1, 1) << "b.png" << 1 << Points{{80, 38}} << Points{};
+        QTest::newRow("161 x 78, cut") << png(161, 78) << "c.png" << 160 * 77 << Points{{0, 0}, {159, 76}} << Points{};
+        // A metafile named like a bitmap: the content decides. 96 x 48 lands at (32, 14).
+        QTest::newRow("metafile") << metafile() << "d.bmp" << -1 << Points{{80, 38}, {58, 28}, {102, 48}}
+                                  << Points{{0, 0}, {34, 16}, {53, 38}, {107, 38}, {80, 23}, {80, 53}};
+    }
+    void screenImport()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, fileName);
+        QFETCH(int, blackCount);
+        QFETCH(Points, black);
+        QFETCH(Points, white);
+        write(path(fileName), file);
+        const Run r = run({path(fileName), path("screen.89i"), "--screen", "--name", "scr"});
+        QCOMPARE(r.exitCode, 0);
+        const DecodeResult d = decode(read(path("screen.89i")));
+        QCOMPARE(d.error, Picture89iError::None);
+        QCOMPARE(QSize(d.picture.width, d.picture.height), QSize(160, 77));
+        QCOMPARE(d.picture.name, "scr");
+        int count = 0;
+        for (int y = 0; y < 77; ++y)
+            for (int x = 0; x < 160; ++x)
+                count += d.picture.pixels.at(x, y);
+        if (blackCount >= 0)
+            QCOMPARE(count, blackCount);
+        for (const QPoint &p : black)
+            QVERIFY2(d.picture.pixels.at(p.x(), p.y()), qPrintable(QStringLiteral("white at %1,%2").arg(p.x()).arg(p.y())));
+        for (const QPoint &p : white)
+            QVERIFY2(!d.picture.pixels.at(p.x(), p.y()), qPrintable(QStringLiteral("black at %1,%2").arg(p.x()).arg(p.y())));
+    }
+
+    // The print runs headless even where no display and no Qt platform are set.
+    void printsPdf_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("bareEnvironment");
+        QTest::newRow("defaults") << QStringList{} << false;
+        QTest::newRow("all options") << QStringList{"--top", "0", "--left", "0.5", "--width", "7.5", "--fileinfo", "--comment"}
+                                     << false;
+        QTest::newRow("no display") << QStringList{"--fileinfo"} << true;
+    }
+    void printsPdf()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, bareEnvironment);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (bareEnvironment)
+            for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(name);
+        QFile::remove(path("page.pdf"));
+        const Run r = run(QStringList{"--print-pdf", path("page.pdf"), writeSample("in.89i")} + options, environment);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(read(path("page.pdf")).startsWith("%PDF"));
+    }
+
+    // A picture one pixel wide has no pitch to print with: refused, and no PDF appears.
+    void onePixelWideIsNotPrinted()
+    {
+        write(path("thin.89i"), asBytes(encode89i("main", "thin", "", 1, 5, PixelGrid(1, 5)).bytes));
+        const Run r = run({"--print-pdf", path("thin.pdf"), path("thin.89i")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("thin.89i"), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("thin.pdf")));
+        QVERIFY(QDir(dir.path()).entryList({"thin.pdf*"}).isEmpty());
+    }
+
     // The rewrite puts lengths and checksum right and keeps everything else.
     void rewrites()
     {
@@ -177,6 +308,19 @@ private slots:
         QTest::newRow("unknown output type") << QStringList{"a.89i", "b.gif"};
         QTest::newRow("names on export") << QStringList{"a.89i", "b.png", "--folder", "x"};
         QTest::newRow("info with two files") << QStringList{"--info", "a.89i", "b.89i"};
+        QTest::newRow("screen with a .89i input") << QStringList{"a.89i", "b.89i", "--screen"};
+        QTest::newRow("screen and info") << QStringList{"--screen", "--info", "a.89i"};
+        const QStringList print{"--print-pdf", path("p.pdf"), writeSample("in.89i")};
+        QTest::newRow("print: not a number") << print + QStringList{"--top", "abc"};
+        QTest::newRow("print: number with unit") << print + QStringList{"--width", "4in"};
+        QTest::newRow("print: empty number") << print + QStringList{"--left", ""};
+        QTest::newRow("print: infinite") << print + QStringList{"--top", "inf"};
+        QTest::newRow("print: negative margin") << print + QStringList{"--left", "-0.1"};
+        QTest::newRow("print: width below 0.1") << print + QStringList{"--width", "0.09"};
+        QTest::newRow("print: comment with a text") << print + QStringList{"--comment", "x"};
+        QTest::newRow("print: names") << print + QStringList{"--folder", "x"};
+        QTest::newRow("print: output not .pdf") << QStringList{"--print-pdf", path("p.89i"), writeSample("in.89i")};
+        QTest::newRow("print: no input") << QStringList{"--print-pdf", path("p.pdf")};
     }
     void usageErrors()
     {
@@ -184,13 +328,15 @@ private slots:
         const Run r = run(arguments);
         QCOMPARE(r.exitCode, 2);
         QVERIFY(!r.err.isEmpty());
+        QVERIFY(!QFile::exists(path("p.pdf")) && !QFile::exists(path("p.89i")));
     }
 
     void help()
     {
         const Run r = run({"--help"});
         QCOMPARE(r.exitCode, 0);
-        for (const char *part : {"OUT.pbm", "--folder", "--name", "--comment", "--info", "8421504", "Exit status"})
+        for (const char *part : {"OUT.pbm", "--folder", "--name", "--comment", "--info", "8421504", "--screen", "--print-pdf",
+                                 "--top", "--left", "--width", "--fileinfo", "Exit status"})
             QVERIFY2(r.out.contains(part), part);
     }
 
@@ -215,6 +361,10 @@ private slots:
         QTest::newRow("unreadable image") << QStringList{path("notapicture.png"), path("keep.89i")} << "notapicture.png" << "keep.89i";
         QTest::newRow("too large") << QStringList{path("huge.png"), path("keep.89i")} << "huge.png" << "keep.89i";
         QTest::newRow("unwritable output") << QStringList{sample, path("no/such/dir/out.89i")} << "out.89i" << "keep.89i";
+        QTest::newRow("print of a truncated file") << QStringList{"--print-pdf", path("keep.pdf"), path("short.89i")}
+                                                   << "short.89i" << "keep.pdf";
+        QTest::newRow("print to an unwritable place") << QStringList{"--print-pdf", path("no/such/dir/out.pdf"), sample}
+                                                      << "out.pdf" << "keep.pdf";
     }
     void refusals()
     {
@@ -226,7 +376,7 @@ private slots:
         QFETCH(QString, named);
         QVERIFY2(r.err.contains(named), qPrintable(r.err));
         QCOMPARE(read(path(output)), QByteArray("previous content"));
-        QVERIFY(QDir(dir.path()).entryList({"*.89i.*", "*.png.*", "*.pbm.*"}).isEmpty());
+        QVERIFY(QDir(dir.path()).entryList({"*.89i.*", "*.png.*", "*.pbm.*", "*.pdf.*"}).isEmpty());
     }
 };
 

@@ -1,0 +1,90 @@
+#include "PrintCommand.h"
+
+#include "platform/CalcCharset.h"
+#include "printing/PrintToPdf.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace {
+
+// A length option, its least allowed value in inches and the field it sets.
+struct LengthOption
+{
+    const char *name;
+    double least;
+    double PageSetup::*field;
+};
+
+constexpr LengthOption kLengths[] = {
+    {"--top", 0, &PageSetup::top},
+    {"--left", 0, &PageSetup::left},
+    {"--width", 0.1, &PageSetup::width},
+};
+
+struct SetupResult
+{
+    std::optional<PageSetup> setup;
+    QString error; // why the options give no page setup, when setup is empty
+};
+
+// The page setup: the start-up values of File > Print with the options applied. Lengths
+// must be plain finite numbers ("1", "0.75", "2e-1"); nothing is guessed from "1in".
+SetupResult pageSetupFrom(const Invocation &call)
+{
+    PageSetup setup;
+    for (const LengthOption &length : kLengths) {
+        if (!call.has(length.name))
+            continue;
+        const QString text = call.value(length.name);
+        bool ok = false;
+        const double inches = text.toDouble(&ok);
+        if (!ok || !std::isfinite(inches))
+            return {std::nullopt, QStringLiteral("%1 takes a number of inches, not \"%2\"").arg(length.name, text)};
+        if (inches < length.least)
+            return {std::nullopt, QStringLiteral("%1 must be at least %2 inches, not %3")
+                                      .arg(length.name, QString::number(length.least), text)};
+        setup.*length.field = inches;
+    }
+    setup.fileInfo = call.has("--fileinfo");
+    setup.comment = call.has("--comment");
+    return {setup, {}};
+}
+
+// What the main window would hand the print job for this file, just opened.
+PrintInput printInputFrom(const CalcPicture &picture, const QString &path)
+{
+    PrintInput input;
+    input.width = picture.width;
+    input.height = picture.height;
+    input.pixels = picture.pixels;
+    input.fileTitle = QFileInfo(path).fileName();
+    input.folder = CalcCharset::toUnicode(picture.folder);
+    input.variable = CalcCharset::toUnicode(picture.name);
+    input.comment = CalcCharset::toUnicode(picture.comment);
+    return input;
+}
+
+} // namespace
+
+int printPdf(Context &context)
+{
+    const QString out = context.call.value("--print-pdf");
+    const QString &in = context.call.files[0];
+    if (suffixOf(out) != u"pdf")
+        return usageError(QStringLiteral("the --print-pdf output must end in .pdf"));
+    const SetupResult setup = pageSetupFrom(context.call);
+    if (!setup.setup)
+        return usageError(setup.error);
+    const std::optional<CalcPicture> picture = readPicture(context.files, in);
+    if (!picture)
+        return kExitRefused;
+    const PrintInput input = printInputFrom(*picture, in);
+    if (printToPdf(out, input, *setup.setup))
+        return kExitOk;
+    // The print job ends without a page when one pixel column leaves no pitch to spread
+    // the width over; otherwise the PDF could not be saved.
+    if (input.width < 2)
+        return refuse(in, QStringLiteral("cannot be printed: a picture must be at least 2 pixels wide"));
+    return refuse(out, QStringLiteral("cannot be written"));
+}
