@@ -2,11 +2,11 @@
 
 namespace {
 
-const OptionSpec *findSpec(const OptionTable &table, const QString &name)
+const OptionRule *findRule(const OptionTable &table, const QString &name)
 {
-    for (const OptionSpec &spec : table)
-        if (spec.name == name)
-            return &spec;
+    for (const OptionRule &rule : table)
+        if (rule.name == name)
+            return &rule;
     return nullptr;
 }
 
@@ -28,13 +28,13 @@ ParsedArguments parseArguments(const QStringList &arguments, const OptionTable &
             optionsEnded = true;
             continue;
         }
-        const OptionSpec *spec = findSpec(table, argument);
-        if (!spec)
+        const OptionRule *rule = findRule(table, argument);
+        if (!rule)
             return {std::nullopt, QStringLiteral("this command has no option %1").arg(argument)};
         if (invocation.has(argument))
             return {std::nullopt, QStringLiteral("%1 given twice").arg(argument)};
         QString value;
-        if (!spec->valueName.isEmpty()) {
+        if (!rule->valueName.isEmpty()) {
             if (++i == arguments.size())
                 return {std::nullopt, QStringLiteral("%1 needs a value").arg(argument)};
             value = arguments[i];

@@ -7,13 +7,13 @@
 #include <vector>
 
 // One option a command knows; the parser reads by it and the help text lists it.
-struct OptionSpec
+struct OptionRule
 {
     QString name;      // "--folder"
     QString valueName; // "F"; empty for a flag
     QString help;
 };
-using OptionTable = std::vector<OptionSpec>;
+using OptionTable = std::vector<OptionRule>;
 
 // A command line taken apart: the file arguments in order and the options given.
 struct Invocation

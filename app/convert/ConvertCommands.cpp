@@ -98,9 +98,9 @@ OptionTable optionsOfMode(const QString &mode)
     for (const Command &command : commands()) {
         if (command.mode != mode)
             continue;
-        for (const OptionSpec &spec : command.options)
-            if (std::none_of(table.begin(), table.end(), [&](const OptionSpec &s) { return s.name == spec.name; }))
-                table.push_back(spec);
+        for (const OptionRule &rule : command.options)
+            if (std::none_of(table.begin(), table.end(), [&](const OptionRule &s) { return s.name == rule.name; }))
+                table.push_back(rule);
     }
     return table;
 }
@@ -135,8 +135,8 @@ QString helpText()
     text += "  dotlark-convert --help\n";
     for (const Command &command : commands()) {
         text += "\ndotlark-convert " + command.synopsis + "\n  " + QString(command.description).replace("\n", "\n  ") + '\n';
-        for (const OptionSpec &spec : command.options)
-            text += QStringLiteral("    %1 %2\n").arg((spec.name + u' ' + spec.valueName).leftJustified(20), spec.help);
+        for (const OptionRule &rule : command.options)
+            text += QStringLiteral("    %1 %2\n").arg((rule.name + u' ' + rule.valueName).leftJustified(20), rule.help);
     }
     text += "\nIMAGE is any picture file the editor imports: BMP (also run-length encoded, as .rle),\n"
             "ICO, GIF, JPEG, PNG or WMF, recognised by its content. The output type follows the\n"
@@ -165,7 +165,7 @@ int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &lo
         return filesDoNotFit(mode, call);
     for (const QString &option : call.options.keys())
         if (std::none_of(command->options.begin(), command->options.end(),
-                         [&](const OptionSpec &spec) { return spec.name == option; }))
+                         [&](const OptionRule &rule) { return rule.name == option; }))
             return usageError(QStringLiteral("%1 does not go with this command").arg(option));
     Context context{call, files, loader};
     return command->run(context);
