@@ -1,6 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, once.
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticonv-dev libwmf-dev
+                libexpat1-dev libjpeg-dev
                 libx11-dev fonts-liberation2)
 TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils)
 
