@@ -1,8 +1,9 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, once.
 
+# fonts-urw-base35: the metafile renderer (libwmf) needs its fonts to start at all.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticonv-dev libwmf-dev
                 libexpat1-dev libjpeg-dev
-                libx11-dev fonts-liberation2)
+                libx11-dev fonts-liberation2 fonts-urw-base35)
 TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils)
 
 missing_packages() {
