@@ -1,4 +1,5 @@
 #include "document/Picture89i.h"
+#include "fakes/PictureFixtures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -9,40 +10,6 @@
 #include <QTest>
 
 namespace {
-
-// Little-endian byte builder for a hand-made metafile.
-struct Bytes
-{
-    QByteArray data;
-    Bytes &u16(int v)
-    {
-        data.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
-        return *this;
-    }
-    Bytes &u32(quint32 v) { return u16(int(v & 0xFFFF)).u16(int(v >> 16)); }
-};
-
-// A placeable metafile of 1440 x 720 units at 1440 per inch (96 x 48 screen pixels) with a
-// black rectangle over pixels 24..71 x 12..35. Only the editor's loader reads metafiles.
-QByteArray metafile()
-{
-    Bytes records;
-    records.u32(5).u16(0x020B).u16(0).u16(0);                         // window origin
-    records.u32(5).u16(0x020C).u16(720).u16(1440);                    // window extent
-    records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0);                  // solid black brush
-    records.u32(4).u16(0x012D).u16(0);                                // select it
-    records.u32(7).u16(0x041B).u16(540).u16(1080).u16(180).u16(360); // rectangle (b, r, t, l)
-    records.u32(3).u16(0);                                            // end of file
-    Bytes b;
-    b.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(1440).u16(720).u16(1440).u32(0);
-    quint16 sum = 0;
-    for (int i = 0; i < 20; i += 2)
-        sum ^= quint16(quint8(b.data[i]) | quint8(b.data[i + 1]) << 8);
-    b.u16(sum);
-    b.u16(1).u16(9).u16(0x0300).u32(9 + records.data.size() / 2).u16(1).u32(7).u16(0);
-    b.data.append(records.data);
-    return b.data;
-}
 
 QByteArray png(int width, int height)
 {
@@ -206,7 +173,7 @@ private slots:
         QTest::newRow("1 x 1") << png(1, 1) << "b.png" << 1 << Points{{80, 38}} << Points{};
         QTest::newRow("161 x 78, cut") << png(161, 78) << "c.png" << 160 * 77 << Points{{0, 0}, {159, 76}} << Points{};
         // A metafile named like a bitmap: the content decides. 96 x 48 lands at (32, 14).
-        QTest::newRow("metafile") << metafile() << "d.bmp" << -1 << Points{{80, 38}, {58, 28}, {102, 48}}
+        QTest::newRow("metafile") << metafile(true) << "d.bmp" << -1 << Points{{80, 38}, {58, 28}, {102, 48}}
                                   << Points{{0, 0}, {34, 16}, {53, 38}, {107, 38}, {80, 23}, {80, 53}};
     }
     void screenImport()

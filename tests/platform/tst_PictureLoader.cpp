@@ -1,3 +1,4 @@
+#include "fakes/PictureFixtures.h"
 #include "platform/QtPictureLoader.h"
 
 #include <QBuffer>
@@ -11,25 +12,6 @@
 #include <QTest>
 
 namespace {
-
-// Little-endian byte builder for hand-made picture files.
-struct Bytes
-{
-    QByteArray data;
-    Bytes &u8(int v)
-    {
-        data.append(char(v & 0xFF));
-        return *this;
-    }
-    Bytes &u16(int v) { return u8(v).u8(v >> 8); }
-    Bytes &u32(quint32 v) { return u16(int(v & 0xFFFF)).u16(int(v >> 16)); }
-    Bytes &raw(std::initializer_list<int> values)
-    {
-        for (int v : values)
-            u8(v);
-        return *this;
-    }
-};
 
 // A bottom-up two-colour BMP (palette: 0 black, 1 white) with run-length-encoded rows.
 QByteArray rleBitmap(int width, int height, int bitsPerPixel, const QByteArray &rle)
@@ -65,30 +47,6 @@ QByteArray gif()
     b.raw({0, 0, 0, 0xFF, 0xFF, 0xFF});
     b.u8(0x2C).u16(0).u16(0).u16(2).u16(2).u8(0);
     b.raw({2, 3, 0x44, 0x02, 0x05, 0, 0x3B});
-    return b.data;
-}
-
-// A metafile 1440 x 720 logical units with a black-filled rectangle from (360, 180) to
-// (1080, 540); with the placeable header at 1440 units per inch it is 96 x 48 pixels.
-QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch = 1440)
-{
-    Bytes records;
-    records.u32(5).u16(0x020B).u16(0).u16(0);             // window origin (y, x)
-    records.u32(5).u16(0x020C).u16(720).u16(1440);        // window extent (cy, cx)
-    records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0);      // solid black brush
-    records.u32(4).u16(0x012D).u16(0);                    // select it
-    records.u32(7).u16(0x041B).u16(540).u16(1080).u16(180).u16(360); // rectangle (b, r, t, l)
-    records.u32(3).u16(0);                                // end of file
-    Bytes b;
-    if (placeable) {
-        b.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(right).u16(bottom).u16(inch).u32(0);
-        quint16 sum = 0;
-        for (int i = 0; i < 20; i += 2)
-            sum ^= quint16(quint8(b.data[i]) | quint8(b.data[i + 1]) << 8);
-        b.u16(sum);
-    }
-    b.u16(1).u16(9).u16(0x0300).u32(9 + records.data.size() / 2).u16(1).u32(7).u16(0);
-    b.data.append(records.data);
     return b.data;
 }
 
