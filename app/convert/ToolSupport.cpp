@@ -59,13 +59,3 @@ int writeFile(FileStore &files, const QString &path, const QByteArray &data)
     const FileStore::Result result = files.writeAll(path, data);
     return result.ok ? kExitOk : refuse(path, QStringLiteral("cannot be written: %1").arg(result.reason));
 }
-
-std::span<const uint8_t> asBytes(const QByteArray &data)
-{
-    return {reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size())};
-}
-
-QByteArray asByteArray(const std::vector<uint8_t> &bytes)
-{
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-}

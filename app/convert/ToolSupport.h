@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "document/Picture89i.h"
+#include "platform/ByteConversions.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,5 +40,3 @@ std::optional<CalcPicture> readPicture(FileStore &files, const QString &path);
 // Writes the whole file or nothing; kExitOk or, after saying why, kExitRefused.
 int writeFile(FileStore &files, const QString &path, const QByteArray &data);
 
-std::span<const uint8_t> asBytes(const QByteArray &data);
-QByteArray asByteArray(const std::vector<uint8_t> &bytes);

@@ -2,6 +2,7 @@
 
 #include "canvas/CanvasView.h"
 #include "document/Picture89i.h"
+#include "platform/ByteConversions.h"
 #include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileStore.h"
@@ -21,11 +22,6 @@ namespace {
 constexpr int kLargestShownSide = 1024;
 
 QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
-
-std::span<const uint8_t> bytesOf(const QByteArray &bytes)
-{
-    return {reinterpret_cast<const uint8_t *>(bytes.constData()), static_cast<size_t>(bytes.size())};
-}
 } // namespace
 
 std::string MainWindow::boxBytes(const TextBox *box) const { return CalcCharset::fromUnicode(box->text()); }
@@ -47,7 +43,7 @@ bool MainWindow::OpenFile(const QString &path, const QString &title)
         refuseFile(path, read.reason);
         return false;
     }
-    DecodeResult decoded = decode89i(bytesOf(bytes));
+    DecodeResult decoded = decode89i(asBytes(bytes));
     if (decoded.error != Picture89iError::None) {
         refuseFile(path, QString::fromStdString(errorText(decoded.error)));
         return false;
@@ -84,8 +80,7 @@ bool MainWindow::SaveFile(QString *failure)
             *failure = QString::fromStdString(errorText(encoded.error));
         return false;
     }
-    const QByteArray bytes(reinterpret_cast<const char *>(encoded.bytes.data()),
-                           static_cast<qsizetype>(encoded.bytes.size()));
+    const QByteArray bytes = asByteArray(encoded.bytes);
     // Written as a new file that then replaces the old one: a failure leaves it intact.
     const FileStore::Result written = m_services.files.writeAll(CurrentFile, bytes);
     if (!written.ok) {
