@@ -80,11 +80,13 @@ int printPdf(Context &context)
     if (!picture)
         return kExitRefused;
     const PrintInput input = printInputFrom(*picture, in);
-    if (printToPdf(out, input, *setup.setup))
+    QString failure;
+    if (printToPdf(out, input, *setup.setup, &failure))
         return kExitOk;
     // The print job ends without a page when one pixel column leaves no pitch to spread
     // the width over; otherwise the PDF could not be saved.
     if (input.width < 2)
         return refuse(in, QStringLiteral("cannot be printed: a picture must be at least 2 pixels wide"));
-    return refuse(out, QStringLiteral("cannot be written"));
+    return refuse(out, failure.isEmpty() ? QStringLiteral("cannot be written")
+                                         : QStringLiteral("cannot be written: %1").arg(failure));
 }

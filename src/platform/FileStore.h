@@ -14,6 +14,7 @@ public:
     };
 
     virtual ~FileStore() = default;
+    virtual bool exists(const QString &path) = 0;
     virtual Result readAll(const QString &path, QByteArray &bytes) = 0;
     // Writes bytes as the file's whole new content. Either the file holds exactly the new
     // bytes afterwards, or it is left as it was.

@@ -1,8 +1,11 @@
 #include "platform/QtFileStore.h"
 
+#include "platform/WholeFileWriter.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+bool QtFileStore::exists(const QString &path) { return QFileInfo::exists(path); }
 
 FileStore::Result QtFileStore::readAll(const QString &path, QByteArray &bytes)
 {
@@ -21,15 +24,5 @@ FileStore::Result QtFileStore::readAll(const QString &path, QByteArray &bytes)
 
 FileStore::Result QtFileStore::writeAll(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    return writeWholeFile(path, bytes);
 }

@@ -2,10 +2,11 @@
 
 #include "platform/FileStore.h"
 
-// Reads with QFile, writes through QSaveFile (a new file that replaces the old one).
+// Reads with QFile, writes with writeWholeFile (the old file stays whole on any failure).
 class QtFileStore : public FileStore
 {
 public:
+    bool exists(const QString &path) override;
     Result readAll(const QString &path, QByteArray &bytes) override;
     Result writeAll(const QString &path, const QByteArray &bytes) override;
 };

@@ -1,13 +1,13 @@
 #include "printing/PrintToPdf.h"
 
 #include "platform/QtPrinterPage.h"
+#include "platform/WholeFileWriter.h"
 #include "printing/PrintJob.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr int kDotsPerInch = 600;
 
 } // namespace
 
-bool printToPdf(const QString &pdfPath, const PrintInput &input, const PageSetup &setup)
+bool printToPdf(const QString &pdfPath, const PrintInput &input, const PageSetup &setup, QString *failure)
 {
     // Fonts and their metrics come from the GUI side of Qt.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
@@ -35,6 +35,8 @@ bool printToPdf(const QString &pdfPath, const PrintInput &input, const PageSetup
         if (!printPicture(page, input, setup))
             return false;
     }
-    QSaveFile file(pdfPath);
-    return file.open(QIODevice::WriteOnly) && file.write(pdf.data()) == pdf.size() && file.commit();
+    const FileStore::Result written = writeWholeFile(pdfPath, pdf.data());
+    if (!written.ok && failure)
+        *failure = written.reason;
+    return written.ok;
 }

@@ -1,4 +1,5 @@
 #include "document/Picture89i.h"
+#include "fakes/FullDisk.h"
 #include "fakes/PictureFixtures.h"
 
 #include <QBuffer>
@@ -250,6 +251,32 @@ private slots:
         QCOMPARE(read(path("fixed.89i")), good);
         QCOMPARE(run({path("broken.89i"), path("renamed.89i"), "--name", "other"}).exitCode, 0);
         QCOMPARE(decode(read(path("renamed.89i"))).picture.name, "other");
+    }
+
+    // Onto a full disk the rewrite and the PDF page fail with the reason, and the file that
+    // was there before keeps every byte.
+    void fullDiskKeepsTheOldOutput_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("rewrite") << "out.89i" << QStringList{path("in.89i"), "OUT"};
+        QTest::newRow("--print-pdf") << "out.pdf" << QStringList{"--print-pdf", "OUT", path("in.89i")};
+    }
+    void fullDiskKeepsTheOldOutput()
+    {
+        QFETCH(QString, output);
+        QFETCH(QStringList, arguments);
+        FullDisk disk(16);
+        REQUIRE_FULL_DISK(disk);
+        writeSample("in.89i");
+        const QByteArray old(3000, 'o');
+        QVERIFY(disk.put(output, old));
+        disk.fill();
+        arguments.replaceInStrings(QStringLiteral("OUT"), disk.path(output));
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(disk.path(output)) && r.err.contains("No space left on device"), qPrintable(r.err));
+        QCOMPARE(read(disk.path(output)), old);
     }
 
     void describes()

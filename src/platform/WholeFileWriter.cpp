@@ -1,0 +1,170 @@
+#include "platform/WholeFileWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Result = FileStore::Result;
+
+Result failure(int error) { return {false, QString::fromLocal8Bit(std::strerror(error))}; }
+
+// Closes the descriptor when the write is abandoned half-way.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    // Closes now and says whether the system took the last of the data (NFS reports late).
+    int close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+// Writes every byte at the descriptor's offset 0 onwards; 0 or the error number.
+int writeAllAt(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return EIO;
+        done += n;
+    }
+    return 0;
+}
+
+// The file a path finally names: a symbolic link is followed, so the link stays a link.
+QString finalTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
+void syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // the rename itself on the disk; a failure here loses nothing
+        ::close(fd);
+    }
+}
+
+// Overwrites the file itself. The room for the new length is reserved before the first
+// byte changes, so a full disk leaves the old content as it was.
+Result writeInPlace(const QByteArray &target, const QByteArray &bytes)
+{
+    Descriptor fd(::open(target.constData(), O_WRONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return failure(errno);
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0)
+        return failure(errno);
+    if (bytes.size() > status.st_size) {
+        const int reserved = ::posix_fallocate(fd.get(), 0, bytes.size());
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
+            return failure(reserved);
+    }
+    if (const int error = writeAllAt(fd.get(), bytes))
+        return failure(error);
+    if (::ftruncate(fd.get(), bytes.size()) != 0 || ::fsync(fd.get()) != 0)
+        return failure(errno);
+    if (const int error = fd.close())
+        return failure(error);
+    return {true, {}};
+}
+
+// A new file beside the target, created with the permissions a new file gets (or the old
+// file's), under a hidden name nobody else picks.
+int createSibling(const QByteArray &target, QByteArray &sibling)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash >= 0 ? target.left(slash + 1) : QByteArray();
+    const QByteArray name = target.mid(slash + 1);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        sibling = folder + '.' + name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".part";
+        const int fd = ::open(sibling.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const struct stat *old, int &createError)
+{
+    QByteArray sibling;
+    Descriptor fd(createSibling(target, sibling));
+    if (fd.get() < 0) {
+        createError = errno;
+        return failure(errno);
+    }
+    if (old) {
+        ::fchmod(fd.get(), old->st_mode & 07777);
+        // Only the owner's group, or root, can keep the old owner; otherwise it becomes the saver's.
+        if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0)
+            (void)::fchown(fd.get(), static_cast<uid_t>(-1), old->st_gid);
+    }
+    int error = writeAllAt(fd.get(), bytes);
+    if (!error && ::fsync(fd.get()) != 0)
+        error = errno;
+    if (!error)
+        error = fd.close();
+    if (!error && ::rename(sibling.constData(), target.constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(sibling.constData());
+        return failure(error);
+    }
+    const qsizetype slash = target.lastIndexOf('/');
+    syncFolder(slash > 0 ? target.left(slash) : (slash == 0 ? QByteArray("/") : QByteArray(".")));
+    return {true, {}};
+}
+
+} // namespace
+
+FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray target = QFile::encodeName(finalTarget(path));
+    struct stat status {};
+    const bool exists = ::stat(target.constData(), &status) == 0;
+    if (exists && S_ISDIR(status.st_mode))
+        return {false, QStringLiteral("This is a folder, not a file.")};
+    if (exists && !S_ISREG(status.st_mode))
+        return {false, QStringLiteral("This is not a regular file.")};
+    // Further hard links keep seeing the same content only when it changes in place.
+    if (exists && status.st_nlink > 1)
+        return writeInPlace(target, bytes);
+    int createError = 0;
+    const Result replaced = replaceBySibling(target, bytes, exists ? &status : nullptr, createError);
+    if (!replaced.ok && exists && (createError == EACCES || createError == EPERM))
+        return writeInPlace(target, bytes); // the folder takes no new file; the file may be writable
+    return replaced;
+}

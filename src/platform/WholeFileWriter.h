@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/FileStore.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The one way the program writes a file: pictures, bitmaps, PDF pages and the converter's
+// output all come through here.
+//
+// The bytes are complete in memory before anything on disk changes. Normally they go into a
+// new file beside the target, which is flushed to the disk (every write and the final sync
+// checked) and then renamed over it, so the target is always either the old or the new
+// complete file; the old file's permissions, and its owner where the system allows, carry
+// over. When the folder allows no new file but the file itself is writable, and when the
+// file has further hard links that must keep sharing its content, the file is written in
+// place instead: its room is reserved first, so a full disk is found before any old byte
+// changes. A symbolic link is followed and the file it names is written.
+//
+// On failure the reason is the system's own words ("No space left on device").
+FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes);
