@@ -117,10 +117,19 @@ void MainWindow::createControls()
         paint(box, kTextBack);
     resetTexts();
 
+    // A click on the canvas takes the keyboard from a text box, so the window's shortcuts
+    // (Ctrl+C ClrDraw, Ctrl+A Save As, Ctrl+X Exit) work again once the user draws.
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+
     Picture2 = new QLabel(client); // shows a picture being imported
     Picture2->move(2, 31);
     Picture2->hide();
     createStatusBar(client);
+    // Tab goes round the controls as they stand on the window, top to bottom.
+    setTabOrder(Command2, Text3);
+    setTabOrder(Text3, Text2);
+    setTabOrder(Text2, Picture1);
+    setTabOrder(Picture1, Text1);
 }
 
 void MainWindow::createToolbar(QWidget *client)
@@ -289,7 +298,6 @@ void MainWindow::start(const QStringList &arguments)
 {
     // The program reads its command line as one string, as typed.
     Form_Load(arguments.join(u' '));
-    show();
 }
 
 void MainWindow::Form_Load(const QString &commandLine)
@@ -307,6 +315,9 @@ void MainWindow::Form_Load(const QString &commandLine)
     m_pageSetup = PageSetup::initial(Picture1->scaleWidth());
     adjustSize();
     centreOnScreen(*this);
+    // The window is on the screen before a file is read, so a message about the file has
+    // the window it belongs to behind it.
+    show();
     if (commandLine.isEmpty())
         return;
     QString path = commandLine;

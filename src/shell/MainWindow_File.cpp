@@ -135,6 +135,12 @@ void MainWindow::miSaveAs_Click()
     if (choice->filterIndex == 2 && !hasBitmapEnding(name))
         name += QStringLiteral(".bmp");
     if (hasBitmapEnding(name)) {
+        // The dialog asked about the name as typed; ".bmp" added to it names another file.
+        if (name != choice->path && m_services.files.exists(name)
+            && m_services.messages.show(nativePath(name) + QStringLiteral(" already exists.\rDo you want to replace it?"),
+                                        kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
+                   != Messages::Answer::Yes)
+            return;
         exportBitmap(name); // the document, its file and its state stay as they are
         return;
     }

@@ -10,7 +10,8 @@ class QWidget;
 // top likewise with the heights. A window larger than the screen gets a negative corner.
 QPoint centredTopLeft(const QSize &screen, const QSize &window);
 
-// Moves a top-level window to the centre of its screen by the rule above. The window's outer
-// size is used when the window system has reported its frame, else the client size; call it
-// once, when the window is created, so that a position the user chose later is kept.
+// Moves a top-level window to the centre of its screen by the rule above, measured with its
+// outer frame: centred now with what is known, and again once the window system has framed
+// the shown window, unless it was moved meanwhile. Call it once, when the window is created,
+// so that a position the user chose later is kept.
 void centreOnScreen(QWidget &window);

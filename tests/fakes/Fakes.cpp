@@ -3,6 +3,8 @@
 Messages::Answer FakeMessages::show(const QString &text, const QString &caption, Icon icon, Buttons buttons)
 {
     shown.append({text, caption, icon, buttons});
+    if (onShow)
+        onShow();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (answers.empty())

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QMap>
 #include <deque>
+#include <functional>
 
 class FakeMessages : public Messages
 {
@@ -23,6 +24,7 @@ public:
     };
     QList<Shown> shown;
     std::deque<Answer> answers; // for Yes/No questions; Yes when empty
+    std::function<void()> onShow; // runs as each message appears, to look at the screen then
     Answer show(const QString &text, const QString &caption, Icon icon, Buttons buttons) override;
     QStringList texts() const;
 };
@@ -48,6 +50,7 @@ public:
     QMap<QString, QByteArray> files;
     QStringList unwritable; // writes to these paths fail
     QStringList written;    // every path written, in order
+    bool exists(const QString &path) override { return files.contains(path); }
     Result readAll(const QString &path, QByteArray &bytes) override;
     Result writeAll(const QString &path, const QByteArray &bytes) override;
 };

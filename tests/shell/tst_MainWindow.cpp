@@ -3,6 +3,7 @@
 #include "fakes/ShellFakes.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
+#include "shell/WindowCentring.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -234,6 +236,38 @@ private slots:
         }
     }
 
+    // The bitmap filter adds ".bmp" after the dialog asked about the name as typed, so
+    // replacing the file really written is asked about separately.
+    void bitmapExportAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("ending added, replace") << "/p/pic" << int(Messages::Answer::Yes) << true << true;
+        QTest::newRow("ending added, keep") << "/p/pic" << int(Messages::Answer::No) << true << false;
+        QTest::newRow("ending typed: the dialog asked") << "/p/pic.bmp" << int(Messages::Answer::No) << false << true;
+    }
+    void bitmapExportAsksBeforeReplacing()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, written);
+        Bench bench;
+        bench.fakes.files.files[QStringLiteral("/p/pic.bmp")] = "old";
+        bench.fakes.messages.answers.push_back(Messages::Answer(answer));
+        bench.fakes.dialogs.choose(chosen, 2);
+        bench.w().miSaveAs_Click();
+        QCOMPARE(bench.fakes.messages.shown.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(bench.fakes.messages.shown.first().text,
+                     QStringLiteral("/p/pic.bmp already exists.\rDo you want to replace it?"));
+            QCOMPARE(bench.fakes.messages.shown.first().buttons, Messages::Buttons::YesNo);
+        }
+        QCOMPARE(bench.fakes.files.files.value(QStringLiteral("/p/pic.bmp")) != "old", written);
+    }
+
     void badNamesStopBothSaves()
     {
         Bench bench;
@@ -423,6 +457,28 @@ private slots:
         QCOMPARE(window.recentFiles()[0], opened);
     }
 
+    // A file named on the command line that cannot be read is refused over the window.
+    void commandLineRefusalShowsOverTheWindow()
+    {
+        FakeServices fakes;
+        MainWindow window(fakes.services());
+        bool windowShown = false;
+        fakes.messages.onShow = [&] { windowShown = window.isVisible(); };
+        window.start({QStringLiteral("/p/missing.89i")});
+        QCOMPARE(fakes.messages.shown.size(), 1);
+        QVERIFY(windowShown);
+    }
+
+    // Centred with everything it has: menu bar, controls and status bar.
+    void startsCentred()
+    {
+        Bench bench;
+        QVERIFY(QTest::qWaitForWindowExposed(&bench.w()));
+        const QRect screen = bench.w().screen()->geometry();
+        const QRect frame = bench.w().frameGeometry();
+        QCOMPARE(frame.topLeft() - screen.topLeft(), centredTopLeft(screen.size(), frame.size()));
+    }
+
     // Ctrl+C is ClrDraw, except in a text box, where it copies the text.
     void clrDrawShortcutLeavesTextBoxesAlone()
     {
@@ -433,9 +489,24 @@ private slots:
         bench.w().commentBox()->setFocus();
         QTest::keyClick(bench.w().commentBox(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(bench.w().document().Pixels.at(3, 3), 1);
-        bench.w().canvas().setFocus();
+        // A click on the canvas takes the keyboard back for the window's shortcuts.
+        QTest::mouseClick(&bench.w().canvas(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(QApplication::focusWidget(), &bench.w().canvas());
         QTest::keyClick(&bench.w().canvas(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(bench.w().document().Pixels.at(3, 3), 0);
+    }
+
+    void tabGoesRoundTheControls()
+    {
+        Bench bench;
+        QVERIFY(QTest::qWaitForWindowExposed(&bench.w()));
+        bench.w().folderBox()->setFocus();
+        QList<QWidget *> reached;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        QCOMPARE(reached, (QList<QWidget *>{bench.w().nameBox(), &bench.w().canvas(), bench.w().commentBox()}));
     }
 
     void textBoxLimitsTypingOnly()
