@@ -6,6 +6,7 @@
 #include "platform/QtPrintDialog.h"
 #include "platform/QtProgramLauncher.h"
 #include "platform/QtSettings.h"
+#include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -21,10 +22,12 @@ int main(int argc, char *argv[])
     QtPrintDialog printDialog;
     QtProgramLauncher launcher;
     QtDesktop desktop;
-    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop});
+    DialogQuestions questions(messages);
+    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions});
     messages.setParent(&window);
     dialogs.setParent(&window);
     printDialog.setParent(&window);
+    questions.setParent(&window);
     window.start(QApplication::arguments().mid(1));
     return app.exec();
 }

@@ -2,8 +2,7 @@
 
 #include "canvas/CanvasView.h"
 #include "platform/Messages.h"
-#include "platform/Settings.h"
-#include "shell/ExitDialog.h"
+#include "platform/Questions.h"
 #include "shell/FileNames.h"
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
@@ -56,7 +55,8 @@ QLabel *label(const QString &text, QPoint at, QWidget *parent)
 MainWindow::MainWindow(Services services, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_services(services), Picture1(new CanvasView), m_tools(m_document, *Picture1)
+      m_services(services), m_session(services.files, services.settings), Picture1(new CanvasView),
+      m_tools(m_session.document(), *Picture1)
 {
     endProgram = [] { QCoreApplication::exit(0); };
     m_linkLauncher = std::make_unique<LinkLauncher>(services.settings, services.dialogs, services.messages,
@@ -205,7 +205,7 @@ void MainWindow::createActions()
     miInstructions = item(QStringLiteral("miInstructions"), QStringLiteral("&Instructions"),
                           QKeySequence(Qt::Key_F1), &MainWindow::miInstructions_click);
     miAbout = item(QStringLiteral("miAbout"), QStringLiteral("&About"), {}, &MainWindow::miAbout_Click);
-    for (int i = 0; i < kRecentCount; ++i) {
+    for (int i = 0; i < RecentList::kCount; ++i) {
         mirecent[i] = new QAction(this);
         mirecent[i]->setObjectName(QStringLiteral("mirecent%1").arg(i));
         mirecent[i]->setVisible(false);
@@ -251,8 +251,11 @@ void MainWindow::connectCanvas()
     m_tools.checksChanged = [this] { updateToolChecks(); };
     m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
     m_tools.popUpTools = [this](QPoint at) {
-        QCoreApplication::processEvents(); // let pending window events run first
-        miTools->exec(at);
+        QStringList captions;
+        for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
+            captions << mitool[tool]->text();
+        if (const std::optional<int> chosen = m_services.questions.popUpMenu(captions, m_tools.checkedTool() - 1, at))
+            m_tools.miTool_Click(*chosen + 1);
     };
     connect(Picture1, &CanvasView::mousePressed, this,
             [this](int buttons, float x, float y, QPoint at) { m_tools.Picture1_MouseDown(buttons, x, y, at); });
@@ -265,7 +268,7 @@ void MainWindow::connectCanvas()
 
 void MainWindow::updateActions()
 {
-    const FileMenuState &state = m_document.menus;
+    const FileMenuState &state = m_session.document().menus;
     miNew->setEnabled(state.newEnabled);
     miOpen->setEnabled(state.openEnabled);
     miSave->setEnabled(state.saveEnabled);
@@ -289,9 +292,8 @@ void MainWindow::setStatusFileName(const QString &text) { m_fileNamePanel->setTe
 
 void MainWindow::resetTexts()
 {
-    Text1->setText(QStringLiteral("made with DOTLARK"));
-    Text2->setText(QStringLiteral("picture"));
-    Text3->setText(QStringLiteral("main"));
+    m_session.resetTexts();
+    showTexts();
 }
 
 void MainWindow::start(const QStringList &arguments)
@@ -303,12 +305,9 @@ void MainWindow::start(const QStringList &arguments)
 void MainWindow::Form_Load(const QString &commandLine)
 {
     setWindowTitle(QStringLiteral("%1 v.%2.%3").arg(kTitle).arg(AppInfo::major).arg(AppInfo::minor));
-    m_document.menus.startUp();
+    m_session.startUp();
     updateActions();
-    m_document.PicHeight = PictureDocument::kScreenHeight;
-    m_document.PicWidth = PictureDocument::kScreenWidth;
-    readRecentFiles();
-    m_document.Pixels.redimension(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
+    showRecentFiles();
     Picture1->SizeCanvas(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
     Picture1->setEnabled(true);
     // The tools start with none active and the Pen saved for the first press.
@@ -324,8 +323,7 @@ void MainWindow::Form_Load(const QString &commandLine)
     if (path.startsWith(u'"'))
         path = path.mid(1, path.size() - 2);
     // Not tested for the .89i ending: whatever is named on the command line is read.
-    if (OpenFile(path, baseName(path)))
-        UpdateRecent();
+    apply(m_session.openFile(path, baseName(path), true));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -343,13 +341,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
 
 void MainWindow::miExit_Click()
 {
-    writeRecentFiles();
-    if (m_document.menus.hasUnsavedDrawing()) {
-        if (!frmExit)
-            frmExit = new ExitDialog(this);
-        if (frmExit->ask() == ExitDialog::Choice::Quit)
-            endProgram();
-        return;
-    }
-    endProgram();
+    m_session.writeRecent();
+    if (!m_session.document().menus.hasUnsavedDrawing()
+        || m_services.questions.askExit() == Questions::ExitChoice::Quit)
+        endProgram();
 }

@@ -4,6 +4,7 @@
 #include "document/PictureDocument.h"
 #include "printing/PageSetup.h"
 #include "shell/AppInfo.h"
+#include "shell/FileSession.h"
 #include "shell/Services.h"
 
 #include <QMainWindow>
@@ -15,10 +16,8 @@
 struct PrintInput;
 class AboutWindow;
 class CanvasView;
-class ExitDialog;
 class HelpWindow;
 class LinkLauncher;
-class NewPictureDialog;
 class PageSetupDialog;
 class QAction;
 class QLabel;
@@ -28,23 +27,21 @@ class QScrollArea;
 class QToolBar;
 class TextBox;
 
-// frmDotlark, the program's one window. It owns the picture document for the whole run:
-// the grid and sizes (PictureDocument), the file path, the three calculator texts (held by
-// the text boxes), the drawing tools and the recent-files list. The five File-menu items'
-// enabled states are the document state (FileMenuState); updateActions() shows them.
+// frmDotlark, the program's one window, for the whole run. The picture document, the file,
+// the calculator texts and the recent list belong to its FileSession; the window shows
+// them (the text boxes are where the user edits the texts) and hands the session what the
+// user does. The five File-menu items' enabled states are the document state
+// (FileMenuState); updateActions() shows them.
 //
 // The handlers keep the names of the design; they are split by topic over
 // MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
-// drop), MainWindow_Recent.cpp, MainWindow_Draw.cpp (New, ClrDraw, import) and
+// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, import) and
 // MainWindow_Help.cpp (toolbar, printing, link program, help windows).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     static inline const QString kTitle = AppInfo::title;
-    static inline const QString kSettingsApp = QStringLiteral("dotlark95");
-    static inline const QString kRecentSection = QStringLiteral("Recent Files");
-    static constexpr int kRecentCount = 4;
 
     explicit MainWindow(Services services, QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -58,7 +55,6 @@ public:
 
     // File menu
     bool OpenFile(const QString &path, const QString &title);
-    bool SaveFile(QString *failure = nullptr);
     void miNew_Click();
     void miOpen_click();
     void miSave_click();
@@ -68,7 +64,6 @@ public:
     void mipgset_Click();
     void miExit_Click();
     void miRecent_Click(int index);
-    void UpdateRecent();
     void Picture1_OLEDragDrop(const QStringList &paths);
     // Draw menu
     void miCls_Click();
@@ -80,13 +75,14 @@ public:
     void Command2_Click();
 
     // State, for the dialogs and the tests.
-    PictureDocument &document() { return m_document; }
+    FileSession &session() { return m_session; }
+    PictureDocument &document() { return m_session.document(); }
     DrawingTools &tools() { return m_tools; }
     CanvasView &canvas() { return *Picture1; }
     PageSetup &pageSetup() { return m_pageSetup; }
-    const QString &currentFile() const { return CurrentFile; }
-    const QString &currentFileTitle() const { return CurrentFileTitle; }
-    const std::array<QString, kRecentCount> &recentFiles() const { return RecentFiles; }
+    const QString &currentFile() const { return m_session.currentFile(); }
+    const QString &currentFileTitle() const { return m_session.currentFileTitle(); }
+    const RecentList &recentFiles() const { return m_session.recent(); }
     QString statusFileName() const;
     QString statusCoordinates() const;
     TextBox *folderBox() const { return Text3; }
@@ -108,21 +104,18 @@ private:
     void connectCanvas();
     void updateActions();
     void updateToolChecks();
-    void readRecentFiles();
-    void writeRecentFiles();
+    void apply(const SessionOutcome &outcome);
+    void showTexts();
+    void takeTexts();
+    void showRecentFiles();
     void resetTexts();
     PrintInput printInput() const;
     void setStatusFileName(const QString &text);
-    std::string boxBytes(const TextBox *box) const;
-    void setBoxBytes(TextBox *box, const std::string &bytes);
-    bool exportBitmap(const QString &path);
-    void refuseFile(const QString &path, const QString &reason);
+    bool askToReplace(const QString &path);
+    QImage shownCanvas() const;
 
     Services m_services;
-    PictureDocument m_document;
-    QString CurrentFile;
-    QString CurrentFileTitle;
-    std::array<QString, kRecentCount> RecentFiles;
+    FileSession m_session;
     PageSetup m_pageSetup;
 
     // Controls
@@ -143,13 +136,12 @@ private:
     QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr;
     QAction *miImport = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
     QAction *miLine4 = nullptr, *miCls = nullptr, *miInstructions = nullptr, *miAbout = nullptr;
-    std::array<QAction *, kRecentCount> mirecent{};
+    std::array<QAction *, RecentList::kCount> mirecent{};
     std::array<QAction *, DrawingTools::kToolCount + 1> mitool{}; // 1..12
     QMenu *miTools = nullptr;
 
-    // Secondary windows, made on first use and then only hidden and shown.
-    NewPictureDialog *frmNew = nullptr;
-    ExitDialog *frmExit = nullptr;
+    // Secondary windows, made on first use and then only hidden and shown (frmNew and
+    // frmExit are asked through the Questions service).
     HelpWindow *frmHelp = nullptr;
     AboutWindow *frmAbout = nullptr;
     QPointer<PageSetupDialog> pgset;

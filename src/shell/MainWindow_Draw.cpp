@@ -5,52 +5,51 @@
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
+#include "platform/Questions.h"
 #include "shell/MainWindow.h"
-#include "shell/NewPictureDialog.h"
 
 #include <QLabel>
 
 void MainWindow::Picture1_Paint()
 {
     // Only a picture that is shown (Save As enabled) has pixels to draw.
-    if (m_document.menus.saveAsEnabled)
-        Picture1->paintPixels(m_document.Pixels);
+    const PictureDocument &document = m_session.document();
+    if (document.menus.saveAsEnabled)
+        Picture1->paintPixels(document.Pixels);
 }
 
 void MainWindow::miNew_Click()
 {
-    m_document.PicHeight = 0;
-    m_document.PicWidth = 0;
-    if (!frmNew)
-        frmNew = new NewPictureDialog(m_services.messages, this);
-    if (const std::optional<QSize> size = frmNew->ask()) {
-        m_document.PicWidth = size->width();
-        m_document.PicHeight = size->height();
-    }
-    if (m_document.PicHeight > 0) {
-        Picture1->SizeCanvas(m_document.PicWidth, m_document.PicHeight);
-        m_document.Pixels.redimension(m_document.PicWidth, m_document.PicHeight);
-        m_document.menus.newPicture();
-        updateActions();
-        resetTexts();
-        CurrentFile.clear();
-        setStatusFileName(CurrentFile);
-    } else {
+    PictureDocument &document = m_session.document();
+    document.PicWidth = document.PicHeight = 0; // no size while the dialog is open
+    const std::optional<QSize> size = m_services.questions.askNewSize();
+    if (!size || size->height() <= 0) {
         // Cancelled: the sizes describe the picture on the canvas again.
-        m_document.PicHeight = Picture1->scaleHeight();
-        m_document.PicWidth = Picture1->scaleWidth();
+        document.PicHeight = Picture1->scaleHeight();
+        document.PicWidth = Picture1->scaleWidth();
+        return;
     }
+    document.PicWidth = size->width();
+    document.PicHeight = size->height();
+    Picture1->SizeCanvas(document.PicWidth, document.PicHeight);
+    document.Pixels.redimension(document.PicWidth, document.PicHeight);
+    document.menus.newPicture();
+    updateActions();
+    resetTexts();
+    m_session.forgetFile();
+    setStatusFileName(QString());
 }
 
 void MainWindow::miCls_Click()
 {
-    m_document.Pixels.redimension(m_document.PicWidth, m_document.PicHeight);
+    PictureDocument &document = m_session.document();
+    document.Pixels.redimension(document.PicWidth, document.PicHeight);
     Picture1->ClearCanvas();
-    m_document.menus.clearDrawing();
+    document.menus.clearDrawing();
     updateActions();
     setStatusFileName(QString());
     resetTexts();
-    CurrentFile.clear();
+    m_session.forgetFile();
 }
 
 void MainWindow::miImport_Click()
@@ -74,8 +73,8 @@ void MainWindow::miImport_Click()
         m_services.messages.show(importQuestion(choice->path), QStringLiteral("Import..."), Messages::Icon::None,
                                  Messages::Buttons::YesNo);
     if (answer == Messages::Answer::Yes) {
-        CurrentFile.clear();
-        m_document.menus.imported();
+        m_session.forgetFile();
+        m_session.document().menus.imported();
         updateActions();
         // The import draws black with the Pen, and the Pen stays the tool: the menu shows it.
         m_tools.miTool_Click(DrawingTools::Pen);

@@ -1,96 +1,75 @@
-// File > Open, Save, Save As (with the bitmap export) and files dropped on the canvas.
+// File > Open, Save, Save As (with the bitmap export), files dropped on the canvas and the
+// recent files: each asks the file session and shows what it says.
 
 #include "canvas/CanvasView.h"
-#include "document/Picture89i.h"
-#include "platform/ByteConversions.h"
 #include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
-#include "platform/FileStore.h"
 #include "platform/Messages.h"
-#include "shell/FileNames.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
 #include "shell/TextBox.h"
 
-#include <QBuffer>
+#include <QAction>
 #include <QDir>
-#include <QImageWriter>
 
 namespace {
-// Pictures beyond this many pixels a side are not shown: the magnified canvas would need
-// hundreds of megabytes. Calculator pictures are far smaller (160 x 77 on the TI-89).
-constexpr int kLargestShownSide = 1024;
+QString asText(const std::string &bytes) { return CalcCharset::toUnicode(bytes); }
+std::string asBytes(const TextBox *box) { return CalcCharset::fromUnicode(box->text()); }
 
-QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
+// The caption is kept apart from the menu text, where '&' marks an access key.
+void setCaption(QAction *item, const QString &caption)
+{
+    item->setData(caption);
+    item->setText(QString(caption).replace(u'&', QStringLiteral("&&")));
+}
 } // namespace
 
-std::string MainWindow::boxBytes(const TextBox *box) const { return CalcCharset::fromUnicode(box->text()); }
-
-void MainWindow::setBoxBytes(TextBox *box, const std::string &bytes) { box->setText(CalcCharset::toUnicode(bytes)); }
-
-void MainWindow::refuseFile(const QString &path, const QString &reason)
+void MainWindow::apply(const SessionOutcome &outcome)
 {
-    m_services.messages.warn(QStringLiteral("Can't open ") + nativePath(path) + u'\r' + reason, kTitle);
+    if (outcome.pictureReplaced) {
+        showTexts();
+        const PictureDocument &document = m_session.document();
+        Picture1->SizeCanvas(document.PicWidth, document.PicHeight);
+        m_tools.parkTool();
+    }
+    if (outcome.fileTitleChanged)
+        setStatusFileName(m_session.currentFileTitle());
+    if (outcome.recentChanged)
+        showRecentFiles();
+    updateActions();
+    if (outcome.pictureReplaced)
+        Picture1_Paint();
+    if (!outcome.message.isEmpty())
+        m_services.messages.warn(outcome.message, outcome.caption);
+}
+
+void MainWindow::showTexts()
+{
+    const CalcTexts &texts = m_session.texts();
+    Text1->setText(asText(texts.comment));
+    Text3->setText(asText(texts.folder));
+    Text2->setText(asText(texts.name));
+}
+
+void MainWindow::takeTexts() { m_session.setTexts({asBytes(Text3), asBytes(Text2), asBytes(Text1)}); }
+
+void MainWindow::showRecentFiles()
+{
+    const RecentList &recent = m_session.recent();
+    for (int i = 0; i < RecentList::kCount; ++i) {
+        const QString &caption = recent.at(i).caption;
+        setCaption(mirecent[i], caption);
+        mirecent[i]->setVisible(!caption.isEmpty());
+        mirecent[i]->setEnabled(!caption.isEmpty() || i == 0);
+    }
+    miLine4->setVisible(!recent.isEmpty());
 }
 
 bool MainWindow::OpenFile(const QString &path, const QString &title)
 {
-    // Everything is read and checked before the document changes, so a refused file leaves
-    // the picture, the canvas and the current file exactly as they were.
-    QByteArray bytes;
-    const FileStore::Result read = m_services.files.readAll(path, bytes);
-    if (!read.ok) {
-        refuseFile(path, read.reason);
-        return false;
-    }
-    DecodeResult decoded = decode89i(asBytes(bytes));
-    if (decoded.error != Picture89iError::None) {
-        refuseFile(path, QString::fromStdString(errorText(decoded.error)));
-        return false;
-    }
-    CalcPicture &picture = decoded.picture;
-    if (picture.width > kLargestShownSide || picture.height > kLargestShownSide) {
-        refuseFile(path, QStringLiteral("The picture is %1 x %2 pixels; DOTLARK shows pictures of at most %3 x %3.")
-                             .arg(picture.width).arg(picture.height).arg(kLargestShownSide));
-        return false;
-    }
-    CurrentFile = path;
-    CurrentFileTitle = title;
-    m_document.menus.fileRead();
-    updateActions();
-    setBoxBytes(Text1, picture.comment);
-    setBoxBytes(Text3, picture.folder);
-    setBoxBytes(Text2, picture.name);
-    Picture1->SizeCanvas(picture.width, picture.height);
-    m_document.PicHeight = picture.height;
-    m_document.PicWidth = picture.width;
-    m_document.Pixels = std::move(picture.pixels);
-    m_tools.parkTool();
-    setStatusFileName(CurrentFileTitle);
-    Picture1_Paint();
-    return true;
-}
-
-bool MainWindow::SaveFile(QString *failure)
-{
-    const EncodeResult encoded = encode89i(boxBytes(Text3), boxBytes(Text2), boxBytes(Text1), Picture1->scaleWidth(),
-                                           Picture1->scaleHeight(), m_document.Pixels);
-    if (encoded.error != Picture89iError::None) {
-        if (failure)
-            *failure = QString::fromStdString(errorText(encoded.error));
-        return false;
-    }
-    const QByteArray bytes = asByteArray(encoded.bytes);
-    // Written as a new file that then replaces the old one: a failure leaves it intact.
-    const FileStore::Result written = m_services.files.writeAll(CurrentFile, bytes);
-    if (!written.ok) {
-        if (failure)
-            *failure = written.reason;
-        return false;
-    }
-    m_document.menus.fileWritten();
-    updateActions();
-    return true;
+    const SessionOutcome outcome = m_session.openFile(path, title, false);
+    apply(outcome);
+    return outcome.ok;
 }
 
 void MainWindow::miOpen_click()
@@ -99,31 +78,23 @@ void MainWindow::miOpen_click()
     request.title = QStringLiteral("TI-89 DOTLARK: Open File");
     request.filter = QStringLiteral("Readable Images (89i)|*.89i");
     request.mustExist = true;
-    const auto choice = m_services.dialogs.openFile(request);
-    if (!choice)
-        return;
-    if (!hasPictureEnding(choice->path)) {
-        m_services.messages.warn(QStringLiteral("Not a valid filename!"), kTitle);
-        return;
-    }
-    if (OpenFile(choice->path, choice->title))
-        UpdateRecent();
+    if (const auto choice = m_services.dialogs.openFile(request))
+        apply(m_session.openChosen(choice->path, choice->title));
 }
 
 void MainWindow::miSave_click()
 {
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
-    QString failure;
-    if (!SaveFile(&failure))
-        m_services.messages.warn(QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + failure,
-                                 kTitle);
+    takeTexts();
+    apply(m_session.save(Picture1->scaleWidth(), Picture1->scaleHeight()));
 }
 
 void MainWindow::miSaveAs_Click()
 {
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
+    takeTexts();
     FileDialogs::Request request;
     request.title = QStringLiteral("TI-89 DOTLARK Save As...");
     request.filter = QStringLiteral("Readable Files (89i)|*.89i|Bitmap (*.bmp)|*.bmp");
@@ -131,76 +102,34 @@ void MainWindow::miSaveAs_Click()
     const auto choice = m_services.dialogs.saveFile(request);
     if (!choice)
         return;
-    QString name = choice->path;
-    if (choice->filterIndex == 2 && !hasBitmapEnding(name))
-        name += QStringLiteral(".bmp");
-    if (hasBitmapEnding(name)) {
-        // The dialog asked about the name as typed; ".bmp" added to it names another file.
-        if (name != choice->path && m_services.files.exists(name)
-            && m_services.messages.show(nativePath(name) + QStringLiteral(" already exists.\rDo you want to replace it?"),
-                                        kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
-                   != Messages::Answer::Yes)
-            return;
-        exportBitmap(name); // the document, its file and its state stay as they are
-        return;
-    }
-    if (!hasPictureEnding(name)) {
+    const FileSession::SaveAsTarget target = m_session.saveAsTarget(choice->path, choice->filterIndex);
+    using Kind = FileSession::SaveAsTarget::Kind;
+    if (target.kind == Kind::Bitmap && (!target.askToReplace || askToReplace(target.path)))
+        apply(m_session.exportBitmap(target.path, shownCanvas())); // the document stays as it is
+    else if (target.kind == Kind::InvalidName)
         m_services.messages.warn(QStringLiteral("Invalid Filename: Use *.89i"), QStringLiteral("Filename ERROR!"));
-        return;
-    }
-    // The document takes the new name only once the file is written: a failure keeps the
-    // previous file and leaves the picture unsaved.
-    const QString previousFile = CurrentFile, previousTitle = CurrentFileTitle;
-    CurrentFile = name;
-    CurrentFileTitle = choice->title;
-    QString failure;
-    if (!SaveFile(&failure)) {
-        CurrentFile = previousFile;
-        CurrentFileTitle = previousTitle;
-        m_services.messages.warn(QStringLiteral("Disk write error\r") + nativePath(name) + u'\r' + failure, kTitle);
-        return;
-    }
-    m_document.menus.savedAs();
-    updateActions();
-    setStatusFileName(CurrentFileTitle);
-    UpdateRecent();
+    else if (target.kind == Kind::Picture)
+        apply(m_session.saveAs(target.path, choice->title, Picture1->scaleWidth(), Picture1->scaleHeight()));
 }
 
-bool MainWindow::exportBitmap(const QString &path)
+bool MainWindow::askToReplace(const QString &path)
 {
-    // What the canvas shows of the picture, at its logical size: grey background, black
-    // squares. A standard 24-bit BMP.
-    const QImage shown = m_document.menus.saveAsEnabled ? Picture1->render(m_document.Pixels)
-                                                        : Picture1->render(PixelGrid());
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(shown.convertToFormat(QImage::Format_RGB888))) {
-        m_services.messages.warn(QStringLiteral("Can't write the bitmap ") + nativePath(path) + u'\r'
-                                     + writer.errorString(), kTitle);
-        return false;
-    }
-    const FileStore::Result written = m_services.files.writeAll(path, bytes);
-    if (!written.ok)
-        m_services.messages.warn(QStringLiteral("Can't write the bitmap ") + nativePath(path) + u'\r' + written.reason,
-                                 kTitle);
-    return written.ok;
+    return m_services.messages.show(QDir::toNativeSeparators(path) + QStringLiteral(" already exists.\rDo you want to replace it?"),
+                                    kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
+           == Messages::Answer::Yes;
+}
+
+QImage MainWindow::shownCanvas() const
+{
+    // What the canvas shows of the picture, at its logical size: grey background, black squares.
+    const PictureDocument &document = m_session.document();
+    return Picture1->render(document.menus.saveAsEnabled ? document.Pixels : PixelGrid());
 }
 
 void MainWindow::Picture1_OLEDragDrop(const QStringList &paths)
 {
-    if (paths.isEmpty())
-        return;
-    const QString path = nativePath(paths.first()); // further files are ignored
-    if (!hasPictureEnding(path)) {
-        m_services.messages.warn(QStringLiteral("Oops! The filename must have a '89i' extension."),
-                                 QStringLiteral("Drag/Drop Error"));
-    } else if (m_document.menus.hasUnsavedDrawing()) {
-        // A drop would replace the drawing without a word: ask for it to be saved first.
-        m_services.messages.warn(QStringLiteral("Current image not saved. Save it or clear it."), kTitle);
-    } else if (OpenFile(path, baseName(path))) {
-        UpdateRecent();
-    }
+    apply(m_session.openDropped(paths));
     activateWindow();
 }
+
+void MainWindow::miRecent_Click(int index) { apply(m_session.openRecent(index)); }

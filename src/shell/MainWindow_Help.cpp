@@ -11,29 +11,20 @@
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
 
+#include <map>
+
 void MainWindow::Toolbar1_ButtonClick(const QString &key)
 {
-    const FileMenuState &state = m_document.menus;
-    if (key == QStringLiteral("Open")) {
-        if (state.openEnabled)
-            miOpen_click();
-        else
-            m_services.messages.warn(QStringLiteral("Current image not saved. Save it or clear it."), kTitle);
-    } else if (key == QStringLiteral("Save")) {
-        if (!state.saveEnabled && !state.saveAsEnabled)
-            m_services.messages.warn(QStringLiteral("Nothing to save."), kTitle);
-        else if (!CurrentFile.isEmpty())
-            miSave_click();
-        else
-            miSaveAs_Click();
-    } else if (key == QStringLiteral("Print")) {
-        if (state.printEnabled)
-            miPrint_click();
-        else
-            m_services.messages.warn(QStringLiteral("Nuttin' to print."), kTitle);
-    } else if (key == QStringLiteral("Help")) {
-        miInstructions_click();
-    }
+    using Command = FileSession::Command;
+    const FileSession::Guarded guarded = m_session.toolbarCommand(key);
+    if (!guarded.message.isEmpty())
+        m_services.messages.warn(guarded.message, kTitle);
+    static const std::map<Command, void (MainWindow::*)()> handlers = {
+        {Command::Open, &MainWindow::miOpen_click},   {Command::Save, &MainWindow::miSave_click},
+        {Command::SaveAs, &MainWindow::miSaveAs_Click}, {Command::Print, &MainWindow::miPrint_click},
+        {Command::Instructions, &MainWindow::miInstructions_click}};
+    if (const auto handler = handlers.find(guarded.command); handler != handlers.end())
+        (this->*handler->second)();
 }
 
 PrintInput MainWindow::printInput() const
@@ -41,7 +32,7 @@ PrintInput MainWindow::printInput() const
     PrintInput input;
     input.width = Picture1->scaleWidth();
     input.height = Picture1->scaleHeight();
-    input.pixels = m_document.Pixels;
+    input.pixels = m_session.document().Pixels;
     input.fileTitle = statusFileName();
     input.folder = Text3->text();
     input.variable = Text2->text();
@@ -54,8 +45,8 @@ void MainWindow::miPrint_click() { runPrintJob(printInput(), m_pageSetup, m_serv
 void MainWindow::mipgset_Click()
 {
     PageSetupDialog::Host host;
-    host.pictureSize = [this] { return QSize(m_document.PicWidth, m_document.PicHeight); };
-    host.printEnabled = [this] { return m_document.menus.printEnabled; };
+    host.pictureSize = [this] { return QSize(document().PicWidth, document().PicHeight); };
+    host.printEnabled = [this] { return document().menus.printEnabled; };
     host.print = [this] {
         activateWindow();
         miPrint_click();

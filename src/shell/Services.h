@@ -7,6 +7,7 @@ class Messages;
 class PictureLoader;
 class PrintDialog;
 class ProgramLauncher;
+class Questions;
 class Settings;
 
 // Everything the main window needs from the desktop. The program passes the Qt versions,
@@ -21,4 +22,5 @@ struct Services
     PrintDialog &printDialog;
     ProgramLauncher &launcher;
     Desktop &desktop;
+    Questions &questions;
 };

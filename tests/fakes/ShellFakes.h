@@ -8,6 +8,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/PrinterPage.h"
 #include "platform/ProgramLauncher.h"
+#include "platform/Questions.h"
 #include "shell/Services.h"
 
 #include <QMap>
@@ -63,6 +64,41 @@ public:
     }
 };
 
+// Scripted answers to the window's own questions; each question asked is counted.
+class FakeQuestions : public Questions
+{
+public:
+    std::deque<std::optional<QSize>> newSizes; // nothing left = cancel
+    std::deque<ExitChoice> exitChoices;         // nothing left = Continue Working
+    std::deque<std::optional<int>> menuChoices; // nothing left = closed without a choice
+    int exitAsked = 0;
+    QStringList lastMenu;
+    int lastChecked = -1;
+
+    std::optional<QSize> askNewSize() override { return take(newSizes, std::optional<QSize>()); }
+    ExitChoice askExit() override
+    {
+        ++exitAsked;
+        return take(exitChoices, ExitChoice::ContinueWorking);
+    }
+    std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint) override
+    {
+        lastMenu = items;
+        lastChecked = checked;
+        return take(menuChoices, std::optional<int>());
+    }
+
+private:
+    template <typename T> static T take(std::deque<T> &queue, T fallback)
+    {
+        if (queue.empty())
+            return fallback;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+};
+
 // All of them together, ready to hand to a main window.
 struct FakeServices
 {
@@ -74,5 +110,9 @@ struct FakeServices
     FakePrintDialog printDialog;
     FakeProgramLauncher launcher;
     FakeDesktop desktop;
-    Services services() { return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop}; }
+    FakeQuestions questions;
+    Services services()
+    {
+        return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions};
+    }
 };

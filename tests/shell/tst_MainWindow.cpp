@@ -5,11 +5,9 @@
 #include "shell/TextBox.h"
 #include "shell/WindowCentring.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTimer>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -326,7 +324,7 @@ private slots:
         }
         // The oldest entry has gone; equal names in two folders keep their own paths.
         QCOMPARE(bench.recentCaptions(), QStringList({"c.89i", "a.89i", "a.89i", "one.89i"}));
-        QCOMPARE(bench.w().recentFiles()[2], QStringLiteral("/p/a.89i"));
+        QCOMPARE(bench.w().recentFiles().at(2).path, QStringLiteral("/p/a.89i"));
         bench.w().miRecent_Click(2);
         QCOMPARE(bench.w().currentFile(), QStringLiteral("/p/a.89i"));
         QCOMPARE(bench.recentCaptions().first(), QStringLiteral("c.89i")); // no reordering
@@ -348,13 +346,14 @@ private slots:
         bench.draw();
         bench.fakes.settings.values.clear();
         // "Continue   Working" leaves the window as it was, and asking again asks again.
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            QTimer::singleShot(0, this, [this] { clickButton(QStringLiteral("Continue   Working")); });
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            bench.fakes.questions.exitChoices.push_back(Questions::ExitChoice::ContinueWorking);
             bench.w().close();
+            QCOMPARE(bench.fakes.questions.exitAsked, attempt);
             QCOMPARE(bench.ended, 1);
             QVERIFY(bench.fakes.settings.values.contains(QStringLiteral("dotlark95/Recent Files/0recent")));
         }
-        QTimer::singleShot(0, this, [this] { clickButton(QStringLiteral("  Quit Anyway")); });
+        bench.fakes.questions.exitChoices.push_back(Questions::ExitChoice::Quit);
         bench.w().miExit_Click();
         QCOMPARE(bench.ended, 2);
     }
@@ -368,16 +367,29 @@ private slots:
         QCOMPARE(bench.w().document().Pixels, PixelGrid(160, 77));
         QCOMPARE(bench.w().canvas().image(), bench.w().canvas().render(PixelGrid()));
 
-        QTimer::singleShot(0, this, [this] { answerNew(QStringLiteral("100"), QStringLiteral("50px")); });
+        bench.fakes.questions.newSizes.push_back(QSize(100, 50));
         bench.w().miNew_Click();
         QCOMPARE(bench.w().canvas().scaleWidth(), 100);
         QCOMPARE(bench.w().document().Pixels.width(), 100);
         QCOMPARE(bench.w().document().PicHeight, 50);
-        QTimer::singleShot(0, this, [this] { answerNew({}, {}); });
+        bench.fakes.questions.newSizes.push_back(std::nullopt);
         bench.w().miNew_Click(); // cancelled: everything stays
         QCOMPARE(bench.w().document().PicWidth, 100);
         QCOMPARE(bench.w().document().PicHeight, 50);
         QCOMPARE(bench.w().canvas().scaleWidth(), 100);
+    }
+
+    // The right button pops up the twelve tools with the current one checked.
+    void toolPopUp()
+    {
+        Bench bench;
+        bench.fakes.questions.menuChoices.push_back(4);
+        bench.w().tools().Picture1_MouseDown(2, 3.5f, 3.5f);
+        QCOMPARE(bench.fakes.questions.lastMenu.size(), 12);
+        QCOMPARE(bench.fakes.questions.lastMenu.at(4), QStringLiteral("Box"));
+        QCOMPARE(bench.fakes.questions.lastChecked, 0); // Pen
+        QCOMPARE(bench.w().tools().checkedTool(), 5);
+        QVERIFY(bench.w().action(QStringLiteral("mitool5"))->isChecked());
     }
 
     void import()
@@ -454,7 +466,7 @@ private slots:
         window.Form_Load(commandLine);
         QCOMPARE(window.currentFile(), opened);
         QCOMPARE(window.document().PicWidth, 12);
-        QCOMPARE(window.recentFiles()[0], opened);
+        QCOMPARE(window.recentFiles().at(0).path, opened);
     }
 
     // A file named on the command line that cannot be read is refused over the window.
@@ -524,35 +536,6 @@ private slots:
         QCOMPARE(box.text(), QString(38, u'x') + QStringLiteral("a"));
     }
 
-private:
-    void clickButton(const QString &caption)
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (widget->isVisible())
-                for (QAbstractButton *button : widget->findChildren<QAbstractButton *>())
-                    if (button->text() == caption) {
-                        button->click();
-                        return;
-                    }
-        QFAIL(qPrintable(QStringLiteral("no button ") + caption));
-    }
-
-    void answerNew(const QString &width, const QString &height)
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (widget->isVisible() && widget->windowTitle() == QStringLiteral("DOTLARK: New picture dialog")) {
-                const QList<QLineEdit *> boxes = widget->findChildren<QLineEdit *>();
-                if (width.isEmpty()) {
-                    QMetaObject::invokeMethod(widget, "cmdCancel_Click");
-                    return;
-                }
-                boxes[0]->setText(width);
-                boxes[1]->setText(height);
-                QMetaObject::invokeMethod(widget, "cmdOK_Click");
-                return;
-            }
-        QFAIL("no New dialog");
-    }
 };
 
 QTEST_MAIN(tst_MainWindow)

@@ -53,7 +53,7 @@ private slots:
         FakeServices fakes;
         QtFileStore files;
         MainWindow window(Services{fakes.messages, fakes.dialogs, files, fakes.settings, fakes.pictures,
-                                   fakes.printDialog, fakes.launcher, fakes.desktop});
+                                   fakes.printDialog, fakes.launcher, fakes.desktop, fakes.questions});
         window.endProgram = [] {};
         window.Form_Load({});
         const QString path = disk.path(file);
@@ -79,7 +79,7 @@ private slots:
                  qPrintable(text));
         QVERIFY(!window.action(QStringLiteral("miOpen"))->isEnabled()); // still unsaved
         QCOMPARE(window.currentFile(), opened);
-        QCOMPARE(window.recentFiles()[0], QString());
+        QCOMPARE(window.recentFiles().at(0).path, QString());
     }
 };
 

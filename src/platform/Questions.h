@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QStringList>
+#include <optional>
+
+// The program's own modal questions, beyond message boxes and file dialogs: the program
+// answers them with its windows, tests with scripted answers.
+class Questions
+{
+public:
+    enum class ExitChoice { Quit, ContinueWorking };
+
+    virtual ~Questions() = default;
+    // The New-picture dialog: the size typed, or nothing when the user cancelled.
+    virtual std::optional<QSize> askNewSize() = 0;
+    // The question before the program ends with unsaved drawing.
+    virtual ExitChoice askExit() = 0;
+    // A pop-up menu at a screen position: the index of the item chosen, or nothing when it
+    // was closed without a choice. The item at checked (if any) carries the check mark.
+    virtual std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) = 0;
+};

@@ -1,0 +1,39 @@
+#include "shell/DialogQuestions.h"
+
+#include "shell/ExitDialog.h"
+#include "shell/NewPictureDialog.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+DialogQuestions::~DialogQuestions() = default; // the windows belong to their parent
+
+std::optional<QSize> DialogQuestions::askNewSize()
+{
+    if (!frmNew)
+        frmNew = new NewPictureDialog(m_messages, m_parent);
+    return frmNew->ask();
+}
+
+Questions::ExitChoice DialogQuestions::askExit()
+{
+    if (!frmExit)
+        frmExit = new ExitDialog(m_parent);
+    return frmExit->ask() == ExitDialog::Choice::Quit ? ExitChoice::Quit : ExitChoice::ContinueWorking;
+}
+
+std::optional<int> DialogQuestions::popUpMenu(const QStringList &items, int checked, QPoint at)
+{
+    QCoreApplication::processEvents(); // let pending window events run first
+    QMenu menu(m_parent);
+    for (int i = 0; i < items.size(); ++i) {
+        QAction *item = menu.addAction(items[i]);
+        item->setCheckable(true);
+        item->setChecked(i == checked);
+        item->setData(i);
+    }
+    const QAction *chosen = menu.exec(at);
+    if (!chosen)
+        return std::nullopt;
+    return chosen->data().toInt();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Questions.h"
+
+#include <QPointer>
+
+class ExitDialog;
+class Messages;
+class NewPictureDialog;
+class QWidget;
+
+// The questions asked with the program's windows: frmNew and frmExit, made on first use
+// over the main window and afterwards only hidden and shown, and Qt pop-up menus.
+class DialogQuestions : public Questions
+{
+public:
+    explicit DialogQuestions(Messages &messages) : m_messages(messages) {}
+    ~DialogQuestions() override;
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    std::optional<QSize> askNewSize() override;
+    ExitChoice askExit() override;
+    std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) override;
+
+private:
+    Messages &m_messages;
+    QPointer<QWidget> m_parent;
+    QPointer<NewPictureDialog> frmNew;
+    QPointer<ExitDialog> frmExit;
+};

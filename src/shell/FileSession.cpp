@@ -1,0 +1,189 @@
+#include "shell/FileSession.h"
+
+#include "document/Picture89i.h"
+#include "platform/ByteConversions.h"
+#include "platform/FileStore.h"
+#include "shell/AppInfo.h"
+#include "shell/FileNames.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+
+namespace {
+// Pictures beyond this many pixels a side are not shown: the magnified canvas would need
+// hundreds of megabytes. Calculator pictures are far smaller (160 x 77 on the TI-89).
+constexpr int kLargestShownSide = 1024;
+
+const QString kNotSaved = QStringLiteral("Current image not saved. Save it or clear it.");
+
+QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+SessionOutcome done(bool pictureReplaced = false, bool fileTitleChanged = false, bool recentChanged = false)
+{
+    SessionOutcome outcome;
+    outcome.ok = true;
+    outcome.pictureReplaced = pictureReplaced;
+    outcome.fileTitleChanged = fileTitleChanged;
+    outcome.recentChanged = recentChanged;
+    return outcome;
+}
+
+SessionOutcome cannotOpen(const QString &path, const QString &reason)
+{
+    return SessionOutcome::refused(QStringLiteral("Can't open ") + nativePath(path) + u'\r' + reason, AppInfo::title);
+}
+} // namespace
+
+SessionOutcome SessionOutcome::refused(const QString &message, const QString &caption)
+{
+    SessionOutcome outcome;
+    outcome.message = message;
+    outcome.caption = caption;
+    return outcome;
+}
+
+void FileSession::startUp()
+{
+    m_document.menus.startUp();
+    m_document.PicHeight = PictureDocument::kScreenHeight;
+    m_document.PicWidth = PictureDocument::kScreenWidth;
+    m_recent.read(m_settings);
+    m_document.Pixels.redimension(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
+}
+
+SessionOutcome FileSession::openFile(const QString &path, const QString &title, bool addToRecent)
+{
+    QByteArray bytes;
+    const FileStore::Result read = m_files.readAll(path, bytes);
+    if (!read.ok)
+        return cannotOpen(path, read.reason);
+    DecodeResult decoded = decode89i(asBytes(bytes));
+    if (decoded.error != Picture89iError::None)
+        return cannotOpen(path, QString::fromStdString(errorText(decoded.error)));
+    CalcPicture &picture = decoded.picture;
+    if (picture.width > kLargestShownSide || picture.height > kLargestShownSide)
+        return cannotOpen(path, QStringLiteral("The picture is %1 x %2 pixels; DOTLARK shows pictures of at most %3 x %3.")
+                                    .arg(picture.width).arg(picture.height).arg(kLargestShownSide));
+    CurrentFile = path;
+    CurrentFileTitle = title;
+    m_document.menus.fileRead();
+    m_texts = {picture.folder, picture.name, picture.comment};
+    m_document.PicHeight = picture.height;
+    m_document.PicWidth = picture.width;
+    m_document.Pixels = std::move(picture.pixels);
+    if (addToRecent)
+        m_recent.push(CurrentFile, CurrentFileTitle);
+    return done(true, true, addToRecent);
+}
+
+SessionOutcome FileSession::openChosen(const QString &path, const QString &title)
+{
+    if (!hasPictureEnding(path))
+        return SessionOutcome::refused(QStringLiteral("Not a valid filename!"), AppInfo::title);
+    return openFile(path, title, true);
+}
+
+SessionOutcome FileSession::openDropped(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return done();
+    const QString path = nativePath(paths.first()); // further files are ignored
+    if (!hasPictureEnding(path))
+        return SessionOutcome::refused(QStringLiteral("Oops! The filename must have a '89i' extension."),
+                                       QStringLiteral("Drag/Drop Error"));
+    // A drop would replace the drawing without a word: it has to be saved first.
+    if (m_document.menus.hasUnsavedDrawing())
+        return SessionOutcome::refused(kNotSaved, AppInfo::title);
+    return openFile(path, baseName(path), true);
+}
+
+SessionOutcome FileSession::openRecent(int index)
+{
+    if (m_document.menus.hasUnsavedDrawing())
+        return SessionOutcome::refused(kNotSaved, AppInfo::title);
+    const QString path = m_recent.at(index).path;
+    if (!hasPictureEnding(path))
+        return SessionOutcome::refused(QStringLiteral("Not a valid filename!"), AppInfo::title);
+    return openFile(path, baseName(path), false); // the list keeps its order
+}
+
+SessionOutcome FileSession::write(const QString &path, int width, int height)
+{
+    const EncodeResult encoded =
+        encode89i(m_texts.folder, m_texts.name, m_texts.comment, width, height, m_document.Pixels);
+    if (encoded.error != Picture89iError::None)
+        return SessionOutcome::refused(QString::fromStdString(errorText(encoded.error)), AppInfo::title);
+    const FileStore::Result written = m_files.writeAll(path, asByteArray(encoded.bytes));
+    if (!written.ok)
+        return SessionOutcome::refused(written.reason, AppInfo::title);
+    m_document.menus.fileWritten();
+    return done();
+}
+
+SessionOutcome FileSession::save(int width, int height)
+{
+    SessionOutcome outcome = write(CurrentFile, width, height);
+    if (!outcome.ok)
+        outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
+    return outcome;
+}
+
+FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int filterIndex) const
+{
+    QString name = chosen;
+    if (filterIndex == 2 && !hasBitmapEnding(name))
+        name += QStringLiteral(".bmp");
+    if (hasBitmapEnding(name))
+        // The dialog asked about the name as typed; ".bmp" added to it names another file.
+        return {SaveAsTarget::Kind::Bitmap, name, name != chosen && m_files.exists(name)};
+    if (!hasPictureEnding(name))
+        return {SaveAsTarget::Kind::InvalidName, name};
+    return {SaveAsTarget::Kind::Picture, name};
+}
+
+SessionOutcome FileSession::saveAs(const QString &path, const QString &title, int width, int height)
+{
+    SessionOutcome outcome = write(path, width, height);
+    if (!outcome.ok) {
+        outcome.message = QStringLiteral("Disk write error\r") + nativePath(path) + u'\r' + outcome.message;
+        return outcome;
+    }
+    CurrentFile = path;
+    CurrentFileTitle = title;
+    m_document.menus.savedAs();
+    m_recent.push(CurrentFile, CurrentFileTitle);
+    return done(false, true, true);
+}
+
+SessionOutcome FileSession::exportBitmap(const QString &path, const QImage &shown)
+{
+    const QString failed = QStringLiteral("Can't write the bitmap ") + nativePath(path) + u'\r';
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(shown.convertToFormat(QImage::Format_RGB888)))
+        return SessionOutcome::refused(failed + writer.errorString(), AppInfo::title);
+    const FileStore::Result written = m_files.writeAll(path, bytes);
+    if (!written.ok)
+        return SessionOutcome::refused(failed + written.reason, AppInfo::title);
+    return done();
+}
+
+FileSession::Guarded FileSession::toolbarCommand(const QString &key) const
+{
+    const FileMenuState &state = m_document.menus;
+    if (key == QStringLiteral("Open"))
+        return state.openEnabled ? Guarded{Command::Open, {}} : Guarded{Command::None, kNotSaved};
+    if (key == QStringLiteral("Save")) {
+        if (!state.saveEnabled && !state.saveAsEnabled)
+            return {Command::None, QStringLiteral("Nothing to save.")};
+        return {CurrentFile.isEmpty() ? Command::SaveAs : Command::Save, {}};
+    }
+    if (key == QStringLiteral("Print"))
+        return state.printEnabled ? Guarded{Command::Print, {}} : Guarded{Command::None, QStringLiteral("Nuttin' to print.")};
+    if (key == QStringLiteral("Help"))
+        return {Command::Instructions, {}};
+    return {};
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "document/PictureDocument.h"
+#include "shell/RecentList.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class FileStore;
+class Settings;
+
+// What the window has to show after a command of the file session. The session changes only
+// itself; the window applies the outcome to its controls.
+struct SessionOutcome
+{
+    bool ok = false;
+    QString message;               // shown in an OK box with the exclamation icon when not empty
+    QString caption;               // that box's caption
+    bool pictureReplaced = false;  // a new grid, size and texts: size the canvas, fill the boxes
+    bool fileTitleChanged = false; // status bar panel 1 shows the file title
+    bool recentChanged = false;
+
+    static SessionOutcome refused(const QString &message, const QString &caption);
+};
+
+// The three calculator texts, one byte per character as the calculator stores them.
+struct CalcTexts
+{
+    std::string folder = "main";
+    std::string name = "picture";
+    std::string comment = "made with DOTLARK";
+};
+
+// The file side of the editor, without any window: the picture document, its calculator
+// texts, the current file and title, and the recent list; opening, saving, Save As, the
+// bitmap export and the guards of the toolbar. Each command returns an outcome instead of
+// showing anything. The texts are the window's boxes' as of the last setTexts().
+class FileSession
+{
+public:
+    FileSession(FileStore &files, Settings &settings) : m_files(files), m_settings(settings) {}
+
+    PictureDocument &document() { return m_document; }
+    const PictureDocument &document() const { return m_document; }
+    const CalcTexts &texts() const { return m_texts; }
+    void setTexts(const CalcTexts &texts) { m_texts = texts; }
+    void resetTexts() { m_texts = CalcTexts(); }
+    const QString &currentFile() const { return CurrentFile; }
+    const QString &currentFileTitle() const { return CurrentFileTitle; }
+    const RecentList &recent() const { return m_recent; }
+
+    // Start-up: a blank calculator screen, nothing to save, the recent list from the store.
+    void startUp();
+    void writeRecent() { m_recent.write(m_settings); }
+
+    // OpenFile: everything is read and checked before the document changes, so a refused
+    // file leaves picture, texts and current file as they were.
+    SessionOutcome openFile(const QString &path, const QString &title, bool addToRecent);
+    SessionOutcome openChosen(const QString &path, const QString &title); // File > Open
+    SessionOutcome openDropped(const QStringList &paths);
+    SessionOutcome openRecent(int index);
+
+    // SaveFile to the current file, the picture being width x height (the canvas scale).
+    SessionOutcome save(int width, int height);
+    // Where Save As goes for the dialog's choice: the bitmap filter adds ".bmp".
+    struct SaveAsTarget
+    {
+        enum class Kind { Picture, Bitmap, InvalidName } kind;
+        QString path;
+        bool askToReplace = false; // a bitmap name the dialog did not ask about exists
+    };
+    SaveAsTarget saveAsTarget(const QString &chosen, int filterIndex) const;
+    // The .89i case: the document takes the new name only once the file is written.
+    SessionOutcome saveAs(const QString &path, const QString &title, int width, int height);
+    // The bitmap case: what the canvas shows, as a 24-bit BMP; the document stays as it is.
+    SessionOutcome exportBitmap(const QString &path, const QImage &shown);
+
+    // New, ClrDraw and an import forget the file.
+    void forgetFile() { CurrentFile.clear(); }
+
+    // The toolbar reaches the menu commands behind guards of its own.
+    enum class Command { None, Open, Save, SaveAs, Print, Instructions };
+    struct Guarded
+    {
+        Command command = Command::None;
+        QString message; // instead of the command
+    };
+    Guarded toolbarCommand(const QString &key) const;
+
+private:
+    SessionOutcome write(const QString &path, int width, int height);
+
+    FileStore &m_files;
+    Settings &m_settings;
+    PictureDocument m_document;
+    CalcTexts m_texts;
+    QString CurrentFile;
+    QString CurrentFileTitle;
+    RecentList m_recent;
+};

@@ -1,0 +1,135 @@
+#include "document/Picture89i.h"
+#include "fakes/Fakes.h"
+#include "platform/ByteConversions.h"
+#include "shell/FileSession.h"
+
+#include <QTest>
+
+namespace {
+QByteArray pictureFile(int width, int height)
+{
+    PixelGrid pixels(width, height);
+    pixels.set(1, 1, true);
+    return asByteArray(encode89i("fold", "pic", "note", width, height, pixels).bytes);
+}
+} // namespace
+
+// The file session on its own, with no window: what each command changes and says.
+class tst_FileSession : public QObject
+{
+    Q_OBJECT
+
+    struct Bench
+    {
+        FakeFileStore files;
+        FakeSettings settings;
+        FileSession session{files, settings};
+        Bench() { session.startUp(); }
+    };
+
+private slots:
+    void openTakesTheWholePicture()
+    {
+        Bench bench;
+        bench.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        const SessionOutcome outcome = bench.session.openChosen(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
+        QVERIFY(outcome.ok && outcome.pictureReplaced && outcome.fileTitleChanged && outcome.recentChanged);
+        QVERIFY(outcome.message.isEmpty());
+        QCOMPARE(bench.session.texts().folder, "fold");
+        QCOMPARE(bench.session.texts().comment, "note");
+        QCOMPARE(bench.session.document().PicWidth, 20);
+        QCOMPARE(bench.session.document().Pixels.at(1, 1), 1);
+        QCOMPARE(bench.session.recent().at(0).caption, QStringLiteral("a.89i"));
+    }
+
+    // A refused file changes nothing of the session.
+    void refusalsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "/p/gone.89i" << QByteArray() << "Can't open /p/gone.89i\rThe file does not exist.";
+        QTest::newRow("short") << "/p/short.89i" << QByteArray(10, 'x') << "Can't open /p/short.89i\r";
+        QTest::newRow("wrong ending") << "/p/a.txt" << pictureFile(5, 5) << "Not a valid filename!";
+    }
+    void refusalsChangeNothing()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        Bench bench;
+        if (!bytes.isEmpty())
+            bench.files.files[path] = bytes;
+        const PixelGrid before = bench.session.document().Pixels;
+        const SessionOutcome outcome = bench.session.openChosen(path, path.section(u'/', -1));
+        QVERIFY(!outcome.ok && !outcome.pictureReplaced && !outcome.recentChanged);
+        QVERIFY2(outcome.message.startsWith(message), qPrintable(outcome.message));
+        QCOMPARE(bench.session.currentFile(), QString());
+        QCOMPARE(bench.session.document().Pixels, before);
+        QVERIFY(bench.session.recent().isEmpty());
+    }
+
+    void saveAsTargets_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("ask");
+        using Kind = FileSession::SaveAsTarget::Kind;
+        QTest::newRow("picture") << "/p/a.89i" << 1 << int(Kind::Picture) << "/p/a.89i" << false;
+        QTest::newRow("bitmap filter adds the ending over a file") << "/p/old" << 2 << int(Kind::Bitmap) << "/p/old.bmp" << true;
+        QTest::newRow("bitmap filter, new file") << "/p/new" << 2 << int(Kind::Bitmap) << "/p/new.bmp" << false;
+        QTest::newRow("bitmap typed: the dialog asked") << "/p/old.bmp" << 1 << int(Kind::Bitmap) << "/p/old.bmp" << false;
+        QTest::newRow("no ending") << "/p/a" << 1 << int(Kind::InvalidName) << "/p/a" << false;
+    }
+    void saveAsTargets()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, filter);
+        QFETCH(int, kind);
+        QFETCH(QString, path);
+        QFETCH(bool, ask);
+        Bench bench;
+        bench.files.files[QStringLiteral("/p/old.bmp")] = "bitmap";
+        const FileSession::SaveAsTarget target = bench.session.saveAsTarget(chosen, filter);
+        QCOMPARE(int(target.kind), kind);
+        QCOMPARE(target.path, path);
+        QCOMPARE(target.askToReplace, ask);
+    }
+
+    // Save As takes the new name only when the file was written.
+    void saveAsKeepsTheOldNameOnFailure()
+    {
+        Bench bench;
+        bench.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 8);
+        bench.session.openFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"), false);
+        bench.session.document().menus.drawingPress();
+        bench.files.unwritable << QStringLiteral("/ro/b.89i");
+        const SessionOutcome failed = bench.session.saveAs(QStringLiteral("/ro/b.89i"), QStringLiteral("b.89i"), 8, 8);
+        QCOMPARE(failed.message, QStringLiteral("Disk write error\r/ro/b.89i\rPermission denied"));
+        QCOMPARE(bench.session.currentFile(), QStringLiteral("/p/a.89i"));
+        QVERIFY(bench.session.document().menus.hasUnsavedDrawing());
+        QVERIFY(bench.session.saveAs(QStringLiteral("/p/b.89i"), QStringLiteral("b.89i"), 8, 8).ok);
+        QCOMPARE(bench.session.currentFileTitle(), QStringLiteral("b.89i"));
+        QVERIFY(!bench.session.document().menus.hasUnsavedDrawing());
+        QCOMPARE(bench.session.recent().at(0).path, QStringLiteral("/p/b.89i"));
+    }
+
+    void recentListSurvivesARun()
+    {
+        Bench bench;
+        for (const char *name : {"/p/1.89i", "/p/2.89i", "/p/3.89i", "/p/4.89i", "/p/5.89i"})
+            bench.files.files[QString::fromLatin1(name)] = pictureFile(4, 4);
+        for (const char *name : {"/p/1.89i", "/p/2.89i", "/p/3.89i", "/p/4.89i", "/p/5.89i"})
+            bench.session.openChosen(QString::fromLatin1(name), QString::fromLatin1(name).mid(3));
+        bench.session.writeRecent();
+        FileSession next(bench.files, bench.settings);
+        next.startUp();
+        QCOMPARE(next.recent().at(0).path, QStringLiteral("/p/5.89i"));
+        QCOMPARE(next.recent().at(3).caption, QStringLiteral("2.89i"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_FileSession)
+#include "tst_FileSession.moc"
