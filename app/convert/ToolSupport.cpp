@@ -1,6 +1,7 @@
 #include "ToolSupport.h"
 
 #include "platform/FileStore.h"
+#include "platform/PictureFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,15 +44,10 @@ std::optional<QByteArray> readFile(FileStore &files, const QString &path)
 
 std::optional<CalcPicture> readPicture(FileStore &files, const QString &path)
 {
-    const std::optional<QByteArray> data = readFile(files, path);
-    if (!data)
-        return std::nullopt;
-    DecodeResult decoded = decode89i(asBytes(*data));
-    if (decoded.error != Picture89iError::None) {
-        refuse(path, QString::fromStdString(errorText(decoded.error)));
-        return std::nullopt;
-    }
-    return std::move(decoded.picture);
+    PictureFileRead read = readPictureFile(files, path);
+    if (!read.picture)
+        refuse(path, read.reason);
+    return std::move(read.picture);
 }
 
 int writeFile(FileStore &files, const QString &path, const QByteArray &data)

@@ -3,6 +3,7 @@
 #include "document/Picture89i.h"
 #include "platform/ByteConversions.h"
 #include "platform/FileStore.h"
+#include "platform/PictureFile.h"
 #include "shell/AppInfo.h"
 #include "shell/FileNames.h"
 
@@ -54,14 +55,10 @@ void FileSession::startUp()
 
 SessionOutcome FileSession::openFile(const QString &path, const QString &title, bool addToRecent)
 {
-    QByteArray bytes;
-    const FileStore::Result read = m_files.readAll(path, bytes);
-    if (!read.ok)
+    PictureFileRead read = readPictureFile(m_files, path);
+    if (!read.picture)
         return cannotOpen(path, read.reason);
-    DecodeResult decoded = decode89i(asBytes(bytes));
-    if (decoded.error != Picture89iError::None)
-        return cannotOpen(path, QString::fromStdString(errorText(decoded.error)));
-    CalcPicture &picture = decoded.picture;
+    CalcPicture &picture = *read.picture;
     if (picture.width > kLargestShownSide || picture.height > kLargestShownSide)
         return cannotOpen(path, QStringLiteral("The picture is %1 x %2 pixels; DOTLARK shows pictures of at most %3 x %3.")
                                     .arg(picture.width).arg(picture.height).arg(kLargestShownSide));
