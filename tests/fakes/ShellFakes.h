@@ -3,10 +3,9 @@
 // Fakes of the desktop services the main window needs beyond the common ones.
 
 #include "fakes/Fakes.h"
+#include "fakes/PrintFakes.h"
 #include "platform/Desktop.h"
 #include "platform/PictureLoader.h"
-#include "platform/PrintDialog.h"
-#include "platform/PrinterPage.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Questions.h"
 #include "shell/Services.h"
@@ -25,42 +24,35 @@ public:
     }
 };
 
-// The print dialog is always cancelled; it counts how often it was shown.
-class FakePrintDialog : public PrintDialog
-{
-public:
-    int shown = 0;
-    std::unique_ptr<PrinterPage> choosePrinter() override
-    {
-        ++shown;
-        return nullptr;
-    }
-};
-
+// Records starts and activations; answers as scripted.
 class FakeProgramLauncher : public ProgramLauncher
 {
 public:
-    QStringList started, activated;
-    bool start(const QString &path, WindowStyle) override
+    bool starts = true;
+    bool activates = true;
+    QStringList calls; // "start <path> focus|nofocus" or "activate <title>"
+    bool start(const QString &path, WindowStyle style) override
     {
-        started << path;
-        return false;
+        calls << QStringLiteral("start %1 %2").arg(path, style == WindowStyle::NormalWithFocus ? "focus" : "nofocus");
+        return starts;
     }
     bool activate(const QString &title) override
     {
-        activated << title;
-        return false;
+        calls << QStringLiteral("activate ") + title;
+        return activates;
     }
 };
 
+// Records the links handed to the desktop and answers as scripted.
 class FakeDesktop : public Desktop
 {
 public:
     QList<QUrl> opened;
+    bool succeeds = true;
     bool openLink(const QUrl &url) override
     {
         opened << url;
-        return false;
+        return succeeds;
     }
 };
 

@@ -1,4 +1,4 @@
-#include "platform/Desktop.h"
+#include "fakes/ShellFakes.h"
 #include "shell/AboutWindow.h"
 
 #include <QLabel>
@@ -6,19 +6,6 @@
 #include <QTest>
 
 namespace {
-
-// Records the links handed to the desktop and answers as scripted.
-class FakeDesktop : public Desktop
-{
-public:
-    QList<QUrl> opened;
-    bool succeeds = true;
-    bool openLink(const QUrl &url) override
-    {
-        opened << url;
-        return succeeds;
-    }
-};
 
 } // namespace
 

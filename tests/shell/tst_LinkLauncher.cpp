@@ -1,30 +1,10 @@
 #include "shell/LinkLauncher.h"
 
-#include "fakes/Fakes.h"
-#include "platform/ProgramLauncher.h"
+#include "fakes/ShellFakes.h"
 
 #include <QTest>
 
 namespace {
-
-// Records starts and activations; answers as scripted.
-class FakeProgramLauncher : public ProgramLauncher
-{
-public:
-    bool starts = true;
-    bool activates = true;
-    QStringList calls; // "start <path> focus|nofocus" or "activate <title>"
-    bool start(const QString &path, WindowStyle style) override
-    {
-        calls << QStringLiteral("start %1 %2").arg(path, style == WindowStyle::NormalWithFocus ? "focus" : "nofocus");
-        return starts;
-    }
-    bool activate(const QString &title) override
-    {
-        calls << QStringLiteral("activate ") + title;
-        return activates;
-    }
-};
 
 const QString storeKey = QStringLiteral("dotlark95/wlink/location");
 const QString activation = QStringLiteral("activate TI-GRAPH LINK (89)");

@@ -434,7 +434,7 @@ private slots:
             bench.draw();
         bench.w().Toolbar1_ButtonClick(key);
         QCOMPARE(bench.fakes.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(bench.fakes.printDialog.shown, key == QStringLiteral("Print") && drawn ? 1 : 0);
+        QCOMPARE(bench.fakes.printDialog.asked, key == QStringLiteral("Print") && drawn ? 1 : 0);
     }
 
     void toolbarSaveGoesToFileWhenKnown()
