@@ -3,6 +3,7 @@
 #include "PictureCommands.h"
 #include "PrintCommand.h"
 #include "ToolSupport.h"
+#include "document/CalcKind.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +11,8 @@
 
 namespace {
 
-bool is89i(const QString &path) { return suffixOf(path) == u"89i"; }
+// Any calculator picture: .89i, .9xi, .v2i or .92i.
+bool is89i(const QString &path) { return kindFromEnding(path.toStdString()).has_value() && path.contains(u'.'); }
 bool isImageOutput(const QString &path) { return QStringList{"png", "bmp", "pbm"}.contains(suffixOf(path)); }
 
 // One command: how it is written, what it does, the options it takes and which files it
@@ -57,11 +59,13 @@ const std::vector<Command> &commands()
          textOptions({{"--screen", {}, "place on the 160 x 77 graph screen"}}), isImport, importImage},
         {{}, "IN.89i OUT.89i [--folder F] [--name N] [--comment C]",
          "Reads the file and writes it again with correct lengths and checksum;\n"
-         "the options replace the texts read.",
+         "the options replace the texts read.\n"
+         "Everywhere, .89i stands for any calculator picture: .89i (TI-89), .9xi (TI-92 Plus),\n"
+         ".v2i (Voyage 200) or .92i (TI-92); an output's ending picks the calculator.",
          textOptions(),
          [](const QStringList &f) { return f.size() == 2 && is89i(f[1]) && is89i(f[0]); }, rewritePicture},
         {"--info", "--info FILE.89i",
-         "Shows folder, variable name, comment, width and height, and whether signature,\n"
+         "Shows folder, variable name, comment, width, height and calculator, and whether signature,\n"
          "type byte, length fields, tag byte and checksum agree with what DOTLARK writes.",
          {{"--info", {}, "describe the file"}},
          [](const QStringList &f) { return f.size() == 1; }, describePicture},
@@ -120,7 +124,7 @@ int filesDoNotFit(const QString &mode, const Invocation &call)
         if (!mode.isEmpty() && command.mode == mode)
             return usageError("usage: dotlark-convert " + command.synopsis);
     if (call.files.size() == 2 && !is89i(call.files[1]))
-        return usageError(QStringLiteral("the output must end in .89i, .png, .bmp or .pbm"));
+        return usageError(QStringLiteral("the output must end in .89i, .9xi, .v2i, .92i, .png, .bmp or .pbm"));
     return usageError(call.files.isEmpty() && call.options.isEmpty() ? QStringLiteral("nothing to do")
                                                                      : QStringLiteral("wrong number of files"));
 }

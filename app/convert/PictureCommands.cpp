@@ -40,8 +40,10 @@ bool takeTexts(const Invocation &call, CalcPicture &picture)
            && takeText(call, "--comment", 40, std::nullopt, picture.comment);
 }
 
-int writePicture(Context &context, const QString &source, const CalcPicture &picture)
+int writePicture(Context &context, const QString &source, CalcPicture picture)
 {
+    // The output's ending decides the calculator (ConvertCommands lets only picture endings here).
+    picture.kind = kindFromEnding(context.call.files[1].toStdString()).value_or(CalcKind::TI89);
     const EncodeResult encoded = encode89i(picture);
     if (encoded.error != Picture89iError::None)
         return refuse(source, QString::fromStdString(errorText(encoded.error)));
@@ -122,6 +124,7 @@ int describePicture(Context &context)
         "comment:     " + CalcCharset::toUnicode(p.comment),
         "width:       " + QString::number(p.width),
         "height:      " + QString::number(p.height),
+        "calculator:  " + QString::fromLatin1(infoOf(p.kind).model),
         "signature:   " + verdict(check.signature),
         "type byte:   " + verdict(check.typeByte),
         "file length: " + verdict(check.fileLength),

@@ -22,7 +22,6 @@ constexpr size_t kCommentSize = 40;
 constexpr size_t kTrailerSize = 3; // tag byte and checksum
 constexpr uint8_t kPictureType = 0x10;
 constexpr uint8_t kTagByte = 0xDF;
-constexpr std::string_view kSignature = "**TI89**";
 
 using Bytes = std::span<const uint8_t>;
 
@@ -131,9 +130,11 @@ unsigned checksumOf(Bytes b, size_t tagAt)
     return sum & 0xFFFF;
 }
 
-std::vector<uint8_t> headerOf(std::string_view folder, std::string_view name, std::string_view comment)
+std::vector<uint8_t> headerOf(std::string_view folder, std::string_view name, std::string_view comment,
+                              CalcKind kind)
 {
-    std::vector<uint8_t> out(kSignature.begin(), kSignature.end());
+    const std::string_view signature = infoOf(kind).signature;
+    std::vector<uint8_t> out(signature.begin(), signature.end());
     out.insert(out.end(), {0x01, 0x00});
     appendField(out, folder, kFieldSize);
     // An 8-byte name fills its field with no zero byte; the comment is then not stored.
@@ -162,6 +163,7 @@ DecodeResult decode89i(Bytes bytes)
         return {Picture89iError::Truncated, {}};
 
     CalcPicture &picture = result.picture;
+    picture.kind = kindFromSignature(bytes.subspan(kSignatureAt)).value_or(CalcKind::TI89);
     picture.folder = readText(bytes, kFolderAt, kFieldSize);
     picture.comment = readText(bytes, kCommentAt, kCommentSize);
     picture.name = readText(bytes, kNameAt, kFieldSize);
@@ -173,7 +175,7 @@ DecodeResult decode89i(Bytes bytes)
 }
 
 EncodeResult encode89i(std::string_view folder, std::string_view name, std::string_view comment,
-                       int width, int height, const PixelGrid &pixels)
+                       int width, int height, const PixelGrid &pixels, CalcKind kind)
 {
     if (const Picture89iError error = checkWritableSize(width, height); error != Picture89iError::None)
         return {error, {}};
@@ -181,7 +183,7 @@ EncodeResult encode89i(std::string_view folder, std::string_view name, std::stri
     const long dataLength = long(bytesPerRow(width)) * height + 5;
     EncodeResult result;
     std::vector<uint8_t> &out = result.bytes;
-    out = headerOf(folder, name, comment);
+    out = headerOf(folder, name, comment, kind);
     out.reserve(kPicture89iHeaderSize + dataLength - 5 + kTrailerSize);
     appendBE16(out, unsigned(dataLength));
     appendBE16(out, unsigned(height));
@@ -213,7 +215,7 @@ Picture89iError checkWritableSize(int width, int height)
 EncodeResult encode89i(const CalcPicture &picture)
 {
     return encode89i(picture.folder, picture.name, picture.comment, picture.width, picture.height,
-                     picture.pixels);
+                     picture.pixels, picture.kind);
 }
 
 std::string errorText(Picture89iError error)
@@ -230,7 +232,7 @@ std::string errorText(Picture89iError error)
     case Picture89iError::Truncated:
         return "The file ends before the last row of the picture.";
     case Picture89iError::TooLargeToWrite:
-        return "The picture is too large for a TI-89 picture file: its rows need more than 65530 bytes.";
+        return "The picture is too large for a calculator picture file: its rows need more than 65530 bytes.";
     }
     return "Unknown error.";
 }
@@ -238,8 +240,7 @@ std::string errorText(Picture89iError error)
 Picture89iCheck inspect89i(Bytes bytes)
 {
     Picture89iCheck check;
-    check.signature = bytes.size() >= kSignature.size()
-                      && std::equal(kSignature.begin(), kSignature.end(), bytes.begin() + kSignatureAt);
+    check.signature = kindFromSignature(bytes.subspan(kSignatureAt)).has_value();
     check.typeByte = bytes.size() > kTypeAt && bytes[kTypeAt] == kPictureType;
     if (bytes.size() < kPicture89iHeaderSize)
         return check;

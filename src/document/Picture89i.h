@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CalcKind.h"
 #include "document/PixelGrid.h"
 
 #include <cstdint>
@@ -10,7 +11,9 @@
 
 // The TI-89 picture file (.89i): a 92-byte header with folder name, comment, variable name
 // and size, the packed pixel rows (leftmost pixel in the high bit, 1 = black), the tag byte
-// 0xDF and a 16-bit checksum. Pure functions over bytes; texts are calculator bytes.
+// 0xDF and a 16-bit checksum. Pure functions over bytes; texts are calculator bytes. The
+// TI-92, TI-92 Plus and Voyage 200 files (.92i, .9xi, .v2i) are the same but for the
+// signature (CalcKind).
 
 // What a .89i file carries. The texts hold no zero bytes; pixels is exactly width x height.
 struct CalcPicture
@@ -18,6 +21,7 @@ struct CalcPicture
     std::string folder, name, comment;
     int width = 0, height = 0;
     PixelGrid pixels;
+    CalcKind kind = CalcKind::TI89; // by the signature read; a TI-89 file when it has none of them
 };
 
 enum class Picture89iError {
@@ -50,7 +54,7 @@ DecodeResult decode89i(std::span<const uint8_t> bytes);
 // to their 8-byte fields, the comment to 40 bytes; a name of 8 bytes leaves no room for a
 // zero byte, and the comment is then not stored.
 EncodeResult encode89i(std::string_view folder, std::string_view name, std::string_view comment,
-                       int width, int height, const PixelGrid &pixels);
+                       int width, int height, const PixelGrid &pixels, CalcKind kind = CalcKind::TI89);
 EncodeResult encode89i(const CalcPicture &picture);
 
 // Whether the writer can take a picture of this size: ZeroSize, SizeTooLarge,
@@ -64,7 +68,7 @@ std::string errorText(Picture89iError error);
 // file too short to hold them cannot match are false.
 struct Picture89iCheck
 {
-    bool signature = false;  // "**TI89**" at offset 0
+    bool signature = false;  // one of the family's signatures at offset 0 ("**TI89**", ...)
     bool typeByte = false;   // 0x10 at offset 72
     bool fileLength = false; // offsets 76-79 hold 95 + rows x bytes per row
     bool dataLength = false; // offsets 86-87 hold rows x bytes per row + 5

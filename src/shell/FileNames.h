@@ -1,10 +1,13 @@
 #pragma once
 
+#include "document/CalcKind.h"
+
 #include <QString>
 
 // The file-name tests of the file commands. Both look at the last three characters only and
-// ignore case, so "pic.89I" and even "pic89i" count as pictures.
-inline bool hasPictureEnding(const QString &path) { return path.right(3).toUpper() == QStringLiteral("89I"); }
+// ignore case, so "pic.89I" and even "pic89i" count as pictures, as do the other calculators'
+// endings 92i, 9xi and v2i.
+inline bool hasPictureEnding(const QString &path) { return kindFromEnding(path.right(3).toStdString()).has_value(); }
 inline bool hasBitmapEnding(const QString &path) { return path.right(3).toLower() == QStringLiteral("bmp"); }
 
 // The name without its folders: the text after the last separator, or the whole path.

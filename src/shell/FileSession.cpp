@@ -66,6 +66,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     CurrentFileTitle = title;
     m_document.menus.fileRead();
     m_texts = {picture.folder, picture.name, picture.comment};
+    m_kind = picture.kind;
     m_document.PicHeight = picture.height;
     m_document.PicWidth = picture.width;
     m_document.Pixels = std::move(picture.pixels);
@@ -105,10 +106,12 @@ SessionOutcome FileSession::openRecent(int index)
     return openFile(path, baseName(path), false); // the list keeps its order
 }
 
-SessionOutcome FileSession::write(const QString &path, int width, int height)
+CalcKind FileSession::kind() const { return kindFromEnding(CurrentFile.right(3).toStdString()).value_or(m_kind); }
+
+SessionOutcome FileSession::write(const QString &path, CalcKind kind, int width, int height)
 {
     const EncodeResult encoded =
-        encode89i(m_texts.folder, m_texts.name, m_texts.comment, width, height, m_document.Pixels);
+        encode89i(m_texts.folder, m_texts.name, m_texts.comment, width, height, m_document.Pixels, kind);
     if (encoded.error != Picture89iError::None)
         return SessionOutcome::refused(QString::fromStdString(errorText(encoded.error)), AppInfo::title);
     const FileStore::Result written = m_files.writeAll(path, asByteArray(encoded.bytes));
@@ -120,7 +123,7 @@ SessionOutcome FileSession::write(const QString &path, int width, int height)
 
 SessionOutcome FileSession::save(int width, int height)
 {
-    SessionOutcome outcome = write(CurrentFile, width, height);
+    SessionOutcome outcome = write(CurrentFile, kind(), width, height);
     if (!outcome.ok)
         outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
     return outcome;
@@ -131,23 +134,31 @@ FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int f
     QString name = chosen;
     if (filterIndex == 2 && !hasBitmapEnding(name))
         name += QStringLiteral(".bmp");
+    // The other calculators' filters, after the bitmap one, add their ending to a bare name
+    // (the first filter adds none: such a name is refused).
+    static const QStringList kFilterEndings = {QStringLiteral(".9xi"), QStringLiteral(".v2i"), QStringLiteral(".92i")};
+    if (filterIndex >= 3 && filterIndex - 3 < kFilterEndings.size() && !hasPictureEnding(name) && !hasBitmapEnding(name))
+        name += kFilterEndings[filterIndex - 3];
+    // The dialog asked about the name as typed; an ending added to it names another file.
+    const bool askToReplace = name != chosen && m_files.exists(name);
     if (hasBitmapEnding(name))
-        // The dialog asked about the name as typed; ".bmp" added to it names another file.
-        return {SaveAsTarget::Kind::Bitmap, name, name != chosen && m_files.exists(name)};
+        return {SaveAsTarget::Kind::Bitmap, name, askToReplace};
     if (!hasPictureEnding(name))
         return {SaveAsTarget::Kind::InvalidName, name};
-    return {SaveAsTarget::Kind::Picture, name};
+    return {SaveAsTarget::Kind::Picture, name, askToReplace};
 }
 
 SessionOutcome FileSession::saveAs(const QString &path, const QString &title, int width, int height)
 {
-    SessionOutcome outcome = write(path, width, height);
+    const CalcKind kind = kindFromEnding(path.right(3).toStdString()).value_or(CalcKind::TI89);
+    SessionOutcome outcome = write(path, kind, width, height);
     if (!outcome.ok) {
         outcome.message = QStringLiteral("Disk write error\r") + nativePath(path) + u'\r' + outcome.message;
         return outcome;
     }
     CurrentFile = path;
     CurrentFileTitle = title;
+    m_kind = kind;
     m_document.menus.savedAs();
     m_recent.push(CurrentFile, CurrentFileTitle);
     return done(false, true, true);

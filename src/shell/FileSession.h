@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CalcKind.h"
 #include "document/PictureDocument.h"
 #include "shell/RecentList.h"
 
@@ -64,12 +65,13 @@ public:
 
     // SaveFile to the current file, the picture being width x height (the canvas scale).
     SessionOutcome save(int width, int height);
-    // Where Save As goes for the dialog's choice: the bitmap filter adds ".bmp".
+    // Where Save As goes for the dialog's choice: the bitmap filter adds ".bmp", the other
+    // calculators' filters their endings.
     struct SaveAsTarget
     {
         enum class Kind { Picture, Bitmap, InvalidName } kind;
         QString path;
-        bool askToReplace = false; // a bitmap name the dialog did not ask about exists
+        bool askToReplace = false; // the dialog asked about another name; this one exists
     };
     SaveAsTarget saveAsTarget(const QString &chosen, int filterIndex) const;
     // The .89i case: the document takes the new name only once the file is written.
@@ -77,8 +79,14 @@ public:
     // The bitmap case: what the canvas shows, as a 24-bit BMP; the document stays as it is.
     SessionOutcome exportBitmap(const QString &path, const QImage &shown);
 
-    // New, ClrDraw and an import forget the file.
-    void forgetFile() { CurrentFile.clear(); }
+    // New, ClrDraw and an import forget the file; the picture is a TI-89 one again.
+    void forgetFile()
+    {
+        CurrentFile.clear();
+        m_kind = CalcKind::TI89;
+    }
+    // The calculator the picture is for: by the current file's ending, else as it was read.
+    CalcKind kind() const;
 
     // The toolbar reaches the menu commands behind guards of its own.
     enum class Command { None, Open, Save, SaveAs, Print, Instructions };
@@ -90,7 +98,7 @@ public:
     Guarded toolbarCommand(const QString &key) const;
 
 private:
-    SessionOutcome write(const QString &path, int width, int height);
+    SessionOutcome write(const QString &path, CalcKind kind, int width, int height);
 
     FileStore &m_files;
     Settings &m_settings;
@@ -99,4 +107,5 @@ private:
     QString CurrentFile;
     QString CurrentFileTitle;
     RecentList m_recent;
+    CalcKind m_kind = CalcKind::TI89;
 };

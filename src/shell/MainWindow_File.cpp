@@ -5,6 +5,7 @@
 #include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "shell/FileNames.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
 #include "shell/TextBox.h"
@@ -76,7 +77,7 @@ void MainWindow::miOpen_click()
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("TI-89 DOTLARK: Open File");
-    request.filter = QStringLiteral("Readable Images (89i)|*.89i");
+    request.filter = QStringLiteral("Readable Images (89i)|*.89i|Calculator pictures (89i, 9xi, v2i, 92i)|*.89i;*.9xi;*.v2i;*.92i");
     request.mustExist = true;
     if (const auto choice = m_services.dialogs.openFile(request))
         apply(m_session.openChosen(choice->path, choice->title));
@@ -97,19 +98,23 @@ void MainWindow::miSaveAs_Click()
     takeTexts();
     FileDialogs::Request request;
     request.title = QStringLiteral("TI-89 DOTLARK Save As...");
-    request.filter = QStringLiteral("Readable Files (89i)|*.89i|Bitmap (*.bmp)|*.bmp");
+    request.filter = QStringLiteral("Readable Files (89i)|*.89i|Bitmap (*.bmp)|*.bmp|TI-92 Plus (9xi)|*.9xi"
+                                    "|Voyage 200 (v2i)|*.v2i|TI-92 (92i)|*.92i");
     request.confirmOverwrite = true;
     const auto choice = m_services.dialogs.saveFile(request);
     if (!choice)
         return;
     const FileSession::SaveAsTarget target = m_session.saveAsTarget(choice->path, choice->filterIndex);
     using Kind = FileSession::SaveAsTarget::Kind;
-    if (target.kind == Kind::Bitmap && (!target.askToReplace || askToReplace(target.path)))
+    if (target.askToReplace && !askToReplace(target.path))
+        return;
+    if (target.kind == Kind::Bitmap)
         apply(m_session.exportBitmap(target.path, shownCanvas())); // the document stays as it is
     else if (target.kind == Kind::InvalidName)
         m_services.messages.warn(QStringLiteral("Invalid Filename: Use *.89i"), QStringLiteral("Filename ERROR!"));
-    else if (target.kind == Kind::Picture)
-        apply(m_session.saveAs(target.path, choice->title, Picture1->scaleWidth(), Picture1->scaleHeight()));
+    else
+        apply(m_session.saveAs(target.path, target.path == choice->path ? choice->title : baseName(target.path),
+                               Picture1->scaleWidth(), Picture1->scaleHeight()));
 }
 
 bool MainWindow::askToReplace(const QString &path)

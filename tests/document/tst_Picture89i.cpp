@@ -287,26 +287,64 @@ private slots:
         }
     }
 
-    // An independent reader takes our file with the same folder, name and data, and we read
-    // a file that it wrote.
+    // The family's files differ only in their signature; the reader tells them by it.
+    void calculatorKinds()
+    {
+        const PixelGrid grid(10, 3);
+        const Bytes ti89 = encode89i("main", "pic", "c", 10, 3, grid).bytes;
+        for (const CalcKindInfo &info : calcKinds()) {
+            const Bytes bytes = encode89i("main", "pic", "c", 10, 3, grid, info.kind).bytes;
+            QCOMPARE(QByteArray(reinterpret_cast<const char *>(bytes.data()), 8), QByteArray(info.signature.data(), 8));
+            QCOMPARE(slice(bytes, 8, bytes.size() - 8), slice(ti89, 8, ti89.size() - 8));
+            QCOMPARE(decode89i(bytes).picture.kind, info.kind);
+            QVERIFY(inspect89i(bytes).allAgree());
+            QCOMPARE(kindFromEnding(std::string("x.") + std::string(info.ending)), info.kind);
+        }
+        QCOMPARE(kindFromEnding("PIC.9XI"), CalcKind::TI92Plus);
+        QCOMPARE(kindFromEnding("pic.89j"), std::nullopt);
+        Bytes unknown = ti89;
+        unknown[2] = 'X';
+        QCOMPARE(decode89i(unknown).picture.kind, CalcKind::TI89); // the reader ignores a bad signature
+        QVERIFY(!inspect89i(unknown).signature);
+    }
+
+    // An independent reader takes our file of each calculator as that model with the same
+    // folder, name and data, and we read a file that it wrote.
+    void oracle_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("theirKind"); // it writes Voyage 200 files with the TI-92 Plus signature
+#ifdef HAVE_TIFILES
+        QTest::newRow("TI-89") << int(CalcKind::TI89) << int(CALC_TI89) << int(CalcKind::TI89);
+        QTest::newRow("TI-92") << int(CalcKind::TI92) << int(CALC_TI92) << int(CalcKind::TI92);
+        QTest::newRow("TI-92 Plus") << int(CalcKind::TI92Plus) << int(CALC_TI92P) << int(CalcKind::TI92Plus);
+        QTest::newRow("Voyage 200") << int(CalcKind::Voyage200) << int(CALC_V200) << int(CalcKind::TI92Plus);
+#endif
+    }
     void oracle()
     {
 #ifndef HAVE_TIFILES
         QSKIP("libtifiles2 is not installed");
 #else
+        QFETCH(int, kind);
+        QFETCH(int, model);
+        QFETCH(int, theirKind);
+        const CalcKindInfo &info = infoOf(CalcKind(kind));
         QTemporaryDir dir;
         tifiles_library_init();
         std::mt19937 random(7);
         const PixelGrid grid = randomGrid(21, 9, random);
-        const Bytes ours = encode89i("graphs", "sketch", "hello", 21, 9, grid).bytes;
-        const QString oursPath = dir.filePath("ours.89i");
+        const Bytes ours = encode89i("graphs", "sketch", "hello", 21, 9, grid, info.kind).bytes;
+        const QString oursPath = dir.filePath("ours." + QString::fromLatin1(info.ending));
         QFile out(oursPath);
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(reinterpret_cast<const char *>(ours.data()), qint64(ours.size()));
         out.close();
 
-        FileContent *content = tifiles_content_create_regular(CALC_TI89);
+        FileContent *content = tifiles_content_create_regular(CalcModel(model));
         QCOMPARE(tifiles_file_read_regular(oursPath.toLocal8Bit().constData(), content), 0);
+        QCOMPARE(int(content->model), model);
         QCOMPARE(content->num_entries, 1u);
         const VarEntry *entry = content->entries[0];
         QCOMPARE(QByteArray(entry->folder), QByteArray("graphs"));
@@ -315,7 +353,7 @@ private slots:
         // Its data is the variable data block: from the data length field to the tag byte.
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(entry->data), entry->size), slice(ours, 86, ours.size() - 88));
 
-        const QString theirsPath = dir.filePath("theirs.89i");
+        const QString theirsPath = dir.filePath("theirs." + QString::fromLatin1(info.ending));
         QCOMPARE(tifiles_file_write_regular(theirsPath.toLocal8Bit().constData(), content, nullptr), 0);
         tifiles_content_delete_regular(content);
         QFile in(theirsPath);
@@ -326,6 +364,7 @@ private slots:
         QCOMPARE(r.picture.pixels, grid);
         QCOMPARE(r.picture.name, "sketch");
         QCOMPARE(r.picture.folder, "graphs");
+        QCOMPARE(r.picture.kind, CalcKind(theirKind));
         QVERIFY(inspect89i({reinterpret_cast<const uint8_t *>(theirs.data()), size_t(theirs.size())}).allAgree());
 #endif
     }
