@@ -1,9 +1,8 @@
 #include "canvas/DrawingTools.h"
 
 #include "canvas/CanvasView.h"
+#include "canvas/Shapes.h"
 #include "document/Rounding.h"
-
-#include <cmath>
 
 DrawingTools::DrawingTools(PictureDocument &document, CanvasView &canvas)
     : m_document(document), m_canvas(canvas)
@@ -47,26 +46,8 @@ void DrawingTools::PlotPixel(int x, int y)
 
 void DrawingTools::PlotLineTo(int x, int y)
 {
-    // Counted loops with a floating counter: the first segment of a stroke starts at the
-    // unrounded press position and keeps its fraction.
-    if (static_cast<float>(x) != StartX) {
-        const float m = (StartY - static_cast<float>(y)) / (StartX - static_cast<float>(x));
-        if (std::fabs(m) <= 1) {
-            const float step = static_cast<float>(sign(x - StartX));
-            for (float i = StartX; step > 0 ? i <= x : i >= x; i += step)
-                PlotPixel(roundDown(i), roundDown(static_cast<float>(y + (i - x) * m)));
-        } else {
-            const float step = static_cast<float>(sign(y - StartY));
-            for (float j = StartY; step > 0 ? j <= y : j >= y; j += step)
-                PlotPixel(roundDown(static_cast<float>(x + (j - y) / m)), roundDown(j));
-        }
-    } else if (static_cast<float>(y) != StartY) {
-        const float step = static_cast<float>(sign(y - StartY));
-        for (float j = StartY; step > 0 ? j <= y : j >= y; j += step)
-            PlotPixel(x, roundDown(j));
-    } else {
-        return; // the same point: nothing, the pen point stays
-    }
+    if (!rasterisePenSegment(StartX, StartY, x, y, [this](int px, int py) { PlotPixel(px, py); }))
+        return; // the same point: the pen point stays
     StartX = static_cast<float>(x);
     StartY = static_cast<float>(y);
 }

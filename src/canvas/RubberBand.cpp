@@ -75,7 +75,7 @@ void DrawingTools::finishShape()
     // Lower the shape tool to its colour tool (1 black, 2 white) for PlotPixel, then back.
     const int shapeTool = CurrentTool;
     CurrentTool = shapeTool % 2 == 1 ? Pen : Erase;
-    rasteriseShape(shapeTool, ShapeDrag{StartX, StartY, EndX, EndY, Radius},
+    rasteriseShape(toolFromNumber(shapeTool), ShapeDrag{StartX, StartY, EndX, EndY, Radius},
                    [this](int x, int y) { PlotPixel(x, y); });
     CurrentTool = shapeTool;
 }
