@@ -203,11 +203,11 @@ void MainWindow::createActions()
         mirecent[i]->setEnabled(i == 0);
         connect(mirecent[i], &QAction::triggered, this, [this, i] { miRecent_Click(i); });
     }
-    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool) {
+    for (int tool = 1; tool <= kToolCount; ++tool) {
         mitool[tool] = new QAction(QString::fromLatin1(kToolCaptions[tool]), this);
         mitool[tool]->setObjectName(QStringLiteral("mitool%1").arg(tool));
         mitool[tool]->setCheckable(true);
-        connect(mitool[tool], &QAction::triggered, this, [this, tool] { m_tools.miTool_Click(tool); });
+        connect(mitool[tool], &QAction::triggered, this, [this, tool] { m_tools.miTool_Click(toolFromNumber(tool)); });
     }
 }
 
@@ -229,7 +229,7 @@ void MainWindow::createMenus()
     QMenu *draw = menuBar()->addMenu(QStringLiteral("&Draw"));
     draw->addAction(miCls);
     miTools = draw->addMenu(QStringLiteral("Tools..."));
-    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
+    for (int tool = 1; tool <= kToolCount; ++tool)
         miTools->addAction(mitool[tool]);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -238,19 +238,14 @@ void MainWindow::createMenus()
 
 void MainWindow::connectCanvas()
 {
+    Picture1->setTools(&m_tools);
     m_tools.menusChanged = [this] { updateActions(); };
     m_tools.checksChanged = [this] { updateToolChecks(); };
     m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
-    m_tools.popUpTools = [this](QPoint at) {
+    m_tools.popUpTools = [this] {
         QCoreApplication::processEvents(); // let pending window events run first
-        miTools->exec(at);
+        miTools->exec(Picture1->pressPosition());
     };
-    connect(Picture1, &CanvasView::mousePressed, this,
-            [this](int buttons, float x, float y, QPoint at) { m_tools.Picture1_MouseDown(buttons, x, y, at); });
-    connect(Picture1, &CanvasView::mouseMoved, this,
-            [this](int buttons, float x, float y) { m_tools.Picture1_MouseMove(buttons, x, y); });
-    connect(Picture1, &CanvasView::mouseReleased, this,
-            [this](int buttons, float x, float y) { m_tools.Picture1_MouseUp(buttons, x, y); });
     connect(Picture1, &CanvasView::filesDropped, this, &MainWindow::Picture1_OLEDragDrop);
 }
 
@@ -266,8 +261,8 @@ void MainWindow::updateActions()
 
 void MainWindow::updateToolChecks()
 {
-    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
-        mitool[tool]->setChecked(tool == m_tools.checkedTool());
+    for (int tool = 1; tool <= kToolCount; ++tool)
+        mitool[tool]->setChecked(toolFromNumber(tool) == m_tools.checkedTool());
 }
 
 QAction *MainWindow::action(const QString &name) const { return findChild<QAction *>(name); }
