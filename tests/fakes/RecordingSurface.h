@@ -26,7 +26,7 @@ public:
     int width = 160; // the scale, in picture pixels
     int height = 77;
     QList<QPoint> fills;    // every cell filled, black or background, in order
-    QList<Outline> drawn;   // every outline drawn, in order
+    int outlinesDrawn = 0;
     QList<Outline> showing; // the outlines on screen now
 
     int scaleWidth() const override { return width; }
@@ -59,7 +59,7 @@ public:
 private:
     void xorOutline(const Outline &outline)
     {
-        drawn << outline;
+        ++outlinesDrawn;
         if (!showing.removeOne(outline))
             showing << outline;
     }
