@@ -24,7 +24,7 @@ static void penStrokeAcrossTheScreen(benchmark::State &state)
     PictureDocument document;
     CanvasView canvas;
     DrawingTools tools(document, canvas);
-    tools.miTool_Click(DrawingTools::Pen);
+    tools.miTool_Click(Tool::Pen);
     for (auto _ : state) {
         tools.Picture1_MouseDown(1, 0.5f, 0.5f);
         tools.Picture1_MouseMove(1, 159.5f, 76.5f);

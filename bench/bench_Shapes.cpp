@@ -49,6 +49,15 @@ void BM_Line(benchmark::State &state)
 }
 BENCHMARK(BM_Line);
 
+// Pen segment across the screen, as one fast move of a stroke.
+void BM_PenSegment(benchmark::State &state)
+{
+    PixelGrid grid(160, 77);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rasterisePenSegment(0.5f, 0.5f, 159, 76, into(grid)));
+}
+BENCHMARK(BM_PenSegment);
+
 // Importing a full-screen picture with every other pixel dark.
 void BM_Import(benchmark::State &state)
 {

@@ -1,6 +1,7 @@
 #include "canvas/CanvasView.h"
 
 #include "canvas/CanvasGeometry.h"
+#include "canvas/DrawingTools.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -75,11 +76,11 @@ QRect CanvasView::cellRect(int x, int y) const
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-void CanvasView::fillCell(int x, int y, QRgb colour)
+void CanvasView::fillCell(int x, int y, Cell colour)
 {
     const QRect cell = cellRect(x, y);
     QPainter painter(&m_image);
-    painter.fillRect(cell, QColor(colour));
+    painter.fillRect(cell, QColor(colour == Cell::Black ? kBlack : kBackground));
     painter.end();
     update(cell);
 }
@@ -152,23 +153,29 @@ void CanvasView::paintEvent(QPaintEvent *event)
     painter.drawImage(event->rect(), m_image, event->rect());
 }
 
-void CanvasView::mousePressEvent(QMouseEvent *event)
+void CanvasView::forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event)
 {
     const QPointF at = toPicture(event->position());
-    emit mousePressed(qtButtons(event->buttons() | event->button()), static_cast<float>(at.x()),
-                      static_cast<float>(at.y()), event->globalPosition().toPoint());
+    if (m_tools)
+        (m_tools->*handler)(qtButtons(buttons), static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+// The buttons passed on: at a press the pressed one with any others held, during a move
+// those held, at a release the released one.
+void CanvasView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressPosition = event->globalPosition().toPoint();
+    forward(&DrawingTools::Picture1_MouseDown, event->buttons() | event->button(), event);
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPointF at = toPicture(event->position());
-    emit mouseMoved(qtButtons(event->buttons()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+    forward(&DrawingTools::Picture1_MouseMove, event->buttons(), event);
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 {
-    const QPointF at = toPicture(event->position());
-    emit mouseReleased(qtButtons(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+    forward(&DrawingTools::Picture1_MouseUp, event->button(), event);
 }
 
 void CanvasView::dragEnterEvent(QDragEnterEvent *event)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "canvas/DrawingSurface.h"
 #include "document/PixelGrid.h"
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
 
+class DrawingTools;
 class QPainter;
 
 // The magnified canvas. It works in picture pixels (its "scale"): origin top-left, x to the
@@ -14,7 +16,10 @@ class QPainter;
 //
 // What is drawn goes into a retained image at the canvas's logical size, so covering the
 // window never loses it; paintEvent only copies the damaged part of that image.
-class CanvasView : public QWidget
+//
+// It is the drawing tools' surface, and hands its mouse events to them as positions in
+// picture units.
+class CanvasView : public QWidget, public DrawingSurface
 {
     Q_OBJECT
 public:
@@ -29,25 +34,23 @@ public:
     // Fills the whole canvas with the background colour.
     void ClearCanvas();
 
-    int scaleWidth() const { return m_scaleWidth; }
-    int scaleHeight() const { return m_scaleHeight; }
+    // The tools the mouse events go to (none: the canvas only shows).
+    void setTools(DrawingTools *tools) { m_tools = tools; }
+    // Where the last press was, in global screen pixels: where the tool menu pops up.
+    QPoint pressPosition() const { return m_pressPosition; }
 
-    // The square of picture pixel (x, y) in the given colour, repainted at once.
-    void fillCell(int x, int y, QRgb colour);
+    int scaleWidth() const override { return m_scaleWidth; }
+    int scaleHeight() const override { return m_scaleHeight; }
+
+    void fillCell(int x, int y, Cell colour) override;
     // Draws every black pixel of the grid's part inside the scale (white ones are left as
     // they are: the canvas is expected to be clear).
     void paintPixels(const PixelGrid &pixels);
 
-    // Rubber band outlines, in picture units, XOR-ed onto the canvas with the background
-    // colour as pen: black over grey, grey over black, and drawing the same outline a
-    // second time restores the canvas exactly.
-    void xorLine(float x1, float y1, float x2, float y2);
-    void xorRectangle(float x1, float y1, float x2, float y2);
-    void xorEllipse(float cx, float cy, double radiusX, double radiusY);
-
-    // Copy mode (normal drawing) or XOR mode (a shape is being dragged).
-    bool xorMode() const { return m_xorMode; }
-    void setXorMode(bool on) { m_xorMode = on; }
+    // The outlines are XOR-ed with the background colour as pen.
+    void xorLine(float x1, float y1, float x2, float y2) override;
+    void xorRectangle(float x1, float y1, float x2, float y2) override;
+    void xorEllipse(float cx, float cy, double radiusX, double radiusY) override;
 
     // What the canvas shows, at its logical size.
     const QImage &image() const { return m_image; }
@@ -58,10 +61,6 @@ public:
     QPointF toPicture(const QPointF &screen) const;
 
 signals:
-    // Buttons: 1 left, 2 right, 4 middle, summed; X and Y in picture units.
-    void mousePressed(int buttons, float x, float y, QPoint globalPosition);
-    void mouseMoved(int buttons, float x, float y);
-    void mouseReleased(int buttons, float x, float y);
     void filesDropped(const QStringList &paths);
 
 protected:
@@ -73,6 +72,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    using MouseHandler = void (DrawingTools::*)(int button, float X, float Y);
+    void forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event);
     QRect cellRect(int x, int y) const;
     void paintInto(QImage &image, const PixelGrid &pixels) const;
     QPointF toScreen(float x, float y) const;
@@ -81,5 +82,6 @@ private:
     QImage m_image;
     int m_scaleWidth = 160;
     int m_scaleHeight = 77;
-    bool m_xorMode = false;
+    DrawingTools *m_tools = nullptr;
+    QPoint m_pressPosition;
 };

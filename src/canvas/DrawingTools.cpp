@@ -1,96 +1,76 @@
 #include "canvas/DrawingTools.h"
 
-#include "canvas/CanvasView.h"
+#include "canvas/DrawingSurface.h"
 #include "document/Rounding.h"
 
-#include <cmath>
-
-DrawingTools::DrawingTools(PictureDocument &document, CanvasView &canvas)
-    : m_document(document), m_canvas(canvas)
+DrawingTools::DrawingTools(PictureDocument &document, DrawingSurface &surface)
+    : m_document(document), m_surface(surface)
 {
 }
 
-void DrawingTools::check(int tool)
+void DrawingTools::check(Tool tool)
 {
     m_checkedTool = tool;
     if (checksChanged)
         checksChanged();
 }
 
-void DrawingTools::miTool_Click(int index)
+void DrawingTools::miTool_Click(Tool tool)
 {
-    CurrentTool = index;
-    check(index);
+    CurrentTool = tool;
+    check(tool);
 }
 
 void DrawingTools::parkTool()
 {
-    SavedTool = CurrentTool == None ? Pen : CurrentTool;
-    CurrentTool = None;
+    SavedTool = CurrentTool == Tool::None ? Tool::Pen : CurrentTool;
+    CurrentTool = Tool::None;
     check(SavedTool);
 }
 
 void DrawingTools::PlotPixel(int x, int y)
 {
     // The limits are compared in single precision, as the canvas scale is.
-    if (x < 0 || y < 0 || static_cast<float>(x) > static_cast<float>(m_canvas.scaleWidth()) - 1
-        || static_cast<float>(y) > static_cast<float>(m_canvas.scaleHeight()) - 1)
+    if (x < 0 || y < 0 || static_cast<float>(x) > static_cast<float>(m_surface.scaleWidth()) - 1
+        || static_cast<float>(y) > static_cast<float>(m_surface.scaleHeight()) - 1)
         return;
-    if (CurrentTool == Pen) {
-        m_canvas.fillCell(x, y, CanvasView::kBlack);
+    if (CurrentTool == Tool::Pen) {
+        m_surface.fillCell(x, y, DrawingSurface::Cell::Black);
         m_document.Pixels.set(x, y, 1);
-    } else if (CurrentTool == Erase) {
-        m_canvas.fillCell(x, y, CanvasView::kBackground);
+    } else if (CurrentTool == Tool::Erase) {
+        m_surface.fillCell(x, y, DrawingSurface::Cell::Background);
         m_document.Pixels.set(x, y, 0);
     }
 }
 
 void DrawingTools::PlotLineTo(int x, int y)
 {
-    // Counted loops with a floating counter: the first segment of a stroke starts at the
-    // unrounded press position and keeps its fraction.
-    if (static_cast<float>(x) != StartX) {
-        const float m = (StartY - static_cast<float>(y)) / (StartX - static_cast<float>(x));
-        if (std::fabs(m) <= 1) {
-            const float step = static_cast<float>(sign(x - StartX));
-            for (float i = StartX; step > 0 ? i <= x : i >= x; i += step)
-                PlotPixel(roundDown(i), roundDown(static_cast<float>(y + (i - x) * m)));
-        } else {
-            const float step = static_cast<float>(sign(y - StartY));
-            for (float j = StartY; step > 0 ? j <= y : j >= y; j += step)
-                PlotPixel(roundDown(static_cast<float>(x + (j - y) / m)), roundDown(j));
-        }
-    } else if (static_cast<float>(y) != StartY) {
-        const float step = static_cast<float>(sign(y - StartY));
-        for (float j = StartY; step > 0 ? j <= y : j >= y; j += step)
-            PlotPixel(x, roundDown(j));
-    } else {
-        return; // the same point: nothing, the pen point stays
-    }
-    StartX = static_cast<float>(x);
-    StartY = static_cast<float>(y);
+    if (!rasterisePenSegment(m_drag.StartX, m_drag.StartY, x, y, [this](int px, int py) { PlotPixel(px, py); }))
+        return; // the same point: the pen point stays
+    m_drag.StartX = static_cast<float>(x);
+    m_drag.StartY = static_cast<float>(y);
 }
 
-void DrawingTools::Picture1_MouseDown(int button, float X, float Y, QPoint globalPosition)
+void DrawingTools::Picture1_MouseDown(int button, float X, float Y)
 {
-    StartX = X;
-    StartY = Y;
+    m_drag.StartX = X;
+    m_drag.StartY = Y;
     if (button == 2) {
         if (popUpTools)
-            popUpTools(globalPosition);
+            popUpTools();
         return;
     }
     if (!m_document.menus.printEnabled)
-        m_document.freshScreenGrid(m_canvas.scaleWidth(), m_canvas.scaleHeight());
+        m_document.freshScreenGrid(m_surface.scaleWidth(), m_surface.scaleHeight());
     m_document.menus.drawingPress();
     if (menusChanged)
         menusChanged();
-    EndX = StartX;
-    EndY = StartY;
-    Radius = 0;
-    if (CurrentTool == Pen || CurrentTool == Erase)
+    m_drag.EndX = m_drag.StartX;
+    m_drag.EndY = m_drag.StartY;
+    m_drag.Radius = 0;
+    if (isFreehand(CurrentTool))
         PlotPixel(roundDown(X), roundDown(Y));
-    if (CurrentTool == None) {
+    if (CurrentTool == Tool::None) {
         CurrentTool = SavedTool;
         check(CurrentTool);
     }
@@ -102,20 +82,32 @@ void DrawingTools::Picture1_MouseMove(int button, float X, float Y)
         showCoordinates(QStringLiteral("(%1, %2)").arg(roundDown(X)).arg(roundDown(Y)));
     if (button != 1)
         return;
-    m_canvas.setXorMode(true);
-    if (CurrentTool == Pen || CurrentTool == Erase) {
-        m_canvas.setXorMode(false);
+    m_xorMode = true;
+    if (isFreehand(CurrentTool)) {
+        m_xorMode = false;
         PlotLineTo(roundDown(X), roundDown(Y));
-    } else if (CurrentTool >= Line) {
-        moveRubberBand(X, Y);
+    } else if (isShape(CurrentTool)) {
+        m_band.move(CurrentTool, m_drag, X, Y);
     }
 }
 
+// The release position is not used: a shape ends where the last move left the drag.
 void DrawingTools::Picture1_MouseUp(int, float, float)
 {
-    if (!m_canvas.xorMode())
+    if (!m_xorMode)
         return;
-    if (CurrentTool >= Line && CurrentTool <= WhEllipse)
+    if (isShape(CurrentTool))
         finishShape();
-    m_canvas.setXorMode(false);
+    m_xorMode = false;
+}
+
+void DrawingTools::finishShape()
+{
+    m_band.draw(CurrentTool, m_drag); // remove the band: the shape is plotted onto the unmarked picture
+    m_xorMode = false;
+    // Lower the shape tool to its colour tool for PlotPixel, then back.
+    const Tool shape = CurrentTool;
+    CurrentTool = colourTool(shape);
+    rasteriseShape(shape, m_drag, [this](int x, int y) { PlotPixel(x, y); });
+    CurrentTool = shape;
 }

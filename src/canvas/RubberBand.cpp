@@ -1,35 +1,29 @@
-// The shape tools' rubber band: one XOR outline on the canvas from the first move of a drag
-// until the release, replaced at every move by drawing the old one again (which removes it)
-// and then the new one.
+#include "canvas/RubberBand.h"
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawingTools.h"
-#include "canvas/Shapes.h"
+#include "canvas/DrawingSurface.h"
 #include "document/Rounding.h"
 
-
-
-void DrawingTools::drawRubberBand()
+void RubberBand::draw(Tool shape, const ShapeDrag &d)
 {
-    switch (CurrentTool) {
-    case Line:
-    case WhLine:
-        m_canvas.xorLine(StartX, StartY, EndX, EndY);
+    switch (shape) {
+    case Tool::Line:
+    case Tool::WhLine:
+        m_surface.xorLine(d.StartX, d.StartY, d.EndX, d.EndY);
         break;
-    case Box:
-    case WhBox:
-    case Bar:
-    case WhBar:
-        m_canvas.xorRectangle(StartX, StartY, EndX, EndY);
+    case Tool::Box:
+    case Tool::WhBox:
+    case Tool::Bar:
+    case Tool::WhBar:
+        m_surface.xorRectangle(d.StartX, d.StartY, d.EndX, d.EndY);
         break;
-    case Circle:
-    case WhCircle:
-        m_canvas.xorEllipse(StartX, StartY, Radius, Radius);
+    case Tool::Circle:
+    case Tool::WhCircle:
+        m_surface.xorEllipse(d.StartX, d.StartY, d.Radius, d.Radius);
         break;
-    case Ellipse:
-    case WhEllipse: {
-        const EllipseRadii radii = ellipseRadii(Radius, ellipseAspect(StartX, StartY, EndX, EndY));
-        m_canvas.xorEllipse(StartX, StartY, radii.horizontal, radii.vertical);
+    case Tool::Ellipse:
+    case Tool::WhEllipse: {
+        const EllipseRadii radii = ellipseRadii(d.Radius, ellipseAspect(d.StartX, d.StartY, d.EndX, d.EndY));
+        m_surface.xorEllipse(d.StartX, d.StartY, radii.horizontal, radii.vertical);
         break;
     }
     default:
@@ -37,45 +31,34 @@ void DrawingTools::drawRubberBand()
     }
 }
 
-void DrawingTools::moveRubberBand(float X, float Y)
+void RubberBand::move(Tool shape, ShapeDrag &d, float X, float Y)
 {
+    // Circles and ellipses take their radius from the mouse position rounded down.
     const int x = roundDown(X), y = roundDown(Y);
-    switch (CurrentTool) {
-    case Circle:
-    case WhCircle:
-        if (Radius > 0)
-            drawRubberBand();
-        Radius = shapeRadius(StartX, StartY, x, y);
-        drawRubberBand();
+    switch (shape) {
+    case Tool::Circle:
+    case Tool::WhCircle:
+        if (d.Radius > 0)
+            draw(shape, d);
+        d.Radius = shapeRadius(d.StartX, d.StartY, x, y);
+        draw(shape, d);
         break;
-    case Ellipse:
-    case WhEllipse:
+    case Tool::Ellipse:
+    case Tool::WhEllipse:
         // The old outline goes with the old aspect, so remove it before the end moves.
-        if (Radius > 0)
-            drawRubberBand();
-        EndX = X;
-        EndY = Y;
-        Radius = shapeRadius(StartX, StartY, x, y);
-        drawRubberBand();
+        if (d.Radius > 0)
+            draw(shape, d);
+        d.EndX = X;
+        d.EndY = Y;
+        d.Radius = shapeRadius(d.StartX, d.StartY, x, y);
+        draw(shape, d);
         break;
     default: // lines, boxes and bars
-        if (EndX != StartX || EndY != StartY)
-            drawRubberBand();
-        EndX = X;
-        EndY = Y;
-        drawRubberBand();
+        if (d.EndX != d.StartX || d.EndY != d.StartY)
+            draw(shape, d);
+        d.EndX = X;
+        d.EndY = Y;
+        draw(shape, d);
         break;
     }
-}
-
-void DrawingTools::finishShape()
-{
-    drawRubberBand(); // remove the band: the shape is plotted onto the unmarked picture
-    m_canvas.setXorMode(false);
-    // Lower the shape tool to its colour tool (1 black, 2 white) for PlotPixel, then back.
-    const int shapeTool = CurrentTool;
-    CurrentTool = shapeTool % 2 == 1 ? Pen : Erase;
-    rasteriseShape(shapeTool, ShapeDrag{StartX, StartY, EndX, EndY, Radius},
-                   [this](int x, int y) { PlotPixel(x, y); });
-    CurrentTool = shapeTool;
 }

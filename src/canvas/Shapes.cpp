@@ -79,6 +79,29 @@ double shapeRadius(float startX, float startY, int x, int y)
     return std::sqrt(dx * dx + dy * dy);
 }
 
+// Pixels: with m = (fromY - y) / (fromX - x), shallow (|m| <= 1) (Int(i), Int(y + (i - x) * m))
+// for i stepping from fromX to x; steep (Int(x + (j - y) / m), Int(j)) for j stepping from
+// fromY to y; vertical (x, Int(j)) for j stepping from fromY to y. Single precision, as the
+// pen point is; the sample is taken from the segment's far end.
+bool rasterisePenSegment(float fromX, float fromY, int x, int y, const PlotFn &plot)
+{
+    const auto toX = static_cast<float>(x), toY = static_cast<float>(y);
+    const float stepX = static_cast<float>(sign(x - fromX));
+    const float stepY = static_cast<float>(sign(y - fromY));
+    if (toX != fromX) {
+        const float m = (fromY - toY) / (fromX - toX);
+        if (std::fabs(m) <= 1)
+            countedLoop(fromX, toX, stepX, [&](float i) { plot(roundDown(i), roundDown(y + (i - x) * m)); });
+        else
+            countedLoop(fromY, toY, stepY, [&](float j) { plot(roundDown(x + (j - y) / m), roundDown(j)); });
+        return true;
+    }
+    if (toY == fromY)
+        return false; // the same point
+    countedLoop(fromY, toY, stepY, [&](float j) { plot(x, roundDown(j)); });
+    return true;
+}
+
 // Pixels: vertical line (Int(startX), Int(Y)) for Y = startY, startY +- 1, ... up to endY;
 // shallow (|m| < 1) (Int(X), Int(startY + (X - startX) * m)) for X stepping from startX to
 // endX; steep (Int(startX + (Y - startY) / m), Int(Y)) for Y stepping from startY to endY.
@@ -172,27 +195,27 @@ bool rasteriseEllipse(float centreX, float centreY, double radius, float aspect,
     });
 }
 
-bool rasteriseShape(int tool, const ShapeDrag &d, const PlotFn &plot)
+bool rasteriseShape(Tool tool, const ShapeDrag &d, const PlotFn &plot)
 {
     switch (tool) {
-    case 3:
-    case 4:
-        return rasteriseLine(d.startX, d.startY, d.endX, d.endY, plot);
-    case 5:
-    case 6:
-        rasteriseBox(d.startX, d.startY, d.endX, d.endY, plot);
+    case Tool::Line:
+    case Tool::WhLine:
+        return rasteriseLine(d.StartX, d.StartY, d.EndX, d.EndY, plot);
+    case Tool::Box:
+    case Tool::WhBox:
+        rasteriseBox(d.StartX, d.StartY, d.EndX, d.EndY, plot);
         return true;
-    case 7:
-    case 8:
-        rasteriseBar(d.startX, d.startY, d.endX, d.endY, plot);
+    case Tool::Bar:
+    case Tool::WhBar:
+        rasteriseBar(d.StartX, d.StartY, d.EndX, d.EndY, plot);
         return true;
-    case 9:
-    case 10:
-        return rasteriseCircle(d.startX, d.startY, d.radius, plot);
-    case 11:
-    case 12:
-        return rasteriseEllipse(d.startX, d.startY, d.radius,
-                                ellipseAspect(d.startX, d.startY, d.endX, d.endY), plot);
+    case Tool::Circle:
+    case Tool::WhCircle:
+        return rasteriseCircle(d.StartX, d.StartY, d.Radius, plot);
+    case Tool::Ellipse:
+    case Tool::WhEllipse:
+        return rasteriseEllipse(d.StartX, d.StartY, d.Radius,
+                                ellipseAspect(d.StartX, d.StartY, d.EndX, d.EndY), plot);
     default:
         return false;
     }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "canvas/Tool.h"
+
 #include <functional>
 
-// Final rasterisation of the shape tools (Line, Box, Bar, Circle, Ellipse and their white
-// twins). Each function is stateless and sets pixels only through the plot callback; it
+// Rasterisers of the tools: the pen's segments and the final pixels of the shape tools
+// (Line, Box, Bar, Circle, Ellipse and their white twins). Each function is stateless and sets pixels only through the plot callback; it
 // never clips, so positions outside the picture reach the callback and the caller drops
 // them. All coordinates are picture pixels (x to the right, y downwards).
 //
@@ -15,15 +17,16 @@
 
 using PlotFn = std::function<void(int x, int y)>;
 
-// The drag state a shape is finished from: the press position, the last move's position
-// (both unrounded) and the radius of the circle/ellipse rubber band.
+// The drag values of the tools, in picture units: the press position (for Pen and Erase
+// afterwards the previous pen point, in whole pixels), the last move's position (both
+// unrounded) and the radius of the circle/ellipse rubber band. A shape is finished from them.
 struct ShapeDrag
 {
-    float startX = 0;
-    float startY = 0;
-    float endX = 0;
-    float endY = 0;
-    double radius = 0;
+    float StartX = 0;
+    float StartY = 0;
+    float EndX = 0;
+    float EndY = 0;
+    double Radius = 0;
 };
 
 // Rubber-band ellipse radii in picture pixels: aspect < 1 keeps the horizontal radius,
@@ -43,6 +46,13 @@ EllipseRadii ellipseRadii(double radius, double aspect);
 // Radius of the circle/ellipse rubber band: the distance from the unrounded press position
 // to the mouse position rounded down to whole pixels (x, y).
 double shapeRadius(float startX, float startY, int x, int y);
+
+// Pen and Erase segment from the previous pen point (fromX, fromY) to (x, y): steps along x
+// while |slope| <= 1 (so 45 degrees steps along x, unlike the Line), otherwise along y.
+// The counter starts at the pen point with its fraction (the first segment of a stroke
+// starts at the unrounded press), so a segment's last pixel may be left for the next one.
+// Returns false, having plotted nothing, when (x, y) is the pen point itself.
+bool rasterisePenSegment(float fromX, float fromY, int x, int y, const PlotFn &plot);
 
 // Line: steps along x while |slope| < 1, otherwise along y (so 45 degrees steps along y).
 // Returns false, having plotted nothing, when start and end coincide (no slope).
@@ -64,8 +74,8 @@ bool rasteriseCircle(float centreX, float centreY, double radius, const PlotFn &
 bool rasteriseEllipse(float centreX, float centreY, double radius, float aspect,
                       const PlotFn &plot);
 
-// Finishes the drag of shape tool 3 to 12 (odd black, even white: the colour is the
-// plot callback's business). Ellipses take their aspect from the drag's end. Returns
+// Finishes the drag of a shape tool, Line to WhEllipse (the colour is the plot callback's
+// business). Ellipses take their aspect from the drag's end. Returns
 // false when the shape could not be drawn (zero-length line, zero radius) or the tool is
 // not a shape tool; whatever was plotted before stays plotted.
-bool rasteriseShape(int tool, const ShapeDrag &drag, const PlotFn &plot);
+bool rasteriseShape(Tool tool, const ShapeDrag &drag, const PlotFn &plot);

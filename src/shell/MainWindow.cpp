@@ -212,11 +212,11 @@ void MainWindow::createActions()
         mirecent[i]->setEnabled(i == 0);
         connect(mirecent[i], &QAction::triggered, this, [this, i] { miRecent_Click(i); });
     }
-    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool) {
+    for (int tool = 1; tool <= kToolCount; ++tool) {
         mitool[tool] = new QAction(QString::fromLatin1(kToolCaptions[tool]), this);
         mitool[tool]->setObjectName(QStringLiteral("mitool%1").arg(tool));
         mitool[tool]->setCheckable(true);
-        connect(mitool[tool], &QAction::triggered, this, [this, tool] { m_tools.miTool_Click(tool); });
+        connect(mitool[tool], &QAction::triggered, this, [this, tool] { m_tools.miTool_Click(toolFromNumber(tool)); });
     }
 }
 
@@ -238,7 +238,7 @@ void MainWindow::createMenus()
     QMenu *draw = menuBar()->addMenu(QStringLiteral("&Draw"));
     draw->addAction(miCls);
     miTools = draw->addMenu(QStringLiteral("Tools..."));
-    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
+    for (int tool = 1; tool <= kToolCount; ++tool)
         miTools->addAction(mitool[tool]);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -247,22 +247,18 @@ void MainWindow::createMenus()
 
 void MainWindow::connectCanvas()
 {
+    Picture1->setTools(&m_tools);
     m_tools.menusChanged = [this] { updateActions(); };
     m_tools.checksChanged = [this] { updateToolChecks(); };
     m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
-    m_tools.popUpTools = [this](QPoint at) {
+    m_tools.popUpTools = [this] {
         QStringList captions;
-        for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
+        for (int tool = 1; tool <= kToolCount; ++tool)
             captions << mitool[tool]->text();
-        if (const std::optional<int> chosen = m_services.questions.popUpMenu(captions, m_tools.checkedTool() - 1, at))
-            m_tools.miTool_Click(*chosen + 1);
+        const int checked = toolNumber(m_tools.checkedTool()) - 1;
+        if (const std::optional<int> chosen = m_services.questions.popUpMenu(captions, checked, Picture1->pressPosition()))
+            m_tools.miTool_Click(toolFromNumber(*chosen + 1));
     };
-    connect(Picture1, &CanvasView::mousePressed, this,
-            [this](int buttons, float x, float y, QPoint at) { m_tools.Picture1_MouseDown(buttons, x, y, at); });
-    connect(Picture1, &CanvasView::mouseMoved, this,
-            [this](int buttons, float x, float y) { m_tools.Picture1_MouseMove(buttons, x, y); });
-    connect(Picture1, &CanvasView::mouseReleased, this,
-            [this](int buttons, float x, float y) { m_tools.Picture1_MouseUp(buttons, x, y); });
     connect(Picture1, &CanvasView::filesDropped, this, &MainWindow::Picture1_OLEDragDrop);
 }
 
@@ -278,8 +274,8 @@ void MainWindow::updateActions()
 
 void MainWindow::updateToolChecks()
 {
-    for (int tool = 1; tool <= DrawingTools::kToolCount; ++tool)
-        mitool[tool]->setChecked(tool == m_tools.checkedTool());
+    for (int tool = 1; tool <= kToolCount; ++tool)
+        mitool[tool]->setChecked(toolFromNumber(tool) == m_tools.checkedTool());
 }
 
 QAction *MainWindow::action(const QString &name) const { return findChild<QAction *>(name); }

@@ -137,7 +137,7 @@ private:
     QAction *miImport = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
     QAction *miLine4 = nullptr, *miCls = nullptr, *miInstructions = nullptr, *miAbout = nullptr;
     std::array<QAction *, RecentList::kCount> mirecent{};
-    std::array<QAction *, DrawingTools::kToolCount + 1> mitool{}; // 1..12
+    std::array<QAction *, kToolCount + 1> mitool{}; // 1..12
     QMenu *miTools = nullptr;
 
     // Secondary windows, made on first use and then only hidden and shown (frmNew and

@@ -77,7 +77,7 @@ void MainWindow::miImport_Click()
         m_session.document().menus.imported();
         updateActions();
         // The import draws black with the Pen, and the Pen stays the tool: the menu shows it.
-        m_tools.miTool_Click(DrawingTools::Pen);
+        m_tools.miTool_Click(Tool::Pen);
         importPicture(*picture, [this](int x, int y) { m_tools.PlotPixel(x, y); });
     }
     Picture2->hide();

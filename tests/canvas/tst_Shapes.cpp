@@ -9,6 +9,7 @@
 
 using Points = QList<QPoint>;
 Q_DECLARE_METATYPE(ShapeDrag)
+Q_DECLARE_METATYPE(Tool)
 
 namespace {
 
@@ -19,10 +20,15 @@ struct Run
     bool drawn = false;
 };
 
-Run run(int tool, const ShapeDrag &drag)
+// The Pen runs its segment from the drag's start to its end (whole pixels).
+Run run(Tool tool, const ShapeDrag &drag)
 {
     Run r;
-    r.drawn = rasteriseShape(tool, drag, [&](int x, int y) { r.points.append(QPoint(x, y)); });
+    const PlotFn plot = [&](int x, int y) { r.points.append(QPoint(x, y)); };
+    if (tool == Tool::Pen)
+        r.drawn = rasterisePenSegment(drag.StartX, drag.StartY, int(drag.EndX), int(drag.EndY), plot);
+    else
+        r.drawn = rasteriseShape(tool, drag, plot);
     return r;
 }
 
@@ -57,43 +63,43 @@ private slots:
     // Shapes whose every pixel is known, as small pictures.
     void pictures_data()
     {
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<Tool>("tool");
         QTest::addColumn<ShapeDrag>("drag");
         QTest::addColumn<QStringList>("picture");
         const QStringList box{"........", "........", "........", "........", "..####..",
                               "..#..#..", "..#..#..", "..####.."};
         const QStringList bar{"........", "........", "........", "........", "........",
                               "..#####.", "..#####.", "..#####."};
-        QTest::newRow("box rounds corners down") << 5 << drag(2.3f, 4.9f, 5.8f, 7.1f) << box;
-        QTest::newRow("box dragged backwards") << 6 << drag(5.8f, 7.1f, 2.3f, 4.9f) << box;
-        QTest::newRow("bar rounds corners to nearest") << 7 << drag(2.3f, 4.9f, 5.8f, 7.1f) << bar;
-        QTest::newRow("bar dragged backwards") << 8 << drag(5.8f, 7.1f, 2.3f, 4.9f) << bar;
+        QTest::newRow("box rounds corners down") << Tool::Box << drag(2.3f, 4.9f, 5.8f, 7.1f) << box;
+        QTest::newRow("box dragged backwards") << Tool::WhBox << drag(5.8f, 7.1f, 2.3f, 4.9f) << box;
+        QTest::newRow("bar rounds corners to nearest") << Tool::Bar << drag(2.3f, 4.9f, 5.8f, 7.1f) << bar;
+        QTest::newRow("bar dragged backwards") << Tool::WhBar << drag(5.8f, 7.1f, 2.3f, 4.9f) << bar;
         QTest::newRow("bar halves go to even")
-            << 7 << drag(1.5f, 0.5f, 2.5f, 2.5f) << QStringList{"..#", "..#", "..#"};
+            << Tool::Bar << drag(1.5f, 0.5f, 2.5f, 2.5f) << QStringList{"..#", "..#", "..#"};
         QTest::newRow("box on the press's row")
-            << 5 << drag(1.7f, 1.2f, 4.1f, 1.2f) << QStringList{".....", ".####", "....."};
+            << Tool::Box << drag(1.7f, 1.2f, 4.1f, 1.2f) << QStringList{".....", ".####", "....."};
         QTest::newRow("box on the press's column")
-            << 5 << drag(1.7f, 0.2f, 1.7f, 2.9f) << QStringList{".#", ".#", ".#"};
+            << Tool::Box << drag(1.7f, 0.2f, 1.7f, 2.9f) << QStringList{".#", ".#", ".#"};
         QTest::newRow("bar on the press's column")
-            << 7 << drag(1.7f, 0.2f, 1.7f, 2.9f) << QStringList{"..#", "..#", "..#", "..#"};
+            << Tool::Bar << drag(1.7f, 0.2f, 1.7f, 2.9f) << QStringList{"..#", "..#", "..#", "..#"};
         QTest::newRow("bar on the press's row")
-            << 7 << drag(0.2f, 1.2f, 2.9f, 1.2f) << QStringList{"....", "####", "...."};
+            << Tool::Bar << drag(0.2f, 1.2f, 2.9f, 1.2f) << QStringList{"....", "####", "...."};
         QTest::newRow("bar on the press itself")
-            << 8 << drag(1.2f, 1.2f, 1.2f, 1.2f) << QStringList{"..", ".#"};
+            << Tool::WhBar << drag(1.2f, 1.2f, 1.2f, 1.2f) << QStringList{"..", ".#"};
         QTest::newRow("box on the press itself")
-            << 5 << drag(1.2f, 1.2f, 1.2f, 1.2f) << QStringList{"..", ".."};
+            << Tool::Box << drag(1.2f, 1.2f, 1.2f, 1.2f) << QStringList{"..", ".."};
         // Radius 3 around (5, 5): six samples per quarter (t = 0 .. 1.333), worked by hand.
         // Rounding down makes the right and bottom sides land one pixel in from the left
         // and top ones; the only sample on the horizontal axis reaches column 8.
         QTest::newRow("circle radius 3")
-            << 9 << drag(5, 5, 0, 0, 3.0)
+            << Tool::Circle << drag(5, 5, 0, 0, 3.0)
             << QStringList{"..........", "..........", "..######..", "..#....#..",
                            "..#....#..", "..#....##.", "..#....#..", "..######..",
                            ".........."};
     }
     void pictures()
     {
-        QFETCH(int, tool);
+        QFETCH(Tool, tool);
         QFETCH(ShapeDrag, drag);
         QFETCH(QStringList, picture);
         const Run r = run(tool, drag);
@@ -101,60 +107,59 @@ private slots:
         QCOMPARE(grid(r.points, picture.first().size(), picture.size()), picture);
     }
 
-    // Lines are compared pixel by pixel in plotting order, duplicates included.
-    void lines_data()
+    // Lines and pen segments are compared pixel by pixel in plotting order, duplicates
+    // included. Pixels outside the picture are the plot callback's to drop. What cannot be
+    // drawn (a line ending on its start, a pen segment to its own point, a circle or
+    // ellipse of radius 0, a tool that is no shape) reports it and plots nothing.
+    void segments_data()
     {
+        QTest::addColumn<Tool>("tool");
         QTest::addColumn<ShapeDrag>("drag");
         QTest::addColumn<Points>("pixels");
         QTest::newRow("slope 0.4 steps along x")
-            << drag(0.5f, 0.5f, 10.5f, 4.5f)
+            << Tool::Line << drag(0.5f, 0.5f, 10.5f, 4.5f)
             << Points{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2},
                       {6, 2}, {7, 3}, {8, 3}, {9, 4}, {10, 4}};
         QTest::newRow("slope -1 steps along y from the press")
-            << drag(0.25f, 5.75f, 5.25f, 0.75f)
+            << Tool::Line << drag(0.25f, 5.75f, 5.25f, 0.75f)
             << Points{{0, 5}, {1, 4}, {2, 3}, {3, 2}, {4, 1}, {5, 0}};
         QTest::newRow("steep steps along y")
-            << drag(0.5f, 0.5f, 2.5f, 6.5f)
+            << Tool::Line << drag(0.5f, 0.5f, 2.5f, 6.5f)
             << Points{{0, 0}, {0, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 5}, {2, 6}};
         // The counter keeps the press's fraction and stops once past the end.
         QTest::newRow("fractional start, leftwards")
-            << drag(3.7f, 1.0f, 0.2f, 1.0f) << Points{{3, 1}, {2, 1}, {1, 1}, {0, 1}};
+            << Tool::Line << drag(3.7f, 1.0f, 0.2f, 1.0f) << Points{{3, 1}, {2, 1}, {1, 1}, {0, 1}};
         QTest::newRow("end not reached by whole steps")
-            << drag(0.7f, 0.0f, 3.2f, 0.0f) << Points{{0, 0}, {1, 0}, {2, 0}};
+            << Tool::Line << drag(0.7f, 0.0f, 3.2f, 0.0f) << Points{{0, 0}, {1, 0}, {2, 0}};
         QTest::newRow("vertical upwards")
-            << drag(2.9f, 3.5f, 2.9f, 0.6f) << Points{{2, 3}, {2, 2}, {2, 1}};
+            << Tool::Line << drag(2.9f, 3.5f, 2.9f, 0.6f) << Points{{2, 3}, {2, 2}, {2, 1}};
         QTest::newRow("negative positions round down")
-            << drag(-0.5f, -0.5f, 1.5f, -0.5f) << Points{{-1, -1}, {0, -1}, {1, -1}};
+            << Tool::Line << drag(-0.5f, -0.5f, 1.5f, -0.5f) << Points{{-1, -1}, {0, -1}, {1, -1}};
+        // The pen's first segment starts at the unrounded press; its last column is left
+        // for the next segment. At exactly 45 degrees the pen steps along x.
+        QTest::newRow("pen from the press")
+            << Tool::Pen << drag(10.7f, 3.2f, 14, 3) << Points{{10, 3}, {11, 3}, {12, 3}, {13, 3}};
+        QTest::newRow("pen at 45 degrees") << Tool::Pen << drag(2, 2, 5, 5) << Points{{2, 2}, {3, 3}, {4, 4}, {5, 5}};
+        QTest::newRow("pen steep") << Tool::Pen << drag(1, 1, 2, 4) << Points{{1, 1}, {1, 2}, {1, 3}, {2, 4}};
+        QTest::newRow("pen vertical up") << Tool::Pen << drag(4, 4, 4, 1) << Points{{4, 4}, {4, 3}, {4, 2}, {4, 1}};
+        QTest::newRow("pen leftwards") << Tool::Pen << drag(3, 0, 0, 0) << Points{{3, 0}, {2, 0}, {1, 0}, {0, 0}};
+        QTest::newRow("pen off the edge") << Tool::Pen << drag(1, 1, -2, 1) << Points{{1, 1}, {0, 1}, {-1, 1}, {-2, 1}};
+        QTest::newRow("zero-length line") << Tool::Line << drag(4.5f, 2.5f, 4.5f, 2.5f) << Points{};
+        QTest::newRow("zero-length white line") << Tool::WhLine << drag(0, 0, 0, 0) << Points{};
+        QTest::newRow("pen on its own point") << Tool::Pen << drag(3, 3, 3, 3) << Points{};
+        QTest::newRow("circle of radius 0") << Tool::Circle << drag(4, 4, 9, 9, 0) << Points{};
+        QTest::newRow("ellipse of radius 0") << Tool::WhEllipse << drag(4, 4, 9, 6, 0) << Points{};
+        QTest::newRow("erase is no shape") << Tool::Erase << drag(0, 0, 5, 5, 3) << Points{};
+        QTest::newRow("no tool of that number") << static_cast<Tool>(13) << drag(0, 0, 5, 5, 3) << Points{};
     }
-    void lines()
+    void segments()
     {
+        QFETCH(Tool, tool);
         QFETCH(ShapeDrag, drag);
         QFETCH(Points, pixels);
-        const Run r = run(3, drag);
-        QVERIFY(r.drawn);
-        QCOMPARE(r.points, pixels);
-    }
-
-    // A line ending on its start and a circle or ellipse of radius 0 cannot be drawn: they
-    // report it and plot nothing. Tools that are not shapes draw nothing either.
-    void undrawable_data()
-    {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<ShapeDrag>("drag");
-        QTest::newRow("zero-length line") << 3 << drag(4.5f, 2.5f, 4.5f, 2.5f);
-        QTest::newRow("zero-length white line") << 4 << drag(0, 0, 0, 0);
-        QTest::newRow("circle of radius 0") << 9 << drag(4, 4, 9, 9, 0);
-        QTest::newRow("ellipse of radius 0") << 12 << drag(4, 4, 9, 6, 0);
-        QTest::newRow("pen is no shape") << 1 << drag(0, 0, 5, 5, 3);
-        QTest::newRow("tool 13") << 13 << drag(0, 0, 5, 5, 3);
-    }
-    void undrawable()
-    {
-        QFETCH(int, tool);
-        QFETCH(ShapeDrag, drag);
         const Run r = run(tool, drag);
-        QVERIFY(!r.drawn);
-        QVERIFY(r.points.isEmpty());
+        QCOMPARE(r.drawn, !pixels.isEmpty());
+        QCOMPARE(r.points, pixels);
     }
 
     void ellipseGeometry_data()
@@ -175,10 +180,10 @@ private slots:
         QFETCH(float, aspect);
         QFETCH(double, horizontal);
         QFETCH(double, vertical);
-        const float a = ellipseAspect(drag.startX, drag.startY, drag.endX, drag.endY);
+        const float a = ellipseAspect(drag.StartX, drag.StartY, drag.EndX, drag.EndY);
         QCOMPARE(a, aspect);
-        const double radius = shapeRadius(drag.startX, drag.startY, int(std::floor(drag.endX)),
-                                          int(std::floor(drag.endY)));
+        const double radius = shapeRadius(drag.StartX, drag.StartY, int(std::floor(drag.EndX)),
+                                          int(std::floor(drag.EndY)));
         const EllipseRadii radii = ellipseRadii(radius, a);
         QVERIFY2(std::abs(radii.horizontal - horizontal) < 1e-3, qPrintable(QString::number(radii.horizontal)));
         QVERIFY2(std::abs(radii.vertical - vertical) < 1e-3, qPrintable(QString::number(radii.vertical)));
@@ -188,26 +193,26 @@ private slots:
     // rectangle around the plotted pixels) and how many samples they take per quarter.
     void extents_data()
     {
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<Tool>("tool");
         QTest::addColumn<ShapeDrag>("drag");
         QTest::addColumn<QRect>("reach");
         QTest::addColumn<int>("samples");
         // t = 0, 0.08, ..., 1.52; side points 10 columns off, top and bottom
         // 1.01 * 10 * sin(1.52) = 10.09 rows off (row 49 only thanks to the 1.01).
         QTest::newRow("circle of radius 10")
-            << 9 << drag(80.5f, 38.95f, 0, 0, 10.0) << QRect(QPoint(70, 28), QPoint(90, 49)) << 20;
+            << Tool::Circle << drag(80.5f, 38.95f, 0, 0, 10.0) << QRect(QPoint(70, 28), QPoint(90, 49)) << 20;
         // Aspect 0.5, radius Sqr(500): 22.36 across, 11.18 * sin(last sample) up and down.
         QTest::newRow("ellipse from (50, 30) to (70, 40)")
-            << 11 << drag(50, 30, 70, 40, std::sqrt(500.0)) << QRect(QPoint(27, 18), QPoint(72, 41))
+            << Tool::Ellipse << drag(50, 30, 70, 40, std::sqrt(500.0)) << QRect(QPoint(27, 18), QPoint(72, 41))
             << 44;
         // Aspect 1000: a vertical stroke about two radii long through the centre.
         QTest::newRow("ellipse on the press's column")
-            << 12 << drag(50.5f, 30, 50.5f, 40, 10.0) << QRect(QPoint(50, 20), QPoint(50, 39))
+            << Tool::WhEllipse << drag(50.5f, 30, 50.5f, 40, 10.0) << QRect(QPoint(50, 20), QPoint(50, 39))
             << 20;
     }
     void extents()
     {
-        QFETCH(int, tool);
+        QFETCH(Tool, tool);
         QFETCH(ShapeDrag, drag);
         QFETCH(QRect, reach);
         QFETCH(int, samples);

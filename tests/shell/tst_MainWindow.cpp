@@ -79,8 +79,8 @@ private slots:
         QCOMPARE(w.folderBox()->text(), QStringLiteral("main"));
         QCOMPARE(w.nameBox()->text(), QStringLiteral("picture"));
         QCOMPARE(w.commentBox()->text(), QStringLiteral("made with DOTLARK"));
-        QCOMPARE(w.tools().currentTool(), 0);
-        QCOMPARE(w.tools().savedTool(), 1);
+        QCOMPARE(w.tools().currentTool(), Tool::None);
+        QCOMPARE(w.tools().savedTool(), Tool::Pen);
         QVERIFY(w.action(QStringLiteral("mitool1"))->isChecked());
         QCOMPARE(w.pageSetup().width, 4.0);
         QCOMPARE(bench.recentCaptions(), QStringList({"", "", "", ""}));
@@ -107,7 +107,7 @@ private slots:
         Bench bench;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10, "fold", "name", "a comment");
         bench.fakes.dialogs.choose(QStringLiteral("/p/a.89i"));
-        bench.w().tools().miTool_Click(DrawingTools::Bar);
+        bench.w().tools().miTool_Click(Tool::Bar);
         bench.w().miOpen_click();
         MainWindow &w = bench.w();
         QCOMPARE(bench.fakes.dialogs.requests.first().title, QStringLiteral("TI-89 DOTLARK: Open File"));
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(w.document().Pixels.width(), 20);
         QCOMPARE(w.document().PicWidth, 20);
         QCOMPARE(w.canvas().scaleHeight(), 10);
-        QCOMPARE(w.tools().currentTool(), 0); // parked until the next press
+        QCOMPARE(w.tools().currentTool(), Tool::None); // parked until the next press
         QVERIFY(w.action(QStringLiteral("mitool7"))->isChecked());
         QCOMPARE(w.canvas().image(), w.canvas().render(w.document().Pixels));
         QCOMPARE(bench.recentCaptions(), QStringList({"a.89i", "", "", ""}));
@@ -388,7 +388,7 @@ private slots:
         QCOMPARE(bench.fakes.questions.lastMenu.size(), 12);
         QCOMPARE(bench.fakes.questions.lastMenu.at(4), QStringLiteral("Box"));
         QCOMPARE(bench.fakes.questions.lastChecked, 0); // Pen
-        QCOMPARE(bench.w().tools().checkedTool(), 5);
+        QCOMPARE(bench.w().tools().checkedTool(), Tool::Box);
         QVERIFY(bench.w().action(QStringLiteral("mitool5"))->isChecked());
     }
 
@@ -404,7 +404,7 @@ private slots:
         QCOMPARE(bench.fakes.messages.shown.first().text, QStringLiteral("/p/dot.bmp\n\r\n\r     ...this picture?"));
         QCOMPARE(bench.w().document().Pixels.at(80, 38), 1);
         QCOMPARE(menuState(bench.w()), QStringLiteral("EDDEE"));
-        QCOMPARE(bench.w().tools().currentTool(), 1);
+        QCOMPARE(bench.w().tools().currentTool(), Tool::Pen);
 
         bench.fakes.messages.answers.push_back(Messages::Answer::No);
         bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));

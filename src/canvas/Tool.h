@@ -1,0 +1,29 @@
+#pragma once
+
+// The drawing tools, numbered as the items of the tool menu (mitool 1 to 12). Odd numbers
+// draw black, even ones white; None means "no tool until the next press", which then takes
+// the saved tool.
+enum class Tool {
+    None = 0,
+    Pen = 1, Erase = 2, Line = 3, WhLine = 4, Box = 5, WhBox = 6,
+    Bar = 7, WhBar = 8, Circle = 9, WhCircle = 10, Ellipse = 11, WhEllipse = 12,
+};
+
+inline constexpr int kToolCount = 12;
+
+// The tool of menu item `number` (1..12); None for any other number.
+constexpr Tool toolFromNumber(int number)
+{
+    return number >= 1 && number <= kToolCount ? static_cast<Tool>(number) : Tool::None;
+}
+
+constexpr int toolNumber(Tool tool) { return static_cast<int>(tool); }
+
+// Line to WhEllipse: dragged with a rubber band, drawn at the release.
+constexpr bool isShape(Tool tool) { return tool >= Tool::Line && tool <= Tool::WhEllipse; }
+
+// Pen and Erase: draw at the press and along every move.
+constexpr bool isFreehand(Tool tool) { return tool == Tool::Pen || tool == Tool::Erase; }
+
+// The freehand tool of a shape's colour: Pen for the black shapes, Erase for the white ones.
+constexpr Tool colourTool(Tool shape) { return toolNumber(shape) % 2 == 1 ? Tool::Pen : Tool::Erase; }

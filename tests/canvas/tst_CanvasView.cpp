@@ -1,0 +1,160 @@
+#include "canvas/CanvasView.h"
+#include "canvas/DrawingTools.h"
+#include "fakes/RecordingSurface.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+using Points = QList<QPoint>;
+
+// The canvas widget: its size and squares, the XOR outlines, the render, and the mouse
+// events it hands to the tools.
+class tst_CanvasView : public QObject
+{
+    Q_OBJECT
+
+    // Sends a mouse event at picture position `at` to the canvas.
+    static void send(CanvasView &canvas, QEvent::Type type, QPointF at, Qt::MouseButton button,
+                     Qt::MouseButtons held)
+    {
+        const QPointF screen(at.x() * canvas.width() / canvas.scaleWidth(),
+                             at.y() * canvas.height() / canvas.scaleHeight());
+        QMouseEvent event(type, screen, canvas.mapToGlobal(screen), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&canvas, &event);
+    }
+
+private slots:
+    void geometry_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("full screen") << 160 << 77 << QSize(547, 266);
+        QTest::newRow("100 x 50") << 100 << 50 << QSize(342, 173); // 341.875 x 172.73
+        QTest::newRow("1 x 1") << 1 << 1 << QSize(3, 3);
+    }
+    void geometry()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QSize, screen);
+        CanvasView canvas;
+        canvas.SizeCanvas(width, height);
+        QCOMPARE(canvas.size(), screen);
+        QCOMPARE(canvas.image().size(), screen);
+        QCOMPARE(canvas.scaleWidth(), width);
+        // The far corner of the canvas maps back to the picture's far corner.
+        const QPointF corner = canvas.toPicture(QPointF(screen.width(), screen.height()));
+        QCOMPARE(corner, QPointF(width, height));
+    }
+
+    void cellSquares()
+    {
+        CanvasView canvas;
+        const QImage blank = canvas.image();
+        canvas.fillCell(3, 3, DrawingSurface::Cell::Background);
+        QCOMPARE(canvas.image(), blank);
+        canvas.fillCell(3, 3, DrawingSurface::Cell::Black);
+        const QImage once = canvas.image();
+        canvas.fillCell(3, 3, DrawingSurface::Cell::Black);
+        QCOMPARE(canvas.image(), once);
+        // The square covers the top-left 0.8 of the cell: the cell's far corner stays grey.
+        QCOMPARE(once.pixel(12, 12), CanvasView::kBlack);
+        QCOMPARE(once.pixel(13, 13), CanvasView::kBackground);
+        canvas.fillCell(3, 3, DrawingSurface::Cell::Background);
+        QCOMPARE(canvas.image(), blank);
+    }
+
+    void xorOutlinesRestoreTheCanvas()
+    {
+        CanvasView canvas;
+        PixelGrid pixels(160, 77);
+        for (int x = 0; x < 160; x += 3)
+            pixels.set(x, 20, 1);
+        canvas.paintPixels(pixels);
+        const QImage before = canvas.image();
+        canvas.xorLine(2.5f, 2.5f, 150.2f, 60.7f);
+        canvas.xorRectangle(10.1f, 30.9f, 3.3f, 5.5f);
+        canvas.xorEllipse(80, 20, 30, 15.5);
+        QVERIFY(canvas.image() != before);
+        // Over grey the band shows black, over black it shows grey: no other colour appears.
+        const QImage banded = canvas.image();
+        int changed = 0;
+        for (int y = 0; y < banded.height(); ++y)
+            for (int x = 0; x < banded.width(); ++x) {
+                const QRgb was = before.pixel(x, y), is = banded.pixel(x, y);
+                QVERIFY(is == CanvasView::kBlack || is == CanvasView::kBackground);
+                changed += was != is;
+            }
+        QVERIFY(changed > 400);
+        canvas.xorEllipse(80, 20, 30, 15.5);
+        canvas.xorRectangle(10.1f, 30.9f, 3.3f, 5.5f);
+        canvas.xorLine(2.5f, 2.5f, 150.2f, 60.7f);
+        QCOMPARE(canvas.image(), before);
+    }
+
+    // The render of a picture whose top row and bottom-right pixel are black: squares with
+    // a gap after every one of them, and nothing of what is on screen.
+    void render()
+    {
+        CanvasView canvas;
+        PixelGrid pixels(160, 77);
+        for (int x = 0; x < 160; ++x)
+            pixels.set(x, 0, 1);
+        pixels.set(159, 76, 1);
+        canvas.xorLine(0, 0, 100, 50);
+        const QImage picture = canvas.render(pixels);
+        QCOMPARE(picture.size(), QSize(547, 266));
+        QCOMPARE(picture.pixel(545, 264), CanvasView::kBlack);
+        QCOMPARE(picture.pixel(10, 5), CanvasView::kBackground);
+        int squares = 0, run = 0;
+        for (int x = 0; x <= picture.width(); ++x) {
+            if (x < picture.width() && picture.pixel(x, 1) == CanvasView::kBlack) {
+                ++run;
+            } else if (run > 0) {
+                QVERIFY2(run >= 2 && run <= 3, qPrintable(QStringLiteral("square of %1 pixels at %2").arg(run).arg(x)));
+                ++squares;
+                run = 0;
+            }
+        }
+        QCOMPARE(squares, 160);
+    }
+
+    // Qt's mouse events reach the tools as buttons 1/2/4 and picture positions; a shape
+    // dragged on the real canvas leaves no trace of its band.
+    void mouseEventsReachTheTools()
+    {
+        PictureDocument document;
+        CanvasView canvas;
+        DrawingTools tools(document, canvas);
+        canvas.setTools(&tools);
+        int popups = 0;
+        tools.popUpTools = [&] { ++popups; };
+        tools.miTool_Click(Tool::Pen);
+
+        send(canvas, QEvent::MouseButtonPress, {7.5, 7.5}, Qt::RightButton, Qt::RightButton);
+        QCOMPARE(popups, 1);
+        QCOMPARE(canvas.pressPosition(), canvas.mapToGlobal(QPoint(26, 26)));
+        QVERIFY(!document.menus.hasUnsavedDrawing());
+        send(canvas, QEvent::MouseButtonRelease, {7.5, 7.5}, Qt::RightButton, Qt::NoButton);
+
+        send(canvas, QEvent::MouseButtonPress, {1.5, 1.5}, Qt::MiddleButton, Qt::MiddleButton);
+        send(canvas, QEvent::MouseMove, {4.5, 1.5}, Qt::NoButton, Qt::MiddleButton);
+        send(canvas, QEvent::MouseButtonRelease, {4.5, 1.5}, Qt::MiddleButton, Qt::NoButton);
+        QCOMPARE(blackPixels(document.Pixels), Points{QPoint(1, 1)});
+
+        tools.miTool_Click(Tool::Box);
+        send(canvas, QEvent::MouseButtonPress, {2.3, 4.9}, Qt::LeftButton, Qt::LeftButton);
+        send(canvas, QEvent::MouseMove, {30, 30}, Qt::NoButton, Qt::LeftButton);
+        send(canvas, QEvent::MouseMove, {5.8, 7.1}, Qt::NoButton, Qt::LeftButton);
+        QVERIFY(tools.xorMode());
+        QVERIFY(canvas.image() != canvas.render(document.Pixels));
+        send(canvas, QEvent::MouseButtonRelease, {70, 70}, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!tools.xorMode());
+        QCOMPARE(blackPixels(document.Pixels).size(), 1 + 12);
+        QCOMPARE(canvas.image(), canvas.render(document.Pixels));
+    }
+};
+
+QTEST_MAIN(tst_CanvasView)
+#include "tst_CanvasView.moc"
