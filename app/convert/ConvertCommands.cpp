@@ -2,6 +2,7 @@
 
 #include "PictureCommands.h"
 #include "PrintCommand.h"
+#include "SendCommand.h"
 #include "ToolSupport.h"
 #include "document/CalcKind.h"
 
@@ -81,6 +82,11 @@ const std::vector<Command> &commands()
           {"--fileinfo", {}, "print the line \"File: ...  Folder: ...  Var: ...\""},
           {"--comment", {}, "print the comment line"}},
          [](const QStringList &f) { return f.size() == 1; }, printPdf},
+        {"--send", "--send FILE.89i",
+         "Sends the picture to the calculator with TiLP (tilp --no-gui FILE) and exits\n"
+         "with TiLP's exit status.",
+         {{"--send", {}, "send the file to the calculator"}},
+         [](const QStringList &f) { return f.size() == 1 && is89i(f[0]); }, sendPicture},
     };
     return table;
 }

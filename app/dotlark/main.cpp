@@ -5,6 +5,7 @@
 #include "platform/QtPictureLoader.h"
 #include "platform/QtPrintDialog.h"
 #include "platform/QtProgramLauncher.h"
+#include "platform/QtProgramRunner.h"
 #include "platform/QtSettings.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
@@ -23,7 +24,8 @@ int main(int argc, char *argv[])
     QtProgramLauncher launcher;
     QtDesktop desktop;
     DialogQuestions questions(messages);
-    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions});
+    QtProgramRunner programs;
+    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs});
     messages.setParent(&window);
     dialogs.setParent(&window);
     printDialog.setParent(&window);

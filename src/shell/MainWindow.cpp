@@ -197,6 +197,8 @@ void MainWindow::createActions()
     miImport = item(QStringLiteral("miImport"), QStringLiteral("&Import"), {}, &MainWindow::miImport_Click);
     miPrint = item(QStringLiteral("miPrint"), QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
                    &MainWindow::miPrint_click);
+    miSend = item(QStringLiteral("miSend"), QStringLiteral("Send to Calculator..."),
+                  QKeySequence(QStringLiteral("Ctrl+L")), &MainWindow::miSend_Click);
     mipgset = item(QStringLiteral("mipgset"), QStringLiteral("Page Setup"), {}, &MainWindow::mipgset_Click);
     miExit = item(QStringLiteral("miExit"), QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")),
                   &MainWindow::miExit_Click);
@@ -228,6 +230,8 @@ void MainWindow::createMenus()
     file->addAction(miImport);
     file->addSeparator();
     file->addActions({miPrint, mipgset});
+    file->addSeparator();
+    file->addAction(miSend);
     file->addSeparator();
     file->addAction(miExit);
     miLine4 = file->addSeparator();

@@ -60,6 +60,7 @@ public:
     void miSave_click();
     void miSaveAs_Click();
     void miImport_Click();
+    void miSend_Click();
     void miPrint_click();
     void mipgset_Click();
     void miExit_Click();
@@ -112,6 +113,7 @@ private:
     PrintInput printInput() const;
     void setStatusFileName(const QString &text);
     bool askToReplace(const QString &path);
+    bool savedForSending();
     QImage shownCanvas() const;
 
     Services m_services;
@@ -134,7 +136,7 @@ private:
 
     // Menu items
     QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr;
-    QAction *miImport = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
+    QAction *miImport = nullptr, *miSend = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
     QAction *miLine4 = nullptr, *miCls = nullptr, *miInstructions = nullptr, *miAbout = nullptr;
     std::array<QAction *, RecentList::kCount> mirecent{};
     std::array<QAction *, kToolCount + 1> mitool{}; // 1..12

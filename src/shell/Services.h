@@ -7,6 +7,7 @@ class Messages;
 class PictureLoader;
 class PrintDialog;
 class ProgramLauncher;
+class ProgramRunner;
 class Questions;
 class Settings;
 
@@ -23,4 +24,5 @@ struct Services
     ProgramLauncher &launcher;
     Desktop &desktop;
     Questions &questions;
+    ProgramRunner &programs;
 };

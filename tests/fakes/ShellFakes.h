@@ -7,6 +7,7 @@
 #include "platform/Desktop.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramLauncher.h"
+#include "platform/ProgramRunner.h"
 #include "platform/Questions.h"
 #include "shell/Services.h"
 
@@ -91,6 +92,20 @@ private:
     }
 };
 
+// Programs on a PATH the test makes up: found when installed, starts recorded.
+class FakeProgramRunner : public ProgramRunner
+{
+public:
+    QMap<QString, QString> installed; // name -> full path
+    QList<QStringList> started;      // program, then its arguments
+    QString find(const QString &name) override { return installed.value(name); }
+    bool startDetached(const QString &program, const QStringList &arguments) override
+    {
+        started << (QStringList{program} + arguments);
+        return true;
+    }
+};
+
 // All of them together, ready to hand to a main window.
 struct FakeServices
 {
@@ -103,8 +118,9 @@ struct FakeServices
     FakeProgramLauncher launcher;
     FakeDesktop desktop;
     FakeQuestions questions;
+    FakeProgramRunner programs;
     Services services()
     {
-        return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions};
+        return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs};
     }
 };

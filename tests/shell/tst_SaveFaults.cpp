@@ -53,7 +53,7 @@ private slots:
         FakeServices fakes;
         QtFileStore files;
         MainWindow window(Services{fakes.messages, fakes.dialogs, files, fakes.settings, fakes.pictures,
-                                   fakes.printDialog, fakes.launcher, fakes.desktop, fakes.questions});
+                                   fakes.printDialog, fakes.launcher, fakes.desktop, fakes.questions, fakes.programs});
         window.endProgram = [] {};
         window.Form_Load({});
         const QString path = disk.path(file);
