@@ -50,6 +50,11 @@ QLabel *label(const QString &text, QPoint at, QWidget *parent)
     caption->adjustSize();
     return caption;
 }
+// The command line as one string, as typed; a path in double quotes loses them.
+QString pathOnCommandLine(const QString &commandLine)
+{
+    return commandLine.startsWith(u'"') ? commandLine.mid(1, commandLine.size() - 2) : commandLine;
+}
 } // namespace
 
 MainWindow::MainWindow(Services services, QWidget *parent)
@@ -317,13 +322,9 @@ void MainWindow::Form_Load(const QString &commandLine)
     // The window is on the screen before a file is read, so a message about the file has
     // the window it belongs to behind it.
     show();
-    if (commandLine.isEmpty())
-        return;
-    QString path = commandLine;
-    if (path.startsWith(u'"'))
-        path = path.mid(1, path.size() - 2);
     // Not tested for the .89i ending: whatever is named on the command line is read.
-    apply(m_session.openFile(path, baseName(path), true));
+    if (const QString path = pathOnCommandLine(commandLine); !path.isEmpty())
+        apply(m_session.openFile(path, baseName(path), true));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

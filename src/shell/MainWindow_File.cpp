@@ -24,6 +24,16 @@ void setCaption(QAction *item, const QString &caption)
     item->setData(caption);
     item->setText(QString(caption).replace(u'&', QStringLiteral("&&")));
 }
+FileDialogs::Request saveAsRequest()
+{
+    FileDialogs::Request request;
+    request.title = QStringLiteral("TI-89 DOTLARK Save As...");
+    // The bitmap filter stays second: the file commands know it by its place.
+    request.filter = QStringLiteral("Readable Files (89i)|*.89i|Bitmap (*.bmp)|*.bmp|TI-92 Plus (9xi)|*.9xi"
+                                    "|Voyage 200 (v2i)|*.v2i|TI-92 (92i)|*.92i");
+    request.confirmOverwrite = true;
+    return request;
+}
 } // namespace
 
 void MainWindow::apply(const SessionOutcome &outcome)
@@ -97,12 +107,7 @@ void MainWindow::miSaveAs_Click()
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
-    FileDialogs::Request request;
-    request.title = QStringLiteral("TI-89 DOTLARK Save As...");
-    request.filter = QStringLiteral("Readable Files (89i)|*.89i|Bitmap (*.bmp)|*.bmp|TI-92 Plus (9xi)|*.9xi"
-                                    "|Voyage 200 (v2i)|*.v2i|TI-92 (92i)|*.92i");
-    request.confirmOverwrite = true;
-    const auto choice = m_services.dialogs.saveFile(request);
+    const auto choice = m_services.dialogs.saveFile(saveAsRequest());
     if (!choice)
         return;
     const FileSession::SaveAsTarget target = m_session.saveAsTarget(choice->path, choice->filterIndex);
