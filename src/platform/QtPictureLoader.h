@@ -6,10 +6,10 @@
 
 // Loads pictures by their content, whatever the file's extension: Windows metafiles (with
 // or without the placeable header) through libwmf, netpbm's PBM, PGM and PPM (plain and raw)
-// through NetpbmReader, everything else (BMP including the
-// run-length-encoded kind often named .rle, ICO, GIF, JPEG, PNG, ...) through Qt's image
-// readers. A file that is missing, unreadable, malformed, or whose picture would exceed
-// kMaxPixels loads as nothing.
+// through NetpbmReader, everything else (BMP including the run-length-encoded kind often
+// named .rle, ICO, GIF, JPEG, PNG, ...) through Qt's image readers. A file that is missing,
+// unreadable, malformed, or whose picture would exceed kMaxPixels loads as nothing;
+// lastProblem() then tells why when the reader knows.
 class QtPictureLoader : public PictureLoader
 {
 public:
