@@ -4,7 +4,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticonv-dev libwmf-dev
                 libexpat1-dev libjpeg-dev
                 libx11-dev fonts-liberation2 fonts-urw-base35)
-TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils tilp2)
+TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2)
 
 missing_packages() {
   local p

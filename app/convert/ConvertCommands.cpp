@@ -149,8 +149,9 @@ QString helpText()
             text += QStringLiteral("    %1 %2\n").arg((rule.name + u' ' + rule.valueName).leftJustified(20), rule.help);
     }
     text += "\nIMAGE is any picture file the editor imports: BMP (also run-length encoded, as .rle),\n"
-            "ICO, GIF, JPEG, PNG or WMF, recognised by its content. The output type follows the\n"
-            "output file's extension. Output files are written whole or not at all.\n"
+            "ICO, GIF, JPEG, PNG, WMF, or netpbm's PBM, PGM and PPM (plain or raw), recognised by\n"
+            "its content. The output type follows the output file's extension. Output files are\n"
+            "written whole or not at all.\n"
             "\nExit status: 0 done; 1 an input refused or unreadable, a picture that cannot be\n"
             "printed, or an output unwritable (the message names the file); 2 wrong usage.\n";
     return text;

@@ -80,8 +80,10 @@ int importImage(Context &context)
     if (!QFileInfo(in).isFile())
         return refuse(in, QStringLiteral("The file does not exist."));
     const std::optional<QImage> image = context.loader.load(in);
-    if (!image)
-        return refuse(in, QStringLiteral("cannot be read as a picture"));
+    if (!image) {
+        const QString why = context.loader.lastProblem();
+        return refuse(in, QStringLiteral("cannot be read as a picture") + (why.isEmpty() ? QString() : ": " + why));
+    }
     if (context.call.has("--screen")) {
         picture.width = kScreenWidth;
         picture.height = kScreenHeight;

@@ -11,4 +11,7 @@ class PictureLoader
 public:
     virtual ~PictureLoader() = default;
     virtual std::optional<QImage> load(const QString &path) = 0;
+    // Why the last load gave nothing, as a phrase to follow "<file>: "; empty when the
+    // loader cannot tell more than that the file is no picture it knows.
+    virtual QString lastProblem() const { return {}; }
 };

@@ -10,9 +10,12 @@ public:
 
     virtual ~ProgramLauncher() = default;
     // Starts the program at path, without arguments, and does not wait for it. False when
-    // the path cannot be started.
-    virtual bool start(const QString &path, WindowStyle style) = 0;
+    // the path cannot be started. windowTitle is the title the program's main window is
+    // known to carry (empty when unknown): its new window is recognised by that as well as
+    // by its process, since not every program marks its windows with its process.
+    virtual bool start(const QString &path, WindowStyle style, const QString &windowTitle) = 0;
     // Brings the top-level window whose title is title, or else one whose title begins
-    // with it, to the front and gives it the focus. False when there is none.
+    // with it, to the front and gives it the focus. False when there is none yet; a program
+    // just started by start() has its window brought to the front when it appears.
     virtual bool activate(const QString &title) = 0;
 };

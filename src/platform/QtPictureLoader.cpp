@@ -1,5 +1,7 @@
 #include "platform/QtPictureLoader.h"
 
+#include "platform/NetpbmReader.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -179,9 +181,14 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes)
 
 std::optional<QImage> QtPictureLoader::load(const QString &path)
 {
+    m_lastProblem.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    if (file.size() > kMaxFileBytes) {
+        m_lastProblem = QStringLiteral("the file is larger than %1 bytes").arg(kMaxFileBytes);
+        return std::nullopt;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
@@ -190,8 +197,17 @@ std::optional<QImage> QtPictureLoader::load(const QString &path)
 
 std::optional<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes)
 {
+    m_lastProblem.clear();
     if (bytes.isEmpty())
         return std::nullopt;
+    // Qt's own reader wants blanks between plain bitmap digits, which netpbm does not write.
+    if (NetpbmReader::recognises(bytes)) {
+        NetpbmReader::Result netpbm = NetpbmReader(kMaxPixels).read(bytes);
+        m_lastProblem = netpbm.problem;
+        if (netpbm.image.isNull())
+            return std::nullopt;
+        return std::move(netpbm.image);
+    }
     if (isMetafile(bytes))
         return WmfPlayer().render(bytes);
     return loadRaster(bytes);

@@ -5,10 +5,11 @@
 #include <QByteArray>
 
 // Loads pictures by their content, whatever the file's extension: Windows metafiles (with
-// or without the placeable header) through libwmf, everything else (BMP including the
-// run-length-encoded kind often named .rle, ICO, GIF, JPEG, PNG, ...) through Qt's image
-// readers. A file that is missing, unreadable, malformed, or whose picture would exceed
-// kMaxPixels loads as nothing.
+// or without the placeable header) through libwmf, netpbm's PBM, PGM and PPM (plain and raw)
+// through NetpbmReader, everything else (BMP including the run-length-encoded kind often
+// named .rle, ICO, GIF, JPEG, PNG, ...) through Qt's image readers. A file that is missing,
+// unreadable, malformed, or whose picture would exceed kMaxPixels loads as nothing;
+// lastProblem() then tells why when the reader knows.
 class QtPictureLoader : public PictureLoader
 {
 public:
@@ -23,4 +24,8 @@ public:
     std::optional<QImage> load(const QString &path) override;
     // The same for a file's content already in memory.
     std::optional<QImage> loadFromBytes(const QByteArray &bytes);
+    QString lastProblem() const override { return m_lastProblem; }
+
+private:
+    QString m_lastProblem;
 };

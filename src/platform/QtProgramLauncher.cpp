@@ -23,7 +23,7 @@ QtProgramLauncher::QtProgramLauncher()
 
 QtProgramLauncher::~QtProgramLauncher() = default;
 
-bool QtProgramLauncher::start(const QString &path, WindowStyle style)
+bool QtProgramLauncher::start(const QString &path, WindowStyle style, const QString &windowTitle)
 {
     const QFileInfo file(path);
     if (path.isEmpty() || !file.isFile())
@@ -37,8 +37,8 @@ bool QtProgramLauncher::start(const QString &path, WindowStyle style)
         const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
         started = !wine.isEmpty() && QProcess::startDetached(wine, {program}, folder, &pid);
     }
-    if (started && style == WindowStyle::NormalWithFocus)
-        follow(pid);
+    if (started)
+        follow(pid, windowTitle, style == WindowStyle::NormalWithFocus);
     return started;
 }
 
@@ -47,29 +47,52 @@ bool QtProgramLauncher::activate(const QString &title)
     X11Windows *x = windows();
     if (!x)
         return false;
-    const std::optional<X11Windows::Id> window = x->findByTitle(title);
-    return window && x->activate(*window);
+    if (const std::optional<X11Windows::Id> window = x->findByTitle(title))
+        return x->activate(*window);
+    // The program just started has not shown its window yet: it comes to the front when it does.
+    if (m_followTimer.isActive() && (m_followed.title.isEmpty() || m_followed.title == title)) {
+        m_followed.title = title;
+        m_followed.activate = true;
+    }
+    return false;
 }
 
-void QtProgramLauncher::follow(qint64 pid)
+void QtProgramLauncher::follow(qint64 pid, const QString &title, bool activate)
 {
-    if (!windows() || pid <= 0)
+    X11Windows *x = windows();
+    if (!x || pid <= 0)
         return;
     // A later start replaces the program followed before.
-    m_followedPid = pid;
+    m_followed = {pid, title, title.isEmpty() ? QList<X11Windows::Id>() : x->allByTitle(title), activate};
     m_followDeadline.setRemainingTime(followMilliseconds);
     m_followTimer.start();
 }
 
-void QtProgramLauncher::lookForFollowedWindow()
+std::optional<unsigned long> QtProgramLauncher::followedWindow()
 {
     X11Windows *x = windows();
-    const std::optional<X11Windows::Id> window = x ? x->findByProcess(m_followedPid) : std::nullopt;
-    if (window)
-        x->activate(*window);
-    if (window || m_followDeadline.hasExpired() || !processRuns(m_followedPid)) {
+    if (!x)
+        return std::nullopt;
+    if (const std::optional<X11Windows::Id> window = x->findByProcess(m_followed.pid))
+        return window;
+    if (m_followed.title.isEmpty())
+        return std::nullopt;
+    for (const X11Windows::Id window : x->allByTitle(m_followed.title))
+        if (!m_followed.titledBefore.contains(window))
+            return window;
+    return std::nullopt;
+}
+
+void QtProgramLauncher::lookForFollowedWindow()
+{
+    const std::optional<X11Windows::Id> window = followedWindow();
+    if (window && m_followed.activate)
+        windows()->activate(*window);
+    // A program gone may have handed its window to another process; the title still finds it.
+    const bool lost = m_followed.title.isEmpty() && !processRuns(m_followed.pid);
+    if (window || lost || m_followDeadline.hasExpired()) {
         m_followTimer.stop();
-        m_followedPid = 0;
+        m_followed = {};
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include <QDeadlineTimer>
 #include <QTimer>
+#include <QList>
 #include <memory>
+#include <optional>
 
 class X11Windows;
 
@@ -12,27 +14,41 @@ class X11Windows;
 // them itself) and activates windows through the X server. Without an X server activation
 // fails silently.
 //
-// "With focus" is kept on X by following the started process until its first window shows
-// and activating that window; "without focus" leaves the new window wherever the window
-// manager puts it.
+// After a start the launcher follows the program's new window for a while: a top-level
+// window owned by the started process (or a descendant), or one with the given title that
+// was not there at the start, for the programs that mark their windows with no process
+// (plain X toolkit clients, some Windows programs under wine). "With focus" activates that
+// window when it appears; "without focus" leaves it where the window manager puts it,
+// unless activate() asks for it by title before it is there.
 class QtProgramLauncher : public ProgramLauncher
 {
 public:
     QtProgramLauncher();
     ~QtProgramLauncher() override;
-    bool start(const QString &path, WindowStyle style) override;
+    bool start(const QString &path, WindowStyle style, const QString &windowTitle) override;
     bool activate(const QString &title) override;
 
-    // How long a started program's first window is waited for, to give it the focus.
+    // How long a started program's first window is waited for, in milliseconds (a Windows
+    // program's first start under wine can take many seconds).
     static constexpr int followMilliseconds = 20000;
 
 private:
-    void follow(qint64 pid);
+    // The program last started, while its window is awaited.
+    struct Followed
+    {
+        qint64 pid = 0;
+        QString title;                     // empty: followed by process only
+        QList<unsigned long> titledBefore; // windows that had the title at the start
+        bool activate = false;             // bring the window to the front when it appears
+    };
+
+    void follow(qint64 pid, const QString &title, bool activate);
     void lookForFollowedWindow();
+    std::optional<unsigned long> followedWindow();
     X11Windows *windows(); // nullptr without an X server
 
     std::unique_ptr<X11Windows> m_windows;
     QTimer m_followTimer;
     QDeadlineTimer m_followDeadline;
-    qint64 m_followedPid = 0;
+    Followed m_followed;
 };

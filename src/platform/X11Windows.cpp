@@ -195,19 +195,25 @@ QList<X11Windows::Id> X11Windows::topLevels()
 
 std::optional<X11Windows::Id> X11Windows::findByTitle(const QString &wanted)
 {
+    const QList<Id> windows = allByTitle(wanted);
+    return windows.isEmpty() ? std::nullopt : std::optional<Id>(windows.first());
+}
+
+QList<X11Windows::Id> X11Windows::allByTitle(const QString &wanted)
+{
     if (!m_display || wanted.isEmpty())
-        return std::nullopt;
+        return {};
     ErrorTrap trap(m_display);
-    std::optional<Id> beginning;
+    QList<Id> whole, beginning;
     const QList<Id> windows = topLevels();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         const QString text = title(*it);
         if (text == wanted)
-            return *it;
-        if (!beginning && text.startsWith(wanted))
-            beginning = *it;
+            whole << *it;
+        else if (text.startsWith(wanted))
+            beginning << *it;
     }
-    return beginning;
+    return whole + beginning;
 }
 
 std::optional<X11Windows::Id> X11Windows::findByProcess(qint64 pid)

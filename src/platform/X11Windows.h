@@ -22,6 +22,9 @@ public:
     bool usable() const { return m_display != nullptr; }
     // The top-most window titled title, else the top-most one whose title begins with it.
     std::optional<Id> findByTitle(const QString &title);
+    // Every window found by that title, in the order findByTitle prefers them: the whole
+    // titles top-most first, then the beginnings top-most first.
+    QList<Id> allByTitle(const QString &title);
     // The top-most window owned by process pid or by one of its descendants.
     std::optional<Id> findByProcess(qint64 pid);
     // Asks the window manager to activate the window; without one, raises and focuses it.

@@ -10,7 +10,7 @@ void LinkLauncher::Command2_Click()
     const QString location = m_settings.value(application, section, key, notSet);
     if (location != notSet) {
         // A stored location that no longer starts may still have a running program to switch to.
-        if (!m_launcher.start(location, ProgramLauncher::WindowStyle::NormalWithFocus))
+        if (!m_launcher.start(location, ProgramLauncher::WindowStyle::NormalWithFocus, windowTitle))
             m_launcher.activate(windowTitle);
         return;
     }
@@ -21,9 +21,10 @@ void LinkLauncher::Command2_Click()
                         QStringLiteral("Didn't find Wlink89.exe!"), Messages::Icon::None, Messages::Buttons::Ok);
     } else {
         m_settings.setValue(application, section, key, path);
-        m_launcher.start(path, ProgramLauncher::WindowStyle::NormalWithoutFocus);
+        m_launcher.start(path, ProgramLauncher::WindowStyle::NormalWithoutFocus, windowTitle);
     }
-    // Silent when the program's window is not there (yet).
+    // Silent when there is no such window; one that is still on its way is brought to the
+    // front when it appears.
     m_launcher.activate(windowTitle);
 }
 

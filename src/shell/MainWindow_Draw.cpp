@@ -56,7 +56,8 @@ void MainWindow::miImport_Click()
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("Import a picture");
-    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF");
+    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF"
+                                    "|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm");
     request.defaultExtension = QStringLiteral("BMP");
     request.mustExist = true;
     const auto choice = m_services.dialogs.openFile(request);

@@ -32,8 +32,10 @@ public:
     bool starts = true;
     bool activates = true;
     QStringList calls; // "start <path> focus|nofocus" or "activate <title>"
-    bool start(const QString &path, WindowStyle style) override
+    QString startedTitle; // the window title the last start was told to follow
+    bool start(const QString &path, WindowStyle style, const QString &windowTitle) override
     {
+        startedTitle = windowTitle;
         calls << QStringLiteral("start %1 %2").arg(path, style == WindowStyle::NormalWithFocus ? "focus" : "nofocus");
         return starts;
     }

@@ -88,6 +88,17 @@ class tst_LinkActivation : public QObject
         return found;
     }
 
+    // Ends every copy of the stand-in started from the test folder.
+    void endStandins()
+    {
+        QFile pids(m_folder.filePath("standin.pids"));
+        if (pids.open(QIODevice::ReadOnly))
+            for (const QByteArray &pid : pids.readAll().split('\n'))
+                if (pid.toInt() > 0)
+                    ::kill(pid.toInt(), SIGTERM);
+        pids.remove();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -99,8 +110,11 @@ private slots:
             XCloseDisplay(m_display); // a window manager would decide about the focus itself
             m_display = nullptr;
         }
-        if (m_display)
+        if (m_display) {
+            // Stand-ins ended by the tests take their windows along while they are looked at.
+            XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
             m_desk = makeWindow("Other work");
+        }
         m_made.clear();
     }
     void cleanup()
@@ -117,11 +131,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        QFile pids(m_folder.filePath("standin.pids"));
-        if (pids.open(QIODevice::ReadOnly))
-            for (const QByteArray &pid : pids.readAll().split('\n'))
-                if (pid.toInt() > 0)
-                    ::kill(pid.toInt(), SIGTERM);
+        endStandins();
         if (m_display)
             XCloseDisplay(m_display);
     }
@@ -172,7 +182,7 @@ private slots:
         }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", folder.filePath("bin").toUtf8());
-        const bool result = QtProgramLauncher().start(program, ProgramLauncher::WindowStyle::NormalWithoutFocus);
+        const bool result = QtProgramLauncher().start(program, ProgramLauncher::WindowStyle::NormalWithoutFocus, QString());
         qputenv("PATH", path);
 
         QCOMPARE(result, started);
@@ -287,6 +297,58 @@ private slots:
         QCOMPARE(settings.values.value(stored), program);
         QCOMPARE(dialogs.requests.size(), 1);
         QVERIFY(messages.shown.isEmpty());
+    }
+
+    // A program whose window comes late, perhaps without naming its process, is followed by
+    // the window's title too: the first press (started without focus, then activated by
+    // title) and a later press (started with focus) both end with its new window in front.
+    void lateWindowComesToTheFront_data()
+    {
+        QTest::addColumn<bool>("markPid");
+        QTest::newRow("window named by its process") << true;
+        QTest::newRow("window without process id") << false;
+    }
+    void lateWindowComesToTheFront()
+    {
+        if (!m_display)
+            QSKIP(noServer);
+        QFETCH(bool, markPid);
+        // The stand-in sits in the test folder, so that its copies are ended at the close.
+        const QString standin = m_folder.filePath("linkstandin");
+        if (!QFile::exists(standin))
+            QVERIFY(QFile::copy(LINK_STANDIN, standin));
+        const QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(standin, executable));
+        const QString folder = m_folder.filePath(markPid ? "pid" : "nopid");
+        QVERIFY(QDir().mkpath(folder));
+        const QString program = folder + "/WLINK89.EXE";
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexec '" + standin.toUtf8() + "' --delay 1500" + (markPid ? "" : " --no-pid") + "\n");
+        script.close();
+        QVERIFY(QFile::setPermissions(program, executable));
+        FakeSettings settings;
+        FakeFileDialogs dialogs;
+        FakeMessages messages;
+        QtProgramLauncher launcher;
+        LinkLauncher button(settings, dialogs, messages, launcher);
+        // With a copy already running, the first press would switch to that one at once.
+        endStandins();
+        QTRY_VERIFY(standins().isEmpty());
+
+        focusDesk();
+        dialogs.choose(program);
+        button.Command2_Click();
+        QCOMPARE(focused(), m_desk); // the window is not there yet
+        QTRY_VERIFY_WITH_TIMEOUT(focused() != m_desk, 10000);
+        const Window first = focused();
+        QCOMPARE(standins(), QList<Window>{first});
+
+        focusDesk();
+        button.Command2_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(focused() != m_desk, 10000);
+        QCOMPARE(standins().size(), 2);
+        QVERIFY(standins().contains(focused()) && focused() != first);
     }
 };
 

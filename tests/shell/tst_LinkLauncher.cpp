@@ -78,6 +78,9 @@ private slots:
         QCOMPARE(messages.shown.size(), refused ? 1 : 0);
         QCOMPARE(settings.values.value(storeKey), storedAfter);
         QCOMPARE(launcher.calls, calls);
+        // Every start tells the launcher which window to follow.
+        const bool started = !calls.filter("start ").isEmpty();
+        QCOMPARE(launcher.startedTitle, started ? QString("TI-GRAPH LINK (89)") : QString());
     }
 
     void dialogAndMessageLookExactlySo()
