@@ -1,6 +1,6 @@
 #include "printing/PrintToPdf.h"
 
-#include "platform/QtPrinterPage.h"
+#include "qtplatform/QtPrinterPage.h"
 #include "printing/PrintJob.h"
 
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "platform/QtFileStore.h"
+#include "qtplatform/QtFileStore.h"
 
 #include <QFile>
 #include <QFileInfo>
