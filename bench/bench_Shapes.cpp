@@ -1,5 +1,5 @@
 // Rasterising full-screen shapes into a picture grid, the way the release of a drag does.
-#include "canvas/PictureImport.h"
+#include "import/PictureImport.h"
 #include "canvas/Shapes.h"
 #include "document/PixelGrid.h"
 

@@ -1,6 +1,6 @@
 #include "PictureImages.h"
 
-#include "canvas/PictureImport.h"
+#include "import/PictureImport.h"
 
 namespace {
 

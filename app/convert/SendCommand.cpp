@@ -1,6 +1,6 @@
 #include "SendCommand.h"
 
-#include "platform/QtProgramRunner.h"
+#include "qtplatform/QtProgramRunner.h"
 
 int sendPicture(Context &context)
 {

@@ -1,6 +1,6 @@
 #include "ConvertCommands.h"
-#include "platform/QtFileStore.h"
-#include "platform/QtPictureLoader.h"
+#include "qtplatform/QtFileStore.h"
+#include "qtplatform/QtPictureLoader.h"
 
 #include <QGuiApplication>
 

@@ -9,9 +9,3 @@ public:
     virtual ~Desktop() = default;
     virtual bool openLink(const QUrl &url) = 0;
 };
-
-class QtDesktop : public Desktop
-{
-public:
-    bool openLink(const QUrl &url) override;
-};

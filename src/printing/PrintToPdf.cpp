@@ -1,7 +1,7 @@
 #include "printing/PrintToPdf.h"
 
-#include "platform/QtPrinterPage.h"
-#include "platform/WholeFileWriter.h"
+#include "qtplatform/QtPrinterPage.h"
+#include "qtplatform/WholeFileWriter.h"
 #include "printing/PrintJob.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // File > New, Draw > ClrDraw, File > Import and the canvas repaint.
 
 #include "canvas/CanvasView.h"
-#include "canvas/PictureImport.h"
+#include "import/PictureImport.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"

@@ -2,7 +2,7 @@
 
 #include "canvas/CanvasView.h"
 #include "platform/Messages.h"
-#include "printing/PageSetupDialog.h"
+#include "pagesetup/PageSetupDialog.h"
 #include "printing/PrintInput.h"
 #include "printing/PrintJob.h"
 #include "shell/AboutWindow.h"

@@ -1,5 +1,5 @@
 #include "fakes/Fakes.h"
-#include "platform/QtProgramLauncher.h"
+#include "qtplatform/QtProgramLauncher.h"
 #include "shell/LinkLauncher.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "document/Picture89i.h"
 #include "platform/NetpbmReader.h"
-#include "platform/QtPictureLoader.h"
+#include "qtplatform/QtPictureLoader.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,5 +1,5 @@
 #include "fakes/PictureFixtures.h"
-#include "platform/QtPictureLoader.h"
+#include "qtplatform/QtPictureLoader.h"
 
 #include <QBuffer>
 #include <QFile>

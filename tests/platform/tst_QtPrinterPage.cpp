@@ -1,4 +1,4 @@
-#include "platform/QtPrinterPage.h"
+#include "qtplatform/QtPrinterPage.h"
 
 #include <QFontDatabase>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "document/Picture89i.h"
 #include "platform/ByteConversions.h"
-#include "platform/X11Windows.h"
+#include "qtplatform/X11Windows.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "fakes/FullDisk.h"
-#include "platform/WholeFileWriter.h"
+#include "qtplatform/WholeFileWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "printing/PagePreview.h"
-#include "printing/PageSetupDialog.h"
+#include "pagesetup/PagePreview.h"
+#include "pagesetup/PageSetupDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

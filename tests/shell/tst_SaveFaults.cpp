@@ -1,7 +1,7 @@
 #include "document/Picture89i.h"
 #include "fakes/FullDisk.h"
 #include "fakes/ShellFakes.h"
-#include "platform/QtFileStore.h"
+#include "qtplatform/QtFileStore.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "printing/PreviewGeometry.h"
+#include "pagesetup/PreviewGeometry.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "printing/PagePreview.h"
+#include "pagesetup/PagePreview.h"
 
-#include "printing/PreviewGeometry.h"
+#include "pagesetup/PreviewGeometry.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "printing/ArrowPair.h"
+#include "pagesetup/ArrowPair.h"
 
 #include <QToolButton>
 

@@ -1,4 +1,4 @@
-#include "platform/QtPictureLoader.h"
+#include "qtplatform/QtPictureLoader.h"
 
 #include "platform/NetpbmReader.h"
 

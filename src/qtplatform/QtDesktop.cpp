@@ -1,4 +1,4 @@
-#include "platform/Desktop.h"
+#include "qtplatform/QtDesktop.h"
 
 #include <QDesktopServices>
 

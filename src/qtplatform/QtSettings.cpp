@@ -1,4 +1,4 @@
-#include "platform/QtSettings.h"
+#include "qtplatform/QtSettings.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "platform/X11Windows.h"
+#include "qtplatform/X11Windows.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "platform/QtFileDialogs.h"
+#include "qtdialogs/QtFileDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

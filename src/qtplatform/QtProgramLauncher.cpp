@@ -1,6 +1,6 @@
-#include "platform/QtProgramLauncher.h"
+#include "qtplatform/QtProgramLauncher.h"
 
-#include "platform/X11Windows.h"
+#include "qtplatform/X11Windows.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,9 +1,27 @@
-#include "platform/QtPrintDialog.h"
+#include "qtdialogs/QtPrintDialog.h"
 
-#include "platform/QtPrinterPage.h"
+#include "qtplatform/QtPrinterPage.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
+
+namespace {
+
+// The page on a printer: the print system may refuse the printer or fail during the job.
+class PrinterDevicePage : public QtPrinterPage
+{
+public:
+    explicit PrinterDevicePage(QPrinter &printer) : QtPrinterPage(printer), m_printer(printer) {}
+
+protected:
+    bool deviceReady() const override { return m_printer.isValid(); }
+    bool deviceFailed() const override { return m_printer.printerState() == QPrinter::Error; }
+
+private:
+    QPrinter &m_printer;
+};
+
+} // namespace
 
 QtPrintDialog::QtPrintDialog(QWidget *parent) : m_parent(parent) {}
 
@@ -23,5 +41,5 @@ std::unique_ptr<PrinterPage> QtPrintDialog::choosePrinter()
     // The page is always the whole picture, once.
     m_printer->setPrintRange(QPrinter::AllPages);
     m_printer->setFullPage(false); // coordinates start at the printable area's corner
-    return std::make_unique<QtPrinterPage>(*m_printer);
+    return std::make_unique<PrinterDevicePage>(*m_printer);
 }

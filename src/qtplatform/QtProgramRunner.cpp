@@ -1,4 +1,4 @@
-#include "platform/QtProgramRunner.h"
+#include "qtplatform/QtProgramRunner.h"
 
 #include <QProcess>
 #include <QStandardPaths>

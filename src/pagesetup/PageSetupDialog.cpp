@@ -1,9 +1,9 @@
-#include "printing/PageSetupDialog.h"
+#include "pagesetup/PageSetupDialog.h"
 
 #include "document/Numbers.h"
-#include "printing/ArrowPair.h"
-#include "printing/PagePreview.h"
-#include "printing/PreviewGeometry.h"
+#include "pagesetup/ArrowPair.h"
+#include "pagesetup/PagePreview.h"
+#include "pagesetup/PreviewGeometry.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "canvas/PictureImport.h"
+#include "import/PictureImport.h"
 
 #include <tuple>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "platform/QtFileStore.h"
+#include "qtplatform/QtFileStore.h"
 
-#include "platform/WholeFileWriter.h"
+#include "qtplatform/WholeFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -29,6 +29,12 @@ public:
     bool PrintText(const QString &text, bool endOfLine) override;
     bool EndDocument() override;
 
+protected:
+    // A real printer can refuse before the first stroke and fail while painting; other
+    // devices (PDF writers, images) do neither.
+    virtual bool deviceReady() const { return true; }
+    virtual bool deviceFailed() const { return false; }
+
 private:
     QPointF toDevice(double x, double y) const; // twips -> device pixels
     double toTwipsX(double devicePixels) const;

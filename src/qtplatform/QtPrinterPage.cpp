@@ -1,10 +1,9 @@
-#include "platform/QtPrinterPage.h"
+#include "qtplatform/QtPrinterPage.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <algorithm>
 
 namespace {
@@ -122,8 +121,7 @@ bool QtPrinterPage::EndDocument()
     if (m_ended)
         return false;
     m_ended = true;
-    auto *printer = dynamic_cast<QPrinter *>(&m_device);
-    if (printer && !printer->isValid())
+    if (!deviceReady())
         return false;
     QPainter painter;
     if (!painter.begin(&m_device))
@@ -132,5 +130,5 @@ bool QtPrinterPage::EndDocument()
         op(painter);
     m_ops.clear();
     const bool ended = painter.end();
-    return ended && !(printer && printer->printerState() == QPrinter::Error);
+    return ended && !deviceFailed();
 }

@@ -1,4 +1,4 @@
-#include "platform/WholeFileWriter.h"
+#include "qtplatform/WholeFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
