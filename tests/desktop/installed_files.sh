@@ -18,7 +18,7 @@ cmake --install "$build" --prefix "$stage/usr" >/dev/null || { echo "FAILED: cma
 share=$stage/usr/share
 for f in bin/dotlark bin/dotlark-convert share/mime/packages/dotlark.xml \
          share/icons/hicolor/scalable/apps/dotlark.svg share/icons/hicolor/48x48/apps/dotlark.png \
-         share/man/man1/dotlark.1 share/man/man1/dotlark-convert.1; do
+         share/man/man1/dotlark.1.gz share/man/man1/dotlark-convert.1.gz; do
   check test -f "$stage/usr/$f"
 done
 
