@@ -4,7 +4,10 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticonv-dev libwmf-dev
                 libexpat1-dev libjpeg-dev
                 libx11-dev fonts-liberation2 fonts-urw-base35)
-TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2)
+# desktop-file-utils .. libfile-mimeinfo-perl: the check of the installed desktop files
+# (xdg-mime reads the staged picture types through the last one).
+TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2
+               desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl)
 
 missing_packages() {
   local p

@@ -7,14 +7,73 @@
 #include "qtplatform/QtProgramLauncher.h"
 #include "qtplatform/QtProgramRunner.h"
 #include "qtplatform/QtSettings.h"
+#include "shell/AppInfo.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void printHelp()
+{
+    std::puts("Usage: dotlark [PICTURE]\n"
+              "       dotlark --help | --version\n"
+              "\n"
+              "Opens the editor for TI-89, TI-92, TI-92 Plus and Voyage 200 pictures\n"
+              "(.89i, .92i, .9xi, .v2i), reading PICTURE when one is named. The words after\n"
+              "the options are joined with blanks into one file name, and a pair of double\n"
+              "quotes around it is removed. Put -- before a name that starts with '-'.\n"
+              "\n"
+              "  --help     show this text and exit\n"
+              "  --version  show the version and exit\n"
+              "\n"
+              "dotlark-convert --help describes the command-line tool.");
+}
+
+// Returns the exit status when the options ask for no window, -1 to start the editor.
+// Reading stops at the first word that is not an option: the rest is the file name, and a
+// name with blanks may hold words that start with '-'. Qt's own options are not offered.
+int handleOptions(int argc, char *argv[], int &firstName)
+{
+    firstName = 1;
+    for (; firstName < argc; ++firstName) {
+        const char *word = argv[firstName];
+        if (std::strcmp(word, "--") == 0) {
+            ++firstName;
+            return -1;
+        }
+        if (word[0] != '-')
+            return -1;
+        if (std::strcmp(word, "--help") == 0) {
+            printHelp();
+            return 0;
+        }
+        if (std::strcmp(word, "--version") == 0) {
+            std::printf("dotlark %d.%d.%d\n", AppInfo::major, AppInfo::minor, AppInfo::revision);
+            return 0;
+        }
+        std::fprintf(stderr, "dotlark: unknown option '%s'\nTry 'dotlark --help'.\n", word);
+        return 2;
+    }
+    return -1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Before QApplication: --help and --version work without a display.
+    int firstName = 1;
+    if (const int status = handleOptions(argc, argv, firstName); status >= 0)
+        return status;
     QApplication app(argc, argv);
+    QStringList names;
+    for (int i = firstName; i < argc; ++i)
+        names << QString::fromLocal8Bit(argv[i]);
     QtMessages messages;
     QtFileDialogs dialogs;
     QtFileStore files;
@@ -30,6 +89,6 @@ int main(int argc, char *argv[])
     dialogs.setParent(&window);
     printDialog.setParent(&window);
     questions.setParent(&window);
-    window.start(QApplication::arguments().mid(1));
+    window.start(names);
     return app.exec();
 }
