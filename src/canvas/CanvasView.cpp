@@ -8,15 +8,37 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace {
 int qtButtons(Qt::MouseButtons buttons)
 {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
            | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+// One side of a square in whole device pixels: from its start to the 0.8 mark, but kept
+// one pixel short of the next cell so every gap between squares stays visible and the grid
+// looks even (at the actual size a cell is only 3.4 screen pixels wide), and never empty.
+std::pair<int, int> span(double from, double to, double next)
+{
+    const int start = static_cast<int>(std::lround(from));
+    const int end = std::min(static_cast<int>(std::lround(to)), static_cast<int>(std::lround(next)) - 1);
+    return {start, std::max(end, start + 1)};
+}
+
+// Cells smaller than this (device pixels) have no room for a gap: the exposed part is
+// drawn as a picture of one pixel per cell, scaled.
+constexpr double kSmallestSquaredCell = 2.0;
+
+// Index range [first, last) of the cells of `size` device pixels that touch [from, to).
+std::pair<int, int> touching(int from, int to, double size, int count)
+{
+    const int first = static_cast<int>(std::floor(from / size)) - 1;
+    const int last = static_cast<int>(std::ceil(to / size)) + 1;
+    return {std::clamp(first, 0, count), std::clamp(last, 0, count)};
 }
 } // namespace
 
@@ -33,124 +55,184 @@ void CanvasView::SizeCanvas(int width, int height)
 {
     m_scaleWidth = width;
     m_scaleHeight = height;
-    const QSize size(CanvasGeometry::screenWidth(width), CanvasGeometry::screenHeight(height));
-    setFixedSize(size);
-    m_image = QImage(size, QImage::Format_RGB32);
-    ClearCanvas();
+    m_cells.redimension(width, height);
+    setZoom(1.0);
 }
 
 void CanvasView::ClearCanvas()
 {
-    m_image.fill(kBackground);
+    // The rubber band stays: it lies on top, and the release of its drag removes it.
+    m_cells.redimension(m_scaleWidth, m_scaleHeight);
     update();
 }
 
-QPointF CanvasView::toScreen(float x, float y) const
+void CanvasView::setZoom(double zoom)
 {
-    return {x * static_cast<double>(m_image.width()) / m_scaleWidth,
-            y * static_cast<double>(m_image.height()) / m_scaleHeight};
+    m_zoom = zoom;
+    setFixedSize(CanvasGeometry::screenWidth(m_scaleWidth, zoom), CanvasGeometry::screenHeight(m_scaleHeight, zoom));
+    update();
+}
+
+CanvasView::Mapping CanvasView::mapping(double devicePixelRatio) const
+{
+    return {width() * devicePixelRatio, height() * devicePixelRatio, m_scaleWidth, m_scaleHeight};
+}
+
+QPointF CanvasView::toScreen(const QPointF &picture) const
+{
+    const Mapping to = mapping(1.0);
+    return {to.x(picture.x()), to.y(picture.y())};
 }
 
 QPointF CanvasView::toPicture(const QPointF &screen) const
 {
-    return {static_cast<float>(screen.x() * m_scaleWidth / m_image.width()),
-            static_cast<float>(screen.y() * m_scaleHeight / m_image.height())};
-}
-
-QRect CanvasView::cellRect(int x, int y) const
-{
-    // The square covers the top-left 0.8 of the cell (the far corner x + 0.8 computed in
-    // double, passed on as single), in whole screen pixels. Cells are 3.4 screen pixels
-    // wide, so the square is kept one pixel short of the next cell: every gap between
-    // squares stays visible and the grid looks even.
-    const auto span = [](float from, float to, float next) {
-        const int start = static_cast<int>(std::lround(from));
-        const int end = std::min(static_cast<int>(std::lround(to)), static_cast<int>(std::lround(next)) - 1);
-        return std::pair(start, std::max(end, start + 1));
-    };
-    const QPointF from = toScreen(static_cast<float>(x), static_cast<float>(y));
-    const QPointF to = toScreen(static_cast<float>(x + 0.8), static_cast<float>(y + 0.8));
-    const QPointF next = toScreen(static_cast<float>(x + 1), static_cast<float>(y + 1));
-    const auto [left, right] = span(from.x(), to.x(), next.x());
-    const auto [top, bottom] = span(from.y(), to.y(), next.y());
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    return {static_cast<float>(screen.x() * m_scaleWidth / width()),
+            static_cast<float>(screen.y() * m_scaleHeight / height())};
 }
 
 void CanvasView::fillCell(int x, int y, Cell colour)
 {
-    const QRect cell = cellRect(x, y);
-    QPainter painter(&m_image);
-    painter.fillRect(cell, QColor(colour == Cell::Black ? kBlack : kBackground));
-    painter.end();
-    update(cell);
-}
-
-void CanvasView::paintInto(QImage &image, const PixelGrid &pixels) const
-{
-    // Columns outside, rows inside, one square per black pixel of the picture's part.
-    QPainter painter(&image);
-    const int width = std::min(m_scaleWidth, pixels.width());
-    const int height = std::min(m_scaleHeight, pixels.height());
-    for (int i = 0; i < width; ++i)
-        for (int j = 0; j < height; ++j)
-            if (pixels.at(i, j) == 1)
-                painter.fillRect(cellRect(i, j), QColor(kBlack));
+    m_cells.set(x, y, colour == Cell::Black ? 1 : 0);
+    // The cell and a pixel around it: its square's rounded edges stay inside.
+    update(QRectF(toScreen(QPointF(x, y)), toScreen(QPointF(x + 1, y + 1))).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void CanvasView::paintPixels(const PixelGrid &pixels)
 {
-    paintInto(m_image, pixels);
+    const int width = std::min(m_scaleWidth, pixels.width());
+    const int height = std::min(m_scaleHeight, pixels.height());
+    for (int j = 0; j < height; ++j)
+        for (int i = 0; i < width; ++i)
+            if (pixels.at(i, j) == 1)
+                m_cells.set(i, j, 1);
     update();
 }
 
-QImage CanvasView::render(const PixelGrid &pixels) const
+// Paints the cells of `cells` (within the scale) that touch `area`, a rectangle in device
+// pixels, onto a painter that works in device pixels: background, then one square per
+// black pixel covering the top-left 0.8 of its cell.
+void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to) const
 {
-    QImage picture(m_image.size(), QImage::Format_RGB32);
-    picture.fill(kBackground);
-    paintInto(picture, pixels);
-    return picture;
+    painter.fillRect(area, QColor(kBackground));
+    const int width = std::min(m_scaleWidth, cells.width());
+    const int height = std::min(m_scaleHeight, cells.height());
+    const auto [left, right] = touching(area.left(), area.right() + 1, to.cellWidth(), width);
+    const auto [top, bottom] = touching(area.top(), area.bottom() + 1, to.cellHeight(), height);
+    if (left >= right || top >= bottom)
+        return;
+    if (to.cellWidth() < kSmallestSquaredCell || to.cellHeight() < kSmallestSquaredCell) {
+        QImage strip(right - left, bottom - top, QImage::Format_RGB32);
+        strip.fill(kBackground);
+        for (int j = top; j < bottom; ++j)
+            for (int i = left; i < right; ++i)
+                if (cells.at(i, j) == 1)
+                    strip.setPixel(i - left, j - top, kBlack);
+        painter.drawImage(QRectF(QPointF(to.x(left), to.y(top)), QPointF(to.x(right), to.y(bottom))), strip);
+        return;
+    }
+    for (int i = left; i < right; ++i)
+        for (int j = top; j < bottom; ++j) {
+            if (cells.at(i, j) != 1)
+                continue;
+            // The far corner x + 0.8 is computed in double and passed on as single.
+            const auto [x0, x1] = span(to.x(static_cast<float>(i)), to.x(static_cast<float>(i + 0.8)),
+                                       to.x(static_cast<float>(i + 1)));
+            const auto [y0, y1] = span(to.y(static_cast<float>(j)), to.y(static_cast<float>(j + 0.8)),
+                                       to.y(static_cast<float>(j + 1)));
+            painter.fillRect(QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)), QColor(kBlack));
+        }
 }
 
-void CanvasView::drawXor(const QRectF &bounds, const std::function<void(QPainter &)> &draw)
+// The rubber band over what is painted: one-pixel outlines XOR-ed with the background
+// colour, so they show black over grey and grey over black.
+void CanvasView::paintBand(QPainter &painter, const Mapping &to) const
 {
-    QPainter painter(&m_image);
+    if (m_band.isEmpty())
+        return;
+    painter.save();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     QPen pen{QColor(kBackground)};
     pen.setWidth(1);
     pen.setCosmetic(true);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    draw(painter);
-    painter.end();
-    // Only the outline's surroundings are repainted, never the whole canvas.
-    update(bounds.normalized().toAlignedRect().adjusted(-2, -2, 2, 2));
+    for (const Outline &o : m_band) {
+        if (o.kind == Outline::Line)
+            painter.drawLine(QPointF(to.x(o.a), to.y(o.b)), QPointF(to.x(o.c), to.y(o.d)));
+        else if (o.kind == Outline::Rectangle)
+            painter.drawRect(QRectF(QPointF(to.x(o.a), to.y(o.b)), QPointF(to.x(o.c), to.y(o.d))).normalized());
+        else
+            painter.drawEllipse(QPointF(to.x(o.a), to.y(o.b)), to.x(o.c), to.y(o.d));
+    }
+    painter.restore();
 }
 
-void CanvasView::xorLine(float x1, float y1, float x2, float y2)
+QImage CanvasView::image() const
 {
-    const QPointF from = toScreen(x1, y1), to = toScreen(x2, y2);
-    drawXor(QRectF(from, to), [&](QPainter &p) { p.drawLine(from, to); });
+    QImage shown(size(), QImage::Format_RGB32);
+    QPainter painter(&shown);
+    const Mapping to = mapping(1.0);
+    paintCells(painter, m_cells, shown.rect(), to);
+    paintBand(painter, to);
+    return shown;
 }
+
+QImage CanvasView::render(const PixelGrid &pixels) const
+{
+    const QSize actual(CanvasGeometry::screenWidth(m_scaleWidth), CanvasGeometry::screenHeight(m_scaleHeight));
+    QImage picture(actual, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    paintCells(painter, pixels, picture.rect(), {double(actual.width()), double(actual.height()), m_scaleWidth, m_scaleHeight});
+    return picture;
+}
+
+void CanvasView::toggleOutline(const Outline &outline)
+{
+    // Drawing an outline that is showing removes it, as XOR-ing it again would.
+    if (!m_band.removeOne(outline))
+        m_band << outline;
+    update(outlineBounds(outline));
+}
+
+QRect CanvasView::outlineBounds(const Outline &o) const
+{
+    QRectF bounds;
+    if (o.kind == Outline::Ellipse) {
+        const QPointF centre = toScreen(QPointF(o.a, o.b));
+        const QPointF radii = toScreen(QPointF(o.c, o.d));
+        bounds = QRectF(centre - radii, centre + radii);
+    } else {
+        bounds = QRectF(toScreen(QPointF(o.a, o.b)), toScreen(QPointF(o.c, o.d))).normalized();
+    }
+    // Only the outline's surroundings are repainted, never the whole canvas.
+    return bounds.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+void CanvasView::xorLine(float x1, float y1, float x2, float y2) { toggleOutline({Outline::Line, x1, y1, x2, y2}); }
 
 void CanvasView::xorRectangle(float x1, float y1, float x2, float y2)
 {
-    const QRectF outline = QRectF(toScreen(x1, y1), toScreen(x2, y2)).normalized();
-    drawXor(outline, [&](QPainter &p) { p.drawRect(outline); });
+    toggleOutline({Outline::Rectangle, x1, y1, x2, y2});
 }
 
 void CanvasView::xorEllipse(float cx, float cy, double radiusX, double radiusY)
 {
-    const QPointF centre = toScreen(cx, cy);
-    const double rx = radiusX * m_image.width() / m_scaleWidth;
-    const double ry = radiusY * m_image.height() / m_scaleHeight;
-    drawXor(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry),
-            [&](QPainter &p) { p.drawEllipse(centre, rx, ry); });
+    toggleOutline({Outline::Ellipse, cx, cy, radiusX, radiusY});
 }
 
 void CanvasView::paintEvent(QPaintEvent *event)
 {
+    // The painter works in device pixels, where the squares' edges are whole pixels.
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    const double ratio = devicePixelRatioF();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const Mapping to = mapping(ratio);
+    for (const QRect &exposed : event->region()) {
+        const QRect area = QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                                  exposed.height() * ratio).toAlignedRect();
+        paintCells(painter, m_cells, area, to);
+    }
+    paintBand(painter, to);
 }
 
 void CanvasView::forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event)
@@ -176,6 +258,21 @@ void CanvasView::mouseMoveEvent(QMouseEvent *event)
 void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 {
     forward(&DrawingTools::Picture1_MouseUp, event->button(), event);
+}
+
+void CanvasView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore(); // the scroll area scrolls
+        return;
+    }
+    // A notch is 120 eighths of a degree; finer wheels add up to whole steps.
+    m_wheelAngle += event->angleDelta().y();
+    const int steps = m_wheelAngle / 120;
+    m_wheelAngle -= steps * 120;
+    event->accept();
+    if (steps != 0)
+        emit zoomWheel(steps, toPicture(event->position()), event->position());
 }
 
 void CanvasView::dragEnterEvent(QDragEnterEvent *event)

@@ -4,8 +4,8 @@
 #include "document/PixelGrid.h"
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
-#include <functional>
 
 class DrawingTools;
 class QPainter;
@@ -14,8 +14,10 @@ class QPainter;
 // right, y downwards; picture pixel (x, y) owns the cell (x, y)-(x + 1, y + 1), and a black
 // pixel is a dark square over the top-left 0.8 of its cell on the light grey background.
 //
-// What is drawn goes into a retained image at the canvas's logical size, so covering the
-// window never loses it; paintEvent only copies the damaged part of that image.
+// It keeps what each cell shows (one byte per picture pixel) and the rubber-band outlines
+// that are on it, and paints the exposed part from them in device pixels, so the squares
+// stay sharp at any screen scale and no magnified image is kept. The zoom multiplies the
+// cell size; 1 is the actual size.
 //
 // It is the drawing tools' surface, and hands its mouse events to them as positions in
 // picture units.
@@ -28,11 +30,16 @@ public:
 
     explicit CanvasView(QWidget *parent = nullptr);
 
-    // Fits the canvas to a picture of width x height pixels (screen size by the cell
-    // factors) and clears it. Does not touch any pixel grid.
+    // Fits the canvas to a picture of width x height pixels at the actual size (screen
+    // size by the cell factors) and clears it. Does not touch any pixel grid.
     void SizeCanvas(int width, int height);
     // Fills the whole canvas with the background colour.
     void ClearCanvas();
+
+    // Screen pixels per cell relative to the actual size; the canvas resizes, what it shows
+    // stays.
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
 
     // The tools the mouse events go to (none: the canvas only shows).
     void setTools(DrawingTools *tools) { m_tools = tools; }
@@ -43,7 +50,7 @@ public:
     int scaleHeight() const override { return m_scaleHeight; }
 
     void fillCell(int x, int y, Cell colour) override;
-    // Draws every black pixel of the grid's part inside the scale (white ones are left as
+    // Shows every black pixel of the grid's part inside the scale (white ones are left as
     // they are: the canvas is expected to be clear).
     void paintPixels(const PixelGrid &pixels);
 
@@ -52,36 +59,65 @@ public:
     void xorRectangle(float x1, float y1, float x2, float y2) override;
     void xorEllipse(float cx, float cy, double radiusX, double radiusY) override;
 
-    // What the canvas shows, at its logical size.
-    const QImage &image() const { return m_image; }
-    // The canvas as a fresh picture of the grid: background and black squares only.
+    // What the canvas shows, at its logical size and one pixel per screen pixel.
+    QImage image() const;
+    // A fresh picture of the grid at the actual size: background and black squares only.
     QImage render(const PixelGrid &pixels) const;
 
-    // Mouse position in picture units, through the canvas's actual size.
+    // Between mouse positions (screen pixels in the canvas) and picture units.
     QPointF toPicture(const QPointF &screen) const;
+    QPointF toScreen(const QPointF &picture) const;
 
 signals:
     void filesDropped(const QStringList &paths);
+    // Ctrl and the wheel: `steps` notches up (positive) or down, at `picture` (picture
+    // units), which is under the pointer at `screen` (screen pixels in the canvas).
+    void zoomWheel(int steps, QPointF picture, QPointF screen);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // A rubber-band outline in picture units: line and rectangle corners, or ellipse
+    // centre and radii.
+    struct Outline
+    {
+        enum Kind { Line, Rectangle, Ellipse } kind;
+        double a, b, c, d;
+        bool operator==(const Outline &) const = default;
+    };
+    // From picture units to device pixels: the canvas's extent in device pixels over its
+    // scale, computed in that order so the actual size places every square as it always did.
+    struct Mapping
+    {
+        double extentX, extentY;
+        int scaleX, scaleY;
+        double x(double v) const { return v * extentX / scaleX; }
+        double y(double v) const { return v * extentY / scaleY; }
+        double cellWidth() const { return extentX / scaleX; }
+        double cellHeight() const { return extentY / scaleY; }
+    };
+
     using MouseHandler = void (DrawingTools::*)(int button, float X, float Y);
     void forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event);
-    QRect cellRect(int x, int y) const;
-    void paintInto(QImage &image, const PixelGrid &pixels) const;
-    QPointF toScreen(float x, float y) const;
-    void drawXor(const QRectF &bounds, const std::function<void(QPainter &)> &draw);
+    Mapping mapping(double devicePixelRatio) const;
+    void paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to) const;
+    void paintBand(QPainter &painter, const Mapping &to) const;
+    void toggleOutline(const Outline &outline);
+    QRect outlineBounds(const Outline &outline) const;
 
-    QImage m_image;
+    PixelGrid m_cells{160, 77}; // what each cell shows: 1 black, 0 background
+    QList<Outline> m_band;      // the outlines showing, XOR-ed over the cells
     int m_scaleWidth = 160;
     int m_scaleHeight = 77;
+    double m_zoom = 1.0;
     DrawingTools *m_tools = nullptr;
     QPoint m_pressPosition;
+    int m_wheelAngle = 0; // eighths of a degree not yet turned into zoom steps
 };

@@ -34,13 +34,18 @@ void DrawingTools::PlotPixel(int x, int y)
     if (x < 0 || y < 0 || static_cast<float>(x) > static_cast<float>(m_surface.scaleWidth()) - 1
         || static_cast<float>(y) > static_cast<float>(m_surface.scaleHeight()) - 1)
         return;
-    if (CurrentTool == Tool::Pen) {
-        m_surface.fillCell(x, y, DrawingSurface::Cell::Black);
-        m_document.Pixels.set(x, y, 1);
-    } else if (CurrentTool == Tool::Erase) {
-        m_surface.fillCell(x, y, DrawingSurface::Cell::Background);
-        m_document.Pixels.set(x, y, 0);
-    }
+    if (!isFreehand(CurrentTool))
+        return;
+    const int colour = CurrentTool == Tool::Pen ? 1 : 0;
+    m_surface.fillCell(x, y, colour ? DrawingSurface::Cell::Black : DrawingSurface::Cell::Background);
+    m_document.history.record(x, y, m_document.Pixels.at(x, y), colour);
+    m_document.Pixels.set(x, y, colour);
+}
+
+void DrawingTools::endChange()
+{
+    if (m_document.history.commit() && historyChanged)
+        historyChanged();
 }
 
 void DrawingTools::PlotLineTo(int x, int y)
@@ -60,6 +65,7 @@ void DrawingTools::Picture1_MouseDown(int button, float X, float Y)
             popUpTools();
         return;
     }
+    endChange(); // a drag whose release never came ends here
     if (!m_document.menus.printEnabled)
         m_document.freshScreenGrid(m_surface.scaleWidth(), m_surface.scaleHeight());
     m_document.menus.drawingPress();
@@ -92,13 +98,13 @@ void DrawingTools::Picture1_MouseMove(int button, float X, float Y)
 }
 
 // The release position is not used: a shape ends where the last move left the drag.
+// Whatever the drag drew is one step of the history.
 void DrawingTools::Picture1_MouseUp(int, float, float)
 {
-    if (!m_xorMode)
-        return;
-    if (isShape(CurrentTool))
+    if (m_xorMode && isShape(CurrentTool))
         finishShape();
     m_xorMode = false;
+    endChange();
 }
 
 void DrawingTools::finishShape()

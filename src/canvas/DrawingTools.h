@@ -27,6 +27,7 @@ public:
     std::function<void()> checksChanged;                  // checkedTool changed
     std::function<void()> popUpTools;                     // right button: the tool menu
     std::function<void(const QString &)> showCoordinates; // the status bar readout
+    std::function<void()> historyChanged;                 // a step was added to the history
 
     void miTool_Click(Tool tool);
     // After a file was read: park the active tool until the next press.
@@ -41,6 +42,9 @@ public:
     // Sets one picture pixel by the current tool (Pen black, Erase white, others nothing),
     // dropping positions outside the surface's scale.
     void PlotPixel(int x, int y);
+    // Ends the change being recorded in the document's history (the stroke or shape of a
+    // drag, an import): everything PlotPixel changed since becomes one step.
+    void endChange();
     // Pen and Erase: the segment from the previous pen point (StartX, StartY) to (x, y),
     // which then becomes the pen point.
     void PlotLineTo(int x, int y);

@@ -12,10 +12,6 @@
 #include <QImageWriter>
 
 namespace {
-// Pictures beyond this many pixels a side are not shown: the magnified canvas would need
-// hundreds of megabytes. Calculator pictures are far smaller (160 x 77 on the TI-89).
-constexpr int kLargestShownSide = 1024;
-
 const QString kNotSaved = QStringLiteral("Current image not saved. Save it or clear it.");
 
 QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
@@ -59,9 +55,13 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     if (!read.picture)
         return cannotOpen(path, read.reason);
     CalcPicture &picture = *read.picture;
-    if (picture.width > kLargestShownSide || picture.height > kLargestShownSide)
-        return cannotOpen(path, QStringLiteral("The picture is %1 x %2 pixels; DOTLARK shows pictures of at most %3 x %3.")
-                                    .arg(picture.width).arg(picture.height).arg(kLargestShownSide));
+    // Whatever the format can hold can be shown, edited and saved again; nothing beyond.
+    if (checkWritableSize(picture.width, picture.height) != Picture89iError::None)
+        return cannotOpen(path, QStringLiteral("The picture is %1 x %2 pixels: %3 bytes of pixel data, more than the "
+                                               "%4 a picture file holds.")
+                                    .arg(picture.width).arg(picture.height)
+                                    .arg(qint64(bytesPerRow(picture.width)) * picture.height)
+                                    .arg(kPicture89iMaxDataLength - 5));
     CurrentFile = path;
     CurrentFileTitle = title;
     m_document.menus.fileRead();
@@ -70,6 +70,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     m_document.PicHeight = picture.height;
     m_document.PicWidth = picture.width;
     m_document.Pixels = std::move(picture.pixels);
+    m_document.history.clear(); // a file read starts a new history
     if (addToRecent)
         m_recent.push(CurrentFile, CurrentFileTitle);
     return done(true, true, addToRecent);

@@ -182,15 +182,21 @@ void MainWindow::createStatusBar(QWidget *client)
     status->addWidget(m_coordinatesPanel, 1);
 }
 
+QAction *MainWindow::menuItem(const QString &name, const QString &caption, const QList<QKeySequence> &keys,
+                             void (MainWindow::*handler)())
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
 void MainWindow::createActions()
 {
     const auto item = [this](const QString &name, const QString &caption, const QKeySequence &keys,
                              void (MainWindow::*handler)()) {
-        auto *action = new QAction(caption, this);
-        action->setObjectName(name);
-        action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+        return menuItem(name, caption, keys.isEmpty() ? QList<QKeySequence>() : QList<QKeySequence>{keys}, handler);
     };
     miNew = item(QStringLiteral("miNew"), QStringLiteral("&New"), {}, &MainWindow::miNew_Click);
     miOpen = item(QStringLiteral("miOpen"), QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")),
@@ -225,6 +231,7 @@ void MainWindow::createActions()
         mitool[tool]->setCheckable(true);
         connect(mitool[tool], &QAction::triggered, this, [this, tool] { m_tools.miTool_Click(toolFromNumber(tool)); });
     }
+    createEditActions();
 }
 
 void MainWindow::createMenus()
@@ -249,6 +256,7 @@ void MainWindow::createMenus()
     miTools = draw->addMenu(QStringLiteral("Tools..."));
     for (int tool = 1; tool <= kToolCount; ++tool)
         miTools->addAction(mitool[tool]);
+    addEditItems(draw);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addActions({miInstructions, miAbout});
@@ -259,6 +267,7 @@ void MainWindow::connectCanvas()
     Picture1->setTools(&m_tools);
     m_tools.menusChanged = [this] { updateActions(); };
     m_tools.checksChanged = [this] { updateToolChecks(); };
+    m_tools.historyChanged = [this] { updateEditActions(); };
     m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
     m_tools.popUpTools = [this] {
         QStringList captions;
@@ -269,6 +278,7 @@ void MainWindow::connectCanvas()
             m_tools.miTool_Click(toolFromNumber(*chosen + 1));
     };
     connect(Picture1, &CanvasView::filesDropped, this, &MainWindow::Picture1_OLEDragDrop);
+    connect(Picture1, &CanvasView::zoomWheel, this, &MainWindow::Picture1_ZoomWheel);
 }
 
 void MainWindow::updateActions()
@@ -279,6 +289,7 @@ void MainWindow::updateActions()
     miSave->setEnabled(state.saveEnabled);
     miSaveAs->setEnabled(state.saveAsEnabled);
     miPrint->setEnabled(state.printEnabled);
+    updateEditActions();
 }
 
 void MainWindow::updateToolChecks()

@@ -35,8 +35,9 @@ class TextBox;
 //
 // The handlers keep the names of the design; they are split by topic over
 // MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
-// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, import) and
-// MainWindow_Help.cpp (toolbar, printing, link program, help windows).
+// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, import), MainWindow_View.cpp
+// (undo, redo, zoom) and MainWindow_Help.cpp (toolbar, printing, link program, help
+// windows).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -69,6 +70,14 @@ public:
     // Draw menu
     void miCls_Click();
     void Picture1_Paint();
+    void miUndo_Click();
+    void miRedo_Click();
+    void miZoomIn_Click();
+    void miZoomOut_Click();
+    void miActualSize_Click();
+    void miFit_Click();
+    // Ctrl and the wheel over the canvas: zoom by `steps` keeping `picture` under `screen`.
+    void Picture1_ZoomWheel(int steps, QPointF picture, QPointF screen);
     // Help menu, toolbar, link program
     void miInstructions_click();
     void miAbout_Click();
@@ -100,11 +109,20 @@ private:
     void createControls();
     void createToolbar(QWidget *client);
     void createStatusBar(QWidget *client);
+    QAction *menuItem(const QString &name, const QString &caption, const QList<QKeySequence> &keys,
+                      void (MainWindow::*handler)());
     void createActions();
+    void createEditActions();
     void createMenus();
+    void addEditItems(QMenu *draw);
     void connectCanvas();
     void updateActions();
+    void updateEditActions();
     void updateToolChecks();
+    void showRevision(const Revision &revision);
+    double smallestZoom() const;
+    void zoomAtCentre(double zoom);
+    void zoomAround(double zoom, QPointF picture, QPoint viewportAt);
     void apply(const SessionOutcome &outcome);
     void showTexts();
     void takeTexts();
@@ -138,6 +156,8 @@ private:
     QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr;
     QAction *miImport = nullptr, *miSend = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
     QAction *miLine4 = nullptr, *miCls = nullptr, *miInstructions = nullptr, *miAbout = nullptr;
+    QAction *miUndo = nullptr, *miRedo = nullptr; // the picture's history
+    QAction *miZoomIn = nullptr, *miZoomOut = nullptr, *miActualSize = nullptr, *miFit = nullptr;
     std::array<QAction *, RecentList::kCount> mirecent{};
     std::array<QAction *, kToolCount + 1> mitool{}; // 1..12
     QMenu *miTools = nullptr;

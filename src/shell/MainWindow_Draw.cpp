@@ -21,6 +21,7 @@ void MainWindow::Picture1_Paint()
 void MainWindow::miNew_Click()
 {
     PictureDocument &document = m_session.document();
+    const PictureSize was{document.PicWidth, document.PicHeight};
     document.PicWidth = document.PicHeight = 0; // no size while the dialog is open
     const std::optional<QSize> size = m_services.questions.askNewSize();
     if (!size || size->height() <= 0) {
@@ -29,10 +30,8 @@ void MainWindow::miNew_Click()
         document.PicWidth = Picture1->scaleWidth();
         return;
     }
-    document.PicWidth = size->width();
-    document.PicHeight = size->height();
+    document.blank(size->width(), size->height(), was); // undoable: the old picture is kept
     Picture1->SizeCanvas(document.PicWidth, document.PicHeight);
-    document.Pixels.redimension(document.PicWidth, document.PicHeight);
     document.menus.newPicture();
     updateActions();
     resetTexts();
@@ -43,7 +42,8 @@ void MainWindow::miNew_Click()
 void MainWindow::miCls_Click()
 {
     PictureDocument &document = m_session.document();
-    document.Pixels.redimension(document.PicWidth, document.PicHeight);
+    // No confirmation: the blanking is one step of the history, undone like any other.
+    document.blank(document.PicWidth, document.PicHeight, {document.PicWidth, document.PicHeight});
     Picture1->ClearCanvas();
     document.menus.clearDrawing();
     updateActions();
@@ -80,6 +80,7 @@ void MainWindow::miImport_Click()
         // The import draws black with the Pen, and the Pen stays the tool: the menu shows it.
         m_tools.miTool_Click(Tool::Pen);
         importPicture(*picture, [this](int x, int y) { m_tools.PlotPixel(x, y); });
+        m_tools.endChange(); // the whole import is one step
     }
     Picture2->hide();
     Picture2->clear();

@@ -1,9 +1,11 @@
+#include "canvas/CanvasGeometry.h"
 #include "canvas/CanvasView.h"
 #include "canvas/DrawingTools.h"
 #include "fakes/RecordingSurface.h"
 
 #include <QMouseEvent>
 #include <QTest>
+#include <cmath>
 
 using Points = QList<QPoint>;
 
@@ -120,12 +122,73 @@ private slots:
         QCOMPARE(squares, 160);
     }
 
-    // Qt's mouse events reach the tools as buttons 1/2/4 and picture positions; a shape
-    // dragged on the real canvas leaves no trace of its band.
+    // The zoom steps are powers of sqrt(2) through the actual size, from the smallest zoom
+    // the caller allows up to cells of 16 screen pixels.
+    void zoomSteps_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<double>("smallest");
+        QTest::addColumn<double>("in");
+        QTest::addColumn<double>("out");
+        const double largest = CanvasGeometry::largestZoom();
+        QTest::newRow("actual size") << 1.0 << 0.1 << M_SQRT2 << M_SQRT1_2;
+        QTest::newRow("between steps") << 1.2 << 0.1 << M_SQRT2 << 1.0;
+        QTest::newRow("at the smallest") << 0.04 << 0.04 << std::pow(2.0, -4.5) << 0.04;
+        QTest::newRow("at the largest") << largest << 0.1 << largest << 4.0;
+        QTest::newRow("actual size fits") << 1.0 << 1.0 << M_SQRT2 << 1.0;
+    }
+    void zoomSteps()
+    {
+        QFETCH(double, zoom);
+        QFETCH(double, smallest);
+        QFETCH(double, in);
+        QFETCH(double, out);
+        QCOMPARE(CanvasGeometry::zoomedIn(zoom), in);
+        QCOMPARE(CanvasGeometry::zoomedOut(zoom, smallest), out);
+        QCOMPARE(CanvasGeometry::screenWidth(160, CanvasGeometry::largestZoom()), 160 * 16);
+    }
+
+    // Zoomed in, the squares keep their proportions in whole screen pixels, and only the
+    // two colours appear.
+    void zoomedSquares()
+    {
+        CanvasView canvas;
+        canvas.fillCell(3, 3, DrawingSurface::Cell::Black);
+        canvas.setZoom(4);
+        QCOMPARE(canvas.size(), QSize(2188, 1064));
+        const QImage shown = canvas.image();
+        // Cell 3 spans 41.0 to 54.7 screen pixels across; its square ends at the 0.8 mark, 52.
+        QCOMPARE(shown.pixel(41, 42), CanvasView::kBlack);
+        QCOMPARE(shown.pixel(51, 52), CanvasView::kBlack);
+        QCOMPARE(shown.pixel(52, 42), CanvasView::kBackground);
+        QCOMPARE(shown.pixel(40, 42), CanvasView::kBackground);
+        QCOMPARE(shown.copy(0, 0, 120, 120).convertToFormat(QImage::Format_Indexed8).colorCount(), 2);
+        QCOMPARE(canvas.toPicture(QPointF(2188, 1064)), QPointF(160, 77));
+        QCOMPARE(canvas.render(PixelGrid()).size(), QSize(547, 266)); // the actual size at any zoom
+    }
+
+    // Qt's mouse events reach the tools as buttons 1/2/4 and picture positions at every
+    // zoom; a shape dragged on the real canvas leaves no trace of its band.
+    void mouseEventsReachTheTools_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("actual size") << 1.0;
+        QTest::newRow("zoomed in") << 3.0;
+        QTest::newRow("zoomed out") << 0.5;
+    }
     void mouseEventsReachTheTools()
     {
+        QFETCH(double, zoom);
         PictureDocument document;
         CanvasView canvas;
+        canvas.setZoom(zoom);
+        // The canvas as it shows the grid with nothing else on it.
+        const auto afresh = [&] {
+            CanvasView fresh;
+            fresh.setZoom(zoom);
+            fresh.paintPixels(document.Pixels);
+            return fresh.image();
+        };
         DrawingTools tools(document, canvas);
         canvas.setTools(&tools);
         int popups = 0;
@@ -134,7 +197,8 @@ private slots:
 
         send(canvas, QEvent::MouseButtonPress, {7.5, 7.5}, Qt::RightButton, Qt::RightButton);
         QCOMPARE(popups, 1);
-        QCOMPARE(canvas.pressPosition(), canvas.mapToGlobal(QPoint(26, 26)));
+        if (zoom == 1.0)
+            QCOMPARE(canvas.pressPosition(), canvas.mapToGlobal(QPoint(26, 26)));
         QVERIFY(!document.menus.hasUnsavedDrawing());
         send(canvas, QEvent::MouseButtonRelease, {7.5, 7.5}, Qt::RightButton, Qt::NoButton);
 
@@ -148,11 +212,11 @@ private slots:
         send(canvas, QEvent::MouseMove, {30, 30}, Qt::NoButton, Qt::LeftButton);
         send(canvas, QEvent::MouseMove, {5.8, 7.1}, Qt::NoButton, Qt::LeftButton);
         QVERIFY(tools.xorMode());
-        QVERIFY(canvas.image() != canvas.render(document.Pixels));
+        QVERIFY(canvas.image() != afresh());
         send(canvas, QEvent::MouseButtonRelease, {70, 70}, Qt::LeftButton, Qt::NoButton);
         QVERIFY(!tools.xorMode());
         QCOMPARE(blackPixels(document.Pixels).size(), 1 + 12);
-        QCOMPARE(canvas.image(), canvas.render(document.Pixels));
+        QCOMPARE(canvas.image(), afresh());
     }
 };
 

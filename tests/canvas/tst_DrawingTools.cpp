@@ -28,6 +28,7 @@ class tst_DrawingTools : public QObject
         Points black() const { return blackPixels(document.Pixels); }
         void press(int buttons, QPointF at) { tools.Picture1_MouseDown(buttons, float(at.x()), float(at.y())); }
         void move(int buttons, QPointF at) { tools.Picture1_MouseMove(buttons, float(at.x()), float(at.y())); }
+        void release(QPointF at) { tools.Picture1_MouseUp(1, float(at.x()), float(at.y())); }
     };
 
 private slots:
@@ -254,6 +255,61 @@ private slots:
         QCOMPARE(bench.surface.outlinesDrawn, 4);
         QCOMPARE(bench.surface.showing.size(), 0);
         QCOMPARE(bench.surface.blackCells(), bench.black());
+    }
+
+    // Each drag, press to release, is one step of the history, whatever the tool: undone it
+    // leaves the picture as before, redone as after. A right click and a drag that changes
+    // nothing are no step.
+    void dragsAreSteps_data()
+    {
+        QTest::addColumn<Tool>("tool");
+        QTest::addColumn<Positions>("drag"); // press, moves..., release
+        QTest::addColumn<int>("steps");
+        QTest::newRow("pen stroke") << Tool::Pen << Positions{{2.5, 2.5}, {9.5, 4.5}, {9.5, 12.5}, {9.5, 12.5}} << 1;
+        QTest::newRow("pen click") << Tool::Pen << Positions{{2.5, 2.5}, {2.5, 2.5}} << 1;
+        QTest::newRow("erase over black") << Tool::Erase << Positions{{0.5, 0.5}, {6.5, 0.5}, {6.5, 0.5}} << 1;
+        QTest::newRow("erase over white") << Tool::Erase << Positions{{0.5, 9.5}, {6.5, 9.5}, {6.5, 9.5}} << 0;
+        QTest::newRow("box") << Tool::Box << Positions{{2.5, 2.5}, {30, 30}, {8.5, 7.5}, {70, 70}} << 1;
+        QTest::newRow("white bar") << Tool::WhBar << Positions{{0.5, 0.5}, {4.5, 4.5}, {4.5, 4.5}} << 1;
+        QTest::newRow("shape without a move") << Tool::Circle << Positions{{20.5, 20.5}, {20.5, 20.5}} << 0;
+    }
+    void dragsAreSteps()
+    {
+        QFETCH(Tool, tool);
+        QFETCH(Positions, drag);
+        QFETCH(int, steps);
+        Bench bench;
+        int added = 0;
+        bench.tools.historyChanged = [&] { ++added; };
+        bench.document.menus.drawingPress(); // a picture drawn on: the press keeps its grid
+        for (int x = 0; x < 8; ++x)
+            bench.document.Pixels.set(x, 0, 1);
+        const PixelGrid before = bench.document.Pixels;
+        bench.tools.miTool_Click(tool);
+        bench.press(1, drag.first());
+        for (qsizetype i = 1; i + 1 < drag.size(); ++i)
+            bench.move(1, drag.at(i));
+        bench.release(drag.last());
+        bench.press(2, {1, 1}); // the tool menu: no change
+        QCOMPARE(added, steps);
+        const PixelGrid after = bench.document.Pixels;
+        QCOMPARE(after != before, steps == 1);
+        bench.document.undo();
+        QCOMPARE(bench.document.Pixels, before);
+        bench.document.redo();
+        QCOMPARE(bench.document.Pixels, after);
+    }
+
+    // A press whose release never came ends its stroke: the next drag is a step of its own.
+    void aPressEndsADragLeftOpen()
+    {
+        Bench bench;
+        bench.tools.miTool_Click(Tool::Pen);
+        bench.press(1, {1.5, 1.5});
+        bench.press(1, {5.5, 5.5});
+        bench.release({5.5, 5.5});
+        bench.document.undo();
+        QCOMPARE(bench.black(), Points{QPoint(1, 1)});
     }
 };
 

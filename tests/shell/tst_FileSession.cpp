@@ -12,6 +12,18 @@ QByteArray pictureFile(int width, int height)
     pixels.set(1, 1, true);
     return asByteArray(encode89i("fold", "pic", "note", width, height, pixels).bytes);
 }
+
+// A file whose header says width x height, with all the rows the reader asks for, though
+// the format's 16-bit data length cannot hold them.
+QByteArray oversizedFile(int width, int height)
+{
+    QByteArray bytes = pictureFile(8, 1).left(92);
+    bytes[88] = char(height >> 8);
+    bytes[89] = char(height);
+    bytes[90] = char(width >> 8);
+    bytes[91] = char(width);
+    return bytes + QByteArray(qsizetype(bytesPerRow(width)) * height + 3, '\0');
+}
 } // namespace
 
 // The file session on its own, with no window: what each command changes and says.
@@ -51,6 +63,37 @@ private slots:
         QTest::newRow("missing") << "/p/gone.89i" << QByteArray() << "Can't open /p/gone.89i\rThe file does not exist.";
         QTest::newRow("short") << "/p/short.89i" << QByteArray(10, 'x') << "Can't open /p/short.89i\r";
         QTest::newRow("wrong ending") << "/p/a.txt" << pictureFile(5, 5) << "Not a valid filename!";
+        QTest::newRow("beyond the format") << "/p/big.89i" << oversizedFile(8000, 100)
+                                           << "Can't open /p/big.89i\rThe picture is 8000 x 100 pixels: 100000 bytes "
+                                              "of pixel data, more than the 65530 a picture file holds.";
+    }
+
+    // Every size whose rows fit the format's 16-bit data length opens, and starts a new
+    // history.
+    void picturesTheFormatHolds_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("4000 x 100") << 4000 << 100;
+        QTest::newRow("1000 x 500") << 1000 << 500;
+        QTest::newRow("32767 x 15") << 32767 << 15;
+        QTest::newRow("8 x 32767") << 8 << 32767;
+    }
+    void picturesTheFormatHolds()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        Bench bench;
+        PictureDocument &document = bench.session.document();
+        document.history.record(0, 0, 0, 1);
+        document.history.commit();
+        bench.files.files[QStringLiteral("/p/big.89i")] = pictureFile(width, height);
+        const SessionOutcome outcome = bench.session.openChosen(QStringLiteral("/p/big.89i"), QStringLiteral("big.89i"));
+        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        QCOMPARE(document.PicWidth, width);
+        QCOMPARE(document.PicHeight, height);
+        QCOMPARE(document.Pixels.at(1, 1), 1);
+        QVERIFY(!document.history.canUndo());
     }
     void refusalsChangeNothing()
     {

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
 
@@ -577,6 +578,148 @@ private slots:
         QCOMPARE(box.text(), QString(38, u'x') + QStringLiteral("a"));
     }
 
+
+    // Each change of the picture is one step: undone, the picture and canvas are as before
+    // and count as drawn on, unsaved (as after a drawing press); redone, as after.
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("stroke") << "stroke";
+        QTest::newRow("ClrDraw") << "ClrDraw";
+        QTest::newRow("New") << "New";
+        QTest::newRow("import") << "import";
+    }
+    void undoAndRedo()
+    {
+        QFETCH(QString, change);
+        Bench bench;
+        MainWindow &w = bench.w();
+        QAction *undo = w.action(QStringLiteral("miUndo")), *redo = w.action(QStringLiteral("miRedo"));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        bench.draw();
+        w.tools().Picture1_MouseUp(1, 3.5f, 3.5f);
+        const PixelGrid before = w.document().Pixels;
+        const QSize sizeBefore(w.canvas().scaleWidth(), w.canvas().scaleHeight());
+        if (change == "stroke") {
+            w.tools().Picture1_MouseDown(1, 10.5f, 10.5f);
+            w.tools().Picture1_MouseMove(1, 20.5f, 12.5f);
+            w.tools().Picture1_MouseUp(1, 20.5f, 12.5f);
+        } else if (change == "ClrDraw") {
+            w.miCls_Click();
+        } else if (change == "New") {
+            w.miCls_Click();
+            undo->trigger();
+            bench.fakes.questions.newSizes.push_back(QSize(20, 10));
+            w.miNew_Click();
+        } else {
+            QImage picture(1, 1, QImage::Format_RGB32);
+            picture.fill(Qt::black);
+            bench.fakes.pictures.pictures[QStringLiteral("/p/dot.bmp")] = picture;
+            bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
+            w.miImport_Click();
+        }
+        const PixelGrid after = w.document().Pixels;
+        const QSize sizeAfter(w.canvas().scaleWidth(), w.canvas().scaleHeight());
+        QVERIFY(after != before);
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+        undo->trigger();
+        QCOMPARE(w.document().Pixels, before);
+        QCOMPARE(QSize(w.canvas().scaleWidth(), w.canvas().scaleHeight()), sizeBefore);
+        QCOMPARE(QSize(w.document().PicWidth, w.document().PicHeight), sizeBefore);
+        QCOMPARE(w.canvas().image(), w.canvas().render(before));
+        QCOMPARE(menuState(w), QStringLiteral("DDDEE"));
+        QVERIFY(redo->isEnabled());
+
+        redo->trigger();
+        QCOMPARE(w.document().Pixels, after);
+        QCOMPARE(QSize(w.canvas().scaleWidth(), w.canvas().scaleHeight()), sizeAfter);
+        QCOMPARE(w.canvas().image(), w.canvas().render(after));
+        QCOMPARE(menuState(w), QStringLiteral("DDDEE"));
+        QVERIFY(!redo->isEnabled());
+    }
+
+    // Undo past the first change does nothing; a new change drops the redo; reading a file
+    // starts a new history.
+    void historyLimits()
+    {
+        Bench bench;
+        MainWindow &w = bench.w();
+        bench.draw();
+        w.tools().Picture1_MouseUp(1, 3.5f, 3.5f);
+        w.miUndo_Click();
+        w.miUndo_Click();
+        QCOMPARE(w.document().Pixels, PixelGrid(160, 77));
+        QVERIFY(!w.action(QStringLiteral("miUndo"))->isEnabled());
+        w.tools().Picture1_MouseDown(1, 5.5f, 5.5f);
+        w.tools().Picture1_MouseUp(1, 5.5f, 5.5f);
+        QVERIFY(!w.action(QStringLiteral("miRedo"))->isEnabled());
+        QVERIFY(w.action(QStringLiteral("miUndo"))->isEnabled());
+
+        w.miCls_Click();
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.fakes.dialogs.choose(QStringLiteral("/p/a.89i"));
+        w.miOpen_click();
+        QVERIFY(!w.action(QStringLiteral("miUndo"))->isEnabled());
+        w.miUndo_Click();
+        QCOMPARE(w.document().PicWidth, 20);
+        QCOMPARE(menuState(w), QStringLiteral("EEEEE"));
+    }
+
+    // The Draw menu keeps its designed items first; the zoom and the history follow, each
+    // group after a separator, with their keys.
+    void drawMenuItems()
+    {
+        Bench bench;
+        QMenu *draw = bench.w().menuBar()->actions().at(1)->menu();
+        QStringList items;
+        for (QAction *item : draw->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        QCOMPARE(items, QStringList({"&ClrDraw ", "Tools...", "-", "Zoom In", "Zoom Out", "Actual Size", "Fit", "-",
+                                     "Undo", "Redo"}));
+        QCOMPARE(bench.w().menuBar()->actions().size(), 3);
+        const auto keys = [&](const char *name) { return bench.w().action(QString::fromLatin1(name))->shortcuts(); };
+        QCOMPARE(keys("miUndo"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Z"))}));
+        QCOMPARE(keys("miRedo"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+        QCOMPARE(keys("miZoomIn"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))}));
+        QCOMPARE(keys("miZoomOut"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+-"))}));
+        QCOMPARE(keys("miActualSize"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+0"))}));
+    }
+
+    // Zooming resizes the canvas inside its frame; the actual size is the designed canvas,
+    // and the bitmap export keeps that size at any zoom.
+    void zoom()
+    {
+        Bench bench;
+        MainWindow &w = bench.w();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.miZoomIn_Click();
+        QCOMPARE(w.canvas().size(), QSize(774, 376)); // sqrt(2) times 547 x 266
+        for (int i = 0; i < 10; ++i)
+            w.miZoomIn_Click();
+        QCOMPARE(w.canvas().width(), 160 * 16); // cells of 16 screen pixels at most
+        w.miActualSize_Click();
+        QCOMPARE(w.canvas().size(), QSize(547, 266));
+        QCOMPARE(w.canvas().mapTo(w.centralWidget(), QPoint(0, 0)), QPoint(24, 88));
+        w.miZoomOut_Click(); // the whole picture shows already
+        QCOMPARE(w.canvas().size(), QSize(547, 266));
+
+        w.miZoomIn_Click();
+        bench.draw(2.5f, 2.5f);
+        bench.fakes.dialogs.choose(QStringLiteral("/p/shown.bmp"), 2);
+        w.miSaveAs_Click();
+        QImage shown;
+        QVERIFY(shown.loadFromData(bench.fakes.files.files.value(QStringLiteral("/p/shown.bmp"))));
+        QCOMPARE(shown.size(), QSize(547, 266));
+
+        bench.fakes.files.files[QStringLiteral("/p/wide.89i")] = pictureFile(4000, 100);
+        w.miCls_Click();
+        QVERIFY(w.OpenFile(QStringLiteral("/p/wide.89i"), QStringLiteral("wide.89i")));
+        w.miFit_Click();
+        QVERIFY(w.canvas().width() <= 547 && w.canvas().width() >= 546);
+        w.miZoomOut_Click(); // not below the fitted size
+        QVERIFY(w.canvas().width() >= 546);
+    }
 };
 
 QTEST_MAIN(tst_MainWindow)

@@ -1,0 +1,90 @@
+#include "document/History.h"
+
+#include <utility>
+
+void History::record(int x, int y, int before, int after)
+{
+    if (before == after)
+        return;
+    if (m_open.empty())
+        m_undone.clear(); // the picture leaves the line that could be redone
+    m_open.push_back({x, y, static_cast<uint8_t>(before), static_cast<uint8_t>(after)});
+}
+
+bool History::commit()
+{
+    if (m_open.empty())
+        return false;
+    Step step;
+    step.pixels = std::move(m_open);
+    m_open.clear();
+    m_done.push_back(std::move(step));
+    return true;
+}
+
+void History::recordBlank(PixelGrid replaced, PictureSize was, PictureSize newGrid)
+{
+    commit();
+    m_undone.clear();
+    Step step;
+    step.blank = true;
+    step.grid = std::move(replaced);
+    step.otherSize = was;
+    step.blankGrid = newGrid;
+    m_done.push_back(std::move(step));
+}
+
+Revision History::apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &size)
+{
+    if (!step.blank) {
+        // Undo in reverse order, so a pixel changed twice ends as it first was.
+        if (undo)
+            for (auto it = step.pixels.rbegin(); it != step.pixels.rend(); ++it)
+                pixels.set(it->x, it->y, it->before);
+        else
+            for (const PixelChange &change : step.pixels)
+                pixels.set(change.x, change.y, change.after);
+        return {Revision::Kind::Pixels, step.pixels};
+    }
+    std::swap(size, step.otherSize);
+    if (undo) {
+        pixels = std::move(step.grid); // the white grid is made again at a redo
+        step.grid = PixelGrid();
+    } else {
+        step.grid = std::move(pixels);
+        pixels = PixelGrid(step.blankGrid.width, step.blankGrid.height);
+    }
+    return {Revision::Kind::WholePicture, {}};
+}
+
+Revision History::undo(PixelGrid &pixels, PictureSize &size) { return pass(m_done, m_undone, true, pixels, size); }
+
+Revision History::redo(PixelGrid &pixels, PictureSize &size) { return pass(m_undone, m_done, false, pixels, size); }
+
+// Moves the last step of `from` to `to`, undoing or redoing it on the way.
+Revision History::pass(std::vector<Step> &from, std::vector<Step> &to, bool undo, PixelGrid &pixels, PictureSize &size)
+{
+    commit();
+    if (from.empty())
+        return {};
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return apply(to.back(), undo, pixels, size);
+}
+
+void History::clear()
+{
+    m_open.clear();
+    m_done.clear();
+    m_undone.clear();
+}
+
+std::size_t History::bytes() const
+{
+    std::size_t total = m_open.capacity() * sizeof(PixelChange);
+    for (const auto *steps : {&m_done, &m_undone})
+        for (const Step &step : *steps)
+            total += step.pixels.capacity() * sizeof(PixelChange)
+                     + static_cast<std::size_t>(step.grid.width()) * step.grid.height();
+    return total;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "document/PixelGrid.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// One pixel that a change set: where (picture pixels) and what it held before and after
+// (0 white, 1 black).
+struct PixelChange
+{
+    int x = 0;
+    int y = 0;
+    uint8_t before = 0;
+    uint8_t after = 0;
+};
+
+// A picture's size in pixels.
+struct PictureSize
+{
+    int width = 0;
+    int height = 0;
+    bool operator==(const PictureSize &) const = default;
+};
+
+// What an undo or a redo did to the picture, for the canvas to show.
+struct Revision
+{
+    enum class Kind { Nothing, Pixels, WholePicture } kind = Kind::Nothing;
+    // Kind::Pixels: the pixels that changed; the grid holds their new values.
+    std::span<const PixelChange> pixels;
+};
+
+// The undo and redo history of one picture, for one session of the editor: every change is
+// one step. A stroke, a shape or an import is recorded pixel by pixel while it happens and
+// becomes a step at commit(); a blanking (ClrDraw, New) keeps the grid it replaced and the
+// sizes once. Steps cost what they changed, never a copy per step of an unchanged canvas,
+// so the depth is limited by memory only.
+class History
+{
+public:
+    // A pixel of the change under way went from `before` to `after` (same values: ignored).
+    // The first pixel of a new change drops whatever could be redone.
+    void record(int x, int y, int before, int after);
+    // Ends the change under way; true when it changed anything and is now a step.
+    bool commit();
+    // The grid `replaced`, of a picture of size `was`, gives way to a white grid of size
+    // `newGrid` (the picture's new size is the caller's).
+    void recordBlank(PixelGrid replaced, PictureSize was, PictureSize newGrid);
+
+    // Undoes or redoes one step on the picture (grid and size); nothing when there is none.
+    // A change under way is committed first.
+    Revision undo(PixelGrid &pixels, PictureSize &size);
+    Revision redo(PixelGrid &pixels, PictureSize &size);
+
+    bool canUndo() const { return !m_done.empty() || !m_open.empty(); }
+    bool canRedo() const { return !m_undone.empty(); }
+    // A new picture from a file: nothing to undo or redo.
+    void clear();
+
+    // Heap memory the steps hold, in bytes.
+    std::size_t bytes() const;
+
+private:
+    struct Step
+    {
+        std::vector<PixelChange> pixels; // a change of single pixels
+        bool blank = false;              // else a blanking:
+        PixelGrid grid;                  // the grid that is not in the picture now (while done: the replaced one)
+        PictureSize otherSize;           // the picture size that is not in the picture now
+        PictureSize blankGrid;           // the size of the white grid the blanking made
+    };
+    Revision apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &size);
+    Revision pass(std::vector<Step> &from, std::vector<Step> &to, bool undo, PixelGrid &pixels, PictureSize &size);
+
+    std::vector<PixelChange> m_open; // the change under way
+    std::vector<Step> m_done;
+    std::vector<Step> m_undone;
+};
