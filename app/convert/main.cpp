@@ -1,6 +1,6 @@
 #include "ConvertCommands.h"
 #include "qtplatform/QtFileStore.h"
-#include "qtplatform/QtPictureLoader.h"
+#include "qtplatform/IsolatedPictureLoader.h"
 
 #include <QGuiApplication>
 
@@ -14,6 +14,6 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QtFileStore files;
-    QtPictureLoader loader;
+    IsolatedPictureLoader loader; // pictures are decoded in a helper process
     return runConvert(app.arguments().mid(1), files, loader);
 }

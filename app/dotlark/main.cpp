@@ -3,7 +3,7 @@
 #include "qtdialogs/QtPrintDialog.h"
 #include "qtplatform/QtDesktop.h"
 #include "qtplatform/QtFileStore.h"
-#include "qtplatform/QtPictureLoader.h"
+#include "qtplatform/IsolatedPictureLoader.h"
 #include "qtplatform/QtProgramLauncher.h"
 #include "qtplatform/QtProgramRunner.h"
 #include "qtplatform/QtSettings.h"
@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
     QtFileDialogs dialogs;
     QtFileStore files;
     QtSettings settings;
-    QtPictureLoader pictures;
+    IsolatedPictureLoader pictures; // import files are decoded in a helper process
     QtPrintDialog printDialog;
     QtProgramLauncher launcher;
     QtDesktop desktop;

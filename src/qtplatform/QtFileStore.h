@@ -2,10 +2,14 @@
 
 #include "platform/FileStore.h"
 
-// Reads with QFile, writes with writeWholeFile (the old file stays whole on any failure).
+// Reads ordinary files only, never waiting on a pipe or a device; writes with
+// writeWholeFile (the old file stays whole on any failure).
 class QtFileStore : public FileStore
 {
 public:
+    // Largest file read, in bytes: a picture file is a few kilobytes.
+    static constexpr qint64 kMaxReadBytes = 4 * 1024 * 1024;
+
     bool exists(const QString &path) override;
     Result readAll(const QString &path, QByteArray &bytes) override;
     Result writeAll(const QString &path, const QByteArray &bytes) override;

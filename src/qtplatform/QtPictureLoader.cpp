@@ -68,7 +68,13 @@ bool sizeAcceptable(qint64 width, qint64 height)
     return width > 0 && height > 0 && width * height <= QtPictureLoader::kMaxPixels;
 }
 
-std::optional<QImage> loadRaster(const QByteArray &bytes)
+QString tooLarge(qint64 width, qint64 height)
+{
+    return QStringLiteral("the picture is %1 x %2 pixels, more than the %3 pixels read at most")
+        .arg(width).arg(height).arg(QtPictureLoader::kMaxPixels);
+}
+
+std::optional<QImage> loadRaster(const QByteArray &bytes, QString &problem)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -76,11 +82,22 @@ std::optional<QImage> loadRaster(const QByteArray &bytes)
     QImageReader reader(&buffer); // no format given: decided from the content alone
     reader.setAutoTransform(false);
     const QSize size = reader.size(); // from the header; invalid when the reader cannot tell
-    if (size.isValid() && !sizeAcceptable(size.width(), size.height()))
+    if (size.isValid() && !sizeAcceptable(size.width(), size.height())) {
+        problem = tooLarge(size.width(), size.height());
         return std::nullopt;
+    }
     QImage image;
-    if (!reader.read(&image) || image.isNull() || !sizeAcceptable(image.width(), image.height()))
+    if (!reader.read(&image) || image.isNull()) {
+        if (reader.error() != QImageReader::UnknownError)
+            problem = reader.errorString();
+        if (reader.error() == QImageReader::UnsupportedFormatError)
+            problem = QStringLiteral("it is no picture format known here");
         return std::nullopt;
+    }
+    if (!sizeAcceptable(image.width(), image.height())) {
+        problem = tooLarge(image.width(), image.height());
+        return std::nullopt;
+    }
     return image;
 }
 
@@ -133,13 +150,13 @@ public:
     WmfPlayer &operator=(const WmfPlayer &) = delete;
 
     // Plays the metafile into a PNG of its size at screen resolution; nothing on failure.
-    std::optional<QImage> render(QByteArray bytes);
+    std::optional<QImage> render(QByteArray bytes, QString &problem);
 
 private:
     wmfAPI *m_api = nullptr;
 };
 
-std::optional<QImage> WmfPlayer::render(QByteArray bytes)
+std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
 {
     if (!m_api)
         return std::nullopt;
@@ -155,9 +172,12 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes)
     wmfD_Rect frame = placeable ? *placeable : drawn;
     unsigned int width = 0, height = 0;
     const double dpi = QtPictureLoader::kScreenDpi;
-    if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None
-        || !sizeAcceptable(width, height))
+    if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None)
         return std::nullopt;
+    if (!sizeAcceptable(width, height)) {
+        problem = tooLarge(width, height);
+        return std::nullopt;
+    }
     wmf_gd_t *device = WMF_GD_GetData(m_api);
     if (!(device->flags & WMF_GD_SUPPORTS_PNG))
         return std::nullopt;
@@ -198,8 +218,10 @@ std::optional<QImage> QtPictureLoader::load(const QString &path)
 std::optional<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes)
 {
     m_lastProblem.clear();
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
+        m_lastProblem = QStringLiteral("the file is empty");
         return std::nullopt;
+    }
     // Qt's own reader wants blanks between plain bitmap digits, which netpbm does not write.
     if (NetpbmReader::recognises(bytes)) {
         NetpbmReader::Result netpbm = NetpbmReader(kMaxPixels).read(bytes);
@@ -209,6 +231,6 @@ std::optional<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes)
         return std::move(netpbm.image);
     }
     if (isMetafile(bytes))
-        return WmfPlayer().render(bytes);
-    return loadRaster(bytes);
+        return WmfPlayer().render(bytes, m_lastProblem);
+    return loadRaster(bytes, m_lastProblem);
 }

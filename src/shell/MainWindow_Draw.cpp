@@ -64,8 +64,14 @@ void MainWindow::miImport_Click()
     if (!choice)
         return;
     const std::optional<QImage> picture = m_services.pictures.load(choice->path);
-    if (!picture)
-        return; // a file that cannot be loaded ends the import without a word
+    if (!picture) {
+        // The picture stays as it was; the message says which file failed and why.
+        const QString why = m_services.pictures.lastProblem();
+        m_services.messages.show(QStringLiteral("Can't import %1: %2")
+                                     .arg(choice->path, why.isEmpty() ? QStringLiteral("it is no picture this program reads") : why),
+                                 QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
+        return;
+    }
     Picture2->setPixmap(QPixmap::fromImage(*picture));
     Picture2->resize(picture->size());
     Picture2->raise();

@@ -1,0 +1,144 @@
+#include "qtplatform/DecodeProtocol.h"
+#include "qtplatform/QtPictureLoader.h"
+
+#include <QCoreApplication>
+#include <QImage>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// dotlark-decode <file>: reads one picture file with QtPictureLoader and sends the picture
+// (or why there is none) to its standard output, for IsolatedPictureLoader. The picture
+// readers run here, under limits, so a file that crashes, floods or stalls one of them costs
+// this process only.
+
+namespace {
+
+bool sanitized()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return true;
+#else
+    return false;
+#endif
+#else
+    return false;
+#endif
+}
+
+void limit(int resource, rlim_t value, rlim_t hard)
+{
+    const rlimit bound{value, hard};
+    ::setrlimit(resource, &bound);
+}
+
+void limitResources()
+{
+    // AddressSanitizer reserves terabytes of address space up front: no bound on it there.
+    if (!sanitized())
+        limit(RLIMIT_AS, DecodeProtocol::kAddressSpaceBytes, DecodeProtocol::kAddressSpaceBytes);
+    // SIGXCPU at the soft limit tells the caller why; the hard one a second later kills.
+    limit(RLIMIT_CPU, DecodeProtocol::kCpuSeconds, DecodeProtocol::kCpuSeconds + 1);
+    limit(RLIMIT_FSIZE, 0, 0);
+    limit(RLIMIT_CORE, 0, 0);
+}
+
+bool writeAll(const void *data, size_t length)
+{
+    const char *bytes = static_cast<const char *>(data);
+    while (length > 0) {
+        const ssize_t written = ::write(STDOUT_FILENO, bytes, length);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes += written;
+        length -= size_t(written);
+    }
+    return true;
+}
+
+bool writeWord(quint32 word) { return writeAll(&word, sizeof word); }
+
+int sendProblem(const QString &problem)
+{
+    const QByteArray text = problem.toUtf8().left(DecodeProtocol::kMaxProblemBytes);
+    const bool sent = writeWord(DecodeProtocol::kMagic) && writeWord(DecodeProtocol::kProblem)
+                      && writeWord(quint32(text.size())) && writeAll(text.constData(), size_t(text.size()));
+    return sent ? 0 : 1;
+}
+
+int sendPicture(const QImage &picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return sendProblem(QStringLiteral("there is not enough memory to convert the picture"));
+    if (!writeWord(DecodeProtocol::kMagic) || !writeWord(DecodeProtocol::kPicture)
+        || !writeWord(quint32(image.width())) || !writeWord(quint32(image.height())))
+        return 1;
+    for (int y = 0; y < image.height(); ++y)
+        if (!writeAll(image.constScanLine(y), size_t(image.width()) * 4))
+            return 1;
+    return 0;
+}
+
+QString systemWords(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// The whole file, read without ever waiting: a pipe or a device is refused before any read.
+int decode(const char *path)
+{
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return sendProblem(systemWords(errno));
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return sendProblem(systemWords(errno));
+    if (S_ISDIR(info.st_mode))
+        return sendProblem(QStringLiteral("it is a folder, not a file"));
+    if (!S_ISREG(info.st_mode))
+        return sendProblem(QStringLiteral("it is a device or a pipe, not an ordinary file"));
+    if (info.st_size == 0)
+        return sendProblem(QStringLiteral("the file is empty"));
+    if (info.st_size > QtPictureLoader::kMaxFileBytes)
+        return sendProblem(QStringLiteral("the file is larger than %1 bytes").arg(QtPictureLoader::kMaxFileBytes));
+    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return sendProblem(systemWords(errno));
+        if (n == 0)
+            break; // shrank while read: decode what there is
+        got += n;
+    }
+    ::close(fd);
+    bytes.truncate(got);
+    QtPictureLoader loader;
+    const std::optional<QImage> image = loader.loadFromBytes(bytes);
+    if (!image)
+        return sendProblem(loader.lastProblem());
+    return sendPicture(*image);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    limitResources();
+    if (argc != 2) {
+        static const char usage[] = "usage: dotlark-decode FILE (used by DOTLARK to read pictures)\n";
+        [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, usage, sizeof usage - 1);
+        return 2;
+    }
+    QCoreApplication app(argc, argv); // the image format plugins are found through it
+    return decode(argv[1]);
+}

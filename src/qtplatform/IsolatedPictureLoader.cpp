@@ -1,0 +1,129 @@
+#include "qtplatform/IsolatedPictureLoader.h"
+
+#include "qtplatform/DecodeProtocol.h"
+#include "qtplatform/QtPictureLoader.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <csignal>
+#include <cstring>
+
+namespace {
+
+const QString kHelperName = QStringLiteral("dotlark-decode");
+
+quint32 wordAt(const QByteArray &bytes, qsizetype offset)
+{
+    quint32 word;
+    std::memcpy(&word, bytes.constData() + offset, sizeof word);
+    return word;
+}
+
+bool runnable(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+} // namespace
+
+IsolatedPictureLoader::IsolatedPictureLoader(QString helper, int timeoutMs)
+    : m_helper(std::move(helper)), m_timeoutMs(timeoutMs)
+{
+}
+
+QString IsolatedPictureLoader::findHelper()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + u'/' + kHelperName;
+    if (runnable(beside))
+        return beside;
+    const QString installed = QStringLiteral(DOTLARK_INSTALL_BINDIR "/") + kHelperName;
+    if (runnable(installed))
+        return installed;
+    return {};
+}
+
+std::optional<QImage> IsolatedPictureLoader::fail(const QString &problem)
+{
+    m_lastProblem = problem;
+    return std::nullopt;
+}
+
+std::optional<QImage> IsolatedPictureLoader::load(const QString &path)
+{
+    m_lastProblem.clear();
+    const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
+    if (helper.isEmpty())
+        return fail(QStringLiteral("the picture reader %1 is not installed").arg(kHelperName));
+
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(helper, {path});
+    if (!process.waitForStarted(m_timeoutMs))
+        return fail(QStringLiteral("the picture reader %1 cannot be started: %2").arg(helper, process.errorString()));
+
+    // Everything the helper may send: the header, then at most the largest picture allowed.
+    constexpr qsizetype kHeader = 16;
+    constexpr qsizetype kMaxReply = kHeader + QtPictureLoader::kMaxPixels * 4;
+    qsizetype expected = -1; // the whole reply's length, once the header tells it
+    QByteArray reply;
+    const QDeadlineTimer deadline(m_timeoutMs);
+    const auto stop = [&process] {
+        process.kill();
+        process.waitForFinished(-1);
+    };
+    while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
+        if (process.bytesAvailable() == 0 && !process.waitForReadyRead(int(deadline.remainingTime()))) {
+            if (process.state() == QProcess::NotRunning)
+                break;
+            if (deadline.hasExpired()) {
+                stop();
+                return fail(QStringLiteral("reading the picture took longer than %1 seconds").arg(m_timeoutMs / 1000.0));
+            }
+            continue;
+        }
+        reply += process.read(std::min<qint64>(process.bytesAvailable(), kMaxReply + 1 - reply.size()));
+        if (expected < 0 && reply.size() >= 12 && wordAt(reply, 0) == DecodeProtocol::kMagic) {
+            const quint32 kind = wordAt(reply, 4);
+            if (kind == DecodeProtocol::kProblem)
+                expected = 12 + std::min<qsizetype>(wordAt(reply, 8), DecodeProtocol::kMaxProblemBytes);
+            else if (kind == DecodeProtocol::kPicture && reply.size() >= kHeader) {
+                const qint64 width = wordAt(reply, 8), height = wordAt(reply, 12);
+                if (width == 0 || height == 0 || width * height > QtPictureLoader::kMaxPixels) {
+                    stop();
+                    return fail(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
+                }
+                expected = kHeader + width * height * 4;
+            }
+        }
+        if (reply.size() > (expected >= 0 ? expected : kMaxReply)) {
+            stop();
+            return fail(QStringLiteral("the picture reader sent more than it announced"));
+        }
+    }
+    process.waitForFinished(-1);
+
+    if (process.exitStatus() == QProcess::CrashExit) {
+        const int signal = process.exitCode(); // the signal that ended the helper
+        if (signal == SIGXCPU)
+            return fail(QStringLiteral("reading the picture took more than %1 seconds of processor time")
+                            .arg(DecodeProtocol::kCpuSeconds));
+        return fail(QStringLiteral("the picture reader stopped on a fault (%1)").arg(QString::fromLocal8Bit(strsignal(signal))));
+    }
+    if (expected < 0 || reply.size() != expected)
+        return fail(QStringLiteral("the picture reader ended without an answer (exit status %1)").arg(process.exitCode()));
+    if (wordAt(reply, 4) == DecodeProtocol::kProblem)
+        return fail(QString::fromUtf8(reply.mid(12)));
+
+    const int width = int(wordAt(reply, 8)), height = int(wordAt(reply, 12));
+    QImage image(width, height, QImage::Format_ARGB32);
+    if (image.isNull())
+        return fail(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), reply.constData() + kHeader + qsizetype(y) * width * 4, size_t(width) * 4);
+    return image;
+}

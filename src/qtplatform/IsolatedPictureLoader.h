@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/PictureLoader.h"
+
+// Loads pictures in a separate process, dotlark-decode, which runs QtPictureLoader under
+// limits (1 GB of address space, 10 s of processor time, no file writing). A file that
+// crashes a reader, exhausts its memory or makes it loop costs only the helper: the load
+// gives nothing and lastProblem() says what happened. The helper gets timeoutMs of wall
+// clock time before it is killed; what it sends back is checked against
+// QtPictureLoader::kMaxPixels before anything is allocated for it.
+class IsolatedPictureLoader : public PictureLoader
+{
+public:
+    static constexpr int kDefaultTimeoutMs = 10000;
+
+    // helper: the dotlark-decode program to run; empty means findHelper().
+    explicit IsolatedPictureLoader(QString helper = {}, int timeoutMs = kDefaultTimeoutMs);
+
+    std::optional<QImage> load(const QString &path) override;
+    QString lastProblem() const override { return m_lastProblem; }
+
+    // dotlark-decode beside the running program, else in the folder it is installed in;
+    // empty when neither has it.
+    static QString findHelper();
+
+private:
+    std::optional<QImage> fail(const QString &problem);
+
+    QString m_helper;
+    int m_timeoutMs;
+    QString m_lastProblem;
+};

@@ -1,0 +1,213 @@
+#include "fakes/PictureFixtures.h"
+#include "qtplatform/IsolatedPictureLoader.h"
+#include "qtplatform/QtPictureLoader.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kHelper = QStringLiteral(DOTLARK_BINARY_DIR "/app/decode/dotlark-decode");
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (char c : bytes) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(image);
+    return buffer.data();
+}
+
+QImage checker()
+{
+    QImage image(16, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            image.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return image;
+}
+
+// A real 1 x 1 PNG whose header claims 30000 x 30000 (the header's checksum made right).
+QByteArray pngBomb()
+{
+    QImage one(1, 1, QImage::Format_Grayscale8);
+    one.fill(0);
+    QByteArray png = encoded(one, "PNG");
+    const auto putBig = [&png](int offset, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            png[offset + i] = char(v >> (24 - 8 * i));
+    };
+    putBig(16, 30000);
+    putBig(20, 30000);
+    putBig(29, crc32(png.mid(12, 17)));
+    return png;
+}
+
+QByteArray gifBomb()
+{
+    Bytes b;
+    b.raw({'G', 'I', 'F', '8', '9', 'a'}).u16(30000).u16(30000).raw({0x80, 0, 0});
+    b.raw({0, 0, 0, 0xFF, 0xFF, 0xFF});
+    b.u8(0x2C).u16(0).u16(0).u16(30000).u16(30000).u8(0);
+    b.raw({2, 3, 0x44, 0x02, 0x05, 0, 0x3B});
+    return b.data;
+}
+
+QByteArray bmpBomb()
+{
+    Bytes b;
+    b.raw({'B', 'M'}).u32(54 + 16).u16(0).u16(0).u32(54);
+    b.u32(40).u32(65535).u32(65535).u16(1).u16(24).u32(0).u32(0).u32(2835).u32(2835).u32(0).u32(0);
+    b.raw({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    return b.data;
+}
+
+} // namespace
+
+class tst_IsolatedPictureLoader : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // A stand-in for the helper, as a shell script.
+    QString script(const QString &name, const QByteArray &body)
+    {
+        const QString path = write(name, "#!/bin/sh\n" + body + "\n");
+        ::chmod(QFile::encodeName(path).constData(), 0755);
+        return path;
+    }
+
+private slots:
+    // Good pictures come back exactly as the in-process loader reads them.
+    void picturesCrossIntact_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("bmp") << encoded(checker(), "BMP");
+        QTest::newRow("png") << encoded(checker(), "PNG");
+        QTest::newRow("placeable metafile") << metafile(true);
+        QTest::newRow("netpbm") << QByteArray("P1\n4 2\n1010\n0101\n");
+    }
+    void picturesCrossIntact()
+    {
+        QFETCH(QByteArray, bytes);
+        const std::optional<QImage> direct = QtPictureLoader().loadFromBytes(bytes);
+        QVERIFY(direct);
+        IsolatedPictureLoader loader(kHelper);
+        const std::optional<QImage> isolated = loader.load(write(QStringLiteral("good"), bytes));
+        QVERIFY2(isolated, qPrintable(loader.lastProblem()));
+        QCOMPARE(*isolated, direct->convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // Whatever the file, the load ends within seconds with a reason, and nothing is returned.
+    void hostileFilesGiveAReason_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("png bomb") << "bomb.png" << "30000 x 30000";
+        QTest::newRow("gif bomb") << "bomb.gif" << "";
+        QTest::newRow("bmp bomb") << "bomb.bmp" << "";
+        QTest::newRow("truncated png") << "cut.png" << "";
+        QTest::newRow("empty") << "empty.bmp" << "empty";
+        QTest::newRow("not a picture") << "text.bmp" << "";
+        QTest::newRow("fifo") << "fifo.bmp" << "pipe";
+        QTest::newRow("device") << "/dev/zero" << "device";
+        QTest::newRow("folder") << "." << "folder";
+        QTest::newRow("symlink loop") << "loop.bmp" << "symbolic links";
+        QTest::newRow("missing") << "missing.bmp" << "No such file";
+    }
+    void hostileFilesGiveAReason()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        write(QStringLiteral("bomb.png"), pngBomb());
+        write(QStringLiteral("bomb.gif"), gifBomb());
+        write(QStringLiteral("bomb.bmp"), bmpBomb());
+        const QByteArray png = encoded(checker(), "PNG");
+        write(QStringLiteral("cut.png"), png.left(png.size() / 2));
+        write(QStringLiteral("empty.bmp"), {});
+        write(QStringLiteral("text.bmp"), "hello, picture reader\n");
+        const QByteArray fifo = QFile::encodeName(m_dir.filePath(QStringLiteral("fifo.bmp")));
+        const QByteArray loop = QFile::encodeName(m_dir.filePath(QStringLiteral("loop.bmp")));
+        const QByteArray other = QFile::encodeName(m_dir.filePath(QStringLiteral("other.bmp")));
+        ::mkfifo(fifo.constData(), 0600);
+        ::symlink(other.constData(), loop.constData());
+        ::symlink(loop.constData(), other.constData());
+
+        IsolatedPictureLoader loader(kHelper);
+        QElapsedTimer clock;
+        clock.start();
+        const QString path = name.startsWith(u'/') ? name : m_dir.filePath(name);
+        QVERIFY(!loader.load(path));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!loader.lastProblem().isEmpty());
+        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+    }
+
+    // A helper that crashes, stalls, spins, lies about the size or says nothing is refused.
+    void misbehavingHelperIsContained_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("crash") << QByteArray("kill -SEGV $$") << "stopped on a fault";
+        QTest::newRow("stall") << QByteArray("exec sleep 30") << "longer than";
+        QTest::newRow("spin") << QByteArray("ulimit -S -t 1; while :; do :; done") << "processor time";
+        QTest::newRow("huge picture")
+            << QByteArray("printf 'DLKD\\001\\000\\000\\000\\377\\377\\000\\000\\377\\377\\000\\000'; exec cat /dev/zero")
+            << "announced a picture of 65535 x 65535";
+        QTest::newRow("more than announced")
+            << QByteArray("printf 'DLKD\\001\\000\\000\\000\\002\\000\\000\\000\\002\\000\\000\\000'; head -c 100 /dev/zero")
+            << "more than it announced";
+        QTest::newRow("short picture")
+            << QByteArray("printf 'DLKD\\001\\000\\000\\000\\002\\000\\000\\000\\002\\000\\000\\000'; head -c 3 /dev/zero")
+            << "without an answer";
+        QTest::newRow("silent") << QByteArray("exit 3") << "without an answer (exit status 3)";
+    }
+    void misbehavingHelperIsContained()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        IsolatedPictureLoader loader(script(QStringLiteral("helper.sh"), body), 1500);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), encoded(checker(), "BMP"))));
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+    }
+
+    void missingHelperIsNamed()
+    {
+        IsolatedPictureLoader loader(m_dir.filePath(QStringLiteral("no-such-helper")));
+        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), encoded(checker(), "BMP"))));
+        QVERIFY2(loader.lastProblem().contains(QStringLiteral("cannot be started")), qPrintable(loader.lastProblem()));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_IsolatedPictureLoader)
+#include "tst_IsolatedPictureLoader.moc"
