@@ -1,5 +1,6 @@
-// Drawing and repainting as the editor does it: the canvas in a frame of the designed size
-// (547 x 266 screen pixels), each mouse move followed by the repaint it causes.
+// How long the canvas takes to show a picture and to draw on it: the canvas alone, and in a
+// frame of the designed size (547 x 266 screen pixels) with each mouse move followed by the
+// repaint it causes.
 #include "canvas/CanvasView.h"
 #include "canvas/DrawingTools.h"
 
@@ -63,6 +64,33 @@ static void repaintVisible(benchmark::State &state)
         editor.canvas->QWidget::render(&target, QPoint(), visible);
 }
 BENCHMARK(repaintVisible)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond);
+
+static void repaintAllBlack(benchmark::State &state)
+{
+    CanvasView canvas;
+    PixelGrid pixels(160, 77);
+    for (int y = 0; y < 77; ++y)
+        for (int x = 0; x < 160; ++x)
+            pixels.set(x, y, 1);
+    for (auto _ : state) {
+        canvas.ClearCanvas();
+        canvas.paintPixels(pixels);
+    }
+}
+BENCHMARK(repaintAllBlack);
+
+static void penStrokeAcrossTheScreen(benchmark::State &state)
+{
+    PictureDocument document;
+    CanvasView canvas;
+    DrawingTools tools(document, canvas);
+    tools.miTool_Click(Tool::Pen);
+    for (auto _ : state) {
+        tools.Picture1_MouseDown(1, 0.5f, 0.5f);
+        tools.Picture1_MouseMove(1, 159.5f, 76.5f);
+    }
+}
+BENCHMARK(penStrokeAcrossTheScreen);
 
 int main(int argc, char **argv)
 {
