@@ -132,6 +132,8 @@ private:
     void setStatusFileName(const QString &text);
     bool askToReplace(const QString &path);
     bool savedForSending();
+    void refuseImport(const QString &path);
+    bool askToImport(const QString &path, const QImage &picture);
     QImage shownCanvas() const;
 
     Services m_services;

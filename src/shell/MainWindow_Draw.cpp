@@ -10,6 +10,19 @@
 
 #include <QLabel>
 
+namespace {
+FileDialogs::Request importRequest()
+{
+    FileDialogs::Request request;
+    request.title = QStringLiteral("Import a picture");
+    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF"
+                                    "|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm");
+    request.defaultExtension = QStringLiteral("BMP");
+    request.mustExist = true;
+    return request;
+}
+} // namespace
+
 void MainWindow::Picture1_Paint()
 {
     // Only a picture that is shown (Save As enabled) has pixels to draw.
@@ -54,32 +67,13 @@ void MainWindow::miCls_Click()
 
 void MainWindow::miImport_Click()
 {
-    FileDialogs::Request request;
-    request.title = QStringLiteral("Import a picture");
-    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF"
-                                    "|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm");
-    request.defaultExtension = QStringLiteral("BMP");
-    request.mustExist = true;
-    const auto choice = m_services.dialogs.openFile(request);
+    const auto choice = m_services.dialogs.openFile(importRequest());
     if (!choice)
         return;
     const std::optional<QImage> picture = m_services.pictures.load(choice->path);
-    if (!picture) {
-        // The picture stays as it was; the message says which file failed and why.
-        const QString why = m_services.pictures.lastProblem();
-        m_services.messages.show(QStringLiteral("Can't import %1: %2")
-                                     .arg(choice->path, why.isEmpty() ? QStringLiteral("it is no picture this program reads") : why),
-                                 QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
-        return;
-    }
-    Picture2->setPixmap(QPixmap::fromImage(*picture));
-    Picture2->resize(picture->size());
-    Picture2->raise();
-    Picture2->show();
-    const Messages::Answer answer =
-        m_services.messages.show(importQuestion(choice->path), QStringLiteral("Import..."), Messages::Icon::None,
-                                 Messages::Buttons::YesNo);
-    if (answer == Messages::Answer::Yes) {
+    if (!picture)
+        return refuseImport(choice->path); // the picture stays as it was
+    if (askToImport(choice->path, *picture)) {
         m_session.forgetFile();
         m_session.document().menus.imported();
         updateActions();
@@ -90,4 +84,24 @@ void MainWindow::miImport_Click()
     }
     Picture2->hide();
     Picture2->clear();
+}
+
+void MainWindow::refuseImport(const QString &path)
+{
+    const QString why = m_services.pictures.lastProblem();
+    m_services.messages.show(QStringLiteral("Can't import %1: %2")
+                                 .arg(path, why.isEmpty() ? QStringLiteral("it is no picture this program reads") : why),
+                             QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
+}
+
+// Shows the picture over the window's corner while asking; the caller hides it again.
+bool MainWindow::askToImport(const QString &path, const QImage &picture)
+{
+    Picture2->setPixmap(QPixmap::fromImage(picture));
+    Picture2->resize(picture.size());
+    Picture2->raise();
+    Picture2->show();
+    return m_services.messages.show(importQuestion(path), QStringLiteral("Import..."), Messages::Icon::None,
+                                    Messages::Buttons::YesNo)
+           == Messages::Answer::Yes;
 }
