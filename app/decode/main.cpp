@@ -1,7 +1,9 @@
 #include "qtplatform/DecodeProtocol.h"
+#include "qtplatform/OrdinaryFile.h"
 #include "qtplatform/QtPictureLoader.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 
 #include <cerrno>
@@ -94,34 +96,24 @@ QString systemWords(int error) { return QString::fromLocal8Bit(std::strerror(err
 // The whole file, read without ever waiting: a pipe or a device is refused before any read.
 int decode(const char *path)
 {
-    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return sendProblem(systemWords(errno));
-    struct stat info;
-    if (::fstat(fd, &info) != 0)
-        return sendProblem(systemWords(errno));
-    if (S_ISDIR(info.st_mode))
+    using Problem = OrdinaryFileRead::Problem;
+    const OrdinaryFileRead read = readOrdinaryFile(QFile::decodeName(path), QtPictureLoader::kMaxFileBytes);
+    switch (read.problem) {
+    case Problem::None:
+        break;
+    case Problem::CannotOpen:
+    case Problem::ReadFailed:
+        return sendProblem(systemWords(read.error));
+    case Problem::Folder:
         return sendProblem(QStringLiteral("it is a folder, not a file"));
-    if (!S_ISREG(info.st_mode))
+    case Problem::NotOrdinary:
         return sendProblem(QStringLiteral("it is a device or a pipe, not an ordinary file"));
-    if (info.st_size == 0)
-        return sendProblem(QStringLiteral("the file is empty"));
-    if (info.st_size > QtPictureLoader::kMaxFileBytes)
+    case Problem::TooLarge:
         return sendProblem(QStringLiteral("the file is larger than %1 bytes").arg(QtPictureLoader::kMaxFileBytes));
-    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return sendProblem(systemWords(errno));
-        if (n == 0)
-            break; // shrank while read: decode what there is
-        got += n;
     }
-    ::close(fd);
-    bytes.truncate(got);
+    if (read.bytes.isEmpty())
+        return sendProblem(QStringLiteral("the file is empty"));
+    const QByteArray &bytes = read.bytes;
     QtPictureLoader loader;
     const std::optional<QImage> image = loader.loadFromBytes(bytes);
     if (!image)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reads a whole file only when it is an ordinary one of at most maxBytes: it is opened
+// without waiting (a pipe with no writer, a terminal) and looked at before any read, so a
+// FIFO, a device or a huge file never blocks or floods the reader.
+struct OrdinaryFileRead
+{
+    enum class Problem { None, CannotOpen, Folder, NotOrdinary, TooLarge, ReadFailed };
+    Problem problem = Problem::None;
+    int error = 0;    // the system's error number, for CannotOpen and ReadFailed
+    QByteArray bytes; // what was read (less than the size when the file shrank meanwhile)
+};
+
+OrdinaryFileRead readOrdinaryFile(const QString &path, qint64 maxBytes);
