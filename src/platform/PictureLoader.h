@@ -1,8 +1,27 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <optional>
+
+// What a caller needs of a picture, so that a large one need not be decoded whole:
+//   cover:   the picture may be read at a reduced size as long as it stays at least this
+//            large in each direction (a JPEG decoded at 1/2, 1/4 or 1/8); empty: full size.
+//   topLeft: only this top-left part is needed (more may come); empty: all of it.
+struct LoadHint
+{
+    QSize cover;
+    QSize topLeft;
+};
+
+// A picture read with a hint: the image (reduced or cut as the hint allowed) and the
+// picture's size in its file.
+struct LoadedPicture
+{
+    QImage image;
+    QSize fullSize;
+};
 
 // Loads a picture file (BMP, RLE, ICO, WMF, GIF, JPEG, ...) into an image whose size is
 // the picture's size in screen pixels. Nothing when the file cannot be loaded.
@@ -11,6 +30,16 @@ class PictureLoader
 public:
     virtual ~PictureLoader() = default;
     virtual std::optional<QImage> load(const QString &path) = 0;
+    // The same with a hint; a loader that cannot use the hint reads the whole picture.
+    virtual std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint)
+    {
+        (void)hint;
+        std::optional<QImage> image = load(path);
+        if (!image)
+            return std::nullopt;
+        const QSize size = image->size();
+        return LoadedPicture{std::move(*image), size};
+    }
     // Why the last load gave nothing, as a phrase to follow "<file>: "; empty when the
     // loader cannot tell more than that the file is no picture it knows.
     virtual QString lastProblem() const { return {}; }

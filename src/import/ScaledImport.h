@@ -1,0 +1,117 @@
+#pragma once
+
+#include "document/PixelGrid.h"
+
+#include <QImage>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
+
+#include <vector>
+
+// Import Scaled: a picture file of any size turned into black and white pixels on a target
+// of the picture's size, scaled to it. Both File > Import Scaled... and dotlark-convert's
+// --fit, --fill and --stretch go through here, so they give the same pixels.
+//
+// The work is split so that the dialog's preview stays fast on a large photo:
+//   1. ScaleSource (once per file): the picture composed over white and converted to
+//      linear light, reduced by a whole factor where it is far larger than any placement
+//      onto the target needs (area averaging);
+//   2. placePicture (once per placement): the part shown, area-averaged onto the target;
+//   3. tonePicture (on every change of tone, threshold, brightness, contrast or invert):
+//      black or white for each target pixel.
+
+enum class Placement {
+    Fit,     // the whole picture, aspect kept, centred; white bars where it does not reach
+    Fill,    // the target covered, aspect kept, centred; what sticks out is cut
+    Stretch, // the whole picture onto the whole target
+    Actual,  // 1:1 as File > Import places it: centred where smaller, cut at right and bottom
+};
+
+enum class Tone {
+    Threshold,      // each pixel by the packed-colour rule against the threshold
+    FloydSteinberg, // error diffusion, in linear light
+    Atkinson,
+};
+
+struct ScaleSettings
+{
+    Placement placement = Placement::Fit;
+    Tone tone = Tone::Threshold;
+    // 0..256. With Threshold a pixel is black when red + 256 * green + 65536 * blue is below
+    // threshold * 65793: 128 is File > Import's mid grey (8421504).
+    int threshold = 128;
+    bool invert = false;  // black and white swapped inside the placed picture
+    int brightness = 0;   // -100..100, added to each channel (100: +255)
+    int contrast = 0;     // -100..100, channels spread about 127.5 (100: 2x, -100: flat)
+
+    bool operator==(const ScaleSettings &) const = default;
+};
+
+// Where a placement puts the picture: `source` is the part taken, in the picture's own
+// pixel coordinates (its whole size `fullSize`); `target` is where it lands. An empty
+// target means nothing lands (an empty picture or target).
+struct PlacementGeometry
+{
+    QRectF source;
+    QRect target;
+};
+
+PlacementGeometry placementGeometry(QSize fullSize, QSize target, Placement placement);
+
+// The picture prepared for scaling onto `target`.
+//   scaled:   the whole picture as read for scaling; it may be smaller than fullSize (a JPEG
+//             decoded at 1/2, 1/4 or 1/8 of its size) but shows all of it.
+//   actual:   the picture's top-left part at its own resolution, at least
+//             min(fullSize, target) in each direction (the whole picture will do).
+//   fullSize: the picture's size in its file.
+// Transparent pixels count as white. A null `scaled` gives a source that places nothing.
+class ScaleSource
+{
+public:
+    ScaleSource() = default;
+    ScaleSource(const QImage &scaled, const QImage &actual, QSize fullSize, QSize target);
+    // A picture read whole: the same image for both.
+    ScaleSource(const QImage &picture, QSize target) : ScaleSource(picture, picture, picture.size(), target) {}
+
+    QSize target() const { return m_target; }
+    QSize fullSize() const { return m_fullSize; }
+
+    // Linear-light RGB planes, row by row, values 0..1.
+    struct Planes
+    {
+        int width = 0;
+        int height = 0;
+        std::vector<float> red, green, blue;
+    };
+    const Planes &working() const { return m_working; } // the reduced whole picture
+    const Planes &actual() const { return m_actual; }   // the 1:1 top-left part
+
+private:
+    QSize m_target;
+    QSize m_fullSize;
+    Planes m_working;
+    Planes m_actual;
+};
+
+// The placed picture on the target: linear-light RGB per target pixel, and whether the
+// picture covers it (uncovered pixels are never black).
+struct PlacedPicture
+{
+    QSize size;
+    ScaleSource::Planes colour;
+    std::vector<uint8_t> covered;
+};
+
+PlacedPicture placePicture(const ScaleSource &source, Placement placement);
+
+// 1 = black, 0 = white, for every target pixel.
+PixelGrid tonePicture(const PlacedPicture &placed, const ScaleSettings &settings);
+
+// Both steps at once.
+PixelGrid scaledPixels(const ScaleSource &source, const ScaleSettings &settings);
+
+// The smallest size a picture needs to be read at for any placement but Actual onto
+// `target` (twice the target in each direction); loaders may read large pictures at a
+// reduced size no smaller than this.
+QSize scaleCoverSize(QSize target);
