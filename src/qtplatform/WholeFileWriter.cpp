@@ -1,5 +1,7 @@
 #include "qtplatform/WholeFileWriter.h"
 
+#include "qtplatform/StaleSiblings.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -7,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,15 +106,19 @@ Result writeInPlace(const QByteArray &target, const QByteArray &bytes)
 }
 
 // A new file beside the target, created with the permissions a new file gets (or the old
-// file's), under a hidden name nobody else picks.
+// file's), under a hidden name nobody else picks. It stays locked while it is written, so
+// that a later save can tell the leftover of a killed writer from a file being written.
 int createSibling(const QByteArray &target, QByteArray &sibling)
 {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash >= 0 ? target.left(slash + 1) : QByteArray();
     const QByteArray name = target.mid(slash + 1);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        sibling = folder + '.' + name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".part";
+        sibling = folder + siblingPrefix(name) + QByteArray::number(QRandomGenerator::global()->generate(), 16)
+                  + kSiblingSuffix;
         const int fd = ::open(sibling.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            (void)::flock(fd, LOCK_EX | LOCK_NB); // a new file: nobody else holds it
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -143,8 +150,9 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
         ::unlink(sibling.constData());
         return failure(error);
     }
-    const qsizetype slash = target.lastIndexOf('/');
-    syncFolder(slash > 0 ? target.left(slash) : (slash == 0 ? QByteArray("/") : QByteArray(".")));
+    const QByteArray folder = folderOf(target);
+    syncFolder(folder);
+    removeStaleSiblings(folder, target.mid(target.lastIndexOf('/') + 1));
     return {true, {}};
 }
 
@@ -159,6 +167,10 @@ FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes)
         return {false, QStringLiteral("This is a folder, not a file.")};
     if (exists && !S_ISREG(status.st_mode))
         return {false, QStringLiteral("This is not a regular file.")};
+    // A file its owner made read-only is not replaced behind its back, although the folder
+    // would allow a new file in its place. The system's rule decides: root may write it.
+    if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+        return failure(errno);
     // Further hard links keep seeing the same content only when it changes in place.
     if (exists && status.st_nlink > 1)
         return writeInPlace(target, bytes);

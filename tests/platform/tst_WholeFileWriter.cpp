@@ -1,4 +1,6 @@
 #include "fakes/FullDisk.h"
+#include "fakes/OrdinaryUser.h"
+#include "qtplatform/StaleSiblings.h"
 #include "qtplatform/WholeFileWriter.h"
 
 #include <QDir>
@@ -6,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -116,6 +120,90 @@ private slots:
         QVERIFY(!writeAsOrdinaryUser(target, "refused"));
         QCOMPARE(read(target), QByteArray("shorter"));
         ::chmod(QFile::encodeName(folder).constData(), 0755);
+    }
+
+    // A file made read-only in a folder that would take a new one is not replaced: the
+    // system's reason, the file as it was, nothing left beside it. Root is not bound by the
+    // permission bits and writes it, as the system lets root write any file.
+    void readOnlyFileIsNotReplaced()
+    {
+        QTemporaryDir own;
+        QVERIFY(OrdinaryUser::passable(own.path()) && OrdinaryUser::own(own.path()));
+        const QString target = own.filePath(QStringLiteral("locked.89i"));
+        write(target, QByteArray(2000, 'o'));
+        QVERIFY(OrdinaryUser::own(target));
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), 0444) == 0);
+        const ino_t before = inode(target);
+        {
+            OrdinaryUser user;
+            const FileStore::Result result = writeWholeFile(target, "replaced");
+            QVERIFY(!result.ok);
+            QCOMPARE(result.reason, QStringLiteral("Permission denied"));
+        }
+        QCOMPARE(read(target), QByteArray(2000, 'o'));
+        QCOMPARE(inode(target), before);
+        QCOMPARE(mode(target), mode_t(0444));
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("locked.89i")});
+        if (::geteuid() == 0) {
+            QVERIFY(writeWholeFile(target, "by root").ok);
+            QCOMPARE(read(target), QByteArray("by root"));
+            QCOMPARE(mode(target), mode_t(0444));
+        }
+    }
+
+    // After a save, the files earlier saves of the same file left behind go, and only they:
+    // our pattern, an ordinary file, old, and locked by nobody.
+    void removesOnlyStaleLeftovers_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("kind"); // file, folder, fifo, link
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("held"); // a live writer holds its lock
+        QTest::addColumn<bool>("removed");
+        const int old = int(kStaleAfterSeconds) + 30;
+        QTest::newRow("stale leftover") << ".pic.89i.3fa9c01b.part" << "file" << old << false << true;
+        QTest::newRow("short random part") << ".pic.89i.7.part" << "file" << old << false << true;
+        QTest::newRow("being written now") << ".pic.89i.3fa9c01b.part" << "file" << old << true << false;
+        QTest::newRow("recent") << ".pic.89i.3fa9c01b.part" << "file" << 5 << false << false;
+        QTest::newRow("another file's") << ".pic2.89i.3fa9c01b.part" << "file" << old << false << false;
+        QTest::newRow("not hexadecimal") << ".pic.89i.3fa9c01g.part" << "file" << old << false << false;
+        QTest::newRow("upper-case digits") << ".pic.89i.3FA9C01B.part" << "file" << old << false << false;
+        QTest::newRow("nine digits") << ".pic.89i.3fa9c01b0.part" << "file" << old << false << false;
+        QTest::newRow("not hidden") << "pic.89i.3fa9c01b.part" << "file" << old << false << false;
+        QTest::newRow("a folder") << ".pic.89i.3fa9c01b.part" << "folder" << old << false << false;
+        QTest::newRow("a pipe") << ".pic.89i.3fa9c01b.part" << "fifo" << old << false << false;
+        QTest::newRow("a link to a file") << ".pic.89i.3fa9c01b.part" << "link" << old << false << false;
+    }
+
+    void removesOnlyStaleLeftovers()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, kind);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, held);
+        QFETCH(bool, removed);
+        QTemporaryDir own;
+        const QString target = own.filePath(QStringLiteral("pic.89i")), leftover = own.filePath(entry);
+        const QByteArray name = QFile::encodeName(leftover);
+        write(target, "old");
+        if (kind == u"file")
+            write(leftover, "half a pic");
+        else if (kind == u"folder")
+            QVERIFY(QDir().mkdir(leftover));
+        else if (kind == u"fifo")
+            QVERIFY(::mkfifo(name.constData(), 0644) == 0);
+        else
+            QVERIFY(QFile::link(target, leftover));
+        const timespec times[2] = {{time(nullptr) - ageSeconds, 0}, {time(nullptr) - ageSeconds, 0}};
+        QVERIFY(::utimensat(AT_FDCWD, name.constData(), times, AT_SYMLINK_NOFOLLOW) == 0);
+        const int writer = held ? ::open(name.constData(), O_RDONLY | O_CLOEXEC) : -1;
+        QVERIFY(!held || ::flock(writer, LOCK_EX | LOCK_NB) == 0);
+
+        QVERIFY(writeWholeFile(target, "new").ok);
+        if (writer >= 0)
+            ::close(writer);
+        QCOMPARE(QFileInfo(leftover).exists() || QFileInfo(leftover).isSymLink(), !removed);
+        QCOMPARE(read(target), QByteArray("new"));
     }
 
     void refusesWhatIsNoPlainFile_data()
