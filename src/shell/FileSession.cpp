@@ -6,6 +6,7 @@
 #include "platform/PictureFile.h"
 #include "shell/AppInfo.h"
 #include "shell/FileNames.h"
+#include "shell/ShownNames.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,7 +15,8 @@
 namespace {
 const QString kNotSaved = QStringLiteral("Current image not saved. Save it or clear it.");
 
-QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
+// A path as a message shows it: a name of thousands of characters would fill the screen.
+QString nativePath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
 
 SessionOutcome done(bool pictureReplaced = false, bool fileTitleChanged = false, bool recentChanged = false)
 {
@@ -87,7 +89,7 @@ SessionOutcome FileSession::openDropped(const QStringList &paths)
 {
     if (paths.isEmpty())
         return done();
-    const QString path = nativePath(paths.first()); // further files are ignored
+    const QString path = QDir::toNativeSeparators(paths.first()); // further files are ignored
     if (!hasPictureEnding(path))
         return SessionOutcome::refused(QStringLiteral("Oops! The filename must have a '89i' extension."),
                                        QStringLiteral("Drag/Drop Error"));

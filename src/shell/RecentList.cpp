@@ -2,6 +2,7 @@
 
 #include "platform/Settings.h"
 #include "shell/FileNames.h"
+#include "shell/ShownNames.h"
 
 namespace {
 QString key(int index) { return QString::number(index) + QStringLiteral("recent"); }
@@ -19,14 +20,14 @@ void RecentList::push(const QString &path, const QString &caption)
 {
     for (int i = kCount - 1; i >= 1; --i)
         m_entries[i] = m_entries[i - 1];
-    m_entries[0] = {path, caption};
+    m_entries[0] = {path, shownName(caption, kMenuNameLength)};
 }
 
 void RecentList::read(Settings &settings)
 {
     for (int i = 0; i < kCount; ++i) {
         const QString path = settings.value(kSettingsApp, kSection, key(i), QString());
-        m_entries[i] = {path, path.isEmpty() ? QString() : baseName(path)};
+        m_entries[i] = {path, path.isEmpty() ? QString() : shownName(baseName(path), kMenuNameLength)};
     }
 }
 

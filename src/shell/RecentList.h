@@ -18,7 +18,7 @@ public:
     struct Entry
     {
         QString path;
-        QString caption; // empty: the menu item is hidden
+        QString caption; // empty: the menu item is hidden; a long name is shortened (shownName)
     };
 
     const Entry &at(int index) const { return m_entries[index]; }
