@@ -38,6 +38,8 @@ std::optional<FileDialogs::Choice> FakeFileDialogs::next(const Request &request)
         return std::nullopt;
     auto choice = choices.front();
     choices.pop_front();
+    if (afterChoice)
+        afterChoice();
     return choice;
 }
 

@@ -34,6 +34,7 @@ class FakeFileDialogs : public FileDialogs
 public:
     QList<Request> requests;
     std::deque<std::optional<Choice>> choices; // nothing left = cancel
+    std::function<void()> afterChoice;          // runs as a dialog closes, before the program goes on
     std::optional<Choice> openFile(const Request &request) override { return next(request); }
     std::optional<Choice> saveFile(const Request &request) override { return next(request); }
     // A choice of path, with the title taken from its last component.
