@@ -26,7 +26,8 @@ void printHelp()
               "Opens the editor for TI-89, TI-92, TI-92 Plus and Voyage 200 pictures\n"
               "(.89i, .92i, .9xi, .v2i), reading PICTURE when one is named. The words after\n"
               "the options are joined with blanks into one file name, and a pair of double\n"
-              "quotes around it is removed. Put -- before a name that starts with '-'.\n"
+              "quotes around it is removed. Put -- before a name that starts with '-';\n"
+              "a lone - is a file named -.\n"
               "\n"
               "  --help     show this text and exit\n"
               "  --version  show the version and exit\n"
@@ -46,7 +47,7 @@ int handleOptions(int argc, char *argv[], int &firstName)
             ++firstName;
             return -1;
         }
-        if (word[0] != '-')
+        if (word[0] != '-' || word[1] == '\0') // "-" is a file name, as to dotlark-convert
             return -1;
         if (std::strcmp(word, "--help") == 0) {
             printHelp();

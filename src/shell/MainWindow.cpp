@@ -7,6 +7,7 @@
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
 #include "shell/LinkLauncher.h"
+#include "shell/StartCommandLine.h"
 #include "shell/TextBox.h"
 #include "shell/WindowCentring.h"
 
@@ -49,11 +50,6 @@ QLabel *label(const QString &text, QPoint at, QWidget *parent)
     caption->move(at);
     caption->adjustSize();
     return caption;
-}
-// The command line as one string, as typed; a path in double quotes loses them.
-QString pathOnCommandLine(const QString &commandLine)
-{
-    return commandLine.startsWith(u'"') ? commandLine.mid(1, commandLine.size() - 2) : commandLine;
 }
 } // namespace
 
@@ -315,7 +311,7 @@ void MainWindow::resetTexts()
 void MainWindow::start(const QStringList &arguments)
 {
     // The program reads its command line as one string, as typed.
-    Form_Load(arguments.join(u' '));
+    Form_Load(commandLineOf(arguments));
 }
 
 void MainWindow::Form_Load(const QString &commandLine)
