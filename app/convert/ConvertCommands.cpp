@@ -1,5 +1,6 @@
 #include "ConvertCommands.h"
 
+#include "FileNameChecks.h"
 #include "PictureCommands.h"
 #include "PrintCommand.h"
 #include "SendCommand.h"
@@ -151,7 +152,8 @@ QString helpText()
     text += "\nIMAGE is any picture file the editor imports: BMP (also run-length encoded, as .rle),\n"
             "ICO, GIF, JPEG, PNG, WMF, or netpbm's PBM, PGM and PPM (plain or raw), recognised by\n"
             "its content. The output type follows the output file's extension. Output files are\n"
-            "written whole or not at all.\n"
+            "written whole or not at all, and never over an input (under any name or link).\n"
+            "A lone - is a file named -; put -- before file names that begin with -.\n"
             "\nExit status: 0 done; 1 an input refused or unreadable, a picture that cannot be\n"
             "printed, or an output unwritable (the message names the file); 2 wrong usage.\n";
     return text;
@@ -178,6 +180,8 @@ int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &lo
         if (std::none_of(command->options.begin(), command->options.end(),
                          [&](const OptionRule &rule) { return rule.name == option; }))
             return usageError(QStringLiteral("%1 does not go with this command").arg(option));
+    if (const int refused = checkFileNames(call, command->options); refused != kExitOk)
+        return refused;
     Context context{call, files, loader};
     return command->run(context);
 }

@@ -7,8 +7,12 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -391,6 +395,110 @@ private slots:
         QVERIFY2(r.err.contains(named), qPrintable(r.err));
         QCOMPARE(read(path(output)), QByteArray("previous content"));
         QVERIFY(QDir(dir.path()).entryList({"*.89i.*", "*.png.*", "*.pbm.*", "*.pdf.*"}).isEmpty());
+    }
+
+    // An output that is the input under any name is refused before anything is written: the
+    // same path, another spelling of it, a symbolic or a hard link. The input keeps every byte.
+    void neverWritesOverItsInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output"); // as named on the command line
+        const QString in = path("self.89i");
+        QTest::newRow("the same path") << QStringList{in, in} << in;
+        QTest::newRow("another spelling") << QStringList{in, dir.path() + "/./sub/../self.89i"} << dir.path() + "/./sub/../self.89i";
+        QTest::newRow("a symbolic link") << QStringList{in, path("symlink.89i")} << path("symlink.89i");
+        QTest::newRow("a hard link") << QStringList{in, path("hardlink.9xi"), "--name", "other"} << path("hardlink.9xi");
+        QTest::newRow("an image linked to it") << QStringList{in, path("linked.png")} << path("linked.png");
+        QTest::newRow("a page linked to it") << QStringList{"--print-pdf", path("linked.pdf"), in} << path("linked.pdf");
+        QTest::newRow("linked the other way") << QStringList{path("symlink.89i"), in} << in;
+    }
+    void neverWritesOverItsInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        const QString in = writeSample("self.89i");
+        const QByteArray before = read(in);
+        QDir(dir.path()).mkdir("sub");
+        for (const QString &link : {QStringLiteral("symlink.89i"), QStringLiteral("linked.png"), QStringLiteral("linked.pdf")}) {
+            QFile::remove(path(link));
+            QVERIFY(QFile::link(in, path(link)));
+        }
+        QFile::remove(path("hardlink.9xi"));
+        QVERIFY(::link(QFile::encodeName(in).constData(), QFile::encodeName(path("hardlink.9xi")).constData()) == 0);
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(output + ": is the same file as"), qPrintable(r.err));
+        QCOMPARE(read(in), before);
+        QVERIFY(QFileInfo(path("symlink.89i")).isSymLink());
+        QVERIFY(QDir(dir.path()).entryList({".*.part"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // Names the shell hands over as they are: every one reaches the file it names, or gets a
+    // message naming it with the reason and exit status 1; only wrong usage gives 2.
+    void awkwardNames_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("written"); // the output then holds a picture; empty: nothing written
+        QTest::addColumn<QString>("message"); // in the complaint
+        QTest::newRow("blanks") << QStringList{"in put.89i", "out put.png"} << 0 << "out put.png" << "";
+        QTest::newRow("quotes") << QStringList{"\"in\" it's.89i", "\"out.pbm"} << 0 << "\"out.pbm" << "";
+        QTest::newRow("non-ASCII letters") << QStringList{QStringLiteral("\u00FCber \u753B.89i"), QStringLiteral("\u00E9t\u00E9.9xi")}
+                                           << 0 << QStringLiteral("\u00E9t\u00E9.9xi") << "";
+        QTest::newRow("a lone - is a file") << QStringList{"-", "dash.png"} << 0 << "dash.png" << "";
+        QTest::newRow("a lone - as output") << QStringList{"in put.89i", "-"} << 2 << "" << "";
+        QTest::newRow("option-like names after --") << QStringList{"--", "--help.89i", "-x.89i"} << 0 << "-x.89i" << "";
+        QTest::newRow("--info after --") << QStringList{"--info", "--", "--info"} << 0 << "" << "";
+        QTest::newRow("option-like name without --") << QStringList{"-x.89i", "out.png"} << 2 << "" << "-x.89i";
+        const QString longName = QString(5000, u'n') + ".89i";
+        QTest::newRow("5000-character input") << QStringList{longName, "out.png"} << 1 << "" << "File name too long";
+        QTest::newRow("5000-character output") << QStringList{"in put.89i", longName} << 1 << "" << "File name too long";
+        const QString deep = QStringLiteral("d/").repeated(2500) + "in.89i";
+        QTest::newRow("5000 characters of folders") << QStringList{"in put.89i", deep} << 1 << "" << "File name too long";
+        QTest::newRow("5000-character image") << QStringList{QString(5000, u'n') + ".png", "out.89i"} << 1 << ""
+                                              << "File name too long";
+        QTest::newRow("a folder as input") << QStringList{"folder.89i", "out.png"} << 1 << "" << "folder, not a file";
+        QTest::newRow("a folder as output") << QStringList{"in put.89i", "folder.89i"} << 1 << "" << "folder, not a file";
+        QTest::newRow("a folder as image") << QStringList{"folder.89i/", "out.89i", "--screen"} << 1 << ""
+                                           << "folder.89i/: This is a folder, not a file.";
+        QTest::newRow("a pipe as input") << QStringList{"pipe.89i", "out.png"} << 1 << "" << "pipe";
+    }
+    void awkwardNames()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, written);
+        QFETCH(QString, message);
+        QTemporaryDir here;
+        const QByteArray sample = read(writeSample("in.89i"));
+        for (const QString &name : {QStringLiteral("in put.89i"), QStringLiteral("\"in\" it's.89i"), QStringLiteral("-"),
+                                    QStringLiteral("--help.89i"), QStringLiteral("--info"), QStringLiteral("\u00FCber \u753B.89i")}) {
+            QFile file(here.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sample) == sample.size());
+        }
+        QVERIFY(QDir(here.path()).mkdir("folder.89i"));
+        QVERIFY(::mkfifo(QFile::encodeName(here.filePath("pipe.89i")).constData(), 0644) == 0);
+        const QStringList before = QDir(here.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        QProcess process;
+        process.setWorkingDirectory(here.path());
+        process.start(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert", arguments);
+        QVERIFY(process.waitForFinished(30000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == exitCode, qPrintable(err));
+        QVERIFY2(err.contains(message), qPrintable(err));
+        if (exitCode == 1) // one line of complaint (Qt may add notes of its own)
+            QCOMPARE(err.split(u'\n').filter(QRegularExpression("^dotlark-convert: ")).size(), 1);
+        QStringList after = QDir(here.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        if (!written.isEmpty()) {
+            QVERIFY(after.removeOne(written));
+            const QByteArray out = read(here.filePath(written));
+            QVERIFY(!out.isEmpty());
+            if (written.endsWith(".89i") || written.endsWith(".9xi"))
+                QCOMPARE(decode(out).error, Picture89iError::None);
+        }
+        QCOMPARE(after, before); // nothing else appeared, nothing went
+        QCOMPARE(read(here.filePath("in put.89i")), sample);
     }
 };
 
