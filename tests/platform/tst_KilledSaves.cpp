@@ -15,6 +15,7 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -108,6 +109,11 @@ private slots:
             QVERIFY(saver >= 0);
             if (saver == 0)
                 saveForever(target, first, second, *progress);
+            // The delay counts from the first save's start, not from the fork.
+            QElapsedTimer started;
+            started.start();
+            while (progress->saving.load() == 0 && progress->completed.load() == 0 && started.elapsed() < 2000)
+                std::this_thread::yield();
             ::usleep(useconds_t(QRandomGenerator::global()->bounded(spreadUs)));
             ::kill(saver, SIGKILL);
             int status = 0;
