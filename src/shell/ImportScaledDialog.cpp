@@ -114,10 +114,11 @@ void ImportScaledDialog::buildControls(const QString &path)
         layout->addWidget(m_preview, 0, Qt::AlignHCenter);
     }
 
+    // Made in reading order, which is the order of the Tab key.
     auto *boxes = new QGridLayout;
     boxes->addWidget(placementBox(), 0, 0);
-    boxes->addWidget(plotBox(), 1, 0);
     boxes->addWidget(toneBox(), 0, 1);
+    boxes->addWidget(plotBox(), 1, 0);
     boxes->addWidget(adjustBox(), 1, 1);
     layout->addLayout(boxes);
 
@@ -179,7 +180,7 @@ QWidget *ImportScaledDialog::toneBox()
     grid->addWidget(m_threshold, 0, 1);
     grid->addWidget(m_thresholdValue, 0, 2);
     grid->addWidget(radio(*m_tone, int(Tone::FloydSteinberg), QStringLiteral("floydSteinberg"),
-                          QStringLiteral("Dither (Floyd-&Steinberg)"), box),
+                          QStringLiteral("Dither (F&loyd-Steinberg)"), box),
                     1, 0, 1, 3);
     grid->addWidget(
         radio(*m_tone, int(Tone::Atkinson), QStringLiteral("atkinson"), QStringLiteral("Dither (&Atkinson)"), box), 2, 0,
