@@ -106,8 +106,8 @@ void ImportScaledDialog::buildControls(const QString &path)
     if (m_preview->width() > kPreviewView.width() || m_preview->height() > kPreviewView.height()) {
         auto *view = new QScrollArea(this);
         view->setWidget(m_preview);
-        view->setFixedSize(std::min(m_preview->width(), kPreviewView.width()) + view->verticalScrollBar()->sizeHint().width(),
-                           std::min(m_preview->height(), kPreviewView.height()) + view->horizontalScrollBar()->sizeHint().height());
+        const QSize bars(view->verticalScrollBar()->sizeHint().width(), view->horizontalScrollBar()->sizeHint().height());
+        view->setFixedSize(m_preview->size().boundedTo(kPreviewView) + bars);
         layout->addWidget(view, 0, Qt::AlignHCenter);
     } else {
         m_preview->setParent(this);

@@ -181,7 +181,8 @@ private slots:
         ImportScaledDialog dialog(source, QStringLiteral("/p/photo.jpg"));
         QCOMPARE(dialog.preview().magnification(), magnification);
         const QSize size = dialog.sizeHint();
-        QVERIFY2(size.width() <= 1000 && size.height() <= 700, qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        QVERIFY2(size.width() <= 1000 && size.height() <= 700,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
         QCOMPARE(dialog.result().width(), target.width());
     }
 
