@@ -39,6 +39,24 @@ OptionTable textOptions(OptionTable more = {})
     return more;
 }
 
+// The options of a scaled import chosen by `mode`.
+OptionTable scaleOptions(const QString &mode, const QString &placement)
+{
+    return textOptions({
+        {mode, {}, placement},
+        {"--size", "WxH", "size of the picture made (default 160x77)"},
+        {"--dither", "fs|atkinson", "dither (Floyd-Steinberg or Atkinson) instead of a threshold"},
+        {"--threshold", "N", "0..256: black below N * 65793 (default 128, mid grey)"},
+        {"--invert", {}, "swap black and white inside the picture"},
+        {"--brightness", "N", "-100..100, added to each colour channel (default 0)"},
+        {"--contrast", "N", "-100..100, channels spread about mid grey (default 0)"},
+    });
+}
+
+const QString kScaleSynopsis = QStringLiteral(
+    " [--size WxH] [--dither fs|atkinson] [--threshold N] [--invert]\n"
+    "                [--brightness N] [--contrast N] [--folder F] [--name N] [--comment C]");
+
 bool isImport(const QStringList &files) { return files.size() == 2 && is89i(files[1]) && !is89i(files[0]); }
 
 const std::vector<Command> &commands()
@@ -59,6 +77,19 @@ const std::vector<Command> &commands()
          "centred where it is smaller, cut at the right and bottom where it is larger, black\n"
          "by the same rule as above. The output is always 160 x 77.",
          textOptions({{"--screen", {}, "place on the 160 x 77 graph screen"}}), isImport, importImage},
+        {"--fit", "IMAGE OUT.89i --fit" + kScaleSynopsis,
+         "Scales a picture file onto a blank picture of --size as File > Import Scaled... does:\n"
+         "the whole picture, aspect kept, centred (white where it does not reach). Scaling\n"
+         "averages the pixels covered, in linear light; then each pixel is black by the rule\n"
+         "above with the threshold (128 is the rule itself), or the picture is dithered.",
+         scaleOptions("--fit", "fit the whole picture, aspect kept"), isImport, importScaled},
+        {"--fill", "IMAGE OUT.89i --fill" + kScaleSynopsis,
+         "As --fit, but the picture covers the whole target, aspect kept, centred; what sticks\n"
+         "out is cut.",
+         scaleOptions("--fill", "cover the target, aspect kept, cut what sticks out"), isImport, importScaled},
+        {"--stretch", "IMAGE OUT.89i --stretch" + kScaleSynopsis,
+         "As --fit, but the whole picture is stretched onto the whole target.",
+         scaleOptions("--stretch", "stretch onto the whole target"), isImport, importScaled},
         {{}, "IN.89i OUT.89i [--folder F] [--name N] [--comment C]",
          "Reads the file and writes it again with correct lengths and checksum;\n"
          "the options replace the texts read.\n"
@@ -155,7 +186,8 @@ QString helpText()
             "written whole or not at all, and never over an input (under any name or link).\n"
             "A lone - is a file named -; put -- before file names that begin with -.\n"
             "\nExit status: 0 done; 1 an input refused or unreadable, a picture that cannot be\n"
-            "printed, or an output unwritable (the message names the file); 2 wrong usage.\n";
+            "printed, or an output unwritable (the message names the file); 2 wrong usage\n"
+            "(including an option's value out of its range; the message names the option).\n";
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "PictureCommands.h"
 
 #include "PictureImages.h"
+#include "import/ScaledImport.h"
 #include "platform/CalcCharset.h"
 #include "platform/Messages.h"
 #include "platform/NameProblem.h"
@@ -8,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -52,6 +54,76 @@ int writePicture(Context &context, const QString &source, CalcPicture picture)
     return writeFile(context.files, context.call.files[1], asByteArray(encoded.bytes));
 }
 
+// The picture file read with the hint, or nothing after saying why.
+std::optional<LoadedPicture> loadImage(Context &context, const QString &in, const LoadHint &hint)
+{
+    if (!QFileInfo(in).isFile()) {
+        refuse(in, QStringLiteral("The file does not exist."));
+        return std::nullopt;
+    }
+    std::optional<LoadedPicture> loaded = context.loader.loadFor(in, hint);
+    if (!loaded) {
+        const QString why = context.loader.lastProblem();
+        refuse(in, QStringLiteral("cannot be read as a picture") + (why.isEmpty() ? QString() : ": " + why));
+    }
+    return loaded;
+}
+
+// A whole number in [low, high] from an option, or nothing after a usage error naming it.
+std::optional<int> numberOption(const Invocation &call, const QString &option, int low, int high, int fallback)
+{
+    if (!call.has(option))
+        return fallback;
+    bool ok = false;
+    const int value = call.value(option).toInt(&ok);
+    if (!ok || value < low || value > high) {
+        usageError(QStringLiteral("%1 takes a whole number from %2 to %3, not \"%4\"")
+                       .arg(option).arg(low).arg(high).arg(call.value(option)));
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The settings and target size of a scaled import from its options; nothing after a usage
+// error naming the option.
+std::optional<std::pair<ScaleSettings, QSize>> scaledOptions(const Invocation &call)
+{
+    ScaleSettings settings;
+    settings.placement = call.has("--fill") ? Placement::Fill : call.has("--stretch") ? Placement::Stretch : Placement::Fit;
+    if (call.has("--dither")) {
+        const QString dither = call.value("--dither");
+        if (dither == u"fs")
+            settings.tone = Tone::FloydSteinberg;
+        else if (dither == u"atkinson")
+            settings.tone = Tone::Atkinson;
+        else {
+            usageError(QStringLiteral("--dither takes fs or atkinson, not \"%1\"").arg(dither));
+            return std::nullopt;
+        }
+    }
+    const std::optional<int> threshold = numberOption(call, "--threshold", 0, 256, settings.threshold);
+    const std::optional<int> brightness = threshold ? numberOption(call, "--brightness", -100, 100, 0) : std::nullopt;
+    const std::optional<int> contrast = brightness ? numberOption(call, "--contrast", -100, 100, 0) : std::nullopt;
+    if (!contrast)
+        return std::nullopt;
+    settings.threshold = *threshold;
+    settings.brightness = *brightness;
+    settings.contrast = *contrast;
+    settings.invert = call.has("--invert");
+    QSize size(kScreenWidth, kScreenHeight);
+    if (call.has("--size")) {
+        static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+        const QRegularExpressionMatch match = pattern.match(call.value("--size"));
+        size = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
+        if (size.isEmpty() || checkWritableSize(size.width(), size.height()) != Picture89iError::None) {
+            usageError(QStringLiteral("--size takes WIDTHxHEIGHT of a picture the calculator can hold, not \"%1\"")
+                           .arg(call.value("--size")));
+            return std::nullopt;
+        }
+    }
+    return std::pair{settings, size};
+}
+
 } // namespace
 
 int exportPicture(Context &context)
@@ -77,14 +149,14 @@ int importImage(Context &context)
     CalcPicture picture{"main", "picture", "made with DOTLARK", 0, 0, {}};
     if (!takeTexts(context.call, picture))
         return kExitRefused;
-    if (!QFileInfo(in).isFile())
-        return refuse(in, QStringLiteral("The file does not exist."));
-    const std::optional<QImage> image = context.loader.load(in);
-    if (!image) {
-        const QString why = context.loader.lastProblem();
-        return refuse(in, QStringLiteral("cannot be read as a picture") + (why.isEmpty() ? QString() : ": " + why));
-    }
-    if (context.call.has("--screen")) {
+    // On the screen only the top-left 160 x 77 can show: a JPEG is decoded that far only.
+    const bool screen = context.call.has("--screen");
+    const std::optional<LoadedPicture> loaded =
+        loadImage(context, in, screen ? LoadHint{{}, QSize(kScreenWidth, kScreenHeight)} : LoadHint{});
+    if (!loaded)
+        return kExitRefused;
+    const QImage *image = &loaded->image;
+    if (screen) {
         picture.width = kScreenWidth;
         picture.height = kScreenHeight;
         picture.pixels = screenPixels(*image);
@@ -96,6 +168,23 @@ int importImage(Context &context)
         picture.height = image->height();
         picture.pixels = darkPixels(*image);
     }
+    return writePicture(context, in, picture);
+}
+
+int importScaled(Context &context)
+{
+    const QString &in = context.call.files[0];
+    const auto options = scaledOptions(context.call);
+    if (!options)
+        return kExitUsage;
+    const auto &[settings, size] = *options;
+    CalcPicture picture{"main", "picture", "made with DOTLARK", size.width(), size.height(), {}};
+    if (!takeTexts(context.call, picture))
+        return kExitRefused;
+    const std::optional<LoadedPicture> loaded = loadImage(context, in, LoadHint{scaleCoverSize(size), {}});
+    if (!loaded)
+        return kExitRefused;
+    picture.pixels = scaledPixels(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings);
     return writePicture(context, in, picture);
 }
 

@@ -11,6 +11,9 @@ int exportPicture(Context &context);
 // IMAGE -> OUT.89i: 1:1 at the image's size or, with --screen, placed on the graph screen
 // as File > Import places it. --folder, --name and --comment set the texts.
 int importImage(Context &context);
+// IMAGE -> OUT.89i with --fit, --fill or --stretch: scaled onto --size (default 160 x 77)
+// as File > Import Scaled... does, with its tone options.
+int importScaled(Context &context);
 // IN.89i -> OUT.89i with lengths and checksum made right; the text options replace.
 int rewritePicture(Context &context);
 // --info FILE.89i: the texts, the size and how far the file agrees with the writer.

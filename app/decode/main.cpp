@@ -7,14 +7,19 @@
 #include <QImage>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-// dotlark-decode <file>: reads one picture file with QtPictureLoader and sends the picture
-// (or why there is none) to its standard output, for IsolatedPictureLoader. The picture
+#include <optional>
+#include <utility>
+
+// dotlark-decode <file> [--cover WxH] [--top-left WxH]: reads one picture file with
+// QtPictureLoader, as much of it as the hint asks, and sends the picture (or why there is
+// none) to its standard output, for IsolatedPictureLoader. The picture
 // readers run here, under limits, so a file that crashes, floods or stalls one of them costs
 // this process only.
 
@@ -77,13 +82,14 @@ int sendProblem(const QString &problem)
     return sent ? 0 : 1;
 }
 
-int sendPicture(const QImage &picture)
+int sendPicture(const QImage &picture, QSize fullSize)
 {
     const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
         return sendProblem(QStringLiteral("there is not enough memory to convert the picture"));
     if (!writeWord(DecodeProtocol::kMagic) || !writeWord(DecodeProtocol::kPicture)
-        || !writeWord(quint32(image.width())) || !writeWord(quint32(image.height())))
+        || !writeWord(quint32(image.width())) || !writeWord(quint32(image.height()))
+        || !writeWord(quint32(fullSize.width())) || !writeWord(quint32(fullSize.height())))
         return 1;
     for (int y = 0; y < image.height(); ++y)
         if (!writeAll(image.constScanLine(y), size_t(image.width()) * 4))
@@ -94,7 +100,7 @@ int sendPicture(const QImage &picture)
 QString systemWords(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // The whole file, read without ever waiting: a pipe or a device is refused before any read.
-int decode(const char *path)
+int decode(const char *path, const LoadHint &hint)
 {
     using Problem = OrdinaryFileRead::Problem;
     const OrdinaryFileRead read = readOrdinaryFile(QFile::decodeName(path), QtPictureLoader::kMaxFileBytes);
@@ -115,10 +121,41 @@ int decode(const char *path)
         return sendProblem(QStringLiteral("the file is empty"));
     const QByteArray &bytes = read.bytes;
     QtPictureLoader loader;
-    const std::optional<QImage> image = loader.loadFromBytes(bytes);
-    if (!image)
+    const std::optional<LoadedPicture> loaded = loader.loadFromBytesFor(bytes, hint);
+    if (!loaded)
         return sendProblem(loader.lastProblem());
-    return sendPicture(*image);
+    return sendPicture(loaded->image, loaded->fullSize);
+}
+
+// "WxH" with both sides 1..65535.
+std::optional<QSize> sizeArgument(const char *text)
+{
+    unsigned width = 0, height = 0;
+    char end = 0;
+    if (std::sscanf(text, "%ux%u%c", &width, &height, &end) != 2 || width == 0 || height == 0
+        || width > 65535 || height > 65535)
+        return std::nullopt;
+    return QSize(int(width), int(height));
+}
+
+// FILE [--cover WxH] [--top-left WxH]
+std::optional<std::pair<const char *, LoadHint>> parseArguments(int argc, char *argv[])
+{
+    if (argc < 2 || argc % 2 != 0)
+        return std::nullopt;
+    LoadHint hint;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::optional<QSize> size = sizeArgument(argv[i + 1]);
+        if (!size)
+            return std::nullopt;
+        if (std::strcmp(argv[i], DecodeProtocol::kCoverOption) == 0)
+            hint.cover = *size;
+        else if (std::strcmp(argv[i], DecodeProtocol::kTopLeftOption) == 0)
+            hint.topLeft = *size;
+        else
+            return std::nullopt;
+    }
+    return std::pair{argv[1], hint};
 }
 
 } // namespace
@@ -126,11 +163,13 @@ int decode(const char *path)
 int main(int argc, char *argv[])
 {
     limitResources();
-    if (argc != 2) {
-        static const char usage[] = "usage: dotlark-decode FILE (used by DOTLARK to read pictures)\n";
+    const auto arguments = parseArguments(argc, argv);
+    if (!arguments) {
+        static const char usage[] =
+            "usage: dotlark-decode FILE [--cover WxH] [--top-left WxH] (used by DOTLARK to read pictures)\n";
         [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, usage, sizeof usage - 1);
         return 2;
     }
     QCoreApplication app(argc, argv); // the image format plugins are found through it
-    return decode(argv[1]);
+    return decode(arguments->first, arguments->second);
 }

@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     QtDesktop desktop;
     DialogQuestions questions(messages);
     QtProgramRunner programs;
-    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs});
+    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs, &questions});
     messages.setParent(&window);
     dialogs.setParent(&window);
     printDialog.setParent(&window);

@@ -114,4 +114,9 @@ PixelGrid scaledPixels(const ScaleSource &source, const ScaleSettings &settings)
 // The smallest size a picture needs to be read at for any placement but Actual onto
 // `target` (twice the target in each direction); loaders may read large pictures at a
 // reduced size no smaller than this.
+//
+// dotlark-convert reads the picture for ScaleSource's `scaled` with the loader hint
+// {cover = scaleCoverSize(target)} (a large JPEG then comes at 1/2, 1/4 or 1/8 of its size)
+// and, for Actual, the `actual` part with {topLeft = target}; a caller reading the same way
+// gets the same pixels for the same settings.
 QSize scaleCoverSize(QSize target);

@@ -46,13 +46,21 @@ QString IsolatedPictureLoader::findHelper()
     return {};
 }
 
-std::optional<QImage> IsolatedPictureLoader::fail(const QString &problem)
+std::nullopt_t IsolatedPictureLoader::fail(const QString &problem)
 {
     m_lastProblem = problem;
     return std::nullopt;
 }
 
 std::optional<QImage> IsolatedPictureLoader::load(const QString &path)
+{
+    std::optional<LoadedPicture> loaded = loadFor(path, {});
+    if (!loaded)
+        return std::nullopt;
+    return std::move(loaded->image);
+}
+
+std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path, const LoadHint &hint)
 {
     m_lastProblem.clear();
     const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
@@ -62,12 +70,19 @@ std::optional<QImage> IsolatedPictureLoader::load(const QString &path)
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(helper, {path});
+    QStringList arguments{path};
+    const auto addSize = [&arguments](const char *option, QSize size) {
+        if (!size.isEmpty())
+            arguments << QString::fromLatin1(option) << QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+    };
+    addSize(DecodeProtocol::kCoverOption, hint.cover);
+    addSize(DecodeProtocol::kTopLeftOption, hint.topLeft);
+    process.start(helper, arguments);
     if (!process.waitForStarted(m_timeoutMs))
         return fail(QStringLiteral("the picture reader %1 cannot be started: %2").arg(helper, process.errorString()));
 
     // Everything the helper may send: the header, then at most the largest picture allowed.
-    constexpr qsizetype kHeader = 16;
+    constexpr qsizetype kHeader = DecodeProtocol::kPictureHeaderBytes;
     constexpr qsizetype kMaxReply = kHeader + QtPictureLoader::kMaxPixels * 4;
     qsizetype expected = -1; // the whole reply's length, once the header tells it
     QByteArray reply;
@@ -93,9 +108,15 @@ std::optional<QImage> IsolatedPictureLoader::load(const QString &path)
                 expected = 12 + std::min<qsizetype>(wordAt(reply, 8), DecodeProtocol::kMaxProblemBytes);
             else if (kind == DecodeProtocol::kPicture && reply.size() >= kHeader) {
                 const qint64 width = wordAt(reply, 8), height = wordAt(reply, 12);
+                const qint64 fullWidth = wordAt(reply, 16), fullHeight = wordAt(reply, 20);
                 if (width == 0 || height == 0 || width * height > QtPictureLoader::kMaxPixels) {
                     stop();
                     return fail(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
+                }
+                if (fullWidth == 0 || fullHeight == 0 || fullWidth * fullHeight > QtPictureLoader::kMaxPixels) {
+                    stop();
+                    return fail(QStringLiteral("the picture reader announced a full size of %1 x %2 pixels")
+                                    .arg(fullWidth).arg(fullHeight));
                 }
                 expected = kHeader + width * height * 4;
             }
@@ -125,5 +146,5 @@ std::optional<QImage> IsolatedPictureLoader::load(const QString &path)
         return fail(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
     for (int y = 0; y < height; ++y)
         std::memcpy(image.scanLine(y), reply.constData() + kHeader + qsizetype(y) * width * 4, size_t(width) * 4);
-    return image;
+    return LoadedPicture{std::move(image), QSize(int(wordAt(reply, 16)), int(wordAt(reply, 20)))};
 }

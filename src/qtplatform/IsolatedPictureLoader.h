@@ -17,6 +17,8 @@ public:
     explicit IsolatedPictureLoader(QString helper = {}, int timeoutMs = kDefaultTimeoutMs);
 
     std::optional<QImage> load(const QString &path) override;
+    // The hint goes to the helper, which reads only what it asks (see QtPictureLoader).
+    std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
     QString lastProblem() const override { return m_lastProblem; }
 
     // dotlark-decode beside the running program, else in the folder it is installed in;
@@ -24,7 +26,7 @@ public:
     static QString findHelper();
 
 private:
-    std::optional<QImage> fail(const QString &problem);
+    std::nullopt_t fail(const QString &problem);
 
     QString m_helper;
     int m_timeoutMs;

@@ -9,6 +9,7 @@
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -74,7 +75,29 @@ QString tooLarge(qint64 width, qint64 height)
         .arg(width).arg(height).arg(QtPictureLoader::kMaxPixels);
 }
 
-std::optional<QImage> loadRaster(const QByteArray &bytes, QString &problem)
+// The scaled size to ask of a JPEG reader: the picture divided by the largest of 8, 4 and 2
+// that keeps it covering `cover`, rounded down so that the reader's own choice of DCT
+// scaling (the whole part of full / asked) is that same divisor. Empty: read at full size.
+QSize jpegScaledSize(QSize full, QSize cover)
+{
+    if (cover.isEmpty())
+        return {};
+    for (int divisor : {8, 4, 2}) {
+        const QSize reduced(full.width() / divisor, full.height() / divisor);
+        if (reduced.width() >= cover.width() && reduced.height() >= cover.height())
+            return reduced;
+    }
+    return {};
+}
+
+QImage topLeftOf(const QImage &image, QSize topLeft)
+{
+    if (topLeft.isEmpty() || (image.width() <= topLeft.width() && image.height() <= topLeft.height()))
+        return image;
+    return image.copy(0, 0, std::min(image.width(), topLeft.width()), std::min(image.height(), topLeft.height()));
+}
+
+std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint, QString &problem)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -86,6 +109,12 @@ std::optional<QImage> loadRaster(const QByteArray &bytes, QString &problem)
         problem = tooLarge(size.width(), size.height());
         return std::nullopt;
     }
+    if (size.isValid() && reader.format() == "jpeg") {
+        if (!hint.topLeft.isEmpty())
+            reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(hint.topLeft)));
+        else if (const QSize scaled = jpegScaledSize(size, hint.cover); !scaled.isEmpty())
+            reader.setScaledSize(scaled);
+    }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         if (reader.error() != QImageReader::UnknownError)
@@ -94,11 +123,12 @@ std::optional<QImage> loadRaster(const QByteArray &bytes, QString &problem)
             problem = QStringLiteral("it is no picture format known here");
         return std::nullopt;
     }
-    if (!sizeAcceptable(image.width(), image.height())) {
-        problem = tooLarge(image.width(), image.height());
+    const QSize full = size.isValid() ? size : image.size();
+    if (!sizeAcceptable(full.width(), full.height()) || !sizeAcceptable(image.width(), image.height())) {
+        problem = tooLarge(full.width(), full.height());
         return std::nullopt;
     }
-    return image;
+    return LoadedPicture{topLeftOf(image, hint.topLeft), full};
 }
 
 // A metafile leaves unpainted what it does not draw; like a picture box showing it, the
@@ -201,6 +231,14 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
 
 std::optional<QImage> QtPictureLoader::load(const QString &path)
 {
+    std::optional<LoadedPicture> loaded = loadFor(path, {});
+    if (!loaded)
+        return std::nullopt;
+    return std::move(loaded->image);
+}
+
+std::optional<LoadedPicture> QtPictureLoader::loadFor(const QString &path, const LoadHint &hint)
+{
     m_lastProblem.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -212,25 +250,39 @@ std::optional<QImage> QtPictureLoader::load(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return loadFromBytes(bytes);
+    return loadFromBytesFor(bytes, hint);
 }
 
 std::optional<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes)
+{
+    std::optional<LoadedPicture> loaded = loadFromBytesFor(bytes, {});
+    if (!loaded)
+        return std::nullopt;
+    return std::move(loaded->image);
+}
+
+std::optional<LoadedPicture> QtPictureLoader::loadFromBytesFor(const QByteArray &bytes, const LoadHint &hint)
 {
     m_lastProblem.clear();
     if (bytes.isEmpty()) {
         m_lastProblem = QStringLiteral("the file is empty");
         return std::nullopt;
     }
+    const auto whole = [&hint](std::optional<QImage> image) -> std::optional<LoadedPicture> {
+        if (!image)
+            return std::nullopt;
+        const QSize full = image->size();
+        return LoadedPicture{topLeftOf(*image, hint.topLeft), full};
+    };
     // Qt's own reader wants blanks between plain bitmap digits, which netpbm does not write.
     if (NetpbmReader::recognises(bytes)) {
         NetpbmReader::Result netpbm = NetpbmReader(kMaxPixels).read(bytes);
         m_lastProblem = netpbm.problem;
         if (netpbm.image.isNull())
             return std::nullopt;
-        return std::move(netpbm.image);
+        return whole(std::move(netpbm.image));
     }
     if (isMetafile(bytes))
-        return WmfPlayer().render(bytes, m_lastProblem);
-    return loadRaster(bytes, m_lastProblem);
+        return whole(WmfPlayer().render(bytes, m_lastProblem));
+    return loadRaster(bytes, hint, m_lastProblem);
 }

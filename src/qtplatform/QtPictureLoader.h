@@ -22,8 +22,14 @@ public:
     static constexpr double kScreenDpi = 96.0;
 
     std::optional<QImage> load(const QString &path) override;
+    // With a hint: a JPEG is decoded at 1/2, 1/4 or 1/8 of its size where that still covers
+    // hint.cover, or only its top-left part when hint.topLeft is given (which then wins);
+    // other pictures are read whole and cut to hint.topLeft. The size limit applies to the
+    // picture's full size either way.
+    std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
     // The same for a file's content already in memory.
     std::optional<QImage> loadFromBytes(const QByteArray &bytes);
+    std::optional<LoadedPicture> loadFromBytesFor(const QByteArray &bytes, const LoadHint &hint);
     QString lastProblem() const override { return m_lastProblem; }
 
 private:

@@ -1,6 +1,7 @@
 #include "shell/DialogQuestions.h"
 
 #include "shell/ExitDialog.h"
+#include "shell/ImportScaledDialog.h"
 #include "shell/NewPictureDialog.h"
 
 #include <QCoreApplication>
@@ -36,4 +37,12 @@ std::optional<int> DialogQuestions::popUpMenu(const QStringList &items, int chec
     if (!chosen)
         return std::nullopt;
     return chosen->data().toInt();
+}
+
+std::optional<ScaledImportAnswer> DialogQuestions::askScaledImport(const ScaleSource &source, const QString &path,
+                                                                   const ScaledImportChoice &initial)
+{
+    ImportScaledDialog dialog(source, path, m_parent);
+    dialog.setChoice(initial);
+    return dialog.ask();
 }

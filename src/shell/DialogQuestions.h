@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Questions.h"
+#include "shell/ScaledImportQuestion.h"
 
 #include <QPointer>
 
@@ -10,8 +11,9 @@ class NewPictureDialog;
 class QWidget;
 
 // The questions asked with the program's windows: frmNew and frmExit, made on first use
-// over the main window and afterwards only hidden and shown, and Qt pop-up menus.
-class DialogQuestions : public Questions
+// over the main window and afterwards only hidden and shown, Qt pop-up menus, and the
+// Import Scaled dialog, made anew for each picture.
+class DialogQuestions : public Questions, public ScaledImportQuestion
 {
 public:
     explicit DialogQuestions(Messages &messages) : m_messages(messages) {}
@@ -21,6 +23,8 @@ public:
     std::optional<QSize> askNewSize() override;
     ExitChoice askExit() override;
     std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) override;
+    std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
+                                                      const ScaledImportChoice &initial) override;
 
 private:
     Messages &m_messages;

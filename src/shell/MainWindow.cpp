@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "canvas/CanvasView.h"
+#include "shell/DialogQuestions.h"
 #include "platform/Messages.h"
 #include "platform/Questions.h"
 #include "shell/FileNames.h"
@@ -202,6 +203,8 @@ void MainWindow::createActions()
     miSaveAs = item(QStringLiteral("miSaveAs"), QStringLiteral("S&ave As..."),
                     QKeySequence(QStringLiteral("Ctrl+A")), &MainWindow::miSaveAs_Click);
     miImport = item(QStringLiteral("miImport"), QStringLiteral("&Import"), {}, &MainWindow::miImport_Click);
+    miImportScaled = item(QStringLiteral("miImportScaled"), QStringLiteral("Import Scale&d..."), {},
+                          &MainWindow::miImportScaled_Click);
     miPrint = item(QStringLiteral("miPrint"), QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
                    &MainWindow::miPrint_click);
     miSend = item(QStringLiteral("miSend"), QStringLiteral("Send to Calculator..."),
@@ -235,7 +238,7 @@ void MainWindow::createMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addActions({miNew, miOpen, miSave, miSaveAs});
     file->addSeparator();
-    file->addAction(miImport);
+    file->addActions({miImport, miImportScaled});
     file->addSeparator();
     file->addActions({miPrint, mipgset});
     file->addSeparator();

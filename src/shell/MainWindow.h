@@ -2,6 +2,7 @@
 
 #include "canvas/DrawingTools.h"
 #include "document/PictureDocument.h"
+#include "platform/FileDialogs.h"
 #include "printing/PageSetup.h"
 #include "shell/AppInfo.h"
 #include "shell/FileSession.h"
@@ -15,6 +16,7 @@
 
 struct PrintInput;
 class AboutWindow;
+class DialogQuestions;
 class CanvasView;
 class HelpWindow;
 class LinkLauncher;
@@ -25,7 +27,10 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
+class ScaledImportQuestion;
 class TextBox;
+struct ScaledImportAnswer;
+struct ScaledImportChoice;
 
 // frmDotlark, the program's one window, for the whole run. The picture document, the file,
 // the calculator texts and the recent list belong to its FileSession; the window shows
@@ -35,7 +40,8 @@ class TextBox;
 //
 // The handlers keep the names of the design; they are split by topic over
 // MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
-// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, import), MainWindow_View.cpp
+// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, import), MainWindow_ImportScaled.cpp (import
+// scaled), MainWindow_View.cpp
 // (undo, redo, zoom) and MainWindow_Help.cpp (toolbar, printing, link program, help
 // windows).
 class MainWindow : public QMainWindow
@@ -61,6 +67,7 @@ public:
     void miSave_click();
     void miSaveAs_Click();
     void miImport_Click();
+    void miImportScaled_Click();
     void miSend_Click();
     void miPrint_click();
     void mipgset_Click();
@@ -132,7 +139,10 @@ private:
     void setStatusFileName(const QString &text);
     bool askToReplace(const QString &path);
     bool savedForSending();
+    static FileDialogs::Request importRequest();
     void refuseImport(const QString &path);
+    ScaledImportQuestion &scaledImportQuestion();
+    void plotScaled(const ScaledImportAnswer &answer);
     bool askToImport(const QString &path, const QImage &picture);
     QImage shownCanvas() const;
 
@@ -156,7 +166,7 @@ private:
 
     // Menu items
     QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr;
-    QAction *miImport = nullptr, *miSend = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
+    QAction *miImport = nullptr, *miImportScaled = nullptr, *miSend = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
     QAction *miLine4 = nullptr, *miCls = nullptr, *miInstructions = nullptr, *miAbout = nullptr;
     QAction *miUndo = nullptr, *miRedo = nullptr; // the picture's history
     QAction *miZoomIn = nullptr, *miZoomOut = nullptr, *miActualSize = nullptr, *miFit = nullptr;
@@ -170,4 +180,5 @@ private:
     AboutWindow *frmAbout = nullptr;
     QPointer<PageSetupDialog> pgset;
     std::unique_ptr<LinkLauncher> m_linkLauncher;
+    std::unique_ptr<DialogQuestions> m_ownQuestions; // when the services bring no Import Scaled dialog
 };

@@ -1,4 +1,5 @@
-// File > New, Draw > ClrDraw, File > Import and the canvas repaint.
+// File > New, Draw > ClrDraw, File > Import and the canvas repaint (File > Import Scaled...
+// is in MainWindow_ImportScaled.cpp).
 
 #include "canvas/CanvasView.h"
 #include "import/PictureImport.h"
@@ -10,8 +11,8 @@
 
 #include <QLabel>
 
-namespace {
-FileDialogs::Request importRequest()
+// File > Import and File > Import Scaled... ask for the file alike.
+FileDialogs::Request MainWindow::importRequest()
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("Import a picture");
@@ -21,7 +22,6 @@ FileDialogs::Request importRequest()
     request.mustExist = true;
     return request;
 }
-} // namespace
 
 void MainWindow::Picture1_Paint()
 {

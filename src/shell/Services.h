@@ -9,6 +9,7 @@ class PrintDialog;
 class ProgramLauncher;
 class ProgramRunner;
 class Questions;
+class ScaledImportQuestion;
 class Settings;
 
 // Everything the main window needs from the desktop. The program passes the Qt versions,
@@ -25,4 +26,6 @@ struct Services
     Desktop &desktop;
     Questions &questions;
     ProgramRunner &programs;
+    // File > Import Scaled...'s dialog; none: the window asks with a dialog of its own.
+    ScaledImportQuestion *scaledImport = nullptr;
 };

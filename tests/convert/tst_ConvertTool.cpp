@@ -1,6 +1,8 @@
 #include "document/Picture89i.h"
 #include "fakes/FullDisk.h"
 #include "fakes/PictureFixtures.h"
+#include "import/ScaledImport.h"
+#include "qtplatform/QtPictureLoader.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -29,7 +31,25 @@ QByteArray png(int width, int height)
 
 using Points = QList<QPoint>;
 
+// A picture with translucent parts: a dark disc fading out on transparency.
+QByteArray translucentPng()
+{
+    QImage image(300, 220, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int alpha = std::max(0, 255 - int(std::hypot(x - 150, y - 110) * 2));
+            image.setPixel(x, y, qRgba(x % 256, 40, y % 256, alpha));
+        }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ScaleSettings)
 
 // The dotlark-convert program, run as the user runs it.
 class tst_ConvertTool : public QObject
@@ -207,6 +227,97 @@ private slots:
             QVERIFY2(!d.picture.pixels.at(p.x(), p.y()), qPrintable(QStringLiteral("black at %1,%2").arg(p.x()).arg(p.y())));
     }
 
+    // The scaled imports give exactly the pipeline's pixels for the same picture and settings,
+    // the picture read as the converter reads it (a large JPEG reduced).
+    void scaledImportMatchesThePipeline_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<ScaleSettings>("settings");
+        QTest::addColumn<QSize>("size");
+        const QByteArray jpeg = photoFile(2400, 1600);
+        const QSize screen(160, 77);
+        using P = Placement;
+        using T = Tone;
+        QTest::newRow("jpeg fit") << jpeg << QStringList{"--fit"} << ScaleSettings{} << screen;
+        QTest::newRow("jpeg fill, dithered, odd size")
+            << jpeg << QStringList{"--fill", "--dither", "fs", "--size", "99x41"}
+            << ScaleSettings{P::Fill, T::FloydSteinberg, 128, false, 0, 0} << QSize(99, 41);
+        QTest::newRow("jpeg stretch, Atkinson, inverted")
+            << jpeg << QStringList{"--stretch", "--dither", "atkinson", "--invert"}
+            << ScaleSettings{P::Stretch, T::Atkinson, 128, true, 0, 0} << screen;
+        QTest::newRow("jpeg fit, threshold, brightness, contrast")
+            << jpeg << QStringList{"--fit", "--threshold", "100", "--brightness", "20", "--contrast", "-30"}
+            << ScaleSettings{P::Fit, T::Threshold, 100, false, 20, -30} << screen;
+        QTest::newRow("translucent png fit, dithered")
+            << translucentPng() << QStringList{"--fit", "--dither", "fs", "--size", "240x128"}
+            << ScaleSettings{P::Fit, T::FloydSteinberg, 128, false, 0, 0} << QSize(240, 128);
+        QTest::newRow("tiny png stretch") << png(3, 2) << QStringList{"--stretch", "--size", "7x5"}
+                                          << ScaleSettings{P::Stretch, T::Threshold, 128, false, 0, 0} << QSize(7, 5);
+        // --screen reads only the top-left part of a JPEG: still File > Import's pixels.
+        QTest::newRow("jpeg screen") << jpeg << QStringList{"--screen"}
+                                     << ScaleSettings{P::Actual, T::Threshold, 128, false, 0, 0} << screen;
+    }
+    void scaledImportMatchesThePipeline()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, options);
+        QFETCH(ScaleSettings, settings);
+        QFETCH(QSize, size);
+        write(path("scaled.in"), file);
+        const Run r = run(QStringList{path("scaled.in"), path("scaled.89i")} + options);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const DecodeResult d = decode(read(path("scaled.89i")));
+        QCOMPARE(d.error, Picture89iError::None);
+        QCOMPARE(QSize(d.picture.width, d.picture.height), size);
+
+        const bool actual = settings.placement == Placement::Actual;
+        const std::optional<LoadedPicture> loaded =
+            QtPictureLoader().loadFor(path("scaled.in"), actual ? LoadHint{} : LoadHint{scaleCoverSize(size), {}});
+        QVERIFY(loaded);
+        const ScaleSource source = actual ? ScaleSource(loaded->image, size)
+                                          : ScaleSource(loaded->image, QImage(), loaded->fullSize, size);
+        const PixelGrid expected = scaledPixels(source, settings);
+        int black = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                black += expected.at(x, y);
+                if (d.picture.pixels.at(x, y) != expected.at(x, y))
+                    QFAIL(qPrintable(QStringLiteral("differs at %1,%2").arg(x).arg(y)));
+            }
+        QVERIFY(black > 0); // not an empty picture that any fault would match
+    }
+
+    // A scaled import's option out of range is a usage error naming the option, and
+    // nothing is written.
+    void scaledOptionErrors_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("threshold above") << QStringList{"--fit", "--threshold", "257"} << "--threshold";
+        QTest::newRow("threshold not a number") << QStringList{"--fill", "--threshold", "mid"} << "--threshold";
+        QTest::newRow("brightness above") << QStringList{"--fit", "--brightness", "101"} << "--brightness";
+        QTest::newRow("contrast below") << QStringList{"--stretch", "--contrast", "-101"} << "--contrast";
+        QTest::newRow("unknown dither") << QStringList{"--fit", "--dither", "ordered"} << "--dither";
+        QTest::newRow("size without height") << QStringList{"--fit", "--size", "160"} << "--size";
+        QTest::newRow("size zero") << QStringList{"--fit", "--size", "0x77"} << "--size";
+        QTest::newRow("size negative") << QStringList{"--fit", "--size", "-5x77"} << "--size";
+        QTest::newRow("size too large") << QStringList{"--fit", "--size", "99999x99999"} << "--size";
+        QTest::newRow("two placements") << QStringList{"--fit", "--stretch"} << "--stretch";
+        QTest::newRow("with --screen") << QStringList{"--screen", "--fill"} << "--fill";
+        QTest::newRow("tone option without placement") << QStringList{"--dither", "fs"} << "--dither";
+    }
+    void scaledOptionErrors()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, named);
+        write(path("any.png"), png(20, 10));
+        const Run r = run(QStringList{path("any.png"), path("p.89i")} + options);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(named), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("p.89i")));
+    }
+
     // The print runs headless even where no display and no Qt platform are set.
     void printsPdf_data()
     {
@@ -354,7 +465,8 @@ private slots:
         const Run r = run({"--help"});
         QCOMPARE(r.exitCode, 0);
         for (const char *part : {"OUT.pbm", "--folder", "--name", "--comment", "--info", "8421504", "--screen", "--print-pdf",
-                                 "--top", "--left", "--width", "--fileinfo", "Exit status"})
+                                 "--top", "--left", "--width", "--fileinfo", "Exit status", "--fit", "--fill",
+                                 "--stretch", "--dither", "--threshold", "--invert", "--size", "--brightness", "--contrast"})
             QVERIFY2(r.out.contains(part), part);
     }
 
@@ -378,6 +490,10 @@ private slots:
         QTest::newRow("truncated input") << QStringList{path("short.89i"), path("keep.pbm")} << "short.89i" << "keep.pbm";
         QTest::newRow("unreadable image") << QStringList{path("notapicture.png"), path("keep.89i")} << "notapicture.png" << "keep.89i";
         QTest::newRow("too large") << QStringList{path("huge.png"), path("keep.89i")} << "huge.png" << "keep.89i";
+        QTest::newRow("scaled, unreadable image") << QStringList{path("notapicture.png"), path("keep.89i"), "--fit"}
+                                                  << "notapicture.png" << "keep.89i";
+        QTest::newRow("scaled, missing image") << QStringList{path("none.png"), path("keep.89i"), "--fill"}
+                                               << "none.png" << "keep.89i";
         QTest::newRow("unwritable output") << QStringList{sample, path("no/such/dir/out.89i")} << "out.89i" << "keep.89i";
         QTest::newRow("print of a truncated file") << QStringList{"--print-pdf", path("keep.pdf"), path("short.89i")}
                                                    << "short.89i" << "keep.pdf";

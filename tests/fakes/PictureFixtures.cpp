@@ -1,5 +1,9 @@
 #include "fakes/PictureFixtures.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+
 QByteArray metafile(bool placeable, int right, int bottom, int inch)
 {
     Bytes records;
@@ -20,4 +24,22 @@ QByteArray metafile(bool placeable, int right, int bottom, int inch)
     b.u16(1).u16(9).u16(0x0300).u32(9 + records.data.size() / 2).u16(1).u32(7).u16(0);
     b.data.append(records.data);
     return b.data;
+}
+
+QByteArray photoFile(int width, int height, const char *format)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int band = (x / 97 + y / 61) % 3;
+            line[x] = qRgb((x * 255) / width, (y * 255) / height, band * 120);
+        }
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(90);
+    writer.write(image);
+    return buffer.data();
 }

@@ -28,3 +28,7 @@ struct Bytes
 // (1080, 540); with the placeable header at 1440 units per inch it is 96 x 48 screen pixels
 // and the rectangle covers pixels 24..71 x 12..35.
 QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch = 1440);
+
+// A photo-like picture of the given size (smooth shading with a few sharp edges), written
+// by Qt in the given format.
+QByteArray photoFile(int width, int height, const char *format = "JPEG");

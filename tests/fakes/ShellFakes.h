@@ -9,6 +9,7 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/ProgramRunner.h"
 #include "platform/Questions.h"
+#include "shell/ScaledImportQuestion.h"
 #include "shell/Services.h"
 
 #include <QMap>
@@ -17,11 +18,25 @@ class FakePictureLoader : public PictureLoader
 {
 public:
     QMap<QString, QImage> pictures;
+    // Read at a reduced size when a hint allows it: the picture as read then.
+    QMap<QString, QImage> reduced;
+    QList<LoadHint> hints; // of every loadFor, in order
+    int loadsLeft = -1;    // loads that succeed before the rest fail; -1: all of them
     std::optional<QImage> load(const QString &path) override
     {
-        if (!pictures.contains(path))
+        if (!pictures.contains(path) || loadsLeft == 0)
             return std::nullopt;
+        if (loadsLeft > 0)
+            --loadsLeft;
         return pictures.value(path);
+    }
+    std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override
+    {
+        hints << hint;
+        std::optional<LoadedPicture> loaded = PictureLoader::loadFor(path, hint);
+        if (loaded && !hint.cover.isEmpty() && reduced.contains(path))
+            loaded->image = reduced.value(path);
+        return loaded;
     }
 };
 
@@ -108,6 +123,35 @@ public:
     }
 };
 
+// Scripted answers to File > Import Scaled...: each answer's choice, with the pixels the
+// dialog would show for it.
+class FakeScaledImportQuestion : public ScaledImportQuestion
+{
+public:
+    std::deque<std::optional<ScaledImportChoice>> choices; // nothing left = cancel
+    int asked = 0;
+    QString lastPath;
+    ScaledImportChoice lastInitial;
+    QSize lastTarget, lastFullSize;
+    std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
+                                                      const ScaledImportChoice &initial) override
+    {
+        ++asked;
+        lastPath = path;
+        lastInitial = initial;
+        lastTarget = source.target();
+        lastFullSize = source.fullSize();
+        if (choices.empty() || !choices.front()) {
+            if (!choices.empty())
+                choices.pop_front();
+            return std::nullopt;
+        }
+        const ScaledImportChoice choice = *choices.front();
+        choices.pop_front();
+        return ScaledImportAnswer{choice, scaledPixels(source, choice.settings)};
+    }
+};
+
 // All of them together, ready to hand to a main window.
 struct FakeServices
 {
@@ -121,8 +165,10 @@ struct FakeServices
     FakeDesktop desktop;
     FakeQuestions questions;
     FakeProgramRunner programs;
+    FakeScaledImportQuestion scaledImport;
     Services services()
     {
-        return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs};
+        return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
+                &scaledImport};
     }
 };

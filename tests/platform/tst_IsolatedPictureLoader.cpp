@@ -125,6 +125,34 @@ private slots:
         QCOMPARE(*isolated, direct->convertToFormat(QImage::Format_ARGB32));
     }
 
+    // The hint reaches the helper: the same reduced or cut picture, and the full size.
+    void hintCrossesIntact_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("cover");
+        QTest::addColumn<QSize>("topLeft");
+        QTest::addColumn<QSize>("size");
+        const QByteArray jpeg = photoFile(2400, 1600);
+        QTest::newRow("jpeg cover") << jpeg << QSize(320, 154) << QSize() << QSize(600, 400);
+        QTest::newRow("jpeg top-left") << jpeg << QSize() << QSize(160, 77) << QSize(160, 77);
+        QTest::newRow("png top-left") << photoFile(200, 50, "PNG") << QSize() << QSize(160, 77) << QSize(160, 50);
+    }
+    void hintCrossesIntact()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, cover);
+        QFETCH(QSize, topLeft);
+        QFETCH(QSize, size);
+        const std::optional<LoadedPicture> direct = QtPictureLoader().loadFromBytesFor(bytes, {cover, topLeft});
+        QVERIFY(direct);
+        IsolatedPictureLoader loader(kHelper);
+        const std::optional<LoadedPicture> isolated = loader.loadFor(write(QStringLiteral("hinted"), bytes), {cover, topLeft});
+        QVERIFY2(isolated, qPrintable(loader.lastProblem()));
+        QCOMPARE(isolated->image.size(), size);
+        QCOMPARE(isolated->fullSize, direct->fullSize);
+        QCOMPARE(isolated->image, direct->image.convertToFormat(QImage::Format_ARGB32));
+    }
+
     // Whatever the file, the load ends within seconds with a reason, and nothing is returned.
     void hostileFilesGiveAReason_data()
     {
@@ -160,14 +188,17 @@ private slots:
         ::symlink(other.constData(), loop.constData());
         ::symlink(loop.constData(), other.constData());
 
-        IsolatedPictureLoader loader(kHelper);
-        QElapsedTimer clock;
-        clock.start();
-        const QString path = name.startsWith(u'/') ? name : m_dir.filePath(name);
-        QVERIFY(!loader.load(path));
-        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(!loader.lastProblem().isEmpty());
-        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+        // Read whole, and with a hint of what is needed.
+        for (const LoadHint &hint : {LoadHint{}, LoadHint{QSize(320, 154), QSize(160, 77)}}) {
+            IsolatedPictureLoader loader(kHelper);
+            QElapsedTimer clock;
+            clock.start();
+            const QString path = name.startsWith(u'/') ? name : m_dir.filePath(name);
+            QVERIFY(!loader.loadFor(path, hint));
+            QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+            QVERIFY(!loader.lastProblem().isEmpty());
+            QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+        }
     }
 
     // A helper that crashes, stalls, spins, lies about the size or says nothing is refused.
@@ -181,12 +212,15 @@ private slots:
         QTest::newRow("huge picture")
             << QByteArray("printf 'DLKD\\001\\000\\000\\000\\377\\377\\000\\000\\377\\377\\000\\000'; exec cat /dev/zero")
             << "announced a picture of 65535 x 65535";
-        QTest::newRow("more than announced")
-            << QByteArray("printf 'DLKD\\001\\000\\000\\000\\002\\000\\000\\000\\002\\000\\000\\000'; head -c 100 /dev/zero")
-            << "more than it announced";
-        QTest::newRow("short picture")
-            << QByteArray("printf 'DLKD\\001\\000\\000\\000\\002\\000\\000\\000\\002\\000\\000\\000'; head -c 3 /dev/zero")
-            << "without an answer";
+        // A 2 x 2 picture of 2 x 2 in its file.
+        const QByteArray twoByTwo("printf 'DLKD\\001\\000\\000\\000\\002\\000\\000\\000\\002\\000\\000\\000"
+                                  "\\002\\000\\000\\000\\002\\000\\000\\000'; ");
+        QTest::newRow("more than announced") << twoByTwo + "head -c 100 /dev/zero" << "more than it announced";
+        QTest::newRow("short picture") << twoByTwo + "head -c 3 /dev/zero" << "without an answer";
+        QTest::newRow("huge full size")
+            << QByteArray("printf 'DLKD\\001\\000\\000\\000\\002\\000\\000\\000\\002\\000\\000\\000"
+                          "\\377\\377\\000\\000\\377\\377\\000\\000'; exec cat /dev/zero")
+            << "full size of 65535 x 65535";
         QTest::newRow("silent") << QByteArray("exit 3") << "without an answer (exit status 3)";
     }
     void misbehavingHelperIsContained()

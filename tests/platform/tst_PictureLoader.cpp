@@ -208,6 +208,69 @@ private slots:
             QCOMPARE(image->size(), QSize(6, 2));
     }
 
+    // A hint of what is needed: a JPEG is decoded reduced (still covering the cover size)
+    // or only its top-left part; other pictures are read whole and cut.
+    void hintedRead_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("cover");
+        QTest::addColumn<QSize>("topLeft");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("fullSize");
+        const QByteArray jpeg = photoFile(2000, 1200);
+        const QSize none;
+        QTest::newRow("jpeg, 1/4 covers") << jpeg << QSize(320, 154) << none << QSize(500, 300) << QSize(2000, 1200);
+        QTest::newRow("jpeg, 1/8 covers") << jpeg << QSize(200, 100) << none << QSize(250, 150) << QSize(2000, 1200);
+        QTest::newRow("jpeg, odd size") << photoFile(2001, 1203) << QSize(200, 100) << none << QSize(250, 150)
+                                        << QSize(2001, 1203);
+        QTest::newRow("jpeg, nothing smaller covers") << jpeg << QSize(1500, 100) << none << QSize(2000, 1200)
+                                                      << QSize(2000, 1200);
+        QTest::newRow("jpeg, top-left") << jpeg << none << QSize(160, 77) << QSize(160, 77) << QSize(2000, 1200);
+        QTest::newRow("jpeg, top-left wins") << jpeg << QSize(200, 100) << QSize(170, 90) << QSize(170, 90)
+                                             << QSize(2000, 1200);
+        QTest::newRow("jpeg, top-left wider") << photoFile(100, 300) << none << QSize(160, 77) << QSize(100, 77)
+                                              << QSize(100, 300);
+        const QByteArray png = photoFile(300, 200, "PNG");
+        QTest::newRow("png, cover reads whole") << png << QSize(20, 20) << none << QSize(300, 200) << QSize(300, 200);
+        QTest::newRow("png, top-left cut") << png << none << QSize(160, 77) << QSize(160, 77) << QSize(300, 200);
+        QTest::newRow("metafile, top-left cut") << metafile(true) << none << QSize(30, 20) << QSize(30, 20) << QSize(96, 48);
+    }
+    void hintedRead()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, cover);
+        QFETCH(QSize, topLeft);
+        QFETCH(QSize, size);
+        QFETCH(QSize, fullSize);
+        QtPictureLoader loader;
+        const std::optional<LoadedPicture> loaded = loader.loadFor(write(QStringLiteral("hinted"), bytes), {cover, topLeft});
+        QVERIFY2(loaded, qPrintable(loader.lastProblem()));
+        QCOMPARE(loaded->image.size(), size);
+        QCOMPARE(loaded->fullSize, fullSize);
+        const QImage full = loader.loadFromBytes(bytes).value().convertToFormat(QImage::Format_RGB32);
+        const QImage image = loaded->image.convertToFormat(QImage::Format_RGB32);
+        if (!topLeft.isEmpty() || size == fullSize) {
+            QCOMPARE(image, full.copy(QRect(QPoint(0, 0), size)));
+            return;
+        }
+        // A reduced read still shows the whole picture.
+        const QImage expected = full.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        qint64 difference = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                difference += std::abs(qRed(image.pixel(x, y)) - qRed(expected.pixel(x, y)))
+                              + std::abs(qGreen(image.pixel(x, y)) - qGreen(expected.pixel(x, y)));
+        QVERIFY2(difference < 8 * qint64(size.width()) * size.height(), qPrintable(QString::number(difference)));
+    }
+
+    // The size limit holds for the picture's full size, whatever is asked of it.
+    void hintedReadKeepsTheLimit()
+    {
+        QtPictureLoader loader;
+        QVERIFY(!loader.loadFromBytesFor(photoFile(4097, 4097), {QSize(160, 77), {}}));
+        QVERIFY2(loader.lastProblem().contains(QStringLiteral("4097 x 4097")), qPrintable(loader.lastProblem()));
+    }
+
     void missingFileLoadsNothing()
     {
         QVERIFY(!QtPictureLoader().load(m_dir.filePath(QStringLiteral("no such file.bmp"))));

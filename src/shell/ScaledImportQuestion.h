@@ -1,0 +1,37 @@
+#pragma once
+
+#include "document/PixelGrid.h"
+#include "import/ScaledImport.h"
+
+#include <QString>
+#include <optional>
+
+// What File > Import Scaled... is asked to do with a picture: how to scale it, and whether
+// its black pixels are added to the picture (as File > Import does) or replace the
+// picture's pixels on the whole target.
+struct ScaledImportChoice
+{
+    ScaleSettings settings;
+    bool replace = false;
+
+    bool operator==(const ScaledImportChoice &) const = default;
+};
+
+// The accepted choice and the pixels it gives on the target: what the preview showed.
+struct ScaledImportAnswer
+{
+    ScaledImportChoice choice;
+    PixelGrid pixels;
+};
+
+// The modal question of File > Import Scaled...: the program shows the dialog with its
+// preview, tests answer as scripted.
+class ScaledImportQuestion
+{
+public:
+    virtual ~ScaledImportQuestion() = default;
+    // `source` is the picture read from `path`, ready for its target; the dialog opens with
+    // `initial`. Nothing when cancelled.
+    virtual std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
+                                                              const ScaledImportChoice &initial) = 0;
+};

@@ -1,0 +1,320 @@
+#include "import/PictureImport.h"
+#include "import/ScaledImport.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(Placement)
+Q_DECLARE_METATYPE(Tone)
+
+namespace {
+
+const QSize kScreen(160, 77);
+
+double linearOf(int value)
+{
+    const double v = value / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+// File > Import's result on a blank screen.
+PixelGrid importedGrid(const QImage &image)
+{
+    PixelGrid grid(kScreen.width(), kScreen.height());
+    importPicture(image, [&](int x, int y) { grid.set(x, y, 1); });
+    return grid;
+}
+
+int blackCount(const PixelGrid &grid, QRect area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += grid.at(x, y);
+    return count;
+}
+
+// Colours around the packed-colour rule's edges (blue decides, then green, then red),
+// some translucent.
+QImage edgeColours(QSize size, bool translucent)
+{
+    static const int values[] = {0, 1, 126, 127, 128, 129, 254, 255};
+    static const int alphas[] = {0, 1, 2, 127, 128, 129, 253, 254};
+    QImage image(size, QImage::Format_ARGB32);
+    QRandomGenerator random(14);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const int alpha = translucent && random.bounded(2) ? alphas[random.bounded(8)] : 255;
+            image.setPixel(x, y, qRgba(values[random.bounded(8)], values[random.bounded(8)],
+                                       values[random.bounded(8)], alpha));
+        }
+    }
+    return image;
+}
+
+// Smooth shading with some edges, like a photo.
+QImage photoLike(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const double u = double(x) / size.width(), v = double(y) / size.height();
+            int r = int(127.5 + 127 * std::sin(6 * u + 2 * v));
+            int g = int(127.5 + 127 * std::cos(4 * v - 3 * u));
+            int b = (u - 0.6) * (u - 0.6) + (v - 0.4) * (v - 0.4) < 0.04 ? 20 : int(255 * v);
+            image.setPixel(x, y, qRgb(r, g, b));
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+class tst_ScaledImport : public QObject
+{
+    Q_OBJECT
+private slots:
+    // 16 bands of grey from black to white: each band's share of black pixels is its
+    // darkness, 1 - its brightness in linear light.
+    void ditheredRampFollowsBrightness_data()
+    {
+        QTest::addColumn<Tone>("tone");
+        QTest::newRow("Floyd-Steinberg") << Tone::FloydSteinberg;
+        QTest::newRow("Atkinson") << Tone::Atkinson;
+    }
+    void ditheredRampFollowsBrightness()
+    {
+        QFETCH(Tone, tone);
+        constexpr int kBands = 16, kRows = 12, kWidth = 240;
+        QImage ramp(kWidth, kBands * kRows, QImage::Format_RGB32);
+        for (int band = 0; band < kBands; ++band) {
+            const int grey = band * 17;
+            for (int y = band * kRows; y < (band + 1) * kRows; ++y)
+                for (int x = 0; x < kWidth; ++x)
+                    ramp.setPixel(x, y, qRgb(grey, grey, grey));
+        }
+        ScaleSettings settings;
+        settings.placement = Placement::Stretch;
+        settings.tone = tone;
+        const PixelGrid grid = scaledPixels(ScaleSource(ramp, ramp.size()), settings);
+        for (int band = 0; band < kBands; ++band) {
+            const double brightness = linearOf(band * 17);
+            const QRect area(0, band * kRows, kWidth, kRows);
+            const double darkness = double(blackCount(grid, area)) / (kWidth * kRows);
+            if (std::abs(darkness - (1 - brightness)) > 0.03)
+                QFAIL(qPrintable(QStringLiteral("band %1 (grey %2): darkness %3, expected %4")
+                                     .arg(band).arg(band * 17).arg(darkness).arg(1 - brightness)));
+        }
+    }
+
+    // At 1:1 on the calculator screen with the default threshold, the same pixels as File > Import.
+    void actualEqualsImport_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::newRow("smaller, edge colours") << edgeColours(QSize(101, 40), false);
+        QTest::newRow("larger, edge colours") << edgeColours(QSize(230, 120), false);
+        QTest::newRow("translucent") << edgeColours(QSize(160, 77), true);
+        QTest::newRow("larger translucent") << edgeColours(QSize(170, 90), true);
+        QTest::newRow("one pixel") << edgeColours(QSize(1, 1), false);
+        QImage indexed = edgeColours(QSize(150, 80), true).convertToFormat(QImage::Format_Indexed8);
+        QTest::newRow("indexed colours") << indexed;
+    }
+    void actualEqualsImport()
+    {
+        QFETCH(QImage, picture);
+        ScaleSettings settings;
+        settings.placement = Placement::Actual;
+        QCOMPARE(scaledPixels(ScaleSource(picture, kScreen), settings), importedGrid(picture));
+    }
+
+    // Every channel value comes back exactly from linear light: grey k is black for a
+    // threshold above k and white from k down.
+    void thresholdSeesExactValues()
+    {
+        QImage greys(256, 1, QImage::Format_RGB32);
+        for (int k = 0; k < 256; ++k)
+            greys.setPixel(k, 0, qRgb(k, k, k));
+        const ScaleSource source(greys, greys.size());
+        ScaleSettings settings;
+        settings.placement = Placement::Actual;
+        for (int threshold = 0; threshold <= 256; ++threshold) {
+            settings.threshold = threshold;
+            const PixelGrid grid = scaledPixels(source, settings);
+            for (int k = 0; k < 256; ++k) {
+                if (grid.at(k, 0) != (k < threshold))
+                    QFAIL(qPrintable(QStringLiteral("grey %1, threshold %2").arg(k).arg(threshold)));
+            }
+        }
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QSize>("fullSize");
+        QTest::addColumn<QSize>("target");
+        QTest::addColumn<Placement>("placement");
+        QTest::addColumn<QRectF>("source");
+        QTest::addColumn<QRect>("placed");
+        const QSize wide(400, 100), tall(100, 400);
+        QTest::newRow("wide fit") << wide << kScreen << Placement::Fit << QRectF(0, 0, 400, 100) << QRect(0, 18, 160, 40);
+        QTest::newRow("wide fill") << wide << kScreen << Placement::Fill
+                                   << QRectF(200 - 80 / 0.77, 0, 160 / 0.77, 100) << QRect(0, 0, 160, 77);
+        QTest::newRow("wide stretch") << wide << kScreen << Placement::Stretch << QRectF(0, 0, 400, 100) << QRect(0, 0, 160, 77);
+        QTest::newRow("tall fit") << tall << kScreen << Placement::Fit << QRectF(0, 0, 100, 400) << QRect(70, 0, 19, 77);
+        QTest::newRow("tall fill") << tall << kScreen << Placement::Fill
+                                   << QRectF(0, 200 - 77 / 3.2, 100, 77 / 1.6) << QRect(0, 0, 160, 77);
+        QTest::newRow("1x1 fit") << QSize(1, 1) << kScreen << Placement::Fit << QRectF(0, 0, 1, 1) << QRect(41, 0, 77, 77);
+        QTest::newRow("1x1 fill") << QSize(1, 1) << kScreen << Placement::Fill
+                                  << QRectF(0, (1 - 77 / 160.0) / 2, 1, 77 / 160.0) << QRect(0, 0, 160, 77);
+        QTest::newRow("1x1 stretch") << QSize(1, 1) << QSize(7, 5) << Placement::Stretch << QRectF(0, 0, 1, 1) << QRect(0, 0, 7, 5);
+        QTest::newRow("3x2 fit") << QSize(3, 2) << kScreen << Placement::Fit << QRectF(0, 0, 3, 2) << QRect(22, 0, 116, 77);
+        QTest::newRow("3x2 fit odd target") << QSize(3, 2) << QSize(9, 7) << Placement::Fit << QRectF(0, 0, 3, 2) << QRect(0, 0, 9, 6);
+        QTest::newRow("3x2 fill odd target") << QSize(3, 2) << QSize(9, 7) << Placement::Fill
+                                             << QRectF(0.5 * (3 - 2 * 9 / 7.0), 0, 2 * 9 / 7.0, 2) << QRect(0, 0, 9, 7);
+        QTest::newRow("actual smaller") << QSize(100, 50) << kScreen << Placement::Actual << QRectF(0, 0, 100, 50) << QRect(30, 13, 100, 50);
+        QTest::newRow("actual larger") << QSize(200, 100) << kScreen << Placement::Actual << QRectF(0, 0, 160, 77) << QRect(0, 0, 160, 77);
+        QTest::newRow("actual odd target") << QSize(3, 5) << QSize(7, 9) << Placement::Actual << QRectF(0, 0, 3, 5) << QRect(2, 2, 3, 5);
+        QTest::newRow("actual one side larger") << QSize(300, 20) << QSize(161, 79) << Placement::Actual
+                                                << QRectF(0, 0, 161, 20) << QRect(0, 29, 161, 20);
+        QTest::newRow("no picture") << QSize(0, 0) << kScreen << Placement::Fit << QRectF() << QRect();
+        QTest::newRow("no target") << wide << QSize(0, 77) << Placement::Fill << QRectF() << QRect();
+    }
+    void geometry()
+    {
+        QFETCH(QSize, fullSize);
+        QFETCH(QSize, target);
+        QFETCH(Placement, placement);
+        QFETCH(QRectF, source);
+        QFETCH(QRect, placed);
+        const PlacementGeometry g = placementGeometry(fullSize, target, placement);
+        QCOMPARE(g.target, placed);
+        if (!placed.isEmpty())
+            QCOMPARE(g.source, source);
+    }
+
+    // Fine patterns scaled down by an odd ratio average to an even grey: no moire.
+    void finePatternsGiveEvenGrey_data()
+    {
+        QTest::addColumn<int>("pattern");
+        QTest::addColumn<Placement>("placement");
+        QTest::newRow("checkerboard stretched") << 0 << Placement::Stretch;
+        QTest::newRow("vertical lines fitted") << 1 << Placement::Fit;
+        QTest::newRow("horizontal lines filled") << 2 << Placement::Fill;
+    }
+    void finePatternsGiveEvenGrey()
+    {
+        QFETCH(int, pattern);
+        QFETCH(Placement, placement);
+        QImage image(1003, 517, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int bit = pattern == 0 ? (x + y) % 2 : pattern == 1 ? x % 2 : y % 2;
+                image.setPixel(x, y, bit ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+            }
+        const PlacedPicture placed = placePicture(ScaleSource(image, kScreen), placement);
+        float lowest = 1, highest = 0;
+        for (std::size_t i = 0; i < placed.covered.size(); ++i) {
+            if (!placed.covered[i])
+                continue;
+            lowest = std::min(lowest, placed.colour.green[i]);
+            highest = std::max(highest, placed.colour.green[i]);
+        }
+        QVERIFY2(lowest > 0.47f && highest < 0.53f, qPrintable(QStringLiteral("%1..%2").arg(lowest).arg(highest)));
+        // Half the light is grey 188: above the mid grey, so all white.
+        ScaleSettings settings;
+        settings.placement = placement;
+        QCOMPARE(blackCount(tonePicture(placed, settings), QRect(QPoint(0, 0), kScreen)), 0);
+    }
+
+    // A picture read at 1/2, 1/4 or 1/8 of its size places nearly as the whole one.
+    void reducedSourceNearlyEqualsFull_data()
+    {
+        QTest::addColumn<int>("factor");
+        QTest::addColumn<Placement>("placement");
+        QTest::newRow("1/2 fit") << 2 << Placement::Fit;
+        QTest::newRow("1/4 fill") << 4 << Placement::Fill;
+        QTest::newRow("1/8 stretch") << 8 << Placement::Stretch;
+        QTest::newRow("1/8 fit") << 8 << Placement::Fit;
+    }
+    void reducedSourceNearlyEqualsFull()
+    {
+        QFETCH(int, factor);
+        QFETCH(Placement, placement);
+        const QImage full = photoLike(QSize(1601, 1203));
+        const QSize reducedSize((full.width() + factor - 1) / factor, (full.height() + factor - 1) / factor);
+        const QImage reduced = full.scaled(reducedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const PlacedPicture a = placePicture(ScaleSource(full, kScreen), placement);
+        const PlacedPicture b = placePicture(ScaleSource(reduced, full, full.size(), kScreen), placement);
+        QCOMPARE(a.covered, b.covered);
+        double difference = 0;
+        for (std::size_t i = 0; i < a.covered.size(); ++i)
+            difference += std::abs(a.colour.red[i] - b.colour.red[i]) + std::abs(a.colour.blue[i] - b.colour.blue[i]);
+        QVERIFY2(difference / a.covered.size() < 0.02, qPrintable(QString::number(difference / a.covered.size())));
+        ScaleSettings settings;
+        settings.placement = placement;
+        const PixelGrid ta = tonePicture(a, settings), tb = tonePicture(b, settings);
+        int differing = 0;
+        for (int y = 0; y < ta.height(); ++y)
+            for (int x = 0; x < ta.width(); ++x)
+                differing += ta.at(x, y) != tb.at(x, y);
+        QVERIFY2(differing < ta.width() * ta.height() / 50, qPrintable(QString::number(differing)));
+    }
+
+    // Tone settings on a picture that leaves white bars (a wide picture, fitted): what
+    // changes is inside the picture only.
+    void toneSettings_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<Tone>("tone");
+        QTest::addColumn<bool>("invert");
+        QTest::addColumn<int>("brightness");
+        QTest::addColumn<int>("contrast");
+        QTest::addColumn<bool>("black"); // the picture's pixels; the bars are always white
+        QTest::newRow("white") << QColor(Qt::white) << Tone::Threshold << false << 0 << 0 << false;
+        QTest::newRow("white inverted") << QColor(Qt::white) << Tone::Threshold << true << 0 << 0 << true;
+        QTest::newRow("white dithered inverted") << QColor(Qt::white) << Tone::FloydSteinberg << true << 0 << 0 << true;
+        QTest::newRow("black, Atkinson") << QColor(Qt::black) << Tone::Atkinson << false << 0 << 0 << true;
+        QTest::newRow("transparent is white") << QColor(0, 0, 0, 0) << Tone::Threshold << false << 0 << 0 << false;
+        QTest::newRow("transparent dithered") << QColor(0, 0, 0, 0) << Tone::FloydSteinberg << false << 0 << 0 << false;
+        QTest::newRow("grey brightened") << QColor(120, 120, 120) << Tone::Threshold << false << 10 << 0 << false;
+        QTest::newRow("grey darkened") << QColor(130, 130, 130) << Tone::Threshold << false << -10 << 0 << true;
+        QTest::newRow("dark grey, no contrast") << QColor(40, 40, 40) << Tone::Threshold << false << 0 << -100 << false;
+        QTest::newRow("light grey, contrast") << QColor(125, 125, 125) << Tone::Threshold << false << 0 << 100 << true;
+        QTest::newRow("white darkened fully") << QColor(Qt::white) << Tone::FloydSteinberg << false << -100 << 0 << true;
+    }
+    void toneSettings()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(Tone, tone);
+        QFETCH(bool, invert);
+        QFETCH(int, brightness);
+        QFETCH(int, contrast);
+        QFETCH(bool, black);
+        QImage image(400, 100, QImage::Format_ARGB32);
+        image.fill(colour);
+        ScaleSettings settings{Placement::Fit, tone, 128, invert, brightness, contrast};
+        const PixelGrid grid = scaledPixels(ScaleSource(image, kScreen), settings);
+        const QRect picture(0, 18, 160, 40);
+        QCOMPARE(blackCount(grid, picture), black ? 160 * 40 : 0);
+        QCOMPARE(blackCount(grid, QRect(QPoint(0, 0), kScreen)), blackCount(grid, picture));
+    }
+
+    // Nothing to place: a null picture, or an empty target.
+    void nothingToPlace()
+    {
+        QCOMPARE(scaledPixels(ScaleSource(QImage(), kScreen), ScaleSettings{}), PixelGrid(160, 77));
+        QImage black(10, 10, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QCOMPARE(scaledPixels(ScaleSource(black, QSize(0, 0)), ScaleSettings{}), PixelGrid());
+        // A source without its 1:1 part still scales, and places nothing at 1:1.
+        const ScaleSource scaledOnly(black, QImage(), QSize(100, 100), kScreen);
+        ScaleSettings settings;
+        QCOMPARE(blackCount(scaledPixels(scaledOnly, settings), QRect(0, 0, 160, 77)), 77 * 77);
+        settings.placement = Placement::Actual;
+        QCOMPARE(scaledPixels(scaledOnly, settings), PixelGrid(160, 77));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ScaledImport)
+#include "tst_ScaledImport.moc"
