@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(shownPixels(dialog.preview()), expectedPixels);
         if (control != "replace")
             QVERIFY(dialog.result() != before);
-        if (auto *slider = dialog.findChild<QSlider *>(control))
+        if (dialog.findChild<QSlider *>(control))
             QCOMPARE(dialog.findChild<QLabel *>(control + QStringLiteral("Value"))->text(), QString::number(value));
     }
 
