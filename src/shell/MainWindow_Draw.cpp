@@ -17,7 +17,7 @@ FileDialogs::Request MainWindow::importRequest()
     FileDialogs::Request request;
     request.title = QStringLiteral("Import a picture");
     request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF"
-                                    "|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm");
+                                    "|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm|PNG|*.png");
     request.defaultExtension = QStringLiteral("BMP");
     request.mustExist = true;
     return request;

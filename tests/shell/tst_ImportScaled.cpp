@@ -89,6 +89,8 @@ private slots:
         bench.w().action(QStringLiteral("miImportScaled"))->trigger();
         QCOMPARE(bench.fakes.dialogs.requests.size(), 1);
         QCOMPARE(bench.fakes.dialogs.requests.first().title, QStringLiteral("Import a picture"));
+        // Photos often come as PNG: the dialog offers them too, after the other kinds.
+        QVERIFY(bench.fakes.dialogs.requests.first().filter.endsWith(QStringLiteral("|PNG|*.png")));
         QCOMPARE(bench.fakes.scaledImport.asked, 1);
     }
 
