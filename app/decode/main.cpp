@@ -84,7 +84,8 @@ int sendProblem(const QString &problem)
 
 int sendPicture(const QImage &picture, QSize fullSize)
 {
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    // An opaque picture's RGB32 pixels are already ARGB32 ones (alpha 0xff): sent as they are.
+    const QImage image = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
         return sendProblem(QStringLiteral("there is not enough memory to convert the picture"));
     if (!writeWord(DecodeProtocol::kMagic) || !writeWord(DecodeProtocol::kPicture)
