@@ -5,7 +5,10 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <memory>
+
+#include <unistd.h>
 
 // dotlark-convert: TI-89 picture files to and from ordinary images, and printed to PDF,
 // from the command line.
@@ -27,5 +30,10 @@ int main(int argc, char *argv[])
     }
     QtFileStore files;
     IsolatedPictureLoader loader; // pictures are decoded in a helper process
-    return runConvert(QCoreApplication::arguments().mid(1), files, loader);
+    const int status = runConvert(QCoreApplication::arguments().mid(1), files, loader);
+    // Everything is written and said: end at once, without the libraries' tear-down, which
+    // takes longer than a conversion of a picture.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::_exit(status);
 }
