@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -84,9 +85,14 @@ int sendProblem(const QString &problem)
 
 int sendPicture(const QImage &picture, QSize fullSize)
 {
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    // An opaque picture's RGB32 pixels are already ARGB32 ones (alpha 0xff): sent as they are.
+    const QImage image = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
         return sendProblem(QStringLiteral("there is not enough memory to convert the picture"));
+    // A pipe that holds the whole reply (up to what the system allows) lets this process
+    // write it in one go and end, rather than wait for the caller at every 64 KB.
+    const qint64 replyBytes = DecodeProtocol::kPictureHeaderBytes + qint64(image.width()) * image.height() * 4;
+    ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, int(std::min<qint64>(replyBytes, 1 << 20)));
     if (!writeWord(DecodeProtocol::kMagic) || !writeWord(DecodeProtocol::kPicture)
         || !writeWord(quint32(image.width())) || !writeWord(quint32(image.height()))
         || !writeWord(quint32(fullSize.width())) || !writeWord(quint32(fullSize.height())))
@@ -171,5 +177,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QCoreApplication app(argc, argv); // the image format plugins are found through it
-    return decode(arguments->first, arguments->second);
+    // Everything is sent: end at once, without the libraries' tear-down, so that the caller
+    // waiting for this process to end waits no longer than needed.
+    ::_exit(decode(arguments->first, arguments->second));
 }

@@ -9,6 +9,7 @@
 //   cover:   the picture may be read at a reduced size as long as it stays at least this
 //            large in each direction (a JPEG decoded at 1/2, 1/4 or 1/8); empty: full size.
 //   topLeft: only this top-left part is needed (more may come); empty: all of it.
+//            Given both, topLeft is what counts: the part comes at full resolution.
 struct LoadHint
 {
     QSize cover;

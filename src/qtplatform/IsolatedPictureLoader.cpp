@@ -101,7 +101,11 @@ std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path,
             }
             continue;
         }
-        reply += process.read(std::min<qint64>(process.bytesAvailable(), kMaxReply + 1 - reply.size()));
+        // Read in place: a picture's reply is reserved whole once its header is in.
+        const qint64 wanted = std::min<qint64>(process.bytesAvailable(), kMaxReply + 1 - reply.size());
+        const qsizetype at = reply.size();
+        reply.resize(at + wanted);
+        reply.resize(at + std::max<qint64>(process.read(reply.data() + at, wanted), 0));
         if (expected < 0 && reply.size() >= 12 && wordAt(reply, 0) == DecodeProtocol::kMagic) {
             const quint32 kind = wordAt(reply, 4);
             if (kind == DecodeProtocol::kProblem)
@@ -119,6 +123,7 @@ std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path,
                                     .arg(fullWidth).arg(fullHeight));
                 }
                 expected = kHeader + width * height * 4;
+                reply.reserve(expected + 1);
             }
         }
         if (reply.size() > (expected >= 0 ? expected : kMaxReply)) {
@@ -141,10 +146,16 @@ std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path,
         return fail(QString::fromUtf8(reply.mid(12)));
 
     const int width = int(wordAt(reply, 8)), height = int(wordAt(reply, 12));
-    QImage image(width, height, QImage::Format_ARGB32);
-    if (image.isNull())
+    const QSize fullSize(int(wordAt(reply, 16)), int(wordAt(reply, 20)));
+    // The image shows the reply's pixels where they are (rows of width * 4 bytes, 8-byte
+    // aligned after the header) and keeps the reply until the last copy of it goes.
+    auto *pixels = new QByteArray(std::move(reply));
+    const QImage image(reinterpret_cast<const uchar *>(pixels->constData() + kHeader), width, height,
+                       qsizetype(width) * 4, QImage::Format_ARGB32,
+                       [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, pixels);
+    if (image.isNull()) {
+        delete pixels;
         return fail(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
-    for (int y = 0; y < height; ++y)
-        std::memcpy(image.scanLine(y), reply.constData() + kHeader + qsizetype(y) * width * 4, size_t(width) * 4);
-    return LoadedPicture{std::move(image), QSize(int(wordAt(reply, 16)), int(wordAt(reply, 20)))};
+    }
+    return LoadedPicture{image, fullSize};
 }
