@@ -63,6 +63,15 @@ bool isMetafile(const QByteArray &bytes)
     return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
 }
 
+// The metafile header (behind the placeable one, when there is one) holds the size of the
+// largest record in words at offset 12. libwmf reserves that much before playing, so a
+// claim beyond the file itself, where no record can be, is refused rather than reserved.
+bool largestRecordFits(const QByteArray &bytes)
+{
+    const qsizetype header = hasPlaceableKey(bytes) ? 22 : 0;
+    return bytes.size() >= header + 16 && qint64(dword(bytes, header + 12)) * 2 <= bytes.size() - header;
+}
+
 bool sizeAcceptable(qint64 width, qint64 height)
 {
     return width > 0 && height > 0 && width * height <= QtPictureLoader::kMaxPixels;
@@ -163,6 +172,10 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
     const std::optional<wmfD_Rect> placeable = placeableFrame(bytes);
     if (hasPlaceableKey(bytes) && !placeable)
         return std::nullopt;
+    if (!largestRecordFits(bytes)) {
+        problem = QStringLiteral("the metafile's header claims a record larger than the file");
+        return std::nullopt;
+    }
     auto *data = reinterpret_cast<unsigned char *>(bytes.data());
     wmfD_Rect drawn;
     if (wmf_mem_open(m_api, data, long(bytes.size())) != wmf_E_None

@@ -21,3 +21,37 @@ QByteArray metafile(bool placeable, int right, int bottom, int inch)
     b.data.append(records.data);
     return b.data;
 }
+
+QByteArray rleBitmap(int width, int height, int bitsPerPixel, const QByteArray &rle)
+{
+    const int offset = 14 + 40 + 2 * 4;
+    Bytes b;
+    b.raw({'B', 'M'}).u32(offset + rle.size()).u16(0).u16(0).u32(offset);
+    b.u32(40).u32(width).u32(height).u16(1).u16(bitsPerPixel);
+    b.u32(bitsPerPixel == 8 ? 1 : 2).u32(rle.size()).u32(2835).u32(2835).u32(2).u32(0);
+    b.raw({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0});
+    b.data.append(rle);
+    return b.data;
+}
+
+QByteArray rle8()
+{
+    return rleBitmap(6, 2, 8, Bytes().raw({0, 4, 0, 1, 1, 0, 2, 1, 0, 0, 6, 0, 0, 1}).data);
+}
+
+QByteArray rle4()
+{
+    return rleBitmap(6, 2, 4, Bytes().raw({0, 4, 0x11, 0x00, 2, 0x11, 0, 0, 6, 0x01, 0, 1}).data);
+}
+
+// LZW coded by hand: clear, the four literals (the fifth code already four bits wide) and
+// the end code.
+QByteArray gif(int width, int height)
+{
+    Bytes b;
+    b.raw({'G', 'I', 'F', '8', '9', 'a'}).u16(width).u16(height).raw({0x80, 0, 0});
+    b.raw({0, 0, 0, 0xFF, 0xFF, 0xFF});
+    b.u8(0x2C).u16(0).u16(0).u16(width).u16(height).u8(0);
+    b.raw({2, 3, 0x44, 0x02, 0x05, 0, 0x3B});
+    return b.data;
+}

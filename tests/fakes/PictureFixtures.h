@@ -28,3 +28,14 @@ struct Bytes
 // (1080, 540); with the placeable header at 1440 units per inch it is 96 x 48 screen pixels
 // and the rectangle covers pixels 24..71 x 12..35.
 QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch = 1440);
+
+// A bottom-up two-colour BMP (palette: 0 black, 1 white) with run-length-encoded rows:
+// bitsPerPixel 8 (RLE8) or 4 (RLE4).
+QByteArray rleBitmap(int width, int height, int bitsPerPixel, const QByteArray &rle);
+// 6 x 2. Bottom row (stored first): literal 0 1 1 0, a run of two 1s; top row: six 0s.
+QByteArray rle8();
+// 6 x 2. Bottom row: literal 1 1 0 0, a run of 1 1; top row: 0 1 0 1 0 1 from one run.
+QByteArray rle4();
+// 2 x 2 GIF, palette black and white, pixels 0 1 / 1 0; with a larger size its screen and
+// frame claim that size over the same four pixels.
+QByteArray gif(int width = 2, int height = 2);
