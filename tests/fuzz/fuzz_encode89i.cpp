@@ -16,7 +16,7 @@ namespace {
 // difference in width and height to the picture (signed bytes), the folder, name and
 // comment lengths, those texts, then the pixels one bit each, repeated when they run out.
 constexpr size_t kFixed = 10;
-constexpr int64_t kMaxGridCells = 1 << 21;
+constexpr int64_t kMaxGridCells = 1 << 18;
 
 struct Reader
 {
