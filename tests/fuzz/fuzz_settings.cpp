@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -38,7 +39,11 @@ void writeSettings(const uint8_t *data, size_t size)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    static QTemporaryDir home;
+    // Each input is written and saved back several times, every save synced to the disk: in
+    // memory when the system offers a folder there, the target runs ten times as fast.
+    const QString memory = QStringLiteral("/dev/shm");
+    const QString parent = QFileInfo(memory).isWritable() ? memory : QDir::tempPath();
+    static QTemporaryDir home(parent + QStringLiteral("/dotlark-fuzz-XXXXXX"));
     FUZZ_CHECK(home.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     FUZZ_CHECK(QDir(home.path()).mkpath(RecentList::kSettingsApp));
