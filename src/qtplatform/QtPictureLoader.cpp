@@ -110,6 +110,20 @@ std::optional<QImage> loadRaster(const QByteArray &bytes, QString &problem)
     return image;
 }
 
+// libwmf fills a shape point by point and clips each point on its own, so a shape reaching far
+// beyond the picture costs time for every point outside it: a placeable header whose frame
+// is a sliver of what the records draw kept it filling for minutes. What the records draw,
+// at the picture's scale, may cover a few times the pixel limit at most.
+bool drawingNearFrame(const wmfD_Rect &drawn, const wmfD_Rect &frame, unsigned width, unsigned height)
+{
+    const double frameWidth = frame.BR.x - frame.TL.x, frameHeight = frame.BR.y - frame.TL.y;
+    if (frameWidth <= 0 || frameHeight <= 0)
+        return false;
+    const double drawnPixels = double(drawn.BR.x - drawn.TL.x) * width / frameWidth
+                               * (double(drawn.BR.y - drawn.TL.y) * height / frameHeight);
+    return drawnPixels <= 16.0 * QtPictureLoader::kMaxPixels;
+}
+
 // A metafile leaves unpainted what it does not draw; like a picture box showing it, the
 // loaded picture has white there (translucent edges are blended onto white).
 QImage onWhite(const QImage &picture)
@@ -189,6 +203,10 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
         return std::nullopt;
     if (!sizeAcceptable(width, height)) {
         problem = tooLarge(width, height);
+        return std::nullopt;
+    }
+    if (!drawingNearFrame(drawn, frame, width, height)) {
+        problem = QStringLiteral("the metafile draws far beyond its picture");
         return std::nullopt;
     }
     wmf_gd_t *device = WMF_GD_GetData(m_api);

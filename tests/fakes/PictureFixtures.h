@@ -3,6 +3,7 @@
 // Picture files built byte by byte by the tests themselves.
 
 #include <QByteArray>
+#include <QRect>
 #include <initializer_list>
 
 // Little-endian byte builder for hand-made picture files.
@@ -28,6 +29,10 @@ struct Bytes
 // (1080, 540); with the placeable header at 1440 units per inch it is 96 x 48 screen pixels
 // and the rectangle covers pixels 24..71 x 12..35.
 QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch = 1440);
+// A placeable metafile with the given box (its corners as they are stored: left, top, right,
+// bottom) at `inch` units per inch, filling one black rectangle given the same way, with no
+// window records.
+QByteArray placeableRectangle(QRect box, int inch, QRect rectangle);
 
 // A bottom-up two-colour BMP (palette: 0 black, 1 white) with run-length-encoded rows:
 // bitsPerPixel 8 (RLE8) or 4 (RLE4).

@@ -141,6 +141,12 @@ private slots:
         QTest::newRow("placeable wmf record of 8 GB") << largestRecord(metafile(true), 22, 0xFFFFFFFF) << record;
         QTest::newRow("wmf record one word beyond the file")
             << largestRecord(metafile(false), 0, quint32(metafile(false).size() / 2 + 1)) << record;
+        // A frame of 37774 x 14 pixels and a rectangle 95000 x 47000 pixels large at that
+        // scale, which libwmf took minutes to fill.
+        QTest::newRow("placeable wmf drawing far beyond its frame")
+            << placeableRectangle(QRect(QPoint(10784, 4), QPoint(160, 0)), 27,
+                                  QRect(QPoint(-25914, -12876), QPoint(1080, 540)))
+            << QStringLiteral("the metafile draws far beyond its picture");
     }
     void refusedWithReason()
     {
