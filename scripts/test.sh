@@ -7,6 +7,9 @@ source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 configure_and_build
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null 2>&1; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure
+else
+  ctest --test-dir build --output-on-failure
 fi
-exec ctest --test-dir build --output-on-failure
+# A short fuzzing run of every target (skipped, with a word, without clang's libFuzzer).
+bash scripts/fuzz.sh 30

@@ -64,6 +64,15 @@ bool isMetafile(const QByteArray &bytes)
     return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
 }
 
+// The metafile header (behind the placeable one, when there is one) holds the size of the
+// largest record in words at offset 12. libwmf reserves that much before playing, so a
+// claim beyond the file itself, where no record can be, is refused rather than reserved.
+bool largestRecordFits(const QByteArray &bytes)
+{
+    const qsizetype header = hasPlaceableKey(bytes) ? 22 : 0;
+    return bytes.size() >= header + 16 && qint64(dword(bytes, header + 12)) * 2 <= bytes.size() - header;
+}
+
 bool sizeAcceptable(qint64 width, qint64 height)
 {
     return width > 0 && height > 0 && width * height <= QtPictureLoader::kMaxPixels;
@@ -131,6 +140,20 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
     return LoadedPicture{topLeftOf(image, hint.topLeft), full};
 }
 
+// libwmf fills a shape point by point and clips each point on its own, so a shape reaching far
+// beyond the picture costs time for every point outside it: a placeable header whose frame
+// is a sliver of what the records draw kept it filling for minutes. What the records draw,
+// at the picture's scale, may cover a few times the pixel limit at most.
+bool drawingNearFrame(const wmfD_Rect &drawn, const wmfD_Rect &frame, unsigned width, unsigned height)
+{
+    const double frameWidth = frame.BR.x - frame.TL.x, frameHeight = frame.BR.y - frame.TL.y;
+    if (frameWidth <= 0 || frameHeight <= 0)
+        return false;
+    const double drawnPixels = double(drawn.BR.x - drawn.TL.x) * width / frameWidth
+                               * (double(drawn.BR.y - drawn.TL.y) * height / frameHeight);
+    return drawnPixels <= 16.0 * QtPictureLoader::kMaxPixels;
+}
+
 // A metafile leaves unpainted what it does not draw; like a picture box showing it, the
 // loaded picture has white there (translucent edges are blended onto white).
 QImage onWhite(const QImage &picture)
@@ -193,6 +216,10 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
     const std::optional<wmfD_Rect> placeable = placeableFrame(bytes);
     if (hasPlaceableKey(bytes) && !placeable)
         return std::nullopt;
+    if (!largestRecordFits(bytes)) {
+        problem = QStringLiteral("the metafile's header claims a record larger than the file");
+        return std::nullopt;
+    }
     auto *data = reinterpret_cast<unsigned char *>(bytes.data());
     wmfD_Rect drawn;
     if (wmf_mem_open(m_api, data, long(bytes.size())) != wmf_E_None
@@ -206,6 +233,10 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
         return std::nullopt;
     if (!sizeAcceptable(width, height)) {
         problem = tooLarge(width, height);
+        return std::nullopt;
+    }
+    if (!drawingNearFrame(drawn, frame, width, height)) {
+        problem = QStringLiteral("the metafile draws far beyond its picture");
         return std::nullopt;
     }
     wmf_gd_t *device = WMF_GD_GetData(m_api);

@@ -4,25 +4,86 @@
 #include <QImage>
 #include <QImageWriter>
 
+namespace {
+
+// The placeable header: key, box (left, top, right, bottom) in logical units, units per inch,
+// and the checksum of its first ten words.
+QByteArray placeableHeader(int left, int top, int right, int bottom, int inch)
+{
+    Bytes b;
+    b.u32(0x9AC6CDD7).u16(0).u16(left).u16(top).u16(right).u16(bottom).u16(inch).u32(0);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= quint16(quint8(b.data[i]) | quint8(b.data[i + 1]) << 8);
+    return b.u16(sum).data;
+}
+
+// The metafile header and the records, which end with the end-of-file record.
+QByteArray metafileOf(const QByteArray &records)
+{
+    Bytes b;
+    b.u16(1).u16(9).u16(0x0300).u32(9 + records.size() / 2).u16(1).u32(7).u16(0);
+    b.data.append(records);
+    return b.data;
+}
+
+// A solid black brush, selected, and a rectangle filled with it.
+Bytes &blackRectangle(Bytes &records, int left, int top, int right, int bottom)
+{
+    records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0);                     // solid black brush
+    records.u32(4).u16(0x012D).u16(0);                                   // select it
+    return records.u32(7).u16(0x041B).u16(bottom).u16(right).u16(top).u16(left); // rectangle
+}
+
+} // namespace
+
 QByteArray metafile(bool placeable, int right, int bottom, int inch)
 {
     Bytes records;
-    records.u32(5).u16(0x020B).u16(0).u16(0);                        // window origin (y, x)
-    records.u32(5).u16(0x020C).u16(720).u16(1440);                   // window extent (cy, cx)
-    records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0);                 // solid black brush
-    records.u32(4).u16(0x012D).u16(0);                               // select it
-    records.u32(7).u16(0x041B).u16(540).u16(1080).u16(180).u16(360); // rectangle (b, r, t, l)
-    records.u32(3).u16(0);                                           // end of file
+    records.u32(5).u16(0x020B).u16(0).u16(0);      // window origin (y, x)
+    records.u32(5).u16(0x020C).u16(720).u16(1440); // window extent (cy, cx)
+    blackRectangle(records, 360, 180, 1080, 540).u32(3).u16(0);
+    return (placeable ? placeableHeader(0, 0, right, bottom, inch) : QByteArray()) + metafileOf(records.data);
+}
+
+QByteArray placeableRectangle(QRect box, int inch, QRect rectangle)
+{
+    Bytes records;
+    blackRectangle(records, rectangle.left(), rectangle.top(), rectangle.right(), rectangle.bottom()).u32(3).u16(0);
+    return placeableHeader(box.left(), box.top(), box.right(), box.bottom(), inch) + metafileOf(records.data);
+}
+
+QByteArray rleBitmap(int width, int height, int bitsPerPixel, const QByteArray &rle)
+{
+    const int offset = 14 + 40 + 2 * 4;
     Bytes b;
-    if (placeable) {
-        b.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(right).u16(bottom).u16(inch).u32(0);
-        quint16 sum = 0;
-        for (int i = 0; i < 20; i += 2)
-            sum ^= quint16(quint8(b.data[i]) | quint8(b.data[i + 1]) << 8);
-        b.u16(sum);
-    }
-    b.u16(1).u16(9).u16(0x0300).u32(9 + records.data.size() / 2).u16(1).u32(7).u16(0);
-    b.data.append(records.data);
+    b.raw({'B', 'M'}).u32(offset + rle.size()).u16(0).u16(0).u32(offset);
+    b.u32(40).u32(width).u32(height).u16(1).u16(bitsPerPixel);
+    b.u32(bitsPerPixel == 8 ? 1 : 2).u32(rle.size()).u32(2835).u32(2835).u32(2).u32(0);
+    b.raw({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0});
+    b.data.append(rle);
+    return b.data;
+}
+
+QByteArray rle8()
+{
+    return rleBitmap(6, 2, 8, Bytes().raw({0, 4, 0, 1, 1, 0, 2, 1, 0, 0, 6, 0, 0, 1}).data);
+}
+
+QByteArray rle4()
+{
+    return rleBitmap(6, 2, 4, Bytes().raw({0, 4, 0x11, 0x00, 2, 0x11, 0, 0, 6, 0x01, 0, 1}).data);
+}
+
+// LZW coded by hand: clear, the four literals (the fifth code already four bits wide) and
+// the end code.
+QByteArray gif(int width, int height)
+{
+    Bytes b;
+    b.raw({'G', 'I', 'F', '8', '9', 'a'}).u16(width).u16(height).raw({0x80, 0, 0});
+    b.raw({0, 0, 0, 0xFF, 0xFF, 0xFF});
+    b.u8(0x2C).u16(0).u16(0).u16(width).u16(height).u8(0);
+    b.raw({2, 3, 0x44, 0x02, 0x05, 0, 0x3B});
     return b.data;
 }
 

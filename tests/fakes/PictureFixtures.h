@@ -3,6 +3,7 @@
 // Picture files built byte by byte by the tests themselves.
 
 #include <QByteArray>
+#include <QRect>
 #include <initializer_list>
 
 // Little-endian byte builder for hand-made picture files.
@@ -32,3 +33,19 @@ QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch
 // A photo-like picture of the given size (smooth shading with a few sharp edges), written
 // by Qt in the given format.
 QByteArray photoFile(int width, int height, const char *format = "JPEG");
+
+// A placeable metafile with the given box (its corners as they are stored: left, top, right,
+// bottom) at `inch` units per inch, filling one black rectangle given the same way, with no
+// window records.
+QByteArray placeableRectangle(QRect box, int inch, QRect rectangle);
+
+// A bottom-up two-colour BMP (palette: 0 black, 1 white) with run-length-encoded rows:
+// bitsPerPixel 8 (RLE8) or 4 (RLE4).
+QByteArray rleBitmap(int width, int height, int bitsPerPixel, const QByteArray &rle);
+// 6 x 2. Bottom row (stored first): literal 0 1 1 0, a run of two 1s; top row: six 0s.
+QByteArray rle8();
+// 6 x 2. Bottom row: literal 1 1 0 0, a run of 1 1; top row: 0 1 0 1 0 1 from one run.
+QByteArray rle4();
+// 2 x 2 GIF, palette black and white, pixels 0 1 / 1 0; with a larger size its screen and
+// frame claim that size over the same four pixels.
+QByteArray gif(int width = 2, int height = 2);

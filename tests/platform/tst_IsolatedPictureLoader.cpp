@@ -60,15 +60,7 @@ QByteArray pngBomb()
     return png;
 }
 
-QByteArray gifBomb()
-{
-    Bytes b;
-    b.raw({'G', 'I', 'F', '8', '9', 'a'}).u16(30000).u16(30000).raw({0x80, 0, 0});
-    b.raw({0, 0, 0, 0xFF, 0xFF, 0xFF});
-    b.u8(0x2C).u16(0).u16(0).u16(30000).u16(30000).u8(0);
-    b.raw({2, 3, 0x44, 0x02, 0x05, 0, 0x3B});
-    return b.data;
-}
+QByteArray gifBomb() { return gif(30000, 30000); }
 
 QByteArray bmpBomb()
 {

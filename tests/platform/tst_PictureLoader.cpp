@@ -13,43 +13,6 @@
 
 namespace {
 
-// A bottom-up two-colour BMP (palette: 0 black, 1 white) with run-length-encoded rows.
-QByteArray rleBitmap(int width, int height, int bitsPerPixel, const QByteArray &rle)
-{
-    const int offset = 14 + 40 + 2 * 4;
-    Bytes b;
-    b.raw({'B', 'M'}).u32(offset + rle.size()).u16(0).u16(0).u32(offset);
-    b.u32(40).u32(width).u32(height).u16(1).u16(bitsPerPixel);
-    b.u32(bitsPerPixel == 8 ? 1 : 2).u32(rle.size()).u32(2835).u32(2835).u32(2).u32(0);
-    b.raw({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0});
-    b.data.append(rle);
-    return b.data;
-}
-
-// 6 x 2. Bottom row (stored first): literal 0 1 1 0, a run of two 1s; top row: six 0s.
-QByteArray rle8()
-{
-    return rleBitmap(6, 2, 8, Bytes().raw({0, 4, 0, 1, 1, 0, 2, 1, 0, 0, 6, 0, 0, 1}).data);
-}
-
-// 6 x 2. Bottom row: literal 1 1 0 0, a run of 1 1; top row: 0 1 0 1 0 1 from one run.
-QByteArray rle4()
-{
-    return rleBitmap(6, 2, 4, Bytes().raw({0, 4, 0x11, 0x00, 2, 0x11, 0, 0, 6, 0x01, 0, 1}).data);
-}
-
-// 2 x 2 GIF, palette black and white, pixels 0 1 / 1 0, LZW coded by hand: clear, the four
-// literals (the fifth code already four bits wide) and the end code.
-QByteArray gif()
-{
-    Bytes b;
-    b.raw({'G', 'I', 'F', '8', '9', 'a'}).u16(2).u16(2).raw({0x80, 0, 0});
-    b.raw({0, 0, 0, 0xFF, 0xFF, 0xFF});
-    b.u8(0x2C).u16(0).u16(0).u16(2).u16(2).u8(0);
-    b.raw({2, 3, 0x44, 0x02, 0x05, 0, 0x3B});
-    return b.data;
-}
-
 // 16 x 8, left half black, right half white, written by Qt in the given format.
 QByteArray written(const char *format)
 {
@@ -162,6 +125,36 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(!QtPictureLoader().loadFromBytes(bytes));
+    }
+
+    // Files whose header claims more than they hold are refused with the reason, before the
+    // reader reserves memory for the claim.
+    void refusedWithReason_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const auto largestRecord = [](QByteArray file, qsizetype header, quint32 words) {
+            return file.replace(header + 12, 4, Bytes().u32(words).data);
+        };
+        const QString record = QStringLiteral("the metafile's header claims a record larger than the file");
+        QTest::newRow("wmf record of 3 GB") << largestRecord(metafile(false), 0, 0x61726420) << record;
+        QTest::newRow("placeable wmf record of 8 GB") << largestRecord(metafile(true), 22, 0xFFFFFFFF) << record;
+        QTest::newRow("wmf record one word beyond the file")
+            << largestRecord(metafile(false), 0, quint32(metafile(false).size() / 2 + 1)) << record;
+        // A frame of 37774 x 14 pixels and a rectangle 95000 x 47000 pixels large at that
+        // scale, which libwmf took minutes to fill.
+        QTest::newRow("placeable wmf drawing far beyond its frame")
+            << placeableRectangle(QRect(QPoint(10784, 4), QPoint(160, 0)), 27,
+                                  QRect(QPoint(-25914, -12876), QPoint(1080, 540)))
+            << QStringLiteral("the metafile draws far beyond its picture");
+    }
+    void refusedWithReason()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QtPictureLoader loader;
+        QVERIFY(!loader.loadFromBytes(bytes));
+        QCOMPARE(loader.lastProblem(), reason);
     }
 
     // Every cut of every kind of file, and garbage after their headers, loads or fails
