@@ -14,9 +14,6 @@ constexpr int kCentreRow = 38;
 constexpr int kLastScreenColumn = 159;
 constexpr int kCentreColumn = 80;
 
-// Channel value of a pixel with the given alpha (0..255) composed over white.
-int overWhite(int channel, int alpha) { return (channel * alpha + 255 * (255 - alpha) + 127) / 255; }
-
 // One axis of the placement: a picture longer than the screen is cut at its last screen
 // index, a shorter one is centred on `centre` (half its length truncated).
 std::pair<int, int> axisPlacement(int length, int lastScreenIndex, int centre)
@@ -27,6 +24,8 @@ std::pair<int, int> axisPlacement(int length, int lastScreenIndex, int centre)
 }
 
 } // namespace
+
+int overWhite(int channel, int alpha) { return (channel * alpha + 255 * (255 - alpha) + 127) / 255; }
 
 ImportPlacement importPlacement(int width, int height)
 {

@@ -25,6 +25,9 @@ ImportPlacement importPlacement(int width, int height);
 // green, then red. Translucent pixels are seen over white (fully transparent = white).
 bool isDarkImportPixel(QRgb colour);
 
+// Channel value (0..255) of a pixel with the given alpha (0..255) composed over white.
+int overWhite(int channel, int alpha);
+
 // Plots every dark pixel of the placed picture, row by row, through `plot` (screen
 // column, screen row); light pixels are skipped, so what the picture held there stays.
 // Positions beyond the current picture reach `plot`, which drops them.

@@ -1,5 +1,7 @@
 #include "import/ScaledImport.h"
 
+#include "import/PictureImport.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -37,9 +39,6 @@ int srgbValue(float linear)
     return static_cast<int>(std::upper_bound(b.begin(), b.end(), linear) - b.begin());
 }
 
-// Channel value (0..255) of a pixel with the given alpha composed over white, rounded as
-// File > Import composes it.
-int overWhite(int channel, int alpha) { return (channel * alpha + 255 * (255 - alpha) + 127) / 255; }
 
 // --- Area averaging ----------------------------------------------------------------------
 
