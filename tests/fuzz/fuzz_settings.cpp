@@ -9,6 +9,7 @@
 #include "qtplatform/QtSettings.h"
 #include "shell/FileNames.h"
 #include "shell/FileSession.h"
+#include "shell/ShownNames.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -63,8 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < RecentList::kCount; ++i) {
         const RecentList::Entry entry = session.recent().at(i);
         paths << entry.path;
-        FUZZ_CHECK(entry.caption == (entry.path.isEmpty() ? QString() : baseName(entry.path)));
-        FUZZ_CHECK(entry.path.endsWith(entry.caption));
+        // The menu shows the file's own name, shortened and cleaned; opening uses the path.
+        FUZZ_CHECK(entry.caption
+                   == (entry.path.isEmpty() ? QString() : shownName(baseName(entry.path), kMenuNameLength)));
+        FUZZ_CHECK(entry.caption.size() <= kMenuNameLength);
         const SessionOutcome outcome = session.openRecent(i);
         FUZZ_CHECK(outcome.ok || !outcome.message.isEmpty());
     }
