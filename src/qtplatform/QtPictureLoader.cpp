@@ -106,6 +106,15 @@ QImage topLeftOf(const QImage &image, QSize topLeft)
     return image.copy(0, 0, std::min(image.width(), topLeft.width()), std::min(image.height(), topLeft.height()));
 }
 
+// The logical screen of a GIF ("GIF87a"/"GIF89a", then width and height as little-endian
+// words); an invalid size for anything else.
+QSize gifScreen(const QByteArray &bytes)
+{
+    if (bytes.size() < 10 || !bytes.startsWith("GIF8"))
+        return {};
+    return QSize(word(bytes, 6), word(bytes, 8));
+}
+
 std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint, QString &problem)
 {
     QBuffer buffer;
@@ -113,7 +122,9 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer); // no format given: decided from the content alone
     reader.setAutoTransform(false);
-    const QSize size = reader.size(); // from the header; invalid when the reader cannot tell
+    // From the header; invalid when the reader cannot tell. A GIF is decoded onto its logical
+    // screen, which the reader does not tell: it gives its first frame's size.
+    const QSize size = reader.size().expandedTo(gifScreen(bytes));
     if (size.isValid() && !sizeAcceptable(size.width(), size.height())) {
         problem = tooLarge(size.width(), size.height());
         return std::nullopt;
@@ -132,7 +143,7 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
             problem = QStringLiteral("it is no picture format known here");
         return std::nullopt;
     }
-    const QSize full = size.isValid() ? size : image.size();
+    const QSize full = size.isValid() ? size.expandedTo(image.size()) : image.size();
     if (!sizeAcceptable(full.width(), full.height()) || !sizeAcceptable(image.width(), image.height())) {
         problem = tooLarge(full.width(), full.height());
         return std::nullopt;

@@ -264,6 +264,24 @@ private slots:
         QVERIFY2(loader.lastProblem().contains(QStringLiteral("4097 x 4097")), qPrintable(loader.lastProblem()));
     }
 
+    // A GIF is decoded onto its logical screen, whatever its first frame's size: the screen is
+    // what the limit checks before decoding, and the full size a hinted read reports.
+    void gifScreenIsThePictureSize()
+    {
+        const auto onScreen = [](int width, int height) {
+            return gif().replace(6, 4, Bytes().u16(width).u16(height).data);
+        };
+        QtPictureLoader loader;
+        QVERIFY(!loader.loadFromBytes(onScreen(30000, 30000)));
+        QVERIFY2(loader.lastProblem().contains(QStringLiteral("30000 x 30000")), qPrintable(loader.lastProblem()));
+        for (const LoadHint &hint : {LoadHint{}, LoadHint{QSize(320, 154), {}}, LoadHint{{}, QSize(160, 77)}}) {
+            const std::optional<LoadedPicture> read = loader.loadFromBytesFor(onScreen(6000, 2), hint);
+            QVERIFY(read);
+            QCOMPARE(read->fullSize, QSize(6000, 2));
+            QCOMPARE(read->image.size(), hint.topLeft.isEmpty() ? QSize(6000, 2) : QSize(160, 2));
+        }
+    }
+
     void missingFileLoadsNothing()
     {
         QVERIFY(!QtPictureLoader().load(m_dir.filePath(QStringLiteral("no such file.bmp"))));
