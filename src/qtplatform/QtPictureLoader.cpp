@@ -129,7 +129,10 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
         problem = tooLarge(size.width(), size.height());
         return std::nullopt;
     }
-    if (size.isValid() && reader.format() == "jpeg") {
+    // Only a JPEG is read reduced or in part; the header of anything else may claim another
+    // size than its picture has (an icon's directory, a GIF's first frame): the picture decides.
+    const bool jpeg = size.isValid() && reader.format() == "jpeg";
+    if (jpeg) {
         if (!hint.topLeft.isEmpty())
             reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(hint.topLeft)));
         else if (const QSize scaled = jpegScaledSize(size, hint.cover); !scaled.isEmpty())
@@ -143,7 +146,7 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
             problem = QStringLiteral("it is no picture format known here");
         return std::nullopt;
     }
-    const QSize full = size.isValid() ? size.expandedTo(image.size()) : image.size();
+    const QSize full = jpeg ? size : image.size();
     if (!sizeAcceptable(full.width(), full.height()) || !sizeAcceptable(image.width(), image.height())) {
         problem = tooLarge(full.width(), full.height());
         return std::nullopt;

@@ -265,7 +265,8 @@ private slots:
     }
 
     // A GIF is decoded onto its logical screen, whatever its first frame's size: the screen is
-    // what the limit checks before decoding, and the full size a hinted read reports.
+    // what the limit checks before decoding, and the full size a hinted read reports. An icon
+    // whose directory claims 256 x 256 over a 16 x 8 bitmap is the bitmap's size.
     void gifScreenIsThePictureSize()
     {
         const auto onScreen = [](int width, int height) {
@@ -280,6 +281,13 @@ private slots:
             QCOMPARE(read->fullSize, QSize(6000, 2));
             QCOMPARE(read->image.size(), hint.topLeft.isEmpty() ? QSize(6000, 2) : QSize(160, 2));
         }
+        QByteArray icon = written("ICO");
+        icon[6] = 0; // directory entry: width and height 0, which means 256
+        icon[7] = 0;
+        const std::optional<LoadedPicture> read = loader.loadFromBytesFor(icon, {{}, QSize(160, 77)});
+        QVERIFY(read);
+        QCOMPARE(read->fullSize, QSize(16, 8));
+        QCOMPARE(read->image.size(), QSize(16, 8));
     }
 
     void missingFileLoadsNothing()
