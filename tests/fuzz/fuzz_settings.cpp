@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     FUZZ_CHECK(QDir(home.path()).mkpath(RecentList::kSettingsApp));
     settingsFile = home.filePath(RecentList::kSettingsApp + u'/' + RecentList::kSettingsApp + QStringLiteral(".conf"));
-    startQuietQt();
+    startQuietQt<QGuiApplication>(); // as in the editor
     return 0;
 }
 
