@@ -118,6 +118,9 @@ private slots:
         QTest::newRow("NUL bytes in an entry") << QByteArray("[Recent%20Files]\n0recent=/p/a\0b.89i\n", 36) << QString();
         QTest::newRow("a serialised value of nonsense")
             << QByteArray("[Recent%20Files]\n0recent=@Variant(\\0\\0\\0\\x7f\\xff\\xff\\xff\\xff)\n") << QString();
+        // QSettings turns such a value into a bitmap before the program sees it.
+        QTest::newRow("a serialised bitmap")
+            << QByteArray("[Recent%20Files]\n1recent=@Variant(\\0\\0\\0In\\0\\0\\0\\x4\\0x\\0y)\n") << QString();
         QTest::newRow("a byte array") << QByteArray("[Recent%20Files]\n0recent=@ByteArray(/p/b.89i)\n") << QString("b.89i");
         QTest::newRow("a list instead of a path") << QByteArray("[Recent%20Files]\n0recent=/p/a, /p/b.89i\n") << QString();
         QTest::newRow("line breaks in a name") << QByteArray("[Recent%20Files]\n0recent=\"/p/two\\nlines.89i\"\n")
