@@ -41,6 +41,13 @@ public:
         const QSize size = image->size();
         return LoadedPicture{std::move(*image), size};
     }
+    // The image of a load with a hint, for loaders whose load() is loadFor() without one.
+    static std::optional<QImage> imageOf(std::optional<LoadedPicture> loaded)
+    {
+        if (!loaded)
+            return std::nullopt;
+        return std::move(loaded->image);
+    }
     // Why the last load gave nothing, as a phrase to follow "<file>: "; empty when the
     // loader cannot tell more than that the file is no picture it knows.
     virtual QString lastProblem() const { return {}; }

@@ -54,10 +54,7 @@ std::nullopt_t IsolatedPictureLoader::fail(const QString &problem)
 
 std::optional<QImage> IsolatedPictureLoader::load(const QString &path)
 {
-    std::optional<LoadedPicture> loaded = loadFor(path, {});
-    if (!loaded)
-        return std::nullopt;
-    return std::move(loaded->image);
+    return imageOf(loadFor(path, {}));
 }
 
 std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path, const LoadHint &hint)

@@ -276,10 +276,7 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
 
 std::optional<QImage> QtPictureLoader::load(const QString &path)
 {
-    std::optional<LoadedPicture> loaded = loadFor(path, {});
-    if (!loaded)
-        return std::nullopt;
-    return std::move(loaded->image);
+    return imageOf(loadFor(path, {}));
 }
 
 std::optional<LoadedPicture> QtPictureLoader::loadFor(const QString &path, const LoadHint &hint)
@@ -300,10 +297,7 @@ std::optional<LoadedPicture> QtPictureLoader::loadFor(const QString &path, const
 
 std::optional<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes)
 {
-    std::optional<LoadedPicture> loaded = loadFromBytesFor(bytes, {});
-    if (!loaded)
-        return std::nullopt;
-    return std::move(loaded->image);
+    return imageOf(loadFromBytesFor(bytes, {}));
 }
 
 std::optional<LoadedPicture> QtPictureLoader::loadFromBytesFor(const QByteArray &bytes, const LoadHint &hint)
