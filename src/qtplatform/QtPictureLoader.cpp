@@ -10,6 +10,7 @@
 #include <libwmf/gd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -76,6 +77,55 @@ bool largestRecordFits(const QByteArray &bytes)
 bool sizeAcceptable(qint64 width, qint64 height)
 {
     return width > 0 && height > 0 && width * height <= QtPictureLoader::kMaxPixels;
+}
+
+// Where the device-independent bitmap starts in the parameters of the records that carry one
+// (SetDIBitsToDevice, DIBBitBlt, DIBStretchBlt, StretchDIBits, DIBCreatePatternBrush); -1 for
+// any other record.
+qsizetype bitmapOffset(quint16 function)
+{
+    switch (function) {
+    case 0x0D33: return 18;
+    case 0x0940: return 16;
+    case 0x0B41: return 20;
+    case 0x0F43: return 22;
+    case 0x0142: return 4;
+    default: return -1;
+    }
+}
+
+// libwmf reserves a bitmap's whole size, as its header claims it, before reading its bits:
+// a few bytes claiming 30000 x 30000 pixels made it ask for 2.7 GB. Every bitmap the records
+// carry must be within the pixel limit; the size of the first one found beyond it is given.
+// The header is read wherever the record says it starts, even past the record's end, as
+// libwmf would read it.
+std::optional<QSize> oversizedBitmap(const QByteArray &bytes)
+{
+    const qsizetype start = hasPlaceableKey(bytes) ? 22 : 0;
+    if (bytes.size() < start + 18)
+        return std::nullopt;
+    qsizetype record = start + 2 * qsizetype(word(bytes, start + 2));
+    while (record + 6 <= bytes.size()) {
+        const quint32 words = dword(bytes, record);
+        const qsizetype offset = bitmapOffset(word(bytes, record + 4));
+        const qsizetype header = record + 6 + offset;
+        if (offset >= 0 && header + 12 <= bytes.size()) {
+            qint64 width = 0, height = 0;
+            if (dword(bytes, header) == 12) { // the old core header: unsigned words
+                width = word(bytes, header + 4);
+                height = word(bytes, header + 6);
+            } else {
+                width = std::abs(qint64(qint32(dword(bytes, header + 4))));
+                height = std::abs(qint64(qint32(dword(bytes, header + 8))));
+            }
+            if (width * height > QtPictureLoader::kMaxPixels)
+                return QSize(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
+        }
+        if (words < 3)
+            break; // libwmf stops at the end record, or at a record too short to be one
+        record += 2 * qsizetype(words);
+    }
+    return std::nullopt;
 }
 
 QString tooLarge(qint64 width, qint64 height)
@@ -232,6 +282,11 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
         return std::nullopt;
     if (!largestRecordFits(bytes)) {
         problem = QStringLiteral("the metafile's header claims a record larger than the file");
+        return std::nullopt;
+    }
+    if (const std::optional<QSize> bitmap = oversizedBitmap(bytes)) {
+        problem = QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
+                      .arg(bitmap->width()).arg(bitmap->height()).arg(QtPictureLoader::kMaxPixels);
         return std::nullopt;
     }
     auto *data = reinterpret_cast<unsigned char *>(bytes.data());

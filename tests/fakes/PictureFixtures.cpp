@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include <cstdlib>
+
 namespace {
 
 // The placeable header: key, box (left, top, right, bottom) in logical units, units per inch,
@@ -19,10 +21,10 @@ QByteArray placeableHeader(int left, int top, int right, int bottom, int inch)
 }
 
 // The metafile header and the records, which end with the end-of-file record.
-QByteArray metafileOf(const QByteArray &records)
+QByteArray metafileOf(const QByteArray &records, quint32 largestRecord = 7)
 {
     Bytes b;
-    b.u16(1).u16(9).u16(0x0300).u32(9 + records.size() / 2).u16(1).u32(7).u16(0);
+    b.u16(1).u16(9).u16(0x0300).u32(9 + records.size() / 2).u16(1).u32(largestRecord).u16(0);
     b.data.append(records);
     return b.data;
 }
@@ -44,6 +46,40 @@ QByteArray metafile(bool placeable, int right, int bottom, int inch)
     records.u32(5).u16(0x020C).u16(720).u16(1440); // window extent (cy, cx)
     blackRectangle(records, 360, 180, 1080, 540).u32(3).u16(0);
     return (placeable ? placeableHeader(0, 0, right, bottom, inch) : QByteArray()) + metafileOf(records.data);
+}
+
+QByteArray metafileWithBitmap(quint16 function, int width, int height, int headerSize)
+{
+    // An all-black bitmap of 24 bits per pixel, its rows padded to whole dwords; only the
+    // header for a size too large to hold.
+    Bytes dib;
+    if (headerSize == 12)
+        dib.u32(12).u16(width).u16(height).u16(1).u16(24);
+    else
+        dib.u32(40).u32(quint32(width)).u32(quint32(height)).u16(1).u16(24).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0);
+    const qint64 pixels = qint64(std::abs(width)) * std::abs(height);
+    dib.data.append(pixels <= 4096 ? QByteArray(std::abs(height) * ((std::abs(width) * 3 + 3) / 4 * 4), '\0')
+                                   : QByteArray(64, '\0'));
+    // The parameters before the bitmap, destination the whole 1440 x 720 window.
+    const quint32 copy = 0x00CC0020;
+    const int w = std::abs(width) & 0x7FFF, h = std::abs(height) & 0x7FFF;
+    Bytes params;
+    switch (function) {
+    case 0x0D33: params.u16(0).u16(h).u16(0).u16(0).u16(0).u16(h).u16(w).u16(0).u16(0); break;
+    case 0x0940: params.u32(copy).u16(0).u16(0).u16(720).u16(1440).u16(0).u16(0); break;
+    case 0x0B41: params.u32(copy).u16(h).u16(w).u16(0).u16(0).u16(720).u16(1440).u16(0).u16(0); break;
+    case 0x0F43: params.u32(copy).u16(0).u16(h).u16(w).u16(0).u16(0).u16(720).u16(1440).u16(0).u16(0); break;
+    case 0x0142: params.u16(5).u16(0); break;
+    }
+    params.data.append(dib.data);
+    Bytes records;
+    records.u32(5).u16(0x020B).u16(0).u16(0);      // window origin (y, x)
+    records.u32(5).u16(0x020C).u16(720).u16(1440); // window extent (cy, cx)
+    const quint32 words = 3 + quint32(params.data.size() / 2);
+    records.u32(words).u16(function);
+    records.data.append(params.data);
+    records.u32(3).u16(0);
+    return placeableHeader(0, 0, 1440, 720, 1440) + metafileOf(records.data, words);
 }
 
 QByteArray placeableRectangle(QRect box, int inch, QRect rectangle)

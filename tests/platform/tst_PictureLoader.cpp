@@ -147,6 +147,22 @@ private slots:
             << placeableRectangle(QRect(QPoint(10784, 4), QPoint(160, 0)), 27,
                                   QRect(QPoint(-25914, -12876), QPoint(1080, 540)))
             << QStringLiteral("the metafile draws far beyond its picture");
+        // libwmf reserved a bitmap's claimed size before reading it: 2.7 GB for a few bytes.
+        const auto bitmap = [](int width, int height) {
+            return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the 16777216 pixels read at most")
+                .arg(width).arg(height);
+        };
+        const struct { const char *name; quint16 function; } records[] = {
+            {"SetDIBitsToDevice", 0x0D33}, {"DIBBitBlt", 0x0940}, {"DIBStretchBlt", 0x0B41},
+            {"StretchDIBits", 0x0F43}, {"DIBCreatePatternBrush", 0x0142}};
+        for (const auto &r : records)
+            QTest::addRow("wmf %s of 30000 x 30000", r.name) << metafileWithBitmap(r.function, 30000, 30000) << bitmap(30000, 30000);
+        QTest::newRow("wmf bitmap of 4097 x 4096")
+            << metafileWithBitmap(0x0F43, 4097, 4096) << bitmap(4097, 4096);
+        QTest::newRow("wmf top-down bitmap of 30000 x 30000")
+            << metafileWithBitmap(0x0F43, 30000, -30000) << bitmap(30000, 30000);
+        QTest::newRow("wmf bitmap with the old header, 65535 x 65535")
+            << metafileWithBitmap(0x0F43, 65535, 65535, 12) << bitmap(65535, 65535);
     }
     void refusedWithReason()
     {
@@ -157,12 +173,30 @@ private slots:
         QCOMPARE(loader.lastProblem(), reason);
     }
 
+    // Bitmaps in metafiles are drawn; one at the size limit is not refused.
+    void metafileBitmaps()
+    {
+        for (const quint16 function : {quint16(0x0F43), quint16(0x0B41)}) {
+            const std::optional<QImage> image = QtPictureLoader().loadFromBytes(metafileWithBitmap(function, 2, 2));
+            QVERIFY(image);
+            QCOMPARE(image->size(), QSize(96, 48));
+            QVERIFY(dark(*image, {48, 24}));
+            QVERIFY(dark(*image, {3, 45}));
+        }
+        QtPictureLoader loader;
+        const std::optional<QImage> atLimit = loader.loadFromBytes(metafileWithBitmap(0x0F43, 4096, 4096));
+        QVERIFY(!loader.lastProblem().contains(QStringLiteral("bitmap")));
+        if (atLimit)
+            QCOMPARE(atLimit->size(), QSize(96, 48));
+    }
+
     // Every cut of every kind of file, and garbage after their headers, loads or fails
     // quietly; whatever loads stays within the size limit.
     void everyCutIsSafe()
     {
         const QList<QByteArray> files{written("bmp"), written("ico"), written("jpg"), gif(),
-                                      rle8(), rle4(), metafile(true), metafile(false)};
+                                      rle8(), rle4(), metafile(true), metafile(false),
+                                      metafileWithBitmap(0x0F43, 3, 2)};
         QtPictureLoader loader;
         // Qt's readers complain about the broken data (bad seeks and the like) as expected.
         const QtMessageHandler previous = qInstallMessageHandler(
