@@ -10,7 +10,6 @@
 #include <libwmf/gd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -94,38 +93,45 @@ qsizetype bitmapOffset(quint16 function)
     }
 }
 
-// libwmf reserves a bitmap's whole size, as its header claims it, before reading its bits:
-// a few bytes claiming 30000 x 30000 pixels made it ask for 2.7 GB. Every bitmap the records
-// carry must be within the pixel limit; the size of the first one found beyond it is given.
-// The header is read wherever the record says it starts, even past the record's end, as
-// libwmf would read it.
-std::optional<QSize> oversizedBitmap(const QByteArray &bytes)
+// libwmf reserves a bitmap's whole size and its whole colour table, as the bitmap's header
+// claims them, before reading either: a few bytes claiming 30000 x 30000 pixels made it ask for
+// 2.7 GB, a claim of 4 billion colours for 16 GB. Every bitmap the records carry must be within
+// the pixel limit, with a colour table that fits in the file; the first one that is not is
+// described. The header is read wherever the record says it starts, even past the record's
+// end, as libwmf would read it.
+QString bitmapProblem(const QByteArray &bytes)
 {
     const qsizetype start = hasPlaceableKey(bytes) ? 22 : 0;
     if (bytes.size() < start + 18)
-        return std::nullopt;
+        return {};
     qsizetype record = start + 2 * qsizetype(word(bytes, start + 2));
     while (record + 6 <= bytes.size()) {
         const quint32 words = dword(bytes, record);
         const qsizetype offset = bitmapOffset(word(bytes, record + 4));
         const qsizetype header = record + 6 + offset;
         if (offset >= 0 && header + 12 <= bytes.size()) {
-            qint64 width = 0, height = 0;
-            if (dword(bytes, header) == 12) { // the old core header: unsigned words
+            qint64 width = 0, height = 0, colours = 0;
+            if (dword(bytes, header) == 12) { // the old core header: unsigned words, no colour count
                 width = word(bytes, header + 4);
                 height = word(bytes, header + 6);
             } else {
                 width = std::abs(qint64(qint32(dword(bytes, header + 4))));
                 height = std::abs(qint64(qint32(dword(bytes, header + 8))));
+                if (header + 36 <= bytes.size())
+                    colours = dword(bytes, header + 32);
             }
             if (width * height > QtPictureLoader::kMaxPixels)
-                return QSize(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
+                return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
+                    .arg(width).arg(height).arg(QtPictureLoader::kMaxPixels);
+            if (4 * colours > bytes.size() - header)
+                return QStringLiteral("the metafile holds a bitmap whose colour table of %1 colours is larger than the file")
+                    .arg(colours);
         }
         if (words < 3)
             break; // libwmf stops at the end record, or at a record too short to be one
         record += 2 * qsizetype(words);
     }
-    return std::nullopt;
+    return {};
 }
 
 QString tooLarge(qint64 width, qint64 height)
@@ -284,9 +290,8 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
         problem = QStringLiteral("the metafile's header claims a record larger than the file");
         return std::nullopt;
     }
-    if (const std::optional<QSize> bitmap = oversizedBitmap(bytes)) {
-        problem = QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
-                      .arg(bitmap->width()).arg(bitmap->height()).arg(QtPictureLoader::kMaxPixels);
+    if (const QString bitmap = bitmapProblem(bytes); !bitmap.isEmpty()) {
+        problem = bitmap;
         return std::nullopt;
     }
     auto *data = reinterpret_cast<unsigned char *>(bytes.data());

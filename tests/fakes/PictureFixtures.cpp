@@ -48,7 +48,7 @@ QByteArray metafile(bool placeable, int right, int bottom, int inch)
     return (placeable ? placeableHeader(0, 0, right, bottom, inch) : QByteArray()) + metafileOf(records.data);
 }
 
-QByteArray metafileWithBitmap(quint16 function, int width, int height, int headerSize)
+QByteArray metafileWithBitmap(quint16 function, int width, int height, int headerSize, quint32 colours)
 {
     // An all-black bitmap of 24 bits per pixel, its rows padded to whole dwords; only the
     // header for a size too large to hold.
@@ -56,7 +56,7 @@ QByteArray metafileWithBitmap(quint16 function, int width, int height, int heade
     if (headerSize == 12)
         dib.u32(12).u16(width).u16(height).u16(1).u16(24);
     else
-        dib.u32(40).u32(quint32(width)).u32(quint32(height)).u16(1).u16(24).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0);
+        dib.u32(40).u32(quint32(width)).u32(quint32(height)).u16(1).u16(24).u32(0).u32(0).u32(0).u32(0).u32(colours).u32(0);
     const qint64 pixels = qint64(std::abs(width)) * std::abs(height);
     dib.data.append(pixels <= 4096 ? QByteArray(std::abs(height) * ((std::abs(width) * 3 + 3) / 4 * 4), '\0')
                                    : QByteArray(64, '\0'));

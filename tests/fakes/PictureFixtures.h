@@ -35,10 +35,11 @@ QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch
 QByteArray photoFile(int width, int height, const char *format = "JPEG");
 
 // The placeable 96 x 48 metafile above with one record carrying an all-black bitmap of the
-// given size (24 bits per pixel, its header of 40 or 12 bytes) drawn over the whole window:
+// given size (24 bits per pixel, its header of 40 or 12 bytes, claiming `colours` colours in its
+// table, though it has none) drawn over the whole window:
 // SetDIBitsToDevice 0x0D33, DIBBitBlt 0x0940, DIBStretchBlt 0x0B41, StretchDIBits 0x0F43, or
 // DIBCreatePatternBrush 0x0142. A bitmap of more than 4096 pixels gets its header only.
-QByteArray metafileWithBitmap(quint16 function, int width, int height, int headerSize = 40);
+QByteArray metafileWithBitmap(quint16 function, int width, int height, int headerSize = 40, quint32 colours = 0);
 
 // A placeable metafile with the given box (its corners as they are stored: left, top, right,
 // bottom) at `inch` units per inch, filling one black rectangle given the same way, with no

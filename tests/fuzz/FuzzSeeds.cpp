@@ -168,6 +168,8 @@ QList<PictureSeed> pictureSeeds()
         {"mono.png", written(mono, "png"), {24, 16}},
         {"placeable.wmf", metafile(true), {96, 48}},
         {"plain.wmf", metafile(false), {}}, // as large as what it draws
+        {"bitmap.wmf", metafileWithBitmap(0x0F43, 3, 2), {96, 48}},
+        {"brush.wmf", metafileWithBitmap(0x0142, 2, 2), {96, 48}},
         {"plain.pbm", plainNetpbm("P1", 9, 4, 0, 1, false), {9, 4}},
         {"packed.pbm", plainNetpbm("P1", 9, 4, 0, 1, true), {9, 4}},
         {"plain.pgm", plainNetpbm("P2", 7, 3, 255, 1, false), {7, 3}},

@@ -147,7 +147,8 @@ private slots:
             << placeableRectangle(QRect(QPoint(10784, 4), QPoint(160, 0)), 27,
                                   QRect(QPoint(-25914, -12876), QPoint(1080, 540)))
             << QStringLiteral("the metafile draws far beyond its picture");
-        // libwmf reserved a bitmap's claimed size before reading it: 2.7 GB for a few bytes.
+        // libwmf reserved a bitmap's claimed size and colour table before reading them: 2.7 GB
+        // and 16 GB for a few bytes.
         const auto bitmap = [](int width, int height) {
             return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the 16777216 pixels read at most")
                 .arg(width).arg(height);
@@ -163,6 +164,9 @@ private slots:
             << metafileWithBitmap(0x0F43, 30000, -30000) << bitmap(30000, 30000);
         QTest::newRow("wmf bitmap with the old header, 65535 x 65535")
             << metafileWithBitmap(0x0F43, 65535, 65535, 12) << bitmap(65535, 65535);
+        QTest::newRow("wmf bitmap claiming 4294967293 colours")
+            << metafileWithBitmap(0x0142, 2, 2, 40, 0xFFFFFFFD)
+            << QStringLiteral("the metafile holds a bitmap whose colour table of 4294967293 colours is larger than the file");
     }
     void refusedWithReason()
     {
