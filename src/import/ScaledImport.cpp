@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -91,38 +92,52 @@ void allocate(Planes &p, int width, int height)
     p.blue.assign(n, 0.0f);
 }
 
-// The vertical pass of a separable average: rows of `in` (already averaged across) into `out`.
-void averageDown(const Planes &in, const std::vector<Contribution> &rows, Planes &out)
+// The source pixels [first, end) that contributions draw on.
+std::pair<int, int> span(const std::vector<Contribution> &contributions)
 {
-    allocate(out, in.width, int(rows.size()));
+    int first = INT_MAX, end = 0;
+    for (const Contribution &c : contributions) {
+        first = std::min(first, c.first);
+        end = std::max(end, c.first + int(c.weights.size()));
+    }
+    return {first, end};
+}
+
+// The vertical pass of a separable average: columns [x0, x1) of `in`, its rows averaged down
+// as `rows` say (their first rows counted from row y0 of `in`), into `out`.
+void averageDown(const Planes &in, const std::vector<Contribution> &rows, int y0, int x0, int x1, Planes &out)
+{
+    const int width = x1 - x0;
+    allocate(out, width, int(rows.size()));
     const std::vector<float> *inPlanes[] = {&in.red, &in.green, &in.blue};
     std::vector<float> *outPlanes[] = {&out.red, &out.green, &out.blue};
     for (int c = 0; c < 3; ++c) {
         const float *src = inPlanes[c]->data();
         float *dst = outPlanes[c]->data();
         for (std::size_t y = 0; y < rows.size(); ++y) {
-            float *line = dst + y * in.width;
+            float *line = dst + y * width;
             const Contribution &r = rows[y];
             for (std::size_t k = 0; k < r.weights.size(); ++k) {
                 const float w = r.weights[k];
-                const float *from = src + std::size_t(r.first + int(k)) * in.width;
-                for (int x = 0; x < in.width; ++x)
+                const float *from = src + std::size_t(r.first - y0 + int(k)) * in.width + x0;
+                for (int x = 0; x < width; ++x)
                     line[x] += w * from[x];
             }
         }
     }
 }
 
-// One row of linear-light values averaged across into `out` (width = columns.size()).
+// One row of linear-light values averaged across into `out` (width = columns.size()); the
+// columns' first pixels are counted from the row's pixel x0.
 void averageAcross(const float *red, const float *green, const float *blue,
-                   const std::vector<Contribution> &columns, float *outRed, float *outGreen,
+                   const std::vector<Contribution> &columns, int x0, float *outRed, float *outGreen,
                    float *outBlue)
 {
     for (std::size_t x = 0; x < columns.size(); ++x) {
         const Contribution &c = columns[x];
         float r = 0, g = 0, b = 0;
         for (std::size_t k = 0; k < c.weights.size(); ++k) {
-            const int s = c.first + int(k);
+            const int s = c.first - x0 + int(k);
             r += c.weights[k] * red[s];
             g += c.weights[k] * green[s];
             b += c.weights[k] * blue[s];
@@ -133,22 +148,37 @@ void averageAcross(const float *red, const float *green, const float *blue,
     }
 }
 
-// The region `source` of `in` area-averaged onto width x height.
+// Rows [y0, y1) of `in`, each averaged across as `columns` say, into `out`.
+void averageRowsAcross(const Planes &in, const std::vector<Contribution> &columns, int x0, int y0, int y1, Planes &out)
+{
+    const int width = int(columns.size());
+    allocate(out, width, y1 - y0);
+    for (int y = y0; y < y1; ++y) {
+        const std::size_t from = std::size_t(y) * in.width;
+        const std::size_t to = std::size_t(y - y0) * width;
+        averageAcross(in.red.data() + from, in.green.data() + from, in.blue.data() + from, columns,
+                      x0, out.red.data() + to, out.green.data() + to, out.blue.data() + to);
+    }
+}
+
+// The region `source` of `in` area-averaged onto width x height. Only the pixels the region
+// draws on are read, and the pass that leaves the smaller picture between the two goes first:
+// a picture of 6 x 2,000,000 pixels stretched onto the screen must not first become
+// 160 x 2,000,000.
 Planes resample(const Planes &in, const QRectF &source, int width, int height)
 {
     const auto columns = axisContributions(source.x(), source.width(), in.width, width);
     const auto rows = axisContributions(source.y(), source.height(), in.height, height);
-    Planes across;
-    allocate(across, width, in.height);
-    for (int y = 0; y < in.height; ++y) {
-        const std::size_t from = std::size_t(y) * in.width;
-        const std::size_t to = std::size_t(y) * width;
-        averageAcross(in.red.data() + from, in.green.data() + from, in.blue.data() + from,
-                      columns, across.red.data() + to, across.green.data() + to,
-                      across.blue.data() + to);
+    const auto [x0, x1] = span(columns);
+    const auto [y0, y1] = span(rows);
+    Planes between, out;
+    if (std::size_t(width) * std::size_t(y1 - y0) <= std::size_t(x1 - x0) * std::size_t(height)) {
+        averageRowsAcross(in, columns, 0, y0, y1, between);
+        averageDown(between, rows, y0, 0, width, out);
+    } else {
+        averageDown(in, rows, 0, x0, x1, between);
+        averageRowsAcross(between, columns, x0, 0, height, out);
     }
-    Planes out;
-    averageDown(across, rows, out);
     return out;
 }
 
@@ -220,10 +250,10 @@ Planes linearPlanes(const QImage &picture, int width, int height)
     forEachLinearRow(picture, picture.width(), picture.height(),
                      [&](int y, const float *r, const float *g, const float *b) {
                          const std::size_t at = std::size_t(y) * width;
-                         averageAcross(r, g, b, columns, across.red.data() + at,
+                         averageAcross(r, g, b, columns, 0, across.red.data() + at,
                                        across.green.data() + at, across.blue.data() + at);
                      });
-    averageDown(across, axisContributions(0, picture.height(), picture.height(), height), out);
+    averageDown(across, axisContributions(0, picture.height(), picture.height(), height), 0, 0, width, out);
     return out;
 }
 

@@ -1,10 +1,15 @@
 #include "import/PictureImport.h"
 #include "import/ScaledImport.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
+#include <new>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(Placement)
 Q_DECLARE_METATYPE(Tone)
@@ -55,6 +60,37 @@ QImage edgeColours(QSize size, bool translucent)
 }
 
 // Smooth shading with some edges, like a photo.
+// Runs `work` with the process's address space limited to what it has now plus `room` bytes;
+// false when that was not enough. Address sanitizers reserve far more than they use: with one,
+// the work runs unlimited.
+template<typename Work>
+bool withinAddressSpace(qint64 room, Work work)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    work();
+    return true;
+#else
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    rlimit old{};
+    if (!statm.open(QIODevice::ReadOnly) || getrlimit(RLIMIT_AS, &old) != 0) {
+        work();
+        return true;
+    }
+    const qint64 used = statm.readAll().split(' ').value(0).toLongLong() * sysconf(_SC_PAGESIZE);
+    rlimit limited = old;
+    limited.rlim_cur = rlim_t(used + room);
+    setrlimit(RLIMIT_AS, &limited);
+    bool fitted = true;
+    try {
+        work();
+    } catch (const std::bad_alloc &) {
+        fitted = false;
+    }
+    setrlimit(RLIMIT_AS, &old);
+    return fitted;
+#endif
+}
+
 QImage photoLike(QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -298,6 +334,48 @@ private slots:
         const QRect picture(0, 18, 160, 40);
         QCOMPARE(blackCount(grid, picture), black ? 160 * 40 : 0);
         QCOMPARE(blackCount(grid, QRect(QPoint(0, 0), kScreen)), blackCount(grid, picture));
+    }
+
+    // A slender picture within the loader's limit (12 million pixels, 6 wide or 6 high) is
+    // placed without an intermediate picture of the screen's width by its whole height, which
+    // would take 4 GB: the placements work within 1 GB more than the test already uses.
+    void slenderPictures_data()
+    {
+        QTest::addColumn<bool>("tall");
+        QTest::addColumn<Placement>("placement");
+        for (const bool tall : {true, false}) {
+            const char *shape = tall ? "6 x 2000000" : "2000000 x 6";
+            QTest::addRow("%s stretched", shape) << tall << Placement::Stretch;
+            QTest::addRow("%s filling", shape) << tall << Placement::Fill;
+            QTest::addRow("%s fitted", shape) << tall << Placement::Fit;
+        }
+    }
+    void slenderPictures()
+    {
+        QFETCH(bool, tall);
+        QFETCH(Placement, placement);
+        const int length = 2000000;
+        // Black in the first half of its length, white in the second.
+        QImage image(tall ? 6 : length, tall ? length : 6, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        for (int i = 0; i < length / 2; ++i) {
+            for (int j = 0; j < 6; ++j)
+                image.setPixel(tall ? j : i, tall ? i : j, qRgb(0, 0, 0));
+        }
+        PixelGrid grid;
+        const bool fitted = withinAddressSpace(qint64(1) << 30, [&] {
+            grid = scaledPixels(ScaleSource(image, kScreen), ScaleSettings{placement, Tone::Threshold});
+        });
+        QVERIFY2(fitted, "more than 1 GB taken");
+        QCOMPARE(grid.width(), 160);
+        QCOMPARE(grid.height(), 77);
+        if (placement == Placement::Fit) // a sliver of the picture at most
+            return;
+        // Stretched, and filled from the picture's middle: the first half black.
+        const QRect first = tall ? QRect(0, 0, 160, 37) : QRect(0, 0, 79, 77);
+        const QRect second = tall ? QRect(0, 40, 160, 37) : QRect(81, 0, 79, 77);
+        QCOMPARE(blackCount(grid, first), first.width() * first.height());
+        QCOMPARE(blackCount(grid, second), 0);
     }
 
     // Nothing to place: a null picture, or an empty target.
