@@ -95,9 +95,10 @@ qsizetype bitmapOffset(quint16 function)
 
 // libwmf reserves a bitmap's whole size and its whole colour table, as the bitmap's header
 // claims them, before reading either: a few bytes claiming 30000 x 30000 pixels made it ask for
-// 2.7 GB, a claim of 4 billion colours for 16 GB. Every bitmap the records carry must be within
-// the pixel limit, with a colour table that fits in the file; the first one that is not is
-// described. The header is read wherever the record says it starts, even past the record's
+// 2.7 GB, a claim of 4 billion colours for 16 GB; and it reads a header of 0 to 39 bytes
+// (other than the old one of 12) for ever. Every bitmap the records carry must have a header
+// of 12 bytes, or of 40 or more within the file, a size within the pixel limit and a colour
+// table that fits in the file; the first one that does not is described. The header is read wherever the record says it starts, even past the record's
 // end, as libwmf would read it.
 QString bitmapProblem(const QByteArray &bytes)
 {
@@ -107,18 +108,25 @@ QString bitmapProblem(const QByteArray &bytes)
     qsizetype record = start + 2 * qsizetype(word(bytes, start + 2));
     while (record + 6 <= bytes.size()) {
         const quint32 words = dword(bytes, record);
-        const qsizetype offset = bitmapOffset(word(bytes, record + 4));
+        const quint16 function = word(bytes, record + 4);
+        // DIBBitBlt and DIBStretchBlt records of three words more than the high byte of their
+        // function (9 and 11 parameters) carry no bitmap: they fill with the brush.
+        const bool bitmapless = (function == 0x0940 || function == 0x0B41) && words == (function >> 8) + 3u;
+        const qsizetype offset = bitmapless ? -1 : bitmapOffset(function);
         const qsizetype header = record + 6 + offset;
         if (offset >= 0 && header + 12 <= bytes.size()) {
             qint64 width = 0, height = 0, colours = 0;
-            if (dword(bytes, header) == 12) { // the old core header: unsigned words, no colour count
+            const qint64 headerSize = dword(bytes, header);
+            if (headerSize == 12) { // the old core header: unsigned words, no colour count
                 width = word(bytes, header + 4);
                 height = word(bytes, header + 6);
-            } else {
+            } else if (headerSize >= 40 && headerSize <= bytes.size() - header) {
                 width = std::abs(qint64(qint32(dword(bytes, header + 4))));
                 height = std::abs(qint64(qint32(dword(bytes, header + 8))));
-                if (header + 36 <= bytes.size())
-                    colours = dword(bytes, header + 32);
+                colours = dword(bytes, header + 32);
+            } else { // libwmf read a header of 13 to 39 bytes, or none, without end
+                return QStringLiteral("the metafile holds a bitmap whose header of %1 bytes is not one of a bitmap")
+                    .arg(headerSize);
             }
             if (width * height > QtPictureLoader::kMaxPixels)
                 return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")

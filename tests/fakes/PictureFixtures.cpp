@@ -82,6 +82,11 @@ QByteArray metafileWithBitmap(quint16 function, int width, int height, int heade
     return placeableHeader(0, 0, 1440, 720, 1440) + metafileOf(records.data, words);
 }
 
+QByteArray placeableMetafile(const QByteArray &records, quint32 largestRecord)
+{
+    return placeableHeader(0, 0, 1440, 720, 1440) + metafileOf(records, largestRecord);
+}
+
 QByteArray placeableRectangle(QRect box, int inch, QRect rectangle)
 {
     Bytes records;

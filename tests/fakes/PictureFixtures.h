@@ -41,6 +41,10 @@ QByteArray photoFile(int width, int height, const char *format = "JPEG");
 // DIBCreatePatternBrush 0x0142. A bitmap of more than 4096 pixels gets its header only.
 QByteArray metafileWithBitmap(quint16 function, int width, int height, int headerSize = 40, quint32 colours = 0);
 
+// The placeable 96 x 48 metafile above with the given records, which set the window and end
+// with the end record; the header's largest record as given.
+QByteArray placeableMetafile(const QByteArray &records, quint32 largestRecord);
+
 // A placeable metafile with the given box (its corners as they are stored: left, top, right,
 // bottom) at `inch` units per inch, filling one black rectangle given the same way, with no
 // window records.

@@ -164,6 +164,18 @@ private slots:
             << metafileWithBitmap(0x0F43, 30000, -30000) << bitmap(30000, 30000);
         QTest::newRow("wmf bitmap with the old header, 65535 x 65535")
             << metafileWithBitmap(0x0F43, 65535, 65535, 12) << bitmap(65535, 65535);
+        // libwmf read such headers for ever.
+        for (const quint32 size : {0u, 13u, 39u}) {
+            QByteArray file = metafileWithBitmap(0x0F43, 2, 2);
+            const qsizetype header = file.indexOf(QByteArray::fromHex("28000000020000000200"));
+            QTest::addRow("wmf bitmap header of %u bytes", size)
+                << file.replace(header, 4, Bytes().u32(size).data)
+                << QStringLiteral("the metafile holds a bitmap whose header of %1 bytes is not one of a bitmap").arg(size);
+        }
+        QTest::newRow("wmf bitmap header larger than the file")
+            << metafileWithBitmap(0x0F43, 2, 2).replace(QByteArray::fromHex("28000000020000000200"),
+                                                         QByteArray::fromHex("ffffffff020000000200"))
+            << QStringLiteral("the metafile holds a bitmap whose header of 4294967295 bytes is not one of a bitmap");
         QTest::newRow("wmf bitmap claiming 4294967293 colours")
             << metafileWithBitmap(0x0142, 2, 2, 40, 0xFFFFFFFD)
             << QStringLiteral("the metafile holds a bitmap whose colour table of 4294967293 colours is larger than the file");
@@ -177,7 +189,8 @@ private slots:
         QCOMPARE(loader.lastProblem(), reason);
     }
 
-    // Bitmaps in metafiles are drawn; one at the size limit is not refused.
+    // Bitmaps in metafiles are drawn; one at the size limit is not refused, nor a bit block
+    // without one.
     void metafileBitmaps()
     {
         for (const quint16 function : {quint16(0x0F43), quint16(0x0B41)}) {
@@ -187,6 +200,17 @@ private slots:
             QVERIFY(dark(*image, {48, 24}));
             QVERIFY(dark(*image, {3, 45}));
         }
+        // A bit block without a bitmap fills the window with the brush; what follows its
+        // parameters is no bitmap header.
+        Bytes records;
+        records.u32(5).u16(0x020B).u16(0).u16(0).u32(5).u16(0x020C).u16(720).u16(1440);
+        records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0).u32(4).u16(0x012D).u16(0); // black brush
+        records.u32(12).u16(0x0940).u32(0x00F00021).u16(0).u16(0).u16(0).u16(720).u16(1440).u16(0).u16(0);
+        records.u32(5).u16(0x020B).u16(0).u16(0).u32(3).u16(0);
+        const std::optional<QImage> filled = QtPictureLoader().loadFromBytes(placeableMetafile(records.data, 12));
+        QVERIFY(filled);
+        QCOMPARE(filled->size(), QSize(96, 48));
+        QVERIFY(dark(*filled, {48, 24}));
         QtPictureLoader loader;
         const std::optional<QImage> atLimit = loader.loadFromBytes(metafileWithBitmap(0x0F43, 4096, 4096));
         QVERIFY(!loader.lastProblem().contains(QStringLiteral("bitmap")));
