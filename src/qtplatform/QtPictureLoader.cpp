@@ -3,6 +3,7 @@
 #include "platform/NetpbmReader.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <QFile>
 #include <QImageReader>
 
@@ -148,6 +149,8 @@ QString tooLarge(qint64 width, qint64 height)
         .arg(width).arg(height).arg(QtPictureLoader::kMaxPixels);
 }
 
+constexpr int kPngMaxSide = 1000000;
+
 // The scaled size to ask of a JPEG reader: the picture divided by the largest of 8, 4 and 2
 // that keeps it covering `cover`, rounded down so that the reader's own choice of DCT
 // scaling (the whole part of full / asked) is that same divisor. Empty: read at full size.
@@ -192,6 +195,17 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
     if (size.isValid() && !sizeAcceptable(size.width(), size.height())) {
         problem = tooLarge(size.width(), size.height());
         return std::nullopt;
+    }
+    // libpng reads no more than a million rows or columns; beyond, it tells neither the size nor
+    // why it cannot read the picture. The size is in the header chunk, which comes first.
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.size() >= 24 && bytes.mid(12, 4) == "IHDR") {
+        const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
+        const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
+        if (std::max(width, height) > kPngMaxSide) {
+            problem = QStringLiteral("the picture is %1 x %2 pixels; a PNG picture is read up to %3 pixels wide and high")
+                          .arg(width).arg(height).arg(kPngMaxSide);
+            return std::nullopt;
+        }
     }
     // Only a JPEG is read reduced or in part; the header of anything else may claim another
     // size than its picture has (an icon's directory, a GIF's first frame): the picture decides.

@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -176,6 +177,14 @@ private slots:
             << metafileWithBitmap(0x0F43, 2, 2).replace(QByteArray::fromHex("28000000020000000200"),
                                                          QByteArray::fromHex("ffffffff020000000200"))
             << QStringLiteral("the metafile holds a bitmap whose header of 4294967295 bytes is not one of a bitmap");
+        // libpng stops at a million rows or columns without saying so; the header tells.
+        for (const QSize size : {QSize(6, 1000001), QSize(1000001, 6)}) {
+            const QByteArray header = Bytes().u32(qToBigEndian(quint32(size.width())))
+                                          .u32(qToBigEndian(quint32(size.height()))).data;
+            QTest::addRow("png of %d x %d", size.width(), size.height()) << written("png").replace(16, 8, header)
+                << QStringLiteral("the picture is %1 x %2 pixels; a PNG picture is read up to 1000000 pixels wide and high")
+                       .arg(size.width()).arg(size.height());
+        }
         QTest::newRow("wmf bitmap claiming 4294967293 colours")
             << metafileWithBitmap(0x0142, 2, 2, 40, 0xFFFFFFFD)
             << QStringLiteral("the metafile holds a bitmap whose colour table of 4294967293 colours is larger than the file");
