@@ -3,9 +3,9 @@
 #include "platform/NetpbmReader.h"
 
 #include <QBuffer>
-#include <QtEndian>
 #include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
@@ -99,8 +99,8 @@ qsizetype bitmapOffset(quint16 function)
 // 2.7 GB, a claim of 4 billion colours for 16 GB; and it reads a header of 0 to 39 bytes
 // (other than the old one of 12) for ever. Every bitmap the records carry must have a header
 // of 12 bytes, or of 40 or more within the file, a size within the pixel limit and a colour
-// table that fits in the file; the first one that does not is described. The header is read wherever the record says it starts, even past the record's
-// end, as libwmf would read it.
+// table that fits in the file; the first one that does not is described. The header is read
+// wherever the record says it starts, even past the record's end, as libwmf would read it.
 QString bitmapProblem(const QByteArray &bytes)
 {
     const qsizetype start = hasPlaceableKey(bytes) ? 22 : 0;
