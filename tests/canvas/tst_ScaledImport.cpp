@@ -60,13 +60,21 @@ QImage edgeColours(QSize size, bool translucent)
 }
 
 // Smooth shading with some edges, like a photo.
+#if defined(__SANITIZE_ADDRESS__)
+#define ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ADDRESS_SANITIZER 1
+#endif
+#endif
+
 // Runs `work` with the process's address space limited to what it has now plus `room` bytes;
 // false when that was not enough. Address sanitizers reserve far more than they use: with one,
 // the work runs unlimited.
 template<typename Work>
 bool withinAddressSpace(qint64 room, Work work)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(ADDRESS_SANITIZER)
     work();
     return true;
 #else
