@@ -118,6 +118,10 @@ private slots:
         QTest::newRow("NUL bytes in an entry") << QByteArray("[Recent%20Files]\n0recent=/p/a\0b.89i\n", 36) << QString();
         QTest::newRow("a serialised value of nonsense")
             << QByteArray("[Recent%20Files]\n0recent=@Variant(\\0\\0\\0\\x7f\\xff\\xff\\xff\\xff)\n") << QString();
+        // Qt reserves room for the 185 million strings the list claims (4.4 GB) before it
+        // finds there are none.
+        QTest::newRow("a serialised list claiming 185 million strings")
+            << QByteArray("[Recent%20Files]\n0recent=@Variant(\\0\\0\\0\\xb\\xb\\xb\\xb\\xb)\n") << QString();
         // QSettings turns such a value into a bitmap before the program sees it.
         QTest::newRow("a serialised bitmap")
             << QByteArray("[Recent%20Files]\n1recent=@Variant(\\0\\0\\0In\\0\\0\\0\\x4\\0x\\0y)\n") << QString();
