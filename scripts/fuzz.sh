@@ -61,13 +61,13 @@ timeout_of() {
 # A single allocation of 2 GB or more counts as a memory blow-up: a decoder that trusts a
 # header asks for that much on a few bytes' say-so. The settings target is the exception: Qt's
 # own reading of a serialised value reserves what the value claims (4.4 GB for a list of 185
-# million strings in 40 bytes) and gives up cleanly when the room is refused or the strings are
-# not there, which the editor survives with or without a memory limit; only memory it really
-# uses counts there.
-malloc_limit_of() {
+# million strings in 40 bytes) and gives up cleanly when the room is refused, which the editor
+# survives with or without a memory limit. There, any allocation over 1 GB is refused, as in a
+# process short of memory, and what it really uses counts.
+allocator_of() {
   case "$1" in
-    fuzz_settings) echo 1048576 ;;
-    *) echo 2048 ;;
+    fuzz_settings) echo ":max_allocation_size_mb=1024" ;;
+    *) echo "" ;;
   esac
 }
 
@@ -80,7 +80,8 @@ status=0
 for target in "${targets[@]}"; do
   corpus=$out/corpus/$target artifacts=$out/artifacts/$target log=$out/$target.log
   mkdir -p "$corpus" "$artifacts"
-  if "$bin/$target" -max_total_time="$seconds" -timeout="$(timeout_of "$target")" -rss_limit_mb=2048 -malloc_limit_mb="$(malloc_limit_of "$target")" -seed="$seed" -max_len="$(max_len "$target")" \
+  if ASAN_OPTIONS="$ASAN_OPTIONS$(allocator_of "$target")" \
+       "$bin/$target" -max_total_time="$seconds" -timeout="$(timeout_of "$target")" -rss_limit_mb=2048 -seed="$seed" -max_len="$(max_len "$target")" \
        -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" "$probe/seeds/$target" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "fuzz: $target: ${seconds} s, ${runs:-?} inputs from seed $seed, nothing found"
@@ -89,7 +90,7 @@ for target in "${targets[@]}"; do
     echo "fuzz: $target FAILED (log: $log)" >&2
     grep -E '^(==[0-9]+==ERROR|SUMMARY|.*check failed|ALARM|Test unit written)' "$log" | head -n 8 >&2 || true
     reproducer=$(ls -t "$artifacts" 2>/dev/null | head -n 1)
-    [ -n "$reproducer" ] && echo "fuzz: reproducer: $artifacts/$reproducer (run: $bin/$target $artifacts/$reproducer)" >&2
+    [ -n "$reproducer" ] && echo "fuzz: reproducer: $artifacts/$reproducer (run: ASAN_OPTIONS=$ASAN_OPTIONS$(allocator_of "$target") $bin/$target $artifacts/$reproducer)" >&2
   fi
 done
 exit $status
