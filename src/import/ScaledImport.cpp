@@ -167,6 +167,8 @@ void averageRowsAcross(const Planes &in, const std::vector<Contribution> &column
 // 160 x 2,000,000.
 Planes resample(const Planes &in, const QRectF &source, int width, int height)
 {
+    if (width <= 0 || height <= 0 || in.width <= 0 || in.height <= 0)
+        return {};
     const auto columns = axisContributions(source.x(), source.width(), in.width, width);
     const auto rows = axisContributions(source.y(), source.height(), in.height, height);
     const auto [x0, x1] = span(columns);
