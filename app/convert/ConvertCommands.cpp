@@ -6,6 +6,7 @@
 #include "SendCommand.h"
 #include "ToolSupport.h"
 #include "document/CalcKind.h"
+#include "platform/FileStore.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -214,6 +215,10 @@ int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &lo
             return usageError(QStringLiteral("%1 does not go with this command").arg(option));
     if (const int refused = checkFileNames(call, command->options); refused != kExitOk)
         return refused;
-    Context context{call, files, loader};
+    Context context{call, files, loader, {}};
+    // Every file after the first is an output; none is rewritten after another program
+    // changed it while the command worked (a large picture takes a while to scale).
+    for (const QString &output : call.files.mid(1))
+        context.outputsAtStart.insert(output, files.identify(output));
     return command->run(context);
 }

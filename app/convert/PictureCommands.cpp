@@ -51,7 +51,7 @@ int writePicture(Context &context, const QString &source, CalcPicture picture)
         return refuse(source, QString::fromStdString(errorText(encoded.error)));
     if (picture.name.size() >= 8 && !picture.comment.empty())
         printNote(QStringLiteral("with an 8-character variable name the comment is not stored"));
-    return writeFile(context.files, context.call.files[1], asByteArray(encoded.bytes));
+    return writeOutput(context, context.call.files[1], asByteArray(encoded.bytes));
 }
 
 // The picture file read with the hint, or nothing after saying why.
@@ -134,13 +134,13 @@ int exportPicture(Context &context)
     if (!picture)
         return kExitRefused;
     if (suffixOf(out) == u"pbm")
-        return writeFile(context.files, out, plainPbm(picture->pixels, picture->width, picture->height));
+        return writeOutput(context, out, plainPbm(picture->pixels, picture->width, picture->height));
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     if (!blackAndWhiteImage(picture->pixels, picture->width, picture->height).save(&buffer, qPrintable(suffixOf(out))))
         return refuse(out, QStringLiteral("the image could not be encoded"));
-    return writeFile(context.files, out, data);
+    return writeOutput(context, out, data);
 }
 
 int importImage(Context &context)

@@ -50,8 +50,11 @@ std::optional<CalcPicture> readPicture(FileStore &files, const QString &path)
     return std::move(read.picture);
 }
 
-int writeFile(FileStore &files, const QString &path, const QByteArray &data)
+int writeOutput(Context &context, const QString &path, const QByteArray &data)
 {
-    const FileStore::Result result = files.writeAll(path, data);
+    const auto atStart = context.outputsAtStart.constFind(path);
+    const FileStore::Result result = atStart == context.outputsAtStart.cend()
+                                         ? context.files.writeAll(path, data)
+                                         : context.files.writeGuarded(path, data, {*atStart, true});
     return result.ok ? kExitOk : refuse(path, QStringLiteral("cannot be written: %1").arg(result.reason));
 }

@@ -3,8 +3,10 @@
 #include "CommandLine.h"
 #include "document/Picture89i.h"
 #include "platform/ByteConversions.h"
+#include "platform/FileIdentity.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <optional>
 #include <span>
@@ -22,6 +24,8 @@ struct Context
     const Invocation &call;
     FileStore &files;
     PictureLoader &loader;
+    // Each output file as it was when the command started: it is written only over that.
+    QMap<QString, FileIdentity> outputsAtStart;
 };
 
 // Complaints go to standard error prefixed with the program name. refuse() names the file
@@ -37,6 +41,8 @@ QString suffixOf(const QString &path); // lower case, without the dot
 std::optional<QByteArray> readFile(FileStore &files, const QString &path);
 // A decoded .89i file, or nothing after saying why.
 std::optional<CalcPicture> readPicture(FileStore &files, const QString &path);
-// Writes the whole file or nothing; kExitOk or, after saying why, kExitRefused.
-int writeFile(FileStore &files, const QString &path, const QByteArray &data);
+// Writes an output file whole or not at all, and only while it is as it was when the
+// command started (another program's change made meanwhile is left as it is); kExitOk or,
+// after saying why, kExitRefused.
+int writeOutput(Context &context, const QString &path, const QByteArray &data);
 

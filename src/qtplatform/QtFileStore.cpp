@@ -1,6 +1,7 @@
 #include "qtplatform/QtFileStore.h"
 
 #include "qtplatform/OrdinaryFile.h"
+#include "qtplatform/PathIdentity.h"
 #include "qtplatform/WholeFileWriter.h"
 
 #include <QFile>
@@ -49,4 +50,11 @@ FileStore::Result QtFileStore::readAll(const QString &path, QByteArray &bytes)
 FileStore::Result QtFileStore::writeAll(const QString &path, const QByteArray &bytes)
 {
     return writeWholeFile(path, bytes);
+}
+
+FileIdentity QtFileStore::identify(const QString &path) { return identifyPath(path); }
+
+FileStore::Result QtFileStore::writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard)
+{
+    return writeWholeFile(path, bytes, &guard);
 }

@@ -13,4 +13,6 @@ public:
     bool exists(const QString &path) override;
     Result readAll(const QString &path, QByteArray &bytes) override;
     Result writeAll(const QString &path, const QByteArray &bytes) override;
+    FileIdentity identify(const QString &path) override;
+    Result writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
 };

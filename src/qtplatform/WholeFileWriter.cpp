@@ -1,5 +1,6 @@
 #include "qtplatform/WholeFileWriter.h"
 
+#include "qtplatform/PathIdentity.h"
 #include "qtplatform/StaleSiblings.h"
 
 #include <QFile>
@@ -18,6 +19,17 @@ namespace {
 using Result = FileStore::Result;
 
 Result failure(int error) { return {false, QString::fromLocal8Bit(std::strerror(error))}; }
+
+Result changedMeanwhile()
+{
+    return {false, QStringLiteral("Another program changed it meanwhile; it is left as it is."), true};
+}
+
+// Whether the path still names what a guarded write expects there (always, unguarded).
+bool stillExpected(const QString &path, const WriteGuard *guard)
+{
+    return !guard || identifyPath(path) == guard->expected;
+}
 
 // Closes the descriptor when the write is abandoned half-way.
 class Descriptor
@@ -82,15 +94,19 @@ void syncFolder(const QByteArray &folder)
 }
 
 // Overwrites the file itself. The room for the new length is reserved before the first
-// byte changes, so a full disk leaves the old content as it was.
-Result writeInPlace(const QByteArray &target, const QByteArray &bytes)
+// byte changes, so a full disk leaves the old content as it was. The target is the file
+// itself, never a link: one put in its place meanwhile is not followed.
+Result writeInPlace(const QByteArray &target, const QByteArray &bytes, const QString &path, const WriteGuard *guard)
 {
-    Descriptor fd(::open(target.constData(), O_WRONLY | O_CLOEXEC));
+    Descriptor fd(::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
     if (fd.get() < 0)
-        return failure(errno);
+        return errno == ELOOP ? changedMeanwhile() : failure(errno);
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0)
         return failure(errno);
+    if (guard && (status.st_dev != guard->expected.device || status.st_ino != guard->expected.inode
+                  || !stillExpected(path, guard)))
+        return changedMeanwhile();
     if (bytes.size() > status.st_size) {
         const int reserved = ::posix_fallocate(fd.get(), 0, bytes.size());
         if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
@@ -125,7 +141,10 @@ int createSibling(const QByteArray &target, QByteArray &sibling)
     return -1;
 }
 
-Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const struct stat *old, int &createError)
+// The path of a guarded write is looked at once more just before the rename: the file
+// written replaces nothing but what the caller expects there.
+Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const struct stat *old, int &createError,
+                        const QString &path, const WriteGuard *guard)
 {
     QByteArray sibling;
     Descriptor fd(createSibling(target, sibling));
@@ -144,6 +163,10 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
         error = errno;
     if (!error)
         error = fd.close();
+    if (!error && !stillExpected(path, guard)) {
+        ::unlink(sibling.constData());
+        return changedMeanwhile();
+    }
     if (!error && ::rename(sibling.constData(), target.constData()) != 0)
         error = errno;
     if (error) {
@@ -158,11 +181,16 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
 
 } // namespace
 
-FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes)
+FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGuard *guard)
 {
-    const QByteArray target = QFile::encodeName(finalTarget(path));
+    if (!stillExpected(path, guard))
+        return changedMeanwhile();
+    const bool follow = !guard || guard->followLink;
+    const QByteArray target = QFile::encodeName(follow ? finalTarget(path) : path);
     struct stat status {};
-    const bool exists = ::stat(target.constData(), &status) == 0;
+    // A link found here (one not to be followed, or one that came meanwhile) is replaced
+    // as a missing file would be, never written through.
+    const bool exists = ::lstat(target.constData(), &status) == 0 && !S_ISLNK(status.st_mode);
     if (exists && S_ISDIR(status.st_mode))
         return {false, QStringLiteral("This is a folder, not a file.")};
     if (exists && !S_ISREG(status.st_mode))
@@ -173,10 +201,10 @@ FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes)
         return failure(errno);
     // Further hard links keep seeing the same content only when it changes in place.
     if (exists && status.st_nlink > 1)
-        return writeInPlace(target, bytes);
+        return writeInPlace(target, bytes, path, guard);
     int createError = 0;
-    const Result replaced = replaceBySibling(target, bytes, exists ? &status : nullptr, createError);
-    if (!replaced.ok && exists && (createError == EACCES || createError == EPERM))
-        return writeInPlace(target, bytes); // the folder takes no new file; the file may be writable
+    const Result replaced = replaceBySibling(target, bytes, exists ? &status : nullptr, createError, path, guard);
+    if (!replaced.ok && !replaced.changed && exists && (createError == EACCES || createError == EPERM))
+        return writeInPlace(target, bytes, path, guard); // the folder takes no new file; the file may be writable
     return replaced;
 }

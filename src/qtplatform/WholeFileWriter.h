@@ -15,7 +15,12 @@
 // over. When the folder allows no new file but the file itself is writable, and when the
 // file has further hard links that must keep sharing its content, the file is written in
 // place instead: its room is reserved first, so a full disk is found before any old byte
-// changes. A symbolic link is followed and the file it names is written.
+// changes; it is opened without following a link, so a link put in its place meanwhile is
+// not written through. A symbolic link at the path is followed and the file it names is
+// written, unless a guard says otherwise.
+//
+// With a guard, the path must still name guard->expected, looked at again just before the
+// file on disk changes; otherwise nothing changes and the result says `changed`.
 //
 // On failure the reason is the system's own words ("No space left on device").
-FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes);
+FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGuard *guard = nullptr);

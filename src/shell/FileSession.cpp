@@ -53,6 +53,8 @@ void FileSession::startUp()
 
 SessionOutcome FileSession::openFile(const QString &path, const QString &title, bool addToRecent)
 {
+    // Taken before the read: a change made while it reads shows at the next save.
+    const FileIdentity onDisk = m_files.identify(path);
     PictureFileRead read = readPictureFile(m_files, path);
     if (!read.picture)
         return cannotOpen(path, read.reason);
@@ -66,6 +68,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
                                     .arg(kPicture89iMaxDataLength - 5));
     CurrentFile = path;
     CurrentFileTitle = title;
+    m_onDisk = onDisk;
     m_document.menus.fileRead();
     m_texts = {picture.folder, picture.name, picture.comment};
     m_kind = picture.kind;
@@ -111,24 +114,46 @@ SessionOutcome FileSession::openRecent(int index)
 
 CalcKind FileSession::kind() const { return kindFromEnding(CurrentFile.right(3).toStdString()).value_or(m_kind); }
 
-SessionOutcome FileSession::write(const QString &path, CalcKind kind, int width, int height)
+SessionOutcome FileSession::write(const QString &path, CalcKind kind, int width, int height, const WriteGuard *guard)
 {
     const EncodeResult encoded =
         encode89i(m_texts.folder, m_texts.name, m_texts.comment, width, height, m_document.Pixels, kind);
     if (encoded.error != Picture89iError::None)
         return SessionOutcome::refused(QString::fromStdString(errorText(encoded.error)), AppInfo::title);
-    const FileStore::Result written = m_files.writeAll(path, asByteArray(encoded.bytes));
+    const QByteArray bytes = asByteArray(encoded.bytes);
+    const FileStore::Result written = guard ? m_files.writeGuarded(path, bytes, *guard) : m_files.writeAll(path, bytes);
     if (!written.ok)
         return SessionOutcome::refused(written.reason, AppInfo::title);
     m_document.menus.fileWritten();
     return done();
 }
 
-SessionOutcome FileSession::save(int width, int height)
+SessionOutcome FileSession::save(int width, int height) { return saveGuarded({m_onDisk, true}, width, height); }
+
+std::optional<FileIdentity> FileSession::changedOnDisk()
 {
-    SessionOutcome outcome = write(CurrentFile, kind(), width, height);
+    if (CurrentFile.isEmpty())
+        return std::nullopt;
+    FileIdentity now = m_files.identify(CurrentFile);
+    if (now == m_onDisk)
+        return std::nullopt;
+    return now;
+}
+
+SessionOutcome FileSession::saveReplacing(const FileIdentity &found, int width, int height)
+{
+    const bool linkOpenedThrough = found.link && m_onDisk.link && found.linkDevice == m_onDisk.linkDevice
+                                   && found.linkInode == m_onDisk.linkInode && found.linkTarget == m_onDisk.linkTarget;
+    return saveGuarded({found, linkOpenedThrough}, width, height);
+}
+
+SessionOutcome FileSession::saveGuarded(const WriteGuard &guard, int width, int height)
+{
+    SessionOutcome outcome = write(CurrentFile, kind(), width, height, &guard);
     if (!outcome.ok)
         outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
+    else
+        m_onDisk = m_files.identify(CurrentFile);
     return outcome;
 }
 
@@ -161,6 +186,7 @@ SessionOutcome FileSession::saveAs(const QString &path, const QString &title, in
     }
     CurrentFile = path;
     CurrentFileTitle = title;
+    m_onDisk = m_files.identify(path);
     m_kind = kind;
     m_document.menus.savedAs();
     m_recent.push(CurrentFile, CurrentFileTitle);

@@ -2,11 +2,13 @@
 
 #include "document/CalcKind.h"
 #include "document/PictureDocument.h"
+#include "platform/FileIdentity.h"
 #include "shell/RecentList.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 class FileStore;
@@ -64,7 +66,15 @@ public:
     SessionOutcome openRecent(int index);
 
     // SaveFile to the current file, the picture being width x height (the canvas scale).
+    // It writes only over the file as it was at the last open or save.
     SessionOutcome save(int width, int height);
+    // The current file when another program has changed it since the last open or save
+    // (its content, or another file, nothing or a link put in its place): what is there now.
+    std::optional<FileIdentity> changedOnDisk();
+    // Save over what changedOnDisk() found, the user having agreed to replace it. A link
+    // there is followed only when the file was opened through that very link; one that
+    // came since is itself replaced by the picture file.
+    SessionOutcome saveReplacing(const FileIdentity &found, int width, int height);
     // Where Save As goes for the dialog's choice: the bitmap filter adds ".bmp", the other
     // calculators' filters their endings.
     struct SaveAsTarget
@@ -83,6 +93,7 @@ public:
     void forgetFile()
     {
         CurrentFile.clear();
+        m_onDisk = {};
         m_kind = CalcKind::TI89;
     }
     // The calculator the picture is for: by the current file's ending, else as it was read.
@@ -98,7 +109,8 @@ public:
     Guarded toolbarCommand(const QString &key) const;
 
 private:
-    SessionOutcome write(const QString &path, CalcKind kind, int width, int height);
+    SessionOutcome write(const QString &path, CalcKind kind, int width, int height, const WriteGuard *guard = nullptr);
+    SessionOutcome saveGuarded(const WriteGuard &guard, int width, int height);
 
     FileStore &m_files;
     Settings &m_settings;
@@ -106,6 +118,7 @@ private:
     CalcTexts m_texts;
     QString CurrentFile;
     QString CurrentFileTitle;
+    FileIdentity m_onDisk; // the current file as the last open or save left it
     RecentList m_recent;
     CalcKind m_kind = CalcKind::TI89;
 };

@@ -138,6 +138,8 @@ private:
     PrintInput printInput() const;
     void setStatusFileName(const QString &text);
     bool askToReplace(const QString &path);
+    void saveToCurrentFile();
+    bool askToReplaceChanged(const QString &path);
     bool savedForSending();
     static FileDialogs::Request importRequest();
     void refuseImport(const QString &path);

@@ -9,6 +9,7 @@
 #include "shell/FileNames.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
+#include "shell/ShownNames.h"
 #include "shell/TextBox.h"
 
 #include <QAction>
@@ -99,7 +100,27 @@ void MainWindow::miSave_click()
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
-    apply(m_session.save(Picture1->scaleWidth(), Picture1->scaleHeight()));
+    saveToCurrentFile();
+}
+
+// Writes over the current file only as it was opened or last saved; when another program
+// has changed it since, the user decides, and No keeps the picture unsaved.
+void MainWindow::saveToCurrentFile()
+{
+    const int width = Picture1->scaleWidth(), height = Picture1->scaleHeight();
+    const std::optional<FileIdentity> found = m_session.changedOnDisk();
+    if (!found)
+        apply(m_session.save(width, height));
+    else if (askToReplaceChanged(m_session.currentFile()))
+        apply(m_session.saveReplacing(*found, width, height));
+}
+
+bool MainWindow::askToReplaceChanged(const QString &path)
+{
+    return m_services.messages.show(shownName(QDir::toNativeSeparators(path), kMessageNameLength)
+                                        + QStringLiteral(" has changed on disk since it was opened. Replace it with this picture?"),
+                                    kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
+           == Messages::Answer::Yes;
 }
 
 void MainWindow::miSaveAs_Click()

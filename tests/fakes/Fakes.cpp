@@ -60,6 +60,25 @@ FileStore::Result FakeFileStore::writeAll(const QString &path, const QByteArray 
     return {true, {}};
 }
 
+// A file of the map is known by its content: any write that changes it changes the identity.
+FileIdentity FakeFileStore::identify(const QString &path)
+{
+    FileIdentity identity;
+    if (files.contains(path)) {
+        identity.kind = FileIdentity::Kind::File;
+        identity.size = files.value(path).size();
+        identity.digest = files.value(path);
+    }
+    return identity;
+}
+
+FileStore::Result FakeFileStore::writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard)
+{
+    if (identify(path) != guard.expected)
+        return {false, QStringLiteral("Another program changed it meanwhile; it is left as it is."), true};
+    return writeAll(path, bytes);
+}
+
 QString FakeSettings::value(const QString &application, const QString &section, const QString &key,
                             const QString &fallback)
 {
