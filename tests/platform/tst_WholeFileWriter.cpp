@@ -1,5 +1,6 @@
 #include "fakes/FullDisk.h"
 #include "fakes/OrdinaryUser.h"
+#include "qtplatform/PathIdentity.h"
 #include "qtplatform/StaleSiblings.h"
 #include "qtplatform/WholeFileWriter.h"
 
@@ -8,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <dlfcn.h>
 #include <fcntl.h>
+#include <functional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -42,6 +45,24 @@ mode_t mode(const QString &path)
 }
 
 constexpr uid_t kNobody = 65534;
+
+// Runs once at the writer's next fsync, that is, after the new bytes are written and
+// before the file on disk is replaced: another program's change at the worst moment.
+std::function<void()> atNextSync;
+
+} // namespace
+
+// The writer's fsync comes here first (the test program's own definition wins over the C
+// library's), so that a test can act between the write and the rename.
+extern "C" int fsync(int fd)
+{
+    if (atNextSync)
+        std::exchange(atNextSync, nullptr)();
+    static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+    return real(fd);
+}
+
+namespace {
 
 // Runs the write as an ordinary user, who (unlike root) is bound by the folder's permissions.
 bool writeAsOrdinaryUser(const QString &path, const QByteArray &bytes)
@@ -224,6 +245,105 @@ private slots:
         const FileStore::Result result = writeWholeFile(path(target), "x");
         QVERIFY(!result.ok);
         QCOMPARE(result.reason, reason);
+    }
+
+    // A guarded write replaces only the file it expects. Whatever another program did since
+    // (rewrote it, even to the same length within the same clock tick, put another file or
+    // a link in its place, removed it, or changed it while the new bytes were being
+    // written) is left as it is, with nothing beside it, and the result says so.
+    void guardedWriteRefusesAChangedFile_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("hardLinked");
+        QTest::newRow("unchanged") << "none" << false;
+        QTest::newRow("unchanged, hard-linked") << "none" << true;
+        QTest::newRow("rewritten, same length") << "rewrite" << false;
+        QTest::newRow("rewritten, same length, hard-linked") << "rewrite" << true;
+        QTest::newRow("rewritten keeping length and time (cp -p)") << "keepTime" << false;
+        QTest::newRow("replaced by another file") << "replace" << false;
+        QTest::newRow("removed") << "remove" << false;
+        QTest::newRow("turned into a link") << "link" << false;
+        QTest::newRow("turned into a link, hard-linked") << "link" << true;
+        QTest::newRow("rewritten while written") << "during" << false;
+    }
+
+    void guardedWriteRefusesAChangedFile()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, hardLinked);
+        QTemporaryDir own;
+        const QString target = own.filePath(QStringLiteral("pic.89i")), other = own.filePath(QStringLiteral("other"));
+        const QString victim = own.filePath(QStringLiteral("notes.txt"));
+        write(target, "opened");
+        write(victim, "notes");
+        if (hardLinked)
+            QVERIFY(::link(QFile::encodeName(target).constData(), QFile::encodeName(own.filePath("hard")).constData()) == 0);
+        const WriteGuard guard{identifyPath(target), true};
+        const auto theirs = [&] {
+            if (change == u"rewrite" || change == u"during" || change == u"keepTime")
+                write(target, "theirs");
+            if (change == u"keepTime") {
+                const timespec times[2] = {{0, UTIME_OMIT}, {guard.expected.modifiedSeconds, guard.expected.modifiedNanoseconds}};
+                QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(target).constData(), times, 0) == 0);
+            }
+            else if (change == u"replace") {
+                write(other, "theirs");
+                QVERIFY(::rename(QFile::encodeName(other).constData(), QFile::encodeName(target).constData()) == 0);
+            } else if (change == u"remove" || change == u"link")
+                QVERIFY(QFile::remove(target));
+            if (change == u"link")
+                QVERIFY(QFile::link(victim, target));
+        };
+        if (change == u"during")
+            atNextSync = theirs;
+        else
+            theirs();
+        const QStringList before = QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+
+        const FileStore::Result result = writeWholeFile(target, "mine", &guard);
+        atNextSync = nullptr;
+        QCOMPARE(result.ok, change == u"none");
+        QCOMPARE(result.changed, change != u"none");
+        if (change == u"none") {
+            QCOMPARE(read(target), QByteArray("mine"));
+            return;
+        }
+        QCOMPARE(result.reason, QStringLiteral("Another program changed it meanwhile; it is left as it is."));
+        QCOMPARE(read(victim), QByteArray("notes"));
+        QCOMPARE(QFileInfo(target).isSymLink(), change == u"link");
+        if (change != u"remove" && change != u"link")
+            QCOMPARE(read(target), QByteArray("theirs"));
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), before);
+    }
+
+    // A link the caller knows is written through (the file it names changes, the link stays)
+    // or, when not to be followed, replaced by the file itself; what it names stays as it was.
+    void guardedWriteAndLinks_data()
+    {
+        QTest::addColumn<bool>("follow");
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("followed") << true << false;
+        QTest::newRow("replaced") << false << false;
+        QTest::newRow("replaced, naming nothing") << false << true;
+    }
+
+    void guardedWriteAndLinks()
+    {
+        QFETCH(bool, follow);
+        QFETCH(bool, dangling);
+        QTemporaryDir own;
+        const QString link = own.filePath(QStringLiteral("pic.89i")), named = own.filePath(QStringLiteral("named"));
+        if (!dangling)
+            write(named, "named");
+        QVERIFY(QFile::link(named, link));
+        const WriteGuard guard{identifyPath(link), follow};
+        const FileStore::Result result = writeWholeFile(link, "mine", &guard);
+        QVERIFY2(result.ok, qPrintable(result.reason));
+        QCOMPARE(QFileInfo(link).isSymLink(), follow);
+        QCOMPARE(read(link), QByteArray("mine"));
+        QCOMPARE(QFileInfo::exists(named), !dangling);
+        if (!dangling)
+            QCOMPARE(read(named), follow ? QByteArray("mine") : QByteArray("named"));
     }
 
     // A full disk leaves the old file byte for byte, by either way of writing, and no
