@@ -394,6 +394,41 @@ private slots:
         QCOMPARE(read(disk.path(output)), old);
     }
 
+    // An output that another program writes while the tool works (here: while the picture
+    // reader runs, through a stand-in that writes it first) is left as that program made it,
+    // whether it was there at the start or not.
+    void leavesAnOutputChangedMeanwhile_data()
+    {
+        QTest::addColumn<bool>("existed");
+        QTest::newRow("rewritten meanwhile") << true;
+        QTest::newRow("made meanwhile") << false;
+    }
+    void leavesAnOutputChangedMeanwhile()
+    {
+        QFETCH(bool, existed);
+        QTemporaryDir tool;
+        const QString convert = tool.filePath("dotlark-convert"), reader = tool.filePath("dotlark-decode");
+        QVERIFY(QFile::copy(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert", convert));
+        write(reader, "#!/bin/sh\nprintf theirs > \"$CHANGED_OUTPUT\"\nexec " DOTLARK_BINARY_DIR
+                      "/app/convert/dotlark-decode \"$@\"\n");
+        QVERIFY(QFile::setPermissions(reader, QFile::permissions(convert)));
+        const QString out = path(existed ? "changed.89i" : "made.89i");
+        QFile::remove(out);
+        if (existed)
+            write(out, read(writeSample("before.89i")));
+        write(path("in.png"), png(8, 8));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("CHANGED_OUTPUT", out);
+        process.setProcessEnvironment(environment);
+        process.start(convert, {path("in.png"), out});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 "dotlark-convert: " + out + ": cannot be written: Another program changed it meanwhile; it is left as it is.\n");
+        QCOMPARE(read(out), QByteArray("theirs"));
+    }
+
     // --send hands the file to TiLP and passes its exit status on; without TiLP it refuses.
     void sends()
     {
