@@ -1,6 +1,7 @@
 #include "qtplatform/QtPictureLoader.h"
 
 #include "platform/NetpbmReader.h"
+#include "qtplatform/JpegStructure.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -151,21 +152,6 @@ QString tooLarge(qint64 width, qint64 height, qint64 limit = QtPictureLoader::kM
 
 constexpr int kPngMaxSide = 1000000;
 
-// The scaled size to ask of a JPEG reader: the picture divided by the largest of 8, 4 and 2
-// that keeps it covering `cover`, rounded down so that the reader's own choice of DCT
-// scaling (the whole part of full / asked) is that same divisor. Empty: read at full size.
-QSize jpegScaledSize(QSize full, QSize cover)
-{
-    if (cover.isEmpty())
-        return {};
-    for (int divisor : {8, 4, 2}) {
-        const QSize reduced(full.width() / divisor, full.height() / divisor);
-        if (reduced.width() >= cover.width() && reduced.height() >= cover.height())
-            return reduced;
-    }
-    return {};
-}
-
 QImage topLeftOf(const QImage &image, QSize topLeft)
 {
     if (topLeft.isEmpty() || (image.width() <= topLeft.width() && image.height() <= topLeft.height()))
@@ -180,34 +166,6 @@ QSize gifScreen(const QByteArray &bytes)
     if (bytes.size() < 10 || !bytes.startsWith("GIF8"))
         return {};
     return QSize(word(bytes, 6), word(bytes, 8));
-}
-
-// Whether a JPEG's data stops before its end-of-image marker (FF D9). libjpeg fills what is
-// missing with grey and reports no failure, so a file cut short would pass for whole. The
-// walk goes from marker to marker: segments are skipped by their length (so an end marker
-// inside an embedded thumbnail does not count), and in the compressed data FF 00 (a
-// stuffed FF) and the restart markers FF D0..D7 are not markers that end it.
-bool jpegCutShort(const QByteArray &bytes)
-{
-    const auto at = [&bytes](qsizetype i) { return quint8(bytes[i]); };
-    qsizetype i = 2; // behind the start-of-image marker
-    while (true) {
-        i = bytes.indexOf('\xff', i);
-        if (i < 0)
-            return true;
-        while (i < bytes.size() && at(i) == 0xFF)
-            ++i; // fill bytes
-        if (i >= bytes.size())
-            return true;
-        const quint8 marker = at(i++);
-        if (marker == 0xD9)
-            return false;
-        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
-            continue; // no length follows
-        if (i + 2 > bytes.size())
-            return true;
-        i += std::max(2, at(i) << 8 | at(i + 1));
-    }
 }
 
 // What the PNG's header chunk, which comes first, says of its size; libpng reads no more
