@@ -73,7 +73,7 @@ int main(int argc, char **argv)
     for (const bool whole : {true, false}) {
         const ScaleSource source = whole ? ScaleSource(full, target) : ScaleSource(reduced, corner, full.size(), target);
         std::printf("-- %s\n", whole ? "read whole" : "read at 1/8");
-        ImportScaledDialog dialog(source, QStringLiteral("photo.jpg"));
+        ImportScaledDialog dialog(source, QStringLiteral("photo.jpg"), PixelGrid(target.width(), target.height()));
         dialog.show();
         QApplication::processEvents();
         QWidget *preview = dialog.findChild<QWidget *>(QStringLiteral("preview"));

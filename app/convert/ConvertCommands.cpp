@@ -47,7 +47,7 @@ OptionTable scaleOptions(const QString &mode, const QString &placement)
         {mode, {}, placement},
         {"--size", "WxH", "size of the picture made (default 160x77)"},
         {"--dither", "fs|atkinson", "dither (Floyd-Steinberg or Atkinson) instead of a threshold"},
-        {"--threshold", "N", "0..256: black below N * 65793 (default 128, mid grey)"},
+        {"--threshold", "N", "0..256: black where the brightness is below N (default 128, mid grey)"},
         {"--invert", {}, "swap black and white inside the picture"},
         {"--brightness", "N", "-100..100, added to each colour channel (default 0)"},
         {"--contrast", "N", "-100..100, channels spread about mid grey (default 0)"},
@@ -81,8 +81,9 @@ const std::vector<Command> &commands()
         {"--fit", "IMAGE OUT.89i --fit" + kScaleSynopsis,
          "Scales a picture file onto a blank picture of --size as File > Import Scaled... does:\n"
          "the whole picture, aspect kept, centred (white where it does not reach). Scaling\n"
-         "averages the pixels covered, in linear light; then each pixel is black by the rule\n"
-         "above with the threshold (128 is the rule itself), or the picture is dithered.",
+         "averages the pixels covered, in linear light; then each pixel is black where its\n"
+         "brightness, as a grey 0..255, is below the threshold (greys as by the rule above at\n"
+         "128), or the picture is dithered. A large JPEG is decoded at 1/2, 1/4 or 1/8 only.",
          scaleOptions("--fit", "fit the whole picture, aspect kept"), isImport, importScaled},
         {"--fill", "IMAGE OUT.89i --fill" + kScaleSynopsis,
          "As --fit, but the picture covers the whole target, aspect kept, centred; what sticks\n"

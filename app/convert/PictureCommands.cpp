@@ -8,6 +8,7 @@
 #include "platform/PictureLoader.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -65,6 +66,9 @@ std::optional<LoadedPicture> loadImage(Context &context, const QString &in, cons
     if (!loaded) {
         const QString why = context.loader.lastProblem();
         refuse(in, QStringLiteral("cannot be read as a picture") + (why.isEmpty() ? QString() : ": " + why));
+    } else if (loaded->cutShort) {
+        printNote(QStringLiteral("%1 is damaged: it ends before its picture does; the part that could be read is imported")
+                      .arg(QDir::toNativeSeparators(in)));
     }
     return loaded;
 }

@@ -83,7 +83,7 @@ int sendProblem(const QString &problem)
     return sent ? 0 : 1;
 }
 
-int sendPicture(const QImage &picture, QSize fullSize)
+int sendPicture(const QImage &picture, QSize fullSize, bool cutShort)
 {
     // An opaque picture's RGB32 pixels are already ARGB32 ones (alpha 0xff): sent as they are.
     const QImage image = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
@@ -93,7 +93,8 @@ int sendPicture(const QImage &picture, QSize fullSize)
     // write it in one go and end, rather than wait for the caller at every 64 KB.
     const qint64 replyBytes = DecodeProtocol::kPictureHeaderBytes + qint64(image.width()) * image.height() * 4;
     ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, int(std::min<qint64>(replyBytes, 1 << 20)));
-    if (!writeWord(DecodeProtocol::kMagic) || !writeWord(DecodeProtocol::kPicture)
+    const quint32 kind = cutShort ? DecodeProtocol::kCutShortPicture : DecodeProtocol::kPicture;
+    if (!writeWord(DecodeProtocol::kMagic) || !writeWord(kind)
         || !writeWord(quint32(image.width())) || !writeWord(quint32(image.height()))
         || !writeWord(quint32(fullSize.width())) || !writeWord(quint32(fullSize.height())))
         return 1;
@@ -130,7 +131,7 @@ int decode(const char *path, const LoadHint &hint)
     const std::optional<LoadedPicture> loaded = loader.loadFromBytesFor(bytes, hint);
     if (!loaded)
         return sendProblem(loader.lastProblem());
-    return sendPicture(loaded->image, loaded->fullSize);
+    return sendPicture(loaded->image, loaded->fullSize, loaded->cutShort);
 }
 
 // "WxH" with both sides 1..65535.

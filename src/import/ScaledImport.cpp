@@ -376,28 +376,6 @@ struct ChannelAdjust
     }
 };
 
-PixelGrid thresholdPicture(const PlacedPicture &placed, const ScaleSettings &settings)
-{
-    const ChannelAdjust adjust(settings);
-    const long long limit = static_cast<long long>(std::clamp(settings.threshold, 0, 256)) * 65793;
-    auto channel = [&](float linear) -> long long {
-        const int value = srgbValue(linear);
-        return adjust.identity ? value : std::lround(adjust(value));
-    };
-    PixelGrid grid(placed.size.width(), placed.size.height());
-    for (int y = 0; y < grid.height(); ++y) {
-        for (int x = 0; x < grid.width(); ++x) {
-            const std::size_t i = std::size_t(y) * grid.width() + x;
-            if (!placed.covered[i])
-                continue;
-            const long long packed = channel(placed.colour.red[i]) + 256 * channel(placed.colour.green[i]) +
-                                     65536 * channel(placed.colour.blue[i]);
-            grid.set(x, y, (packed < limit) != settings.invert);
-        }
-    }
-    return grid;
-}
-
 // Luminance in linear light of each covered pixel, after brightness and contrast
 // (which work on the channel values, as a user sees them); inverted where asked.
 std::vector<float> luminance(const PlacedPicture &placed, const ScaleSettings &settings)
@@ -417,6 +395,26 @@ std::vector<float> luminance(const PlacedPicture &placed, const ScaleSettings &s
         out[i] = float(settings.invert ? 1.0 - y : y);
     }
     return out;
+}
+
+// A pixel is black when its luminance, as the grey value 0..255 of that brightness, is below
+// the threshold. The weights add up to one, so a grey keeps its own value and 128 is File >
+// Import's mid grey for greys, while yellow counts as light and navy as dark.
+PixelGrid thresholdPicture(const PlacedPicture &placed, const ScaleSettings &settings)
+{
+    ScaleSettings upright = settings;
+    upright.invert = false;
+    const std::vector<float> light = luminance(placed, upright);
+    const int limit = std::clamp(settings.threshold, 0, 256);
+    PixelGrid grid(placed.size.width(), placed.size.height());
+    for (int y = 0; y < grid.height(); ++y) {
+        for (int x = 0; x < grid.width(); ++x) {
+            const std::size_t i = std::size_t(y) * grid.width() + x;
+            if (placed.covered[i])
+                grid.set(x, y, (srgbValue(light[i]) < limit) != settings.invert);
+        }
+    }
+    return grid;
 }
 
 // Error diffusion: each covered pixel becomes black below half brightness, and what it

@@ -29,7 +29,7 @@ enum class Placement {
 };
 
 enum class Tone {
-    Threshold,      // each pixel by the packed-colour rule against the threshold
+    Threshold,      // each pixel by its brightness against the threshold
     FloydSteinberg, // error diffusion, in linear light
     Atkinson,
 };
@@ -38,8 +38,8 @@ struct ScaleSettings
 {
     Placement placement = Placement::Fit;
     Tone tone = Tone::Threshold;
-    // 0..256. With Threshold a pixel is black when red + 256 * green + 65536 * blue is below
-    // threshold * 65793: 128 is File > Import's mid grey (8421504).
+    // 0..256. With Threshold a pixel is black when its luminance, as a grey value 0..255, is
+    // below this: for greys 128 is File > Import's mid grey (8421504).
     int threshold = 128;
     bool invert = false;  // black and white swapped inside the placed picture
     int brightness = 0;   // -100..100, added to each channel (100: +255)

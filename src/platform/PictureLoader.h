@@ -17,11 +17,13 @@ struct LoadHint
 };
 
 // A picture read with a hint: the image (reduced or cut as the hint allowed) and the
-// picture's size in its file.
+// picture's size in its file. cutShort: the file ends before its picture does; the image
+// holds what could be read, the rest filled in by the reader (grey for a JPEG).
 struct LoadedPicture
 {
     QImage image;
     QSize fullSize;
+    bool cutShort = false;
 };
 
 // Loads a picture file (BMP, RLE, ICO, WMF, GIF, JPEG, ...) into an image whose size is
@@ -39,7 +41,7 @@ public:
         if (!image)
             return std::nullopt;
         const QSize size = image->size();
-        return LoadedPicture{std::move(*image), size};
+        return LoadedPicture{std::move(*image), size, false};
     }
     // The image of a load with a hint, for loaders whose load() is loadFor() without one.
     static std::optional<QImage> imageOf(std::optional<LoadedPicture> loaded)

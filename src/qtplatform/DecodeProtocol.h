@@ -5,13 +5,15 @@
 // dotlark-decode FILE [--cover WxH] [--top-left WxH] reads FILE with that hint of what is
 // needed (see LoadHint) and writes on its standard output, all numbers as 32-bit words in
 // this machine's byte order (the helper always runs beside its caller):
-//   kMagic, then either kPicture, width, height, the picture's full width and height in its
-//   file, and width x height ARGB32 pixels row by row,
+//   kMagic, then either kPicture (kCutShortPicture: read from a file that ends before its
+//   picture does), width, height, the picture's full width and height in its file, and
+//   width x height ARGB32 pixels row by row,
 //   or kProblem, a length and that many bytes of UTF-8 telling why (possibly none).
 namespace DecodeProtocol {
 constexpr quint32 kMagic = 0x444b4c44; // "DLKD"
 constexpr quint32 kPicture = 1;
 constexpr quint32 kProblem = 2;
+constexpr quint32 kCutShortPicture = 3;
 constexpr quint32 kMaxProblemBytes = 4096;
 constexpr int kPictureHeaderBytes = 24;
 constexpr char kCoverOption[] = "--cover";

@@ -107,14 +107,15 @@ std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path,
             const quint32 kind = wordAt(reply, 4);
             if (kind == DecodeProtocol::kProblem)
                 expected = 12 + std::min<qsizetype>(wordAt(reply, 8), DecodeProtocol::kMaxProblemBytes);
-            else if (kind == DecodeProtocol::kPicture && reply.size() >= kHeader) {
+            else if ((kind == DecodeProtocol::kPicture || kind == DecodeProtocol::kCutShortPicture)
+                     && reply.size() >= kHeader) {
                 const qint64 width = wordAt(reply, 8), height = wordAt(reply, 12);
                 const qint64 fullWidth = wordAt(reply, 16), fullHeight = wordAt(reply, 20);
                 if (width == 0 || height == 0 || width * height > QtPictureLoader::kMaxPixels) {
                     stop();
                     return fail(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
                 }
-                if (fullWidth == 0 || fullHeight == 0 || fullWidth * fullHeight > QtPictureLoader::kMaxPixels) {
+                if (fullWidth == 0 || fullHeight == 0 || fullWidth * fullHeight > QtPictureLoader::kMaxJpegPixels) {
                     stop();
                     return fail(QStringLiteral("the picture reader announced a full size of %1 x %2 pixels")
                                     .arg(fullWidth).arg(fullHeight));
@@ -144,6 +145,7 @@ std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path,
 
     const int width = int(wordAt(reply, 8)), height = int(wordAt(reply, 12));
     const QSize fullSize(int(wordAt(reply, 16)), int(wordAt(reply, 20)));
+    const bool cutShort = wordAt(reply, 4) == DecodeProtocol::kCutShortPicture;
     // The image shows the reply's pixels where they are (rows of width * 4 bytes, 8-byte
     // aligned after the header) and keeps the reply until the last copy of it goes.
     auto *pixels = new QByteArray(std::move(reply));
@@ -154,5 +156,5 @@ std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path,
         delete pixels;
         return fail(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
     }
-    return LoadedPicture{image, fullSize};
+    return LoadedPicture{image, fullSize, cutShort};
 }

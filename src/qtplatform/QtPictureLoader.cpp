@@ -1,6 +1,7 @@
 #include "qtplatform/QtPictureLoader.h"
 
 #include "platform/NetpbmReader.h"
+#include "qtplatform/JpegStructure.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -74,9 +75,9 @@ bool largestRecordFits(const QByteArray &bytes)
     return bytes.size() >= header + 16 && qint64(dword(bytes, header + 12)) * 2 <= bytes.size() - header;
 }
 
-bool sizeAcceptable(qint64 width, qint64 height)
+bool sizeAcceptable(qint64 width, qint64 height, qint64 limit = QtPictureLoader::kMaxPixels)
 {
-    return width > 0 && height > 0 && width * height <= QtPictureLoader::kMaxPixels;
+    return width > 0 && height > 0 && width * height <= limit;
 }
 
 // Where the device-independent bitmap starts in the parameters of the records that carry one
@@ -129,9 +130,9 @@ QString bitmapProblem(const QByteArray &bytes)
                 return QStringLiteral("the metafile holds a bitmap whose header of %1 bytes is not one of a bitmap")
                     .arg(headerSize);
             }
-            if (width * height > QtPictureLoader::kMaxPixels)
+            if (width * height > QtPictureLoader::kMaxMetafilePixels)
                 return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
-                    .arg(width).arg(height).arg(QtPictureLoader::kMaxPixels);
+                    .arg(width).arg(height).arg(QtPictureLoader::kMaxMetafilePixels);
             if (4 * colours > bytes.size() - header)
                 return QStringLiteral("the metafile holds a bitmap whose colour table of %1 colours is larger than the file")
                     .arg(colours);
@@ -143,28 +144,13 @@ QString bitmapProblem(const QByteArray &bytes)
     return {};
 }
 
-QString tooLarge(qint64 width, qint64 height)
+QString tooLarge(qint64 width, qint64 height, qint64 limit = QtPictureLoader::kMaxPixels)
 {
     return QStringLiteral("the picture is %1 x %2 pixels, more than the %3 pixels read at most")
-        .arg(width).arg(height).arg(QtPictureLoader::kMaxPixels);
+        .arg(width).arg(height).arg(limit);
 }
 
 constexpr int kPngMaxSide = 1000000;
-
-// The scaled size to ask of a JPEG reader: the picture divided by the largest of 8, 4 and 2
-// that keeps it covering `cover`, rounded down so that the reader's own choice of DCT
-// scaling (the whole part of full / asked) is that same divisor. Empty: read at full size.
-QSize jpegScaledSize(QSize full, QSize cover)
-{
-    if (cover.isEmpty())
-        return {};
-    for (int divisor : {8, 4, 2}) {
-        const QSize reduced(full.width() / divisor, full.height() / divisor);
-        if (reduced.width() >= cover.width() && reduced.height() >= cover.height())
-            return reduced;
-    }
-    return {};
-}
 
 QImage topLeftOf(const QImage &image, QSize topLeft)
 {
@@ -182,6 +168,40 @@ QSize gifScreen(const QByteArray &bytes)
     return QSize(word(bytes, 6), word(bytes, 8));
 }
 
+// What the PNG's header chunk, which comes first, says of its size; libpng reads no more
+// than a million rows or columns and beyond that tells neither the size nor why it stops.
+QString pngSideProblem(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.size() < 24 || bytes.mid(12, 4) != "IHDR")
+        return {};
+    const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
+    const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
+    if (std::max(width, height) <= kPngMaxSide)
+        return {};
+    return QStringLiteral("the picture is %1 x %2 pixels; a PNG picture is read up to %3 pixels wide and high")
+        .arg(width).arg(height).arg(kPngMaxSide);
+}
+
+// How a JPEG of `full` pixels is asked of the reader for the hint: its top-left part, or
+// reduced to cover hint.cover, or whole. What would be decoded must stay within kMaxPixels,
+// and the full size within kMaxJpegPixels; a problem otherwise.
+QString askJpeg(QImageReader &reader, QSize full, const LoadHint &hint)
+{
+    if (!sizeAcceptable(full.width(), full.height(), QtPictureLoader::kMaxJpegPixels))
+        return tooLarge(full.width(), full.height(), QtPictureLoader::kMaxJpegPixels);
+    QSize decoded = full;
+    if (!hint.topLeft.isEmpty()) {
+        decoded = full.boundedTo(hint.topLeft);
+        reader.setClipRect(QRect(QPoint(0, 0), decoded));
+    } else if (const QSize scaled = jpegScaledSize(full, hint.cover); !scaled.isEmpty()) {
+        decoded = scaled;
+        reader.setScaledSize(scaled);
+    }
+    if (!sizeAcceptable(decoded.width(), decoded.height()))
+        return tooLarge(full.width(), full.height());
+    return {};
+}
+
 std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint, QString &problem)
 {
     QBuffer buffer;
@@ -189,33 +209,22 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer); // no format given: decided from the content alone
     reader.setAutoTransform(false);
+    // A picture of kMaxPixels at 16 bits a channel, beyond Qt's own default.
+    reader.setAllocationLimit(int(QtPictureLoader::kMaxPixels * 8 / (1024 * 1024)) + 1);
     // From the header; invalid when the reader cannot tell. A GIF is decoded onto its logical
     // screen, which the reader does not tell: it gives its first frame's size.
     const QSize size = reader.size().expandedTo(gifScreen(bytes));
-    if (size.isValid() && !sizeAcceptable(size.width(), size.height())) {
-        problem = tooLarge(size.width(), size.height());
-        return std::nullopt;
-    }
-    // libpng reads no more than a million rows or columns; beyond, it tells neither the size nor
-    // why it cannot read the picture. The size is in the header chunk, which comes first.
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.size() >= 24 && bytes.mid(12, 4) == "IHDR") {
-        const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
-        const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
-        if (std::max(width, height) > kPngMaxSide) {
-            problem = QStringLiteral("the picture is %1 x %2 pixels; a PNG picture is read up to %3 pixels wide and high")
-                          .arg(width).arg(height).arg(kPngMaxSide);
-            return std::nullopt;
-        }
-    }
     // Only a JPEG is read reduced or in part; the header of anything else may claim another
     // size than its picture has (an icon's directory, a GIF's first frame): the picture decides.
     const bool jpeg = size.isValid() && reader.format() == "jpeg";
-    if (jpeg) {
-        if (!hint.topLeft.isEmpty())
-            reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(hint.topLeft)));
-        else if (const QSize scaled = jpegScaledSize(size, hint.cover); !scaled.isEmpty())
-            reader.setScaledSize(scaled);
-    }
+    if (jpeg)
+        problem = askJpeg(reader, size, hint);
+    else if (size.isValid() && !sizeAcceptable(size.width(), size.height()))
+        problem = tooLarge(size.width(), size.height());
+    else
+        problem = pngSideProblem(bytes);
+    if (!problem.isEmpty())
+        return std::nullopt;
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         if (reader.error() != QImageReader::UnknownError)
@@ -225,11 +234,11 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
         return std::nullopt;
     }
     const QSize full = jpeg ? size : image.size();
-    if (!sizeAcceptable(full.width(), full.height()) || !sizeAcceptable(image.width(), image.height())) {
+    if (!sizeAcceptable(image.width(), image.height()) || (!jpeg && !sizeAcceptable(full.width(), full.height()))) {
         problem = tooLarge(full.width(), full.height());
         return std::nullopt;
     }
-    return LoadedPicture{topLeftOf(image, hint.topLeft), full};
+    return LoadedPicture{topLeftOf(image, hint.topLeft), full, jpeg && jpegCutShort(bytes)};
 }
 
 // libwmf fills a shape point by point and clips each point on its own, so a shape reaching far
@@ -243,7 +252,7 @@ bool drawingNearFrame(const wmfD_Rect &drawn, const wmfD_Rect &frame, unsigned w
         return false;
     const double drawnPixels = double(drawn.BR.x - drawn.TL.x) * width / frameWidth
                                * (double(drawn.BR.y - drawn.TL.y) * height / frameHeight);
-    return drawnPixels <= 16.0 * QtPictureLoader::kMaxPixels;
+    return drawnPixels <= 16.0 * QtPictureLoader::kMaxMetafilePixels;
 }
 
 // A metafile leaves unpainted what it does not draw; like a picture box showing it, the
@@ -327,8 +336,8 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
     const double dpi = QtPictureLoader::kScreenDpi;
     if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None)
         return std::nullopt;
-    if (!sizeAcceptable(width, height)) {
-        problem = tooLarge(width, height);
+    if (!sizeAcceptable(width, height, QtPictureLoader::kMaxMetafilePixels)) {
+        problem = tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels);
         return std::nullopt;
     }
     if (!drawingNearFrame(drawn, frame, width, height)) {
@@ -393,7 +402,7 @@ std::optional<LoadedPicture> QtPictureLoader::loadFromBytesFor(const QByteArray 
         if (!image)
             return std::nullopt;
         const QSize full = image->size();
-        return LoadedPicture{topLeftOf(*image, hint.topLeft), full};
+        return LoadedPicture{topLeftOf(*image, hint.topLeft), full, false};
     };
     // Qt's own reader wants blanks between plain bitmap digits, which netpbm does not write.
     if (NetpbmReader::recognises(bytes)) {

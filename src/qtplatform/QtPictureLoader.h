@@ -8,24 +8,32 @@
 // or without the placeable header) through libwmf, netpbm's PBM, PGM and PPM (plain and raw)
 // through NetpbmReader, everything else (BMP including the run-length-encoded kind often
 // named .rle, ICO, GIF, JPEG, PNG, ...) through Qt's image readers. A file that is missing,
-// unreadable, malformed, or whose picture would exceed kMaxPixels loads as nothing;
-// lastProblem() then tells why when the reader knows.
+// unreadable, malformed, or whose picture is larger than the limits below loads as nothing;
+// lastProblem() then tells why when the reader knows. A JPEG cut short loads with cutShort.
 class QtPictureLoader : public PictureLoader
 {
 public:
-    // Largest picture accepted, in pixels (width x height); the import reads at most
-    // 160 x 77 of it, so this only guards memory against absurd sizes.
-    static constexpr qint64 kMaxPixels = 4096 * 4096;
-    // Largest file read, in bytes.
-    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    // Largest picture decoded, in pixels (width x height): a 50-megapixel photo. At 8 bytes a
+    // pixel (16-bit channels) plus its 4-byte copy sent on, and the file, it stays well
+    // within the decoding helper's 1 GB of address space.
+    static constexpr qint64 kMaxPixels = 8192 * 6144;
+    // Largest JPEG, in pixels, at its full size: a JPEG larger than kMaxPixels is decoded at
+    // 1/2, 1/4 or 1/8 of its size, or only its top-left part, whatever keeps what is decoded
+    // within kMaxPixels. No picture has a larger full size.
+    static constexpr qint64 kMaxJpegPixels = 16384LL * 16384;
+    // Largest metafile picture, in pixels: libwmf draws shapes point by point and clips each
+    // point on its own, so its time grows with this, not only its memory.
+    static constexpr qint64 kMaxMetafilePixels = 4096 * 4096;
+    // Largest file read, in bytes: a 200-megapixel JPEG photo.
+    static constexpr qint64 kMaxFileBytes = 128 * 1024 * 1024;
     // Screen resolution metafiles are sized for, in pixels per inch.
     static constexpr double kScreenDpi = 96.0;
 
     std::optional<QImage> load(const QString &path) override;
     // With a hint: a JPEG is decoded at 1/2, 1/4 or 1/8 of its size where that still covers
     // hint.cover, or only its top-left part when hint.topLeft is given (which then wins);
-    // other pictures are read whole and cut to hint.topLeft. The size limit applies to the
-    // picture's full size either way.
+    // other pictures are read whole and cut to hint.topLeft. A JPEG that no hint lets be
+    // decoded within kMaxPixels is refused, as is any other picture beyond it.
     std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
     // The same for a file's content already in memory.
     std::optional<QImage> loadFromBytes(const QByteArray &bytes);

@@ -39,10 +39,10 @@ std::optional<int> DialogQuestions::popUpMenu(const QStringList &items, int chec
     return chosen->data().toInt();
 }
 
-std::optional<ScaledImportAnswer> DialogQuestions::askScaledImport(const ScaleSource &source, const QString &path,
+std::optional<ScaledImportAnswer> DialogQuestions::askScaledImport(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
                                                                    const ScaledImportChoice &initial)
 {
-    ImportScaledDialog dialog(source, path, m_parent);
+    ImportScaledDialog dialog(source, path, beneath, m_parent);
     dialog.setChoice(initial);
     return dialog.ask();
 }

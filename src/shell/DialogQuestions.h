@@ -23,7 +23,7 @@ public:
     std::optional<QSize> askNewSize() override;
     ExitChoice askExit() override;
     std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) override;
-    std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
+    std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
                                                       const ScaledImportChoice &initial) override;
 
 private:

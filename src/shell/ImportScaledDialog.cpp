@@ -53,12 +53,14 @@ int ScaledPreview::magnificationFor(QSize target)
     return std::max(1, std::min(kPreviewRoom.width() / target.width(), kPreviewRoom.height() / target.height()));
 }
 
-void ScaledPreview::setPixels(const PixelGrid &pixels)
+void ScaledPreview::setPixels(const PixelGrid &pixels, const PixelGrid *beneath)
 {
     for (int y = 0; y < m_image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
-        for (int x = 0; x < m_image.width(); ++x)
-            line[x] = pixels.at(x, y) ? CanvasView::kBlack : CanvasView::kBackground;
+        for (int x = 0; x < m_image.width(); ++x) {
+            const bool black = pixels.at(x, y) || (beneath && beneath->at(x, y));
+            line[x] = black ? CanvasView::kBlack : CanvasView::kBackground;
+        }
     }
     update();
 }
@@ -77,9 +79,10 @@ void ScaledPreview::paintEvent(QPaintEvent *event)
     painter.drawImage(QRect(contentsRect().topLeft(), m_image.size() * m_factor), m_image);
 }
 
-ImportScaledDialog::ImportScaledDialog(const ScaleSource &source, const QString &path, QWidget *parent)
+ImportScaledDialog::ImportScaledDialog(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
+                                       QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_source(source)
+      m_source(source), m_beneath(beneath)
 {
     setWindowTitle(QStringLiteral("Import Scaled..."));
     buildControls(path);
@@ -221,6 +224,10 @@ QWidget *ImportScaledDialog::plotBox()
     column->addWidget(radio(*m_plot, 0, QStringLiteral("add"), QStringLiteral("Add blac&k pixels"), box));
     column->addWidget(radio(*m_plot, 1, QStringLiteral("replace"), QStringLiteral("&Replace the picture"), box));
     m_plot->button(1)->setToolTip(QStringLiteral("White pixels of the result are set white too"));
+    connect(m_plot, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            showResult();
+    });
     return box;
 }
 
@@ -271,7 +278,13 @@ void ImportScaledDialog::tone()
     m_threshold->setEnabled(settings.tone == Tone::Threshold);
     m_thresholdValue->setEnabled(settings.tone == Tone::Threshold);
     m_result = tonePicture(m_placed, settings);
-    m_preview->setPixels(m_result);
+    showResult();
+}
+
+void ImportScaledDialog::showResult()
+{
+    const bool adding = m_plot->checkedId() != 1;
+    m_preview->setPixels(m_result, adding ? &m_beneath : nullptr);
 }
 
 std::optional<ScaledImportAnswer> ImportScaledDialog::ask()

@@ -23,7 +23,9 @@ public:
     static int magnificationFor(QSize target);
     int magnification() const { return m_factor; }
 
-    void setPixels(const PixelGrid &pixels);
+    // Shows `pixels`, over the black pixels of `beneath` when given (the picture they are
+    // added to).
+    void setPixels(const PixelGrid &pixels, const PixelGrid *beneath = nullptr);
     // What is on the screen, one image pixel per picture pixel.
     const QImage &shown() const { return m_image; }
 
@@ -39,18 +41,21 @@ private:
 
 // File > Import Scaled...: how a picture is put onto the target (placement, tone,
 // invert, brightness, contrast) and whether it adds black pixels or replaces the picture,
-// with the result shown as it changes. Placing the picture is the slow part and runs only
+// with the result shown as it changes: in the picture it lands on when it adds black pixels,
+// alone when it replaces the picture. Placing the picture is the slow part and runs only
 // when the placement changes; every other control only tones the placed picture again.
 class ImportScaledDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // `source` must outlive the dialog.
-    ImportScaledDialog(const ScaleSource &source, const QString &path, QWidget *parent = nullptr);
+    // `source` must outlive the dialog; `beneath` is the picture the import lands on.
+    ImportScaledDialog(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
+                       QWidget *parent = nullptr);
 
     void setChoice(const ScaledImportChoice &choice);
     ScaledImportChoice choice() const;
-    // The pixels of the current choice: what the preview shows and OK plots.
+    // The pixels of the current choice: what OK plots (the preview shows them in the picture
+    // they are added to, or alone when they replace it).
     const PixelGrid &result() const { return m_result; }
     const ScaledPreview &preview() const { return *m_preview; }
 
@@ -66,8 +71,10 @@ private:
     QSlider *slider(const QString &name, int minimum, int maximum, QLabel *&value);
     void place();
     void tone();
+    void showResult();
 
     const ScaleSource &m_source;
+    PixelGrid m_beneath;
     ScaledPreview *m_preview = nullptr;
     QButtonGroup *m_placement = nullptr;
     QButtonGroup *m_tone = nullptr;

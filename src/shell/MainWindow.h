@@ -143,6 +143,7 @@ private:
     bool savedForSending();
     static FileDialogs::Request importRequest();
     void refuseImport(const QString &path);
+    bool importCutShort(const QString &path);
     ScaledImportQuestion &scaledImportQuestion();
     void plotScaled(const ScaledImportAnswer &answer);
     bool askToImport(const QString &path, const QImage &picture);

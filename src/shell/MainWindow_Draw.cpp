@@ -70,16 +70,22 @@ void MainWindow::miImport_Click()
     const auto choice = m_services.dialogs.openFile(importRequest());
     if (!choice)
         return;
-    const std::optional<QImage> picture = m_services.pictures.load(choice->path);
-    if (!picture)
+    // Only the top-left 160 x 77 is placed, and the window shows no more of it than its own
+    // size: a large JPEG is decoded that far only, the same pixels as a whole read.
+    const QSize shown = size().expandedTo(QSize(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight));
+    const std::optional<LoadedPicture> loaded = m_services.pictures.loadFor(choice->path, LoadHint{{}, shown});
+    if (!loaded)
         return refuseImport(choice->path); // the picture stays as it was
-    if (askToImport(choice->path, *picture)) {
+    if (loaded->cutShort && !importCutShort(choice->path))
+        return;
+    const QImage &picture = loaded->image;
+    if (askToImport(choice->path, picture)) {
         m_session.forgetFile();
         m_session.document().menus.imported();
         updateActions();
         // The import draws black with the Pen, and the Pen stays the tool: the menu shows it.
         m_tools.miTool_Click(Tool::Pen);
-        importPicture(*picture, [this](int x, int y) { m_tools.PlotPixel(x, y); });
+        importPicture(picture, [this](int x, int y) { m_tools.PlotPixel(x, y); });
         m_tools.endChange(); // the whole import is one step
     }
     Picture2->hide();

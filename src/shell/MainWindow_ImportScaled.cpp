@@ -3,6 +3,7 @@
 
 #include "canvas/CanvasView.h"
 #include "import/ScaledImport.h"
+#include "platform/Messages.h"
 #include "platform/PictureLoader.h"
 #include "platform/Settings.h"
 #include "shell/DialogQuestions.h"
@@ -10,6 +11,7 @@
 #include "shell/RecentList.h"
 #include "shell/ScaledImportQuestion.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace {
@@ -83,13 +85,28 @@ void MainWindow::miImportScaled_Click()
         if (!actual)
             return refuseImport(file->path);
     }
+    if ((scaled->cutShort || actual->cutShort) && !importCutShort(file->path))
+        return;
     const ScaleSource source(scaled->image, actual->image, scaled->fullSize, target);
     const std::optional<ScaledImportAnswer> answer =
-        scaledImportQuestion().askScaledImport(source, file->path, rememberedChoice(m_services.settings));
+        scaledImportQuestion().askScaledImport(source, file->path, m_session.document().Pixels,
+                                               rememberedChoice(m_services.settings));
     if (!answer)
         return;
     remember(m_services.settings, answer->choice);
     plotScaled(*answer);
+}
+
+// A file that ends before its picture does was read as far as it goes, the rest filled in:
+// the user decides whether that is worth importing. True to import it.
+bool MainWindow::importCutShort(const QString &path)
+{
+    const QString text = QStringLiteral("The file %1 is damaged: it ends before its picture does. "
+                                        "Import the part that could be read?")
+                             .arg(QDir::toNativeSeparators(path));
+    return m_services.messages.show(text, QStringLiteral("Import..."), Messages::Icon::Exclamation,
+                                    Messages::Buttons::YesNo)
+           == Messages::Answer::Yes;
 }
 
 // As File > Import: the picture has no file and counts as drawn on, the Pen is the tool,

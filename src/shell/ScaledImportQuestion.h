@@ -30,8 +30,10 @@ class ScaledImportQuestion
 {
 public:
     virtual ~ScaledImportQuestion() = default;
-    // `source` is the picture read from `path`, ready for its target; the dialog opens with
+    // `source` is the picture read from `path`, ready for its target; `beneath` is the picture
+    // it lands on, which the preview shows under added black pixels; the dialog opens with
     // `initial`. Nothing when cancelled.
     virtual std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
+                                                              const PixelGrid &beneath,
                                                               const ScaledImportChoice &initial) = 0;
 };

@@ -1,6 +1,7 @@
 #include "document/Picture89i.h"
 #include "fakes/FullDisk.h"
 #include "fakes/PictureFixtures.h"
+#include "import/PictureImport.h"
 #include "import/ScaledImport.h"
 #include "qtplatform/QtPictureLoader.h"
 
@@ -40,6 +41,53 @@ QByteArray translucentPng()
             const int alpha = std::max(0, 255 - int(std::hypot(x - 150, y - 110) * 2));
             image.setPixel(x, y, qRgba(x % 256, 40, y % 256, alpha));
         }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A grey JPEG beyond the loader's limit for decoded pixels (8400 x 6000, 50.4 megapixels),
+// made once: shading with sharp edges, like a photo.
+const QByteArray &largeJpeg()
+{
+    static const QByteArray bytes = [] {
+        QImage image(8400, 6000, QImage::Format_Grayscale8);
+        for (int y = 0; y < image.height(); ++y) {
+            uchar *line = image.scanLine(y);
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = uchar((x / 7 + y / 5) % 256 / ((x / 300 + y / 200) % 2 + 1));
+        }
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG", 80);
+        return jpeg;
+    }();
+    return bytes;
+}
+
+// A JPEG whose frame header claims width x height (its pixels do not matter: only the
+// header is read before the picture is refused).
+QByteArray jpegClaiming(int width, int height)
+{
+    QByteArray bytes = photoFile(16, 16);
+    const qsizetype frame = bytes.indexOf("\xff\xc0");
+    bytes[frame + 5] = char(height >> 8);
+    bytes[frame + 6] = char(height);
+    bytes[frame + 7] = char(width >> 8);
+    bytes[frame + 8] = char(width);
+    return bytes;
+}
+
+// A two-colour picture: the left half `left`, the right half `right`.
+QByteArray halves(QRgb left, QRgb right)
+{
+    QImage image(8, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x)
+            image.setPixel(x, y, x < 4 ? left : right);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -257,6 +305,16 @@ private slots:
         // --screen reads only the top-left part of a JPEG: still File > Import's pixels.
         QTest::newRow("jpeg screen") << jpeg << QStringList{"--screen"}
                                      << ScaleSettings{P::Actual, T::Threshold, 128, false, 0, 0} << screen;
+        // Beyond the limit for decoded pixels, a JPEG is decoded reduced, or its top-left part.
+        QTest::newRow("large jpeg fit") << largeJpeg() << QStringList{"--fit"} << ScaleSettings{} << screen;
+        QTest::newRow("large jpeg fill, dithered")
+            << largeJpeg() << QStringList{"--fill", "--dither", "fs"}
+            << ScaleSettings{P::Fill, T::FloydSteinberg, 128, false, 0, 0} << screen;
+        QTest::newRow("large jpeg stretch, large target")
+            << largeJpeg() << QStringList{"--stretch", "--size", "240x128"}
+            << ScaleSettings{P::Stretch, T::Threshold, 128, false, 0, 0} << QSize(240, 128);
+        QTest::newRow("large jpeg screen") << largeJpeg() << QStringList{"--screen"}
+                                           << ScaleSettings{P::Actual, T::Threshold, 128, false, 0, 0} << screen;
     }
     void scaledImportMatchesThePipeline()
     {
@@ -271,13 +329,16 @@ private slots:
         QCOMPARE(d.error, Picture89iError::None);
         QCOMPARE(QSize(d.picture.width, d.picture.height), size);
 
+        // --screen places as File > Import does, by its own colour rule.
         const bool actual = settings.placement == Placement::Actual;
         const std::optional<LoadedPicture> loaded =
-            QtPictureLoader().loadFor(path("scaled.in"), actual ? LoadHint{} : LoadHint{scaleCoverSize(size), {}});
+            QtPictureLoader().loadFor(path("scaled.in"), actual ? LoadHint{{}, size} : LoadHint{scaleCoverSize(size), {}});
         QVERIFY(loaded);
-        const ScaleSource source = actual ? ScaleSource(loaded->image, size)
-                                          : ScaleSource(loaded->image, QImage(), loaded->fullSize, size);
-        const PixelGrid expected = scaledPixels(source, settings);
+        PixelGrid expected(size.width(), size.height());
+        if (actual)
+            importPicture(loaded->image, [&](int x, int y) { expected.set(x, y, 1); });
+        else
+            expected = scaledPixels(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings);
         int black = 0;
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
@@ -286,6 +347,104 @@ private slots:
                     QFAIL(qPrintable(QStringLiteral("differs at %1,%2").arg(x).arg(y)));
             }
         QVERIFY(black > 0); // not an empty picture that any fault would match
+    }
+
+    // A picture beyond what is read is refused with its size and the limit; a JPEG only
+    // where no reduced or partial decoding brings it within the limit.
+    void refusesPicturesBeyondTheLimits_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("message");
+        const QByteArray bmp = Bytes().raw({'B', 'M'}).u32(54).u32(0).u32(54).u32(40).u32(9000).u32(6000)
+                                   .u16(1).u16(24).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).data;
+        QTest::newRow("bitmap, fit") << bmp << QStringList{"--fit"}
+                                     << "the picture is 9000 x 6000 pixels, more than the 50331648 pixels read at most";
+        QTest::newRow("jpeg beyond its own limit, fit")
+            << jpegClaiming(20000, 20000) << QStringList{"--fit"}
+            << "the picture is 20000 x 20000 pixels, more than the 268435456 pixels read at most";
+        QTest::newRow("large jpeg read whole") << largeJpeg() << QStringList{}
+                                               << "the picture is 8400 x 6000 pixels, more than the 50331648 pixels read at most";
+    }
+    void refusesPicturesBeyondTheLimits()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, options);
+        QFETCH(QString, message);
+        write(path("limit.in"), file);
+        QFile::remove(path("limit.89i"));
+        const Run r = run(QStringList{path("limit.in"), path("limit.89i")} + options);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("limit.89i")));
+    }
+
+    // Import Scaled's threshold sees a colour's brightness; --screen keeps File > Import's
+    // packed-colour rule (blue decides first).
+    void thresholdSeesBrightness_data()
+    {
+        QTest::addColumn<QRgb>("left");
+        QTest::addColumn<QRgb>("right");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("leftBlack");
+        QTest::addColumn<bool>("rightBlack");
+        const QRgb yellow = qRgb(255, 255, 0), navy = qRgb(0, 0, 128);
+        QTest::newRow("yellow, navy") << yellow << navy << "--fit" << false << true;
+        QTest::newRow("green, blue") << qRgb(0, 255, 0) << qRgb(0, 0, 255) << "--stretch" << false << true;
+        QTest::newRow("light yellow, light cyan") << qRgb(255, 255, 127) << qRgb(127, 255, 255) << "--fill" << false << false;
+        QTest::newRow("greys 127, 128") << qRgb(127, 127, 127) << qRgb(128, 128, 128) << "--fit" << true << false;
+        QTest::newRow("screen: yellow, blue") << yellow << qRgb(0, 0, 255) << "--screen" << true << false;
+    }
+    void thresholdSeesBrightness()
+    {
+        QFETCH(QRgb, left);
+        QFETCH(QRgb, right);
+        QFETCH(QString, option);
+        QFETCH(bool, leftBlack);
+        QFETCH(bool, rightBlack);
+        write(path("yb.png"), halves(left, right));
+        const QStringList size = option == "--screen" ? QStringList{} : QStringList{"--size", "8x4"};
+        const Run r = run(QStringList{path("yb.png"), path("yb.89i"), option} + size);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const DecodeResult d = decode(read(path("yb.89i")));
+        const QPoint at = option == "--screen" ? QPoint(76, 36) : QPoint(0, 0); // the picture's corner
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 8; ++x)
+                QCOMPARE(d.picture.pixels.at(at.x() + x, at.y() + y) != 0, x < 4 ? leftBlack : rightBlack);
+    }
+
+    // A JPEG that ends before its picture does is imported as far as it goes, with a note
+    // that it is damaged; a whole one, also with bytes after its end, gets no note.
+    void damagedJpeg_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("damaged");
+        const QByteArray jpeg = photoFile(320, 200);
+        const QByteArray cut = jpeg.left(jpeg.size() / 2);
+        // An embedded thumbnail ends with its own end marker, inside a segment of the file.
+        const QByteArray thumbnail = QByteArray("\xff\xd8\xff\xe1") + char(0) + char(12)
+                                     + QByteArray("Exif\0\0\xff\xd8\xff\xd9", 10) + jpeg.mid(2);
+        QTest::newRow("whole, fit") << jpeg << "--fit" << false;
+        QTest::newRow("trailing bytes, fit") << jpeg + QByteArray(100, 'x') << "--fit" << false;
+        QTest::newRow("cut, fit") << cut << "--fit" << true;
+        QTest::newRow("cut, screen") << cut << "--screen" << true;
+        QTest::newRow("cut after a thumbnail, stretch") << thumbnail.left(thumbnail.size() - 300) << "--stretch" << true;
+        QTest::newRow("whole after a thumbnail, stretch") << thumbnail << "--stretch" << false;
+    }
+    void damagedJpeg()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, option);
+        QFETCH(bool, damaged);
+        write(path("cut.jpg"), file);
+        const Run r = run({path("cut.jpg"), path("cut.89i"), option});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QCOMPARE(decode(read(path("cut.89i"))).error, Picture89iError::None);
+        const QString note = QStringLiteral("dotlark-convert: note: %1 is damaged: it ends before its picture does; "
+                                            "the part that could be read is imported")
+                                 .arg(path("cut.jpg"));
+        QCOMPARE(r.err.contains(note), damaged);
     }
 
     // A scaled import's option out of range is a usage error naming the option, and

@@ -21,6 +21,7 @@ public:
     // Read at a reduced size when a hint allows it: the picture as read then.
     QMap<QString, QImage> reduced;
     QList<LoadHint> hints; // of every loadFor, in order
+    QStringList cutShort;  // files that end before their picture does
     int loadsLeft = -1;    // loads that succeed before the rest fail; -1: all of them
     std::optional<QImage> load(const QString &path) override
     {
@@ -36,6 +37,8 @@ public:
         std::optional<LoadedPicture> loaded = PictureLoader::loadFor(path, hint);
         if (loaded && !hint.cover.isEmpty() && reduced.contains(path))
             loaded->image = reduced.value(path);
+        if (loaded)
+            loaded->cutShort = cutShort.contains(path);
         return loaded;
     }
 };
@@ -133,7 +136,9 @@ public:
     QString lastPath;
     ScaledImportChoice lastInitial;
     QSize lastTarget, lastFullSize;
+    PixelGrid lastBeneath;
     std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
+                                                      const PixelGrid &beneath,
                                                       const ScaledImportChoice &initial) override
     {
         ++asked;
@@ -141,6 +146,7 @@ public:
         lastInitial = initial;
         lastTarget = source.target();
         lastFullSize = source.fullSize();
+        lastBeneath = beneath;
         if (choices.empty() || !choices.front()) {
             if (!choices.empty())
                 choices.pop_front();

@@ -40,7 +40,7 @@ std::optional<LoadedPicture> hinted(const QByteArray &bytes, const LoadHint &hin
     checkPicture(read->image);
     const QSize got = read->image.size(), full = read->fullSize;
     FUZZ_CHECK(got.width() <= full.width() && got.height() <= full.height());
-    FUZZ_CHECK(qint64(full.width()) * full.height() <= QtPictureLoader::kMaxPixels);
+    FUZZ_CHECK(qint64(full.width()) * full.height() <= QtPictureLoader::kMaxJpegPixels);
     const QSize least = hint.topLeft.isEmpty() ? hint.cover : hint.topLeft;
     if (!hint.topLeft.isEmpty() || got != full)
         FUZZ_CHECK(got.width() >= std::min(least.width(), full.width())

@@ -219,6 +219,47 @@ private slots:
         QCOMPARE(bench.w().document().Pixels.at(target.width(), 0), 0); // nothing beyond the picture
     }
 
+    // A file that ends before its picture does is named as damaged, File > Import and
+    // Import Scaled ask whether to import what could be read: No leaves the picture as it
+    // was. Import reads only the top-left part it places (and the window shows).
+    void damagedFileAsks_data()
+    {
+        QTest::addColumn<bool>("scaled");
+        QTest::addColumn<Messages::Answer>("answer");
+        QTest::newRow("Import, Yes") << false << Messages::Answer::Yes;
+        QTest::newRow("Import, No") << false << Messages::Answer::No;
+        QTest::newRow("Import Scaled, Yes") << true << Messages::Answer::Yes;
+        QTest::newRow("Import Scaled, No") << true << Messages::Answer::No;
+    }
+    void damagedFileAsks()
+    {
+        QFETCH(bool, scaled);
+        QFETCH(Messages::Answer, answer);
+        Bench bench;
+        MainWindow &w = bench.w();
+        bench.drawRow(70);
+        const PixelGrid drawn = w.document().Pixels;
+        bench.fakes.pictures.cutShort << kPhoto;
+        bench.fakes.messages.answers.push_back(answer);
+        if (scaled) {
+            bench.importScaled(stretched(false));
+            QCOMPARE(bench.fakes.scaledImport.asked, answer == Messages::Answer::Yes ? 1 : 0);
+            QCOMPARE(bench.fakes.scaledImport.lastBeneath == drawn, answer == Messages::Answer::Yes);
+        } else {
+            bench.fakes.dialogs.choose(kPhoto);
+            w.miImport_Click();
+            const QSize topLeft = bench.fakes.pictures.hints.value(0).topLeft;
+            QVERIFY(topLeft.width() >= 160 && topLeft.height() >= 77);
+        }
+        const FakeMessages::Shown &first = bench.fakes.messages.shown.value(0);
+        QCOMPARE(first.text, QStringLiteral("The file /p/photo.jpg is damaged: it ends before its picture does. "
+                                            "Import the part that could be read?"));
+        QCOMPARE(first.caption, QStringLiteral("Import..."));
+        QCOMPARE(first.buttons, Messages::Buttons::YesNo);
+        QCOMPARE(w.document().Pixels.at(0, 0), answer == Messages::Answer::Yes ? 1 : 0);
+        QCOMPARE(w.document().Pixels.at(3, 70), 1); // drawn before: stays, also when adding
+    }
+
     // The dialog opens with the choice accepted last, also in a later run; a cancelled
     // dialog or a damaged setting leaves the defaults.
     void remembersTheLastChoice_data()

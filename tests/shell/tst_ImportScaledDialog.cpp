@@ -62,11 +62,12 @@ class tst_ImportScaledDialog : public QObject
     Q_OBJECT
 
     const ScaleSource m_source{photo(), QSize(160, 77)};
+    const PixelGrid m_blank{160, 77};
 
 private slots:
     void defaults()
     {
-        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"));
+        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"), m_blank);
         QCOMPARE(dialog.choice(), ScaledImportChoice());
         QCOMPARE(dialog.choice().settings.threshold, 128);
         QVERIFY(!dialog.choice().replace);
@@ -107,7 +108,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, value);
         QFETCH(ScaledImportChoice, expected);
-        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"));
+        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"), m_blank);
         const PixelGrid before = dialog.result();
         if (auto *slider = dialog.findChild<QSlider *>(control))
             slider->setValue(value);
@@ -123,11 +124,33 @@ private slots:
             QCOMPARE(dialog.findChild<QLabel *>(control + QStringLiteral("Value"))->text(), QString::number(value));
     }
 
+    // Added black pixels are previewed on the picture they land on, as OK leaves it; pixels
+    // that replace the picture are previewed alone. OK's pixels are the import's either way.
+    void previewShowsTheResult()
+    {
+        PixelGrid beneath(160, 77);
+        for (int y = 0; y < 77; ++y)
+            beneath.set(150, y, 1); // in the light band at the right, which imports white
+        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"), beneath);
+        const PixelGrid imported = scaledPixels(m_source, ScaleSettings());
+        PixelGrid landed = imported;
+        for (int y = 0; y < 77; ++y)
+            landed.set(150, y, 1);
+        QVERIFY(imported != landed);
+        QCOMPARE(shownPixels(dialog.preview()), landed);
+        control<QRadioButton>(dialog, "replace")->click();
+        QCOMPARE(shownPixels(dialog.preview()), imported);
+        control<QRadioButton>(dialog, "add")->click();
+        control<QSlider>(dialog, "thresholdLevel")->setValue(0); // nothing imported
+        QCOMPARE(shownPixels(dialog.preview()), beneath);
+        QCOMPARE(dialog.result(), PixelGrid(160, 77));
+    }
+
     // A choice set is shown by the controls and gives its pixels; Reset brings the defaults.
     // The threshold only applies, and can only be moved, while Threshold is the tone.
     void setChoiceAndReset()
     {
-        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"));
+        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"), m_blank);
         const ScaledImportChoice chosen{{Placement::Stretch, Tone::Atkinson, 40, true, -20, 30}, true};
         dialog.setChoice(chosen);
         QCOMPARE(dialog.choice(), chosen);
@@ -145,7 +168,7 @@ private slots:
     // colours, inside a one-pixel frame.
     void previewOnScreen()
     {
-        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"));
+        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"), m_blank);
         const QImage screen = const_cast<ScaledPreview &>(dialog.preview()).grab().toImage();
         QCOMPARE(screen.size(), QSize(322, 156));
         const PixelGrid &pixels = dialog.result();
@@ -178,7 +201,7 @@ private slots:
         QFETCH(QSize, target);
         QFETCH(int, magnification);
         const ScaleSource source(photo(), target);
-        ImportScaledDialog dialog(source, QStringLiteral("/p/photo.jpg"));
+        ImportScaledDialog dialog(source, QStringLiteral("/p/photo.jpg"), m_blank);
         QCOMPARE(dialog.preview().magnification(), magnification);
         const QSize size = dialog.sizeHint();
         QVERIFY2(size.width() <= 1000 && size.height() <= 700,
@@ -189,7 +212,7 @@ private slots:
     // Tab goes through the groups in reading order, then the buttons.
     void tabOrder()
     {
-        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"));
+        ImportScaledDialog dialog(m_source, QStringLiteral("/p/photo.jpg"), m_blank);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         control<QRadioButton>(dialog, "fit")->setFocus();
