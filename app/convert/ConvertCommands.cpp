@@ -6,6 +6,7 @@
 #include "SendCommand.h"
 #include "ToolSupport.h"
 #include "document/CalcKind.h"
+#include "platform/Licence.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -174,7 +175,7 @@ QString helpText()
     QString text = QStringLiteral("Usage:\n");
     for (const Command &command : commands())
         text += "  dotlark-convert " + command.synopsis + '\n';
-    text += "  dotlark-convert --help\n";
+    text += "  dotlark-convert --help | --version\n";
     for (const Command &command : commands()) {
         text += "\ndotlark-convert " + command.synopsis + "\n  " + QString(command.description).replace("\n", "\n  ") + '\n';
         for (const OptionRule &rule : command.options)
@@ -195,6 +196,10 @@ int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &lo
 {
     if (mentions(arguments, "--help")) {
         std::fputs(qUtf8Printable(helpText()), stdout);
+        return kExitOk;
+    }
+    if (mentions(arguments, "--version")) {
+        std::printf("dotlark-convert %s\n%s", DOTLARK_VERSION, Licence::notice);
         return kExitOk;
     }
     const QStringList modes = modesIn(arguments);
