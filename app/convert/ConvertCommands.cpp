@@ -7,6 +7,7 @@
 #include "ToolSupport.h"
 #include "document/CalcKind.h"
 #include "platform/FileStore.h"
+#include "platform/Licence.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -176,7 +177,7 @@ QString helpText()
     QString text = QStringLiteral("Usage:\n");
     for (const Command &command : commands())
         text += "  dotlark-convert " + command.synopsis + '\n';
-    text += "  dotlark-convert --help\n";
+    text += "  dotlark-convert --help | --version\n";
     for (const Command &command : commands()) {
         text += "\ndotlark-convert " + command.synopsis + "\n  " + QString(command.description).replace("\n", "\n  ") + '\n';
         for (const OptionRule &rule : command.options)
@@ -198,6 +199,10 @@ int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &lo
 {
     if (mentions(arguments, "--help")) {
         std::fputs(qUtf8Printable(helpText()), stdout);
+        return kExitOk;
+    }
+    if (mentions(arguments, "--version")) {
+        std::printf("dotlark-convert %s\n%s", DOTLARK_VERSION, Licence::notice);
         return kExitOk;
     }
     const QStringList modes = modesIn(arguments);

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -54,8 +55,22 @@ void limitResources()
         limit(RLIMIT_AS, DecodeProtocol::kAddressSpaceBytes, DecodeProtocol::kAddressSpaceBytes);
     // SIGXCPU at the soft limit tells the caller why; the hard one a second later kills.
     limit(RLIMIT_CPU, DecodeProtocol::kCpuSeconds, DecodeProtocol::kCpuSeconds + 1);
+    // No file may grow; a write that tries fails (a library's warning into a standard error
+    // sent to a file) rather than ending the process with SIGXFSZ.
+    std::signal(SIGXFSZ, SIG_IGN);
     limit(RLIMIT_FSIZE, 0, 0);
     limit(RLIMIT_CORE, 0, 0);
+}
+
+void say(const char *text) { [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, text, std::strlen(text)); }
+
+// The editor and the converter read the answer through a pipe. Run by hand, it would go to a
+// terminal or into a file, which the file-size limit forbids: refused, saying why, before
+// any limit is set.
+bool answerGoesToAFileOrTerminal()
+{
+    struct stat info {};
+    return ::isatty(STDOUT_FILENO) || (::fstat(STDOUT_FILENO, &info) == 0 && S_ISREG(info.st_mode));
 }
 
 bool writeAll(const void *data, size_t length)
@@ -169,14 +184,17 @@ std::optional<std::pair<const char *, LoadHint>> parseArguments(int argc, char *
 
 int main(int argc, char *argv[])
 {
-    limitResources();
     const auto arguments = parseArguments(argc, argv);
     if (!arguments) {
-        static const char usage[] =
-            "usage: dotlark-decode FILE [--cover WxH] [--top-left WxH] (used by DOTLARK to read pictures)\n";
-        [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, usage, sizeof usage - 1);
+        say("usage: dotlark-decode FILE [--cover WxH] [--top-left WxH] (used by DOTLARK to read pictures)\n");
         return 2;
     }
+    if (answerGoesToAFileOrTerminal()) {
+        say("dotlark-decode: this is DOTLARK's picture reader. dotlark and dotlark-convert run it and read\n"
+            "its binary answer through a pipe; it writes no files. To convert a picture, use dotlark-convert.\n");
+        return 2;
+    }
+    limitResources();
     QCoreApplication app(argc, argv); // the image format plugins are found through it
     // Everything is sent: end at once, without the libraries' tear-down, so that the caller
     // waiting for this process to end waits no longer than needed.

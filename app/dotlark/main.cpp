@@ -7,6 +7,7 @@
 #include "qtplatform/QtProgramLauncher.h"
 #include "qtplatform/QtProgramRunner.h"
 #include "qtplatform/QtSettings.h"
+#include "platform/Licence.h"
 #include "shell/AppInfo.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
@@ -30,7 +31,7 @@ void printHelp()
               "a lone - is a file named -.\n"
               "\n"
               "  --help     show this text and exit\n"
-              "  --version  show the version and exit\n"
+              "  --version  show the version and licence and exit\n"
               "\n"
               "dotlark-convert --help describes the command-line tool.");
 }
@@ -54,7 +55,7 @@ int handleOptions(int argc, char *argv[], int &firstName)
             return 0;
         }
         if (std::strcmp(word, "--version") == 0) {
-            std::printf("dotlark %d.%d.%d\n", AppInfo::major, AppInfo::minor, AppInfo::revision);
+            std::printf("dotlark %d.%d.%d\n%s", AppInfo::major, AppInfo::minor, AppInfo::revision, Licence::notice);
             return 0;
         }
         std::fprintf(stderr, "dotlark: unknown option '%s'\nTry 'dotlark --help'.\n", word);

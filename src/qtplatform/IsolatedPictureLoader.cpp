@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -37,12 +38,12 @@ IsolatedPictureLoader::IsolatedPictureLoader(QString helper, int timeoutMs)
 
 QString IsolatedPictureLoader::findHelper()
 {
-    const QString beside = QCoreApplication::applicationDirPath() + u'/' + kHelperName;
-    if (runnable(beside))
-        return beside;
-    const QString installed = QStringLiteral(DOTLARK_INSTALL_BINDIR "/") + kHelperName;
-    if (runnable(installed))
-        return installed;
+    const QDir folder(QCoreApplication::applicationDirPath());
+    for (const QString &place : {kHelperName, QStringLiteral(DOTLARK_HELPER_DIR_FROM_BINDIR "/") + kHelperName}) {
+        const QString path = QDir::cleanPath(folder.absoluteFilePath(place));
+        if (runnable(path))
+            return path;
+    }
     return {};
 }
 

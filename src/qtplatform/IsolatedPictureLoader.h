@@ -21,7 +21,8 @@ public:
     std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
     QString lastProblem() const override { return m_lastProblem; }
 
-    // dotlark-decode beside the running program, else in the folder it is installed in;
+    // dotlark-decode beside the running program (the build tree), else in the helpers' folder
+    // of the prefix the program is installed under (../libexec/dotlark from its bin folder);
     // empty when neither has it.
     static QString findHelper();
 

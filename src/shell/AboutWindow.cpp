@@ -34,9 +34,10 @@ bool isClick(const QWidget &widget, const QEvent &event)
 
 AboutWindow::AboutWindow(Desktop &desktop, QWidget *parent) : QDialog(parent), m_desktop(desktop)
 {
-    shapeDialog(*this, QStringLiteral("About DOTLARK"), QSize(364, 169), Qt::white);
+    shapeDialog(*this, QStringLiteral("About DOTLARK"), QSize(364, kDesignHeight + kLicenceHeight), Qt::white);
     buildLabels();
     buildPictures();
+    buildLicenceLine();
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -89,6 +90,18 @@ void AboutWindow::buildPictures()
     m_picture->setCursor(Qt::PointingHandCursor);
     m_picture->installEventFilter(this);
     setPictureTop(kStartTwips);
+}
+
+// Below the designed client area, which stays as it is: an opaque strip, in front of the
+// picture, so the picture still rises into view from below the designed area's bottom edge.
+void AboutWindow::buildLicenceLine()
+{
+    QLabel *licence = placeLabel(*this, QStringLiteral("lblLicence"),
+                                 QStringLiteral("Free software under the GNU GPL, version 2 or later"),
+                                 QRect(0, kDesignHeight + 1, width(), kLicenceHeight - 1), dialogFont(8));
+    licence->setAlignment(Qt::AlignCenter);
+    licence->setAutoFillBackground(true);
+    licence->raise();
 }
 
 bool AboutWindow::isAnimating() const { return m_timer->isActive(); }

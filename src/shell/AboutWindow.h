@@ -10,7 +10,8 @@ class QTimer;
 // 50 ms its top edge rises by 10 twips, from 2520 twips (just below the client area) until it
 // reaches 1300 twips, and starts again from the bottom each time the window is shown. Create
 // it once; "OK" only hides it. Clicking the address opens a mail to it, clicking the picture
-// opens the project's web page; a desktop that cannot open them is ignored.
+// opens the project's web page; a desktop that cannot open them is ignored. A line below the
+// designed layout states the licence.
 class AboutWindow : public QDialog
 {
     Q_OBJECT
@@ -20,6 +21,8 @@ public:
     static constexpr int kRestTwips = 1300;  // it rises no higher than this
     static constexpr int kStepTwips = 10;    // rise per tick
     static constexpr int kTickMs = 50;
+    static constexpr int kDesignHeight = 169; // the designed client area's height
+    static constexpr int kLicenceHeight = 20; // the licence line below it
 
     explicit AboutWindow(Desktop &desktop, QWidget *parent = nullptr);
 
@@ -42,6 +45,7 @@ protected:
 private:
     void buildLabels();
     void buildPictures();
+    void buildLicenceLine();
     void setPictureTop(int twips);
     void rest(); // the picture back at the bottom, the timer stopped
 

@@ -1,26 +1,57 @@
 #!/bin/sh
 # Installs the build into a staging prefix and checks what a desktop reads from it: the menu
 # entry and the metainfo validate, a picture is known by its name and, renamed, by its first
-# bytes, and the editor is its default program. Also dotlark's own options, which need no display.
+# bytes, and the editor is its default program. The installed programs find their picture
+# reader under the prefix they are in, and the reader run by hand refuses politely. Also the
+# programs' own options, which need no display.
 # Arguments: build folder, dotlark, dotlark-convert. Exit 77: skipped.
 set -u
 build=$1 dotlark=$2 convert=$3
 fail=0
 check() { if "$@"; then :; else echo "FAILED: $*"; fail=1; fi; }
-
-check test "$("$dotlark" --version)" = "dotlark 3.0.8"
-"$dotlark" --help | grep -q -- '--version' || { echo "FAILED: --help"; fail=1; }
-"$dotlark" --bogus 2>/dev/null; check test $? -eq 2
+contains() { grep -q -- "$2" "$1" || { echo "FAILED: no '$2' in $1"; fail=1; }; }
 
 stage=$(mktemp -d) || exit 1
 trap 'rm -rf "$stage"' EXIT
+for program in "$dotlark" "$convert"; do
+  "$program" --version > "$stage/version" || fail=1
+  check test "$(head -n 1 "$stage/version")" = "$(basename "$program") 3.0.8"
+  contains "$stage/version" "GPL-2.0-or-later"
+  "$program" --help | grep -q -- '--version' || { echo "FAILED: $program --help"; fail=1; }
+done
+"$dotlark" --bogus 2>/dev/null; check test $? -eq 2
+
 cmake --install "$build" --prefix "$stage/usr" >/dev/null || { echo "FAILED: cmake --install"; exit 1; }
 share=$stage/usr/share
-for f in bin/dotlark bin/dotlark-convert share/mime/packages/dotlark.xml \
+for f in bin/dotlark bin/dotlark-convert libexec/dotlark/dotlark-decode share/mime/packages/dotlark.xml \
          share/icons/hicolor/scalable/apps/dotlark.svg share/icons/hicolor/48x48/apps/dotlark.png \
-         share/man/man1/dotlark.1.gz share/man/man1/dotlark-convert.1.gz; do
+         share/man/man1/dotlark.1.gz share/man/man1/dotlark-convert.1.gz share/doc/dotlark/copyright; do
   check test -f "$stage/usr/$f"
 done
+check test ! -e "$stage/usr/bin/dotlark-decode" # an internal helper, off the PATH
+contains "$share/doc/dotlark/copyright" "^License: GPL-2+"
+contains "$share/metainfo/io.github.dotlark.metainfo.xml" "<project_license>GPL-2.0-or-later<"
+
+# The installed converter imports through the reader under its own prefix, and says when
+# that one is missing (not using the build tree's or the system's).
+png=$share/icons/hicolor/48x48/apps/dotlark.png
+check "$stage/usr/bin/dotlark-convert" "$png" "$stage/icon.89i" --fit
+mv "$stage/usr/libexec" "$stage/away"
+"$stage/usr/bin/dotlark-convert" "$png" "$stage/none.89i" --fit 2>"$stage/err" >/dev/null
+check test $? -eq 1
+contains "$stage/err" "dotlark-decode is not installed"
+mv "$stage/away" "$stage/usr/libexec"
+
+# The reader run by hand, its standard error into a file: no death by its own file-size
+# limit (SIGXFSZ, exit 153); without arguments or with its answer going into a file or a
+# terminal it says what it is for.
+decode=$stage/usr/libexec/dotlark/dotlark-decode
+"$decode" 2>"$stage/err"; check test $? -eq 2
+contains "$stage/err" "usage: dotlark-decode"
+"$decode" "$png" >"$stage/out" 2>"$stage/err"; check test $? -eq 2
+contains "$stage/err" "dotlark-convert"
+{ "$decode" "$png" 2>"$stage/err"; echo $? >"$stage/status"; } | cat >/dev/null
+check test "$(cat "$stage/status")" -eq 0
 
 skipped=
 if command -v desktop-file-validate >/dev/null; then

@@ -90,6 +90,20 @@ private slots:
         QCOMPARE(about->pictureTopTwips(), 2510);
     }
 
+    // The licence line sits below the designed layout, whole, over none of its controls, and in
+    // front of the picture waiting below the designed area.
+    void licenceLineBelowTheDesign()
+    {
+        QLabel *licence = label("lblLicence");
+        QVERIFY(licence->text().contains(QStringLiteral("GNU GPL, version 2 or later")));
+        QCOMPARE(about->height(), 169 + licence->height() + 1);
+        QVERIFY(licence->fontMetrics().horizontalAdvance(licence->text()) <= licence->width());
+        for (QWidget *control : about->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (control != licence && control->objectName() != QStringLiteral("Picture1"))
+                QVERIFY2(!control->geometry().intersects(licence->geometry()), qPrintable(control->objectName()));
+        QCOMPARE(about->childAt(licence->geometry().center()), licence);
+    }
+
     void clicksOpenLinks_data()
     {
         QTest::addColumn<QString>("control");
