@@ -1,0 +1,27 @@
+#pragma once
+
+#include "document/CalcKind.h"
+
+#include <QString>
+#include <QStringList>
+
+// TiLP (Debian package tilp2), the link program that sends files to the calculator.
+namespace Tilp {
+
+inline const QString program = QStringLiteral("tilp");
+
+// "--calc=ti89", "ti92", "ti92+" or "v200": the calculator a picture of that kind goes to.
+// A freshly installed TiLP knows no calculator and refuses every file as "incompatible with
+// the target handheld"; the cable and its port stay as the user set them up in TiLP.
+QString calcOption(CalcKind kind);
+
+// TiLP with its window, as the editor starts it: it shows its own progress and questions.
+QStringList windowArguments(CalcKind kind, const QString &file);
+// TiLP in the terminal, as dotlark-convert starts it.
+QStringList terminalArguments(CalcKind kind, const QString &file);
+
+// TiLP 1.19 ends with status 0 after some errors it reported (in the terminal, a line
+// "msg_box1: [Error] [...]"): true when the output holds such a report.
+bool reportedError(const QString &output);
+
+} // namespace Tilp
