@@ -12,8 +12,15 @@ inline const QString program = QStringLiteral("tilp");
 
 // "--calc=ti89", "ti92", "ti92+" or "v200": the calculator a picture of that kind goes to.
 // A freshly installed TiLP knows no calculator and refuses every file as "incompatible with
-// the target handheld"; the cable and its port stay as the user set them up in TiLP.
+// the target handheld". The cable and its port stay as the user set them up in TiLP.
 QString calcOption(CalcKind kind);
+
+// The calculator TiLP is set up for in the user's ~/.tilp ("TI89T USB", ...); empty when none.
+QString configuredModel();
+// What TiLP is told of the calculator: nothing when the calculator it is set up for takes
+// pictures of this kind (a TI-89 Titanium for a TI-89 picture, a Voyage 200 for a TI-92 Plus
+// one), else calcOption(kind).
+QStringList calcOptions(CalcKind kind, const QString &configured);
 
 // TiLP with its window, as the editor starts it: it shows its own progress and questions.
 QStringList windowArguments(CalcKind kind, const QString &file);

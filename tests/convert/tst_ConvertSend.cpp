@@ -46,9 +46,17 @@ class tst_ConvertSend : public QObject
         return path;
     }
 
-    QProcessEnvironment standIn(int status, const QString &says = {})
+    // The stand-in first on the PATH, TiLP set up for `model` ("" = not set up at all).
+    QProcessEnvironment standIn(int status, const QString &says = {}, const QString &model = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        const QString home = dir.filePath(QStringLiteral("home"));
+        QDir(home).removeRecursively();
+        QDir().mkpath(home);
+        environment.insert(QStringLiteral("HOME"), home);
+        QFile settings(home + QStringLiteral("/.tilp"));
+        if (!model.isEmpty() && settings.open(QIODevice::WriteOnly))
+            settings.write("[DEVICE]\ncalc_model=" + model.toUtf8() + "\ncable_model=DirectLink\n");
         environment.insert(QStringLiteral("PATH"), QStringLiteral(DOTLARK_TEST_DATA "/../standin:/usr/bin:/bin"));
         environment.insert(QStringLiteral("TILP_STANDIN_STATUS"), QString::number(status));
         environment.insert(QStringLiteral("TILP_STANDIN_ARGS"), dir.filePath(QStringLiteral("args")));
@@ -64,35 +72,40 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("model"); // TiLP set up for it
         QTest::addColumn<QString>("calc");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("TI-89") << "a.89i" << 0 << "" << "--calc=ti89" << 0 << "";
-        QTest::newRow("TI-92") << "a.92i" << 0 << "" << "--calc=ti92" << 0 << "";
-        QTest::newRow("TI-92 Plus") << "a.9xi" << 0 << "" << "--calc=ti92+" << 0 << "";
-        QTest::newRow("Voyage 200") << "a.v2i" << 0 << "" << "--calc=v200" << 0 << "";
-        QTest::newRow("TiLP fails") << "a.89i" << 1 << "" << "--calc=ti89" << 1
+        QTest::newRow("TI-89") << "a.89i" << 0 << "" << "" << "--calc=ti89\n" << 0 << "";
+        QTest::newRow("TI-92") << "a.92i" << 0 << "" << "" << "--calc=ti92\n" << 0 << "";
+        QTest::newRow("TI-92 Plus") << "a.9xi" << 0 << "" << "" << "--calc=ti92+\n" << 0 << "";
+        QTest::newRow("Voyage 200") << "a.v2i" << 0 << "" << "" << "--calc=v200\n" << 0 << "";
+        QTest::newRow("TiLP set up for a Titanium") << "a.89i" << 0 << "" << "TI89T USB" << "" << 0 << "";
+        QTest::newRow("TiLP set up for a Voyage 200") << "a.9xi" << 0 << "" << "v200" << "" << 0 << "";
+        QTest::newRow("TiLP set up for another one") << "a.89i" << 0 << "" << "TI83+" << "--calc=ti89\n" << 0 << "";
+        QTest::newRow("TiLP fails") << "a.89i" << 1 << "" << "" << "--calc=ti89\n" << 1
                                     << "a.89i: was not sent: TiLP ended with exit status 1";
         QTest::newRow("an error, then status 0")
-            << "a.9xi" << 0 << "tilp-INFO: 10:00:00.000: msg_box1: [Error] [Msg: invalid command ID.]"
-            << "--calc=ti92+" << 1 << "a.9xi: was not sent: TiLP reported an error";
+            << "a.9xi" << 0 << "tilp-INFO: 10:00:00.000: msg_box1: [Error] [Msg: invalid command ID.]" << ""
+            << "--calc=ti92+\n" << 1 << "a.9xi: was not sent: TiLP reported an error";
     }
     void standIn()
     {
         QFETCH(QString, name);
         QFETCH(int, status);
         QFETCH(QString, says);
+        QFETCH(QString, model);
         QFETCH(QString, calc);
         QFETCH(int, exitCode);
         QFETCH(QString, complaint);
         const QString file = picture(name);
-        const Run r = run(file, standIn(status, says));
+        const Run r = run(file, standIn(status, says, model));
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(complaint.isEmpty() ? r.err.isEmpty() : r.err.contains(complaint), qPrintable(r.err));
         QVERIFY2(r.out.contains(QStringLiteral("stand-in for TiLP")), qPrintable(r.out)); // TiLP's output is passed on
         QFile args(dir.filePath(QStringLiteral("args")));
         QVERIFY(args.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromLocal8Bit(args.readAll()), calc + QStringLiteral("\n--no-gui\n") + file + u'\n');
+        QCOMPARE(QString::fromLocal8Bit(args.readAll()), calc + QStringLiteral("--no-gui\n") + file + u'\n');
     }
 
     void refusesWithoutTiLP()

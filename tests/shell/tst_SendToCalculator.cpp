@@ -53,7 +53,12 @@ class tst_SendToCalculator : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_home;
+
 private slots:
+    // TiLP's settings (~/.tilp) of the machine the tests run on play no part.
+    void initTestCase() { qputenv("HOME", QFile::encodeName(m_home.path())); }
+
     // An open picture goes as a copy in a private folder, named after the variable: the file
     // stays as it was, the drawing stays unsaved, the copy holds what the window shows.
     void sendsACopyForTheKind_data()
