@@ -205,6 +205,26 @@ private slots:
         QCOMPARE(bench.fakes.programs.started.size(), 2);
     }
 
+    // No private folder can be made (the temporary folder is a file): nothing is sent and the
+    // user learns why; the file is not written instead.
+    void copyCannotBeWritten()
+    {
+        Bench bench;
+        bench.open(QStringLiteral("/p/a.89i"));
+        const QByteArray tmp = qgetenv("TMPDIR");
+        QFile notAFolder(m_home.filePath(QStringLiteral("tmp")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
+        bench.window.miSend_Click();
+        qputenv("TMPDIR", tmp);
+        QVERIFY(bench.fakes.programs.started.isEmpty());
+        QVERIFY(bench.fakes.files.written.isEmpty());
+        QCOMPARE(bench.fakes.messages.shown.size(), 1);
+        QVERIFY2(bench.fakes.messages.shown[0].text.startsWith(
+                     QStringLiteral("/p/a.89i was not sent to the calculator: its copy for TiLP cannot be written.\r")),
+                 qPrintable(bench.fakes.messages.shown[0].text));
+    }
+
     void cannotStart()
     {
         Bench bench;
