@@ -18,9 +18,11 @@ int sendPicture(Context &context)
     const ProgramEnd end = QtProgramRunner::run(tilp, Tilp::terminalArguments(picture->kind, file));
     if (end.exitStatus < 0)
         return refuse(file, QStringLiteral("cannot be sent: %1 did not run to its end").arg(tilp));
+    const QString hint = Tilp::cableHint(end.output);
+    const QString more = hint.isEmpty() ? QString() : QStringLiteral("\n") + hint;
     if (end.exitStatus != 0)
-        return refuse(file, QStringLiteral("was not sent: TiLP ended with exit status %1").arg(end.exitStatus));
+        return refuse(file, QStringLiteral("was not sent: TiLP ended with exit status %1").arg(end.exitStatus) + more);
     if (Tilp::reportedError(end.output))
-        return refuse(file, QStringLiteral("was not sent: TiLP reported an error"));
+        return refuse(file, QStringLiteral("was not sent: TiLP reported an error") + more);
     return kExitOk;
 }

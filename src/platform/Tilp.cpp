@@ -48,4 +48,12 @@ QStringList terminalArguments(CalcKind kind, const QString &file)
 
 bool reportedError(const QString &output) { return output.contains(QStringLiteral("msg_box1: [Error]")); }
 
+QString cableHint(const QString &output)
+{
+    if (!output.contains(QStringLiteral("Opening cable null")))
+        return {};
+    return QStringLiteral("TiLP has no link cable set up: start TiLP (tilp) and choose the cable and the calculator "
+                          "in its settings.");
+}
+
 } // namespace Tilp

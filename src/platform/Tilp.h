@@ -31,4 +31,8 @@ QStringList terminalArguments(CalcKind kind, const QString &file);
 // "msg_box1: [Error] [...]"): true when the output holds such a report.
 bool reportedError(const QString &output);
 
+// A freshly installed TiLP has no link cable set up and tries a "null" cable, which fails
+// with "invalid command ID": a hint for the user, empty when the output shows a real cable.
+QString cableHint(const QString &output);
+
 } // namespace Tilp

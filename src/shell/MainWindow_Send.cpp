@@ -25,9 +25,10 @@ QString notSentMessage(const QString &file, const ProgramEnd &end)
     const QString how = end.exitStatus < 0 ? QStringLiteral("TiLP ended abnormally.")
                         : end.exitStatus > 0 ? QStringLiteral("TiLP ended with exit status %1.").arg(end.exitStatus)
                                              : QStringLiteral("TiLP reported an error.");
+    const QString hint = Tilp::cableHint(end.output);
     const QString tail = outputTail(end.output);
     return QStringLiteral("%1 was not sent to the calculator.\r%2").arg(shownPath(file), how)
-           + (tail.isEmpty() ? QString() : QStringLiteral("\r\r") + tail);
+           + (hint.isEmpty() ? QString() : u'\r' + hint) + (tail.isEmpty() ? QString() : QStringLiteral("\r\r") + tail);
 }
 } // namespace
 

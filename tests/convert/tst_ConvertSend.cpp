@@ -144,7 +144,9 @@ private slots:
         QVERIFY2(!r.out.contains(QStringLiteral("incompatible")), qPrintable(r.out));
         QVERIFY2(r.out.contains(QStringLiteral("to communicate with calculator ") + model), qPrintable(r.out));
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains(QDir::toNativeSeparators(file) + QStringLiteral(": was not sent: TiLP")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QDir::toNativeSeparators(file) + QStringLiteral(": was not sent: TiLP"))
+                     && r.err.contains(QStringLiteral("TiLP has no link cable set up")),
+                 qPrintable(r.err));
     }
 };
 

@@ -154,7 +154,8 @@ private slots:
         QTest::newRow("sent") << 0 << "tilp-INFO: done\n" << "";
         QTest::newRow("exit status 1")
             << 1 << log
-            << "/p/a.89i was not sent to the calculator.\rTiLP ended with exit status 1.\r\r"
+            << "/p/a.89i was not sent to the calculator.\rTiLP ended with exit status 1.\rTiLP has no link cable set "
+               "up: start TiLP (tilp) and choose the cable and the calculator in its settings.\r\r"
                "tilp-INFO: Opening cable null\ntilp-INFO: msg_box1: [Error] [Msg: invalid command ID.\n"
                "Cause: received an unexpected Command ID]";
         QTest::newRow("crashed") << -1 << "" << "/p/a.89i was not sent to the calculator.\rTiLP ended abnormally.";
