@@ -118,8 +118,9 @@ const std::vector<Command> &commands()
           {"--comment", {}, "print the comment line"}},
          [](const QStringList &f) { return f.size() == 1; }, printPdf},
         {"--send", "--send FILE.89i",
-         "Sends the picture to the calculator with TiLP (tilp --no-gui FILE) and exits\n"
-         "with TiLP's exit status.",
+         "Sends the picture to the calculator with TiLP (tilp --calc=MODEL --no-gui FILE,\n"
+         "MODEL ti89, ti92, ti92+ or v200 by the file's calculator, unless TiLP is set up\n"
+         "for one that takes it); exits with 1 when TiLP fails or reports an error.",
          {{"--send", {}, "send the file to the calculator"}},
          [](const QStringList &f) { return f.size() == 1 && is89i(f[0]); }, sendPicture},
     };

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct PrintInput;
 class AboutWindow;
@@ -41,7 +42,7 @@ struct ScaledImportChoice;
 // The handlers keep the names of the design; they are split by topic over
 // MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
 // drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, import), MainWindow_ImportScaled.cpp (import
-// scaled), MainWindow_View.cpp
+// scaled), MainWindow_Send.cpp (send to calculator), MainWindow_View.cpp
 // (undo, redo, zoom) and MainWindow_Help.cpp (toolbar, printing, link program, help
 // windows).
 class MainWindow : public QMainWindow
@@ -140,7 +141,10 @@ private:
     bool askToReplace(const QString &path);
     void saveToCurrentFile();
     bool askToReplaceChanged(const QString &path);
-    bool savedForSending();
+    struct Sending;
+    std::optional<Sending> fileForSending();
+    std::optional<Sending> sendingCopy();
+    void startSending(const QString &tilp, const Sending &sending);
     static FileDialogs::Request importRequest();
     void refuseImport(const QString &path);
     bool importCutShort(const QString &path);

@@ -5,7 +5,6 @@
 #include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
-#include "platform/ProgramRunner.h"
 #include "shell/FileNames.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
@@ -162,27 +161,6 @@ void MainWindow::Picture1_OLEDragDrop(const QStringList &paths)
 {
     apply(m_session.openDropped(paths));
     activateWindow();
-}
-
-// The picture goes to the calculator through TiLP, as a saved file.
-void MainWindow::miSend_Click()
-{
-    const QString tilp = m_services.programs.find(QStringLiteral("tilp"));
-    if (tilp.isEmpty())
-        m_services.messages.warn(QStringLiteral("TiLP, the program that sends files to the calculator, is not installed."
-                                                "\rInstall it with:  sudo apt install tilp2"), kTitle);
-    else if (savedForSending() && !m_services.programs.startDetached(tilp, {m_session.currentFile()}))
-        m_services.messages.warn(QStringLiteral("Can't start ") + tilp, kTitle);
-}
-
-// Saved first, as the toolbar's Save does it, when there is unsaved drawing or no file yet.
-bool MainWindow::savedForSending()
-{
-    const auto saved = [this] { return !document().menus.hasUnsavedDrawing() && !m_session.currentFile().isEmpty(); };
-    if (saved())
-        return true;
-    Toolbar1_ButtonClick(QStringLiteral("Save"));
-    return saved();
 }
 
 void MainWindow::miRecent_Click(int index) { apply(m_session.openRecent(index)); }

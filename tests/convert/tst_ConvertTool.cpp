@@ -588,26 +588,6 @@ private slots:
         QCOMPARE(read(out), QByteArray("theirs"));
     }
 
-    // --send hands the file to TiLP and passes its exit status on; without TiLP it refuses.
-    void sends()
-    {
-        const QString bin = path("bin");
-        QVERIFY(QDir().mkpath(bin));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("PATH", bin);
-        const QString file = writeSample("send me.9xi");
-        Run r = run({"--send", file}, environment);
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains("send me.9xi") && r.err.contains("sudo apt install tilp2"), qPrintable(r.err));
-
-        write(bin + "/tilp", "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"${0%/*}/args\"\nexit 3\n");
-        QFile::setPermissions(bin + "/tilp", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        r = run({"--send", file}, environment);
-        QCOMPARE(r.exitCode, 3);
-        QCOMPARE(read(bin + "/args"), "--no-gui\n" + file.toUtf8() + "\n");
-        QCOMPARE(run({"--send", path("missing.89i")}, environment).exitCode, 1);
-    }
-
     void describes()
     {
         QByteArray data = read(writeSample("in.89i"));

@@ -13,6 +13,7 @@
 #include "shell/Services.h"
 
 #include <QMap>
+#include <algorithm>
 
 class FakePictureLoader : public PictureLoader
 {
@@ -112,18 +113,39 @@ private:
     }
 };
 
-// Programs on a PATH the test makes up: found when installed, starts recorded.
+// Programs on a PATH the test makes up: found when installed, starts recorded. A started
+// program runs until the test ends it with finish().
 class FakeProgramRunner : public ProgramRunner
 {
 public:
     QMap<QString, QString> installed; // name -> full path
     QList<QStringList> started;      // program, then its arguments
+    bool startFails = false;
     QString find(const QString &name) override { return installed.value(name); }
-    bool startDetached(const QString &program, const QStringList &arguments) override
+    bool start(const QString &program, const QStringList &arguments, Finished finished) override
     {
+        if (startFails)
+            return false;
         started << (QStringList{program} + arguments);
+        m_running.push_back({program, std::move(finished)});
         return true;
     }
+    bool isRunning(const QString &program) const override
+    {
+        return std::any_of(m_running.begin(), m_running.end(), [&](const auto &run) { return run.first == program; });
+    }
+    // Ends the program started first among those still running (none running: nothing).
+    void finish(int exitStatus, const QString &output = {})
+    {
+        if (m_running.empty())
+            return;
+        const Finished finished = m_running.front().second;
+        m_running.pop_front();
+        finished(ProgramEnd{exitStatus, output});
+    }
+
+private:
+    std::deque<std::pair<QString, Finished>> m_running;
 };
 
 // Scripted answers to File > Import Scaled...: each answer's choice, with the pixels the

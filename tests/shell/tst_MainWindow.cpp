@@ -268,46 +268,6 @@ private slots:
         QCOMPARE(bench.fakes.files.files.value(QStringLiteral("/p/pic.bmp")) != "old", written);
     }
 
-    // Send to Calculator: TiLP gets a saved file; without TiLP the user learns how to get it.
-    void sendToCalculator_data()
-    {
-        QTest::addColumn<bool>("tilp");
-        QTest::addColumn<bool>("opened");   // the picture has a file
-        QTest::addColumn<QString>("saveAs"); // the Save As choice, "" = cancel
-        QTest::addColumn<QString>("sent");   // the path handed to TiLP, "" = nothing
-        QTest::newRow("no TiLP") << false << true << "" << "";
-        QTest::newRow("saved first into its file") << true << true << "" << "/p/a.89i";
-        QTest::newRow("no file: Save As first") << true << false << "/p/new.9xi" << "/p/new.9xi";
-        QTest::newRow("Save As cancelled") << true << false << "" << "";
-    }
-    void sendToCalculator()
-    {
-        QFETCH(bool, tilp);
-        QFETCH(bool, opened);
-        QFETCH(QString, saveAs);
-        QFETCH(QString, sent);
-        Bench bench;
-        if (tilp)
-            bench.fakes.programs.installed[QStringLiteral("tilp")] = QStringLiteral("/usr/bin/tilp");
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 8);
-        if (opened)
-            QVERIFY(bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
-        bench.draw();
-        if (!saveAs.isEmpty())
-            bench.fakes.dialogs.choose(saveAs);
-        bench.w().miSend_Click();
-        const QList<QStringList> expected = sent.isEmpty() ? QList<QStringList>()
-                                                           : QList<QStringList>{{QStringLiteral("/usr/bin/tilp"), sent}};
-        QCOMPARE(bench.fakes.programs.started, expected);
-        QCOMPARE(bench.fakes.files.written, sent.isEmpty() ? QStringList() : QStringList{sent});
-        QCOMPARE(bench.fakes.dialogs.requests.size(), tilp && !opened ? 1 : 0);
-        if (!tilp)
-            QVERIFY(bench.fakes.messages.texts().join(u' ').contains(QStringLiteral("sudo apt install tilp2")));
-        if (!sent.isEmpty())
-            QCOMPARE(decode89i(asBytes(bench.fakes.files.files.value(sent))).picture.kind,
-                     *kindFromEnding(sent.toStdString()));
-    }
-
     void badNamesStopBothSaves()
     {
         Bench bench;
