@@ -31,6 +31,7 @@ class ScaledImportQuestion;
 class TextBox;
 struct ScaledImportAnswer;
 struct ScaledImportChoice;
+struct StartWords;
 
 // frmDotlark, the program's one window, for the whole run. The picture document, the file,
 // the calculator texts and the recent list belong to its FileSession; the window shows
@@ -53,8 +54,10 @@ public:
     explicit MainWindow(Services services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Form_Load: the start-up, with the program's arguments (a file to open).
+    // Form_Load: the start-up, with the program's arguments (a file to open). A name that
+    // does not carry as text opens nothing: the window starts empty and says why.
     void start(const QStringList &arguments);
+    void start(const StartWords &start);
     void Form_Load(const QString &commandLine);
 
     // How the program ends; the program quits the application, tests record the call.
@@ -139,6 +142,7 @@ private:
     void setStatusFileName(const QString &text);
     bool askToReplace(const QString &path);
     bool savedForSending();
+    void noteUnstorableComment();
     static FileDialogs::Request importRequest();
     void refuseImport(const QString &path);
     ScaledImportQuestion &scaledImportQuestion();

@@ -99,7 +99,10 @@ void MainWindow::miSave_click()
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
-    apply(m_session.save(Picture1->scaleWidth(), Picture1->scaleHeight()));
+    const SessionOutcome outcome = m_session.save(Picture1->scaleWidth(), Picture1->scaleHeight());
+    apply(outcome);
+    if (outcome.ok)
+        noteUnstorableComment();
 }
 
 void MainWindow::miSaveAs_Click()
@@ -118,9 +121,23 @@ void MainWindow::miSaveAs_Click()
         apply(m_session.exportBitmap(target.path, shownCanvas())); // the document stays as it is
     else if (target.kind == Kind::InvalidName)
         m_services.messages.warn(QStringLiteral("Invalid Filename: Use *.89i"), QStringLiteral("Filename ERROR!"));
-    else
-        apply(m_session.saveAs(target.path, target.path == choice->path ? choice->title : baseName(target.path),
-                               Picture1->scaleWidth(), Picture1->scaleHeight()));
+    else {
+        const QString title = target.path == choice->path ? choice->title : baseName(target.path);
+        const SessionOutcome outcome = m_session.saveAs(target.path, title, Picture1->scaleWidth(), Picture1->scaleHeight());
+        apply(outcome);
+        if (outcome.ok)
+            noteUnstorableComment();
+    }
+}
+
+// Characters of the comment box that the calculator does not have were saved as '?': the
+// box keeps them, the user is told. With an 8-character name no comment is stored at all.
+void MainWindow::noteUnstorableComment()
+{
+    if (m_session.texts().name.size() >= 8)
+        return;
+    if (const QString note = CalcCharset::unstorableCommentNote(Text1->text()); !note.isEmpty())
+        m_services.messages.warn(note, kTitle);
 }
 
 bool MainWindow::askToReplace(const QString &path)
