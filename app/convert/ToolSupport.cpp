@@ -52,7 +52,7 @@ QString escapedControls(const QString &text)
         if (const auto known = named.constFind(c.unicode()); known != named.constEnd())
             escaped += *known;
         else if (c.category() == QChar::Other_Control)
-            escaped += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+            escaped += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
         else if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16);
         else
