@@ -102,7 +102,8 @@ const std::vector<Command> &commands()
          [](const QStringList &f) { return f.size() == 2 && is89i(f[1]) && is89i(f[0]); }, rewritePicture},
         {"--info", "--info FILE.89i",
          "Shows folder, variable name, comment, width, height and calculator, and whether signature,\n"
-         "type byte, length fields, tag byte and checksum agree with what DOTLARK writes.",
+         "type byte, length fields, tag byte and checksum agree with what DOTLARK writes. Control\n"
+         "characters in the texts are shown as escapes (\\r, \\n, \\a, \\xHH), a backslash doubled.",
          {{"--info", {}, "describe the file"}},
          [](const QStringList &f) { return f.size() == 1; }, describePicture},
         {"--print-pdf",
@@ -191,7 +192,8 @@ QString helpText()
             "over a file that another program changed while the tool worked.\n"
             "A lone - is a file named -; put -- before file names that begin with -.\n"
             "\nExit status: 0 done; 1 an input refused or unreadable, a picture that cannot be\n"
-            "printed, or an output unwritable (the message names the file); 2 wrong usage\n"
+            "printed, an output unwritable (the message names the file) or a file name that is\n"
+            "not valid UTF-8; 2 wrong usage\n"
             "(including an option's value out of its range; the message names the option).\n";
     return text;
 }

@@ -1,6 +1,7 @@
 #include "FileNameChecks.h"
 
 #include "ToolSupport.h"
+#include "platform/ShownNames.h"
 
 #include <QFile>
 
@@ -47,5 +48,13 @@ int checkFileNames(const Invocation &call, const OptionTable &options)
                 return refuse(name, QStringLiteral("is the same file as %1; an output never replaces its input").arg(earlier.name));
         seen.push_back(file);
     }
+    return kExitOk;
+}
+
+int checkArgumentsCarry(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (!carriesAsText(QByteArray(argv[i])))
+            return refuse(shownBytes(QByteArray(argv[i])), uncarriedNameReason());
     return kExitOk;
 }

@@ -8,3 +8,7 @@
 // files are the file arguments and the values of the options whose value is an OUT file.
 // kExitOk when the command may run, else kExitRefused after saying why.
 int checkFileNames(const Invocation &call, const OptionTable &options);
+
+// Every argument must come through as text unchanged: a name that is not valid UTF-8 would
+// name another file. kExitOk, or kExitRefused after naming the first one that does not.
+int checkArgumentsCarry(int argc, char *argv[]);

@@ -5,6 +5,7 @@
 #include "platform/CalcCharset.h"
 #include "platform/Messages.h"
 #include "platform/NameProblem.h"
+#include "platform/PictureFile.h"
 #include "platform/PictureLoader.h"
 
 #include <QBuffer>
@@ -50,15 +51,21 @@ int writePicture(Context &context, const QString &source, CalcPicture picture)
     const EncodeResult encoded = encode89i(picture);
     if (encoded.error != Picture89iError::None)
         return refuse(source, QString::fromStdString(errorText(encoded.error)));
-    if (picture.name.size() >= 8 && !picture.comment.empty())
+    const bool commentStored = picture.name.size() < 8;
+    if (!commentStored && !picture.comment.empty())
         printNote(QStringLiteral("with an 8-character variable name the comment is not stored"));
-    return writeOutput(context, context.call.files[1], asByteArray(encoded.bytes));
+    const int written = writeOutput(context, context.call.files[1], asByteArray(encoded.bytes));
+    if (written == kExitOk && commentStored && context.call.has("--comment"))
+        if (const QString note = CalcCharset::unstorableCommentNote(context.call.value("--comment")); !note.isEmpty())
+            printNote(escapedControls(note));
+    return written;
 }
 
 // The picture file read with the hint, or nothing after saying why.
 std::optional<LoadedPicture> loadImage(Context &context, const QString &in, const LoadHint &hint)
 {
-    if (!QFileInfo(in).isFile()) {
+    // Anything else that is there (a pipe, a device) the loader names.
+    if (isMissing(in)) {
         refuse(in, QStringLiteral("The file does not exist."));
         return std::nullopt;
     }
@@ -209,14 +216,14 @@ int describePicture(Context &context)
         return kExitRefused;
     const DecodeResult decoded = decode89i(asBytes(*data));
     if (decoded.error != Picture89iError::None)
-        return refuse(in, QString::fromStdString(errorText(decoded.error)));
+        return refuse(in, decodeFailure(decoded));
     const CalcPicture &p = decoded.picture;
     const Picture89iCheck check = inspect89i(asBytes(*data));
     const auto verdict = [](bool agrees) { return agrees ? QStringLiteral("agrees") : QStringLiteral("disagrees"); };
     const QStringList lines{
-        "folder:      " + CalcCharset::toUnicode(p.folder),
-        "name:        " + CalcCharset::toUnicode(p.name),
-        "comment:     " + CalcCharset::toUnicode(p.comment),
+        "folder:      " + escapedControls(CalcCharset::toUnicode(p.folder)),
+        "name:        " + escapedControls(CalcCharset::toUnicode(p.name)),
+        "comment:     " + escapedControls(CalcCharset::toUnicode(p.comment)),
         "width:       " + QString::number(p.width),
         "height:      " + QString::number(p.height),
         "calculator:  " + QString::fromLatin1(infoOf(p.kind).model),

@@ -2,10 +2,15 @@
 
 #include "platform/FileStore.h"
 #include "platform/PictureFile.h"
+#include "platform/ShownNames.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,7 +20,8 @@ void printTo(FILE *stream, const QString &text) { std::fputs(qUtf8Printable(text
 
 int refuse(const QString &path, const QString &reason)
 {
-    printTo(stderr, QStringLiteral("dotlark-convert: %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    const QString shown = shownName(QDir::toNativeSeparators(path), kMessageNameLength);
+    printTo(stderr, QStringLiteral("dotlark-convert: %1: %2").arg(shown, reason));
     return kExitRefused;
 }
 
@@ -30,6 +36,30 @@ void printNote(const QString &text) { printTo(stderr, QStringLiteral("dotlark-co
 void printLine(const QString &text) { printTo(stdout, text); }
 
 QString suffixOf(const QString &path) { return QFileInfo(path).suffix().toLower(); }
+
+bool isMissing(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+QString escapedControls(const QString &text)
+{
+    static const QHash<char16_t, QString> named{{u'\a', "\\a"}, {u'\b', "\\b"}, {u'\t', "\\t"}, {u'\n', "\\n"},
+                                                {u'\v', "\\v"}, {u'\f', "\\f"}, {u'\r', "\\r"}, {u'\\', "\\\\"}};
+    QString escaped;
+    for (const QChar c : text) {
+        if (const auto known = named.constFind(c.unicode()); known != named.constEnd())
+            escaped += *known;
+        else if (c.category() == QChar::Other_Control)
+            escaped += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        else if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16);
+        else
+            escaped += c;
+    }
+    return escaped;
+}
 
 std::optional<QByteArray> readFile(FileStore &files, const QString &path)
 {

@@ -29,13 +29,24 @@ struct Context
 };
 
 // Complaints go to standard error prefixed with the program name. refuse() names the file
-// (native separators) and gives kExitRefused; usageError() points to --help, kExitUsage.
+// (native separators, a long name shortened in its middle and control characters replaced,
+// as the editor's messages show names) and gives kExitRefused; usageError() points to
+// --help, kExitUsage.
 int refuse(const QString &path, const QString &reason);
 int usageError(const QString &reason);
 void printNote(const QString &text); // to standard error, as "dotlark-convert: note: ..."
 void printLine(const QString &text); // to standard output
 
 QString suffixOf(const QString &path); // lower case, without the dot
+
+// Whether nothing is there under the name (a dangling link counts as nothing); a file, a
+// folder, a pipe or a device is there.
+bool isMissing(const QString &path);
+
+// Text from a file, fit for one line of output: control characters written as C escapes
+// (\r, \n, \a, ... or \xHH), line and paragraph separators as \u2028 and \u2029, and the
+// backslash doubled, so that no file forges a line of output or a terminal command.
+QString escapedControls(const QString &text);
 
 // A whole file, or nothing after saying why.
 std::optional<QByteArray> readFile(FileStore &files, const QString &path);

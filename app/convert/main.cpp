@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 #include "ConvertCommands.h"
+#include "FileNameChecks.h"
+#include "ToolSupport.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/IsolatedPictureLoader.h"
 
@@ -17,6 +19,8 @@ int main(int argc, char *argv[])
     // Only printing paints text, which needs Qt's fonts and so a GUI application; the
     // offscreen platform gives that without a display (a platform the user chose is kept).
     // The other commands start quicker without one.
+    if (const int refused = checkArgumentsCarry(argc, argv); refused != kExitOk)
+        return refused;
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -11,11 +11,13 @@
 #include "shell/AppInfo.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
+#include "shell/StartCommandLine.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +66,33 @@ int handleOptions(int argc, char *argv[], int &firstName)
     return -1;
 }
 
+void sayNoDisplay(const char *detail)
+{
+    std::fprintf(stderr, "dotlark: there is no display to show the editor on: %s.\n"
+                         "Run it from a desktop session, or under a virtual display: xvfb-run -a dotlark\n", detail);
+}
+
+// Qt ends the program (abort, exit status 134, with advice to reinstall) when it finds no
+// display to connect to. While the application starts, that is said in our words, with the
+// window system's own reason that Qt gave before, and the exit status is 1.
+QtMessageHandler g_qtHandler = nullptr;
+QString g_firstWarning;
+
+void noDisplayHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        if (g_firstWarning.isEmpty())
+            g_firstWarning = message.section(u'\n', 0, 0).trimmed();
+        if (g_qtHandler)
+            g_qtHandler(type, context, message);
+        return;
+    }
+    const QString reason = g_firstWarning.isEmpty() ? QStringLiteral("the window system could not be reached") : g_firstWarning;
+    sayNoDisplay(qUtf8Printable(reason));
+    std::fflush(stderr);
+    ::_exit(1);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,10 +101,17 @@ int main(int argc, char *argv[])
     int firstName = 1;
     if (const int status = handleOptions(argc, argv, firstName); status >= 0)
         return status;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        sayNoDisplay("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        return 1;
+    }
+    g_qtHandler = qInstallMessageHandler(noDisplayHandler);
     QApplication app(argc, argv);
-    QStringList names;
+    qInstallMessageHandler(g_qtHandler);
+    QList<QByteArray> words; // as the system passed them: a name need not be valid text
     for (int i = firstName; i < argc; ++i)
-        names << QString::fromLocal8Bit(argv[i]);
+        words << QByteArray(argv[i]);
     QtMessages messages;
     QtFileDialogs dialogs;
     QtFileStore files;
@@ -91,6 +127,6 @@ int main(int argc, char *argv[])
     dialogs.setParent(&window);
     printDialog.setParent(&window);
     questions.setParent(&window);
-    window.start(names);
+    window.start(startWords(words));
     return app.exec();
 }

@@ -146,21 +146,64 @@ std::vector<uint8_t> headerOf(std::string_view folder, std::string_view name, st
     return out;
 }
 
+bool startsWith(Bytes b, std::string_view magic)
+{
+    return b.size() >= magic.size() && std::equal(magic.begin(), magic.end(), b.begin(),
+                                                  [](char m, uint8_t c) { return uint8_t(m) == c; });
+}
+
+// What a file is by its first bytes, for the formats a picture renamed .89i most likely has;
+// empty when it is none of them.
+std::string_view foreignKindOf(Bytes b)
+{
+    using namespace std::string_view_literals;
+    if (startsWith(b, "\x89PNG\r\n\x1a\n"sv))
+        return "a PNG image";
+    if (startsWith(b, "\xFF\xD8\xFF"sv))
+        return "a JPEG image";
+    if (startsWith(b, "GIF87a"sv) || startsWith(b, "GIF89a"sv))
+        return "a GIF image";
+    // A bitmap file header: "BM", then the file's length (little-endian, 32 bits).
+    if (startsWith(b, "BM"sv) && b.size() >= 6 && readLE32(b, 2) == b.size())
+        return "a BMP image";
+    if (startsWith(b, "\xD7\xCD\xC6\x9A"sv))
+        return "a Windows metafile";
+    if (startsWith(b, "%PDF-"sv))
+        return "a PDF document";
+    return {};
+}
+
+// Why a file without a foreign signature cannot be read; None when it can.
+Picture89iError structureError(Bytes bytes)
+{
+    if (bytes.size() < kPicture89iHeaderSize)
+        return Picture89iError::TooShort;
+    if (bytes[kHeightAt] >= 0x80 || bytes[kWidthAt] >= 0x80)
+        return Picture89iError::SizeTooLarge;
+    const int height = int(readBE16(bytes, kHeightAt));
+    const int width = int(readBE16(bytes, kWidthAt));
+    if (width == 0 || height == 0)
+        return Picture89iError::ZeroSize;
+    if (bytes.size() - kPicture89iHeaderSize < size_t(height) * bytesPerRow(width))
+        return Picture89iError::Truncated;
+    return Picture89iError::None;
+}
+
 } // namespace
 
 DecodeResult decode89i(Bytes bytes)
 {
     DecodeResult result;
-    if (bytes.size() < kPicture89iHeaderSize)
-        return {Picture89iError::TooShort, {}};
-    if (bytes[kHeightAt] >= 0x80 || bytes[kWidthAt] >= 0x80)
-        return {Picture89iError::SizeTooLarge, {}};
+    if (const std::string_view foreign = foreignKindOf(bytes); !foreign.empty())
+        return {Picture89iError::NotCalcPicture, {}, foreign};
+    if (const Picture89iError error = structureError(bytes); error != Picture89iError::None) {
+        const bool signed89i = kindFromSignature(bytes.subspan(kSignatureAt)).has_value();
+        if (!signed89i && bytes.size() >= infoOf(CalcKind::TI89).signature.size())
+            return {Picture89iError::NotCalcPicture, {}, {}};
+        return {error, {}, {}};
+    }
     const int height = int(readBE16(bytes, kHeightAt));
     const int width = int(readBE16(bytes, kWidthAt));
-    if (width == 0 || height == 0)
-        return {Picture89iError::ZeroSize, {}};
-    if (bytes.size() - kPicture89iHeaderSize < size_t(height) * bytesPerRow(width))
-        return {Picture89iError::Truncated, {}};
 
     CalcPicture &picture = result.picture;
     picture.kind = kindFromSignature(bytes.subspan(kSignatureAt)).value_or(CalcKind::TI89);
@@ -218,7 +261,7 @@ EncodeResult encode89i(const CalcPicture &picture)
                      picture.pixels, picture.kind);
 }
 
-std::string errorText(Picture89iError error)
+std::string errorText(Picture89iError error, std::string_view foreignKind)
 {
     switch (error) {
     case Picture89iError::None:
@@ -233,6 +276,10 @@ std::string errorText(Picture89iError error)
         return "The file ends before the last row of the picture.";
     case Picture89iError::TooLargeToWrite:
         return "The picture is too large for a calculator picture file: its rows need more than 65530 bytes.";
+    case Picture89iError::NotCalcPicture:
+        if (foreignKind.empty())
+            return "The file is not a calculator picture (.89i, .9xi, .v2i or .92i).";
+        return "The file is not a calculator picture: it is " + std::string(foreignKind) + '.';
     }
     return "Unknown error.";
 }

@@ -31,12 +31,15 @@ enum class Picture89iError {
     SizeTooLarge,    // width or height beyond 32767 (first size byte >= 128)
     Truncated,       // the pixel rows end before the picture does
     TooLargeToWrite, // pixel data too long for the 16-bit length field
+    NotCalcPicture,  // another kind of file: see DecodeResult::foreignKind
 };
 
 struct DecodeResult
 {
     Picture89iError error = Picture89iError::None;
     CalcPicture picture;
+    // With NotCalcPicture: what the file is ("a PNG image"), or empty when it is unknown.
+    std::string_view foreignKind;
 };
 
 struct EncodeResult
@@ -46,7 +49,11 @@ struct EncodeResult
 };
 
 // Reads a whole file. Only the three texts, the size and the pixel rows are taken; the
-// signature, type byte, length fields, tag and checksum may hold anything.
+// signature, type byte, length fields, tag and checksum may hold anything. Two kinds of file
+// are NotCalcPicture instead: one that begins as another picture format does (PNG, JPEG,
+// GIF, BMP, metafile, PDF), which no calculator file does, so that it is never shown and
+// saved over as pixels; and one without a calculator signature that could not be read
+// anyway (a file of 8 bytes or more, not merely a short one).
 DecodeResult decode89i(std::span<const uint8_t> bytes);
 
 // Builds a whole file. width x height is the picture; the grid may be larger (the part
@@ -61,8 +68,9 @@ EncodeResult encode89i(const CalcPicture &picture);
 // TooLargeToWrite or None.
 Picture89iError checkWritableSize(int width, int height);
 
-// The one place where an error becomes words for the user.
-std::string errorText(Picture89iError error);
+// The one place where an error becomes words for the user; foreignKind is
+// DecodeResult::foreignKind, named in the NotCalcPicture text.
+std::string errorText(Picture89iError error, std::string_view foreignKind = {});
 
 // How far a file agrees with what the writer produces, for diagnostics. Fields that a
 // file too short to hold them cannot match are false.

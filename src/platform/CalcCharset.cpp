@@ -114,6 +114,25 @@ uint8_t byteOf(const QString &character)
     return table().byteOfKey.value(keyOf(character), kUnknown);
 }
 
+QStringList unstorable(const QString &text)
+{
+    QStringList lost;
+    for (const QString &piece : characters(text))
+        if (byteOf(piece) == kUnknown && piece != QChar(kUnknown) && !lost.contains(piece))
+            lost << piece;
+    return lost;
+}
+
+QString unstorableCommentNote(const QString &comment)
+{
+    const QStringList lost = unstorable(comment);
+    if (lost.isEmpty())
+        return {};
+    return QStringLiteral("The comment was stored with \"?\" in place of %1, which the calculator's characters do "
+                          "not include.")
+        .arg(lost.join(QStringLiteral(" ")));
+}
+
 std::string fromUnicode(const QString &text)
 {
     std::string bytes;

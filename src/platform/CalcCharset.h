@@ -22,4 +22,10 @@ QStringList characters(const QString &text);
 // The calculator code of one such piece; '?' when the calculator has none.
 uint8_t byteOf(const QString &character);
 
+// The pieces of the text that the calculator has no code for, each once, in order.
+QStringList unstorable(const QString &text);
+// What the user reads when a comment holding such pieces is stored: they become '?'.
+// Empty when every piece is stored as it is.
+QString unstorableCommentNote(const QString &comment);
+
 } // namespace CalcCharset

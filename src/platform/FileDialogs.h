@@ -30,5 +30,6 @@ public:
     virtual std::optional<Choice> saveFile(const Request &request) = 0;
 };
 
-// "desc|*.a;*.b|desc2|*.c" -> Qt name filters "desc (*.a *.b)", "desc2 (*.c)".
+// "desc|*.a;*.b|desc2|*.c" -> Qt name filters "desc (*.a *.b)", "desc2 (*.c)"; a
+// description that already ends in its patterns in parentheses is taken as it is.
 QStringList qtNameFilters(const QString &filter);

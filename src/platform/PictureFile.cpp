@@ -11,6 +11,11 @@ PictureFileRead readPictureFile(FileStore &files, const QString &path)
         return {std::nullopt, read.reason};
     DecodeResult decoded = decode89i(asBytes(bytes));
     if (decoded.error != Picture89iError::None)
-        return {std::nullopt, QString::fromStdString(errorText(decoded.error))};
+        return {std::nullopt, decodeFailure(decoded)};
     return {std::move(decoded.picture), {}};
+}
+
+QString decodeFailure(const DecodeResult &decoded)
+{
+    return QString::fromStdString(errorText(decoded.error, decoded.foreignKind));
 }

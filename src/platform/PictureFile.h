@@ -16,3 +16,6 @@ struct PictureFileRead
 };
 
 PictureFileRead readPictureFile(FileStore &files, const QString &path);
+
+// Why a decode failed, in the same words.
+QString decodeFailure(const DecodeResult &decoded);

@@ -11,7 +11,9 @@ QStringList qtNameFilters(const QString &filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
-        filters << parts[i] + QStringLiteral(" (") + patterns + u')';
+        // A description that ends in its own patterns ("Bitmap (*.bmp)") shows them once.
+        const QString shown = u'(' + patterns + u')';
+        filters << (parts[i].endsWith(shown) ? parts[i] : parts[i] + u' ' + shown);
     }
     return filters;
 }

@@ -4,9 +4,9 @@
 #include "platform/ByteConversions.h"
 #include "platform/FileStore.h"
 #include "platform/PictureFile.h"
+#include "platform/ShownNames.h"
 #include "shell/AppInfo.h"
 #include "shell/FileNames.h"
-#include "shell/ShownNames.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -79,6 +79,11 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     if (addToRecent)
         m_recent.push(CurrentFile, CurrentFileTitle);
     return done(true, true, addToRecent);
+}
+
+SessionOutcome FileSession::uncarriedName(const QByteArray &name)
+{
+    return cannotOpen(shownBytes(name), uncarriedNameReason());
 }
 
 SessionOutcome FileSession::openChosen(const QString &path, const QString &title)

@@ -64,6 +64,8 @@ public:
     SessionOutcome openChosen(const QString &path, const QString &title); // File > Open
     SessionOutcome openDropped(const QStringList &paths);
     SessionOutcome openRecent(int index);
+    // A name from the system that is not valid UTF-8 text: refused, naming it (ShownNames).
+    static SessionOutcome uncarriedName(const QByteArray &name);
 
     // SaveFile to the current file, the picture being width x height (the canvas scale).
     // It writes only over the file as it was at the last open or save.

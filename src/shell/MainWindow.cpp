@@ -317,6 +317,14 @@ void MainWindow::start(const QStringList &arguments)
     Form_Load(commandLineOf(arguments));
 }
 
+void MainWindow::start(const StartWords &start)
+{
+    if (start.uncarried.isEmpty())
+        return MainWindow::start(start.words);
+    Form_Load(QString());
+    apply(FileSession::uncarriedName(start.uncarried));
+}
+
 void MainWindow::Form_Load(const QString &commandLine)
 {
     setWindowTitle(QStringLiteral("%1 v.%2.%3").arg(kTitle).arg(AppInfo::major).arg(AppInfo::minor));

@@ -32,6 +32,7 @@ class ScaledImportQuestion;
 class TextBox;
 struct ScaledImportAnswer;
 struct ScaledImportChoice;
+struct StartWords;
 
 // frmDotlark, the program's one window, for the whole run. The picture document, the file,
 // the calculator texts and the recent list belong to its FileSession; the window shows
@@ -54,8 +55,10 @@ public:
     explicit MainWindow(Services services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Form_Load: the start-up, with the program's arguments (a file to open).
+    // Form_Load: the start-up, with the program's arguments (a file to open). A name that
+    // does not carry as text opens nothing: the window starts empty and says why.
     void start(const QStringList &arguments);
+    void start(const StartWords &start);
     void Form_Load(const QString &commandLine);
 
     // How the program ends; the program quits the application, tests record the call.
@@ -145,6 +148,7 @@ private:
     std::optional<Sending> fileForSending();
     std::optional<Sending> sendingCopy();
     void startSending(const QString &tilp, const Sending &sending);
+    void noteUnstorableComment();
     static FileDialogs::Request importRequest();
     void refuseImport(const QString &path);
     bool importCutShort(const QString &path);

@@ -9,15 +9,34 @@
 #include "platform/Questions.h"
 #include "shell/MainWindow.h"
 
+#include <QImageReader>
 #include <QLabel>
+
+namespace {
+
+// The endings of every kind of picture the loader reads: Qt's image formats as installed
+// (the helper reads with the same ones), the metafiles it plays and the other usual names of
+// bitmaps, netpbm files and JPEGs.
+QString allPicturePatterns()
+{
+    QStringList patterns{"*.wmf", "*.rle", "*.dib", "*.pnm", "*.jpe", "*.jfif"};
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    patterns.sort();
+    patterns.removeDuplicates();
+    return patterns.join(u';');
+}
+
+} // namespace
 
 // File > Import and File > Import Scaled... ask for the file alike.
 FileDialogs::Request MainWindow::importRequest()
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("Import a picture");
-    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF"
-                                    "|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm|PNG|*.png");
+    // The designed filter stays first and chosen.
+    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF|All pictures|")
+                     + allPicturePatterns() + QStringLiteral("|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm|PNG|*.png");
     request.defaultExtension = QStringLiteral("BMP");
     request.mustExist = true;
     return request;

@@ -108,10 +108,16 @@ void MainWindow::saveToCurrentFile()
 {
     const int width = Picture1->scaleWidth(), height = Picture1->scaleHeight();
     const std::optional<FileIdentity> found = m_session.changedOnDisk();
+    SessionOutcome outcome;
     if (!found)
-        apply(m_session.save(width, height));
+        outcome = m_session.save(width, height);
     else if (askToReplaceChanged(m_session.currentFile()))
-        apply(m_session.saveReplacing(*found, width, height));
+        outcome = m_session.saveReplacing(*found, width, height);
+    else
+        return;
+    apply(outcome);
+    if (outcome.ok)
+        noteUnstorableComment();
 }
 
 bool MainWindow::askToReplaceChanged(const QString &path)
@@ -138,9 +144,23 @@ void MainWindow::miSaveAs_Click()
         apply(m_session.exportBitmap(target.path, shownCanvas())); // the document stays as it is
     else if (target.kind == Kind::InvalidName)
         m_services.messages.warn(QStringLiteral("Invalid Filename: Use *.89i"), QStringLiteral("Filename ERROR!"));
-    else
-        apply(m_session.saveAs(target.path, target.path == choice->path ? choice->title : baseName(target.path),
-                               Picture1->scaleWidth(), Picture1->scaleHeight()));
+    else {
+        const QString title = target.path == choice->path ? choice->title : baseName(target.path);
+        const SessionOutcome outcome = m_session.saveAs(target.path, title, Picture1->scaleWidth(), Picture1->scaleHeight());
+        apply(outcome);
+        if (outcome.ok)
+            noteUnstorableComment();
+    }
+}
+
+// Characters of the comment box that the calculator does not have were saved as '?': the
+// box keeps them, the user is told. With an 8-character name no comment is stored at all.
+void MainWindow::noteUnstorableComment()
+{
+    if (m_session.texts().name.size() >= 8)
+        return;
+    if (const QString note = CalcCharset::unstorableCommentNote(Text1->text()); !note.isEmpty())
+        m_services.messages.warn(note, kTitle);
 }
 
 bool MainWindow::askToReplace(const QString &path)

@@ -1,8 +1,8 @@
 #include "shell/RecentList.h"
 
 #include "platform/Settings.h"
+#include "platform/ShownNames.h"
 #include "shell/FileNames.h"
-#include "shell/ShownNames.h"
 
 namespace {
 QString key(int index) { return QString::number(index) + QStringLiteral("recent"); }

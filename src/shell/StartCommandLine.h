@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,3 +15,13 @@ QString commandLineOf(const QStringList &words);
 
 // The path the string names; empty when it names none.
 QString pathOnCommandLine(const QString &commandLine);
+
+// The words as the system passed them, in bytes, read as text. When one of them is not valid
+// UTF-8 (ShownNames: it does not carry as text), `words` is empty and `uncarried` holds the
+// name they make, joined with blanks: no file is opened by a name that would be another.
+struct StartWords
+{
+    QStringList words;
+    QByteArray uncarried;
+};
+StartWords startWords(const QList<QByteArray> &raw);

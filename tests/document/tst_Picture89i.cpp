@@ -204,6 +204,41 @@ private slots:
         QVERIFY(!errorText(r.error).empty());
     }
 
+    // Files of other kinds are named as such: a picture format by its first bytes, even where
+    // the rest would read as pixels (a save would write over it); any file without a
+    // calculator signature that cannot be read. A signed file keeps the precise reason.
+    void otherKindsOfFile_data()
+    {
+        QTest::addColumn<QByteArray>("start"); // written over the start of a readable 10 x 2 file
+        QTest::addColumn<int>("height");       // written at offset 88 (-1: kept)
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("kind");
+        const int foreign = int(Picture89iError::NotCalcPicture);
+        QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n") << -1 << foreign << "a PNG image";
+        QTest::newRow("JPEG") << QByteArray("\xff\xd8\xff\xe0") << -1 << foreign << "a JPEG image";
+        QTest::newRow("GIF") << QByteArray("GIF89a") << -1 << foreign << "a GIF image";
+        QTest::newRow("BMP of the file's length") << QByteArray("BM\x63\0\0\0", 6) << -1 << foreign << "a BMP image";
+        QTest::newRow("BM, another length, reads") << QByteArray("BM\x10\0\0\0", 6) << -1 << 0 << "";
+        QTest::newRow("unsigned, unreadable") << QByteArray("?PNG-ish") << 0x80 << foreign << "";
+        QTest::newRow("signed, unreadable") << QByteArray("**TI89**") << 0x80 << int(Picture89iError::SizeTooLarge) << "";
+    }
+    void otherKindsOfFile()
+    {
+        QFETCH(QByteArray, start);
+        QFETCH(int, height);
+        QFETCH(QString, kind);
+        Bytes file = encodeDefault(10, 2, PixelGrid(10, 2));
+        QCOMPARE(file.size(), size_t(99)); // the BMP row gives this length
+        std::copy(start.begin(), start.end(), file.begin());
+        if (height >= 0)
+            file[88] = uint8_t(height);
+        const DecodeResult r = decode89i(file);
+        QTEST(int(r.error), "error");
+        QCOMPARE(QString::fromLatin1(r.foreignKind.data(), qsizetype(r.foreignKind.size())), kind);
+        if (!kind.isEmpty())
+            QVERIFY(errorText(r.error, r.foreignKind).find(kind.toStdString()) != std::string::npos);
+    }
+
     void writerRefusals()
     {
         QCOMPARE(encode89i("main", "p", "", 0, 5, PixelGrid()).error, Picture89iError::ZeroSize);

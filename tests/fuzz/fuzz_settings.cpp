@@ -5,11 +5,11 @@
 
 #include "FuzzCheck.h"
 #include "QuietQt.h"
+#include "platform/ShownNames.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/QtSettings.h"
 #include "shell/FileNames.h"
 #include "shell/FileSession.h"
-#include "shell/ShownNames.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "document/Picture89i.h"
 #include "fakes/RealFilesWindow.h"
+#include "platform/ShownNames.h"
 #include "qtplatform/QtSettings.h"
-#include "shell/ShownNames.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "document/Picture89i.h"
 #include "fakes/RealFilesWindow.h"
-#include "shell/ShownNames.h"
+#include "platform/ShownNames.h"
 
 #include <QAction>
 #include <QDir>
