@@ -5,10 +5,10 @@
 #include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/ShownNames.h"
 #include "shell/FileNames.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
-#include "shell/ShownNames.h"
 #include "shell/TextBox.h"
 
 #include <QAction>

@@ -8,10 +8,10 @@
 #include "platform/FileStore.h"
 #include "platform/Messages.h"
 #include "platform/ProgramRunner.h"
+#include "platform/ShownNames.h"
 #include "platform/Tilp.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
-#include "shell/ShownNames.h"
 #include "shell/TextBox.h"
 
 #include <QDir>
