@@ -65,6 +65,12 @@ void MainWindow::showTexts()
 
 void MainWindow::takeTexts() { m_session.setTexts({asBytes(Text3), asBytes(Text2), asBytes(Text1)}); }
 
+void MainWindow::Text_Change()
+{
+    takeTexts();
+    updateActions();
+}
+
 void MainWindow::showRecentFiles()
 {
     const RecentList &recent = m_session.recent();
@@ -157,7 +163,7 @@ void MainWindow::miSend_Click()
 // Saved first, as the toolbar's Save does it, when there is unsaved drawing or no file yet.
 bool MainWindow::savedForSending()
 {
-    const auto saved = [this] { return !document().menus.hasUnsavedDrawing() && !m_session.currentFile().isEmpty(); };
+    const auto saved = [this] { return !document().hasUnsavedWork() && !m_session.currentFile().isEmpty(); };
     if (saved())
         return true;
     Toolbar1_ButtonClick(QStringLiteral("Save"));
