@@ -53,19 +53,6 @@ private slots:
         QVERIFY(startsOnContinue);
     }
 
-    // Opened again after Tab moved to "  Quit Anyway", it starts on "Continue   Working".
-    void everyOpeningStartsOnContinue()
-    {
-        ExitDialog dialog;
-        QTimer::singleShot(0, &dialog, [&] {
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
-        });
-        QCOMPARE(dialog.ask(), ExitDialog::Choice::Continue);
-        QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); });
-        QCOMPARE(dialog.ask(), ExitDialog::Choice::Continue);
-    }
-
     void centredWhenCreated()
     {
         ExitDialog dialog;

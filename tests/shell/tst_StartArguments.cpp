@@ -75,38 +75,6 @@ private slots:
         QCOMPARE(window.document().PicWidth, 8);
     }
 
-    // Started twice in the folder with the same relative name, the editor lists the file
-    // once, by its whole path, and opens it from there when started at the root. An entry
-    // that an older version stored relative still opens where it resolves.
-    void recentFileFromAnotherFolder()
-    {
-        FakeSettings settings;
-        const QString older = QStringLiteral("it's \"so\".89i"); // relative, as older versions stored it
-        settings.values[QStringLiteral("dotlark95/Recent Files/0recent")] = older;
-        for (int run = 0; run < 2; ++run) {
-            RealFilesWindow bench(&settings);
-            bench.window.start({QStringLiteral("two words.89i")});
-            bench.window.miExit_Click();
-        }
-        QCOMPARE(settings.values.value(QStringLiteral("dotlark95/Recent Files/0recent")), dir.filePath("two words.89i"));
-        QCOMPARE(settings.values.value(QStringLiteral("dotlark95/Recent Files/1recent")), older);
-        QVERIFY(settings.values.value(QStringLiteral("dotlark95/Recent Files/2recent")).isEmpty());
-
-        RealFilesWindow here(&settings);
-        here.window.start({});
-        here.window.miRecent_Click(1);
-        QCOMPARE(here.fakes.messages.texts(), QStringList());
-        QCOMPARE(here.window.currentFile(), dir.filePath(older));
-        QVERIFY(QDir::setCurrent(QDir::rootPath()));
-        RealFilesWindow atRoot(&settings);
-        atRoot.window.start({});
-        atRoot.window.miRecent_Click(0);
-        QVERIFY(QDir::setCurrent(dir.path()));
-        QCOMPARE(atRoot.fakes.messages.texts(), QStringList());
-        QCOMPARE(atRoot.window.currentFile(), dir.filePath("two words.89i"));
-        QCOMPARE(atRoot.window.document().PicWidth, 8);
-    }
-
     void namesNoPicture_data()
     {
         QTest::addColumn<QStringList>("words");
