@@ -1,8 +1,9 @@
 #pragma once
 
-// The document state, as the five File-menu items carry it. The program keeps no other
-// modified flag: Open disabled means unsaved drawing, Save As enabled means a picture is
-// shown, Print enabled means something can be printed, Save enabled means a file is known.
+// The document state, as the five File-menu items carry it: Open disabled means unsaved
+// drawing, Save As enabled means a picture is shown, Print enabled means something can be
+// printed, Save enabled means a file is known. The events below set it as designed; undo and
+// redo, and edited calculator texts, are added by PictureDocument.
 struct FileMenuState
 {
     bool newEnabled = true;

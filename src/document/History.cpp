@@ -17,6 +17,7 @@ bool History::commit()
         return false;
     Step step;
     step.pixels = std::move(m_open);
+    step.id = ++m_lastId;
     m_open.clear();
     m_done.push_back(std::move(step));
     return true;
@@ -31,6 +32,7 @@ void History::recordBlank(PixelGrid replaced, PictureSize was, PictureSize newGr
     step.grid = std::move(replaced);
     step.otherSize = was;
     step.blankGrid = newGrid;
+    step.id = ++m_lastId;
     m_done.push_back(std::move(step));
 }
 
@@ -77,6 +79,7 @@ void History::clear()
     m_open.clear();
     m_done.clear();
     m_undone.clear();
+    m_start = ++m_lastId;
 }
 
 std::size_t History::bytes() const

@@ -60,6 +60,11 @@ public:
     // A new picture from a file: nothing to undo or redo.
     void clear();
 
+    // Names the picture the done steps make (the change under way not counted): equal
+    // positions, equal pictures. A step dropped from the redo line never comes back, so a
+    // new change at the same depth has a position of its own.
+    uint64_t position() const { return m_done.empty() ? m_start : m_done.back().id; }
+
     // Heap memory the steps hold, in bytes.
     std::size_t bytes() const;
 
@@ -71,6 +76,7 @@ private:
         PixelGrid grid;                  // the grid that is not in the picture now (while done: the replaced one)
         PictureSize otherSize;           // the picture size that is not in the picture now
         PictureSize blankGrid;           // the size of the white grid the blanking made
+        uint64_t id = 0;                 // unique in the history: see position()
     };
     Revision apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &size);
     Revision pass(std::vector<Step> &from, std::vector<Step> &to, bool undo, PixelGrid &pixels, PictureSize &size);
@@ -78,4 +84,6 @@ private:
     std::vector<PixelChange> m_open; // the change under way
     std::vector<Step> m_done;
     std::vector<Step> m_undone;
+    uint64_t m_lastId = 0; // of the newest step, or of the start
+    uint64_t m_start = 0;  // the position with nothing done
 };

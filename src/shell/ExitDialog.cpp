@@ -23,6 +23,9 @@ ExitDialog::ExitDialog(QWidget *parent) : QDialog(parent)
     m_continue->setObjectName(QStringLiteral("Command2"));
     m_continue->setGeometry(136, 56, 65, 33);
     setTabOrder(m_quit, m_continue);
+    // Return, the key that dismisses a box, must not throw the picture away: it answers
+    // "Continue   Working" unless the user moves to "  Quit Anyway" first.
+    m_continue->setDefault(true);
 
     connect(m_quit, &QPushButton::clicked, this, &ExitDialog::Command1_Click);
     connect(m_continue, &QPushButton::clicked, this, &ExitDialog::Command2_Click);
@@ -31,7 +34,7 @@ ExitDialog::ExitDialog(QWidget *parent) : QDialog(parent)
 
 ExitDialog::Choice ExitDialog::ask()
 {
-    m_quit->setFocus(); // first in the tab order, as every time the window opens
+    m_continue->setFocus(); // as every time the window opens; Tab still goes Quit, then Continue
     return exec() == QDialog::Accepted ? Choice::Quit : Choice::Continue;
 }
 

@@ -14,8 +14,9 @@ public:
 
     explicit ExitDialog(QWidget *parent = nullptr);
 
-    // Shows the window modally and returns the choice. Closing it by the close box or Escape
-    // means Continue: nothing is lost by going back to the picture.
+    // Shows the window modally and returns the choice. Return (the focus and the default
+    // button are on "Continue   Working"), Escape and the close box mean Continue: nothing is
+    // lost by going back to the picture.
     Choice ask();
 
 public slots:

@@ -12,3 +12,8 @@ inline bool hasBitmapEnding(const QString &path) { return path.right(3).toLower(
 
 // The name without its folders: the text after the last separator, or the whole path.
 QString baseName(const QString &path);
+
+// The path from the root, without "." and ".." steps or doubled separators: how the editor
+// keeps the files it knows, so that the same file has the same name from any folder. A
+// relative path is taken from the program's current folder.
+QString absoluteCleanPath(const QString &path);

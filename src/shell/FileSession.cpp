@@ -66,7 +66,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
                                     .arg(picture.width).arg(picture.height)
                                     .arg(qint64(bytesPerRow(picture.width)) * picture.height)
                                     .arg(kPicture89iMaxDataLength - 5));
-    CurrentFile = path;
+    CurrentFile = absoluteCleanPath(path); // the same name from any folder
     CurrentFileTitle = title;
     m_onDisk = onDisk;
     m_document.menus.fileRead();
@@ -76,6 +76,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     m_document.PicWidth = picture.width;
     m_document.Pixels = std::move(picture.pixels);
     m_document.history.clear(); // a file read starts a new history
+    fileHoldsDocument();
     if (addToRecent)
         m_recent.push(CurrentFile, CurrentFileTitle);
     return done(true, true, addToRecent);
@@ -102,14 +103,14 @@ SessionOutcome FileSession::openDropped(const QStringList &paths)
         return SessionOutcome::refused(QStringLiteral("Oops! The filename must have a '89i' extension."),
                                        QStringLiteral("Drag/Drop Error"));
     // A drop would replace the drawing without a word: it has to be saved first.
-    if (m_document.menus.hasUnsavedDrawing())
+    if (m_document.hasUnsavedWork())
         return SessionOutcome::refused(kNotSaved, AppInfo::title);
     return openFile(path, baseName(path), true);
 }
 
 SessionOutcome FileSession::openRecent(int index)
 {
-    if (m_document.menus.hasUnsavedDrawing())
+    if (m_document.hasUnsavedWork())
         return SessionOutcome::refused(kNotSaved, AppInfo::title);
     const QString path = m_recent.at(index).path;
     if (!hasPictureEnding(path))
@@ -158,8 +159,18 @@ SessionOutcome FileSession::saveGuarded(const WriteGuard &guard, int width, int 
     if (!outcome.ok)
         outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
     else
+    {
         m_onDisk = m_files.identify(CurrentFile);
+        fileHoldsDocument();
+    }
     return outcome;
+}
+
+void FileSession::fileHoldsDocument()
+{
+    m_savedTexts = m_texts;
+    m_document.textsEdited = false;
+    m_document.markSaved();
 }
 
 FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int filterIndex) const
@@ -194,6 +205,7 @@ SessionOutcome FileSession::saveAs(const QString &path, const QString &title, in
     m_onDisk = m_files.identify(path);
     m_kind = kind;
     m_document.menus.savedAs();
+    fileHoldsDocument();
     m_recent.push(CurrentFile, CurrentFileTitle);
     return done(false, true, true);
 }
@@ -217,7 +229,7 @@ FileSession::Guarded FileSession::toolbarCommand(const QString &key) const
 {
     const FileMenuState &state = m_document.menus;
     if (key == QStringLiteral("Open"))
-        return state.openEnabled ? Guarded{Command::Open, {}} : Guarded{Command::None, kNotSaved};
+        return m_document.hasUnsavedWork() ? Guarded{Command::None, kNotSaved} : Guarded{Command::Open, {}};
     if (key == QStringLiteral("Save")) {
         if (!state.saveEnabled && !state.saveAsEnabled)
             return {Command::None, QStringLiteral("Nothing to save.")};

@@ -34,12 +34,14 @@ struct CalcTexts
     std::string folder = "main";
     std::string name = "picture";
     std::string comment = "made with DOTLARK";
+    bool operator==(const CalcTexts &) const = default;
 };
 
 // The file side of the editor, without any window: the picture document, its calculator
 // texts, the current file and title, and the recent list; opening, saving, Save As, the
 // bitmap export and the guards of the toolbar. Each command returns an outcome instead of
-// showing anything. The texts are the window's boxes' as of the last setTexts().
+// showing anything. The texts are the window's boxes' as of the last setTexts(); texts that
+// differ from the ones read, written or reset last are unsaved work, like drawing.
 class FileSession
 {
 public:
@@ -48,8 +50,16 @@ public:
     PictureDocument &document() { return m_document; }
     const PictureDocument &document() const { return m_document; }
     const CalcTexts &texts() const { return m_texts; }
-    void setTexts(const CalcTexts &texts) { m_texts = texts; }
-    void resetTexts() { m_texts = CalcTexts(); }
+    void setTexts(const CalcTexts &texts)
+    {
+        m_texts = texts;
+        m_document.textsEdited = m_texts != m_savedTexts;
+    }
+    void resetTexts()
+    {
+        m_texts = m_savedTexts = CalcTexts();
+        m_document.textsEdited = false;
+    }
     const QString &currentFile() const { return CurrentFile; }
     const QString &currentFileTitle() const { return CurrentFileTitle; }
     const RecentList &recent() const { return m_recent; }
@@ -97,6 +107,7 @@ public:
         CurrentFile.clear();
         m_onDisk = {};
         m_kind = CalcKind::TI89;
+        m_document.forgetSaved();
     }
     // The calculator the picture is for: by the current file's ending, else as it was read.
     CalcKind kind() const;
@@ -113,11 +124,13 @@ public:
 private:
     SessionOutcome write(const QString &path, CalcKind kind, int width, int height, const WriteGuard *guard = nullptr);
     SessionOutcome saveGuarded(const WriteGuard &guard, int width, int height);
+    void fileHoldsDocument(); // just read or written: picture and texts are saved as they are
 
     FileStore &m_files;
     Settings &m_settings;
     PictureDocument m_document;
     CalcTexts m_texts;
+    CalcTexts m_savedTexts; // as last read, written or reset
     QString CurrentFile;
     QString CurrentFileTitle;
     FileIdentity m_onDisk; // the current file as the last open or save left it

@@ -115,8 +115,11 @@ void MainWindow::createControls()
     Text1->setGeometry(127, 370, 337, 24);
     Text1->setFont(systemFont());
     Text1->setToolTip(QStringLiteral("saved in PC file only."));
-    for (TextBox *box : {Text1, Text2, Text3})
+    for (TextBox *box : {Text1, Text2, Text3}) {
         paint(box, kTextBack);
+        // What the user types counts as unsaved work at once; what the program sets does not.
+        connect(box, &QLineEdit::textEdited, this, &MainWindow::Text_Change);
+    }
     resetTexts();
 
     // A click on the canvas takes the keyboard from a text box, so the window's shortcuts
@@ -282,7 +285,7 @@ void MainWindow::connectCanvas()
 
 void MainWindow::updateActions()
 {
-    const FileMenuState &state = m_session.document().menus;
+    const FileMenuState state = m_session.document().shownMenus();
     miNew->setEnabled(state.newEnabled);
     miOpen->setEnabled(state.openEnabled);
     miSave->setEnabled(state.saveEnabled);
@@ -361,7 +364,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
 void MainWindow::miExit_Click()
 {
     m_session.writeRecent();
-    if (!m_session.document().menus.hasUnsavedDrawing()
+    if (!m_session.document().hasUnsavedWork()
         || m_services.questions.askExit() == Questions::ExitChoice::Quit)
         endProgram();
 }

@@ -78,6 +78,7 @@ public:
     void miExit_Click();
     void miRecent_Click(int index);
     void Picture1_OLEDragDrop(const QStringList &paths);
+    void Text_Change(); // the user edited Text1, Text2 or Text3
     // Draw menu
     void miCls_Click();
     void Picture1_Paint();

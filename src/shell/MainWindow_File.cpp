@@ -65,6 +65,12 @@ void MainWindow::showTexts()
 
 void MainWindow::takeTexts() { m_session.setTexts({asBytes(Text3), asBytes(Text2), asBytes(Text1)}); }
 
+void MainWindow::Text_Change()
+{
+    takeTexts();
+    updateActions();
+}
+
 void MainWindow::showRecentFiles()
 {
     const RecentList &recent = m_session.recent();

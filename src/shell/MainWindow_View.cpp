@@ -50,7 +50,7 @@ void MainWindow::miUndo_Click() { showRevision(m_session.document().undo()); }
 
 void MainWindow::miRedo_Click() { showRevision(m_session.document().redo()); }
 
-// Shows what an undo or redo changed; the picture then counts as drawn on and unsaved.
+// Shows what an undo or redo changed, and the File menu as the document now has it.
 void MainWindow::showRevision(const Revision &revision)
 {
     PictureDocument &document = m_session.document();
@@ -63,8 +63,6 @@ void MainWindow::showRevision(const Revision &revision)
     for (const PixelChange &change : revision.pixels)
         Picture1->fillCell(change.x, change.y, document.Pixels.at(change.x, change.y) ? DrawingSurface::Cell::Black
                                                                                        : DrawingSurface::Cell::Background);
-    if (revision.kind != Revision::Kind::Nothing)
-        document.menus.drawingPress();
     updateActions();
 }
 

@@ -2,6 +2,7 @@
 #include "shell/WindowCentring.h"
 
 #include <QGuiApplication>
+#include <QMap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -12,6 +13,7 @@ class tst_ExitDialog : public QObject
 {
     Q_OBJECT
 private slots:
+    // Keys go to the button with the focus, as the keyboard sends them.
     void answers_data()
     {
         QTest::addColumn<QString>("action");
@@ -19,23 +21,36 @@ private slots:
         QTest::newRow("Quit Anyway") << "Command1" << true;
         QTest::newRow("Continue Working") << "Command2" << false;
         QTest::newRow("close box") << "close" << false;
-        QTest::newRow("Escape") << "escape" << false;
+        QTest::newRow("Escape") << "Escape" << false;
+        QTest::newRow("Return keeps the picture") << "Return" << false;
+        QTest::newRow("Enter keeps the picture") << "Enter" << false;
+        QTest::newRow("Space on the focus") << "Space" << false;
+        QTest::newRow("Tab goes to Quit Anyway") << "Tab Return" << true;
+        QTest::newRow("Tab twice comes back") << "Tab Tab Return" << false;
     }
     void answers()
     {
         QFETCH(QString, action);
         QFETCH(bool, quits);
+        static const QMap<QString, Qt::Key> keys{{"Escape", Qt::Key_Escape}, {"Return", Qt::Key_Return},
+                                                 {"Enter", Qt::Key_Enter},   {"Space", Qt::Key_Space},
+                                                 {"Tab", Qt::Key_Tab}};
         ExitDialog dialog;
+        auto *continueButton = dialog.findChild<QPushButton *>("Command2");
+        bool startsOnContinue = false; // checked once the window is gone: a failure here would leave it open
         QTimer::singleShot(0, &dialog, [&] {
+            startsOnContinue = dialog.focusWidget() == continueButton && continueButton->isDefault();
             if (action == "close")
                 dialog.close();
-            else if (action == "escape")
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            else
+            else if (action.startsWith("Command"))
                 QTest::mouseClick(dialog.findChild<QPushButton *>(action), Qt::LeftButton);
+            else
+                for (const QString &key : action.split(u' '))
+                    QTest::keyClick(dialog.focusWidget(), keys.value(key));
         });
         QCOMPARE(dialog.ask() == ExitDialog::Choice::Quit, quits);
         QVERIFY(!dialog.isVisible());
+        QVERIFY(startsOnContinue);
     }
 
     void centredWhenCreated()

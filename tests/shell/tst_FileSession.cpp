@@ -3,6 +3,7 @@
 #include "platform/ByteConversions.h"
 #include "shell/FileSession.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -171,6 +172,56 @@ private slots:
         next.startUp();
         QCOMPARE(next.recent().at(0).path, QStringLiteral("/p/5.89i"));
         QCOMPARE(next.recent().at(3).caption, QStringLiteral("2.89i"));
+    }
+
+    // The list as the next start reads it, after some files were opened: whole, clean paths,
+    // each file once, however it was named or stored before.
+    void recentFilesByWholePath_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("opened");
+        QTest::addColumn<QStringList>("listed");
+        const QString here = QDir::currentPath();
+        QTest::newRow("relative name") << QStringList() << QStringList{"files/r.89i"} << QStringList{here + "/files/r.89i"};
+        QTest::newRow("same name twice") << QStringList() << QStringList{"files/r.89i", "files/r.89i"}
+                                         << QStringList{here + "/files/r.89i"};
+        QTest::newRow("same file, other spellings") << QStringList() << QStringList{"/p/a.89i", "/p//x/../a.89i", "/p/./a.89i"}
+                                                    << QStringList{"/p/a.89i"};
+        QTest::newRow("opened again: to the top") << QStringList() << QStringList{"/p/a.89i", "/p/b.89i", "/p/a.89i"}
+                                                  << QStringList{"/p/a.89i", "/p/b.89i"};
+        QTest::newRow("older relative entry gives way") << QStringList{"files/r.89i", "/p/b.89i"}
+                                                        << QStringList{here + "/files/r.89i"}
+                                                        << QStringList{here + "/files/r.89i", "/p/b.89i"};
+        QTest::newRow("stored twice: kept once") << QStringList{"/p/a.89i", "/p/a.89i", "/p/b.89i"} << QStringList()
+                                                 << QStringList{"/p/a.89i", "/p/b.89i"};
+        QTest::newRow("stored twice, opened again") << QStringList{"/p/a.89i", "/p/b.89i", "/p/a.89i", "/p/c.89i"}
+                                                    << QStringList{"/p/a.89i"}
+                                                    << QStringList{"/p/a.89i", "/p/b.89i", "/p/c.89i"};
+    }
+    void recentFilesByWholePath()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, opened);
+        QFETCH(QStringList, listed);
+        FakeFileStore files;
+        FakeSettings settings;
+        for (int i = 0; i < stored.size(); ++i)
+            settings.values[QStringLiteral("dotlark95/Recent Files/%1recent").arg(i)] = stored[i];
+        FileSession session(files, settings);
+        session.startUp();
+        for (const QString &path : opened) {
+            files.files[path] = pictureFile(4, 4);
+            QVERIFY(session.openChosen(path, path.section(u'/', -1)).ok);
+            QCOMPARE(session.currentFile(), QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+        }
+        session.writeRecent();
+        FileSession next(files, settings);
+        next.startUp();
+        QStringList paths;
+        for (int i = 0; i < RecentList::kCount; ++i)
+            if (!next.recent().at(i).caption.isEmpty())
+                paths << next.recent().at(i).path;
+        QCOMPARE(paths, listed);
     }
 };
 

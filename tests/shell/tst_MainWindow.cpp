@@ -626,6 +626,121 @@ private slots:
         QCOMPARE(menuState(w), QStringLiteral("EEEEE"));
     }
 
+    // What the user types in the three boxes is unsaved work once there is a picture to
+    // save: New and Open are disabled, Exit and the close box ask, the toolbar's Open, a
+    // recent file and a drop are refused, until the texts are saved or typed back. The
+    // texts Open put there are not.
+    void editedTextsAreUnsavedWork_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("keys"); // typed at the end of the box; '<' is Backspace
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("unsaved");
+        QTest::newRow("folder") << "Text3" << "x" << true << true;
+        QTest::newRow("pic var name") << "Text2" << "x" << true << true;
+        QTest::newRow("comment") << "Text1" << " too" << true << true;
+        QTest::newRow("typed back") << "Text1" << "x<" << true << false;
+        QTest::newRow("no picture to save") << "Text1" << "x" << false << false;
+    }
+    void editedTextsAreUnsavedWork()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(bool, opened);
+        QFETCH(bool, unsaved);
+        Bench bench({}, {"/p/b.89i"});
+        MainWindow &w = bench.w();
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.fakes.files.files[QStringLiteral("/p/b.89i")] = pictureFile(8, 8);
+        if (opened)
+            QVERIFY(w.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
+        const QString before = menuState(w);
+        TextBox *typedIn = box == "Text1" ? w.commentBox() : box == "Text2" ? w.nameBox() : w.folderBox();
+        typedIn->end(false);
+        for (const QChar key : keys)
+            if (key == u'<')
+                QTest::keyClick(typedIn, Qt::Key_Backspace);
+            else
+                QTest::keyClick(typedIn, key.toLatin1());
+        QCOMPARE(menuState(w), unsaved ? "DD" + before.mid(2) : before);
+
+        w.miExit_Click();
+        w.close();
+        QCOMPARE(bench.fakes.questions.exitAsked, unsaved ? 2 : 0);
+        QCOMPARE(bench.ended, unsaved ? 0 : 2);
+        w.Toolbar1_ButtonClick(QStringLiteral("Open"));
+        w.miRecent_Click(0);
+        w.Picture1_OLEDragDrop({QStringLiteral("/p/b.89i")});
+        QCOMPARE(bench.fakes.messages.texts(),
+                 unsaved ? QStringList(3, QStringLiteral("Current image not saved. Save it or clear it.")) : QStringList());
+        if (!unsaved)
+            return;
+        w.miSave_click();
+        QCOMPARE(menuState(w), QStringLiteral("EEEEE"));
+        const CalcPicture saved = decode89i(asBytes(bench.fakes.files.files.value(QStringLiteral("/p/a.89i")))).picture;
+        QCOMPARE(QString::fromStdString(box == "Text1" ? saved.comment : box == "Text2" ? saved.name : saved.folder),
+                 typedIn->text());
+    }
+
+    // Undo or redo onto the step the file holds gives the File menu of a saved picture, any
+    // other step that of unsaved drawing; Exit asks exactly then. A new file (ClrDraw, an
+    // import) has no saved step; edited texts stay unsaved on every step.
+    void savedStepOfTheHistory_data()
+    {
+        QTest::addColumn<QString>("script"); // after opening a file
+        QTest::addColumn<QString>("menus");
+        QTest::newRow("drawn, undone") << "draw undo" << "EEEEE";
+        QTest::newRow("undone, redone") << "draw undo redo" << "DDEEE";
+        QTest::newRow("two strokes undone") << "draw draw undo undo" << "EEEEE";
+        QTest::newRow("undone past the file") << "draw draw undo" << "DDEEE";
+        QTest::newRow("saved, undone") << "draw save undo" << "DDEEE";
+        QTest::newRow("saved, undone, redone") << "draw save undo redo" << "EEEEE";
+        QTest::newRow("new stroke where the saved one was") << "draw save undo draw" << "DDEEE";
+        QTest::newRow("new stroke undone") << "draw undo draw undo" << "EEEEE";
+        QTest::newRow("ClrDraw forgets the file") << "draw clear undo undo" << "DDDEE";
+        QTest::newRow("import forgets the file") << "import undo" << "DDEEE";
+        QTest::newRow("typed, drawn, undone") << "type draw undo" << "DDEEE";
+        QTest::newRow("typed, saved, drawn, undone") << "type save draw undo" << "EEEEE";
+    }
+    void savedStepOfTheHistory()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, menus);
+        Bench bench;
+        MainWindow &w = bench.w();
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        QImage black(160, 77, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        bench.fakes.pictures.pictures[QStringLiteral("/p/black.bmp")] = black;
+        QVERIFY(w.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
+        w.tools().miTool_Click(Tool::Pen); // the first press draws: no tool is parked
+        int strokes = 0;
+        for (const QString &step : script.split(u' ')) {
+            if (step == "draw") {
+                const float x = 2.5f + float(strokes++);
+                w.tools().Picture1_MouseDown(1, x, 5.5f);
+                w.tools().Picture1_MouseUp(1, x, 5.5f);
+            } else if (step == "undo") {
+                w.miUndo_Click();
+            } else if (step == "redo") {
+                w.miRedo_Click();
+            } else if (step == "save") {
+                w.miSave_click();
+            } else if (step == "clear") {
+                w.miCls_Click();
+            } else if (step == "type") {
+                QTest::keyClicks(w.commentBox(), QStringLiteral("!"));
+            } else {
+                bench.fakes.dialogs.choose(QStringLiteral("/p/black.bmp"));
+                w.miImport_Click();
+            }
+        }
+        QCOMPARE(menuState(w), menus);
+        w.miExit_Click();
+        QCOMPARE(bench.fakes.questions.exitAsked, menus[1] == u'D' ? 1 : 0);
+        QCOMPARE(bench.ended, menus[1] == u'D' ? 0 : 1);
+    }
+
     // The Draw menu keeps its designed items first; the zoom and the history follow, each
     // group after a separator, with their keys.
     void drawMenuItems()
