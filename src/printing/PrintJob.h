@@ -3,6 +3,8 @@
 #include "printing/PageSetup.h"
 #include "printing/PrintInput.h"
 
+#include <QRectF>
+
 class PrintDialog;
 class PrinterPage;
 
@@ -14,3 +16,8 @@ bool runPrintJob(const PrintInput &input, const PageSetup &setup, PrintDialog &d
 // document. On a failure it stops at once without ending the document, so the page must
 // then be thrown away unprinted.
 bool printPicture(PrinterPage &page, const PrintInput &input, const PageSetup &setup);
+
+// Where the picture's width x height pixel cells fall on the page, in inches from the
+// top-left of the drawing area (the frame reaches a little further, the text lines below).
+// An empty rectangle for a picture under 2 columns, which has no pitch.
+QRectF pictureAreaInches(int width, int height, const PageSetup &setup);
