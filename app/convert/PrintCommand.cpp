@@ -1,6 +1,7 @@
 #include "PrintCommand.h"
 
 #include "platform/CalcCharset.h"
+#include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
 
 #include <QFileInfo>
@@ -65,6 +66,31 @@ PrintInput printInputFrom(const CalcPicture &picture, const QString &path)
     return input;
 }
 
+// An inch figure for a message: a few digits, and no "inf" for a sum beyond range.
+QString inchesText(double inches)
+{
+    return std::isfinite(inches) ? QString::number(inches, 'g', 6) + QStringLiteral(" inches")
+                                 : QStringLiteral("more inches than a number holds");
+}
+
+// Why the picture's cells would not lie wholly on the page (the PDF would show it cut, or
+// blank); empty when they do, and for a picture under 2 columns, which has no area. Names the options that place that edge, with their values.
+QString offPageReason(const CalcPicture &picture, const PageSetup &setup)
+{
+    const QRectF area = pictureAreaInches(picture.width, picture.height, setup);
+    const QSizeF page = pdfPageInches();
+    const auto value = [](double inches) { return QString::number(inches, 'g', 15); };
+    if (!(area.right() <= page.width()))
+        return QStringLiteral("--left %1 and --width %2 put the picture off the page: its right edge would be %3 "
+                              "from the page's left edge, and the page is %4 wide")
+            .arg(value(setup.left), value(setup.width), inchesText(area.right()), inchesText(page.width()));
+    if (!(area.bottom() <= page.height()))
+        return QStringLiteral("--top %1 and --width %2 put the picture off the page: its bottom edge would be %3 "
+                              "from the page's top edge, and the page is %4 tall")
+            .arg(value(setup.top), value(setup.width), inchesText(area.bottom()), inchesText(page.height()));
+    return {};
+}
+
 } // namespace
 
 int printPdf(Context &context)
@@ -79,6 +105,8 @@ int printPdf(Context &context)
     const std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture)
         return kExitRefused;
+    if (const QString offPage = offPageReason(*picture, *setup.setup); !offPage.isEmpty())
+        return usageError(offPage);
     const PrintInput input = printInputFrom(*picture, in);
     QString failure;
     if (printToPdf(out, input, *setup.setup, &failure))

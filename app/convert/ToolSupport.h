@@ -35,8 +35,11 @@ QString suffixOf(const QString &path); // lower case, without the dot
 
 // A whole file, or nothing after saying why.
 std::optional<QByteArray> readFile(FileStore &files, const QString &path);
-// A decoded .89i file, or nothing after saying why.
+// A decoded .89i file, or nothing after saying why. Like the editor, every command takes
+// only pictures whose pixel data a picture file holds (pictureSizeProblem).
 std::optional<CalcPicture> readPicture(FileStore &files, const QString &path);
+// The same for the bytes of a file already read.
+std::optional<CalcPicture> decodePicture(const QString &path, const QByteArray &data);
 // Writes the whole file or nothing; kExitOk or, after saying why, kExitRefused.
 int writeFile(FileStore &files, const QString &path, const QByteArray &data);
 

@@ -14,3 +14,14 @@ PictureFileRead readPictureFile(FileStore &files, const QString &path)
         return {std::nullopt, QString::fromStdString(errorText(decoded.error))};
     return {std::move(decoded.picture), {}};
 }
+
+QString pictureSizeProblem(int width, int height)
+{
+    if (checkWritableSize(width, height) == Picture89iError::None)
+        return {};
+    return QStringLiteral("The picture is %1 x %2 pixels: %3 bytes of pixel data, more than the %4 a picture file "
+                          "holds.")
+        .arg(width).arg(height)
+        .arg(qint64(bytesPerRow(width)) * height)
+        .arg(kPicture89iMaxDataLength - 5);
+}
