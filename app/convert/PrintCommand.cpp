@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -69,25 +70,27 @@ PrintInput printInputFrom(const CalcPicture &picture, const QString &path)
 // An inch figure for a message: a few digits, and no "inf" for a sum beyond range.
 QString inchesText(double inches)
 {
-    return std::isfinite(inches) ? QString::number(inches, 'g', 6) + QStringLiteral(" inches")
-                                 : QStringLiteral("more inches than a number holds");
+    if (!std::isfinite(inches))
+        return QStringLiteral("more than %1 inches").arg(std::numeric_limits<double>::max(), 0, 'g', 2);
+    return QStringLiteral("%1 inches").arg(inches, 0, 'g', 6);
 }
 
-// Why the picture's cells would not lie wholly on the page (the PDF would show it cut, or
-// blank); empty when they do, and for a picture under 2 columns, which has no area. Names the options that place that edge, with their values.
+// Why some pixels of the picture would not be on the page at all (the PDF would show it
+// cut, or blank); empty when every pixel starts on it, and for a picture under 2 columns,
+// which has no pitch. Names the options that place that edge, with their values.
 QString offPageReason(const CalcPicture &picture, const PageSetup &setup)
 {
-    const QRectF area = pictureAreaInches(picture.width, picture.height, setup);
+    const QRectF corners = pixelCornersInches(picture.width, picture.height, setup);
     const QSizeF page = pdfPageInches();
     const auto value = [](double inches) { return QString::number(inches, 'g', 15); };
-    if (!(area.right() <= page.width()))
-        return QStringLiteral("--left %1 and --width %2 put the picture off the page: its right edge would be %3 "
+    if (!(corners.right() < page.width()))
+        return QStringLiteral("--left %1 and --width %2 put the picture off the page: its last column would start %3 "
                               "from the page's left edge, and the page is %4 wide")
-            .arg(value(setup.left), value(setup.width), inchesText(area.right()), inchesText(page.width()));
-    if (!(area.bottom() <= page.height()))
-        return QStringLiteral("--top %1 and --width %2 put the picture off the page: its bottom edge would be %3 "
+            .arg(value(setup.left), value(setup.width), inchesText(corners.right()), inchesText(page.width()));
+    if (!(corners.bottom() < page.height()))
+        return QStringLiteral("--top %1 and --width %2 put the picture off the page: its last row would start %3 "
                               "from the page's top edge, and the page is %4 tall")
-            .arg(value(setup.top), value(setup.width), inchesText(area.bottom()), inchesText(page.height()));
+            .arg(value(setup.top), value(setup.width), inchesText(corners.bottom()), inchesText(page.height()));
     return {};
 }
 

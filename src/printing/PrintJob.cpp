@@ -99,12 +99,11 @@ bool printPicture(PrinterPage &page, const PrintInput &input, const PageSetup &s
         && drawTextLines(page, input, setup, *at) && page.EndDocument();
 }
 
-QRectF pictureAreaInches(int width, int height, const PageSetup &setup)
+QRectF pixelCornersInches(int width, int height, const PageSetup &setup)
 {
     if (width < 2 || height < 1)
         return {};
-    const double pitch = pitchInches(width, setup);
-    return {setup.left, setup.top, width * pitch, height * pitch};
+    return {setup.left, setup.top, setup.width, (height - 1) * pitchInches(width, setup)};
 }
 
 bool runPrintJob(const PrintInput &input, const PageSetup &setup, PrintDialog &dialog)

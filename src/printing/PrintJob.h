@@ -17,7 +17,8 @@ bool runPrintJob(const PrintInput &input, const PageSetup &setup, PrintDialog &d
 // then be thrown away unprinted.
 bool printPicture(PrinterPage &page, const PrintInput &input, const PageSetup &setup);
 
-// Where the picture's width x height pixel cells fall on the page, in inches from the
-// top-left of the drawing area (the frame reaches a little further, the text lines below).
-// An empty rectangle for a picture under 2 columns, which has no pitch.
-QRectF pictureAreaInches(int width, int height, const PageSetup &setup);
+// Where the picture's pixels start on the page, in inches from the top-left of the drawing
+// area: from the first pixel's top-left corner to the last one's (the last square, the
+// frame and the text lines reach further). Empty for a picture under 2 columns, which has
+// no pitch.
+QRectF pixelCornersInches(int width, int height, const PageSetup &setup);
