@@ -14,8 +14,8 @@ constexpr double kFarAway = 1e7;
 
 double tame(double v) { return std::clamp(v, -kFarAway, kFarAway); }
 
-// Squares per piece of a dashed stroke: a viewer may simplify a piece with very many
-// dashes, so a long run is cut into pieces of at most this many squares.
+// Squares per piece of a dashed stroke: a long run is cut into pieces of at most this many,
+// so that no piece asks a printer or viewer for an unusually long sequence of dashes.
 constexpr int kSquaresPerStroke = 1024;
 
 } // namespace
