@@ -110,7 +110,8 @@ const std::vector<Command> &commands()
          "--print-pdf OUT.pdf IN.89i [--top IN] [--left IN] [--width IN] [--fileinfo] [--comment]",
          "Prints the picture as File > Print does, onto one Letter-size PDF page whose\n"
          "drawing area is the whole page: every black pixel a square, a heavy frame, and the\n"
-         "text lines asked for. Lengths are plain numbers of inches.",
+         "text lines asked for. Lengths are plain numbers of inches; values that would leave\n"
+         "a pixel wholly off the page are refused.",
          {{"--print-pdf", "OUT.pdf", "the PDF file to write"},
           {"--top", "IN", "page top to the first pixel row (default 1, at least 0)"},
           {"--left", "IN", "page left to the first pixel column (default 1, at least 0)"},

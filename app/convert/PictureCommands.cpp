@@ -214,10 +214,10 @@ int describePicture(Context &context)
     const std::optional<QByteArray> data = readFile(context.files, in);
     if (!data)
         return kExitRefused;
-    const DecodeResult decoded = decode89i(asBytes(*data));
-    if (decoded.error != Picture89iError::None)
-        return refuse(in, decodeFailure(decoded));
-    const CalcPicture &p = decoded.picture;
+    const std::optional<CalcPicture> decoded = decodePicture(in, *data);
+    if (!decoded)
+        return kExitRefused;
+    const CalcPicture &p = *decoded;
     const Picture89iCheck check = inspect89i(asBytes(*data));
     const auto verdict = [](bool agrees) { return agrees ? QStringLiteral("agrees") : QStringLiteral("disagrees"); };
     const QStringList lines{

@@ -1,10 +1,12 @@
 #include "PrintCommand.h"
 
 #include "platform/CalcCharset.h"
+#include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
 
 #include <QFileInfo>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -65,6 +67,33 @@ PrintInput printInputFrom(const CalcPicture &picture, const QString &path)
     return input;
 }
 
+// An inch figure for a message: a few digits, and no "inf" for a sum beyond range.
+QString inchesText(double inches)
+{
+    if (!std::isfinite(inches))
+        return QStringLiteral("more than %1 inches").arg(std::numeric_limits<double>::max(), 0, 'g', 2);
+    return QStringLiteral("%1 inches").arg(inches, 0, 'g', 6);
+}
+
+// Why some pixels of the picture would not be on the page at all (the PDF would show it
+// cut, or blank); empty when every pixel starts on it, and for a picture under 2 columns,
+// which has no pitch. Names the options that place that edge, with their values.
+QString offPageReason(const CalcPicture &picture, const PageSetup &setup)
+{
+    const QRectF corners = pixelCornersInches(picture.width, picture.height, setup);
+    const QSizeF page = pdfPageInches();
+    const auto value = [](double inches) { return QString::number(inches, 'g', 15); };
+    if (!(corners.right() < page.width()))
+        return QStringLiteral("--left %1 and --width %2 put the picture off the page: its last column would start %3 "
+                              "from the page's left edge, and the page is %4 wide")
+            .arg(value(setup.left), value(setup.width), inchesText(corners.right()), inchesText(page.width()));
+    if (!(corners.bottom() < page.height()))
+        return QStringLiteral("--top %1 and --width %2 put the picture off the page: its last row would start %3 "
+                              "from the page's top edge, and the page is %4 tall")
+            .arg(value(setup.top), value(setup.width), inchesText(corners.bottom()), inchesText(page.height()));
+    return {};
+}
+
 } // namespace
 
 int printPdf(Context &context)
@@ -79,6 +108,8 @@ int printPdf(Context &context)
     const std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture)
         return kExitRefused;
+    if (const QString offPage = offPageReason(*picture, *setup.setup); !offPage.isEmpty())
+        return usageError(offPage);
     const PrintInput input = printInputFrom(*picture, in);
     QString failure;
     if (printToPdf(out, input, *setup.setup, &failure))

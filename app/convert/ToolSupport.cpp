@@ -74,10 +74,23 @@ std::optional<QByteArray> readFile(FileStore &files, const QString &path)
 
 std::optional<CalcPicture> readPicture(FileStore &files, const QString &path)
 {
-    PictureFileRead read = readPictureFile(files, path);
-    if (!read.picture)
-        refuse(path, read.reason);
-    return std::move(read.picture);
+    const std::optional<QByteArray> data = readFile(files, path);
+    return data ? decodePicture(path, *data) : std::nullopt;
+}
+
+std::optional<CalcPicture> decodePicture(const QString &path, const QByteArray &data)
+{
+    DecodeResult decoded = decode89i(asBytes(data));
+    if (decoded.error != Picture89iError::None) {
+        refuse(path, decodeFailure(decoded));
+        return std::nullopt;
+    }
+    if (const QString tooLarge = pictureSizeProblem(decoded.picture.width, decoded.picture.height);
+        !tooLarge.isEmpty()) {
+        refuse(path, tooLarge);
+        return std::nullopt;
+    }
+    return std::move(decoded.picture);
 }
 
 int writeOutput(Context &context, const QString &path, const QByteArray &data)

@@ -50,10 +50,13 @@ QString escapedControls(const QString &text);
 
 // A whole file, or nothing after saying why.
 std::optional<QByteArray> readFile(FileStore &files, const QString &path);
-// A decoded .89i file, or nothing after saying why.
+// A decoded .89i file, or nothing after saying why. Like the editor, every command takes
+// only pictures whose pixel data a picture file holds (pictureSizeProblem).
 std::optional<CalcPicture> readPicture(FileStore &files, const QString &path);
 // Writes an output file whole or not at all, and only while it is as it was when the
 // command started (another program's change made meanwhile is left as it is); kExitOk or,
 // after saying why, kExitRefused.
 int writeOutput(Context &context, const QString &path, const QByteArray &data);
+// The same for the bytes of a file already read.
+std::optional<CalcPicture> decodePicture(const QString &path, const QByteArray &data);
 

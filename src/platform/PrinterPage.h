@@ -19,6 +19,12 @@ public:
     // with the interior untouched, or, when filled, outline and interior in the colour.
     [[nodiscard]] virtual bool DrawBox(double x1, double y1, double x2, double y2,
                                        const QColor &colour, bool filled) = 0;
+    // A row of count filled boxes, side x side, the first with its top-left corner at
+    // (x, y) and each next one pitch further right: the same ink as count calls of
+    // DrawBox(filled) in the current pen width, drawn as one operation (a dashed stroke),
+    // so a long run of black pixels costs the printer as little as one pixel.
+    [[nodiscard]] virtual bool DrawSquareRow(double x, double y, int count, double side, double pitch,
+                                             const QColor &colour) = 0;
     // The width, in printer dots, of lines drawn from now on.
     [[nodiscard]] virtual bool SetPenWidth(int dots) = 0;
     // Where the next text starts (its top-left corner).

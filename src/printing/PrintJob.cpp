@@ -19,29 +19,38 @@ struct Placement
 };
 
 // The pitch spreads PrtWidth over W - 1 pixels: the first and last columns' left edges lie
-// exactly that far apart. Nothing when the arithmetic has no answer (one column, or
-// numbers beyond range).
+// exactly that far apart.
+double pitchInches(int width, const PageSetup &setup) { return setup.width / (width - 1); }
+
+// Nothing when the arithmetic has no answer (one column, or numbers beyond range).
 std::optional<Placement> place(const PrintInput &input, const PageSetup &setup)
 {
     if (input.width < 2 || input.height < 1)
         return std::nullopt;
-    const Placement at{kTwipsPerInch * setup.width / (input.width - 1), kTwipsPerInch * setup.left,
+    const Placement at{kTwipsPerInch * pitchInches(input.width, setup), kTwipsPerInch * setup.left,
                        kTwipsPerInch * setup.top};
     if (!std::isfinite(at.pitch) || !std::isfinite(at.left) || !std::isfinite(at.top))
         return std::nullopt;
     return at;
 }
 
-// Every black pixel as a filled square of three quarters of the pitch, row by row.
+// Every black pixel as a filled square of three quarters of the pitch, row by row. Each
+// run of black pixels in a row goes to the page as one row of squares, so the page grows
+// with the runs, not with the pixels.
 bool drawPixels(PrinterPage &page, const PrintInput &input, const Placement &at)
 {
     const double s = at.pitch;
     for (int y = 0; y < input.height; ++y) {
-        for (int x = 0; x < input.width; ++x) {
-            if (input.pixels.at(x, y) != 1)
+        int x = 0;
+        while (x < input.width) {
+            if (input.pixels.at(x, y) != 1) {
+                ++x;
                 continue;
-            if (!page.DrawBox(at.left + x * s, at.top + y * s, at.left + (x + 0.75) * s,
-                              at.top + (y + 0.75) * s, Qt::black, true))
+            }
+            const int first = x;
+            while (x < input.width && input.pixels.at(x, y) == 1)
+                ++x;
+            if (!page.DrawSquareRow(at.left + first * s, at.top + y * s, x - first, 0.75 * s, s, Qt::black))
                 return false;
         }
     }
@@ -88,6 +97,13 @@ bool printPicture(PrinterPage &page, const PrintInput &input, const PageSetup &s
     const std::optional<Placement> at = place(input, setup);
     return at && drawPixels(page, input, *at) && drawFrame(page, input, *at)
         && drawTextLines(page, input, setup, *at) && page.EndDocument();
+}
+
+QRectF pixelCornersInches(int width, int height, const PageSetup &setup)
+{
+    if (width < 2 || height < 1)
+        return {};
+    return {setup.left, setup.top, setup.width, (height - 1) * pitchInches(width, setup)};
 }
 
 bool runPrintJob(const PrintInput &input, const PageSetup &setup, PrintDialog &dialog)

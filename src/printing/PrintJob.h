@@ -3,6 +3,8 @@
 #include "printing/PageSetup.h"
 #include "printing/PrintInput.h"
 
+#include <QRectF>
+
 class PrintDialog;
 class PrinterPage;
 
@@ -14,3 +16,9 @@ bool runPrintJob(const PrintInput &input, const PageSetup &setup, PrintDialog &d
 // document. On a failure it stops at once without ending the document, so the page must
 // then be thrown away unprinted.
 bool printPicture(PrinterPage &page, const PrintInput &input, const PageSetup &setup);
+
+// Where the picture's pixels start on the page, in inches from the top-left of the drawing
+// area: from the first pixel's top-left corner to the last one's (the last square, the
+// frame and the text lines reach further). Empty for a picture under 2 columns, which has
+// no pitch.
+QRectF pixelCornersInches(int width, int height, const PageSetup &setup);

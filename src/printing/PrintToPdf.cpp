@@ -15,7 +15,11 @@ namespace {
 // a common office printer.
 constexpr int kDotsPerInch = 600;
 
+QPageSize letterPage() { return QPageSize(QPageSize::Letter); }
+
 } // namespace
+
+QSizeF pdfPageInches() { return letterPage().size(QPageSize::Inch); }
 
 bool printToPdf(const QString &pdfPath, const PrintInput &input, const PageSetup &setup, QString *failure)
 {
@@ -26,7 +30,7 @@ bool printToPdf(const QString &pdfPath, const PrintInput &input, const PageSetup
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
+        writer.setPageSize(letterPage());
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(kDotsPerInch);
         writer.setCreator(QStringLiteral("DOTLARK"));

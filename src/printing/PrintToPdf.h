@@ -3,6 +3,7 @@
 #include "printing/PageSetup.h"
 #include "printing/PrintInput.h"
 
+#include <QSizeF>
 #include <QString>
 
 // Prints the picture exactly as File > Print does, without a dialog, onto one Letter page
@@ -11,3 +12,6 @@
 // the reason in failure when the file could not be written. Needs a QGuiApplication.
 bool printToPdf(const QString &pdfPath, const PrintInput &input, const PageSetup &setup,
                 QString *failure = nullptr);
+
+// The PDF page in inches: Letter, 8.5 x 11, all of it drawing area.
+QSizeF pdfPageInches();

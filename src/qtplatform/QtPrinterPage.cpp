@@ -14,6 +14,10 @@ constexpr double kFarAway = 1e7;
 
 double tame(double v) { return std::clamp(v, -kFarAway, kFarAway); }
 
+// Squares per piece of a dashed stroke: a long run is cut into pieces of at most this many,
+// so that no piece asks a printer or viewer for an unusually long sequence of dashes.
+constexpr int kSquaresPerStroke = 1024;
+
 } // namespace
 
 QString printableFace(const QString &face)
@@ -56,6 +60,7 @@ bool QtPrinterPage::DrawBox(double x1, double y1, double x2, double y2, const QC
 {
     if (m_ended)
         return false;
+    m_batch.reset();
     const QRectF box = QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized();
     QPen pen(colour);
     pen.setWidth(m_penWidth);
@@ -65,6 +70,61 @@ bool QtPrinterPage::DrawBox(double x1, double y1, double x2, double y2, const QC
         painter.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
         painter.drawRect(box);
     });
+    return true;
+}
+
+// Squares of consecutive DrawSquareRow calls, painted together: the lone ones as one set
+// of filled rectangles, the longer runs as one dashed stroke with a piece per run (a dash
+// pattern starts afresh on every piece), so the whole picture needs one fill and one
+// stroke however many runs it has.
+struct QtPrinterPage::SquareBatch
+{
+    QColor colour;
+    QPen stroke;
+    QList<QRectF> lone;
+    QList<QLineF> runs;
+
+    void paint(QPainter &painter) const
+    {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(lone);
+        painter.setPen(stroke);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLines(runs);
+    }
+};
+
+bool QtPrinterPage::DrawSquareRow(double x, double y, int count, double side, double pitch, const QColor &colour)
+{
+    if (m_ended)
+        return false;
+    // Device pixels. A filled box's outline adds half the pen width of ink on every side,
+    // so each square's ink is its side plus one pen width (a cosmetic pen counts as 1).
+    const double pen = std::max(m_penWidth, 1);
+    const QPointF corner = toDevice(x, y);
+    const QSizeF ink(side * m_dpiX / 1440.0 + pen, side * m_dpiY / 1440.0 + pen);
+    const double period = pitch * m_dpiX / 1440.0;
+    // A horizontal stroke as tall as a square's ink, dashed ink, gap, ink, ...; squares
+    // that touch or overlap leave no gap and make a solid stroke.
+    QPen stroke(colour, ink.height(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (period > ink.width())
+        stroke.setDashPattern({ink.width() / ink.height(), (period - ink.width()) / ink.height()});
+    if (!m_batch || m_batch->colour != colour || m_batch->stroke != stroke) {
+        m_batch = std::make_shared<SquareBatch>(SquareBatch{colour, stroke, {}, {}});
+        m_ops.push_back([batch = m_batch](QPainter &painter) { batch->paint(painter); });
+    }
+    const QPointF inkCorner(corner.x() - pen / 2, corner.y() - pen / 2);
+    if (count == 1) {
+        m_batch->lone.append(QRectF(inkCorner, ink)); // cheaper in a PDF than a stroke
+        return true;
+    }
+    const double centreY = tame(inkCorner.y() + ink.height() / 2);
+    for (int first = 0; first < count; first += kSquaresPerStroke) {
+        const int squares = std::min(kSquaresPerStroke, count - first);
+        const double start = inkCorner.x() + first * period;
+        m_batch->runs.append(QLineF(tame(start), centreY, tame(start + (squares - 1) * period + ink.width()), centreY));
+    }
     return true;
 }
 
@@ -99,6 +159,7 @@ bool QtPrinterPage::PrintText(const QString &text, bool endOfLine)
 {
     if (m_ended)
         return false;
+    m_batch.reset();
     // Metrics of the font as the device will render it, so the position that follows the
     // text matches the printed width.
     const QFontMetricsF metrics(m_font, &m_device);
@@ -129,6 +190,7 @@ bool QtPrinterPage::EndDocument()
     for (const auto &op : m_ops)
         op(painter);
     m_ops.clear();
+    m_batch.reset();
     const bool ended = painter.end();
     return ended && !deviceFailed();
 }

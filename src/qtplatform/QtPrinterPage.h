@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPointF>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QPaintDevice;
@@ -22,6 +23,7 @@ public:
     explicit QtPrinterPage(QPaintDevice &device);
 
     bool DrawBox(double x1, double y1, double x2, double y2, const QColor &colour, bool filled) override;
+    bool DrawSquareRow(double x, double y, int count, double side, double pitch, const QColor &colour) override;
     bool SetPenWidth(int dots) override;
     bool SetTextPos(double x, double y) override;
     bool SetTextX(double x) override;
@@ -36,6 +38,8 @@ protected:
     virtual bool deviceFailed() const { return false; }
 
 private:
+    struct SquareBatch;
+
     QPointF toDevice(double x, double y) const; // twips -> device pixels
     double toTwipsX(double devicePixels) const;
     double toTwipsY(double devicePixels) const;
@@ -48,6 +52,7 @@ private:
     QPointF m_textPos;    // twips
     bool m_ended = false;
     std::vector<std::function<void(QPainter &)>> m_ops;
+    std::shared_ptr<SquareBatch> m_batch; // where squares go while nothing else was drawn since
 };
 
 // The face to ask for: the face itself when it is installed, otherwise an installed face

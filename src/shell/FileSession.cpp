@@ -60,12 +60,8 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
         return cannotOpen(path, read.reason);
     CalcPicture &picture = *read.picture;
     // Whatever the format can hold can be shown, edited and saved again; nothing beyond.
-    if (checkWritableSize(picture.width, picture.height) != Picture89iError::None)
-        return cannotOpen(path, QStringLiteral("The picture is %1 x %2 pixels: %3 bytes of pixel data, more than the "
-                                               "%4 a picture file holds.")
-                                    .arg(picture.width).arg(picture.height)
-                                    .arg(qint64(bytesPerRow(picture.width)) * picture.height)
-                                    .arg(kPicture89iMaxDataLength - 5));
+    if (const QString tooLarge = pictureSizeProblem(picture.width, picture.height); !tooLarge.isEmpty())
+        return cannotOpen(path, tooLarge);
     CurrentFile = absoluteCleanPath(path); // the same name from any folder
     CurrentFileTitle = title;
     m_onDisk = onDisk;

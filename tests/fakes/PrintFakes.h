@@ -29,6 +29,12 @@ public:
                                colour == Qt::black ? "black" : colour.name(),
                                filled ? "filled" : "outline"));
     }
+    bool DrawSquareRow(double x, double y, int count, double side, double pitch, const QColor &colour) override
+    {
+        return record(QStringLiteral("squares %1 %2 x%3 side %4 pitch %5 %6")
+                          .arg(num(x), num(y)).arg(count).arg(num(side), num(pitch),
+                                                              colour == Qt::black ? "black" : colour.name()));
+    }
     bool SetPenWidth(int dots) override { return record(QStringLiteral("pen %1").arg(dots)); }
     bool SetTextPos(double x, double y) override { return record(QStringLiteral("at %1 %2").arg(num(x), num(y))); }
     bool SetTextX(double x) override { return record(QStringLiteral("x %1").arg(num(x))); }
