@@ -1,4 +1,5 @@
 #include "document/Picture89i.h"
+#include "fakes/ConvertRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,20 +31,9 @@ QByteArray blackPictureFile(int width, int height)
     return file + QByteArray(rows, char(0xFF)) + QByteArray("\xDF\0\0", 3);
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QString err;
-};
+using Run = ToolRun;
 
-Run run(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert", arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-}
+Run run(const QStringList &arguments) { return runConvert(arguments); }
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "document/Picture89i.h"
+#include "fakes/ConvertRun.h"
 #include "platform/ByteConversions.h"
 
 #include <QDir>
@@ -16,22 +17,11 @@ class tst_ConvertSend : public QObject
 
     QTemporaryDir dir;
 
-    struct Run
-    {
-        int exitCode = -1;
-        QString out, err;
-    };
-
+    using Run = ToolRun;
+    // TiLP asks its questions on standard input, which the run closes.
     static Run run(const QString &file, const QProcessEnvironment &environment)
     {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert", {QStringLiteral("--send"), file});
-        process.closeWriteChannel(); // TiLP asks its questions on our standard input
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return runConvert({QStringLiteral("--send"), file}, environment);
     }
 
     // A picture of the kind its ending names, in a folder whose name has a blank.

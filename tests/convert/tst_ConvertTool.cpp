@@ -1,4 +1,5 @@
 #include "document/Picture89i.h"
+#include "fakes/ConvertRun.h"
 #include "fakes/FullDisk.h"
 #include "fakes/PictureFixtures.h"
 #include "import/PictureImport.h"
@@ -106,21 +107,10 @@ class tst_ConvertTool : public QObject
 
     QTemporaryDir dir;
 
-    struct Run
+    using Run = ToolRun;
+    static Run run(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
     {
-        int exitCode = -1;
-        QString out, err;
-    };
-
-    Run run(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-    {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert", arguments);
-        if (!process.waitForFinished(30000))
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return runConvert(arguments, environment, 30000);
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
