@@ -38,17 +38,24 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
+} // namespace
+
 // Drops the user's input to everything but one dialog (its widgets, its window, its
 // shortcuts such as Esc), as a modal dialog does once it shows.
-class InputBlock : public QObject
+class QtProgress::InputBlock : public QObject
 {
 public:
     explicit InputBlock(QWidget *dialog) : m_dialog(dialog) { qApp->installEventFilter(this); }
     ~InputBlock() override { qApp->removeEventFilter(this); }
 
+    // Whether the dialog has had the keyboard (it may have lost it since, as Cancel hides it).
+    bool dialogWasActive() const { return m_dialogWasActive; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched == m_dialog && event->type() == QEvent::WindowActivate)
+            m_dialogWasActive = true;
         const bool closing = event->type() == QEvent::Close && event->spontaneous();
         if ((!closing && !isUserInput(event->type())) || belongsToDialog(watched))
             return false;
@@ -68,9 +75,8 @@ private:
     }
 
     QWidget *m_dialog;
+    bool m_dialogWasActive = false;
 };
-
-} // namespace
 
 QtProgress::QtProgress(QString caption, QWidget *parent) : m_caption(std::move(caption)), m_parent(parent) {}
 
@@ -98,6 +104,10 @@ void QtProgress::begin(const QString &text, std::function<void()> cancel)
 void QtProgress::end()
 {
     m_cancel = {};
+    // The keyboard goes back to the window the dialog took it from.
+    const bool hadKeyboard = m_inputBlock && m_inputBlock->dialogWasActive();
     m_inputBlock.reset();
     m_dialog.reset();
+    if (hadKeyboard && m_parent)
+        m_parent->activateWindow();
 }

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-class QObject;
 class QProgressDialog;
 class QWidget;
 
@@ -26,9 +25,11 @@ public:
     QProgressDialog *dialog() const { return m_dialog.get(); }
 
 private:
+    class InputBlock;
+
     QString m_caption;
     QWidget *m_parent = nullptr;
     std::unique_ptr<QProgressDialog> m_dialog;
-    std::unique_ptr<QObject> m_inputBlock;
+    std::unique_ptr<InputBlock> m_inputBlock;
     std::function<void()> m_cancel;
 };
