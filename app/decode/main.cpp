@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -149,6 +150,17 @@ int decode(const char *path, const LoadHint &hint)
     return sendPicture(loaded->image, loaded->fullSize, loaded->cutShort);
 }
 
+// A reader that asked for more than the address space allowed (by limitResources, or less
+// by whoever started this process) says so, rather than leaving the caller only a crash.
+QString outOfMemory()
+{
+    rlimit bound{};
+    if (::getrlimit(RLIMIT_AS, &bound) != 0 || bound.rlim_cur == RLIM_INFINITY)
+        return QStringLiteral("there is not enough memory to read the picture");
+    return QStringLiteral("reading the picture needs more than the %1 MB of memory this reader may use")
+        .arg(quint64(bound.rlim_cur) >> 20);
+}
+
 // "WxH" with both sides 1..65535.
 std::optional<QSize> sizeArgument(const char *text)
 {
@@ -196,7 +208,13 @@ int main(int argc, char *argv[])
     }
     limitResources();
     QCoreApplication app(argc, argv); // the image format plugins are found through it
+    int status = 0;
+    try {
+        status = decode(arguments->first, arguments->second);
+    } catch (const std::bad_alloc &) {
+        status = sendProblem(outOfMemory());
+    }
     // Everything is sent: end at once, without the libraries' tear-down, so that the caller
     // waiting for this process to end waits no longer than needed.
-    ::_exit(decode(arguments->first, arguments->second));
+    ::_exit(status);
 }

@@ -1,6 +1,7 @@
 #include "qtdialogs/QtFileDialogs.h"
 #include "qtdialogs/QtMessages.h"
 #include "qtdialogs/QtPrintDialog.h"
+#include "qtdialogs/QtProgress.h"
 #include "qtplatform/QtDesktop.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/IsolatedPictureLoader.h"
@@ -116,7 +117,9 @@ int main(int argc, char *argv[])
     QtFileDialogs dialogs;
     QtFileStore files;
     QtSettings settings;
-    IsolatedPictureLoader pictures; // import files are decoded in a helper process
+    QtProgress importProgress(QStringLiteral("Import..."));
+    // Import files are decoded in a helper process, with Cancel when that takes long.
+    IsolatedPictureLoader pictures({}, IsolatedPictureLoader::kDefaultTimeoutMs, &importProgress);
     QtPrintDialog printDialog;
     QtProgramLauncher launcher;
     QtDesktop desktop;
@@ -127,6 +130,7 @@ int main(int argc, char *argv[])
     dialogs.setParent(&window);
     printDialog.setParent(&window);
     questions.setParent(&window);
+    importProgress.setParent(&window);
     window.start(startWords(words));
     return app.exec();
 }

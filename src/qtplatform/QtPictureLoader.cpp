@@ -36,17 +36,28 @@ bool hasPlaceableKey(const QByteArray &bytes)
 // the header: bounding box left, top, right, bottom (signed words at 6, 8, 10, 12) in
 // logical units, and logical units per inch (word at 14). It assumes the records put the
 // window origin on the box's top-left corner, as placeable files do. Nothing without a
-// placeable header, or with an empty box or zero units per inch.
-std::optional<wmfD_Rect> placeableFrame(const QByteArray &bytes)
+// placeable header; with one that gives no frame, `problem` says why.
+std::optional<wmfD_Rect> placeableFrame(const QByteArray &bytes, QString &problem)
 {
-    if (!hasPlaceableKey(bytes) || bytes.size() < 22)
+    if (!hasPlaceableKey(bytes))
         return std::nullopt;
+    if (bytes.size() < 22) {
+        problem = QStringLiteral("the metafile's placeable header is cut short");
+        return std::nullopt;
+    }
     const auto signedWord = [&](qsizetype offset) { return int(qint16(word(bytes, offset))); };
     const int width = std::abs(signedWord(10) - signedWord(6));
     const int height = std::abs(signedWord(12) - signedWord(8));
     const int inch = word(bytes, 14);
-    if (width == 0 || height == 0 || inch == 0)
+    if (width == 0 || height == 0) {
+        problem = QStringLiteral("the metafile's placeable header gives an empty frame of %1 x %2 units")
+                      .arg(width).arg(height);
         return std::nullopt;
+    }
+    if (inch == 0) {
+        problem = QStringLiteral("the metafile's placeable header gives 0 units per inch");
+        return std::nullopt;
+    }
     wmfD_Rect frame;
     frame.TL = {0, 0};
     frame.BR = {float(width * 72.0 / inch), float(height * 72.0 / inch)};
@@ -66,12 +77,18 @@ bool isMetafile(const QByteArray &bytes)
     return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
 }
 
+// Where the metafile header starts: behind the placeable header of 22 bytes, when there is one.
+qsizetype headerStart(const QByteArray &bytes)
+{
+    return hasPlaceableKey(bytes) ? 22 : 0;
+}
+
 // The metafile header (behind the placeable one, when there is one) holds the size of the
 // largest record in words at offset 12. libwmf reserves that much before playing, so a
 // claim beyond the file itself, where no record can be, is refused rather than reserved.
 bool largestRecordFits(const QByteArray &bytes)
 {
-    const qsizetype header = hasPlaceableKey(bytes) ? 22 : 0;
+    const qsizetype header = headerStart(bytes);
     return bytes.size() >= header + 16 && qint64(dword(bytes, header + 12)) * 2 <= bytes.size() - header;
 }
 
@@ -100,48 +117,79 @@ qsizetype bitmapOffset(quint16 function)
 // 2.7 GB, a claim of 4 billion colours for 16 GB; and it reads a header of 0 to 39 bytes
 // (other than the old one of 12) for ever. Every bitmap the records carry must have a header
 // of 12 bytes, or of 40 or more within the file, a size within the pixel limit and a colour
-// table that fits in the file; the first one that does not is described. The header is read
-// wherever the record says it starts, even past the record's end, as libwmf would read it.
-QString bitmapProblem(const QByteArray &bytes)
+// table that fits in the file. The header is read wherever the record at `record` says it
+// starts, even past the record's end, as libwmf would read it.
+QString bitmapProblem(const QByteArray &bytes, qsizetype record, quint32 words, quint16 function)
 {
-    const qsizetype start = hasPlaceableKey(bytes) ? 22 : 0;
+    // DIBBitBlt and DIBStretchBlt records of three words more than the high byte of their
+    // function (9 and 11 parameters) carry no bitmap: they fill with the brush.
+    const bool bitmapless = (function == 0x0940 || function == 0x0B41) && words == (function >> 8) + 3u;
+    const qsizetype offset = bitmapless ? -1 : bitmapOffset(function);
+    const qsizetype header = record + 6 + offset;
+    if (offset < 0 || header + 12 > bytes.size())
+        return {};
+    qint64 width = 0, height = 0, colours = 0;
+    const qint64 headerSize = dword(bytes, header);
+    if (headerSize == 12) { // the old core header: unsigned words, no colour count
+        width = word(bytes, header + 4);
+        height = word(bytes, header + 6);
+    } else if (headerSize >= 40 && headerSize <= bytes.size() - header) {
+        width = std::abs(qint64(qint32(dword(bytes, header + 4))));
+        height = std::abs(qint64(qint32(dword(bytes, header + 8))));
+        colours = dword(bytes, header + 32);
+    } else { // libwmf read a header of 13 to 39 bytes, or none, without end
+        return QStringLiteral("the metafile holds a bitmap whose header of %1 bytes is not one of a bitmap")
+            .arg(headerSize);
+    }
+    if (width * height > QtPictureLoader::kMaxMetafilePixels)
+        return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
+            .arg(width).arg(height).arg(QtPictureLoader::kMaxMetafilePixels);
+    if (4 * colours > bytes.size() - header)
+        return QStringLiteral("the metafile holds a bitmap whose colour table of %1 colours is larger than the file")
+            .arg(colours);
+    return {};
+}
+
+// The records that select or delete an object (a pen, brush, font, palette or region) by its
+// number in the table whose size the header gives (word at 10); libwmf refuses a number
+// beyond it.
+bool usesObject(quint16 function)
+{
+    return function == 0x012D || function == 0x01F0 || function == 0x0234;
+}
+
+// What libwmf would stumble on in the records, in the order it reads them: a record larger
+// than the header's largest one, an object number beyond the header's table, a bitmap it
+// must not be handed, a record too short or cut off, no end record. Empty when none.
+QString recordProblem(const QByteArray &bytes)
+{
+    const qsizetype start = headerStart(bytes);
     if (bytes.size() < start + 18)
         return {};
+    const quint32 largest = dword(bytes, start + 12);
+    const quint16 objects = word(bytes, start + 10);
     qsizetype record = start + 2 * qsizetype(word(bytes, start + 2));
     while (record + 6 <= bytes.size()) {
         const quint32 words = dword(bytes, record);
         const quint16 function = word(bytes, record + 4);
-        // DIBBitBlt and DIBStretchBlt records of three words more than the high byte of their
-        // function (9 and 11 parameters) carry no bitmap: they fill with the brush.
-        const bool bitmapless = (function == 0x0940 || function == 0x0B41) && words == (function >> 8) + 3u;
-        const qsizetype offset = bitmapless ? -1 : bitmapOffset(function);
-        const qsizetype header = record + 6 + offset;
-        if (offset >= 0 && header + 12 <= bytes.size()) {
-            qint64 width = 0, height = 0, colours = 0;
-            const qint64 headerSize = dword(bytes, header);
-            if (headerSize == 12) { // the old core header: unsigned words, no colour count
-                width = word(bytes, header + 4);
-                height = word(bytes, header + 6);
-            } else if (headerSize >= 40 && headerSize <= bytes.size() - header) {
-                width = std::abs(qint64(qint32(dword(bytes, header + 4))));
-                height = std::abs(qint64(qint32(dword(bytes, header + 8))));
-                colours = dword(bytes, header + 32);
-            } else { // libwmf read a header of 13 to 39 bytes, or none, without end
-                return QStringLiteral("the metafile holds a bitmap whose header of %1 bytes is not one of a bitmap")
-                    .arg(headerSize);
-            }
-            if (width * height > QtPictureLoader::kMaxMetafilePixels)
-                return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
-                    .arg(width).arg(height).arg(QtPictureLoader::kMaxMetafilePixels);
-            if (4 * colours > bytes.size() - header)
-                return QStringLiteral("the metafile holds a bitmap whose colour table of %1 colours is larger than the file")
-                    .arg(colours);
-        }
+        if (words > largest)
+            return QStringLiteral("the metafile's record at byte %1 is of %2 words, larger than the %3 its header allows")
+                .arg(record).arg(words).arg(largest);
+        if (usesObject(function) && words > 3 && record + 8 <= bytes.size() && word(bytes, record + 6) >= objects)
+            return QStringLiteral("the metafile's record at byte %1 uses object %2 of a table of %3")
+                .arg(record).arg(word(bytes, record + 6)).arg(objects);
+        if (const QString bitmap = bitmapProblem(bytes, record, words, function); !bitmap.isEmpty())
+            return bitmap;
         if (words < 3)
-            break; // libwmf stops at the end record, or at a record too short to be one
+            return QStringLiteral("the metafile's record at byte %1 is of %2 words, too short to be a record")
+                .arg(record).arg(words);
+        if (record + 2 * qint64(words) > bytes.size())
+            return QStringLiteral("the metafile ends in the middle of its record at byte %1").arg(record);
+        if (function == 0)
+            return {}; // the end record
         record += 2 * qsizetype(words);
     }
-    return {};
+    return QStringLiteral("the metafile ends without its end record");
 }
 
 QString tooLarge(qint64 width, qint64 height, qint64 limit = QtPictureLoader::kMaxPixels)
@@ -307,46 +355,76 @@ public:
     std::optional<QImage> render(QByteArray bytes, QString &problem);
 
 private:
+    std::optional<QImage> play(wmfD_Rect frame, unsigned width, unsigned height, QString &problem);
+
     wmfAPI *m_api = nullptr;
 };
 
+// Why libwmf stopped, in the user's words.
+QString libwmfProblem(wmf_error_t error)
+{
+    switch (error) {
+    case wmf_E_InsMem: return QStringLiteral("there is not enough memory to draw the metafile");
+    case wmf_E_BadFile: return QStringLiteral("the metafile reader cannot read it");
+    case wmf_E_BadFormat: return QStringLiteral("the metafile's records are damaged");
+    case wmf_E_EOF: return QStringLiteral("the metafile ends in the middle of a record");
+    case wmf_E_DeviceError: return QStringLiteral("the metafile's picture cannot be drawn");
+    default: return QStringLiteral("the metafile reader failed on it (libwmf error %1)").arg(int(error));
+    }
+}
+
+// What libwmf must not be handed, found in the bytes before it reads them; empty when none.
+QString unplayable(const QByteArray &bytes)
+{
+    // libwmf reads a metafile header only when it gives its own size as 9 words.
+    const qsizetype header = headerStart(bytes);
+    if (bytes.size() >= header + 4 && word(bytes, header + 2) != 9)
+        return QStringLiteral("the metafile's header gives its size as %1 words, not 9").arg(word(bytes, header + 2));
+    if (!largestRecordFits(bytes))
+        return QStringLiteral("the metafile's header claims a record larger than the file");
+    return recordProblem(bytes);
+}
+
 std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
 {
+    const auto fail = [&problem](const QString &why) {
+        problem = why;
+        return std::nullopt;
+    };
     if (!m_api)
+        return fail(QStringLiteral("the metafile reader cannot be started"));
+    const std::optional<wmfD_Rect> placeable = placeableFrame(bytes, problem);
+    if (!problem.isEmpty())
         return std::nullopt;
-    const std::optional<wmfD_Rect> placeable = placeableFrame(bytes);
-    if (hasPlaceableKey(bytes) && !placeable)
-        return std::nullopt;
-    if (!largestRecordFits(bytes)) {
-        problem = QStringLiteral("the metafile's header claims a record larger than the file");
-        return std::nullopt;
-    }
-    if (const QString bitmap = bitmapProblem(bytes); !bitmap.isEmpty()) {
-        problem = bitmap;
-        return std::nullopt;
-    }
+    if (const QString why = unplayable(bytes); !why.isEmpty())
+        return fail(why);
     auto *data = reinterpret_cast<unsigned char *>(bytes.data());
     wmfD_Rect drawn;
     if (wmf_mem_open(m_api, data, long(bytes.size())) != wmf_E_None
         || wmf_scan(m_api, 0, &drawn) != wmf_E_None)
-        return std::nullopt;
+        return fail(libwmfProblem(m_api->err));
     // The picture covers the placeable header's frame, or else what the records draw.
-    wmfD_Rect frame = placeable ? *placeable : drawn;
+    const wmfD_Rect frame = placeable ? *placeable : drawn;
     unsigned int width = 0, height = 0;
     const double dpi = QtPictureLoader::kScreenDpi;
     if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None)
-        return std::nullopt;
-    if (!sizeAcceptable(width, height, QtPictureLoader::kMaxMetafilePixels)) {
-        problem = tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels);
-        return std::nullopt;
-    }
-    if (!drawingNearFrame(drawn, frame, width, height)) {
-        problem = QStringLiteral("the metafile draws far beyond its picture");
-        return std::nullopt;
-    }
+        return fail(libwmfProblem(m_api->err));
+    if (width == 0 || height == 0)
+        return fail(QStringLiteral("the metafile's picture is %1 x %2 pixels: it has no size").arg(width).arg(height));
+    if (!sizeAcceptable(width, height, QtPictureLoader::kMaxMetafilePixels))
+        return fail(tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels));
+    if (!drawingNearFrame(drawn, frame, width, height))
+        return fail(QStringLiteral("the metafile draws far beyond its picture"));
+    return play(frame, width, height, problem);
+}
+
+std::optional<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height, QString &problem)
+{
     wmf_gd_t *device = WMF_GD_GetData(m_api);
-    if (!(device->flags & WMF_GD_SUPPORTS_PNG))
+    if (!(device->flags & WMF_GD_SUPPORTS_PNG)) {
+        problem = QStringLiteral("the metafile reader cannot draw into a picture here (libwmf has no PNG output)");
         return std::nullopt;
+    }
     QByteArray png;
     device->type = wmf_gd_png;
     device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER; // hand the PNG to our sink
@@ -355,11 +433,15 @@ std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
     device->bbox = frame;
     device->width = width;
     device->height = height;
-    if (wmf_play(m_api, 0, &frame) != wmf_E_None)
+    if (wmf_play(m_api, 0, &frame) != wmf_E_None) {
+        problem = libwmfProblem(m_api->err);
         return std::nullopt;
+    }
     QImage image;
-    if (!image.loadFromData(png, "PNG") || image.isNull())
+    if (!image.loadFromData(png, "PNG") || image.isNull()) {
+        problem = QStringLiteral("the metafile reader gave no picture of %1 x %2 pixels").arg(width).arg(height);
         return std::nullopt;
+    }
     return onWhite(image);
 }
 

@@ -1,4 +1,6 @@
+#include "fakes/FakeProgress.h"
 #include "fakes/PictureFixtures.h"
+#include "fakes/Sanitizer.h"
 #include "qtplatform/IsolatedPictureLoader.h"
 #include "qtplatform/QtPictureLoader.h"
 
@@ -12,9 +14,36 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
+
 namespace {
 
 const QString kHelper = QStringLiteral(DOTLARK_BINARY_DIR "/app/decode/dotlark-decode");
+const QString kStandin = QStringLiteral(DECODE_STANDIN);
+
+// The window records of the fixtures' metafiles (origin 0, 0; extent 1440 x 720), `body`,
+// and the end record unless left out.
+QByteArray metafileRecords(const Bytes &body, bool end = true)
+{
+    Bytes records;
+    records.u32(5).u16(0x020B).u16(0).u16(0);
+    records.u32(5).u16(0x020C).u16(720).u16(1440);
+    records.data.append(body.data);
+    if (end)
+        records.u32(3).u16(0);
+    return records.data;
+}
+
+// The placeable metafile with one word of its metafile header (at `offset` behind the
+// placeable header) set to `value`.
+QByteArray changedHeader(int offset, quint16 value)
+{
+    QByteArray bytes = metafile(true);
+    bytes[22 + offset] = char(value & 0xFF);
+    bytes[22 + offset + 1] = char(value >> 8);
+    return bytes;
+}
 
 quint32 crc32(const QByteArray &bytes)
 {
@@ -214,11 +243,17 @@ private slots:
                           "\\377\\377\\000\\000\\377\\377\\000\\000'; exec cat /dev/zero")
             << "full size of 65535 x 65535";
         QTest::newRow("silent") << QByteArray("exit 3") << "without an answer (exit status 3)";
+        // The real helper, given less memory than a file of 60 MB takes to read.
+        QTest::newRow("out of memory")
+            << "ulimit -v 100000; head -c 60000000 /dev/zero > \"$1\"; exec " + kHelper.toUtf8() + " \"$1\""
+            << "needs more than the 97 MB of memory this reader may use";
     }
     void misbehavingHelperIsContained()
     {
         QFETCH(QByteArray, body);
         QFETCH(QString, reason);
+        if (kAddressSanitizer && QTest::currentDataTag() == QByteArrayLiteral("out of memory"))
+            QSKIP("the helper cannot start in a bounded address space under AddressSanitizer");
         // The spinning helper needs its second of processor time before the wall clock runs
         // out, also on a busy machine; the others are stopped by the wall clock or answer at once.
         const int timeoutMs = QTest::currentDataTag() == QByteArrayLiteral("spin") ? 6000 : 1500;
@@ -228,6 +263,90 @@ private slots:
         QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), encoded(checker(), "BMP"))));
         QVERIFY(clock.elapsed() < timeoutMs + 3500);
         QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+    }
+
+    // A metafile that libwmf would refuse, or that this program refuses for it, says why.
+    void metafileFailuresGiveTheirReason_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("placeable header cut short")
+            << metafile(true).left(12) << "the metafile's placeable header is cut short";
+        QTest::newRow("empty frame") << placeableRectangle(QRect(QPoint(0, 0), QPoint(0, 720)), 1440, QRect(0, 0, 1, 1))
+                                     << "gives an empty frame of 0 x 720 units";
+        QTest::newRow("no units per inch") << metafile(true, 1440, 720, 0) << "gives 0 units per inch";
+        QTest::newRow("header of 8 words") << changedHeader(2, 8) << "gives its size as 8 words, not 9";
+        QTest::newRow("record beyond the largest")
+            << placeableMetafile(metafileRecords(Bytes().u32(7).u16(0x041B).u16(540).u16(1080).u16(180).u16(360)), 5)
+            << "record at byte 60 is of 7 words, larger than the 5 its header allows";
+        QTest::newRow("object beyond the table")
+            << placeableMetafile(metafileRecords(Bytes().u32(4).u16(0x012D).u16(3)), 7)
+            << "record at byte 60 uses object 3 of a table of 1";
+        QTest::newRow("record of two words")
+            << placeableMetafile(metafileRecords(Bytes().u32(2).u16(0x041B)), 7)
+            << "record at byte 60 is of 2 words, too short to be a record";
+        QTest::newRow("cut-off record")
+            << placeableMetafile(metafileRecords(Bytes().u32(20).u16(0x041B).u16(540), false), 20)
+            << "ends in the middle of its record at byte 60";
+        QTest::newRow("no end record")
+            << placeableMetafile(metafileRecords(Bytes(), false), 7) << "ends without its end record";
+        QTest::newRow("rectangle without corners")
+            << placeableMetafile(metafileRecords(Bytes().u32(3).u16(0x041B)), 7) << "the metafile's records are damaged";
+        QTest::newRow("picture of no size") << placeableRectangle(QRect(QPoint(0, 0), QPoint(1, 1)), 1440, QRect(0, 0, 1, 1))
+                                            << "the metafile's picture is 0 x 0 pixels";
+    }
+    void metafileFailuresGiveTheirReason()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        IsolatedPictureLoader loader(kHelper);
+        QVERIFY(!loader.load(write(QStringLiteral("bad.wmf"), bytes)));
+        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+    }
+
+    // A helper that stalls or answers late leaves the caller's event loop turning, shown as
+    // work under way; Cancel ends the helper at once.
+    void slowHelperLeavesTheLoopTurning_data()
+    {
+        QTest::addColumn<int>("sleepMs");
+        QTest::addColumn<int>("cancelAfterMs");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<QString>("reason"); // empty: the picture comes
+        QTest::newRow("cancelled while stalling") << 60000 << 300 << 10000 << "the reading was cancelled";
+        QTest::newRow("answering late") << 700 << -1 << 10000 << "";
+        QTest::newRow("stalling past the deadline") << 60000 << -1 << 700 << "took longer than 0.7 seconds";
+    }
+    void slowHelperLeavesTheLoopTurning()
+    {
+        QFETCH(int, sleepMs);
+        QFETCH(int, cancelAfterMs);
+        QFETCH(int, timeoutMs);
+        QFETCH(QString, reason);
+        const QString pidFile = m_dir.filePath(QStringLiteral("standin.pid"));
+        qputenv("DECODE_STANDIN_PID", QFile::encodeName(pidFile));
+        qputenv("DECODE_STANDIN_MS", QByteArray::number(sleepMs));
+        FakeProgress progress;
+        progress.cancelAfterMs = cancelAfterMs;
+        IsolatedPictureLoader loader(kStandin, timeoutMs, &progress);
+        const QString path = write(QStringLiteral("slow.wmf"), metafile(true));
+
+        const LoopLatency latency;
+        const std::optional<QImage> picture = loader.load(path);
+        QVERIFY2(latency.longestMs() < 100, qPrintable(QString::number(latency.longestMs())));
+        if (cancelAfterMs >= 0)
+            QVERIFY2(progress.cancelled.elapsed() < 100, qPrintable(QString::number(progress.cancelled.elapsed())));
+        QCOMPARE(progress.begun, QStringList{QStringLiteral("Reading slow.wmf...")});
+        QCOMPARE(progress.ended, 1);
+        QCOMPARE(picture.has_value(), reason.isEmpty());
+        if (picture)
+            QCOMPARE(picture->pixel(1, 1), qRgb(0, 0, 0));
+        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+        // The helper is gone, not left to run on.
+        QFile pid(pidFile);
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        QVERIFY(::kill(pid.readAll().trimmed().toInt(), 0) == -1 && errno == ESRCH);
+        qunsetenv("DECODE_STANDIN_PID");
+        qunsetenv("DECODE_STANDIN_MS");
     }
 
     void missingHelperIsNamed()

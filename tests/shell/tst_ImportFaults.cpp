@@ -1,8 +1,13 @@
+#include "canvas/CanvasView.h"
 #include "document/Picture89i.h"
+#include "fakes/FakeProgress.h"
 #include "fakes/RealFilesWindow.h"
+#include "qtdialogs/QtProgress.h"
 #include "qtplatform/IsolatedPictureLoader.h"
 
 #include <QAction>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -24,11 +29,24 @@ void write(const QString &path, const QByteArray &bytes)
 
 // File > Import of what is no picture, decoded by the real helper process: the window says
 // "Can't import <file>: <reason>" at once, and the drawing, its file and its state stay.
+// A helper that stalls leaves the window repainting but taking no command, until the
+// progress dialog's Cancel ends the import as a refused one.
 class tst_ImportFaults : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir dir;
+
+    // Opens drawn.89i and draws the pixel (10, 5) on it with the Pen.
+    void drawOn(MainWindow &window)
+    {
+        QVERIFY(window.OpenFile(dir.filePath(QStringLiteral("drawn.89i")), QStringLiteral("drawn.89i")));
+        for (int press = 0; press < 2; ++press) { // the first brings the parked Pen back
+            window.tools().Picture1_MouseDown(1, 10.5f, 5.5f);
+            window.tools().Picture1_MouseUp(1, 10.5f, 5.5f);
+        }
+        QCOMPARE(window.document().Pixels.at(10, 5), 1);
+    }
 
 private slots:
     void initTestCase()
@@ -72,14 +90,9 @@ private slots:
         FakeServices &fakes = bench.fakes;
         MainWindow &window = bench.window;
         window.Form_Load({});
+        drawOn(window);
         const QString drawn = dir.filePath(QStringLiteral("drawn.89i"));
-        QVERIFY(window.OpenFile(drawn, QStringLiteral("drawn.89i")));
-        for (int press = 0; press < 2; ++press) { // the first brings the parked Pen back
-            window.tools().Picture1_MouseDown(1, 10.5f, 5.5f);
-            window.tools().Picture1_MouseUp(1, 10.5f, 5.5f);
-        }
         const PixelGrid before = window.document().Pixels;
-        QCOMPARE(before.at(10, 5), 1);
 
         fakes.dialogs.choose(path);
         QElapsedTimer clock;
@@ -95,6 +108,75 @@ private slots:
         QVERIFY(window.document().Pixels == before);
         QCOMPARE(window.currentFile(), drawn);
         QVERIFY(!window.action(QStringLiteral("miOpen"))->isEnabled()); // the drawing still unsaved
+    }
+
+    void cancelledImportKeepsThePicture_data()
+    {
+        QTest::addColumn<bool>("scaled");
+        QTest::addColumn<bool>("escape"); // pressed rather than Cancel
+        QTest::newRow("import, Cancel") << false << false;
+        QTest::newRow("import scaled, Esc") << true << true;
+    }
+
+    void cancelledImportKeepsThePicture()
+    {
+        QFETCH(bool, scaled);
+        QFETCH(bool, escape);
+        qputenv("DECODE_STANDIN_MS", "60000");
+        QtProgress progress(QStringLiteral("Import..."));
+        IsolatedPictureLoader pictures(QStringLiteral(DECODE_STANDIN), 10000, &progress);
+        RealFilesWindow bench(nullptr, &pictures);
+        MainWindow &window = bench.window;
+        progress.setParent(&window);
+        window.Form_Load({});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        drawOn(window);
+        window.canvas().setFocus(); // Ctrl+C is ClrDraw's, not a text box's
+        const PixelGrid before = window.document().Pixels;
+        const QString path = dir.filePath(QStringLiteral("slow.wmf"));
+        bench.fakes.dialogs.choose(path);
+
+        // Early on: no dialog yet, and ClrDraw's key and a click on the canvas do nothing.
+        bool shownEarly = true;
+        QTimer::singleShot(250, &window, [&] {
+            shownEarly = progress.dialog()->isVisible();
+            QTest::keyClick(&window.canvas(), Qt::Key_C, Qt::ControlModifier);
+            QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, QPoint(3, 3));
+        });
+        // Later: the dialog is up; its Cancel or Esc is pressed.
+        bool shownLater = false;
+        QElapsedTimer cancelled;
+        QTimer::singleShot(900, &window, [&] {
+            shownLater = progress.dialog()->isVisible();
+            cancelled.start();
+            if (escape)
+                QTest::keyClick(progress.dialog(), Qt::Key_Escape);
+            else
+                QTest::mouseClick(progress.dialog()->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+        const LoopLatency latency;
+        scaled ? window.miImportScaled_Click() : window.miImport_Click();
+        QVERIFY2(cancelled.isValid() && cancelled.elapsed() < 100, qPrintable(QString::number(cancelled.elapsed())));
+        QVERIFY2(latency.longestMs() < 100, qPrintable(QString::number(latency.longestMs())));
+        QVERIFY(!shownEarly);
+        QVERIFY(shownLater);
+        QVERIFY(!progress.dialog());
+
+        QVERIFY(window.document().Pixels == before);
+        QCOMPARE(window.currentFile(), dir.filePath(QStringLiteral("drawn.89i")));
+        QCOMPARE(bench.fakes.messages.shown.size(), 1);
+        QCOMPARE(bench.fakes.messages.shown.first().text,
+                 QStringLiteral("Can't import %1: the reading was cancelled").arg(path));
+        // The click and the key that were refused work again once the import is over, and
+        // the keyboard is back with the window.
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), &window.canvas());
+        QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, QPoint(3, 3));
+        QVERIFY(window.document().Pixels != before);
+        QTest::keyClick(&window.canvas(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(window.document().Pixels.at(10, 5), 0);
+        qunsetenv("DECODE_STANDIN_MS");
     }
 };
 
