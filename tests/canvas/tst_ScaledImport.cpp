@@ -1,3 +1,4 @@
+#include "fakes/Sanitizer.h"
 #include "import/PictureImport.h"
 #include "import/ScaledImport.h"
 
@@ -58,25 +59,16 @@ QImage edgeGreys(QSize size, bool translucent)
     return image;
 }
 
-// Smooth shading with some edges, like a photo.
-#if defined(__SANITIZE_ADDRESS__)
-#define ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ADDRESS_SANITIZER 1
-#endif
-#endif
-
 // Runs `work` with the process's address space limited to what it has now plus `room` bytes;
 // false when that was not enough. Address sanitizers reserve far more than they use: with one,
 // the work runs unlimited.
 template<typename Work>
 bool withinAddressSpace(qint64 room, Work work)
 {
-#if defined(ADDRESS_SANITIZER)
-    work();
-    return true;
-#else
+    if (kAddressSanitizer) {
+        work();
+        return true;
+    }
     QFile statm(QStringLiteral("/proc/self/statm"));
     rlimit old{};
     if (!statm.open(QIODevice::ReadOnly) || getrlimit(RLIMIT_AS, &old) != 0) {
@@ -95,7 +87,6 @@ bool withinAddressSpace(qint64 room, Work work)
     }
     setrlimit(RLIMIT_AS, &old);
     return fitted;
-#endif
 }
 
 QImage photoLike(QSize size)
