@@ -7,7 +7,9 @@ class Messages
 {
 public:
     enum class Icon { None, Exclamation };
-    enum class Buttons { Ok, YesNo };
+    // YesNoSafeNo: Yes and No where Return answers No, for a question whose Yes destroys
+    // something (another program's file), so that a key pressed to dismiss the box does not.
+    enum class Buttons { Ok, YesNo, YesNoSafeNo };
     enum class Answer { Ok, Yes, No };
 
     virtual ~Messages() = default;

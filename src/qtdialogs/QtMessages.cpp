@@ -6,9 +6,10 @@ Messages::Answer QtMessages::show(const QString &text, const QString &caption, I
 {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, caption,
                     screenLines(text),
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    m_parent);
+                    buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::YesNoSafeNo)
+        box.setDefaultButton(QMessageBox::No);
     const int answer = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;

@@ -130,7 +130,7 @@ bool MainWindow::askToReplaceChanged(const QString &path)
 {
     return m_services.messages.show(shownName(QDir::toNativeSeparators(path), kMessageNameLength)
                                         + QStringLiteral(" has changed on disk since it was opened. Replace it with this picture?"),
-                                    kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
+                                    kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
            == Messages::Answer::Yes;
 }
 

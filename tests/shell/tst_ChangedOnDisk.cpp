@@ -111,7 +111,7 @@ private slots:
         window.miSave_click();
         QCOMPARE(bench.fakes.messages.texts(),
                  QStringList{file + QStringLiteral(" has changed on disk since it was opened. Replace it with this picture?")});
-        QCOMPARE(bench.fakes.messages.shown.first().buttons, Messages::Buttons::YesNo);
+        QCOMPARE(bench.fakes.messages.shown.first().buttons, Messages::Buttons::YesNoSafeNo);
         QCOMPARE(read(notes), QByteArray("notes"));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("victim/made.89i"))));
         if (!replace) {

@@ -4,16 +4,19 @@
 #include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/ShownNames.h"
+#include "qtdialogs/QtMessages.h"
 #include "shell/MainWindow.h"
 #include "shell/StartCommandLine.h"
 #include "shell/TextBox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -119,6 +122,28 @@ private slots:
         QVERIFY(bench.window.recentFiles().at(0).path.isEmpty());
         QVERIFY(bench.window.action(QStringLiteral("miOpen"))->isEnabled());
         QVERIFY(!bench.window.action(QStringLiteral("miSaveAs"))->isEnabled()); // no picture read
+    }
+
+    // Return in the real message box: Yes where the designed questions have it, No where a
+    // Yes would replace another program's file.
+    void returnInAYesNoBox_data()
+    {
+        QTest::addColumn<Messages::Buttons>("buttons");
+        QTest::addColumn<Messages::Answer>("answer");
+        QTest::newRow("designed Yes/No") << Messages::Buttons::YesNo << Messages::Answer::Yes;
+        QTest::newRow("safe No") << Messages::Buttons::YesNoSafeNo << Messages::Answer::No;
+    }
+    void returnInAYesNoBox()
+    {
+        QFETCH(Messages::Buttons, buttons);
+        QFETCH(Messages::Answer, answer);
+        QtMessages messages(nullptr);
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(messages.show(QStringLiteral("Replace it?"), QStringLiteral("DOTLARK"), Messages::Icon::Exclamation, buttons),
+                 answer);
     }
 
     // The filters as the Qt dialog shows them: each pattern list once.
