@@ -53,10 +53,12 @@ void RecentList::read(Settings &settings)
     }
 }
 
+// Every entry goes back under its key, also one whose name has no file part and so no
+// caption: a file stored twice leaves room that the later entries move up into.
 void RecentList::write(Settings &settings) const
 {
     for (int i = 0; i < kCount; ++i)
-        if (!m_entries[i].caption.isEmpty())
+        if (!m_entries[i].path.isEmpty())
             settings.setValue(kSettingsApp, kSection, key(i), m_entries[i].path);
         else if (m_stored[i])
             settings.setValue(kSettingsApp, kSection, key(i), QString());

@@ -197,6 +197,10 @@ private slots:
         QTest::newRow("stored twice, opened again") << QStringList{"/p/a.89i", "/p/b.89i", "/p/a.89i", "/p/c.89i"}
                                                     << QStringList{"/p/a.89i"}
                                                     << QStringList{"/p/a.89i", "/p/b.89i", "/p/c.89i"};
+        // A name with no file part has no caption, yet stays in the list where the one
+        // stored twice made room.
+        QTest::newRow("stored twice, then a folder") << QStringList{"/p/a.89i", "/p/a.89i", "/folder/"} << QStringList()
+                                                     << QStringList{"/p/a.89i", "/folder/"};
     }
     void recentFilesByWholePath()
     {
@@ -219,7 +223,7 @@ private slots:
         next.startUp();
         QStringList paths;
         for (int i = 0; i < RecentList::kCount; ++i)
-            if (!next.recent().at(i).caption.isEmpty())
+            if (!next.recent().at(i).path.isEmpty())
                 paths << next.recent().at(i).path;
         QCOMPARE(paths, listed);
     }
