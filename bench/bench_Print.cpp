@@ -1,4 +1,6 @@
 #include "printing/PrintToPdf.h"
+#include "qtplatform/QtFileStore.h"
+#include "qtplatform/QtPdfPage.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -33,8 +35,10 @@ bool checkerboard(int x, int y) { return (x + y) % 2 == 0; }
 void printPage(benchmark::State &state, const PrintInput &input)
 {
     const QString pdf = scratch->filePath(QStringLiteral("page.pdf"));
+    QtFileStore files;
     for (auto _ : state) {
-        if (!printToPdf(pdf, input, PageSetup::initial(160)))
+        QtPdfPage page;
+        if (!printToPdf(page, files, pdf, input, PageSetup::initial(160)))
             state.SkipWithError("the page was not written");
     }
     state.counters["pdf_bytes"] = double(QFileInfo(pdf).size());

@@ -3,6 +3,7 @@
 #include "platform/CalcCharset.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
+#include "qtplatform/QtPdfPage.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -81,7 +82,7 @@ QString inchesText(double inches)
 QString offPageReason(const CalcPicture &picture, const PageSetup &setup)
 {
     const QRectF corners = pixelCornersInches(picture.width, picture.height, setup);
-    const QSizeF page = pdfPageInches();
+    const QSizeF page = QtPdfPage::pageInches();
     const auto value = [](double inches) { return QString::number(inches, 'g', 15); };
     if (!(corners.right() < page.width()))
         return QStringLiteral("--left %1 and --width %2 put the picture off the page: its last column would start %3 "
@@ -112,7 +113,8 @@ int printPdf(Context &context)
         return usageError(offPage);
     const PrintInput input = printInputFrom(*picture, in);
     QString failure;
-    if (printToPdf(out, input, *setup.setup, &failure))
+    QtPdfPage page;
+    if (printToPdf(page, context.files, out, input, *setup.setup, &failure))
         return kExitOk;
     // The print job ends without a page when one pixel column leaves no pitch to spread
     // the width over; otherwise the PDF could not be saved.

@@ -1,5 +1,7 @@
 #include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
+#include "qtplatform/QtFileStore.h"
+#include "qtplatform/QtPdfPage.h"
 #include "qtplatform/QtPrinterPage.h"
 
 #include <QFile>
@@ -30,6 +32,14 @@ bool inkIn(const QImage &page, const QRectF &twips)
             if (qGray(page.pixel(x, y)) < 128)
                 return true;
     return false;
+}
+
+// The picture on a PDF page written at path, as dotlark-convert --print-pdf writes it.
+bool printPdf(const QString &path, const PrintInput &input, const PageSetup &setup, QString *failure = nullptr)
+{
+    QtPdfPage page;
+    QtFileStore files;
+    return printToPdf(page, files, path, input, setup, failure);
 }
 
 PrintInput picture()
@@ -112,7 +122,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
         PageSetup setup = PageSetup::initial(160);
         setup.fileInfo = setup.comment = true;
-        QVERIFY(printToPdf(pdf, picture(), setup));
+        QVERIFY(printPdf(pdf, picture(), setup));
         const QImage page = render(pdf);
         QVERIFY(!page.isNull());
         QCOMPARE(page.size(), QSize(8.5 * kRenderDpi, 11 * kRenderDpi)); // Letter
@@ -161,7 +171,7 @@ private slots:
         const PrintInput input = runsPicture(width);
         const PageSetup setup = PageSetup::initial(160);
         const QString runs = dir.filePath(QStringLiteral("runs.pdf"));
-        QVERIFY(printToPdf(runs, input, setup));
+        QVERIFY(printPdf(runs, input, setup));
         const QString boxes = dir.filePath(QStringLiteral("boxes.pdf"));
         {
             QPdfWriter writer(boxes);
@@ -198,12 +208,14 @@ private slots:
         existing.close();
         PrintInput narrow = picture();
         narrow.width = 1;
-        QVERIFY(!printToPdf(pdf, narrow, PageSetup::initial(160)));
+        QVERIFY(!printPdf(pdf, narrow, PageSetup::initial(160)));
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("earlier"));
 
-        QVERIFY(!printToPdf(dir.filePath(QStringLiteral("no/such/folder/out.pdf")), picture(),
-                            PageSetup::initial(160)));
+        QString failure;
+        QVERIFY(!printPdf(dir.filePath(QStringLiteral("no/such/folder/out.pdf")), picture(), PageSetup::initial(160),
+                          &failure));
+        QCOMPARE(failure, QStringLiteral("No such file or directory"));
     }
 };
 
