@@ -1,8 +1,8 @@
 #include "qtplatform/QtPictureLoader.h"
 
-#include "platform/NetpbmReader.h"
 #include "qtplatform/JpegStructure.h"
 #include "qtplatform/MetafileReader.h"
+#include "qtplatform/NetpbmReader.h"
 #include "qtplatform/PictureLimits.h"
 
 #include <QBuffer>

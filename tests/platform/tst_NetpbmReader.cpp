@@ -1,5 +1,5 @@
 #include "document/Picture89i.h"
-#include "platform/NetpbmReader.h"
+#include "qtplatform/NetpbmReader.h"
 #include "qtplatform/QtPictureLoader.h"
 
 #include <QFile>

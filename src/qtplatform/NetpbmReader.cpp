@@ -1,4 +1,4 @@
-#include "platform/NetpbmReader.h"
+#include "qtplatform/NetpbmReader.h"
 
 namespace {
 
