@@ -41,7 +41,7 @@ ScaledImportChoice stretched(bool replace)
 
 // File > Import Scaled... driven through the fakes: what it reads, what it asks, and what
 // it plots.
-class tst_ImportScaled : public QObject
+class tst_ImportScaledCommand : public QObject
 {
     Q_OBJECT
 
@@ -297,5 +297,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ImportScaled)
-#include "tst_ImportScaled.moc"
+QTEST_MAIN(tst_ImportScaledCommand)
+#include "tst_ImportScaledCommand.moc"
