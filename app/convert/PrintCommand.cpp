@@ -114,7 +114,8 @@ int printPdf(Context &context)
     const PrintInput input = printInputFrom(*picture, in);
     QString failure;
     QtPdfPage page;
-    if (printToPdf(page, context.files, out, input, *setup.setup, &failure))
+    OutputFiles outputs(context); // the PDF too is written only over what was there at the start
+    if (printToPdf(page, outputs, out, input, *setup.setup, &failure))
         return kExitOk;
     // The print job ends without a page when one pixel column leaves no pitch to spread
     // the width over; otherwise the PDF could not be saved.

@@ -93,11 +93,15 @@ std::optional<CalcPicture> decodePicture(const QString &path, const QByteArray &
     return std::move(decoded.picture);
 }
 
+FileStore::Result OutputFiles::writeAll(const QString &path, const QByteArray &bytes)
+{
+    const auto atStart = m_context.outputsAtStart.constFind(path);
+    return atStart == m_context.outputsAtStart.cend() ? m_context.files.writeAll(path, bytes)
+                                                      : m_context.files.writeGuarded(path, bytes, {*atStart, true});
+}
+
 int writeOutput(Context &context, const QString &path, const QByteArray &data)
 {
-    const auto atStart = context.outputsAtStart.constFind(path);
-    const FileStore::Result result = atStart == context.outputsAtStart.cend()
-                                         ? context.files.writeAll(path, data)
-                                         : context.files.writeGuarded(path, data, {*atStart, true});
+    const FileStore::Result result = OutputFiles(context).writeAll(path, data);
     return result.ok ? kExitOk : refuse(path, QStringLiteral("cannot be written: %1").arg(result.reason));
 }

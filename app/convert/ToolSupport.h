@@ -4,6 +4,7 @@
 #include "document/Picture89i.h"
 #include "platform/ByteConversions.h"
 #include "platform/FileIdentity.h"
+#include "platform/FileStore.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -12,7 +13,6 @@
 #include <span>
 #include <vector>
 
-class FileStore;
 class PictureLoader;
 
 // What every command of dotlark-convert works with, and how it reads, writes and complains.
@@ -26,6 +26,26 @@ struct Context
     PictureLoader &loader;
     // Each output file as it was when the command started: it is written only over that.
     QMap<QString, FileIdentity> outputsAtStart;
+};
+
+// The files as a command writes its outputs: an output is written only while it is as it
+// was when the command started (another program's change made meanwhile is left as it is);
+// everything else goes to the files as they are.
+class OutputFiles : public FileStore
+{
+public:
+    explicit OutputFiles(Context &context) : m_context(context) {}
+    bool exists(const QString &path) override { return m_context.files.exists(path); }
+    Result readAll(const QString &path, QByteArray &bytes) override { return m_context.files.readAll(path, bytes); }
+    Result writeAll(const QString &path, const QByteArray &bytes) override;
+    FileIdentity identify(const QString &path) override { return m_context.files.identify(path); }
+    Result writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override
+    {
+        return m_context.files.writeGuarded(path, bytes, guard);
+    }
+
+private:
+    Context &m_context;
 };
 
 // Complaints go to standard error prefixed with the program name. refuse() names the file
