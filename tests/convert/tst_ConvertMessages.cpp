@@ -1,5 +1,6 @@
-#include "document/Picture89i.h"
 #include "fakes/PictureFixtures.h"
+#include "fakes/TestFiles.h"
+#include "platform/ByteConversions.h"
 #include "platform/CalcCharset.h"
 #include "platform/ShownNames.h"
 
@@ -15,18 +16,6 @@
 namespace {
 
 const QString kTool = QStringLiteral(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert");
-
-QByteArray fileBytes(const EncodeResult &encoded)
-{
-    return QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
-}
-
-DecodeResult decodeFile(const QString &path)
-{
-    QFile file(path);
-    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    return decode89i({reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size())});
-}
 
 } // namespace
 
@@ -67,12 +56,7 @@ class tst_ConvertMessages : public QObject
         return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     }
 
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void write(const QString &name, const QByteArray &bytes) { QVERIFY(writeFile(dir.filePath(name), bytes)); }
 
     QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::System, QDir::Name); }
 
@@ -85,7 +69,7 @@ private slots:
         write("photo.jpg", photoFile(64, 40, "JPEG"));
         write("png.89i", photoFile(64, 40, "PNG"));
         write("jpeg.89i", photoFile(64, 40, "JPEG"));
-        write("s.89i", fileBytes(encode89i("main", "pic", "", 8, 2, PixelGrid(8, 2))));
+        write("s.89i", pictureFile(8, 2));
         for (const char *pipe : {"fifo.jpg", "fifo.pbm"})
             QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(pipe)).constData(), 0644) == 0);
     }
@@ -121,7 +105,7 @@ private slots:
     {
         QFETCH(QByteArrayList, arguments);
         QFETCH(QString, message);
-        write(QStringLiteral("bad\uFFFD.89i"), fileBytes(encode89i("main", "pic", "", 8, 2, PixelGrid(8, 2))));
+        write(QStringLiteral("bad\uFFFD.89i"), pictureFile(8, 2));
         const QStringList before = entries();
         const Run result = run(arguments);
         QCOMPARE(result.exitCode, 1);
@@ -132,7 +116,7 @@ private slots:
     // --info shows a file's texts on one line each, whatever bytes they hold.
     void infoEscapesControlCharacters()
     {
-        write("forged.89i", fileBytes(encode89i("main", "p\rq", "one\r\nheight:      99\a\\", 8, 2, PixelGrid(8, 2))));
+        write("forged.89i", pictureFile(8, 2, {}, {.name = "p\rq", .comment = "one\r\nheight:      99\a\\"}));
         const Run result = run({"--info", "forged.89i"});
         QCOMPARE(result.exitCode, 0);
         const QList<QByteArray> lines = result.out.split('\n');
@@ -168,7 +152,7 @@ private slots:
         const Run result = run(arguments);
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(QString::fromUtf8(result.err), note.isEmpty() ? QString() : "dotlark-convert: note: " + note + u'\n');
-        QCOMPARE(CalcCharset::toUnicode(decodeFile(dir.filePath("noted.89i")).picture.comment), stored);
+        QCOMPARE(CalcCharset::toUnicode(decode89i(asBytes(readFile(dir.filePath("noted.89i")))).picture.comment), stored);
     }
 };
 

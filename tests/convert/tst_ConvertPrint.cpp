@@ -1,5 +1,6 @@
 #include "document/Picture89i.h"
 #include "fakes/ConvertRun.h"
+#include "fakes/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,10 +47,7 @@ class tst_ConvertPrint : public QObject
 
     QString writePicture(const QString &name, int width, int height)
     {
-        QFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(blackPictureFile(width, height)) < 0)
-            return {};
-        return file.fileName();
+        return writeFile(path(name), blackPictureFile(width, height)) ? path(name) : QString();
     }
 
 private slots:

@@ -1,6 +1,6 @@
-#include "document/Picture89i.h"
 #include "fakes/ConvertRun.h"
-#include "platform/ByteConversions.h"
+#include "fakes/PictureFixtures.h"
+#include "fakes/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,9 +30,7 @@ class tst_ConvertSend : public QObject
         const QString path = dir.filePath(QStringLiteral("my pictures/") + name);
         QDir().mkpath(QFileInfo(path).path());
         const CalcKind kind = *kindFromEnding(name.toStdString());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(asByteArray(encode89i("main", "pic", "", 16, 8, PixelGrid(16, 8), kind).bytes));
+        writeFile(path, pictureFile(16, 8, {}, {.kind = kind}));
         return path;
     }
 
@@ -44,9 +42,8 @@ class tst_ConvertSend : public QObject
         QDir(home).removeRecursively();
         QDir().mkpath(home);
         environment.insert(QStringLiteral("HOME"), home);
-        QFile settings(home + QStringLiteral("/.tilp"));
-        if (!model.isEmpty() && settings.open(QIODevice::WriteOnly))
-            settings.write("[DEVICE]\ncalc_model=" + model.toUtf8() + "\ncable_model=DirectLink\n");
+        if (!model.isEmpty())
+            writeFile(home + QStringLiteral("/.tilp"), "[DEVICE]\ncalc_model=" + model.toUtf8() + "\ncable_model=DirectLink\n");
         environment.insert(QStringLiteral("PATH"), QStringLiteral(DOTLARK_TEST_DATA "/../standin:/usr/bin:/bin"));
         environment.insert(QStringLiteral("TILP_STANDIN_STATUS"), QString::number(status));
         environment.insert(QStringLiteral("TILP_STANDIN_ARGS"), dir.filePath(QStringLiteral("args")));
@@ -93,9 +90,7 @@ private slots:
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(complaint.isEmpty() ? r.err.isEmpty() : r.err.contains(complaint), qPrintable(r.err));
         QVERIFY2(r.out.contains(QStringLiteral("stand-in for TiLP")), qPrintable(r.out)); // TiLP's output is passed on
-        QFile args(dir.filePath(QStringLiteral("args")));
-        QVERIFY(args.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromLocal8Bit(args.readAll()), calc + QStringLiteral("--no-gui\n") + file + u'\n');
+        QCOMPARE(QString::fromLocal8Bit(readFile(dir.filePath(QStringLiteral("args")))), calc + QStringLiteral("--no-gui\n") + file + u'\n');
     }
 
     void refusesWithoutTiLP()

@@ -2,8 +2,10 @@
 #include "fakes/ConvertRun.h"
 #include "fakes/FullDisk.h"
 #include "fakes/PictureFixtures.h"
+#include "fakes/TestFiles.h"
 #include "import/PictureImport.h"
 #include "import/ScaledImport.h"
+#include "platform/ByteConversions.h"
 #include "qtplatform/QtPictureLoader.h"
 
 #include <QBuffer>
@@ -115,30 +117,14 @@ class tst_ConvertTool : public QObject
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    static QByteArray read(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void write(const QString &file, const QByteArray &data)
-    {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
-    static QByteArray asBytes(const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); }
-    static DecodeResult decode(const QByteArray &data)
-    {
-        return decode89i({reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size())});
-    }
+    // The picture file in the test folder, decoded.
+    DecodeResult decoded(const QString &name) const { return decode89i(asBytes(readFile(path(name)))); }
 
     // A 10 x 3 picture with its corners (0, 0) and (9, 2) black.
     QString writeSample(const QString &name)
     {
-        PixelGrid grid(10, 3);
-        grid.set(0, 0, 1);
-        grid.set(9, 2, 1);
-        write(path(name), asBytes(encode89i("fold", "pic", "hello", 10, 3, grid).bytes));
+        if (!writeFile(path(name), pictureFile(10, 3, {{0, 0}, {9, 2}}, {.folder = "fold", .comment = "hello"})))
+            qFatal("cannot write %s", qPrintable(path(name)));
         return path(name);
     }
 
@@ -172,12 +158,12 @@ private slots:
     void exportsPlainPbm()
     {
         QCOMPARE(run({writeSample("in.89i"), path("out.pbm")}).exitCode, 0);
-        QCOMPARE(read(path("out.pbm")), QByteArray("P1\n10 3\n1 0 0 0 0 0 0 0 0 0\n0 0 0 0 0 0 0 0 0 0\n"
+        QCOMPARE(readFile(path("out.pbm")), QByteArray("P1\n10 3\n1 0 0 0 0 0 0 0 0 0\n0 0 0 0 0 0 0 0 0 0\n"
                                                    "0 0 0 0 0 0 0 0 0 1\n"));
         // Long rows are broken so that no line exceeds 70 characters.
-        write(path("wide.89i"), asBytes(encode89i("m", "p", "", 80, 1, PixelGrid(80, 1)).bytes));
+        QVERIFY(writeFile(path("wide.89i"), pictureFile(80, 1, {}, {.folder = "m", .name = "p"})));
         QCOMPARE(run({path("wide.89i"), path("wide.pbm")}).exitCode, 0);
-        for (const QByteArray &line : read(path("wide.pbm")).split('\n'))
+        for (const QByteArray &line : readFile(path("wide.pbm")).split('\n'))
             QVERIFY(line.size() <= 70);
     }
 
@@ -195,7 +181,7 @@ private slots:
         QVERIFY(image.save(path("colours.png")));
         const Run r = run({path("colours.png"), path("colours.89i")});
         QCOMPARE(r.exitCode, 0);
-        const DecodeResult d = decode(read(path("colours.89i")));
+        const DecodeResult d = decoded("colours.89i");
         QCOMPARE(d.error, Picture89iError::None);
         QCOMPARE(d.picture.width, int(samples.size()));
         QCOMPARE(d.picture.height, 2);
@@ -216,7 +202,7 @@ private slots:
         const Run r = run({path("dark.bmp"), path("dark.89i"), "--folder", "graphs", "--name",
                            QStringLiteral("\u03B1beta"), "--comment", "a note"});
         QCOMPARE(r.exitCode, 0);
-        const DecodeResult d = decode(read(path("dark.89i")));
+        const DecodeResult d = decoded("dark.89i");
         QCOMPARE(d.picture.folder, "graphs");
         QCOMPARE(d.picture.name, "\x80" "beta");
         QCOMPARE(d.picture.comment, "a note");
@@ -246,10 +232,10 @@ private slots:
         QFETCH(int, blackCount);
         QFETCH(Points, black);
         QFETCH(Points, white);
-        write(path(fileName), file);
+        QVERIFY(writeFile(path(fileName), file));
         const Run r = run({path(fileName), path("screen.89i"), "--screen", "--name", "scr"});
         QCOMPARE(r.exitCode, 0);
-        const DecodeResult d = decode(read(path("screen.89i")));
+        const DecodeResult d = decoded("screen.89i");
         QCOMPARE(d.error, Picture89iError::None);
         QCOMPARE(QSize(d.picture.width, d.picture.height), QSize(160, 77));
         QCOMPARE(d.picture.name, "scr");
@@ -312,10 +298,10 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(ScaleSettings, settings);
         QFETCH(QSize, size);
-        write(path("scaled.in"), file);
+        QVERIFY(writeFile(path("scaled.in"), file));
         const Run r = run(QStringList{path("scaled.in"), path("scaled.89i")} + options);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        const DecodeResult d = decode(read(path("scaled.89i")));
+        const DecodeResult d = decoded("scaled.89i");
         QCOMPARE(d.error, Picture89iError::None);
         QCOMPARE(QSize(d.picture.width, d.picture.height), size);
 
@@ -361,7 +347,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, options);
         QFETCH(QString, message);
-        write(path("limit.in"), file);
+        QVERIFY(writeFile(path("limit.in"), file));
         QFile::remove(path("limit.89i"));
         const Run r = run(QStringList{path("limit.in"), path("limit.89i")} + options);
         QCOMPARE(r.exitCode, 1);
@@ -392,11 +378,11 @@ private slots:
         QFETCH(QString, option);
         QFETCH(bool, leftBlack);
         QFETCH(bool, rightBlack);
-        write(path("yb.png"), halves(left, right));
+        QVERIFY(writeFile(path("yb.png"), halves(left, right)));
         const QStringList size = option == "--screen" ? QStringList{} : QStringList{"--size", "8x4"};
         const Run r = run(QStringList{path("yb.png"), path("yb.89i"), option} + size);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        const DecodeResult d = decode(read(path("yb.89i")));
+        const DecodeResult d = decoded("yb.89i");
         const QPoint at = option == "--screen" ? QPoint(76, 36) : QPoint(0, 0); // the picture's corner
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 8; ++x)
@@ -427,10 +413,10 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, option);
         QFETCH(bool, damaged);
-        write(path("cut.jpg"), file);
+        QVERIFY(writeFile(path("cut.jpg"), file));
         const Run r = run({path("cut.jpg"), path("cut.89i"), option});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        QCOMPARE(decode(read(path("cut.89i"))).error, Picture89iError::None);
+        QCOMPARE(decoded("cut.89i").error, Picture89iError::None);
         const QString note = QStringLiteral("dotlark-convert: note: %1 is damaged: it ends before its picture does; "
                                             "the part that could be read is imported")
                                  .arg(path("cut.jpg"));
@@ -460,7 +446,7 @@ private slots:
     {
         QFETCH(QStringList, options);
         QFETCH(QString, named);
-        write(path("any.png"), png(20, 10));
+        QVERIFY(writeFile(path("any.png"), png(20, 10)));
         const Run r = run(QStringList{path("any.png"), path("p.89i")} + options);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(named), qPrintable(r.err));
@@ -488,13 +474,13 @@ private slots:
         QFile::remove(path("page.pdf"));
         const Run r = run(QStringList{"--print-pdf", path("page.pdf"), writeSample("in.89i")} + options, environment);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        QVERIFY(read(path("page.pdf")).startsWith("%PDF"));
+        QVERIFY(readFile(path("page.pdf")).startsWith("%PDF"));
     }
 
     // A picture one pixel wide has no pitch to print with: refused, and no PDF appears.
     void onePixelWideIsNotPrinted()
     {
-        write(path("thin.89i"), asBytes(encode89i("main", "thin", "", 1, 5, PixelGrid(1, 5)).bytes));
+        QVERIFY(writeFile(path("thin.89i"), pictureFile(1, 5, {}, {.name = "thin"})));
         const Run r = run({"--print-pdf", path("thin.pdf"), path("thin.89i")});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains("thin.89i"), qPrintable(r.err));
@@ -505,16 +491,16 @@ private slots:
     // The rewrite puts lengths and checksum right and keeps everything else.
     void rewrites()
     {
-        QByteArray broken = read(writeSample("in.89i"));
+        QByteArray broken = readFile(writeSample("in.89i"));
         const QByteArray good = broken;
         broken[0] = 'X';
         broken[77] = 0x7F;
         broken[broken.size() - 1] = 0;
-        write(path("broken.89i"), broken);
+        QVERIFY(writeFile(path("broken.89i"), broken));
         QCOMPARE(run({path("broken.89i"), path("fixed.89i")}).exitCode, 0);
-        QCOMPARE(read(path("fixed.89i")), good);
+        QCOMPARE(readFile(path("fixed.89i")), good);
         QCOMPARE(run({path("broken.89i"), path("renamed.89i"), "--name", "other"}).exitCode, 0);
-        QCOMPARE(decode(read(path("renamed.89i"))).picture.name, "other");
+        QCOMPARE(decoded("renamed.89i").picture.name, "other");
     }
 
     // Onto a full disk the rewrite and the PDF page fail with the reason, and the file that
@@ -541,7 +527,7 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(disk.path(output) + QStringLiteral(": cannot be written: No space left on device")),
                  qPrintable(r.err));
-        QCOMPARE(read(disk.path(output)), old);
+        QCOMPARE(readFile(disk.path(output)), old);
     }
 
     // An output that another program writes while the tool works (here: while the picture
@@ -559,14 +545,13 @@ private slots:
         QTemporaryDir tool;
         const QString convert = tool.filePath("dotlark-convert"), reader = tool.filePath("dotlark-decode");
         QVERIFY(QFile::copy(DOTLARK_BINARY_DIR "/app/convert/dotlark-convert", convert));
-        write(reader, "#!/bin/sh\nprintf theirs > \"$CHANGED_OUTPUT\"\nexec " DOTLARK_BINARY_DIR
-                      "/app/convert/dotlark-decode \"$@\"\n");
-        QVERIFY(QFile::setPermissions(reader, QFile::permissions(convert)));
+        QVERIFY(writeProgram(reader, "#!/bin/sh\nprintf theirs > \"$CHANGED_OUTPUT\"\nexec " DOTLARK_BINARY_DIR
+                                     "/app/convert/dotlark-decode \"$@\"\n"));
         const QString out = path(existed ? "changed.89i" : "made.89i");
         QFile::remove(out);
         if (existed)
-            write(out, read(writeSample("before.89i")));
-        write(path("in.png"), png(8, 8));
+            QVERIFY(writeFile(out, readFile(writeSample("before.89i"))));
+        QVERIFY(writeFile(path("in.png"), png(8, 8)));
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("CHANGED_OUTPUT", out);
@@ -576,14 +561,14 @@ private slots:
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
                  "dotlark-convert: " + out + ": cannot be written: Another program changed it meanwhile; it is left as it is.\n");
-        QCOMPARE(read(out), QByteArray("theirs"));
+        QCOMPARE(readFile(out), QByteArray("theirs"));
     }
 
     void describes()
     {
-        QByteArray data = read(writeSample("in.89i"));
+        QByteArray data = readFile(writeSample("in.89i"));
         data[data.size() - 2] = char(data[data.size() - 2] + 1);
-        write(path("badsum.89i"), data);
+        QVERIFY(writeFile(path("badsum.89i"), data));
         const Run r = run({"--info", path("badsum.89i")});
         QCOMPARE(r.exitCode, 0);
         for (const char *line : {"folder:      fold", "name:        pic", "comment:     hello", "width:       10",
@@ -644,8 +629,8 @@ private slots:
         QTest::addColumn<QString>("output"); // the file that must stay untouched
         const QString sample = writeSample("in.89i");
         QImage(600, 900, QImage::Format_RGB32).save(path("huge.png"));
-        write(path("short.89i"), read(sample).left(95));
-        write(path("notapicture.png"), "not a picture");
+        QVERIFY(writeFile(path("short.89i"), readFile(sample).left(95)));
+        QVERIFY(writeFile(path("notapicture.png"), "not a picture"));
         QTest::newRow("bad var name") << QStringList{path("huge.png"), path("keep.89i"), "--name", "1pic"}
                                       << "First character of Pic Var Name can't be digit." << "keep.89i";
         QTest::newRow("bad folder name") << QStringList{sample, path("keep.89i"), "--folder", "a_b"}
@@ -669,12 +654,12 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, output);
-        write(path(output), "previous content");
+        QVERIFY(writeFile(path(output), "previous content"));
         const Run r = run(arguments);
         QCOMPARE(r.exitCode, 1);
         QFETCH(QString, named);
         QVERIFY2(r.err.contains(named), qPrintable(r.err));
-        QCOMPARE(read(path(output)), QByteArray("previous content"));
+        QCOMPARE(readFile(path(output)), QByteArray("previous content"));
         QVERIFY(QDir(dir.path()).entryList({"*.89i.*", "*.png.*", "*.pbm.*", "*.pdf.*"}).isEmpty());
     }
 
@@ -698,7 +683,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, output);
         const QString in = writeSample("self.89i");
-        const QByteArray before = read(in);
+        const QByteArray before = readFile(in);
         QDir(dir.path()).mkdir("sub");
         for (const QString &link : {QStringLiteral("symlink.89i"), QStringLiteral("linked.png"), QStringLiteral("linked.pdf")}) {
             QFile::remove(path(link));
@@ -709,7 +694,7 @@ private slots:
         const Run r = run(arguments);
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(output + ": is the same file as"), qPrintable(r.err));
-        QCOMPARE(read(in), before);
+        QCOMPARE(readFile(in), before);
         QVERIFY(QFileInfo(path("symlink.89i")).isSymLink());
         QVERIFY(QDir(dir.path()).entryList({".*.part"}, QDir::Files | QDir::Hidden).isEmpty());
     }
@@ -751,11 +736,10 @@ private slots:
         QFETCH(QString, written);
         QFETCH(QString, message);
         QTemporaryDir here;
-        const QByteArray sample = read(writeSample("in.89i"));
+        const QByteArray sample = readFile(writeSample("in.89i"));
         for (const QString &name : {QStringLiteral("in put.89i"), QStringLiteral("\"in\" it's.89i"), QStringLiteral("-"),
                                     QStringLiteral("--help.89i"), QStringLiteral("--info"), QStringLiteral("\u00FCber \u753B.89i")}) {
-            QFile file(here.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sample) == sample.size());
+            QVERIFY(writeFile(here.filePath(name), sample));
         }
         QVERIFY(QDir(here.path()).mkdir("folder.89i"));
         QVERIFY(::mkfifo(QFile::encodeName(here.filePath("pipe.89i")).constData(), 0644) == 0);
@@ -773,13 +757,13 @@ private slots:
         QStringList after = QDir(here.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         if (!written.isEmpty()) {
             QVERIFY(after.removeOne(written));
-            const QByteArray out = read(here.filePath(written));
+            const QByteArray out = readFile(here.filePath(written));
             QVERIFY(!out.isEmpty());
             if (written.endsWith(".89i") || written.endsWith(".9xi"))
-                QCOMPARE(decode(out).error, Picture89iError::None);
+                QCOMPARE(decode89i(asBytes(out)).error, Picture89iError::None);
         }
         QCOMPARE(after, before); // nothing else appeared, nothing went
-        QCOMPARE(read(here.filePath("in put.89i")), sample);
+        QCOMPARE(readFile(here.filePath("in put.89i")), sample);
     }
 };
 

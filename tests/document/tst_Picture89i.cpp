@@ -1,4 +1,6 @@
 #include "document/Picture89i.h"
+#include "fakes/TestFiles.h"
+#include "platform/ByteConversions.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -372,10 +374,7 @@ private slots:
         const PixelGrid grid = randomGrid(21, 9, random);
         const Bytes ours = encode89i("graphs", "sketch", "hello", 21, 9, grid, info.kind).bytes;
         const QString oursPath = dir.filePath("ours." + QString::fromLatin1(info.ending));
-        QFile out(oursPath);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(reinterpret_cast<const char *>(ours.data()), qint64(ours.size()));
-        out.close();
+        QVERIFY(writeFile(oursPath, asByteArray(ours)));
 
         FileContent *content = tifiles_content_create_regular(CalcModel(model));
         QCOMPARE(tifiles_file_read_regular(oursPath.toLocal8Bit().constData(), content), 0);
@@ -391,16 +390,14 @@ private slots:
         const QString theirsPath = dir.filePath("theirs." + QString::fromLatin1(info.ending));
         QCOMPARE(tifiles_file_write_regular(theirsPath.toLocal8Bit().constData(), content, nullptr), 0);
         tifiles_content_delete_regular(content);
-        QFile in(theirsPath);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        const QByteArray theirs = in.readAll();
-        const DecodeResult r = decode89i({reinterpret_cast<const uint8_t *>(theirs.data()), size_t(theirs.size())});
+        const QByteArray theirs = readFile(theirsPath);
+        const DecodeResult r = decode89i(asBytes(theirs));
         QCOMPARE(r.error, Picture89iError::None);
         QCOMPARE(r.picture.pixels, grid);
         QCOMPARE(r.picture.name, "sketch");
         QCOMPARE(r.picture.folder, "graphs");
         QCOMPARE(r.picture.kind, CalcKind(theirKind));
-        QVERIFY(inspect89i({reinterpret_cast<const uint8_t *>(theirs.data()), size_t(theirs.size())}).allAgree());
+        QVERIFY(inspect89i(asBytes(theirs)).allAgree());
 #endif
     }
 };

@@ -1,5 +1,7 @@
 #include "fakes/PictureFixtures.h"
 
+#include "platform/ByteConversions.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
@@ -38,6 +40,14 @@ Bytes &blackRectangle(Bytes &records, int left, int top, int right, int bottom)
 }
 
 } // namespace
+
+QByteArray pictureFile(int width, int height, std::initializer_list<QPoint> black, const PictureTexts &texts)
+{
+    PixelGrid pixels(width, height);
+    for (QPoint at : black)
+        pixels.set(at.x(), at.y(), true);
+    return asByteArray(encode89i(texts.folder, texts.name, texts.comment, width, height, pixels, texts.kind).bytes);
+}
 
 QByteArray metafile(bool placeable, int right, int bottom, int inch)
 {

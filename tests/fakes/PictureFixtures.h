@@ -1,10 +1,28 @@
 #pragma once
 
-// Picture files built byte by byte by the tests themselves.
+// Picture files built by the tests themselves: calculator pictures through the codec, the
+// other kinds byte by byte.
+
+#include "document/Picture89i.h"
 
 #include <QByteArray>
+#include <QPoint>
 #include <QRect>
 #include <initializer_list>
+#include <string>
+
+// What a test's calculator picture stores besides its pixels.
+struct PictureTexts
+{
+    std::string folder = "main";
+    std::string name = "pic";
+    std::string comment = {};
+    CalcKind kind = CalcKind::TI89;
+};
+
+// A whole calculator picture file of width x height, white but for the given black pixels,
+// as the editor writes it.
+QByteArray pictureFile(int width, int height, std::initializer_list<QPoint> black = {}, const PictureTexts &texts = {});
 
 // Little-endian byte builder for hand-made picture files.
 struct Bytes

@@ -1,6 +1,7 @@
 #include "fakes/FakeProgress.h"
 #include "fakes/PictureFixtures.h"
 #include "fakes/Sanitizer.h"
+#include "fakes/TestFiles.h"
 #include "qtplatform/IsolatedPictureLoader.h"
 #include "qtplatform/QtPictureLoader.h"
 
@@ -111,8 +112,7 @@ class tst_IsolatedPictureLoader : public QObject
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!writeFile(path, bytes))
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
@@ -120,8 +120,9 @@ class tst_IsolatedPictureLoader : public QObject
     // A stand-in for the helper, as a shell script.
     QString script(const QString &name, const QByteArray &body)
     {
-        const QString path = write(name, "#!/bin/sh\n" + body + "\n");
-        ::chmod(QFile::encodeName(path).constData(), 0755);
+        const QString path = m_dir.filePath(name);
+        if (!writeProgram(path, "#!/bin/sh\n" + body + "\n"))
+            qFatal("cannot write %s", qPrintable(path));
         return path;
     }
 
@@ -342,9 +343,8 @@ private slots:
             QCOMPARE(picture->pixel(1, 1), qRgb(0, 0, 0));
         QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
         // The helper is gone, not left to run on.
-        QFile pid(pidFile);
-        QVERIFY(pid.open(QIODevice::ReadOnly));
-        QVERIFY(::kill(pid.readAll().trimmed().toInt(), 0) == -1 && errno == ESRCH);
+        const int pid = readFile(pidFile).trimmed().toInt();
+        QVERIFY(pid > 0 && ::kill(pid, 0) == -1 && errno == ESRCH);
         qunsetenv("DECODE_STANDIN_PID");
         qunsetenv("DECODE_STANDIN_MS");
     }

@@ -1,3 +1,4 @@
+#include "fakes/TestFiles.h"
 #include "qtplatform/StaleSiblings.h"
 #include "qtplatform/WholeFileWriter.h"
 
@@ -19,12 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // Two versions of a picture-sized file and then some, of different lengths and bytes.
 QByteArray version(int length, char seed)
@@ -121,7 +116,7 @@ private slots:
             QVERIFY2(WIFSIGNALED(status), "the saver stopped on its own: a save failed");
             midSave += progress->saving.load();
             saves += progress->completed.load();
-            const QByteArray now = read(target);
+            const QByteArray now = readFile(target);
             QVERIFY2(now == first || now == second,
                      qPrintable(QStringLiteral("kill %1 left %2 bytes").arg(kill).arg(now.size())));
         }
@@ -142,7 +137,7 @@ private slots:
             age(dir.filePath(leftover), kStaleAfterSeconds + 5);
         QVERIFY(writeWholeFile(target, second).ok);
         QCOMPARE(siblingsOf(dir.path(), QStringLiteral("killed.89i")), QStringList());
-        QCOMPARE(read(target), second);
+        QCOMPARE(readFile(target), second);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "fakes/Fakes.h"
+#include "fakes/TestFiles.h"
 #include "qtplatform/QtProgramLauncher.h"
 #include "shell/LinkLauncher.h"
 
@@ -24,11 +25,6 @@ class tst_LinkActivation : public QObject
     QList<Window> m_made;
     QTemporaryDir m_folder;
 
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
-    }
     Window root() const { return DefaultRootWindow(m_display); }
     Atom atom(const char *name) const { return XInternAtom(m_display, name, False); }
     void setWindows(Window on, const char *property, Atom type, QList<Window> values)
@@ -91,12 +87,11 @@ class tst_LinkActivation : public QObject
     // Ends every copy of the stand-in started from the test folder.
     void endStandins()
     {
-        QFile pids(m_folder.filePath("standin.pids"));
-        if (pids.open(QIODevice::ReadOnly))
-            for (const QByteArray &pid : pids.readAll().split('\n'))
-                if (pid.toInt() > 0)
-                    ::kill(pid.toInt(), SIGTERM);
-        pids.remove();
+        const QString pids = m_folder.filePath("standin.pids");
+        for (const QByteArray &pid : readFile(pids).split('\n'))
+            if (pid.toInt() > 0)
+                ::kill(pid.toInt(), SIGTERM);
+        QFile::remove(pids);
     }
 
 private slots:
@@ -164,22 +159,11 @@ private slots:
         QTemporaryDir folder;
         QDir(folder.path()).mkpath("bin");
         const QString program = folder.filePath(name.isEmpty() ? "absent.exe" : name);
-        if (!name.isEmpty()) {
-            QFile file(program);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-            file.close();
-            if (executable)
-                file.setPermissions(file.permissions() | QFile::ExeOwner);
-        }
+        if (!name.isEmpty())
+            QVERIFY(executable ? writeProgram(program, content) : writeFile(program, content));
         const QString wineArgs = folder.filePath("wine.args");
-        if (wine) {
-            QFile fake(folder.filePath("bin/wine"));
-            QVERIFY(fake.open(QIODevice::WriteOnly));
-            fake.write("#!/bin/sh\necho \"$1\" > '" + wineArgs.toUtf8() + "'\n");
-            fake.close();
-            fake.setPermissions(fake.permissions() | QFile::ExeOwner);
-        }
+        if (wine)
+            QVERIFY(writeProgram(folder.filePath("bin/wine"), "#!/bin/sh\necho \"$1\" > '" + wineArgs.toUtf8() + "'\n"));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", folder.filePath("bin").toUtf8());
         const bool result = QtProgramLauncher().start(program, ProgramLauncher::WindowStyle::NormalWithoutFocus, QString());
@@ -187,9 +171,9 @@ private slots:
 
         QCOMPARE(result, started);
         if (byWine)
-            QTRY_COMPARE(contents(wineArgs), program.toUtf8());
+            QTRY_COMPARE(readFile(wineArgs).trimmed(), program.toUtf8());
         else if (started) // the program runs in its own folder
-            QTRY_COMPARE(contents(folder.filePath("ran")), folder.path().toUtf8());
+            QTRY_COMPARE(readFile(folder.filePath("ran")).trimmed(), folder.path().toUtf8());
     }
 
     // Titles are matched whole first, then by their beginning, case and all; the top-most wins.
@@ -322,11 +306,8 @@ private slots:
         const QString folder = m_folder.filePath(markPid ? "pid" : "nopid");
         QVERIFY(QDir().mkpath(folder));
         const QString program = folder + "/WLINK89.EXE";
-        QFile script(program);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nexec '" + standin.toUtf8() + "' --delay 1500" + (markPid ? "" : " --no-pid") + "\n");
-        script.close();
-        QVERIFY(QFile::setPermissions(program, executable));
+        QVERIFY(writeProgram(program, "#!/bin/sh\nexec '" + standin.toUtf8() + "' --delay 1500"
+                                          + (markPid ? "" : " --no-pid") + "\n"));
         FakeSettings settings;
         FakeFileDialogs dialogs;
         FakeMessages messages;

@@ -1,4 +1,6 @@
 #include "document/Picture89i.h"
+#include "fakes/TestFiles.h"
+#include "platform/ByteConversions.h"
 #include "qtplatform/NetpbmReader.h"
 #include "qtplatform/QtPictureLoader.h"
 
@@ -36,11 +38,6 @@ class tst_NetpbmReader : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    static QByteArray read(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Runs a shell pipeline in the test folder; its standard error on failure.
     QString shell(const QString &command)
     {
@@ -207,8 +204,7 @@ private slots:
         QVERIFY2(made.isEmpty(), qPrintable(made));
         const Run run = convert({"in.pnm", "out.89i"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        const QByteArray out = read(path("out.89i"));
-        const DecodeResult decoded = decode89i({reinterpret_cast<const uint8_t *>(out.constData()), size_t(out.size())});
+        const DecodeResult decoded = decode89i(asBytes(readFile(path("out.89i"))));
         QCOMPARE(decoded.error, Picture89iError::None);
         QCOMPARE(QSize(decoded.picture.width, decoded.picture.height), size);
         for (int y = 0; y < size.height(); ++y)

@@ -1,4 +1,5 @@
 #include "fakes/PictureFixtures.h"
+#include "fakes/TestFiles.h"
 #include "qtplatform/QtPictureLoader.h"
 
 #include <QBuffer>
@@ -374,10 +375,7 @@ private slots:
 private:
     QString write(const QString &name, const QByteArray &bytes)
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return {};
-        return file.fileName();
+        return writeFile(m_dir.filePath(name), bytes) ? m_dir.filePath(name) : QString();
     }
 
     QTemporaryDir m_dir;

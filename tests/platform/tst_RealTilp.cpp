@@ -1,5 +1,5 @@
-#include "document/Picture89i.h"
-#include "platform/ByteConversions.h"
+#include "fakes/PictureFixtures.h"
+#include "fakes/TestFiles.h"
 #include "platform/Tilp.h"
 #include "qtplatform/X11Windows.h"
 
@@ -39,10 +39,7 @@ private slots:
         QTemporaryDir home;
         const QString picture = home.filePath(name);
         const CalcKind kind = *kindFromEnding(name.toStdString());
-        QFile file(picture);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(asByteArray(encode89i("main", "picture", "", 160, 77, PixelGrid(160, 77), kind).bytes));
-        file.close();
+        QVERIFY(writeFile(picture, pictureFile(160, 77, {}, {.name = "picture", .kind = kind})));
 
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,5 +1,6 @@
 #include "fakes/FullDisk.h"
 #include "fakes/OrdinaryUser.h"
+#include "fakes/TestFiles.h"
 #include "qtplatform/PathIdentity.h"
 #include "qtplatform/StaleSiblings.h"
 #include "qtplatform/WholeFileWriter.h"
@@ -18,19 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 ino_t inode(const QString &path)
 {
@@ -94,11 +82,11 @@ private slots:
     void replacesWholeFileKeepingItsPermissions()
     {
         const QString target = path(QStringLiteral("keep.89i"));
-        write(target, QByteArray(5000, 'o'));
+        QVERIFY(writeFile(target, QByteArray(5000, 'o')));
         QVERIFY(::chmod(QFile::encodeName(target).constData(), 0640) == 0);
         const FileStore::Result result = writeWholeFile(target, "new");
         QVERIFY2(result.ok, qPrintable(result.reason));
-        QCOMPARE(read(target), QByteArray("new"));
+        QCOMPARE(readFile(target), QByteArray("new"));
         QCOMPARE(mode(target), mode_t(0640));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("keep.89i")});
     }
@@ -108,14 +96,14 @@ private slots:
         // A symbolic link stays a link to the rewritten file; a hard link keeps sharing it.
         const QString real = path(QStringLiteral("real.89i")), symbolic = path(QStringLiteral("sym.89i")),
                       hard = path(QStringLiteral("hard.89i"));
-        write(real, "old");
+        QVERIFY(writeFile(real, "old"));
         QVERIFY(QFile::link(real, symbolic));
         QVERIFY(::link(QFile::encodeName(real).constData(), QFile::encodeName(hard).constData()) == 0);
         QVERIFY(writeWholeFile(symbolic, "via symlink").ok);
         QVERIFY(QFileInfo(symbolic).isSymLink());
-        QCOMPARE(read(hard), QByteArray("via symlink"));
+        QCOMPARE(readFile(hard), QByteArray("via symlink"));
         QVERIFY(writeWholeFile(hard, "via hard link, longer than before").ok);
-        QCOMPARE(read(real), QByteArray("via hard link, longer than before"));
+        QCOMPARE(readFile(real), QByteArray("via hard link, longer than before"));
         QCOMPARE(inode(real), inode(hard));
     }
 
@@ -124,7 +112,7 @@ private slots:
         const QString folder = path(QStringLiteral("locked"));
         QVERIFY(QDir().mkdir(folder));
         const QString target = folder + QStringLiteral("/pic.89i");
-        write(target, QByteArray(3000, 'o'));
+        QVERIFY(writeFile(target, QByteArray(3000, 'o')));
         const ino_t before = inode(target);
         QVERIFY(::chmod(QFile::encodeName(target).constData(), 0666) == 0);
         if (::geteuid() == 0) {
@@ -134,12 +122,12 @@ private slots:
         }
         QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
         QVERIFY(writeAsOrdinaryUser(target, "shorter"));
-        QCOMPARE(read(target), QByteArray("shorter"));
+        QCOMPARE(readFile(target), QByteArray("shorter"));
         QCOMPARE(inode(target), before);
         // A file that is itself read-only still refuses.
         QVERIFY(::chmod(QFile::encodeName(target).constData(), 0444) == 0);
         QVERIFY(!writeAsOrdinaryUser(target, "refused"));
-        QCOMPARE(read(target), QByteArray("shorter"));
+        QCOMPARE(readFile(target), QByteArray("shorter"));
         ::chmod(QFile::encodeName(folder).constData(), 0755);
     }
 
@@ -151,7 +139,7 @@ private slots:
         QTemporaryDir own;
         QVERIFY(OrdinaryUser::passable(own.path()) && OrdinaryUser::own(own.path()));
         const QString target = own.filePath(QStringLiteral("locked.89i"));
-        write(target, QByteArray(2000, 'o'));
+        QVERIFY(writeFile(target, QByteArray(2000, 'o')));
         QVERIFY(OrdinaryUser::own(target));
         QVERIFY(::chmod(QFile::encodeName(target).constData(), 0444) == 0);
         const ino_t before = inode(target);
@@ -161,13 +149,13 @@ private slots:
             QVERIFY(!result.ok);
             QCOMPARE(result.reason, QStringLiteral("Permission denied"));
         }
-        QCOMPARE(read(target), QByteArray(2000, 'o'));
+        QCOMPARE(readFile(target), QByteArray(2000, 'o'));
         QCOMPARE(inode(target), before);
         QCOMPARE(mode(target), mode_t(0444));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("locked.89i")});
         if (::geteuid() == 0) {
             QVERIFY(writeWholeFile(target, "by root").ok);
-            QCOMPARE(read(target), QByteArray("by root"));
+            QCOMPARE(readFile(target), QByteArray("by root"));
             QCOMPARE(mode(target), mode_t(0444));
         }
     }
@@ -206,9 +194,9 @@ private slots:
         QTemporaryDir own;
         const QString target = own.filePath(QStringLiteral("pic.89i")), leftover = own.filePath(entry);
         const QByteArray name = QFile::encodeName(leftover);
-        write(target, "old");
+        QVERIFY(writeFile(target, "old"));
         if (kind == u"file")
-            write(leftover, "half a pic");
+            QVERIFY(writeFile(leftover, "half a pic"));
         else if (kind == u"folder")
             QVERIFY(QDir().mkdir(leftover));
         else if (kind == u"fifo")
@@ -224,7 +212,7 @@ private slots:
         if (writer >= 0)
             ::close(writer);
         QCOMPARE(QFileInfo(leftover).exists() || QFileInfo(leftover).isSymLink(), !removed);
-        QCOMPARE(read(target), QByteArray("new"));
+        QCOMPARE(readFile(target), QByteArray("new"));
     }
 
     void refusesWhatIsNoPlainFile_data()
@@ -267,16 +255,16 @@ private slots:
         QFETCH(bool, hardLinked);
         QTemporaryDir own;
         const QString target = own.filePath(QStringLiteral("pic.89i"));
-        write(target, "opened");
+        QVERIFY(writeFile(target, "opened"));
         if (hardLinked)
             QVERIFY(::link(QFile::encodeName(target).constData(), QFile::encodeName(own.filePath("hard")).constData()) == 0);
         const WriteGuard guard{identifyPath(target), true};
         if (change == u"keepTime") {
-            write(target, "theirs");
+            QVERIFY(writeFile(target, "theirs"));
             const timespec times[2] = {{0, UTIME_OMIT}, {guard.expected.modifiedSeconds, guard.expected.modifiedNanoseconds}};
             QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(target).constData(), times, 0) == 0);
         } else if (change == u"during") {
-            atNextSync = [&] { write(target, "theirs"); };
+            atNextSync = [&] { QVERIFY(writeFile(target, "theirs")); };
         }
         const QStringList before = QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
 
@@ -284,7 +272,7 @@ private slots:
         atNextSync = nullptr;
         QCOMPARE(result.ok, change == u"none");
         QCOMPARE(result.changed, change != u"none");
-        QCOMPARE(read(target), change == u"none" ? QByteArray("mine") : QByteArray("theirs"));
+        QCOMPARE(readFile(target), change == u"none" ? QByteArray("mine") : QByteArray("theirs"));
         if (change != u"none")
             QCOMPARE(result.reason, QStringLiteral("Another program changed it meanwhile; it is left as it is."));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), before);
@@ -308,16 +296,16 @@ private slots:
         QTemporaryDir own;
         const QString link = own.filePath(QStringLiteral("pic.89i")), named = own.filePath(QStringLiteral("named"));
         if (!dangling)
-            write(named, "named");
+            QVERIFY(writeFile(named, "named"));
         QVERIFY(QFile::link(named, link));
         const WriteGuard guard{identifyPath(link), follow};
         const FileStore::Result result = writeWholeFile(link, "mine", &guard);
         QVERIFY2(result.ok, qPrintable(result.reason));
         QCOMPARE(QFileInfo(link).isSymLink(), follow);
-        QCOMPARE(read(link), QByteArray("mine"));
+        QCOMPARE(readFile(link), QByteArray("mine"));
         QCOMPARE(QFileInfo::exists(named), !dangling);
         if (!dangling)
-            QCOMPARE(read(named), follow ? QByteArray("mine") : QByteArray("named"));
+            QCOMPARE(readFile(named), follow ? QByteArray("mine") : QByteArray("named"));
     }
 
     // A full disk leaves the old file byte for byte, by either way of writing, and no
@@ -344,7 +332,7 @@ private slots:
         const FileStore::Result result = writeWholeFile(disk.path(QStringLiteral("old.89i")), QByteArray(6000, 'n'));
         QVERIFY(!result.ok);
         QCOMPARE(result.reason, QStringLiteral("No space left on device"));
-        QCOMPARE(read(disk.path(QStringLiteral("old.89i"))), old);
+        QCOMPARE(readFile(disk.path(QStringLiteral("old.89i"))), old);
         QCOMPARE(disk.entries(), before);
     }
 };

@@ -1,3 +1,4 @@
+#include "fakes/TestFiles.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
 #include "qtplatform/QtFileStore.h"
@@ -202,15 +203,11 @@ private slots:
     void failureWritesNothing()
     {
         const QString pdf = dir.filePath(QStringLiteral("kept.pdf"));
-        QFile existing(pdf);
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("earlier");
-        existing.close();
+        QVERIFY(writeFile(pdf, "earlier"));
         PrintInput narrow = picture();
         narrow.width = 1;
         QVERIFY(!printPdf(pdf, narrow, PageSetup::initial(160)));
-        QVERIFY(existing.open(QIODevice::ReadOnly));
-        QCOMPARE(existing.readAll(), QByteArray("earlier"));
+        QCOMPARE(readFile(pdf), QByteArray("earlier"));
 
         QString failure;
         QVERIFY(!printPdf(dir.filePath(QStringLiteral("no/such/folder/out.pdf")), picture(), PageSetup::initial(160),

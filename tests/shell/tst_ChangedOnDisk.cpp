@@ -1,5 +1,6 @@
-#include "document/Picture89i.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
+#include "fakes/TestFiles.h"
 #include "platform/ByteConversions.h"
 
 #include <QAction>
@@ -12,30 +13,10 @@
 
 namespace {
 
-QByteArray pictureFile(const char *name)
-{
-    PixelGrid pixels(160, 77);
-    pixels.set(7, 7, true);
-    return asByteArray(encode89i("main", name, "kept", 160, 77, pixels).bytes);
-}
-
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 // Whether the file holds the picture drawn in the window: the pen's dot at (3, 3).
 bool holdsTheDrawing(const QString &path)
 {
-    const QByteArray bytes = read(path);
-    const DecodeResult decoded = decode89i(asBytes(bytes));
+    const DecodeResult decoded = decode89i(asBytes(readFile(path)));
     return decoded.error == Picture89iError::None && decoded.picture.pixels.at(3, 3) == 1;
 }
 
@@ -66,9 +47,9 @@ private slots:
     {
         for (const QString &name : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
             QVERIFY(QFile::remove(path(name)) || QDir(path(name)).removeRecursively());
-        write(path(QStringLiteral("a.89i")), pictureFile("mine"));
+        QVERIFY(writeFile(path(QStringLiteral("a.89i")), pictureFile(160, 77, {{7, 7}}, {.name = "mine", .comment = "kept"})));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("victim")));
-        write(path(QStringLiteral("victim/notes.txt")), "notes");
+        QVERIFY(writeFile(path(QStringLiteral("victim/notes.txt")), "notes"));
     }
 
     // Whatever happened to the file, Save asks; No keeps both the file as the other program
@@ -93,11 +74,11 @@ private slots:
         openAndDraw(window);
         const FileMenuState menus = window.document().menus;
         const QString file = path(QStringLiteral("a.89i")), notes = path(QStringLiteral("victim/notes.txt"));
-        const QByteArray theirs = pictureFile("theirs"); // as long as ours
+        const QByteArray theirs = pictureFile(160, 77, {{7, 7}}, {.name = "theirs", .comment = "kept"}); // as long as ours
         if (change == u"rewritten") {
-            write(file, theirs); // as `cp other.89i a.89i` does
+            QVERIFY(writeFile(file, theirs)); // as `cp other.89i a.89i` does
         } else if (change == u"replaced") {
-            write(path(QStringLiteral("other.89i")), theirs);
+            QVERIFY(writeFile(path(QStringLiteral("other.89i")), theirs));
             QVERIFY(std::rename(QFile::encodeName(path("other.89i")).constData(), QFile::encodeName(file).constData()) == 0);
         } else {
             QVERIFY(QFile::remove(file));
@@ -112,14 +93,14 @@ private slots:
         QCOMPARE(bench.fakes.messages.texts(),
                  QStringList{file + QStringLiteral(" has changed on disk since it was opened. Replace it with this picture?")});
         QCOMPARE(bench.fakes.messages.shown.first().buttons, Messages::Buttons::YesNoSafeNo);
-        QCOMPARE(read(notes), QByteArray("notes"));
+        QCOMPARE(readFile(notes), QByteArray("notes"));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("victim/made.89i"))));
         if (!replace) {
             QCOMPARE(window.document().menus, menus);
             QVERIFY(!window.action(QStringLiteral("miOpen"))->isEnabled());
             QCOMPARE(QFileInfo(file).isSymLink(), change.contains(u"link"));
             if (change == u"rewritten" || change == u"replaced")
-                QCOMPARE(read(file), theirs);
+                QCOMPARE(readFile(file), theirs);
             return;
         }
         QVERIFY(!QFileInfo(file).isSymLink());

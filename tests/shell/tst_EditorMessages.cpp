@@ -1,6 +1,8 @@
-#include "document/Picture89i.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
 #include "fakes/ShellFakes.h"
+#include "fakes/TestFiles.h"
+#include "platform/ByteConversions.h"
 #include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/ShownNames.h"
@@ -20,16 +22,9 @@
 
 namespace {
 
-QByteArray pictureFile(const std::string &name = "pic")
-{
-    const EncodeResult encoded = encode89i("main", name, "", 8, 2, PixelGrid(8, 2));
-    return QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
-}
-
 QString storedComment(const QByteArray &file)
 {
-    const DecodeResult decoded = decode89i({reinterpret_cast<const uint8_t *>(file.constData()), size_t(file.size())});
-    return CalcCharset::toUnicode(decoded.picture.comment);
+    return CalcCharset::toUnicode(decode89i(asBytes(file)).picture.comment);
 }
 
 } // namespace
@@ -50,9 +45,8 @@ private slots:
         QVERIFY(dir.isValid());
         previousFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
-        QFile replacement(QStringLiteral("bad\uFFFD.89i")); // what a name with a bad byte decodes to
-        QVERIFY(replacement.open(QIODevice::WriteOnly));
-        replacement.write(pictureFile());
+        // What a name with a bad byte decodes to.
+        QVERIFY(writeFile(QStringLiteral("bad\uFFFD.89i"), pictureFile(8, 2)));
     }
     void cleanupTestCase() { QDir::setCurrent(previousFolder); }
 
@@ -79,7 +73,7 @@ private slots:
         MainWindow window(fakes.services());
         window.endProgram = [] {};
         window.Form_Load(QString());
-        fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile();
+        fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 2);
         QVERIFY(window.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
         window.nameBox()->setText(name);
         window.commentBox()->setText(comment);

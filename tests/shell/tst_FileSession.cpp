@@ -1,24 +1,22 @@
-#include "document/Picture89i.h"
 #include "fakes/Fakes.h"
-#include "platform/ByteConversions.h"
+#include "fakes/PictureFixtures.h"
 #include "shell/FileSession.h"
 
 #include <QDir>
 #include <QTest>
 
 namespace {
-QByteArray pictureFile(int width, int height)
+// The session's picture file: the pixel at (1, 1) black, in the folder "fold" with the comment "note".
+QByteArray sample(int width, int height)
 {
-    PixelGrid pixels(width, height);
-    pixels.set(1, 1, true);
-    return asByteArray(encode89i("fold", "pic", "note", width, height, pixels).bytes);
+    return pictureFile(width, height, {{1, 1}}, {.folder = "fold", .comment = "note"});
 }
 
 // A file whose header says width x height, with all the rows the reader asks for, though
 // the format's 16-bit data length cannot hold them.
 QByteArray oversizedFile(int width, int height)
 {
-    QByteArray bytes = pictureFile(8, 1).left(92);
+    QByteArray bytes = sample(8, 1).left(92);
     bytes[88] = char(height >> 8);
     bytes[89] = char(height);
     bytes[90] = char(width >> 8);
@@ -44,7 +42,7 @@ private slots:
     void openTakesTheWholePicture()
     {
         Bench bench;
-        bench.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
         const SessionOutcome outcome = bench.session.openChosen(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
         QVERIFY(outcome.ok && outcome.pictureReplaced && outcome.fileTitleChanged && outcome.recentChanged);
         QVERIFY(outcome.message.isEmpty());
@@ -63,7 +61,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << "/p/gone.89i" << QByteArray() << "Can't open /p/gone.89i\rThe file does not exist.";
         QTest::newRow("short") << "/p/short.89i" << QByteArray(10, 'x') << "Can't open /p/short.89i\r";
-        QTest::newRow("wrong ending") << "/p/a.txt" << pictureFile(5, 5) << "Not a valid filename!";
+        QTest::newRow("wrong ending") << "/p/a.txt" << sample(5, 5) << "Not a valid filename!";
         QTest::newRow("beyond the format") << "/p/big.89i" << oversizedFile(8000, 100)
                                            << "Can't open /p/big.89i\rThe picture is 8000 x 100 pixels: 100000 bytes "
                                               "of pixel data, more than the 65530 a picture file holds.";
@@ -88,7 +86,7 @@ private slots:
         PictureDocument &document = bench.session.document();
         document.history.record(0, 0, 0, 1);
         document.history.commit();
-        bench.files.files[QStringLiteral("/p/big.89i")] = pictureFile(width, height);
+        bench.files.files[QStringLiteral("/p/big.89i")] = sample(width, height);
         const SessionOutcome outcome = bench.session.openChosen(QStringLiteral("/p/big.89i"), QStringLiteral("big.89i"));
         QVERIFY2(outcome.ok, qPrintable(outcome.message));
         QCOMPARE(document.PicWidth, width);
@@ -146,7 +144,7 @@ private slots:
     void saveAsKeepsTheOldNameOnFailure()
     {
         Bench bench;
-        bench.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 8);
+        bench.files.files[QStringLiteral("/p/a.89i")] = sample(8, 8);
         bench.session.openFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"), false);
         bench.session.document().menus.drawingPress();
         bench.files.unwritable << QStringLiteral("/ro/b.89i");
@@ -164,7 +162,7 @@ private slots:
     {
         Bench bench;
         for (const char *name : {"/p/1.89i", "/p/2.89i", "/p/3.89i", "/p/4.89i", "/p/5.89i"})
-            bench.files.files[QString::fromLatin1(name)] = pictureFile(4, 4);
+            bench.files.files[QString::fromLatin1(name)] = sample(4, 4);
         for (const char *name : {"/p/1.89i", "/p/2.89i", "/p/3.89i", "/p/4.89i", "/p/5.89i"})
             bench.session.openChosen(QString::fromLatin1(name), QString::fromLatin1(name).mid(3));
         bench.session.writeRecent();
@@ -214,7 +212,7 @@ private slots:
         FileSession session(files, settings);
         session.startUp();
         for (const QString &path : opened) {
-            files.files[path] = pictureFile(4, 4);
+            files.files[path] = sample(4, 4);
             QVERIFY(session.openChosen(path, path.section(u'/', -1)).ok);
             QCOMPARE(session.currentFile(), QDir::cleanPath(QDir::current().absoluteFilePath(path)));
         }

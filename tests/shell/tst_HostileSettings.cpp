@@ -1,5 +1,6 @@
-#include "document/Picture89i.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
+#include "fakes/TestFiles.h"
 #include "platform/ShownNames.h"
 #include "qtplatform/QtSettings.h"
 
@@ -33,9 +34,7 @@ QString storeFile() { return configHome->filePath(QStringLiteral("dotlark95/dotl
 void writeStore(const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(storeFile()).path());
-    QFile file(storeFile());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(writeFile(storeFile(), bytes));
 }
 
 QByteArray garbage(int size, quint32 seed)
@@ -100,10 +99,7 @@ private slots:
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.89i"))).constData(), 0644) == 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.89i"))));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.89i")));
-        const EncodeResult encoded = encode89i("main", "pic", "", 8, 8, PixelGrid(8, 8));
-        QFile picture(dir.filePath(QStringLiteral("picture.89i")));
-        QVERIFY(picture.open(QIODevice::WriteOnly));
-        picture.write(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("picture.89i")), pictureFile(8, 8)));
     }
 
     void cleanup() { bench.reset(); }

@@ -1,7 +1,8 @@
 #include "canvas/CanvasView.h"
-#include "document/Picture89i.h"
 #include "fakes/FakeProgress.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
+#include "fakes/TestFiles.h"
 #include "qtdialogs/QtProgress.h"
 #include "qtplatform/IsolatedPictureLoader.h"
 
@@ -15,17 +16,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-
-namespace {
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 // File > Import of what is no picture, decoded by the real helper process: the window says
 // "Can't import <file>: <reason>" at once, and the drawing, its file and its state stay.
@@ -57,15 +47,11 @@ private slots:
         QVERIFY(whole.save(dir.filePath(QStringLiteral("cut.png"))));
         QFile cut(dir.filePath(QStringLiteral("cut.png")));
         QVERIFY(cut.resize(cut.size() / 2));
-        write(dir.filePath(QStringLiteral("empty.bmp")), {});
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("empty.bmp")), {}));
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.bmp"))).constData(), 0644) == 0);
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("loop b.gif")), dir.filePath(QStringLiteral("loop a.gif"))));
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("loop a.gif")), dir.filePath(QStringLiteral("loop b.gif"))));
-        PixelGrid pixels(20, 10);
-        pixels.set(3, 4, true);
-        const EncodeResult encoded = encode89i("main", "drawn", "", 20, 10, pixels);
-        write(dir.filePath(QStringLiteral("drawn.89i")),
-              QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size())));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("drawn.89i")), pictureFile(20, 10, {{3, 4}}, {.name = "drawn"})));
     }
 
     void refusedImport_data()

@@ -1,5 +1,5 @@
 #include "canvas/CanvasView.h"
-#include "document/Picture89i.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/ShellFakes.h"
 #include "platform/ByteConversions.h"
 #include "shell/MainWindow.h"
@@ -15,13 +15,10 @@
 #include <QTest>
 
 namespace {
-QByteArray pictureFile(int width, int height, const std::string &folder = "main", const std::string &name = "pic",
-                       const std::string &comment = "hello", bool firstPixelBlack = true)
+// The window's picture file: its first pixel black, "hello" for a comment unless given.
+QByteArray sample(int width, int height, const PictureTexts &texts = {.comment = "hello"})
 {
-    PixelGrid pixels(width, height);
-    pixels.set(0, 0, firstPixelBlack);
-    const EncodeResult encoded = encode89i(folder, name, comment, width, height, pixels);
-    return QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
+    return pictureFile(width, height, {{0, 0}}, texts);
 }
 
 QString menuState(MainWindow &window)
@@ -107,7 +104,7 @@ private slots:
     void openFromDialog()
     {
         Bench bench;
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10, "fold", "name", "a comment");
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10, {.folder = "fold", .name = "name", .comment = "a comment"});
         bench.fakes.dialogs.choose(QStringLiteral("/p/a.89i"));
         bench.w().tools().miTool_Click(Tool::Bar);
         bench.w().miOpen_click();
@@ -133,11 +130,11 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wrong ending") << "/p/a.891" << pictureFile(5, 5) << "Not a valid filename!";
+        QTest::newRow("wrong ending") << "/p/a.891" << sample(5, 5) << "Not a valid filename!";
         QTest::newRow("missing") << "/p/gone.89i" << QByteArray() << "/p/gone.89i";
-        QTest::newRow("truncated") << "/p/short.89i" << pictureFile(160, 77).left(500) << "/p/short.89i";
+        QTest::newRow("truncated") << "/p/short.89i" << sample(160, 77).left(500) << "/p/short.89i";
         QTest::newRow("header only") << "/p/tiny.89i" << QByteArray(40, 'x') << "/p/tiny.89i";
-        QTest::newRow("absurd size") << "/p/huge.89i" << pictureFile(160, 77).replace(90, 2, "\x7f\xff") << "/p/huge.89i";
+        QTest::newRow("absurd size") << "/p/huge.89i" << sample(160, 77).replace(90, 2, "\x7f\xff") << "/p/huge.89i";
     }
     void openRefused()
     {
@@ -164,7 +161,7 @@ private slots:
     void saveWritesTheDocument()
     {
         Bench bench;
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
         QVERIFY(bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
         bench.draw(5.5f, 5.5f);
         QCOMPARE(menuState(bench.w()), QStringLiteral("DDEEE"));
@@ -172,7 +169,7 @@ private slots:
         QCOMPARE(bench.fakes.messages.shown.size(), 0);
         QCOMPARE(menuState(bench.w()), QStringLiteral("EEEEE"));
         const QByteArray saved = bench.fakes.files.files.value(QStringLiteral("/p/a.89i"));
-        const DecodeResult back = decode89i({reinterpret_cast<const uint8_t *>(saved.data()), size_t(saved.size())});
+        const DecodeResult back = decode89i(asBytes(saved));
         QCOMPARE(back.picture.width, 20);
         QCOMPARE(back.picture.pixels.at(0, 0), 1);
         QCOMPARE(back.picture.pixels.at(5, 5), 1);
@@ -181,7 +178,7 @@ private slots:
     void saveFailureKeepsDrawingUnsaved()
     {
         Bench bench;
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
         bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
         bench.draw();
         bench.fakes.files.unwritable << QStringLiteral("/p/a.89i");
@@ -189,7 +186,7 @@ private slots:
         QCOMPARE(bench.fakes.messages.shown.size(), 1);
         QVERIFY(bench.fakes.messages.shown.first().text.startsWith(QStringLiteral("ERROR in Saving!")));
         QCOMPARE(menuState(bench.w()), QStringLiteral("DDEEE"));
-        QCOMPARE(bench.fakes.files.files.value(QStringLiteral("/p/a.89i")), pictureFile(20, 10));
+        QCOMPARE(bench.fakes.files.files.value(QStringLiteral("/p/a.89i")), sample(20, 10));
     }
 
     void saveAs_data()
@@ -301,8 +298,8 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, opened);
         Bench bench;
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 8);
-        bench.fakes.files.files[QStringLiteral("/p/b.89i")] = pictureFile(9, 9);
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(8, 8);
+        bench.fakes.files.files[QStringLiteral("/p/b.89i")] = sample(9, 9);
         if (unsaved)
             bench.draw();
         bench.w().Picture1_OLEDragDrop(paths);
@@ -319,7 +316,7 @@ private slots:
         Bench bench({}, {"/old/one.89i", "/old/two.89i"});
         QCOMPARE(bench.recentCaptions(), QStringList({"one.89i", "two.89i", "", ""}));
         for (const char *name : {"/p/a.89i", "/q/a.89i", "/p/c.89i"})
-            bench.fakes.files.files[QString::fromLatin1(name)] = pictureFile(8, 8);
+            bench.fakes.files.files[QString::fromLatin1(name)] = sample(8, 8);
         for (const char *name : {"/p/a.89i", "/q/a.89i", "/p/c.89i"}) {
             bench.fakes.dialogs.choose(QString::fromLatin1(name));
             bench.w().miOpen_click();
@@ -442,7 +439,7 @@ private slots:
     void toolbarSaveGoesToFileWhenKnown()
     {
         Bench bench;
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 8);
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(8, 8);
         bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
         bench.draw();
         bench.w().Toolbar1_ButtonClick(QStringLiteral("Save"));
@@ -463,7 +460,7 @@ private slots:
         QFETCH(QString, commandLine);
         QFETCH(QString, opened);
         FakeServices fakes;
-        fakes.files.files[opened] = pictureFile(12, 12);
+        fakes.files.files[opened] = sample(12, 12);
         MainWindow window(fakes.services());
         window.Form_Load(commandLine);
         QCOMPARE(window.currentFile(), opened);
@@ -617,7 +614,7 @@ private slots:
         QVERIFY(w.action(QStringLiteral("miUndo"))->isEnabled());
 
         w.miCls_Click();
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
         bench.fakes.dialogs.choose(QStringLiteral("/p/a.89i"));
         w.miOpen_click();
         QVERIFY(!w.action(QStringLiteral("miUndo"))->isEnabled());
@@ -650,8 +647,8 @@ private slots:
         QFETCH(bool, unsaved);
         Bench bench({}, {"/p/b.89i"});
         MainWindow &w = bench.w();
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
-        bench.fakes.files.files[QStringLiteral("/p/b.89i")] = pictureFile(8, 8);
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
+        bench.fakes.files.files[QStringLiteral("/p/b.89i")] = sample(8, 8);
         if (opened)
             QVERIFY(w.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
         const QString before = menuState(w);
@@ -708,7 +705,7 @@ private slots:
         QFETCH(QString, menus);
         Bench bench;
         MainWindow &w = bench.w();
-        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(20, 10);
+        bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
         QImage black(160, 77, QImage::Format_RGB32);
         black.fill(Qt::black);
         bench.fakes.pictures.pictures[QStringLiteral("/p/black.bmp")] = black;
@@ -787,7 +784,7 @@ private slots:
         QVERIFY(shown.loadFromData(bench.fakes.files.files.value(QStringLiteral("/p/shown.bmp"))));
         QCOMPARE(shown.size(), QSize(547, 266));
 
-        bench.fakes.files.files[QStringLiteral("/p/wide.89i")] = pictureFile(4000, 100);
+        bench.fakes.files.files[QStringLiteral("/p/wide.89i")] = sample(4000, 100);
         w.miCls_Click();
         QVERIFY(w.OpenFile(QStringLiteral("/p/wide.89i"), QStringLiteral("wide.89i")));
         w.miFit_Click();

@@ -1,7 +1,8 @@
-#include "document/Picture89i.h"
 #include "fakes/FullDisk.h"
 #include "fakes/OrdinaryUser.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
+#include "fakes/TestFiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -13,18 +14,10 @@
 
 namespace {
 
-QByteArray pictureFile()
+// The picture file the window opens and fails to save over.
+QByteArray oldPicture()
 {
-    PixelGrid pixels(160, 77);
-    pixels.set(7, 7, true);
-    const EncodeResult encoded = encode89i("main", "old", "kept", 160, 77, pixels);
-    return QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
-}
-
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return pictureFile(160, 77, {{7, 7}}, {.name = "old", .comment = "kept"});
 }
 
 } // namespace
@@ -60,10 +53,10 @@ private slots:
         window.Form_Load({});
         const QString path = disk.path(file);
         const QString opened = disk.path(QStringLiteral("old.89i"));
-        QVERIFY(disk.put(QStringLiteral("old.89i"), pictureFile()));
+        QVERIFY(disk.put(QStringLiteral("old.89i"), oldPicture()));
         QVERIFY(disk.put(QStringLiteral("old.bmp"), QByteArray(400 * 1024, 'b')));
         QVERIFY(window.OpenFile(opened, QStringLiteral("old.89i")));
-        const QByteArray before = read(path);
+        const QByteArray before = readFile(path);
         window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
         window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
         disk.fill();
@@ -74,7 +67,7 @@ private slots:
             fakes.dialogs.choose(path, command == u"bitmap" ? 2 : 1);
             window.miSaveAs_Click();
         }
-        QCOMPARE(read(path), before);
+        QCOMPARE(readFile(path), before);
         QCOMPARE(fakes.messages.shown.size(), 1);
         const QString text = fakes.messages.shown.first().text;
         QVERIFY2(text.startsWith(message) && text.contains(path) && text.contains(QStringLiteral("No space left on device")),
@@ -116,10 +109,7 @@ private slots:
             QVERIFY(folder.mkdir(sub) && OrdinaryUser::own(folder.filePath(sub)));
         QVERIFY(::chmod(QFile::encodeName(folder.filePath(QStringLiteral("locked"))).constData(), 0555) == 0);
         const QString opened = folder.filePath(QStringLiteral("old.89i")), path = folder.filePath(target);
-        {
-            QFile file(opened);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pictureFile()) > 0);
-        }
+        QVERIFY(writeFile(opened, oldPicture()));
         QVERIFY(OrdinaryUser::own(opened) && ::chmod(QFile::encodeName(opened).constData(), 0444) == 0);
 
         RealFilesWindow bench;
@@ -141,7 +131,7 @@ private slots:
                 window.miSaveAs_Click();
             }
         }
-        QCOMPARE(read(opened), pictureFile());
+        QCOMPARE(readFile(opened), oldPicture());
         QCOMPARE(fakes.messages.shown.size(), 1);
         const QString text = fakes.messages.shown.first().text;
         QVERIFY2(text.startsWith(message) && text.contains(path) && text.endsWith(reason), qPrintable(text));

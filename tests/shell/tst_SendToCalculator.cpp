@@ -1,5 +1,6 @@
-#include "document/Picture89i.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/ShellFakes.h"
+#include "fakes/TestFiles.h"
 #include "platform/ByteConversions.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/QtProgramRunner.h"
@@ -16,11 +17,10 @@
 namespace {
 const QString kTilp = QStringLiteral("/usr/bin/tilp");
 
-QByteArray pictureFile(CalcKind kind = CalcKind::TI89)
+// The picture the tests send: its first pixel black.
+QByteArray picture(CalcKind kind = CalcKind::TI89)
 {
-    PixelGrid pixels(8, 8);
-    pixels.set(0, 0, true);
-    return asByteArray(encode89i("main", "pic", "hello", 8, 8, pixels, kind).bytes);
+    return pictureFile(8, 8, {{0, 0}}, {.comment = "hello", .kind = kind});
 }
 
 struct Bench
@@ -35,7 +35,7 @@ struct Bench
     }
     void open(const QString &path, CalcKind kind = CalcKind::TI89)
     {
-        fakes.files.files[path] = pictureFile(kind);
+        fakes.files.files[path] = picture(kind);
         QVERIFY(window.OpenFile(path, QFileInfo(path).fileName()));
     }
     void draw()
@@ -242,9 +242,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("mine.89i"));
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(pictureFile()) > 0);
-        out.close();
+        QVERIFY(writeFile(file, picture()));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QByteArray(DOTLARK_TEST_DATA "/../standin:") + path);
         qputenv("TILP_STANDIN_SECONDS", "1");
@@ -271,9 +269,7 @@ private slots:
         QVERIFY2(shown.contains(QDir::toNativeSeparators(file)) && shown.contains(QStringLiteral("exit status 1"))
                      && shown.contains(QStringLiteral("No cable")) && shown.contains(QStringLiteral("--calc=ti89")),
                  qPrintable(shown));
-        QFile in(file);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        QCOMPARE(in.readAll(), pictureFile());
+        QCOMPARE(readFile(file), picture());
     }
 };
 

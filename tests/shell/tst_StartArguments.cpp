@@ -1,5 +1,6 @@
-#include "document/Picture89i.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
+#include "fakes/TestFiles.h"
 #include "platform/ShownNames.h"
 
 #include <QAction>
@@ -18,16 +19,6 @@ class tst_StartArguments : public QObject
     QTemporaryDir dir;
     QString previousFolder;
 
-    void picture(const QString &name)
-    {
-        PixelGrid pixels(8, 2);
-        pixels.set(1, 1, true);
-        const EncodeResult encoded = encode89i("main", "start", "", 8, 2, pixels);
-        QFile file(dir.filePath(name));
-        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(name));
-        file.write(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
-    }
-
 private slots:
     void initTestCase()
     {
@@ -37,7 +28,7 @@ private slots:
         QVERIFY(QDir::setCurrent(dir.path()));
         for (const char *name : {"two words.89i", "it's \"so\".89i", "\"quoted\".89i", "\"", "-", "--help", "-x",
                                  "\xc3\x9cn\xc3\xaf c\xc3\xb8" "d\xc3\xa9 \xe7\x94\xbb.89i"})
-            picture(QString::fromUtf8(name));
+            QVERIFY2(writeFile(dir.filePath(QString::fromUtf8(name)), pictureFile(8, 2, {{1, 1}}, {.name = "start"})), name);
     }
 
     void cleanupTestCase() { QDir::setCurrent(previousFolder); }

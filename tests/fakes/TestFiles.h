@@ -1,0 +1,29 @@
+#pragma once
+
+// Whole files on disk, for the tests that set them up or check them.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// The file's bytes; none when it cannot be read (missing, a folder, no permission).
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the whole file, replacing what it held; whether all of it was written.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Writes a program (a shell script, say) that anyone may run; whether it all went.
+inline bool writeProgram(const QString &path, const QByteArray &bytes)
+{
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    return writeFile(path, bytes) && QFile::setPermissions(path, everyone);
+}
