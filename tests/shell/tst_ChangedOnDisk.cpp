@@ -37,8 +37,7 @@ class tst_ChangedOnDisk : public QObject
         window.Form_Load({});
         const QString opened = through.isEmpty() ? path(QStringLiteral("a.89i")) : through;
         QVERIFY(window.OpenFile(opened, QFileInfo(opened).fileName()));
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f); // takes the tool back after the read
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
+        drawDot(window);
         QVERIFY(window.document().menus.hasUnsavedDrawing());
     }
 

@@ -69,10 +69,9 @@ private slots:
         QFETCH(bool, saveAs);
         QFETCH(QString, name);
         QFETCH(QString, comment);
-        FakeServices fakes;
-        MainWindow window(fakes.services());
-        window.endProgram = [] {};
-        window.Form_Load(QString());
+        FakeWindow bench;
+        FakeServices &fakes = bench.fakes;
+        MainWindow &window = bench.window;
         fakes.files.files[QStringLiteral("/p/a.89i")] = pictureFile(8, 2);
         QVERIFY(window.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
         window.nameBox()->setText(name);

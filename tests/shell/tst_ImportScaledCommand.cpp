@@ -1,5 +1,5 @@
 #include "canvas/CanvasView.h"
-#include "fakes/ShellFakes.h"
+#include "fakes/FakeWindow.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
@@ -22,14 +22,6 @@ QImage halves(int width = 640, int height = 308)
     return picture;
 }
 
-QString menuState(MainWindow &window)
-{
-    QString state;
-    for (const char *name : {"miNew", "miOpen", "miSave", "miSaveAs", "miPrint"})
-        state += window.action(QString::fromLatin1(name))->isEnabled() ? u'E' : u'D';
-    return state;
-}
-
 ScaledImportChoice stretched(bool replace)
 {
     ScaledImportChoice choice;
@@ -45,18 +37,10 @@ class tst_ImportScaledCommand : public QObject
 {
     Q_OBJECT
 
-    struct Bench
+    struct Bench : FakeWindow
     {
-        FakeServices fakes;
-        std::unique_ptr<MainWindow> window;
-        Bench()
-        {
-            window = std::make_unique<MainWindow>(fakes.services());
-            window->endProgram = [] {};
-            window->Form_Load({});
-            fakes.pictures.pictures[kPhoto] = halves();
-        }
-        MainWindow &w() { return *window; }
+        Bench() { fakes.pictures.pictures[kPhoto] = halves(); }
+        MainWindow &w() { return window; }
         // A stroke of the pen, at the given row, from column 2 to 150.
         void drawRow(int y)
         {

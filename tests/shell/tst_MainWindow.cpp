@@ -1,6 +1,6 @@
 #include "canvas/CanvasView.h"
+#include "fakes/FakeWindow.h"
 #include "fakes/PictureFixtures.h"
-#include "fakes/ShellFakes.h"
 #include "platform/ByteConversions.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
@@ -21,12 +21,15 @@ QByteArray sample(int width, int height, const PictureTexts &texts = {.comment =
     return pictureFile(width, height, {{0, 0}}, texts);
 }
 
-QString menuState(MainWindow &window)
+// The captions of the four recent-file entries, "" for each hidden one.
+QStringList recentCaptions(MainWindow &window)
 {
-    QString state;
-    for (const char *name : {"miNew", "miOpen", "miSave", "miSaveAs", "miPrint"})
-        state += window.action(QString::fromLatin1(name))->isEnabled() ? u'E' : u'D';
-    return state;
+    QStringList captions;
+    for (int i = 0; i < 4; ++i) {
+        QAction *item = window.action(QStringLiteral("mirecent%1").arg(i));
+        captions << (item->isVisible() ? item->data().toString() : QString());
+    }
+    return captions;
 }
 } // namespace
 
@@ -35,41 +38,11 @@ class tst_MainWindow : public QObject
 {
     Q_OBJECT
 
-    struct Bench
-    {
-        FakeServices fakes;
-        std::unique_ptr<MainWindow> window;
-        int ended = 0;
-        explicit Bench(const QString &commandLine = {}, const QStringList &recent = {})
-        {
-            for (int i = 0; i < recent.size(); ++i)
-                fakes.settings.values[QStringLiteral("dotlark95/Recent Files/%1recent").arg(i)] = recent[i];
-            window = std::make_unique<MainWindow>(fakes.services());
-            window->endProgram = [this] { ++ended; };
-            window->Form_Load(commandLine);
-        }
-        MainWindow &w() { return *window; }
-        void draw(float x = 3.5f, float y = 3.5f)
-        {
-            w().tools().Picture1_MouseDown(1, x, y);
-            w().tools().Picture1_MouseDown(1, x, y);
-        }
-        QStringList recentCaptions()
-        {
-            QStringList captions;
-            for (int i = 0; i < 4; ++i) {
-                QAction *item = w().action(QStringLiteral("mirecent%1").arg(i));
-                captions << (item->isVisible() ? item->data().toString() : QString());
-            }
-            return captions;
-        }
-    };
-
 private slots:
     void startUp()
     {
-        Bench bench;
-        MainWindow &w = bench.w();
+        FakeWindow bench;
+        MainWindow &w = bench.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("TI-89 DOTLARK Plus v.3.0"));
         QCOMPARE(menuState(w), QStringLiteral("EEDDD"));
         QCOMPARE(w.document().Pixels.width(), 160);
@@ -82,13 +55,13 @@ private slots:
         QCOMPARE(w.tools().savedTool(), Tool::Pen);
         QVERIFY(w.action(QStringLiteral("mitool1"))->isChecked());
         QCOMPARE(w.pageSetup().width, 4.0);
-        QCOMPARE(bench.recentCaptions(), QStringList({"", "", "", ""}));
+        QCOMPARE(recentCaptions(bench.window), QStringList({"", "", "", ""}));
     }
 
     void layout()
     {
-        Bench bench;
-        MainWindow &w = bench.w();
+        FakeWindow bench;
+        MainWindow &w = bench.window;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QWidget *client = w.centralWidget();
@@ -103,12 +76,12 @@ private slots:
 
     void openFromDialog()
     {
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10, {.folder = "fold", .name = "name", .comment = "a comment"});
         bench.fakes.dialogs.choose(QStringLiteral("/p/a.89i"));
-        bench.w().tools().miTool_Click(Tool::Bar);
-        bench.w().miOpen_click();
-        MainWindow &w = bench.w();
+        bench.window.tools().miTool_Click(Tool::Bar);
+        bench.window.miOpen_click();
+        MainWindow &w = bench.window;
         QCOMPARE(bench.fakes.dialogs.requests.first().title, QStringLiteral("TI-89 DOTLARK: Open File"));
         QCOMPARE(menuState(w), QStringLiteral("EEEEE"));
         QCOMPARE(w.currentFile(), QStringLiteral("/p/a.89i"));
@@ -121,7 +94,7 @@ private slots:
         QCOMPARE(w.tools().currentTool(), Tool::None); // parked until the next press
         QVERIFY(w.action(QStringLiteral("mitool7"))->isChecked());
         QCOMPARE(w.canvas().image(), w.canvas().render(w.document().Pixels));
-        QCOMPARE(bench.recentCaptions(), QStringList({"a.89i", "", "", ""}));
+        QCOMPARE(recentCaptions(bench.window), QStringList({"a.89i", "", "", ""}));
     }
 
     // Files the reader cannot take are refused with a message naming them; nothing changes.
@@ -141,33 +114,33 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
-        Bench bench;
+        FakeWindow bench;
         if (!bytes.isEmpty())
             bench.fakes.files.files[path] = bytes;
-        bench.draw();
-        bench.w().miCls_Click();
-        bench.draw();
-        const PixelGrid before = bench.w().document().Pixels;
+        drawDot(bench.window);
+        bench.window.miCls_Click();
+        drawDot(bench.window);
+        const PixelGrid before = bench.window.document().Pixels;
         bench.fakes.dialogs.choose(path);
-        bench.w().miOpen_click();
+        bench.window.miOpen_click();
         QCOMPARE(bench.fakes.messages.shown.size(), 1);
         QVERIFY2(bench.fakes.messages.shown.first().text.contains(message), qPrintable(bench.fakes.messages.shown.first().text));
-        QCOMPARE(bench.w().document().Pixels, before);
-        QCOMPARE(bench.w().currentFile(), QString());
-        QCOMPARE(menuState(bench.w()), QStringLiteral("DDDEE"));
-        QCOMPARE(bench.recentCaptions(), QStringList({"", "", "", ""}));
+        QCOMPARE(bench.window.document().Pixels, before);
+        QCOMPARE(bench.window.currentFile(), QString());
+        QCOMPARE(menuState(bench.window), QStringLiteral("DDDEE"));
+        QCOMPARE(recentCaptions(bench.window), QStringList({"", "", "", ""}));
     }
 
     void saveWritesTheDocument()
     {
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
-        QVERIFY(bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
-        bench.draw(5.5f, 5.5f);
-        QCOMPARE(menuState(bench.w()), QStringLiteral("DDEEE"));
-        bench.w().miSave_click();
+        QVERIFY(bench.window.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i")));
+        drawDot(bench.window, 5.5f, 5.5f);
+        QCOMPARE(menuState(bench.window), QStringLiteral("DDEEE"));
+        bench.window.miSave_click();
         QCOMPARE(bench.fakes.messages.shown.size(), 0);
-        QCOMPARE(menuState(bench.w()), QStringLiteral("EEEEE"));
+        QCOMPARE(menuState(bench.window), QStringLiteral("EEEEE"));
         const QByteArray saved = bench.fakes.files.files.value(QStringLiteral("/p/a.89i"));
         const DecodeResult back = decode89i(asBytes(saved));
         QCOMPARE(back.picture.width, 20);
@@ -177,15 +150,15 @@ private slots:
 
     void saveFailureKeepsDrawingUnsaved()
     {
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
-        bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
-        bench.draw();
+        bench.window.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
+        drawDot(bench.window);
         bench.fakes.files.unwritable << QStringLiteral("/p/a.89i");
-        bench.w().miSave_click();
+        bench.window.miSave_click();
         QCOMPARE(bench.fakes.messages.shown.size(), 1);
         QVERIFY(bench.fakes.messages.shown.first().text.startsWith(QStringLiteral("ERROR in Saving!")));
-        QCOMPARE(menuState(bench.w()), QStringLiteral("DDEEE"));
+        QCOMPARE(menuState(bench.window), QStringLiteral("DDEEE"));
         QCOMPARE(bench.fakes.files.files.value(QStringLiteral("/p/a.89i")), sample(20, 10));
     }
 
@@ -211,19 +184,19 @@ private slots:
         QFETCH(QString, written);
         QFETCH(QString, message);
         QFETCH(QString, menus);
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.files.unwritable << QStringLiteral("/ro/pic.89i");
-        bench.draw();
+        drawDot(bench.window);
         bench.fakes.dialogs.choose(chosen, filter);
-        bench.w().miSaveAs_Click();
+        bench.window.miSaveAs_Click();
         QCOMPARE(bench.fakes.files.written, written.isEmpty() ? QStringList() : QStringList{written});
         QCOMPARE(bench.fakes.messages.shown.isEmpty(), message.isEmpty());
         if (!message.isEmpty())
             QVERIFY(bench.fakes.messages.shown.first().text.startsWith(message));
-        QCOMPARE(menuState(bench.w()), menus);
+        QCOMPARE(menuState(bench.window), menus);
         const bool savedPicture = menus == QStringLiteral("EEEEE");
-        QCOMPARE(bench.w().currentFile(), savedPicture ? chosen : QString());
-        QCOMPARE(bench.recentCaptions().first().isEmpty(), !savedPicture);
+        QCOMPARE(bench.window.currentFile(), savedPicture ? chosen : QString());
+        QCOMPARE(recentCaptions(bench.window).first().isEmpty(), !savedPicture);
         if (written.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
             const QImage bitmap = QImage::fromData(bench.fakes.files.files.value(written), "bmp");
             QCOMPARE(bitmap.size(), QSize(547, 266));
@@ -251,11 +224,11 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, asked);
         QFETCH(bool, written);
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.files.files[QStringLiteral("/p/pic.bmp")] = "old";
         bench.fakes.messages.answers.push_back(Messages::Answer(answer));
         bench.fakes.dialogs.choose(chosen, 2);
-        bench.w().miSaveAs_Click();
+        bench.window.miSaveAs_Click();
         QCOMPARE(bench.fakes.messages.shown.size(), asked ? 1 : 0);
         if (asked) {
             QCOMPARE(bench.fakes.messages.shown.first().text,
@@ -267,12 +240,12 @@ private slots:
 
     void badNamesStopBothSaves()
     {
-        Bench bench;
-        bench.draw();
-        bench.w().nameBox()->setText(QStringLiteral("1pic"));
-        bench.w().folderBox()->setText(QStringLiteral("a b"));
+        FakeWindow bench;
+        drawDot(bench.window);
+        bench.window.nameBox()->setText(QStringLiteral("1pic"));
+        bench.window.folderBox()->setText(QStringLiteral("a b"));
         bench.fakes.dialogs.choose(QStringLiteral("/p/x.89i"));
-        bench.w().miSaveAs_Click();
+        bench.window.miSaveAs_Click();
         QCOMPARE(bench.fakes.messages.shown.size(), 2);
         QCOMPARE(bench.fakes.messages.shown[0].caption, QStringLiteral("Pic Var ERROR!"));
         QCOMPARE(bench.fakes.messages.shown[1].caption, QStringLiteral("Folder Name ERROR!"));
@@ -297,119 +270,119 @@ private slots:
         QFETCH(bool, unsaved);
         QFETCH(QString, caption);
         QFETCH(QString, opened);
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(8, 8);
         bench.fakes.files.files[QStringLiteral("/p/b.89i")] = sample(9, 9);
         if (unsaved)
-            bench.draw();
-        bench.w().Picture1_OLEDragDrop(paths);
+            drawDot(bench.window);
+        bench.window.Picture1_OLEDragDrop(paths);
         QCOMPARE(bench.fakes.messages.shown.isEmpty(), caption.isEmpty());
         if (!caption.isEmpty())
             QCOMPARE(bench.fakes.messages.shown.first().caption, caption);
-        QCOMPARE(bench.w().currentFile(), opened);
-        QCOMPARE(bench.w().statusFileName(), opened.section(u'/', -1));
-        QCOMPARE(bench.w().document().menus.hasUnsavedDrawing(), unsaved);
+        QCOMPARE(bench.window.currentFile(), opened);
+        QCOMPARE(bench.window.statusFileName(), opened.section(u'/', -1));
+        QCOMPARE(bench.window.document().menus.hasUnsavedDrawing(), unsaved);
     }
 
     void recentFiles()
     {
-        Bench bench({}, {"/old/one.89i", "/old/two.89i"});
-        QCOMPARE(bench.recentCaptions(), QStringList({"one.89i", "two.89i", "", ""}));
+        FakeWindow bench({}, {"/old/one.89i", "/old/two.89i"});
+        QCOMPARE(recentCaptions(bench.window), QStringList({"one.89i", "two.89i", "", ""}));
         for (const char *name : {"/p/a.89i", "/q/a.89i", "/p/c.89i"})
             bench.fakes.files.files[QString::fromLatin1(name)] = sample(8, 8);
         for (const char *name : {"/p/a.89i", "/q/a.89i", "/p/c.89i"}) {
             bench.fakes.dialogs.choose(QString::fromLatin1(name));
-            bench.w().miOpen_click();
+            bench.window.miOpen_click();
         }
         // The oldest entry has gone; equal names in two folders keep their own paths.
-        QCOMPARE(bench.recentCaptions(), QStringList({"c.89i", "a.89i", "a.89i", "one.89i"}));
-        QCOMPARE(bench.w().recentFiles().at(2).path, QStringLiteral("/p/a.89i"));
-        bench.w().miRecent_Click(2);
-        QCOMPARE(bench.w().currentFile(), QStringLiteral("/p/a.89i"));
-        QCOMPARE(bench.recentCaptions().first(), QStringLiteral("c.89i")); // no reordering
-        bench.draw();
-        bench.w().miRecent_Click(1);
+        QCOMPARE(recentCaptions(bench.window), QStringList({"c.89i", "a.89i", "a.89i", "one.89i"}));
+        QCOMPARE(bench.window.recentFiles().at(2).path, QStringLiteral("/p/a.89i"));
+        bench.window.miRecent_Click(2);
+        QCOMPARE(bench.window.currentFile(), QStringLiteral("/p/a.89i"));
+        QCOMPARE(recentCaptions(bench.window).first(), QStringLiteral("c.89i")); // no reordering
+        drawDot(bench.window);
+        bench.window.miRecent_Click(1);
         QCOMPARE(bench.fakes.messages.texts(), QStringList{"Current image not saved. Save it or clear it."});
-        QCOMPARE(bench.w().currentFile(), QStringLiteral("/p/a.89i"));
+        QCOMPARE(bench.window.currentFile(), QStringLiteral("/p/a.89i"));
     }
 
     void exitAsksOnlyForUnsavedDrawing()
     {
-        Bench bench({}, {"/old/one.89i"});
-        bench.w().miExit_Click();
+        FakeWindow bench({}, {"/old/one.89i"});
+        bench.window.miExit_Click();
         QCOMPARE(bench.ended, 1);
         QCOMPARE(bench.fakes.settings.values.value(QStringLiteral("dotlark95/Recent Files/0recent")),
                  QStringLiteral("/old/one.89i"));
         QVERIFY(!bench.fakes.settings.values.contains(QStringLiteral("dotlark95/Recent Files/1recent")));
 
-        bench.draw();
+        drawDot(bench.window);
         bench.fakes.settings.values.clear();
         // "Continue   Working" leaves the window as it was, and asking again asks again.
         for (int attempt = 1; attempt <= 2; ++attempt) {
             bench.fakes.questions.exitChoices.push_back(Questions::ExitChoice::ContinueWorking);
-            bench.w().close();
+            bench.window.close();
             QCOMPARE(bench.fakes.questions.exitAsked, attempt);
             QCOMPARE(bench.ended, 1);
             QVERIFY(bench.fakes.settings.values.contains(QStringLiteral("dotlark95/Recent Files/0recent")));
         }
         bench.fakes.questions.exitChoices.push_back(Questions::ExitChoice::Quit);
-        bench.w().miExit_Click();
+        bench.window.miExit_Click();
         QCOMPARE(bench.ended, 2);
     }
 
     void newAndClrDraw()
     {
-        Bench bench;
-        bench.draw();
-        bench.w().miCls_Click();
-        QCOMPARE(menuState(bench.w()), QStringLiteral("EEDDD"));
-        QCOMPARE(bench.w().document().Pixels, PixelGrid(160, 77));
-        QCOMPARE(bench.w().canvas().image(), bench.w().canvas().render(PixelGrid()));
+        FakeWindow bench;
+        drawDot(bench.window);
+        bench.window.miCls_Click();
+        QCOMPARE(menuState(bench.window), QStringLiteral("EEDDD"));
+        QCOMPARE(bench.window.document().Pixels, PixelGrid(160, 77));
+        QCOMPARE(bench.window.canvas().image(), bench.window.canvas().render(PixelGrid()));
 
         bench.fakes.questions.newSizes.push_back(QSize(100, 50));
-        bench.w().miNew_Click();
-        QCOMPARE(bench.w().canvas().scaleWidth(), 100);
-        QCOMPARE(bench.w().document().Pixels.width(), 100);
-        QCOMPARE(bench.w().document().PicHeight, 50);
+        bench.window.miNew_Click();
+        QCOMPARE(bench.window.canvas().scaleWidth(), 100);
+        QCOMPARE(bench.window.document().Pixels.width(), 100);
+        QCOMPARE(bench.window.document().PicHeight, 50);
         bench.fakes.questions.newSizes.push_back(std::nullopt);
-        bench.w().miNew_Click(); // cancelled: everything stays
-        QCOMPARE(bench.w().document().PicWidth, 100);
-        QCOMPARE(bench.w().document().PicHeight, 50);
-        QCOMPARE(bench.w().canvas().scaleWidth(), 100);
+        bench.window.miNew_Click(); // cancelled: everything stays
+        QCOMPARE(bench.window.document().PicWidth, 100);
+        QCOMPARE(bench.window.document().PicHeight, 50);
+        QCOMPARE(bench.window.canvas().scaleWidth(), 100);
     }
 
     // The right button pops up the twelve tools with the current one checked.
     void toolPopUp()
     {
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.questions.menuChoices.push_back(4);
-        bench.w().tools().Picture1_MouseDown(2, 3.5f, 3.5f);
+        bench.window.tools().Picture1_MouseDown(2, 3.5f, 3.5f);
         QCOMPARE(bench.fakes.questions.lastMenu.size(), 12);
         QCOMPARE(bench.fakes.questions.lastMenu.at(4), QStringLiteral("Box"));
         QCOMPARE(bench.fakes.questions.lastChecked, 0); // Pen
-        QCOMPARE(bench.w().tools().checkedTool(), Tool::Box);
-        QVERIFY(bench.w().action(QStringLiteral("mitool5"))->isChecked());
+        QCOMPARE(bench.window.tools().checkedTool(), Tool::Box);
+        QVERIFY(bench.window.action(QStringLiteral("mitool5"))->isChecked());
     }
 
     void import()
     {
-        Bench bench;
+        FakeWindow bench;
         QImage picture(1, 1, QImage::Format_RGB32);
         picture.fill(Qt::black);
         bench.fakes.pictures.pictures[QStringLiteral("/p/dot.bmp")] = picture;
         bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
-        bench.w().miImport_Click();
+        bench.window.miImport_Click();
         QCOMPARE(bench.fakes.messages.shown.first().caption, QStringLiteral("Import..."));
         QCOMPARE(bench.fakes.messages.shown.first().text, QStringLiteral("/p/dot.bmp\n\r\n\r     ...this picture?"));
-        QCOMPARE(bench.w().document().Pixels.at(80, 38), 1);
-        QCOMPARE(menuState(bench.w()), QStringLiteral("EDDEE"));
-        QCOMPARE(bench.w().tools().currentTool(), Tool::Pen);
+        QCOMPARE(bench.window.document().Pixels.at(80, 38), 1);
+        QCOMPARE(menuState(bench.window), QStringLiteral("EDDEE"));
+        QCOMPARE(bench.window.tools().currentTool(), Tool::Pen);
 
         bench.fakes.messages.answers.push_back(Messages::Answer::No);
         bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
-        bench.w().miCls_Click();
-        bench.w().miImport_Click();
-        QCOMPARE(bench.w().document().Pixels.at(80, 38), 0);
+        bench.window.miCls_Click();
+        bench.window.miImport_Click();
+        QCOMPARE(bench.window.document().Pixels.at(80, 38), 0);
     }
 
     void toolbarGuards_data()
@@ -428,21 +401,21 @@ private slots:
         QFETCH(QString, key);
         QFETCH(bool, drawn);
         QFETCH(QString, message);
-        Bench bench;
+        FakeWindow bench;
         if (drawn)
-            bench.draw();
-        bench.w().Toolbar1_ButtonClick(key);
+            drawDot(bench.window);
+        bench.window.Toolbar1_ButtonClick(key);
         QCOMPARE(bench.fakes.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(bench.fakes.printDialog.asked, key == QStringLiteral("Print") && drawn ? 1 : 0);
     }
 
     void toolbarSaveGoesToFileWhenKnown()
     {
-        Bench bench;
+        FakeWindow bench;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(8, 8);
-        bench.w().OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
-        bench.draw();
-        bench.w().Toolbar1_ButtonClick(QStringLiteral("Save"));
+        bench.window.OpenFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
+        drawDot(bench.window);
+        bench.window.Toolbar1_ButtonClick(QStringLiteral("Save"));
         QCOMPARE(bench.fakes.files.written, QStringList{"/p/a.89i"});
         QVERIFY(bench.fakes.dialogs.requests.isEmpty());
     }
@@ -483,41 +456,41 @@ private slots:
     // Centred with everything it has: menu bar, controls and status bar.
     void startsCentred()
     {
-        Bench bench;
-        QVERIFY(QTest::qWaitForWindowExposed(&bench.w()));
-        const QRect screen = bench.w().screen()->geometry();
-        const QRect frame = bench.w().frameGeometry();
+        FakeWindow bench;
+        QVERIFY(QTest::qWaitForWindowExposed(&bench.window));
+        const QRect screen = bench.window.screen()->geometry();
+        const QRect frame = bench.window.frameGeometry();
         QCOMPARE(frame.topLeft() - screen.topLeft(), centredTopLeft(screen.size(), frame.size()));
     }
 
     // Ctrl+C is ClrDraw, except in a text box, where it copies the text.
     void clrDrawShortcutLeavesTextBoxesAlone()
     {
-        Bench bench;
-        bench.w().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bench.w()));
-        bench.draw();
-        bench.w().commentBox()->setFocus();
-        QTest::keyClick(bench.w().commentBox(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(bench.w().document().Pixels.at(3, 3), 1);
+        FakeWindow bench;
+        bench.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench.window));
+        drawDot(bench.window);
+        bench.window.commentBox()->setFocus();
+        QTest::keyClick(bench.window.commentBox(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(bench.window.document().Pixels.at(3, 3), 1);
         // A click on the canvas takes the keyboard back for the window's shortcuts.
-        QTest::mouseClick(&bench.w().canvas(), Qt::LeftButton, {}, QPoint(100, 100));
-        QCOMPARE(QApplication::focusWidget(), &bench.w().canvas());
-        QTest::keyClick(&bench.w().canvas(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(bench.w().document().Pixels.at(3, 3), 0);
+        QTest::mouseClick(&bench.window.canvas(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(QApplication::focusWidget(), &bench.window.canvas());
+        QTest::keyClick(&bench.window.canvas(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(bench.window.document().Pixels.at(3, 3), 0);
     }
 
     void tabGoesRoundTheControls()
     {
-        Bench bench;
-        QVERIFY(QTest::qWaitForWindowExposed(&bench.w()));
-        bench.w().folderBox()->setFocus();
+        FakeWindow bench;
+        QVERIFY(QTest::qWaitForWindowExposed(&bench.window));
+        bench.window.folderBox()->setFocus();
         QList<QWidget *> reached;
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             reached << QApplication::focusWidget();
         }
-        QCOMPARE(reached, (QList<QWidget *>{bench.w().nameBox(), &bench.w().canvas(), bench.w().commentBox()}));
+        QCOMPARE(reached, (QList<QWidget *>{bench.window.nameBox(), &bench.window.canvas(), bench.window.commentBox()}));
     }
 
     void textBoxLimitsTypingOnly()
@@ -549,11 +522,11 @@ private slots:
     void undoAndRedo()
     {
         QFETCH(QString, change);
-        Bench bench;
-        MainWindow &w = bench.w();
+        FakeWindow bench;
+        MainWindow &w = bench.window;
         QAction *undo = w.action(QStringLiteral("miUndo")), *redo = w.action(QStringLiteral("miRedo"));
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-        bench.draw();
+        drawDot(bench.window);
         w.tools().Picture1_MouseUp(1, 3.5f, 3.5f);
         const PixelGrid before = w.document().Pixels;
         const QSize sizeBefore(w.canvas().scaleWidth(), w.canvas().scaleHeight());
@@ -600,9 +573,9 @@ private slots:
     // starts a new history.
     void historyLimits()
     {
-        Bench bench;
-        MainWindow &w = bench.w();
-        bench.draw();
+        FakeWindow bench;
+        MainWindow &w = bench.window;
+        drawDot(bench.window);
         w.tools().Picture1_MouseUp(1, 3.5f, 3.5f);
         w.miUndo_Click();
         w.miUndo_Click();
@@ -645,8 +618,8 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(bool, opened);
         QFETCH(bool, unsaved);
-        Bench bench({}, {"/p/b.89i"});
-        MainWindow &w = bench.w();
+        FakeWindow bench({}, {"/p/b.89i"});
+        MainWindow &w = bench.window;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
         bench.fakes.files.files[QStringLiteral("/p/b.89i")] = sample(8, 8);
         if (opened)
@@ -703,8 +676,8 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(QString, menus);
-        Bench bench;
-        MainWindow &w = bench.w();
+        FakeWindow bench;
+        MainWindow &w = bench.window;
         bench.fakes.files.files[QStringLiteral("/p/a.89i")] = sample(20, 10);
         QImage black(160, 77, QImage::Format_RGB32);
         black.fill(Qt::black);
@@ -742,15 +715,15 @@ private slots:
     // group after a separator, with their keys.
     void drawMenuItems()
     {
-        Bench bench;
-        QMenu *draw = bench.w().menuBar()->actions().at(1)->menu();
+        FakeWindow bench;
+        QMenu *draw = bench.window.menuBar()->actions().at(1)->menu();
         QStringList items;
         for (QAction *item : draw->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());
         QCOMPARE(items, QStringList({"&ClrDraw ", "Tools...", "-", "Zoom In", "Zoom Out", "Actual Size", "Fit", "-",
                                      "Undo", "Redo"}));
-        QCOMPARE(bench.w().menuBar()->actions().size(), 3);
-        const auto keys = [&](const char *name) { return bench.w().action(QString::fromLatin1(name))->shortcuts(); };
+        QCOMPARE(bench.window.menuBar()->actions().size(), 3);
+        const auto keys = [&](const char *name) { return bench.window.action(QString::fromLatin1(name))->shortcuts(); };
         QCOMPARE(keys("miUndo"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Z"))}));
         QCOMPARE(keys("miRedo"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
         QCOMPARE(keys("miZoomIn"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))}));
@@ -762,8 +735,8 @@ private slots:
     // and the bitmap export keeps that size at any zoom.
     void zoom()
     {
-        Bench bench;
-        MainWindow &w = bench.w();
+        FakeWindow bench;
+        MainWindow &w = bench.window;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.miZoomIn_Click();
         QCOMPARE(w.canvas().size(), QSize(774, 376)); // sqrt(2) times 547 x 266
@@ -777,7 +750,7 @@ private slots:
         QCOMPARE(w.canvas().size(), QSize(547, 266));
 
         w.miZoomIn_Click();
-        bench.draw(2.5f, 2.5f);
+        drawDot(bench.window, 2.5f, 2.5f);
         bench.fakes.dialogs.choose(QStringLiteral("/p/shown.bmp"), 2);
         w.miSaveAs_Click();
         QImage shown;

@@ -57,8 +57,7 @@ private slots:
         QVERIFY(disk.put(QStringLiteral("old.bmp"), QByteArray(400 * 1024, 'b')));
         QVERIFY(window.OpenFile(opened, QStringLiteral("old.89i")));
         const QByteArray before = readFile(path);
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
+        drawDot(window);
         disk.fill();
 
         if (command == u"save") {

@@ -1,8 +1,7 @@
 #include "fakes/PictureFixtures.h"
-#include "fakes/ShellFakes.h"
+#include "fakes/RealFilesWindow.h"
 #include "fakes/TestFiles.h"
 #include "platform/ByteConversions.h"
-#include "qtplatform/QtFileStore.h"
 #include "qtplatform/QtProgramRunner.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
@@ -23,25 +22,13 @@ QByteArray picture(CalcKind kind = CalcKind::TI89)
     return pictureFile(8, 8, {{0, 0}}, {.comment = "hello", .kind = kind});
 }
 
-struct Bench
+struct Bench : FakeWindow
 {
-    FakeServices fakes;
-    MainWindow window{fakes.services()};
-    Bench()
-    {
-        window.endProgram = [] {};
-        window.Form_Load({});
-        fakes.programs.installed[QStringLiteral("tilp")] = kTilp;
-    }
+    Bench() { fakes.programs.installed[QStringLiteral("tilp")] = kTilp; }
     void open(const QString &path, CalcKind kind = CalcKind::TI89)
     {
         fakes.files.files[path] = picture(kind);
         QVERIFY(window.OpenFile(path, QFileInfo(path).fileName()));
-    }
-    void draw()
-    {
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
     }
     QString sent() const { return fakes.programs.started.isEmpty() ? QString() : fakes.programs.started.last().last(); }
 };
@@ -79,7 +66,7 @@ private slots:
         Bench bench;
         bench.open(file, *kindFromEnding(file.toStdString()));
         const QByteArray before = bench.fakes.files.files.value(file);
-        bench.draw();
+        drawDot(bench.window);
         bench.window.commentBox()->setText(QStringLiteral("new comment"));
         bench.window.miSend_Click();
 
@@ -130,7 +117,7 @@ private slots:
             bench.fakes.programs.installed.clear();
         if (opened)
             bench.open(QStringLiteral("/p/a.89i"));
-        bench.draw();
+        drawDot(bench.window);
         bench.window.nameBox()->setText(name);
         if (!saveAs.isEmpty())
             bench.fakes.dialogs.choose(saveAs);
@@ -247,16 +234,13 @@ private slots:
         qputenv("PATH", QByteArray(DOTLARK_TEST_DATA "/../standin:") + path);
         qputenv("TILP_STANDIN_SECONDS", "1");
         qputenv("TILP_STANDIN_SAYS", "msg_box1: [Error] [No cable]");
-        FakeServices fakes;
-        QtFileStore files;
         QtProgramRunner programs;
-        MainWindow window(Services{fakes.messages, fakes.dialogs, files, fakes.settings, fakes.pictures,
-                                   fakes.printDialog, fakes.launcher, fakes.desktop, fakes.questions, programs});
-        window.endProgram = [] {};
+        RealFilesWindow bench(nullptr, nullptr, &programs);
+        FakeServices &fakes = bench.fakes;
+        MainWindow &window = bench.window;
         window.Form_Load({});
         QVERIFY(window.OpenFile(file, QStringLiteral("mine.89i")));
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
-        window.tools().Picture1_MouseDown(1, 3.5f, 3.5f);
+        drawDot(window);
         QElapsedTimer clock;
         clock.start();
         window.miSend_Click();
