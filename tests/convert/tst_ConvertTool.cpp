@@ -8,7 +8,6 @@
 #include "platform/ByteConversions.h"
 #include "qtplatform/QtPictureLoader.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -26,11 +25,7 @@ QByteArray png(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return imageFile(image);
 }
 
 using Points = QList<QPoint>;
@@ -44,11 +39,7 @@ QByteArray translucentPng()
             const int alpha = std::max(0, 255 - int(std::hypot(x - 150, y - 110) * 2));
             image.setPixel(x, y, qRgba(x % 256, 40, y % 256, alpha));
         }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return imageFile(image);
 }
 
 // A grey JPEG beyond the loader's limit for decoded pixels (8400 x 6000, 50.4 megapixels),
@@ -62,11 +53,7 @@ const QByteArray &largeJpeg()
             for (int x = 0; x < image.width(); ++x)
                 line[x] = uchar((x / 7 + y / 5) % 256 / ((x / 300 + y / 200) % 2 + 1));
         }
-        QByteArray jpeg;
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "JPEG", 80);
-        return jpeg;
+        return imageFile(image, "JPEG", 80);
     }();
     return bytes;
 }
@@ -91,11 +78,7 @@ QByteArray halves(QRgb left, QRgb right)
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x)
             image.setPixel(x, y, x < 4 ? left : right);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return imageFile(image);
 }
 
 } // namespace

@@ -148,10 +148,14 @@ QByteArray photoFile(int width, int height, const char *format)
             line[x] = qRgb((x * 255) / width, (y * 255) / height, band * 120);
         }
     }
+    return imageFile(image, format, 90);
+}
+
+QByteArray imageFile(const QImage &image, const char *format, int quality)
+{
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    writer.setQuality(90);
-    writer.write(image);
-    return buffer.data();
+    writer.setQuality(quality);
+    return writer.write(image) ? buffer.data() : QByteArray();
 }

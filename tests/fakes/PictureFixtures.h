@@ -6,6 +6,7 @@
 #include "document/Picture89i.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <initializer_list>
@@ -47,6 +48,10 @@ struct Bytes
 // (1080, 540); with the placeable header at 1440 units per inch it is 96 x 48 screen pixels
 // and the rectangle covers pixels 24..71 x 12..35.
 QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch = 1440);
+
+// The image as Qt writes it in the given format, at the given quality (-1: the format's
+// default); none when Qt cannot write it.
+QByteArray imageFile(const QImage &image, const char *format = "PNG", int quality = -1);
 
 // A photo-like picture of the given size (smooth shading with a few sharp edges), written
 // by Qt in the given format.

@@ -5,10 +5,8 @@
 #include "qtplatform/IsolatedPictureLoader.h"
 #include "qtplatform/QtPictureLoader.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,14 +55,6 @@ quint32 crc32(const QByteArray &bytes)
     return ~crc;
 }
 
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, format).write(image);
-    return buffer.data();
-}
-
 QImage checker()
 {
     QImage image(16, 8, QImage::Format_RGB32);
@@ -79,7 +69,7 @@ QByteArray pngBomb()
 {
     QImage one(1, 1, QImage::Format_Grayscale8);
     one.fill(0);
-    QByteArray png = encoded(one, "PNG");
+    QByteArray png = imageFile(one, "PNG");
     const auto putBig = [&png](int offset, quint32 v) {
         for (int i = 0; i < 4; ++i)
             png[offset + i] = char(v >> (24 - 8 * i));
@@ -131,8 +121,8 @@ private slots:
     void picturesCrossIntact_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("bmp") << encoded(checker(), "BMP");
-        QTest::newRow("png") << encoded(checker(), "PNG");
+        QTest::newRow("bmp") << imageFile(checker(), "BMP");
+        QTest::newRow("png") << imageFile(checker(), "PNG");
         QTest::newRow("placeable metafile") << metafile(true);
         QTest::newRow("netpbm") << QByteArray("P1\n4 2\n1010\n0101\n");
     }
@@ -199,7 +189,7 @@ private slots:
         write(QStringLiteral("bomb.png"), pngBomb());
         write(QStringLiteral("bomb.gif"), gifBomb());
         write(QStringLiteral("bomb.bmp"), bmpBomb());
-        const QByteArray png = encoded(checker(), "PNG");
+        const QByteArray png = imageFile(checker(), "PNG");
         write(QStringLiteral("cut.png"), png.left(png.size() / 2));
         write(QStringLiteral("empty.bmp"), {});
         write(QStringLiteral("text.bmp"), "hello, picture reader\n");
@@ -261,7 +251,7 @@ private slots:
         IsolatedPictureLoader loader(script(QStringLiteral("helper.sh"), body), timeoutMs);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), encoded(checker(), "BMP"))));
+        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), imageFile(checker(), "BMP"))));
         QVERIFY(clock.elapsed() < timeoutMs + 3500);
         QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
     }
@@ -352,7 +342,7 @@ private slots:
     void missingHelperIsNamed()
     {
         IsolatedPictureLoader loader(m_dir.filePath(QStringLiteral("no-such-helper")));
-        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), encoded(checker(), "BMP"))));
+        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), imageFile(checker(), "BMP"))));
         QVERIFY2(loader.lastProblem().contains(QStringLiteral("cannot be started")), qPrintable(loader.lastProblem()));
     }
 };

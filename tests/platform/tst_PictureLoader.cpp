@@ -2,9 +2,7 @@
 #include "fakes/TestFiles.h"
 #include "qtplatform/QtPictureLoader.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 #include <QList>
 #include <QLoggingCategory>
 #include <QPoint>
@@ -23,10 +21,7 @@ QByteArray written(const char *format)
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             image.setPixel(x, y, qRgb(0, 0, 0));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    return writer.write(image) ? buffer.data() : QByteArray();
+    return imageFile(image, format);
 }
 
 bool dark(const QImage &image, QPoint p) { return qGray(image.pixel(p)) < 128; }
