@@ -1,5 +1,6 @@
 #include "document/Picture89i.h"
 #include "fakes/ConvertRun.h"
+#include "fakes/PictureFixtures.h"
 #include "fakes/TestFiles.h"
 
 #include <QDir>
@@ -11,26 +12,6 @@
 // dotlark-convert's limits, run as the user runs it: the picture sizes every command takes,
 // and the page values --print-pdf takes.
 namespace {
-
-// A picture file of any size up to 32767 x 32767, all black: header, rows, tag and a
-// checksum left 0 (the reader looks at none of them but the size and the rows).
-QByteArray blackPictureFile(int width, int height)
-{
-    QByteArray file(92, '\0');
-    file.replace(0, 8, "**TI89**");
-    file.replace(10, 4, "main");
-    file.replace(64, 3, "big");
-    file[72] = 0x10;
-    const auto be16 = [&file](int at, int value) {
-        file[at] = char(value >> 8);
-        file[at + 1] = char(value & 0xFF);
-    };
-    const qsizetype rows = qsizetype(bytesPerRow(width)) * height;
-    be16(86, int((rows + 5) & 0xFFFF));
-    be16(88, height);
-    be16(90, width);
-    return file + QByteArray(rows, char(0xFF)) + QByteArray("\xDF\0\0", 3);
-}
 
 using Run = ToolRun;
 

@@ -49,6 +49,24 @@ QByteArray pictureFile(int width, int height, std::initializer_list<QPoint> blac
     return asByteArray(encode89i(texts.folder, texts.name, texts.comment, width, height, pixels, texts.kind).bytes);
 }
 
+QByteArray blackPictureFile(int width, int height)
+{
+    QByteArray file(92, '\0');
+    file.replace(0, 8, "**TI89**");
+    file.replace(10, 4, "main");
+    file.replace(64, 3, "big");
+    file[72] = 0x10;
+    const auto be16 = [&file](int at, int value) {
+        file[at] = char(value >> 8);
+        file[at + 1] = char(value & 0xFF);
+    };
+    const qsizetype rows = qsizetype(bytesPerRow(width)) * height;
+    be16(86, int((rows + 5) & 0xFFFF));
+    be16(88, height);
+    be16(90, width);
+    return file + QByteArray(rows, char(0xFF)) + QByteArray("\xDF\0\0", 3);
+}
+
 QByteArray metafile(bool placeable, int right, int bottom, int inch)
 {
     Bytes records;

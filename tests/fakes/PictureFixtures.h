@@ -44,6 +44,11 @@ struct Bytes
     }
 };
 
+// A calculator picture file of any size up to 32767 x 32767, all black: header, rows, tag and
+// a checksum left 0 (the reader looks at none of them but the size and the rows), so that it
+// can claim more pixel data than the format holds.
+QByteArray blackPictureFile(int width, int height);
+
 // A metafile of 1440 x 720 logical units with a black-filled rectangle from (360, 180) to
 // (1080, 540); with the placeable header at 1440 units per inch it is 96 x 48 screen pixels
 // and the rectangle covers pixels 24..71 x 12..35.
