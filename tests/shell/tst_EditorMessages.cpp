@@ -36,19 +36,15 @@ class tst_EditorMessages : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString previousFolder;
+    CurrentTemporaryFolder dir;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
         // What a name with a bad byte decodes to.
         QVERIFY(writeFile(QStringLiteral("bad\uFFFD.89i"), pictureFile(8, 2)));
     }
-    void cleanupTestCase() { QDir::setCurrent(previousFolder); }
 
     void notesAnUnstorableCommentAfterSaving_data()
     {

@@ -16,22 +16,16 @@ class tst_StartArguments : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString previousFolder;
+    CurrentTemporaryFolder dir; // relative names are the folder's: the shell hands them on as typed
 
 private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        // Relative names are the folder's: the shell hands them on as typed.
-        previousFolder = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
         for (const char *name : {"two words.89i", "it's \"so\".89i", "\"quoted\".89i", "\"", "-", "--help", "-x",
                                  "\xc3\x9cn\xc3\xaf c\xc3\xb8" "d\xc3\xa9 \xe7\x94\xbb.89i"})
             QVERIFY2(writeFile(dir.filePath(QString::fromUtf8(name)), pictureFile(8, 2, {{1, 1}}, {.name = "start"})), name);
     }
-
-    void cleanupTestCase() { QDir::setCurrent(previousFolder); }
 
     void opensTheNamedFile_data()
     {
