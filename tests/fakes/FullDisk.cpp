@@ -1,4 +1,5 @@
 #include "fakes/FullDisk.h"
+#include "fakes/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,8 +29,7 @@ FullDisk::~FullDisk()
 
 bool FullDisk::put(const QString &name, const QByteArray &bytes) const
 {
-    QFile file(path(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    return writeFile(path(name), bytes);
 }
 
 void FullDisk::fill() const

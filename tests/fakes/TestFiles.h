@@ -15,11 +15,11 @@ inline QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Writes the whole file, replacing what it held; whether all of it was written.
+// Writes the whole file, replacing what it held; whether all of it reached the file system.
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 // Writes a program (a shell script, say) that anyone may run; whether it all went.
