@@ -118,8 +118,7 @@ CalcKind FileSession::kind() const { return kindFromEnding(CurrentFile.right(3).
 
 SessionOutcome FileSession::write(const QString &path, CalcKind kind, int width, int height, const WriteGuard *guard)
 {
-    const EncodeResult encoded =
-        encode89i(m_texts.folder, m_texts.name, m_texts.comment, width, height, m_document.Pixels, kind);
+    const EncodeResult encoded = this->encoded(kind, width, height);
     if (encoded.error != Picture89iError::None)
         return SessionOutcome::refused(QString::fromStdString(errorText(encoded.error)), AppInfo::title);
     const QByteArray bytes = asByteArray(encoded.bytes);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CalcKind.h"
+#include "document/Picture89i.h"
 #include "document/PictureDocument.h"
 #include "platform/FileIdentity.h"
 #include "shell/RecentList.h"
@@ -63,6 +64,13 @@ public:
     const QString &currentFile() const { return CurrentFile; }
     const QString &currentFileTitle() const { return CurrentFileTitle; }
     const RecentList &recent() const { return m_recent; }
+
+    // The picture and its texts as a picture file of `kind`, width x height pixels: what a
+    // save writes, and what a send hands over.
+    EncodeResult encoded(CalcKind kind, int width, int height) const
+    {
+        return encode89i(m_texts.folder, m_texts.name, m_texts.comment, width, height, m_document.Pixels, kind);
+    }
 
     // Start-up: a blank calculator screen, nothing to save, the recent list from the store.
     void startUp();

@@ -4,7 +4,6 @@
 #include "canvas/CanvasView.h"
 #include "document/Picture89i.h"
 #include "platform/ByteConversions.h"
-#include "platform/CalcCharset.h"
 #include "platform/FileStore.h"
 #include "platform/Messages.h"
 #include "platform/ProgramRunner.h"
@@ -79,9 +78,8 @@ std::optional<MainWindow::Sending> MainWindow::sendingCopy()
 {
     const CalcKind kind = m_session.kind();
     auto folder = std::make_shared<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("dotlark-send-XXXXXX")));
-    const EncodeResult encoded = encode89i(CalcCharset::fromUnicode(Text3->text()), CalcCharset::fromUnicode(Text2->text()),
-                                           CalcCharset::fromUnicode(Text1->text()), Picture1->scaleWidth(),
-                                           Picture1->scaleHeight(), document().Pixels, kind);
+    takeTexts();
+    const EncodeResult encoded = m_session.encoded(kind, Picture1->scaleWidth(), Picture1->scaleHeight());
     QString failure = folder->isValid() ? QString() : folder->errorString();
     const QString copy = folder->filePath(Text2->text() + u'.' + QString::fromLatin1(infoOf(kind).ending));
     if (failure.isEmpty() && encoded.error != Picture89iError::None)
