@@ -1,11 +1,11 @@
 #include "PictureCommands.h"
 
-#include "PictureImages.h"
+#include "calc/CalcCharset.h"
+#include "calc/NameProblem.h"
+#include "calc/PictureFile.h"
 #include "import/ScaledImport.h"
-#include "platform/CalcCharset.h"
+#include "PictureImages.h"
 #include "platform/Messages.h"
-#include "platform/NameProblem.h"
-#include "platform/PictureFile.h"
 #include "platform/PictureLoader.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "PrintCommand.h"
 
-#include "platform/CalcCharset.h"
+#include "calc/CalcCharset.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
 #include "qtplatform/QtPdfPage.h"

@@ -1,6 +1,6 @@
 #include "SendCommand.h"
 
-#include "platform/Tilp.h"
+#include "calc/Tilp.h"
 #include "qtplatform/QtProgramRunner.h"
 
 int sendPicture(Context &context)

@@ -1,7 +1,7 @@
 #include "ToolSupport.h"
 
+#include "calc/PictureFile.h"
 #include "platform/FileStore.h"
-#include "platform/PictureFile.h"
 #include "platform/ShownNames.h"
 
 #include <QDir>

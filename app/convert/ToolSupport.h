@@ -1,8 +1,8 @@
 #pragma once
 
+#include "calc/ByteConversions.h"
 #include "CommandLine.h"
 #include "document/Picture89i.h"
-#include "platform/ByteConversions.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileStore.h"
 

@@ -1,18 +1,18 @@
+#include "platform/Licence.h"
 #include "qtdialogs/QtFileDialogs.h"
 #include "qtdialogs/QtMessages.h"
 #include "qtdialogs/QtPrintDialog.h"
 #include "qtdialogs/QtProgress.h"
+#include "qtplatform/IsolatedPictureLoader.h"
 #include "qtplatform/QtDesktop.h"
 #include "qtplatform/QtFileStore.h"
-#include "qtplatform/IsolatedPictureLoader.h"
 #include "qtplatform/QtProgramLauncher.h"
 #include "qtplatform/QtProgramRunner.h"
 #include "qtplatform/QtSettings.h"
-#include "platform/Licence.h"
-#include "shell/AppInfo.h"
+#include "session/AppInfo.h"
+#include "session/StartCommandLine.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
-#include "shell/StartCommandLine.h"
 
 #include <QApplication>
 

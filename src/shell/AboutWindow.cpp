@@ -1,7 +1,7 @@
 #include "shell/AboutWindow.h"
 
 #include "platform/Desktop.h"
-#include "shell/AppInfo.h"
+#include "session/AppInfo.h"
 #include "shell/DialogLayout.h"
 #include "shell/Fonts.h"
 #include "shell/Icons.h"

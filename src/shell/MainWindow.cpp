@@ -1,14 +1,14 @@
 #include "shell/MainWindow.h"
 
 #include "canvas/CanvasView.h"
-#include "shell/DialogQuestions.h"
 #include "platform/Messages.h"
 #include "platform/Questions.h"
-#include "shell/FileNames.h"
+#include "session/FileNames.h"
+#include "session/LinkLauncher.h"
+#include "session/StartCommandLine.h"
+#include "shell/DialogQuestions.h"
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
-#include "shell/LinkLauncher.h"
-#include "shell/StartCommandLine.h"
 #include "shell/TextBox.h"
 #include "shell/WindowCentring.h"
 

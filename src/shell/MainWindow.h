@@ -4,8 +4,8 @@
 #include "document/PictureDocument.h"
 #include "platform/FileDialogs.h"
 #include "printing/PageSetup.h"
-#include "shell/AppInfo.h"
-#include "shell/FileSession.h"
+#include "session/AppInfo.h"
+#include "session/FileSession.h"
 #include "shell/Services.h"
 
 #include <QMainWindow>

@@ -1,12 +1,12 @@
 // File > Open, Save, Save As (with the bitmap export), files dropped on the canvas and the
 // recent files: each asks the file session and shows what it says.
 
+#include "calc/CalcCharset.h"
 #include "canvas/CanvasView.h"
-#include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/ShownNames.h"
-#include "shell/FileNames.h"
+#include "session/FileNames.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
 #include "shell/TextBox.h"

@@ -1,13 +1,13 @@
 // The toolbar, printing, the link program and the help windows.
 
 #include "canvas/CanvasView.h"
-#include "platform/Messages.h"
 #include "pagesetup/PageSetupDialog.h"
+#include "platform/Messages.h"
 #include "printing/PrintInput.h"
 #include "printing/PrintJob.h"
+#include "session/LinkLauncher.h"
 #include "shell/AboutWindow.h"
 #include "shell/HelpWindow.h"
-#include "shell/LinkLauncher.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
 

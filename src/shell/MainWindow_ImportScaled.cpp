@@ -6,9 +6,9 @@
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
 #include "platform/Settings.h"
+#include "session/RecentList.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
-#include "shell/RecentList.h"
 #include "shell/ScaledImportQuestion.h"
 
 #include <QDir>

@@ -1,14 +1,14 @@
 // File > Send to Calculator...: the picture goes to the calculator through TiLP, one
 // transfer at a time; a failed transfer is reported when TiLP has ended.
 
+#include "calc/ByteConversions.h"
+#include "calc/Tilp.h"
 #include "canvas/CanvasView.h"
 #include "document/Picture89i.h"
-#include "platform/ByteConversions.h"
 #include "platform/FileStore.h"
 #include "platform/Messages.h"
 #include "platform/ProgramRunner.h"
 #include "platform/ShownNames.h"
-#include "platform/Tilp.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
 #include "shell/TextBox.h"

@@ -1,6 +1,6 @@
 #include "shell/NameChecks.h"
 
-#include "platform/NameProblem.h"
+#include "calc/NameProblem.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "shell/NewPictureDialog.h"
 
-#include "shell/AppInfo.h"
+#include "session/AppInfo.h"
 
 #include "document/Numbers.h"
 #include "platform/Messages.h"

@@ -1,7 +1,7 @@
+#include "calc/ByteConversions.h"
+#include "calc/CalcCharset.h"
 #include "fakes/PictureFixtures.h"
 #include "fakes/TestFiles.h"
-#include "platform/ByteConversions.h"
-#include "platform/CalcCharset.h"
 #include "platform/ShownNames.h"
 
 #include <QDir>

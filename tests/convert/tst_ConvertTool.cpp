@@ -1,3 +1,4 @@
+#include "calc/ByteConversions.h"
 #include "document/Picture89i.h"
 #include "fakes/ConvertRun.h"
 #include "fakes/FullDisk.h"
@@ -5,7 +6,6 @@
 #include "fakes/TestFiles.h"
 #include "import/PictureImport.h"
 #include "import/ScaledImport.h"
-#include "platform/ByteConversions.h"
 #include "qtplatform/QtPictureLoader.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
+#include "calc/ByteConversions.h"
 #include "document/Picture89i.h"
 #include "fakes/TestFiles.h"
-#include "platform/ByteConversions.h"
 
 #include <QTemporaryDir>
 #include <QTest>

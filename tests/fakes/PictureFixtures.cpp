@@ -1,6 +1,6 @@
 #include "fakes/PictureFixtures.h"
 
-#include "platform/ByteConversions.h"
+#include "calc/ByteConversions.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -4,12 +4,12 @@
 // the editor writes back at exit reads back the same.
 
 #include "FuzzCheck.h"
-#include "QuietQt.h"
 #include "platform/ShownNames.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/QtSettings.h"
-#include "shell/FileNames.h"
-#include "shell/FileSession.h"
+#include "QuietQt.h"
+#include "session/FileNames.h"
+#include "session/FileSession.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,14 +1,14 @@
+#include "calc/ByteConversions.h"
+#include "calc/CalcCharset.h"
 #include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
 #include "fakes/ShellFakes.h"
 #include "fakes/TestFiles.h"
-#include "platform/ByteConversions.h"
-#include "platform/CalcCharset.h"
 #include "platform/FileDialogs.h"
 #include "platform/ShownNames.h"
 #include "qtdialogs/QtMessages.h"
+#include "session/StartCommandLine.h"
 #include "shell/MainWindow.h"
-#include "shell/StartCommandLine.h"
 #include "shell/TextBox.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
+#include "calc/ByteConversions.h"
 #include "canvas/CanvasView.h"
 #include "fakes/FakeWindow.h"
 #include "fakes/PictureFixtures.h"
-#include "platform/ByteConversions.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
 #include "shell/WindowCentring.h"

@@ -1,7 +1,7 @@
+#include "calc/ByteConversions.h"
 #include "fakes/PictureFixtures.h"
 #include "fakes/RealFilesWindow.h"
 #include "fakes/TestFiles.h"
-#include "platform/ByteConversions.h"
 #include "qtplatform/QtProgramRunner.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"

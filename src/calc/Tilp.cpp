@@ -1,4 +1,4 @@
-#include "platform/Tilp.h"
+#include "calc/Tilp.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #include "fakes/Fakes.h"
 #include "fakes/PictureFixtures.h"
-#include "shell/FileSession.h"
+#include "session/FileSession.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "platform/PictureFile.h"
+#include "calc/PictureFile.h"
 
-#include "platform/ByteConversions.h"
+#include "calc/ByteConversions.h"
 #include "platform/FileStore.h"
 
 PictureFileRead readPictureFile(FileStore &files, const QString &path)

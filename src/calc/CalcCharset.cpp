@@ -1,4 +1,4 @@
-#include "platform/CalcCharset.h"
+#include "calc/CalcCharset.h"
 
 #include <QHash>
 #include <array>

@@ -4,7 +4,7 @@
 #include "document/Picture89i.h"
 #include "document/PictureDocument.h"
 #include "platform/FileIdentity.h"
-#include "shell/RecentList.h"
+#include "session/RecentList.h"
 
 #include <QImage>
 #include <QString>

@@ -1,6 +1,6 @@
+#include "calc/Tilp.h"
 #include "fakes/PictureFixtures.h"
 #include "fakes/TestFiles.h"
-#include "platform/Tilp.h"
 #include "qtplatform/X11Windows.h"
 
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
-#include "shell/RecentList.h"
+#include "session/RecentList.h"
 
 #include "platform/Settings.h"
 #include "platform/ShownNames.h"
-#include "shell/FileNames.h"
+#include "session/FileNames.h"
 
 #include <QDir>
 

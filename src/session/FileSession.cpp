@@ -1,12 +1,12 @@
-#include "shell/FileSession.h"
+#include "session/FileSession.h"
 
+#include "calc/ByteConversions.h"
+#include "calc/PictureFile.h"
 #include "document/Picture89i.h"
-#include "platform/ByteConversions.h"
 #include "platform/FileStore.h"
-#include "platform/PictureFile.h"
 #include "platform/ShownNames.h"
-#include "shell/AppInfo.h"
-#include "shell/FileNames.h"
+#include "session/AppInfo.h"
+#include "session/FileNames.h"
 
 #include <QBuffer>
 #include <QDir>

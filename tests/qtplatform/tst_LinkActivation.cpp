@@ -1,7 +1,7 @@
 #include "fakes/Fakes.h"
 #include "fakes/TestFiles.h"
 #include "qtplatform/QtProgramLauncher.h"
-#include "shell/LinkLauncher.h"
+#include "session/LinkLauncher.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/LinkLauncher.h"
+#include "session/LinkLauncher.h"
 
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"

@@ -1,4 +1,4 @@
-#include "shell/FileNames.h"
+#include "session/FileNames.h"
 
 #include <QDir>
 

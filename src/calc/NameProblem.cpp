@@ -1,6 +1,6 @@
-#include "platform/NameProblem.h"
+#include "calc/NameProblem.h"
 
-#include "platform/CalcCharset.h"
+#include "calc/CalcCharset.h"
 
 std::optional<NameProblem> findNameProblem(const QString &text, NameKind kind)
 {

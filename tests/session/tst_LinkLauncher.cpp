@@ -1,4 +1,4 @@
-#include "shell/LinkLauncher.h"
+#include "session/LinkLauncher.h"
 
 #include "fakes/ShellFakes.h"
 

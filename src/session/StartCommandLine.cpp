@@ -1,4 +1,4 @@
-#include "shell/StartCommandLine.h"
+#include "session/StartCommandLine.h"
 
 #include "platform/ShownNames.h"
 
