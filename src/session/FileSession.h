@@ -117,6 +117,12 @@ public:
         m_kind = CalcKind::TI89;
         m_document.forgetSaved();
     }
+    // An imported picture was placed: the picture has no file and counts as drawn on.
+    void pictureImported()
+    {
+        forgetFile();
+        m_document.menus.imported();
+    }
     // The calculator the picture is for: by the current file's ending, else as it was read.
     CalcKind kind() const;
 

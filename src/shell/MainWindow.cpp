@@ -6,9 +6,11 @@
 #include "session/FileNames.h"
 #include "session/LinkLauncher.h"
 #include "session/StartCommandLine.h"
-#include "shell/DialogQuestions.h"
+#include "shell/CanvasZoom.h"
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
+#include "shell/ImportCommands.h"
+#include "shell/SendCommand.h"
 #include "shell/TextBox.h"
 #include "shell/WindowCentring.h"
 
@@ -27,8 +29,6 @@ constexpr QSize kClientSize(592, 425); // screen pixels
 const QColor kOrange(255, 128, 0);
 const QColor kFrame(192, 64, 0);
 const QColor kTextBack(255, 224, 192);
-const char *const kToolCaptions[] = {"", "Pen", "Erase", "Line", "WhLine", "Box", "WhBox", "Bar",
-                                     "WhBar", "Circle", "WhCircle", "Ellipse", "WhEllipse"};
 
 void paint(QWidget *widget, const QColor &background, const QColor &foreground = Qt::black)
 {
@@ -65,8 +65,11 @@ MainWindow::MainWindow(Services services, QWidget *parent)
                                                     services.launcher);
     setWindowIcon(appIcon());
     createControls();
-    createActions();
-    createMenus();
+    m_menus = buildMainMenus(*this, *menuBar());
+    m_zoom = std::make_unique<CanvasZoom>(*Picture1, *m_canvasArea);
+    m_import = std::make_unique<ImportCommands>(services, m_session, m_tools, *Picture2, *this);
+    m_import->imported = [this] { updateActions(); };
+    m_send = std::make_unique<SendCommand>(services, m_session);
     connectCanvas();
     updateActions();
     updateToolChecks();
@@ -182,88 +185,6 @@ void MainWindow::createStatusBar(QWidget *client)
     status->addWidget(m_coordinatesPanel, 1);
 }
 
-QAction *MainWindow::menuItem(const QString &name, const QString &caption, const QList<QKeySequence> &keys,
-                             void (MainWindow::*handler)())
-{
-    auto *action = new QAction(caption, this);
-    action->setObjectName(name);
-    action->setShortcuts(keys);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-}
-
-void MainWindow::createActions()
-{
-    const auto item = [this](const QString &name, const QString &caption, const QKeySequence &keys,
-                             void (MainWindow::*handler)()) {
-        return menuItem(name, caption, keys.isEmpty() ? QList<QKeySequence>() : QList<QKeySequence>{keys}, handler);
-    };
-    miNew = item(QStringLiteral("miNew"), QStringLiteral("&New"), {}, &MainWindow::miNew_Click);
-    miOpen = item(QStringLiteral("miOpen"), QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")),
-                  &MainWindow::miOpen_click);
-    miSave = item(QStringLiteral("miSave"), QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
-                  &MainWindow::miSave_click);
-    miSaveAs = item(QStringLiteral("miSaveAs"), QStringLiteral("S&ave As..."),
-                    QKeySequence(QStringLiteral("Ctrl+A")), &MainWindow::miSaveAs_Click);
-    miImport = item(QStringLiteral("miImport"), QStringLiteral("&Import"), {}, &MainWindow::miImport_Click);
-    miImportScaled = item(QStringLiteral("miImportScaled"), QStringLiteral("Import Scale&d..."), {},
-                          &MainWindow::miImportScaled_Click);
-    miPrint = item(QStringLiteral("miPrint"), QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
-                   &MainWindow::miPrint_click);
-    miSend = item(QStringLiteral("miSend"), QStringLiteral("Send to Calculator..."),
-                  QKeySequence(QStringLiteral("Ctrl+L")), &MainWindow::miSend_Click);
-    mipgset = item(QStringLiteral("mipgset"), QStringLiteral("Page Setup"), {}, &MainWindow::mipgset_Click);
-    miExit = item(QStringLiteral("miExit"), QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")),
-                  &MainWindow::miExit_Click);
-    miCls = item(QStringLiteral("miCls"), QStringLiteral("&ClrDraw "), QKeySequence(QStringLiteral("Ctrl+C")),
-                 &MainWindow::miCls_Click);
-    miInstructions = item(QStringLiteral("miInstructions"), QStringLiteral("&Instructions"),
-                          QKeySequence(Qt::Key_F1), &MainWindow::miInstructions_click);
-    miAbout = item(QStringLiteral("miAbout"), QStringLiteral("&About"), {}, &MainWindow::miAbout_Click);
-    for (int i = 0; i < RecentList::kCount; ++i) {
-        mirecent[i] = new QAction(this);
-        mirecent[i]->setObjectName(QStringLiteral("mirecent%1").arg(i));
-        mirecent[i]->setVisible(false);
-        mirecent[i]->setEnabled(i == 0);
-        connect(mirecent[i], &QAction::triggered, this, [this, i] { miRecent_Click(i); });
-    }
-    for (int tool = 1; tool <= kToolCount; ++tool) {
-        mitool[tool] = new QAction(QString::fromLatin1(kToolCaptions[tool]), this);
-        mitool[tool]->setObjectName(QStringLiteral("mitool%1").arg(tool));
-        mitool[tool]->setCheckable(true);
-        connect(mitool[tool], &QAction::triggered, this, [this, tool] { m_tools.miTool_Click(toolFromNumber(tool)); });
-    }
-    createEditActions();
-}
-
-void MainWindow::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addActions({miNew, miOpen, miSave, miSaveAs});
-    file->addSeparator();
-    file->addActions({miImport, miImportScaled});
-    file->addSeparator();
-    file->addActions({miPrint, mipgset});
-    file->addSeparator();
-    file->addAction(miSend);
-    file->addSeparator();
-    file->addAction(miExit);
-    miLine4 = file->addSeparator();
-    miLine4->setVisible(false);
-    for (QAction *recent : mirecent)
-        file->addAction(recent);
-
-    QMenu *draw = menuBar()->addMenu(QStringLiteral("&Draw"));
-    draw->addAction(miCls);
-    miTools = draw->addMenu(QStringLiteral("Tools..."));
-    for (int tool = 1; tool <= kToolCount; ++tool)
-        miTools->addAction(mitool[tool]);
-    addEditItems(draw);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addActions({miInstructions, miAbout});
-}
-
 void MainWindow::connectCanvas()
 {
     Picture1->setTools(&m_tools);
@@ -274,7 +195,7 @@ void MainWindow::connectCanvas()
     m_tools.popUpTools = [this] {
         QStringList captions;
         for (int tool = 1; tool <= kToolCount; ++tool)
-            captions << mitool[tool]->text();
+            captions << m_menus.mitool[tool]->text();
         const int checked = toolNumber(m_tools.checkedTool()) - 1;
         if (const std::optional<int> chosen = m_services.questions.popUpMenu(captions, checked, Picture1->pressPosition()))
             m_tools.miTool_Click(toolFromNumber(*chosen + 1));
@@ -286,25 +207,23 @@ void MainWindow::connectCanvas()
 void MainWindow::updateActions()
 {
     const FileMenuState state = m_session.document().shownMenus();
-    miNew->setEnabled(state.newEnabled);
-    miOpen->setEnabled(state.openEnabled);
-    miSave->setEnabled(state.saveEnabled);
-    miSaveAs->setEnabled(state.saveAsEnabled);
-    miPrint->setEnabled(state.printEnabled);
+    m_menus.miNew->setEnabled(state.newEnabled);
+    m_menus.miOpen->setEnabled(state.openEnabled);
+    m_menus.miSave->setEnabled(state.saveEnabled);
+    m_menus.miSaveAs->setEnabled(state.saveAsEnabled);
+    m_menus.miPrint->setEnabled(state.printEnabled);
     updateEditActions();
 }
 
 void MainWindow::updateToolChecks()
 {
     for (int tool = 1; tool <= kToolCount; ++tool)
-        mitool[tool]->setChecked(toolFromNumber(tool) == m_tools.checkedTool());
+        m_menus.mitool[tool]->setChecked(toolFromNumber(tool) == m_tools.checkedTool());
 }
 
 QAction *MainWindow::action(const QString &name) const { return findChild<QAction *>(name); }
 
 QString MainWindow::statusFileName() const { return m_fileNamePanel->text(); }
-
-QString MainWindow::statusCoordinates() const { return m_coordinatesPanel->text(); }
 
 void MainWindow::setStatusFileName(const QString &text) { m_fileNamePanel->setText(text); }
 

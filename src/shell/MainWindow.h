@@ -6,32 +6,30 @@
 #include "printing/PageSetup.h"
 #include "session/AppInfo.h"
 #include "session/FileSession.h"
+#include "shell/MainMenus.h"
 #include "shell/Services.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
 struct PrintInput;
 class AboutWindow;
-class DialogQuestions;
 class CanvasView;
+class CanvasZoom;
 class HelpWindow;
+class ImportCommands;
 class LinkLauncher;
 class PageSetupDialog;
 class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
-class ScaledImportQuestion;
+class SendCommand;
 class TextBox;
-struct ScaledImportAnswer;
-struct ScaledImportChoice;
 struct StartWords;
 
 // frmDotlark, the program's one window, for the whole run. The picture document, the file,
@@ -42,10 +40,11 @@ struct StartWords;
 //
 // The handlers keep the names of the design; they are split by topic over
 // MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
-// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, import), MainWindow_ImportScaled.cpp (import
-// scaled), MainWindow_Send.cpp (send to calculator), MainWindow_View.cpp
-// (undo, redo, zoom) and MainWindow_Help.cpp (toolbar, printing, link program, help
-// windows).
+// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, the import and zoom handlers),
+// MainWindow_Send.cpp (send to calculator), MainWindow_View.cpp (undo, redo) and
+// MainWindow_Help.cpp (toolbar, printing, link program, help windows). The menus are built
+// from their table (MainMenus); the imports run in ImportCommands, the zoom in CanvasZoom,
+// the transfer to the calculator in SendCommand.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -78,7 +77,6 @@ public:
     void miExit_Click();
     void miRecent_Click(int index);
     void Picture1_OLEDragDrop(const QStringList &paths);
-    void Text_Change(); // the user edited Text1, Text2 or Text3
     // Draw menu
     void miCls_Click();
     void Picture1_Paint();
@@ -88,8 +86,6 @@ public:
     void miZoomOut_Click();
     void miActualSize_Click();
     void miFit_Click();
-    // Ctrl and the wheel over the canvas: zoom by `steps` keeping `picture` under `screen`.
-    void Picture1_ZoomWheel(int steps, QPointF picture, QPointF screen);
     // Help menu, toolbar, link program
     void miInstructions_click();
     void miAbout_Click();
@@ -97,21 +93,17 @@ public:
     void Command2_Click();
 
     // State, for the dialogs and the tests.
-    FileSession &session() { return m_session; }
     PictureDocument &document() { return m_session.document(); }
     DrawingTools &tools() { return m_tools; }
     CanvasView &canvas() { return *Picture1; }
     PageSetup &pageSetup() { return m_pageSetup; }
     const QString &currentFile() const { return m_session.currentFile(); }
-    const QString &currentFileTitle() const { return m_session.currentFileTitle(); }
     const RecentList &recentFiles() const { return m_session.recent(); }
     QString statusFileName() const;
-    QString statusCoordinates() const;
     TextBox *folderBox() const { return Text3; }
     TextBox *nameBox() const { return Text2; }
     TextBox *commentBox() const { return Text1; }
     QAction *action(const QString &name) const; // by design name: "miOpen", "mitool3", ...
-    QMenu *toolsMenu() const { return miTools; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -121,20 +113,14 @@ private:
     void createControls();
     void createToolbar(QWidget *client);
     void createStatusBar(QWidget *client);
-    QAction *menuItem(const QString &name, const QString &caption, const QList<QKeySequence> &keys,
-                      void (MainWindow::*handler)());
-    void createActions();
-    void createEditActions();
-    void createMenus();
-    void addEditItems(QMenu *draw);
     void connectCanvas();
+    void Text_Change(); // the user edited Text1, Text2 or Text3
+    // Ctrl and the wheel over the canvas: zoom by `steps` keeping `picture` under `screen`.
+    void Picture1_ZoomWheel(int steps, QPointF picture, QPointF screen);
     void updateActions();
     void updateEditActions();
     void updateToolChecks();
     void showRevision(const Revision &revision);
-    double smallestZoom() const;
-    void zoomAtCentre(double zoom);
-    void zoomAround(double zoom, QPointF picture, QPoint viewportAt);
     void apply(const SessionOutcome &outcome);
     void showTexts();
     void takeTexts();
@@ -145,17 +131,7 @@ private:
     bool askToReplace(const QString &path);
     void saveToCurrentFile();
     bool askToReplaceChanged(const QString &path);
-    struct Sending;
-    std::optional<Sending> fileForSending();
-    std::optional<Sending> sendingCopy();
-    void startSending(const QString &tilp, const Sending &sending);
     void noteUnstorableComment();
-    static FileDialogs::Request importRequest();
-    void refuseImport(const QString &path);
-    bool importCutShort(const QString &path);
-    ScaledImportQuestion &scaledImportQuestion();
-    void plotScaled(const ScaledImportAnswer &answer);
-    bool askToImport(const QString &path, const QImage &picture);
     QImage shownCanvas() const;
 
     Services m_services;
@@ -176,15 +152,10 @@ private:
     QLabel *m_fileNamePanel = nullptr;    // status bar panel 1, "Filename"
     QLabel *m_coordinatesPanel = nullptr; // status bar panel 2, "Coordinates"
 
-    // Menu items
-    QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr;
-    QAction *miImport = nullptr, *miImportScaled = nullptr, *miSend = nullptr, *miPrint = nullptr, *mipgset = nullptr, *miExit = nullptr;
-    QAction *miLine4 = nullptr, *miCls = nullptr, *miInstructions = nullptr, *miAbout = nullptr;
-    QAction *miUndo = nullptr, *miRedo = nullptr; // the picture's history
-    QAction *miZoomIn = nullptr, *miZoomOut = nullptr, *miActualSize = nullptr, *miFit = nullptr;
-    std::array<QAction *, RecentList::kCount> mirecent{};
-    std::array<QAction *, kToolCount + 1> mitool{}; // 1..12
-    QMenu *miTools = nullptr;
+    MainMenus m_menus;
+    std::unique_ptr<CanvasZoom> m_zoom;
+    std::unique_ptr<ImportCommands> m_import;
+    std::unique_ptr<SendCommand> m_send;
 
     // Secondary windows, made on first use and then only hidden and shown (frmNew and
     // frmExit are asked through the Questions service).
@@ -192,5 +163,4 @@ private:
     AboutWindow *frmAbout = nullptr;
     QPointer<PageSetupDialog> pgset;
     std::unique_ptr<LinkLauncher> m_linkLauncher;
-    std::unique_ptr<DialogQuestions> m_ownQuestions; // when the services bring no Import Scaled dialog
 };

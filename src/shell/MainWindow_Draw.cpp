@@ -1,46 +1,11 @@
-// File > New, Draw > ClrDraw, File > Import and the canvas repaint (File > Import Scaled...
-// is in MainWindow_ImportScaled.cpp).
+// File > New, Draw > ClrDraw, the canvas repaint, and the handlers of File > Import,
+// Import Scaled... and the zoom.
 
 #include "canvas/CanvasView.h"
-#include "import/PictureImport.h"
-#include "platform/FileDialogs.h"
-#include "platform/Messages.h"
-#include "platform/PictureLoader.h"
 #include "platform/Questions.h"
+#include "shell/CanvasZoom.h"
+#include "shell/ImportCommands.h"
 #include "shell/MainWindow.h"
-
-#include <QImageReader>
-#include <QLabel>
-
-namespace {
-
-// The endings of every kind of picture the loader reads: Qt's image formats as installed
-// (the helper reads with the same ones), the metafiles it plays and the other usual names of
-// bitmaps, netpbm files and JPEGs.
-QString allPicturePatterns()
-{
-    QStringList patterns{"*.wmf", "*.rle", "*.dib", "*.pnm", "*.jpe", "*.jfif"};
-    for (const QByteArray &format : QImageReader::supportedImageFormats())
-        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    patterns.sort();
-    patterns.removeDuplicates();
-    return patterns.join(u';');
-}
-
-} // namespace
-
-// File > Import and File > Import Scaled... ask for the file alike.
-FileDialogs::Request MainWindow::importRequest()
-{
-    FileDialogs::Request request;
-    request.title = QStringLiteral("Import a picture");
-    // The designed filter stays first and chosen.
-    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF|All pictures|")
-                     + allPicturePatterns() + QStringLiteral("|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm|PNG|*.png");
-    request.defaultExtension = QStringLiteral("BMP");
-    request.mustExist = true;
-    return request;
-}
 
 void MainWindow::Picture1_Paint()
 {
@@ -84,49 +49,23 @@ void MainWindow::miCls_Click()
     m_session.forgetFile();
 }
 
+// The imports and the zoom run in their own classes; the window gives them the sizes it shows.
 void MainWindow::miImport_Click()
 {
-    const auto choice = m_services.dialogs.openFile(importRequest());
-    if (!choice)
-        return;
-    // Only the top-left 160 x 77 is placed, and the window shows no more of it than its own
-    // size: a large JPEG is decoded that far only, the same pixels as a whole read.
-    const QSize shown = size().expandedTo(QSize(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight));
-    const std::optional<LoadedPicture> loaded = m_services.pictures.loadFor(choice->path, LoadHint{{}, shown});
-    if (!loaded)
-        return refuseImport(choice->path); // the picture stays as it was
-    if (loaded->cutShort && !importCutShort(choice->path))
-        return;
-    const QImage &picture = loaded->image;
-    if (askToImport(choice->path, picture)) {
-        m_session.forgetFile();
-        m_session.document().menus.imported();
-        updateActions();
-        // The import draws black with the Pen, and the Pen stays the tool: the menu shows it.
-        m_tools.miTool_Click(Tool::Pen);
-        importPicture(picture, [this](int x, int y) { m_tools.PlotPixel(x, y); });
-        m_tools.endChange(); // the whole import is one step
-    }
-    Picture2->hide();
-    Picture2->clear();
+    // Only the top-left 160 x 77 is placed, and the window shows no more of it than its own size.
+    m_import->importPicture(size().expandedTo(QSize(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight)));
 }
 
-void MainWindow::refuseImport(const QString &path)
-{
-    const QString why = m_services.pictures.lastProblem();
-    m_services.messages.show(QStringLiteral("Can't import %1: %2")
-                                 .arg(path, why.isEmpty() ? QStringLiteral("it is no picture this program reads") : why),
-                             QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
-}
+// The target is the picture on the canvas, which is where File > Import plots too: 160 x 77
+// at start-up and after ClrDraw on the screen, the picture's size otherwise.
+void MainWindow::miImportScaled_Click() { m_import->importScaled(QSize(Picture1->scaleWidth(), Picture1->scaleHeight())); }
 
-// Shows the picture over the window's corner while asking; the caller hides it again.
-bool MainWindow::askToImport(const QString &path, const QImage &picture)
-{
-    Picture2->setPixmap(QPixmap::fromImage(picture));
-    Picture2->resize(picture.size());
-    Picture2->raise();
-    Picture2->show();
-    return m_services.messages.show(importQuestion(path), QStringLiteral("Import..."), Messages::Icon::None,
-                                    Messages::Buttons::YesNo)
-           == Messages::Answer::Yes;
-}
+void MainWindow::miZoomIn_Click() { m_zoom->zoomIn(); }
+
+void MainWindow::miZoomOut_Click() { m_zoom->zoomOut(); }
+
+void MainWindow::miActualSize_Click() { m_zoom->actualSize(); }
+
+void MainWindow::miFit_Click() { m_zoom->fit(); }
+
+void MainWindow::Picture1_ZoomWheel(int steps, QPointF picture, QPointF screen) { m_zoom->wheel(steps, picture, screen); }

@@ -76,11 +76,11 @@ void MainWindow::showRecentFiles()
     const RecentList &recent = m_session.recent();
     for (int i = 0; i < RecentList::kCount; ++i) {
         const QString &caption = recent.at(i).caption;
-        setCaption(mirecent[i], caption);
-        mirecent[i]->setVisible(!caption.isEmpty());
-        mirecent[i]->setEnabled(!caption.isEmpty() || i == 0);
+        setCaption(m_menus.mirecent[i], caption);
+        m_menus.mirecent[i]->setVisible(!caption.isEmpty());
+        m_menus.mirecent[i]->setEnabled(!caption.isEmpty() || i == 0);
     }
-    miLine4->setVisible(!recent.isEmpty());
+    m_menus.miLine4->setVisible(!recent.isEmpty());
 }
 
 bool MainWindow::OpenFile(const QString &path, const QString &title)

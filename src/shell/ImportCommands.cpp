@@ -1,22 +1,38 @@
-// File > Import Scaled...: a picture of any size scaled onto the picture shown, through the
-// dialog with its preview, and plotted as File > Import plots.
+#include "shell/ImportCommands.h"
 
-#include "canvas/CanvasView.h"
+#include "canvas/DrawingTools.h"
+#include "import/PictureImport.h"
 #include "import/ScaledImport.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
 #include "platform/Settings.h"
+#include "session/FileSession.h"
 #include "session/RecentList.h"
 #include "shell/DialogQuestions.h"
-#include "shell/MainWindow.h"
 #include "shell/ScaledImportQuestion.h"
 
 #include <QDir>
+#include <QImageReader>
+#include <QLabel>
 #include <QStringList>
 
 namespace {
+const QString kCaption = QStringLiteral("Import...");
 const QString kSection = QStringLiteral("Import Scaled");
 const QString kKey = QStringLiteral("Last");
+
+// The endings of every kind of picture the loader reads: Qt's image formats as installed
+// (the helper reads with the same ones), the metafiles it plays and the other usual names of
+// bitmaps, netpbm files and JPEGs.
+QString allPicturePatterns()
+{
+    QStringList patterns{"*.wmf", "*.rle", "*.dib", "*.pnm", "*.jpe", "*.jfif"};
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    patterns.sort();
+    patterns.removeDuplicates();
+    return patterns.join(u';');
+}
 
 // The last accepted choice, kept between runs as "placement tone threshold invert
 // brightness contrast replace" in numbers; anything unreadable gives the defaults.
@@ -55,25 +71,86 @@ void remember(Settings &settings, const ScaledImportChoice &choice)
 }
 } // namespace
 
-ScaledImportQuestion &MainWindow::scaledImportQuestion()
+ImportCommands::ImportCommands(Services services, FileSession &session, DrawingTools &tools, QLabel &preview,
+                               QWidget &dialogParent)
+    : m_services(services), m_session(session), m_tools(tools), m_preview(preview), m_dialogParent(dialogParent)
+{
+}
+
+ImportCommands::~ImportCommands() = default;
+
+FileDialogs::Request ImportCommands::request()
+{
+    FileDialogs::Request request;
+    request.title = QStringLiteral("Import a picture");
+    // The designed filter stays first and chosen.
+    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF|All pictures|")
+                     + allPicturePatterns() + QStringLiteral("|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm|PNG|*.png");
+    request.defaultExtension = QStringLiteral("BMP");
+    request.mustExist = true;
+    return request;
+}
+
+void ImportCommands::importPicture(QSize shown)
+{
+    const auto choice = m_services.dialogs.openFile(request());
+    if (!choice)
+        return;
+    // Only the top-left 160 x 77 is placed, and the window shows no more of it than its own
+    // size: a large JPEG is decoded that far only, the same pixels as a whole read.
+    const std::optional<LoadedPicture> loaded = m_services.pictures.loadFor(choice->path, LoadHint{{}, shown});
+    if (!loaded)
+        return refuseImport(choice->path); // the picture stays as it was
+    if (loaded->cutShort && !importCutShort(choice->path))
+        return;
+    const QImage &picture = loaded->image;
+    if (askToImport(choice->path, picture)) {
+        m_session.pictureImported();
+        imported();
+        // The import draws black with the Pen, and the Pen stays the tool: the menu shows it.
+        m_tools.miTool_Click(Tool::Pen);
+        ::importPicture(picture, [this](int x, int y) { m_tools.PlotPixel(x, y); });
+        m_tools.endChange(); // the whole import is one step
+    }
+    m_preview.hide();
+    m_preview.clear();
+}
+
+void ImportCommands::refuseImport(const QString &path)
+{
+    const QString why = m_services.pictures.lastProblem();
+    m_services.messages.show(QStringLiteral("Can't import %1: %2")
+                                 .arg(path, why.isEmpty() ? QStringLiteral("it is no picture this program reads") : why),
+                             QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
+}
+
+// Shows the picture over the window's corner while asking; the caller hides it again.
+bool ImportCommands::askToImport(const QString &path, const QImage &picture)
+{
+    m_preview.setPixmap(QPixmap::fromImage(picture));
+    m_preview.resize(picture.size());
+    m_preview.raise();
+    m_preview.show();
+    return m_services.messages.show(importQuestion(path), kCaption, Messages::Icon::None, Messages::Buttons::YesNo)
+           == Messages::Answer::Yes;
+}
+
+ScaledImportQuestion &ImportCommands::scaledImportQuestion()
 {
     if (m_services.scaledImport)
         return *m_services.scaledImport;
     if (!m_ownQuestions) {
         m_ownQuestions = std::make_unique<DialogQuestions>(m_services.messages);
-        m_ownQuestions->setParent(this);
+        m_ownQuestions->setParent(&m_dialogParent);
     }
     return *m_ownQuestions;
 }
 
-void MainWindow::miImportScaled_Click()
+void ImportCommands::importScaled(QSize target)
 {
-    const auto file = m_services.dialogs.openFile(importRequest());
+    const auto file = m_services.dialogs.openFile(request());
     if (!file)
         return;
-    // The target is the picture on the canvas, which is where File > Import plots too:
-    // 160 x 77 at start-up and after ClrDraw on the screen, the picture's size otherwise.
-    const QSize target(Picture1->scaleWidth(), Picture1->scaleHeight());
     PictureLoader &loader = m_services.pictures;
     const std::optional<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
     if (!scaled)
@@ -99,23 +176,21 @@ void MainWindow::miImportScaled_Click()
 
 // A file that ends before its picture does was read as far as it goes, the rest filled in:
 // the user decides whether that is worth importing. True to import it.
-bool MainWindow::importCutShort(const QString &path)
+bool ImportCommands::importCutShort(const QString &path)
 {
     const QString text = QStringLiteral("The file %1 is damaged: it ends before its picture does. "
                                         "Import the part that could be read?")
                              .arg(QDir::toNativeSeparators(path));
-    return m_services.messages.show(text, QStringLiteral("Import..."), Messages::Icon::Exclamation,
-                                    Messages::Buttons::YesNo)
+    return m_services.messages.show(text, kCaption, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
            == Messages::Answer::Yes;
 }
 
-// As File > Import: the picture has no file and counts as drawn on, the Pen is the tool,
-// and every pixel goes through PlotPixel so that the whole import is one step.
-void MainWindow::plotScaled(const ScaledImportAnswer &answer)
+// As File > Import, and every pixel goes through PlotPixel so that the whole import is one
+// step.
+void ImportCommands::plotScaled(const ScaledImportAnswer &answer)
 {
-    m_session.forgetFile();
-    m_session.document().menus.imported();
-    updateActions();
+    m_session.pictureImported();
+    imported();
     m_tools.miTool_Click(Tool::Pen);
     const PixelGrid &pixels = answer.pixels;
     for (int y = 0; y < pixels.height(); ++y)

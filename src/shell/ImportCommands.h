@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/FileDialogs.h"
+#include "shell/Services.h"
+
+#include <QSize>
+#include <functional>
+#include <memory>
+
+class DialogQuestions;
+class DrawingTools;
+class FileSession;
+class QImage;
+class QLabel;
+class QWidget;
+struct ScaledImportAnswer;
+
+// File > Import and File > Import Scaled...: ask for a picture, read it, ask about it, and
+// plot it onto the session's picture with the tools' pen as one step of the history. The
+// picture then has no file and counts as drawn on; the Pen is the tool.
+class ImportCommands
+{
+public:
+    // `preview` shows the picture over the window's corner while File > Import asks;
+    // `dialogParent` carries the Import Scaled dialog when the services bring none.
+    ImportCommands(Services services, FileSession &session, DrawingTools &tools, QLabel &preview,
+                   QWidget &dialogParent);
+    ~ImportCommands();
+
+    // Called once a picture is placed: the File menu shows the document's new state.
+    std::function<void()> imported;
+
+    // File > Import: the picture's top-left 160 x 77, read no larger than `shown`.
+    void importPicture(QSize shown);
+    // File > Import Scaled...: scaled onto `target`, the size of the picture shown.
+    void importScaled(QSize target);
+
+    // Both ask for the file alike.
+    static FileDialogs::Request request();
+
+private:
+    void refuseImport(const QString &path);
+    bool importCutShort(const QString &path);
+    bool askToImport(const QString &path, const QImage &picture);
+    ScaledImportQuestion &scaledImportQuestion();
+    void plotScaled(const ScaledImportAnswer &answer);
+
+    Services m_services;
+    FileSession &m_session;
+    DrawingTools &m_tools;
+    QLabel &m_preview;
+    QWidget &m_dialogParent;
+    std::unique_ptr<DialogQuestions> m_ownQuestions;
+};

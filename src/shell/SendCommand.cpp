@@ -1,0 +1,80 @@
+#include "shell/SendCommand.h"
+
+#include "calc/ByteConversions.h"
+#include "calc/Tilp.h"
+#include "document/Picture89i.h"
+#include "platform/FileStore.h"
+#include "platform/Messages.h"
+#include "platform/ProgramRunner.h"
+#include "platform/ShownNames.h"
+#include "session/AppInfo.h"
+#include "session/FileSession.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+QString shownPath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
+
+QString notSentMessage(const QString &file, const ProgramEnd &end)
+{
+    const QString how = end.exitStatus < 0 ? QStringLiteral("TiLP ended abnormally.")
+                        : end.exitStatus > 0 ? QStringLiteral("TiLP ended with exit status %1.").arg(end.exitStatus)
+                                             : QStringLiteral("TiLP reported an error.");
+    const QString hint = Tilp::cableHint(end.output);
+    const QString tail = outputTail(end.output);
+    return QStringLiteral("%1 was not sent to the calculator.\r%2").arg(shownPath(file), how)
+           + (hint.isEmpty() ? QString() : u'\r' + hint) + (tail.isEmpty() ? QString() : QStringLiteral("\r\r") + tail);
+}
+} // namespace
+
+bool SendCommand::ready()
+{
+    m_tilp = m_services.programs.find(Tilp::program);
+    if (m_tilp.isEmpty()) {
+        m_services.messages.warn(QStringLiteral("TiLP, the program that sends files to the calculator, is not installed."
+                                                "\rInstall it with:  sudo apt install tilp2"), AppInfo::title);
+        return false;
+    }
+    if (m_services.programs.isRunning(m_tilp)) {
+        m_services.messages.warn(QStringLiteral("TiLP is already running, sending a picture to the calculator."
+                                                "\rWait until it has finished, then send again."), AppInfo::title);
+        return false;
+    }
+    return true;
+}
+
+void SendCommand::sendFile() { start(m_session.currentFile(), m_session.currentFile(), m_session.kind(), nullptr); }
+
+void SendCommand::sendCopy(const QString &variable, QSize size)
+{
+    const CalcKind kind = m_session.kind();
+    auto folder = std::make_shared<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("dotlark-send-XXXXXX")));
+    const EncodeResult encoded = m_session.encoded(kind, size.width(), size.height());
+    QString failure = folder->isValid() ? QString() : folder->errorString();
+    const QString copy = folder->filePath(variable + u'.' + QString::fromLatin1(infoOf(kind).ending));
+    if (failure.isEmpty() && encoded.error != Picture89iError::None)
+        failure = QString::fromStdString(errorText(encoded.error));
+    if (failure.isEmpty()) {
+        const FileStore::Result written = m_services.files.writeAll(copy, asByteArray(encoded.bytes));
+        if (!written.ok)
+            failure = written.reason.isEmpty() ? QStringLiteral("Disk write error") : written.reason;
+    }
+    if (!failure.isEmpty()) {
+        m_services.messages.warn(QStringLiteral("%1 was not sent to the calculator: its copy for TiLP cannot be written."
+                                                "\r%2").arg(shownPath(m_session.currentFile()), failure), AppInfo::title);
+        return;
+    }
+    start(copy, m_session.currentFile(), kind, std::move(folder));
+}
+
+// `keep` holds the copy's folder until TiLP has ended.
+void SendCommand::start(const QString &path, const QString &shownFile, CalcKind kind, std::shared_ptr<void> keep)
+{
+    const auto ended = [this, shownFile, keep](const ProgramEnd &end) {
+        if (end.exitStatus != 0 || Tilp::reportedError(end.output))
+            m_services.messages.warn(notSentMessage(shownFile, end), AppInfo::title);
+    };
+    if (!m_services.programs.start(m_tilp, Tilp::windowArguments(kind, path), ended))
+        m_services.messages.warn(QStringLiteral("Can't start ") + m_tilp, AppInfo::title);
+}
