@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakes/ShellFakes.h"
+#include "fakes/FakeServices.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>

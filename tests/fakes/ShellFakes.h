@@ -1,6 +1,7 @@
 #pragma once
 
-// Fakes of the desktop services the main window needs beyond the common ones.
+// Fakes of the desktop services the main window needs beyond the common ones (all of them
+// together for the window: fakes/FakeServices.h).
 
 #include "fakes/Fakes.h"
 #include "fakes/PrintFakes.h"
@@ -9,8 +10,6 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/ProgramRunner.h"
 #include "platform/Questions.h"
-#include "shell/ScaledImportQuestion.h"
-#include "shell/Services.h"
 
 #include <QMap>
 #include <algorithm>
@@ -146,57 +145,4 @@ public:
 
 private:
     std::deque<std::pair<QString, Finished>> m_running;
-};
-
-// Scripted answers to File > Import Scaled...: each answer's choice, with the pixels the
-// dialog would show for it.
-class FakeScaledImportQuestion : public ScaledImportQuestion
-{
-public:
-    std::deque<std::optional<ScaledImportChoice>> choices; // nothing left = cancel
-    int asked = 0;
-    QString lastPath;
-    ScaledImportChoice lastInitial;
-    QSize lastTarget, lastFullSize;
-    PixelGrid lastBeneath;
-    std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
-                                                      const PixelGrid &beneath,
-                                                      const ScaledImportChoice &initial) override
-    {
-        ++asked;
-        lastPath = path;
-        lastInitial = initial;
-        lastTarget = source.target();
-        lastFullSize = source.fullSize();
-        lastBeneath = beneath;
-        if (choices.empty() || !choices.front()) {
-            if (!choices.empty())
-                choices.pop_front();
-            return std::nullopt;
-        }
-        const ScaledImportChoice choice = *choices.front();
-        choices.pop_front();
-        return ScaledImportAnswer{choice, scaledPixels(source, choice.settings)};
-    }
-};
-
-// All of them together, ready to hand to a main window.
-struct FakeServices
-{
-    FakeMessages messages;
-    FakeFileDialogs dialogs;
-    FakeFileStore files;
-    FakeSettings settings;
-    FakePictureLoader pictures;
-    FakePrintDialog printDialog;
-    FakeProgramLauncher launcher;
-    FakeDesktop desktop;
-    FakeQuestions questions;
-    FakeProgramRunner programs;
-    FakeScaledImportQuestion scaledImport;
-    Services services()
-    {
-        return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
-                &scaledImport};
-    }
 };

@@ -1,6 +1,6 @@
 #include "canvas/CanvasView.h"
 #include "canvas/DrawingTools.h"
-#include "fakes/ShellFakes.h"
+#include "fakes/FakeServices.h"
 #include "session/FileSession.h"
 #include "shell/ImportCommands.h"
 
