@@ -33,7 +33,7 @@ ScaledImportChoice stretched(bool replace)
 
 // File > Import Scaled... driven through the fakes: what it reads, what it asks, and what
 // it plots.
-class tst_ImportScaledCommand : public QObject
+class tst_ImportCommands : public QObject
 {
     Q_OBJECT
 
@@ -281,5 +281,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ImportScaledCommand)
-#include "tst_ImportScaledCommand.moc"
+QTEST_MAIN(tst_ImportCommands)
+#include "tst_ImportCommands.moc"
