@@ -1,8 +1,12 @@
 #include "canvas/CanvasView.h"
+#include "canvas/DrawingTools.h"
 #include "fakes/FakeWindow.h"
+#include "session/FileSession.h"
+#include "shell/ImportCommands.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -29,10 +33,37 @@ ScaledImportChoice stretched(bool replace)
     choice.replace = replace;
     return choice;
 }
+
+const QString kDot = QStringLiteral("/p/dot.bmp");
+
+// The import commands on their own: a session, the tools drawing on a canvas, the label that
+// previews the picture, all on the fakes of the desktop.
+struct Commands
+{
+    FakeServices fakes;
+    FileSession session{fakes.files, fakes.settings};
+    CanvasView canvas;
+    DrawingTools tools{session.document(), canvas};
+    QWidget window;
+    QLabel *preview = new QLabel(&window);
+    ImportCommands commands{fakes.services(), session, tools, *preview, window};
+    int imported = 0;
+
+    Commands()
+    {
+        canvas.SizeCanvas(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
+        commands.imported = [this] { ++imported; };
+        QImage dot(3, 2, QImage::Format_RGB32);
+        dot.fill(Qt::black);
+        fakes.pictures.pictures[kDot] = dot;
+        preview->hide();
+        window.show();
+    }
+};
 } // namespace
 
-// File > Import Scaled... driven through the fakes: what it reads, what it asks, and what
-// it plots.
+// File > Import and Import Scaled... driven through the fakes: what they read, what they
+// ask, show and plot; through the window and on their own.
 class tst_ImportCommands : public QObject
 {
     Q_OBJECT
@@ -278,6 +309,36 @@ private slots:
         later.fakes.settings.values = bench.fakes.settings.values;
         later.importScaled(std::nullopt);
         QCOMPARE(later.fakes.scaledImport.lastInitial, chosen);
+    }
+
+    // File > Import on its own: the picture shows over the window's corner exactly while the
+    // question is asked, whatever the answer; only Yes places it, as one step.
+    void previewOnlyWhileAsking_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+    void previewOnlyWhileAsking()
+    {
+        QFETCH(bool, yes);
+        Commands bench;
+        bench.fakes.messages.answers.push_back(yes ? Messages::Answer::Yes : Messages::Answer::No);
+        bool shownWhileAsking = false;
+        QSize shownSize;
+        bench.fakes.messages.onShow = [&] {
+            shownWhileAsking = bench.preview->isVisible();
+            shownSize = bench.preview->size();
+        };
+        bench.fakes.dialogs.choose(kDot);
+        bench.commands.importPicture(QSize(592, 425));
+        QVERIFY(shownWhileAsking);
+        QCOMPARE(shownSize, QSize(3, 2));
+        QVERIFY(!bench.preview->isVisible());
+        QVERIFY(bench.preview->pixmap().isNull());
+        QCOMPARE(bench.imported, yes ? 1 : 0);
+        QCOMPARE(bench.session.document().Pixels.at(80, 38), yes ? 1 : 0);
+        QCOMPARE(bench.session.document().history.canUndo(), yes);
     }
 };
 
