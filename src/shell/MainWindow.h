@@ -2,7 +2,6 @@
 
 #include "canvas/DrawingTools.h"
 #include "document/PictureDocument.h"
-#include "platform/FileDialogs.h"
 #include "printing/PageSetup.h"
 #include "session/AppInfo.h"
 #include "session/FileSession.h"
@@ -13,7 +12,6 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
-#include <optional>
 
 struct PrintInput;
 class AboutWindow;
