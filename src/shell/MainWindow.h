@@ -81,7 +81,6 @@ public:
     void Text_Change(); // the user edited Text1, Text2 or Text3
     // Draw menu
     void miCls_Click();
-    void Picture1_Paint();
     void miUndo_Click();
     void miRedo_Click();
     void miZoomIn_Click();
@@ -131,7 +130,6 @@ private:
     void updateActions();
     void updateEditActions();
     void updateToolChecks();
-    void showRevision(const Revision &revision);
     double smallestZoom() const;
     void zoomAtCentre(double zoom);
     void zoomAround(double zoom, QPointF picture, QPoint viewportAt);

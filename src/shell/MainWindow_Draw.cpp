@@ -42,29 +42,15 @@ FileDialogs::Request MainWindow::importRequest()
     return request;
 }
 
-void MainWindow::Picture1_Paint()
-{
-    // Only a picture that is shown (Save As enabled) has pixels to draw.
-    const PictureDocument &document = m_session.document();
-    if (document.menus.saveAsEnabled)
-        Picture1->paintPixels(document.Pixels);
-}
-
 void MainWindow::miNew_Click()
 {
-    PictureDocument &document = m_session.document();
-    const PictureSize was{document.PicWidth, document.PicHeight};
-    document.PicWidth = document.PicHeight = 0; // no size while the dialog is open
     const std::optional<QSize> size = m_services.questions.askNewSize();
-    if (!size || size->height() <= 0) {
-        // Cancelled: the sizes describe the picture on the canvas again.
-        document.PicHeight = Picture1->scaleHeight();
-        document.PicWidth = Picture1->scaleWidth();
-        return;
-    }
-    document.blank(size->width(), size->height(), was); // undoable: the old picture is kept
-    Picture1->SizeCanvas(document.PicWidth, document.PicHeight);
+    if (!size || size->height() <= 0)
+        return; // cancelled: the picture stays as it is
+    PictureDocument &document = m_session.document();
     document.menus.newPicture();
+    // Undoable: the old picture is kept. The canvas fits itself to the new one.
+    document.blank(size->width(), size->height(), PictureDocument::Blanking::New);
     updateActions();
     resetTexts();
     m_session.forgetFile();
@@ -75,9 +61,8 @@ void MainWindow::miCls_Click()
 {
     PictureDocument &document = m_session.document();
     // No confirmation: the blanking is one step of the history, undone like any other.
-    document.blank(document.PicWidth, document.PicHeight, {document.PicWidth, document.PicHeight});
-    Picture1->ClearCanvas();
     document.menus.clearDrawing();
+    document.blank(document.width(), document.height(), PictureDocument::Blanking::ClrDraw);
     updateActions();
     setStatusFileName(QString());
     resetTexts();

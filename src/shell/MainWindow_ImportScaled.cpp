@@ -73,7 +73,7 @@ void MainWindow::miImportScaled_Click()
         return;
     // The target is the picture on the canvas, which is where File > Import plots too:
     // 160 x 77 at start-up and after ClrDraw on the screen, the picture's size otherwise.
-    const QSize target(Picture1->scaleWidth(), Picture1->scaleHeight());
+    const QSize target(m_session.document().width(), m_session.document().height());
     PictureLoader &loader = m_services.pictures;
     const std::optional<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
     if (!scaled)
@@ -89,7 +89,7 @@ void MainWindow::miImportScaled_Click()
         return;
     const ScaleSource source(scaled->image, actual->image, scaled->fullSize, target);
     const std::optional<ScaledImportAnswer> answer =
-        scaledImportQuestion().askScaledImport(source, file->path, m_session.document().Pixels,
+        scaledImportQuestion().askScaledImport(source, file->path, m_session.document().pixels(),
                                                rememberedChoice(m_services.settings));
     if (!answer)
         return;

@@ -79,7 +79,7 @@ std::optional<MainWindow::Sending> MainWindow::sendingCopy()
     const CalcKind kind = m_session.kind();
     auto folder = std::make_shared<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("dotlark-send-XXXXXX")));
     takeTexts();
-    const EncodeResult encoded = m_session.encoded(kind, Picture1->scaleWidth(), Picture1->scaleHeight());
+    const EncodeResult encoded = m_session.encoded(kind);
     QString failure = folder->isValid() ? QString() : folder->errorString();
     const QString copy = folder->filePath(Text2->text() + u'.' + QString::fromLatin1(infoOf(kind).ending));
     if (failure.isEmpty() && encoded.error != Picture89iError::None)
