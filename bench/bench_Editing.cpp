@@ -14,17 +14,14 @@ struct Editor
 {
     PictureDocument document;
     QScrollArea frame;
-    CanvasView *canvas = new CanvasView;
+    CanvasView *canvas = new CanvasView(document);
     DrawingTools tools{document, *canvas};
 
     Editor(int width, int height, double zoom)
     {
-        document.Pixels.redimension(width, height);
-        document.PicWidth = width;
-        document.PicHeight = height;
+        document.replace(PixelGrid(width, height), width, height);
         frame.resize(547, 266);
         frame.setWidget(canvas);
-        canvas->SizeCanvas(width, height);
         canvas->setZoom(zoom);
         canvas->setTools(&tools);
         frame.show();
@@ -55,8 +52,8 @@ static void repaintVisible(benchmark::State &state)
     Editor editor(4000, 100, double(state.range(0)));
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 4000; ++x)
-            editor.document.Pixels.set(x, y, 1);
-    editor.canvas->paintPixels(editor.document.Pixels);
+            editor.document.setPixel(x, y, 1);
+    editor.document.endChange();
     // Rendered into an image of the frame's size: the visible cells, as paintEvent draws them.
     QImage target(editor.frame.viewport()->size(), QImage::Format_RGB32);
     const QRegion visible = editor.canvas->visibleRegion();
@@ -65,24 +62,24 @@ static void repaintVisible(benchmark::State &state)
 }
 BENCHMARK(repaintVisible)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond);
 
+// An all-black picture read into the document, and the canvas told to show it anew.
 static void repaintAllBlack(benchmark::State &state)
 {
-    CanvasView canvas;
+    PictureDocument document;
+    CanvasView canvas(document);
     PixelGrid pixels(160, 77);
     for (int y = 0; y < 77; ++y)
         for (int x = 0; x < 160; ++x)
             pixels.set(x, y, 1);
-    for (auto _ : state) {
-        canvas.ClearCanvas();
-        canvas.paintPixels(pixels);
-    }
+    for (auto _ : state)
+        document.replace(pixels, 160, 77);
 }
 BENCHMARK(repaintAllBlack);
 
 static void penStrokeAcrossTheScreen(benchmark::State &state)
 {
     PictureDocument document;
-    CanvasView canvas;
+    CanvasView canvas(document);
     DrawingTools tools(document, canvas);
     tools.miTool_Click(Tool::Pen);
     for (auto _ : state) {

@@ -42,40 +42,43 @@ std::pair<int, int> touching(int from, int to, double size, int count)
 }
 } // namespace
 
-CanvasView::CanvasView(QWidget *parent) : QWidget(parent)
+CanvasView::CanvasView(const PictureDocument &document, QWidget *parent)
+    : QWidget(parent), m_document(document),
+      m_watch(document.watch([this](const PictureChange &change) { pictureChanged(change); }))
 {
     setCursor(Qt::CrossCursor);
     setMouseTracking(true); // the coordinate readout follows the mouse without a button
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    SizeCanvas(160, 77);
+    SizeCanvas();
 }
 
-void CanvasView::SizeCanvas(int width, int height)
-{
-    m_scaleWidth = width;
-    m_scaleHeight = height;
-    m_cells.redimension(width, height);
-    setZoom(1.0);
-}
+void CanvasView::SizeCanvas() { setZoom(1.0); }
 
-void CanvasView::ClearCanvas()
+// The rubber band stays through every change: it lies on top, and the release of its drag
+// removes it.
+void CanvasView::pictureChanged(const PictureChange &change)
 {
-    // The rubber band stays: it lies on top, and the release of its drag removes it.
-    m_cells.redimension(m_scaleWidth, m_scaleHeight);
-    update();
+    if (change.kind == PictureChange::Kind::NewPicture)
+        SizeCanvas();
+    else if (change.kind == PictureChange::Kind::Whole)
+        update();
+    else // the cells and a pixel around them: their squares' rounded edges stay inside
+        update(QRectF(toScreen(QPointF(change.x, change.y)), toScreen(QPointF(change.x + change.width, change.y + change.height)))
+                   .toAlignedRect()
+                   .adjusted(-1, -1, 1, 1));
 }
 
 void CanvasView::setZoom(double zoom)
 {
     m_zoom = zoom;
-    setFixedSize(CanvasGeometry::screenWidth(m_scaleWidth, zoom), CanvasGeometry::screenHeight(m_scaleHeight, zoom));
+    setFixedSize(CanvasGeometry::screenWidth(scaleWidth(), zoom), CanvasGeometry::screenHeight(scaleHeight(), zoom));
     update();
 }
 
 CanvasView::Mapping CanvasView::mapping(double devicePixelRatio) const
 {
-    return {width() * devicePixelRatio, height() * devicePixelRatio, m_scaleWidth, m_scaleHeight};
+    return {width() * devicePixelRatio, height() * devicePixelRatio, scaleWidth(), scaleHeight()};
 }
 
 QPointF CanvasView::toScreen(const QPointF &picture) const
@@ -86,26 +89,8 @@ QPointF CanvasView::toScreen(const QPointF &picture) const
 
 QPointF CanvasView::toPicture(const QPointF &screen) const
 {
-    return {static_cast<float>(screen.x() * m_scaleWidth / width()),
-            static_cast<float>(screen.y() * m_scaleHeight / height())};
-}
-
-void CanvasView::fillCell(int x, int y, Cell colour)
-{
-    m_cells.set(x, y, colour == Cell::Black ? 1 : 0);
-    // The cell and a pixel around it: its square's rounded edges stay inside.
-    update(QRectF(toScreen(QPointF(x, y)), toScreen(QPointF(x + 1, y + 1))).toAlignedRect().adjusted(-1, -1, 1, 1));
-}
-
-void CanvasView::paintPixels(const PixelGrid &pixels)
-{
-    const int width = std::min(m_scaleWidth, pixels.width());
-    const int height = std::min(m_scaleHeight, pixels.height());
-    for (int j = 0; j < height; ++j)
-        for (int i = 0; i < width; ++i)
-            if (pixels.at(i, j) == 1)
-                m_cells.set(i, j, 1);
-    update();
+    return {static_cast<float>(screen.x() * scaleWidth() / width()),
+            static_cast<float>(screen.y() * scaleHeight() / height())};
 }
 
 // Paints the cells of `cells` (within the scale) that touch `area`, a rectangle in device
@@ -114,8 +99,8 @@ void CanvasView::paintPixels(const PixelGrid &pixels)
 void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to) const
 {
     painter.fillRect(area, QColor(kBackground));
-    const int width = std::min(m_scaleWidth, cells.width());
-    const int height = std::min(m_scaleHeight, cells.height());
+    const int width = std::min(scaleWidth(), cells.width());
+    const int height = std::min(scaleHeight(), cells.height());
     const auto [left, right] = touching(area.left(), area.right() + 1, to.cellWidth(), width);
     const auto [top, bottom] = touching(area.top(), area.bottom() + 1, to.cellHeight(), height);
     if (left >= right || top >= bottom)
@@ -172,17 +157,17 @@ QImage CanvasView::image() const
     QImage shown(size(), QImage::Format_RGB32);
     QPainter painter(&shown);
     const Mapping to = mapping(1.0);
-    paintCells(painter, m_cells, shown.rect(), to);
+    paintCells(painter, m_document.pixels(), shown.rect(), to);
     paintBand(painter, to);
     return shown;
 }
 
 QImage CanvasView::render(const PixelGrid &pixels) const
 {
-    const QSize actual(CanvasGeometry::screenWidth(m_scaleWidth), CanvasGeometry::screenHeight(m_scaleHeight));
+    const QSize actual(CanvasGeometry::screenWidth(scaleWidth()), CanvasGeometry::screenHeight(scaleHeight()));
     QImage picture(actual, QImage::Format_RGB32);
     QPainter painter(&picture);
-    paintCells(painter, pixels, picture.rect(), {double(actual.width()), double(actual.height()), m_scaleWidth, m_scaleHeight});
+    paintCells(painter, pixels, picture.rect(), {double(actual.width()), double(actual.height()), scaleWidth(), scaleHeight()});
     return picture;
 }
 
@@ -230,7 +215,7 @@ void CanvasView::paintEvent(QPaintEvent *event)
     for (const QRect &exposed : event->region()) {
         const QRect area = QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
                                   exposed.height() * ratio).toAlignedRect();
-        paintCells(painter, m_cells, area, to);
+        paintCells(painter, m_document.pixels(), area, to);
     }
     paintBand(painter, to);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas/DrawingSurface.h"
-#include "document/PixelGrid.h"
+#include "document/PictureDocument.h"
 
 #include <QImage>
 #include <QList>
@@ -14,10 +14,11 @@ class QPainter;
 // right, y downwards; picture pixel (x, y) owns the cell (x, y)-(x + 1, y + 1), and a black
 // pixel is a dark square over the top-left 0.8 of its cell on the light grey background.
 //
-// It keeps what each cell shows (one byte per picture pixel) and the rubber-band outlines
-// that are on it, and paints the exposed part from them in device pixels, so the squares
-// stay sharp at any screen scale and no magnified image is kept. The zoom multiplies the
-// cell size; 1 is the actual size.
+// It is a view of the picture document: it paints the exposed part of the document's grid,
+// and the rubber-band outlines that are on it, in device pixels, so the squares stay sharp
+// at any screen scale; it keeps no copy of the pixels and no magnified image. The document
+// tells it what changed: it repaints that, and fits itself to a new picture at the actual
+// size. The zoom multiplies the cell size; 1 is the actual size.
 //
 // It is the drawing tools' surface, and hands its mouse events to them as positions in
 // picture units.
@@ -28,13 +29,7 @@ public:
     static constexpr QRgb kBackground = qRgb(224, 224, 224);
     static constexpr QRgb kBlack = qRgb(0, 0, 0);
 
-    explicit CanvasView(QWidget *parent = nullptr);
-
-    // Fits the canvas to a picture of width x height pixels at the actual size (screen
-    // size by the cell factors) and clears it. Does not touch any pixel grid.
-    void SizeCanvas(int width, int height);
-    // Fills the whole canvas with the background colour.
-    void ClearCanvas();
+    explicit CanvasView(const PictureDocument &document, QWidget *parent = nullptr);
 
     // Screen pixels per cell relative to the actual size; the canvas resizes, what it shows
     // stays.
@@ -46,13 +41,9 @@ public:
     // Where the last press was, in global screen pixels: where the tool menu pops up.
     QPoint pressPosition() const { return m_pressPosition; }
 
-    int scaleWidth() const override { return m_scaleWidth; }
-    int scaleHeight() const override { return m_scaleHeight; }
-
-    void fillCell(int x, int y, Cell colour) override;
-    // Shows every black pixel of the grid's part inside the scale (white ones are left as
-    // they are: the canvas is expected to be clear).
-    void paintPixels(const PixelGrid &pixels);
+    // The scale: the picture's size in picture pixels.
+    int scaleWidth() const { return m_document.width(); }
+    int scaleHeight() const { return m_document.height(); }
 
     // The outlines are XOR-ed with the background colour as pen.
     void xorLine(float x1, float y1, float x2, float y2) override;
@@ -104,6 +95,11 @@ private:
         double cellHeight() const { return extentY / scaleY; }
     };
 
+    // Fits the canvas to the document's picture at the actual size (screen size by the cell
+    // factors), showing it whole.
+    void SizeCanvas();
+    void pictureChanged(const PictureChange &change);
+
     using MouseHandler = void (DrawingTools::*)(int button, float X, float Y);
     void forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event);
     Mapping mapping(double devicePixelRatio) const;
@@ -112,10 +108,9 @@ private:
     void toggleOutline(const Outline &outline);
     QRect outlineBounds(const Outline &outline) const;
 
-    PixelGrid m_cells{160, 77}; // what each cell shows: 1 black, 0 background
-    QList<Outline> m_band;      // the outlines showing, XOR-ed over the cells
-    int m_scaleWidth = 160;
-    int m_scaleHeight = 77;
+    const PictureDocument &m_document;
+    PictureDocument::Watch m_watch;
+    QList<Outline> m_band; // the outlines showing, XOR-ed over the cells
     double m_zoom = 1.0;
     DrawingTools *m_tools = nullptr;
     QPoint m_pressPosition;

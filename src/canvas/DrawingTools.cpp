@@ -31,20 +31,16 @@ void DrawingTools::parkTool()
 void DrawingTools::PlotPixel(int x, int y)
 {
     // The limits are compared in single precision, as the canvas scale is.
-    if (x < 0 || y < 0 || static_cast<float>(x) > static_cast<float>(m_surface.scaleWidth()) - 1
-        || static_cast<float>(y) > static_cast<float>(m_surface.scaleHeight()) - 1)
+    if (x < 0 || y < 0 || static_cast<float>(x) > static_cast<float>(m_document.width()) - 1
+        || static_cast<float>(y) > static_cast<float>(m_document.height()) - 1)
         return;
-    if (!isFreehand(CurrentTool))
-        return;
-    const int colour = CurrentTool == Tool::Pen ? 1 : 0;
-    m_surface.fillCell(x, y, colour ? DrawingSurface::Cell::Black : DrawingSurface::Cell::Background);
-    m_document.history.record(x, y, m_document.Pixels.at(x, y), colour);
-    m_document.Pixels.set(x, y, colour);
+    if (isFreehand(CurrentTool))
+        m_document.setPixel(x, y, CurrentTool == Tool::Pen ? 1 : 0);
 }
 
 void DrawingTools::endChange()
 {
-    if (m_document.history.commit() && historyChanged)
+    if (m_document.endChange() && historyChanged)
         historyChanged();
 }
 
@@ -66,8 +62,8 @@ void DrawingTools::Picture1_MouseDown(int button, float X, float Y)
         return;
     }
     endChange(); // a drag whose release never came ends here
-    if (!m_document.menus.printEnabled)
-        m_document.freshScreenGrid(m_surface.scaleWidth(), m_surface.scaleHeight());
+    if (!m_document.menus.pictureShown)
+        m_document.freshScreenGrid();
     m_document.menus.drawingPress();
     if (menusChanged)
         menusChanged();

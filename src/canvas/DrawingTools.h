@@ -11,8 +11,9 @@
 class DrawingSurface;
 
 // The drawing tools and the canvas's mouse protocol: press, move, release. The canvas
-// widget hands its mouse events here as plain values; the tools change the picture grid
-// and show what they do through the drawing surface, never through a widget.
+// widget hands its mouse events here as plain values; the tools change the picture through
+// the document, which the canvas shows, and draw their rubber bands on the drawing surface,
+// never through a widget.
 //
 // Positions are picture units as the canvas reports them (fractions kept); buttons are
 // 1 left, 2 right, 4 middle, summed. CurrentTool None means "none until the next press",
@@ -40,7 +41,7 @@ public:
     void Picture1_MouseUp(int button, float X, float Y);
 
     // Sets one picture pixel by the current tool (Pen black, Erase white, others nothing),
-    // dropping positions outside the surface's scale.
+    // dropping positions outside the picture.
     void PlotPixel(int x, int y);
     // Ends the change being recorded in the document's history (the stroke or shape of a
     // drag, an import): everything PlotPixel changed since becomes one step.

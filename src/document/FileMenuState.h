@@ -1,40 +1,49 @@
 #pragma once
 
-// The document state, as the five File-menu items carry it: Open disabled means unsaved
-// drawing, Save As enabled means a picture is shown, Print enabled means something can be
-// printed, Save enabled means a file is known. The events below set it as designed; undo and
-// redo, and edited calculator texts, are added by PictureDocument.
+// The document's state as the five File-menu items show it, kept as four facts: whether a
+// picture is shown, whether a file is known, whether there is a change no file holds
+// (drawing or an import) and whether there is drawing no file holds. The items follow from
+// them: New is disabled by drawing, Open by any change, Save needs a file, Save As and Print
+// a picture. The events below set the facts as designed; undo and redo, and edited
+// calculator texts, are added by PictureDocument.
 struct FileMenuState
 {
-    bool newEnabled = true;
-    bool openEnabled = true;
-    bool saveEnabled = false;
-    bool saveAsEnabled = false;
-    bool printEnabled = false;
+    bool pictureShown = false;
+    bool knownFile = false;
+    bool unsavedChange = false;
+    bool unsavedDrawing = false;
 
-    bool hasUnsavedDrawing() const { return !openEnabled; }
+    struct Items
+    {
+        bool newEnabled = true;
+        bool openEnabled = true;
+        bool saveEnabled = false;
+        bool saveAsEnabled = false;
+        bool printEnabled = false;
+        bool operator==(const Items &) const = default;
+    };
+    Items items() const { return {!unsavedDrawing, !unsavedChange, knownFile, pictureShown, pictureShown}; }
 
-    // The events that change the flags, one function each.
-    void startUp() { saveEnabled = saveAsEnabled = printEnabled = false; }
-    void fileRead() { newEnabled = openEnabled = saveEnabled = saveAsEnabled = printEnabled = true; }
-    void clearDrawing()
+    // Open disabled: a change that Exit, New, Open and a drop must not lose.
+    bool hasUnsavedDrawing() const { return unsavedChange; }
+
+    // The events that change the facts, one function each.
+    void startUp() { pictureShown = knownFile = false; }
+    void fileRead()
     {
-        newEnabled = openEnabled = true;
-        saveEnabled = saveAsEnabled = printEnabled = false;
+        pictureShown = knownFile = true;
+        unsavedChange = unsavedDrawing = false;
     }
-    void newPicture() { saveEnabled = saveAsEnabled = printEnabled = false; }
-    void imported()
+    void clearDrawing() { pictureShown = knownFile = unsavedChange = unsavedDrawing = false; }
+    void newPicture() { pictureShown = knownFile = false; }
+    void imported() { pictureShown = unsavedChange = true; }
+    void drawingPress() { pictureShown = unsavedChange = unsavedDrawing = true; }
+    void fileWritten() { unsavedChange = unsavedDrawing = false; }
+    void savedAs()
     {
-        openEnabled = false;
-        saveAsEnabled = printEnabled = true;
+        knownFile = true;
+        unsavedChange = false;
     }
-    void drawingPress()
-    {
-        newEnabled = openEnabled = false;
-        saveAsEnabled = printEnabled = true;
-    }
-    void fileWritten() { newEnabled = openEnabled = true; }
-    void savedAs() { openEnabled = saveEnabled = true; }
 
     bool operator==(const FileMenuState &) const = default;
 };

@@ -6,71 +6,94 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
-#include <utility>
+#include <vector>
 
-// The one picture the main window edits: its grid, its size and the state the File menu
-// carries. The calculator texts live in the window's text boxes, the file path beside them;
-// whether the texts were edited since the file was read or written is kept here.
-struct PictureDocument
+// What changed in a picture, for the views that show it. Pixels: the rectangle x, y,
+// width x height (picture pixels) holds new values. Whole: any pixel may have changed, the
+// size has not. NewPicture: a picture of another size, or one just read or created: views
+// fit themselves to it.
+struct PictureChange
 {
+    enum class Kind { Pixels, Whole, NewPicture } kind = Kind::Pixels;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The one picture the editor works on: its grid, its size, its history and the state the
+// File menu carries. It is the only place where the grid and the size change; each change
+// is recorded in the history where it can be undone, and announced to the views watching,
+// which show the grid through pixels() and keep no copy of it. The calculator texts live
+// with the file session; whether they were edited since the file was read or written is
+// kept here.
+class PictureDocument
+{
+public:
     static constexpr int kScreenWidth = 160; // the calculator's graph screen
     static constexpr int kScreenHeight = 77;
 
-    PixelGrid Pixels{kScreenWidth, kScreenHeight};
-    int PicWidth = kScreenWidth;
-    int PicHeight = kScreenHeight;
+    PictureDocument() = default;
+    PictureDocument(const PictureDocument &) = delete;
+    PictureDocument &operator=(const PictureDocument &) = delete;
+
+    // The grid may be larger than the picture: only the picture's part is ever shown, saved
+    // or printed.
+    const PixelGrid &pixels() const { return Pixels; }
+    int width() const { return PicWidth; }
+    int height() const { return PicHeight; }
+    PictureSize size() const { return {PicWidth, PicHeight}; }
+    const History &history() const { return m_history; }
+
     FileMenuState menus;
-    History history; // of the picture's grid and size, since start-up or the last file read
     // The calculator texts differ from the ones last read, written or reset (the file session
     // compares them). Not part of the history.
     bool textsEdited = false;
+
+    // Views: `watcher` is told of every change from now on, for as long as the Watch
+    // returned is kept (it may outlive the document).
+    using Watcher = std::function<void(const PictureChange &)>;
+    class Watch;
+    [[nodiscard]] Watch watch(Watcher watcher) const;
+
+    // One pixel of the picture set to 1 (black) or 0 (white), as part of the change under
+    // way; pixels outside the grid are dropped.
+    void setPixel(int x, int y, int value);
+    // Ends the change under way (a stroke, a shape, an import); true when it changed
+    // anything and is now a step of the history.
+    bool endChange() { return m_history.commit(); }
+
+    // A picture read from a file (or the blank screen at start-up): the grid is the
+    // picture's, and a new history starts.
+    void replace(PixelGrid pixels, int width, int height);
+    // ClrDraw and New: a white grid of width x height becomes the picture, one step of the
+    // history. ClrDraw keeps the views as they are; New makes them fit the new picture.
+    enum class Blanking { ClrDraw, New };
+    void blank(int width, int height, Blanking blanking);
+    // A fresh white grid for a drawing press on a picture that has none: the calculator
+    // screen, grown to cover a larger picture so every pixel of the picture stays writable.
+    // The picture's size stays.
+    void freshScreenGrid();
+
+    Revision undo() { return revise(&History::undo); }
+    Revision redo() { return revise(&History::redo); }
 
     // Work that Exit, New, Open, a recent file and a drop must not lose: unsaved drawing
     // (Open disabled), or edited texts of a picture that can be saved.
     bool hasUnsavedWork() const { return menus.hasUnsavedDrawing() || textsGuard(); }
     // The File-menu items as shown: edited texts guard New and Open as unsaved drawing does.
-    FileMenuState shownMenus() const
-    {
-        FileMenuState shown = menus;
-        if (textsGuard())
-            shown.newEnabled = shown.openEnabled = false;
-        return shown;
-    }
+    FileMenuState::Items shownMenus() const;
 
     // The file holds the picture as it is now (just read or written): an undo or redo back to
     // this step gives the File menu as it is now again. A change under way becomes a step
     // first, as the file holds it.
-    void markSaved()
-    {
-        history.commit();
-        m_saved = SavedStep{history.position(), menus};
-    }
+    void markSaved();
     // The picture has no file any more (New, ClrDraw, an import): no step is the saved one.
     void forgetSaved() { m_saved.reset(); }
-    bool atSavedStep() const { return m_saved && m_saved->position == history.position(); }
-
-    // A fresh white grid for a drawing press on a picture that has none: the calculator
-    // screen, grown to cover a larger picture so every pixel of the picture stays writable.
-    void freshScreenGrid(int pictureWidth, int pictureHeight)
-    {
-        Pixels.redimension(std::max(kScreenWidth, pictureWidth), std::max(kScreenHeight, pictureHeight));
-    }
-
-    // ClrDraw and New: a white grid for a picture of width x height; the history keeps the
-    // grid it replaces and the size `was` (PicWidth and PicHeight may already be changed).
-    void blank(int width, int height, PictureSize was)
-    {
-        PixelGrid white(width, height);
-        if (Pixels != white || was != PictureSize{width, height}) // blanking a blank picture changes nothing
-            history.recordBlank(std::move(Pixels), was, {width, height});
-        Pixels = std::move(white);
-        PicWidth = width;
-        PicHeight = height;
-    }
-
-    Revision undo() { return revise(&History::undo); }
-    Revision redo() { return revise(&History::redo); }
+    bool atSavedStep() const { return m_saved && m_saved->position == m_history.position(); }
 
 private:
     struct SavedStep
@@ -78,24 +101,46 @@ private:
         uint64_t position = 0;
         FileMenuState menus; // as the file was read or written
     };
+
+    bool textsGuard() const { return textsEdited && menus.pictureShown; }
+    Revision revise(Revision (History::*step)(PixelGrid &, PictureSize &));
+    void announce(const PictureChange &change) const;
+
+    PixelGrid Pixels{kScreenWidth, kScreenHeight};
+    int PicWidth = kScreenWidth;
+    int PicHeight = kScreenHeight;
+    History m_history; // of the picture's grid and size, since start-up or the last file read
     std::optional<SavedStep> m_saved;
-
-    bool textsGuard() const { return textsEdited && menus.saveAsEnabled; }
-
-    // After an undo or redo the picture is its file's again on the saved step, and counts as
-    // drawn on anywhere else.
-    Revision revise(Revision (History::*step)(PixelGrid &, PictureSize &))
+    struct Watchers
     {
-        PictureSize size{PicWidth, PicHeight};
-        const Revision revision = (history.*step)(Pixels, size);
-        PicWidth = size.width;
-        PicHeight = size.height;
-        if (revision.kind != Revision::Kind::Nothing) {
-            if (atSavedStep())
-                menus = m_saved->menus;
-            else
-                menus.drawingPress();
-        }
-        return revision;
+        std::vector<std::pair<int, Watcher>> list;
+        int lastId = 0;
+    };
+    std::shared_ptr<Watchers> m_watchers = std::make_shared<Watchers>();
+};
+
+class PictureDocument::Watch
+{
+public:
+    Watch() = default;
+    Watch(std::weak_ptr<Watchers> watchers, int id) : m_watchers(std::move(watchers)), m_id(id) {}
+    Watch(Watch &&other) noexcept : m_watchers(std::move(other.m_watchers)), m_id(other.m_id) {}
+    Watch &operator=(Watch &&other) noexcept
+    {
+        stop();
+        m_watchers = std::move(other.m_watchers);
+        m_id = other.m_id;
+        return *this;
     }
+    ~Watch() { stop(); }
+
+private:
+    void stop()
+    {
+        if (const std::shared_ptr<Watchers> watchers = m_watchers.lock())
+            std::erase_if(watchers->list, [this](const auto &entry) { return entry.first == m_id; });
+        m_watchers.reset();
+    }
+    std::weak_ptr<Watchers> m_watchers;
+    int m_id = 0;
 };

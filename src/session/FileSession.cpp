@@ -45,10 +45,9 @@ SessionOutcome SessionOutcome::refused(const QString &message, const QString &ca
 void FileSession::startUp()
 {
     m_document.menus.startUp();
-    m_document.PicHeight = PictureDocument::kScreenHeight;
-    m_document.PicWidth = PictureDocument::kScreenWidth;
     m_recent.read(m_settings);
-    m_document.Pixels.redimension(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
+    m_document.replace(PixelGrid(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight),
+                       PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
 }
 
 SessionOutcome FileSession::openFile(const QString &path, const QString &title, bool addToRecent)
@@ -68,10 +67,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     m_document.menus.fileRead();
     m_texts = {picture.folder, picture.name, picture.comment};
     m_kind = picture.kind;
-    m_document.PicHeight = picture.height;
-    m_document.PicWidth = picture.width;
-    m_document.Pixels = std::move(picture.pixels);
-    m_document.history.clear(); // a file read starts a new history
+    m_document.replace(std::move(picture.pixels), picture.width, picture.height); // a new history
     fileHoldsDocument();
     if (addToRecent)
         m_recent.push(CurrentFile, CurrentFileTitle);
@@ -116,9 +112,9 @@ SessionOutcome FileSession::openRecent(int index)
 
 CalcKind FileSession::kind() const { return kindFromEnding(CurrentFile.right(3).toStdString()).value_or(m_kind); }
 
-SessionOutcome FileSession::write(const QString &path, CalcKind kind, int width, int height, const WriteGuard *guard)
+SessionOutcome FileSession::write(const QString &path, CalcKind kind, const WriteGuard *guard)
 {
-    const EncodeResult encoded = this->encoded(kind, width, height);
+    const EncodeResult encoded = this->encoded(kind);
     if (encoded.error != Picture89iError::None)
         return SessionOutcome::refused(QString::fromStdString(errorText(encoded.error)), AppInfo::title);
     const QByteArray bytes = asByteArray(encoded.bytes);
@@ -129,7 +125,7 @@ SessionOutcome FileSession::write(const QString &path, CalcKind kind, int width,
     return done();
 }
 
-SessionOutcome FileSession::save(int width, int height) { return saveGuarded({m_onDisk, true}, width, height); }
+SessionOutcome FileSession::save() { return saveGuarded({m_onDisk, true}); }
 
 std::optional<FileIdentity> FileSession::changedOnDisk()
 {
@@ -141,16 +137,16 @@ std::optional<FileIdentity> FileSession::changedOnDisk()
     return now;
 }
 
-SessionOutcome FileSession::saveReplacing(const FileIdentity &found, int width, int height)
+SessionOutcome FileSession::saveReplacing(const FileIdentity &found)
 {
     const bool linkOpenedThrough = found.link && m_onDisk.link && found.linkDevice == m_onDisk.linkDevice
                                    && found.linkInode == m_onDisk.linkInode && found.linkTarget == m_onDisk.linkTarget;
-    return saveGuarded({found, linkOpenedThrough}, width, height);
+    return saveGuarded({found, linkOpenedThrough});
 }
 
-SessionOutcome FileSession::saveGuarded(const WriteGuard &guard, int width, int height)
+SessionOutcome FileSession::saveGuarded(const WriteGuard &guard)
 {
-    SessionOutcome outcome = write(CurrentFile, kind(), width, height, &guard);
+    SessionOutcome outcome = write(CurrentFile, kind(), &guard);
     if (!outcome.ok)
         outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
     else
@@ -187,10 +183,10 @@ FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int f
     return {SaveAsTarget::Kind::Picture, name, askToReplace};
 }
 
-SessionOutcome FileSession::saveAs(const QString &path, const QString &title, int width, int height)
+SessionOutcome FileSession::saveAs(const QString &path, const QString &title)
 {
     const CalcKind kind = kindFromEnding(path.right(3).toStdString()).value_or(CalcKind::TI89);
-    SessionOutcome outcome = write(path, kind, width, height);
+    SessionOutcome outcome = write(path, kind);
     if (!outcome.ok) {
         outcome.message = QStringLiteral("Disk write error\r") + nativePath(path) + u'\r' + outcome.message;
         return outcome;
@@ -226,12 +222,12 @@ FileSession::Guarded FileSession::toolbarCommand(const QString &key) const
     if (key == QStringLiteral("Open"))
         return m_document.hasUnsavedWork() ? Guarded{Command::None, kNotSaved} : Guarded{Command::Open, {}};
     if (key == QStringLiteral("Save")) {
-        if (!state.saveEnabled && !state.saveAsEnabled)
+        if (!state.knownFile && !state.pictureShown)
             return {Command::None, QStringLiteral("Nothing to save.")};
         return {CurrentFile.isEmpty() ? Command::SaveAs : Command::Save, {}};
     }
     if (key == QStringLiteral("Print"))
-        return state.printEnabled ? Guarded{Command::Print, {}} : Guarded{Command::None, QStringLiteral("Nuttin' to print.")};
+        return state.pictureShown ? Guarded{Command::Print, {}} : Guarded{Command::None, QStringLiteral("Nuttin' to print.")};
     if (key == QStringLiteral("Help"))
         return {Command::Instructions, {}};
     return {};

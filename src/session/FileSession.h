@@ -65,11 +65,12 @@ public:
     const QString &currentFileTitle() const { return CurrentFileTitle; }
     const RecentList &recent() const { return m_recent; }
 
-    // The picture and its texts as a picture file of `kind`, width x height pixels: what a
-    // save writes, and what a send hands over.
-    EncodeResult encoded(CalcKind kind, int width, int height) const
+    // The picture and its texts as a picture file of `kind`: what a save writes, and what a
+    // send hands over.
+    EncodeResult encoded(CalcKind kind) const
     {
-        return encode89i(m_texts.folder, m_texts.name, m_texts.comment, width, height, m_document.Pixels, kind);
+        return encode89i(m_texts.folder, m_texts.name, m_texts.comment, m_document.width(), m_document.height(),
+                         m_document.pixels(), kind);
     }
 
     // Start-up: a blank calculator screen, nothing to save, the recent list from the store.
@@ -85,16 +86,16 @@ public:
     // A name from the system that is not valid UTF-8 text: refused, naming it (ShownNames).
     static SessionOutcome uncarriedName(const QByteArray &name);
 
-    // SaveFile to the current file, the picture being width x height (the canvas scale).
-    // It writes only over the file as it was at the last open or save.
-    SessionOutcome save(int width, int height);
+    // SaveFile to the current file. It writes only over the file as it was at the last open
+    // or save.
+    SessionOutcome save();
     // The current file when another program has changed it since the last open or save
     // (its content, or another file, nothing or a link put in its place): what is there now.
     std::optional<FileIdentity> changedOnDisk();
     // Save over what changedOnDisk() found, the user having agreed to replace it. A link
     // there is followed only when the file was opened through that very link; one that
     // came since is itself replaced by the picture file.
-    SessionOutcome saveReplacing(const FileIdentity &found, int width, int height);
+    SessionOutcome saveReplacing(const FileIdentity &found);
     // Where Save As goes for the dialog's choice: the bitmap filter adds ".bmp", the other
     // calculators' filters their endings.
     struct SaveAsTarget
@@ -105,7 +106,7 @@ public:
     };
     SaveAsTarget saveAsTarget(const QString &chosen, int filterIndex) const;
     // The .89i case: the document takes the new name only once the file is written.
-    SessionOutcome saveAs(const QString &path, const QString &title, int width, int height);
+    SessionOutcome saveAs(const QString &path, const QString &title);
     // The bitmap case: what the canvas shows, as a 24-bit BMP; the document stays as it is.
     SessionOutcome exportBitmap(const QString &path, const QImage &shown);
 
@@ -136,8 +137,8 @@ public:
     Guarded toolbarCommand(const QString &key) const;
 
 private:
-    SessionOutcome write(const QString &path, CalcKind kind, int width, int height, const WriteGuard *guard = nullptr);
-    SessionOutcome saveGuarded(const WriteGuard &guard, int width, int height);
+    SessionOutcome write(const QString &path, CalcKind kind, const WriteGuard *guard = nullptr);
+    SessionOutcome saveGuarded(const WriteGuard &guard);
     void fileHoldsDocument(); // just read or written: picture and texts are saved as they are
 
     FileStore &m_files;

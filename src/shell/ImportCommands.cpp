@@ -166,7 +166,7 @@ void ImportCommands::importScaled(QSize target)
         return;
     const ScaleSource source(scaled->image, actual->image, scaled->fullSize, target);
     const std::optional<ScaledImportAnswer> answer =
-        scaledImportQuestion().askScaledImport(source, file->path, m_session.document().Pixels,
+        scaledImportQuestion().askScaledImport(source, file->path, m_session.document().pixels(),
                                                rememberedChoice(m_services.settings));
     if (!answer)
         return;

@@ -57,7 +57,7 @@ QLabel *label(const QString &text, QPoint at, QWidget *parent)
 MainWindow::MainWindow(Services services, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_services(services), m_session(services.files, services.settings), Picture1(new CanvasView),
+      m_services(services), m_session(services.files, services.settings), Picture1(new CanvasView(m_session.document())),
       m_tools(m_session.document(), *Picture1)
 {
     endProgram = [] { QCoreApplication::exit(0); };
@@ -206,7 +206,7 @@ void MainWindow::connectCanvas()
 
 void MainWindow::updateActions()
 {
-    const FileMenuState state = m_session.document().shownMenus();
+    const FileMenuState::Items state = m_session.document().shownMenus();
     m_menus.miNew->setEnabled(state.newEnabled);
     m_menus.miOpen->setEnabled(state.openEnabled);
     m_menus.miSave->setEnabled(state.saveEnabled);
@@ -253,10 +253,9 @@ void MainWindow::Form_Load(const QString &commandLine)
     m_session.startUp();
     updateActions();
     showRecentFiles();
-    Picture1->SizeCanvas(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
     Picture1->setEnabled(true);
     // The tools start with none active and the Pen saved for the first press.
-    m_pageSetup = PageSetup::initial(Picture1->scaleWidth());
+    m_pageSetup = PageSetup::initial(m_session.document().width());
     adjustSize();
     centreOnScreen(*this);
     // The window is on the screen before a file is read, so a message about the file has

@@ -77,7 +77,6 @@ public:
     void Picture1_OLEDragDrop(const QStringList &paths);
     // Draw menu
     void miCls_Click();
-    void Picture1_Paint();
     void miUndo_Click();
     void miRedo_Click();
     void miZoomIn_Click();
@@ -118,7 +117,6 @@ private:
     void updateActions();
     void updateEditActions();
     void updateToolChecks();
-    void showRevision(const Revision &revision);
     void apply(const SessionOutcome &outcome);
     void showTexts();
     void takeTexts();

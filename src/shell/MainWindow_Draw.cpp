@@ -7,29 +7,15 @@
 #include "shell/ImportCommands.h"
 #include "shell/MainWindow.h"
 
-void MainWindow::Picture1_Paint()
-{
-    // Only a picture that is shown (Save As enabled) has pixels to draw.
-    const PictureDocument &document = m_session.document();
-    if (document.menus.saveAsEnabled)
-        Picture1->paintPixels(document.Pixels);
-}
-
 void MainWindow::miNew_Click()
 {
-    PictureDocument &document = m_session.document();
-    const PictureSize was{document.PicWidth, document.PicHeight};
-    document.PicWidth = document.PicHeight = 0; // no size while the dialog is open
     const std::optional<QSize> size = m_services.questions.askNewSize();
-    if (!size || size->height() <= 0) {
-        // Cancelled: the sizes describe the picture on the canvas again.
-        document.PicHeight = Picture1->scaleHeight();
-        document.PicWidth = Picture1->scaleWidth();
-        return;
-    }
-    document.blank(size->width(), size->height(), was); // undoable: the old picture is kept
-    Picture1->SizeCanvas(document.PicWidth, document.PicHeight);
+    if (!size || size->height() <= 0)
+        return; // cancelled: the picture stays as it is
+    PictureDocument &document = m_session.document();
     document.menus.newPicture();
+    // Undoable: the old picture is kept. The canvas fits itself to the new one.
+    document.blank(size->width(), size->height(), PictureDocument::Blanking::New);
     updateActions();
     resetTexts();
     m_session.forgetFile();
@@ -40,9 +26,8 @@ void MainWindow::miCls_Click()
 {
     PictureDocument &document = m_session.document();
     // No confirmation: the blanking is one step of the history, undone like any other.
-    document.blank(document.PicWidth, document.PicHeight, {document.PicWidth, document.PicHeight});
-    Picture1->ClearCanvas();
     document.menus.clearDrawing();
+    document.blank(document.width(), document.height(), PictureDocument::Blanking::ClrDraw);
     updateActions();
     setStatusFileName(QString());
     resetTexts();
@@ -58,7 +43,7 @@ void MainWindow::miImport_Click()
 
 // The target is the picture on the canvas, which is where File > Import plots too: 160 x 77
 // at start-up and after ClrDraw on the screen, the picture's size otherwise.
-void MainWindow::miImportScaled_Click() { m_import->importScaled(QSize(Picture1->scaleWidth(), Picture1->scaleHeight())); }
+void MainWindow::miImportScaled_Click() { m_import->importScaled(QSize(document().width(), document().height())); }
 
 void MainWindow::miZoomIn_Click() { m_zoom->zoomIn(); }
 

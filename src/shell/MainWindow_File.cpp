@@ -40,8 +40,6 @@ void MainWindow::apply(const SessionOutcome &outcome)
 {
     if (outcome.pictureReplaced) {
         showTexts();
-        const PictureDocument &document = m_session.document();
-        Picture1->SizeCanvas(document.PicWidth, document.PicHeight);
         m_tools.parkTool();
     }
     if (outcome.fileTitleChanged)
@@ -49,8 +47,6 @@ void MainWindow::apply(const SessionOutcome &outcome)
     if (outcome.recentChanged)
         showRecentFiles();
     updateActions();
-    if (outcome.pictureReplaced)
-        Picture1_Paint();
     if (!outcome.message.isEmpty())
         m_services.messages.warn(outcome.message, outcome.caption);
 }
@@ -112,13 +108,12 @@ void MainWindow::miSave_click()
 // has changed it since, the user decides, and No keeps the picture unsaved.
 void MainWindow::saveToCurrentFile()
 {
-    const int width = Picture1->scaleWidth(), height = Picture1->scaleHeight();
     const std::optional<FileIdentity> found = m_session.changedOnDisk();
     SessionOutcome outcome;
     if (!found)
-        outcome = m_session.save(width, height);
+        outcome = m_session.save();
     else if (askToReplaceChanged(m_session.currentFile()))
-        outcome = m_session.saveReplacing(*found, width, height);
+        outcome = m_session.saveReplacing(*found);
     else
         return;
     apply(outcome);
@@ -152,7 +147,7 @@ void MainWindow::miSaveAs_Click()
         m_services.messages.warn(QStringLiteral("Invalid Filename: Use *.89i"), QStringLiteral("Filename ERROR!"));
     else {
         const QString title = target.path == choice->path ? choice->title : baseName(target.path);
-        const SessionOutcome outcome = m_session.saveAs(target.path, title, Picture1->scaleWidth(), Picture1->scaleHeight());
+        const SessionOutcome outcome = m_session.saveAs(target.path, title);
         apply(outcome);
         if (outcome.ok)
             noteUnstorableComment();
@@ -180,7 +175,7 @@ QImage MainWindow::shownCanvas() const
 {
     // What the canvas shows of the picture, at its logical size: grey background, black squares.
     const PictureDocument &document = m_session.document();
-    return Picture1->render(document.menus.saveAsEnabled ? document.Pixels : PixelGrid());
+    return Picture1->render(document.menus.pictureShown ? document.pixels() : PixelGrid());
 }
 
 void MainWindow::Picture1_OLEDragDrop(const QStringList &paths)

@@ -30,9 +30,10 @@ void MainWindow::Toolbar1_ButtonClick(const QString &key)
 PrintInput MainWindow::printInput() const
 {
     PrintInput input;
-    input.width = Picture1->scaleWidth();
-    input.height = Picture1->scaleHeight();
-    input.pixels = m_session.document().Pixels;
+    const PictureDocument &document = m_session.document();
+    input.width = document.width();
+    input.height = document.height();
+    input.pixels = document.pixels();
     input.fileTitle = statusFileName();
     input.folder = Text3->text();
     input.variable = Text2->text();
@@ -45,8 +46,8 @@ void MainWindow::miPrint_click() { runPrintJob(printInput(), m_pageSetup, m_serv
 void MainWindow::mipgset_Click()
 {
     PageSetupDialog::Host host;
-    host.pictureSize = [this] { return QSize(document().PicWidth, document().PicHeight); };
-    host.printEnabled = [this] { return document().menus.printEnabled; };
+    host.pictureSize = [this] { return QSize(document().width(), document().height()); };
+    host.printEnabled = [this] { return document().menus.pictureShown; };
     host.print = [this] {
         activateWindow();
         miPrint_click();

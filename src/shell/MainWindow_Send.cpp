@@ -22,5 +22,5 @@ void MainWindow::miSend_Click()
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
-    m_send->sendCopy(Text2->text(), QSize(Picture1->scaleWidth(), Picture1->scaleHeight()));
+    m_send->sendCopy(Text2->text());
 }

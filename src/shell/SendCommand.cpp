@@ -46,11 +46,11 @@ bool SendCommand::ready()
 
 void SendCommand::sendFile() { start(m_session.currentFile(), m_session.currentFile(), m_session.kind(), nullptr); }
 
-void SendCommand::sendCopy(const QString &variable, QSize size)
+void SendCommand::sendCopy(const QString &variable)
 {
     const CalcKind kind = m_session.kind();
     auto folder = std::make_shared<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("dotlark-send-XXXXXX")));
-    const EncodeResult encoded = m_session.encoded(kind, size.width(), size.height());
+    const EncodeResult encoded = m_session.encoded(kind);
     QString failure = folder->isValid() ? QString() : folder->errorString();
     const QString copy = folder->filePath(variable + u'.' + QString::fromLatin1(infoOf(kind).ending));
     if (failure.isEmpty() && encoded.error != Picture89iError::None)

@@ -23,10 +23,10 @@ public:
     bool ready();
     // The session's file itself, just saved.
     void sendFile();
-    // A copy of the session's picture, as `size`, named after the picture variable, written to
+    // A copy of the session's picture, named after the picture variable, written to
     // a private folder that lives as long as the transfer: the file is not written behind
     // the user's back.
-    void sendCopy(const QString &variable, QSize size);
+    void sendCopy(const QString &variable);
 
 private:
     void start(const QString &path, const QString &shownFile, CalcKind kind, std::shared_ptr<void> keep);

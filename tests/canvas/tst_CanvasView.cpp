@@ -4,13 +4,29 @@
 #include "fakes/RecordingSurface.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QTest>
 #include <cmath>
 
 using Points = QList<QPoint>;
 
-// The canvas widget: its size and squares, the XOR outlines, the render, and the mouse
-// events it hands to the tools.
+namespace {
+// Collects the regions a widget repaints.
+struct PaintSpy : QObject
+{
+    explicit PaintSpy(QWidget &widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
+} // namespace
+
+// The canvas widget: its size and squares, the XOR outlines, the render, the document it
+// shows and the mouse events it hands to the tools.
 class tst_CanvasView : public QObject
 {
     Q_OBJECT
@@ -40,8 +56,10 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(QSize, screen);
-        CanvasView canvas;
-        canvas.SizeCanvas(width, height);
+        PictureDocument document;
+        CanvasView canvas(document);
+        canvas.setZoom(2);
+        document.replace(PixelGrid(width, height), width, height); // fits the canvas at the actual size
         QCOMPARE(canvas.size(), screen);
         QCOMPARE(canvas.image().size(), screen);
         QCOMPARE(canvas.scaleWidth(), width);
@@ -52,28 +70,30 @@ private slots:
 
     void cellSquares()
     {
-        CanvasView canvas;
+        PictureDocument document;
+        CanvasView canvas(document);
         const QImage blank = canvas.image();
-        canvas.fillCell(3, 3, DrawingSurface::Cell::Background);
+        document.setPixel(3, 3, 0);
         QCOMPARE(canvas.image(), blank);
-        canvas.fillCell(3, 3, DrawingSurface::Cell::Black);
+        document.setPixel(3, 3, 1);
         const QImage once = canvas.image();
-        canvas.fillCell(3, 3, DrawingSurface::Cell::Black);
+        document.setPixel(3, 3, 1);
         QCOMPARE(canvas.image(), once);
         // The square covers the top-left 0.8 of the cell: the cell's far corner stays grey.
         QCOMPARE(once.pixel(12, 12), CanvasView::kBlack);
         QCOMPARE(once.pixel(13, 13), CanvasView::kBackground);
-        canvas.fillCell(3, 3, DrawingSurface::Cell::Background);
+        document.setPixel(3, 3, 0);
         QCOMPARE(canvas.image(), blank);
     }
 
     void xorOutlinesRestoreTheCanvas()
     {
-        CanvasView canvas;
+        PictureDocument document;
         PixelGrid pixels(160, 77);
         for (int x = 0; x < 160; x += 3)
             pixels.set(x, 20, 1);
-        canvas.paintPixels(pixels);
+        document.replace(std::move(pixels), 160, 77);
+        CanvasView canvas(document);
         const QImage before = canvas.image();
         canvas.xorLine(2.5f, 2.5f, 150.2f, 60.7f);
         canvas.xorRectangle(10.1f, 30.9f, 3.3f, 5.5f);
@@ -99,7 +119,8 @@ private slots:
     // a gap after every one of them, and nothing of what is on screen.
     void render()
     {
-        CanvasView canvas;
+        PictureDocument document;
+        CanvasView canvas(document);
         PixelGrid pixels(160, 77);
         for (int x = 0; x < 160; ++x)
             pixels.set(x, 0, 1);
@@ -120,6 +141,64 @@ private slots:
             }
         }
         QCOMPARE(squares, 160);
+    }
+
+    // The canvas keeps no pixels of its own: after every kind of change of the document it
+    // repaints every cell that changed, shows what a canvas made afresh shows, and a new
+    // picture brings the actual size.
+    void followsTheDocument_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("pen pixels") << 0 << false;
+        QTest::newRow("undo of a stroke") << 1 << false;
+        QTest::newRow("redo of a stroke") << 2 << false;
+        QTest::newRow("ClrDraw") << 3 << false;
+        QTest::newRow("New of the same size") << 4 << true;
+        QTest::newRow("New of another size") << 5 << true;
+        QTest::newRow("undo of that New") << 6 << true;
+        QTest::newRow("a file read") << 7 << true;
+        QTest::newRow("a fresh screen grid") << 8 << false;
+    }
+    void followsTheDocument()
+    {
+        QFETCH(int, change);
+        QFETCH(bool, fits);
+        PictureDocument document;
+        CanvasView canvas(document);
+        for (int x = 10; x < 40; ++x)
+            document.setPixel(x, x / 2, 1);
+        document.endChange();
+        if (change == 6)
+            document.blank(20, 10, PictureDocument::Blanking::New);
+        canvas.setZoom(2);
+        canvas.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+        PaintSpy painted(canvas);
+        const PixelGrid before = document.pixels();
+        switch (change) {
+        case 0: document.setPixel(100, 70, 1), document.setPixel(11, 5, 0); break;
+        case 1: document.undo(); break;
+        case 2: document.undo(), document.redo(); break;
+        case 3: document.blank(160, 77, PictureDocument::Blanking::ClrDraw); break;
+        case 4: document.blank(160, 77, PictureDocument::Blanking::New); break;
+        case 5: document.blank(20, 10, PictureDocument::Blanking::New); break;
+        case 6: document.undo(); break;
+        case 7: document.replace(PixelGrid(30, 20), 30, 20), document.setPixel(29, 19, 1); break;
+        default: document.freshScreenGrid(); break;
+        }
+        QCOMPARE(canvas.zoom(), fits ? 1.0 : 2.0);
+        QCoreApplication::processEvents();
+        for (int y = 0; y < document.height(); ++y)
+            for (int x = 0; x < document.width(); ++x)
+                if (before.at(x, y) != document.pixels().at(x, y)) {
+                    const QRect cell = QRectF(canvas.toScreen(QPointF(x, y)), canvas.toScreen(QPointF(x + 0.8, y + 0.8))).toRect();
+                    QVERIFY2(painted.region.contains(cell), qPrintable(QStringLiteral("(%1, %2) not repainted").arg(x).arg(y)));
+                }
+        CanvasView fresh(document);
+        fresh.setZoom(canvas.zoom());
+        QCOMPARE(canvas.size(), fresh.size());
+        QCOMPARE(canvas.image(), fresh.image());
     }
 
     // The zoom steps are powers of sqrt(2) through the actual size, from the smallest zoom
@@ -152,8 +231,9 @@ private slots:
     // two colours appear.
     void zoomedSquares()
     {
-        CanvasView canvas;
-        canvas.fillCell(3, 3, DrawingSurface::Cell::Black);
+        PictureDocument document;
+        CanvasView canvas(document);
+        document.setPixel(3, 3, 1);
         canvas.setZoom(4);
         QCOMPARE(canvas.size(), QSize(2188, 1064));
         const QImage shown = canvas.image();
@@ -180,13 +260,12 @@ private slots:
     {
         QFETCH(double, zoom);
         PictureDocument document;
-        CanvasView canvas;
+        CanvasView canvas(document);
         canvas.setZoom(zoom);
         // The canvas as it shows the grid with nothing else on it.
         const auto afresh = [&] {
-            CanvasView fresh;
+            CanvasView fresh(document);
             fresh.setZoom(zoom);
-            fresh.paintPixels(document.Pixels);
             return fresh.image();
         };
         DrawingTools tools(document, canvas);
@@ -205,7 +284,7 @@ private slots:
         send(canvas, QEvent::MouseButtonPress, {1.5, 1.5}, Qt::MiddleButton, Qt::MiddleButton);
         send(canvas, QEvent::MouseMove, {4.5, 1.5}, Qt::NoButton, Qt::MiddleButton);
         send(canvas, QEvent::MouseButtonRelease, {4.5, 1.5}, Qt::MiddleButton, Qt::NoButton);
-        QCOMPARE(blackPixels(document.Pixels), Points{QPoint(1, 1)});
+        QCOMPARE(blackPixels(document.pixels()), Points{QPoint(1, 1)});
 
         tools.miTool_Click(Tool::Box);
         send(canvas, QEvent::MouseButtonPress, {2.3, 4.9}, Qt::LeftButton, Qt::LeftButton);
@@ -215,7 +294,7 @@ private slots:
         QVERIFY(canvas.image() != afresh());
         send(canvas, QEvent::MouseButtonRelease, {70, 70}, Qt::LeftButton, Qt::NoButton);
         QVERIFY(!tools.xorMode());
-        QCOMPARE(blackPixels(document.Pixels).size(), 1 + 12);
+        QCOMPARE(blackPixels(document.pixels()).size(), 1 + 12);
         QCOMPARE(canvas.image(), afresh());
     }
 };

@@ -8,7 +8,8 @@ using Points = QList<QPoint>;
 using Positions = QList<QPointF>;
 
 // PlotPixel's clipping and colours, the pen's strokes and the press/move/release protocol,
-// against a surface that records what the tools show.
+// against a surface that records the rubber bands and a view that records what the
+// document announces.
 class tst_DrawingTools : public QObject
 {
     Q_OBJECT
@@ -20,12 +21,25 @@ class tst_DrawingTools : public QObject
         DrawingTools tools{document, surface};
         int popups = 0;
         QString readout;
+        Points announced; // the single pixels the document said it changed, in order
+        PictureDocument::Watch watch = document.watch([this](const PictureChange &change) {
+            if (change.kind == PictureChange::Kind::Pixels && change.width == 1 && change.height == 1)
+                announced << QPoint(change.x, change.y);
+        });
         Bench()
         {
             tools.popUpTools = [this] { ++popups; };
             tools.showCoordinates = [this](const QString &text) { readout = text; };
         }
-        Points black() const { return blackPixels(document.Pixels); }
+        Points black() const { return blackPixels(document.pixels()); }
+        // A picture of width x height read in: the given pixels black, no history.
+        void picture(int width, int height, const Points &blackOnes = {})
+        {
+            PixelGrid grid(width, height);
+            for (const QPoint &at : blackOnes)
+                grid.set(at.x(), at.y(), 1);
+            document.replace(std::move(grid), width, height);
+        }
         void press(int buttons, QPointF at) { tools.Picture1_MouseDown(buttons, float(at.x()), float(at.y())); }
         void move(int buttons, QPointF at) { tools.Picture1_MouseMove(buttons, float(at.x()), float(at.y())); }
         void release(QPointF at) { tools.Picture1_MouseUp(1, float(at.x()), float(at.y())); }
@@ -60,14 +74,11 @@ private slots:
         QFETCH(bool, shown);
         QFETCH(int, after);
         Bench bench;
-        bench.surface.width = 100;
-        bench.surface.height = 50;
-        bench.document.Pixels.set(at.x(), at.y(), int16_t(before));
+        bench.picture(100, 50, before ? Points{at} : Points{});
         bench.tools.setCurrentTool(tool);
         bench.tools.PlotPixel(at.x(), at.y());
         QCOMPARE(bench.black(), after ? Points{at} : Points{});
-        QCOMPARE(bench.surface.fills, shown ? Points{at} : Points{});
-        QCOMPARE(bench.surface.blackCells(), shown && after ? Points{at} : Points{});
+        QCOMPARE(bench.announced, shown ? Points{at} : Points{});
     }
 
     // Pen strokes through press and left-button moves; each move's last column is left
@@ -102,7 +113,6 @@ private slots:
         for (const QPointF &to : moves)
             bench.move(1, to);
         QCOMPARE(bench.black(), expected);
-        QCOMPARE(bench.surface.blackCells(), expected);
         // The pen point is the last move's pixel.
         QCOMPARE(bench.tools.drag().StartX, std::floor(float(moves.last().x())));
         QCOMPARE(bench.tools.drag().StartY, std::floor(float(moves.last().y())));
@@ -141,7 +151,7 @@ private slots:
         QCOMPARE(bench.black().size(), pixelsAfterPress);
         QCOMPARE(bench.popups, popup ? 1 : 0);
         QCOMPARE(bench.document.menus.hasUnsavedDrawing(), !popup);
-        QCOMPARE(bench.document.menus.printEnabled, !popup);
+        QCOMPARE(bench.document.menus.pictureShown, !popup);
         bench.move(moveButtons, {8.5, 5.5});
         QCOMPARE(bench.black().size(), pixelsAfterMove);
         bench.tools.Picture1_MouseUp(moveButtons, 8.5f, 5.5f);
@@ -174,13 +184,11 @@ private slots:
         QFETCH(QSize, picture);
         QFETCH(QSize, grid);
         Bench bench;
-        bench.surface.width = picture.width();
-        bench.surface.height = picture.height();
-        bench.document.Pixels.redimension(picture.width(), picture.height());
-        bench.document.Pixels.set(0, 0, 1);
+        bench.picture(picture.width(), picture.height(), {QPoint(0, 0)});
         bench.tools.miTool_Click(Tool::Pen);
         bench.tools.Picture1_MouseDown(1, picture.width() - 0.5f, 10.5f);
-        QCOMPARE(QSize(bench.document.Pixels.width(), bench.document.Pixels.height()), grid);
+        QCOMPARE(QSize(bench.document.pixels().width(), bench.document.pixels().height()), grid);
+        QCOMPARE(bench.document.size(), (PictureSize{picture.width(), picture.height()}));
         QCOMPARE(bench.black(), Points{QPoint(picture.width() - 1, 10)});
         // Print is now enabled, so the next press keeps the grid.
         bench.tools.Picture1_MouseDown(1, 0.5f, 0.5f);
@@ -231,30 +239,28 @@ private slots:
         QFETCH(int, changed);
         Bench bench;
         bench.document.menus.drawingPress(); // keep the grid at the press
+        Points all;
         for (int x = 0; allBlack && x < 160; ++x)
-            for (int y = 0; y < 77; ++y) {
-                bench.document.Pixels.set(x, y, 1);
-                bench.surface.fillCell(x, y, DrawingSurface::Cell::Black);
-            }
-        const PixelGrid before = bench.document.Pixels;
-        bench.surface.fills.clear();
+            for (int y = 0; y < 77; ++y)
+                all << QPoint(x, y);
+        bench.picture(160, 77, all);
+        const PixelGrid before = bench.document.pixels();
         bench.tools.miTool_Click(tool);
         bench.press(1, {2.3, 4.9});
         bench.move(1, {30, 30});
         bench.move(1, end);
         QVERIFY(bench.tools.xorMode());
         QCOMPARE(bench.surface.showing.size(), 1);
-        QVERIFY(bench.document.Pixels == before); // the band is on screen only
+        QVERIFY(bench.document.pixels() == before); // the band is on screen only
         bench.tools.Picture1_MouseUp(1, 70.f, 70.f); // the release position is not used
         QVERIFY(!bench.tools.xorMode());
         QCOMPARE(bench.tools.currentTool(), tool);
         // Over a uniform picture only pixels of the shape's colour can have changed.
         const int black = int(bench.black().size());
         QCOMPARE(allBlack ? 160 * 77 - black : black, changed);
-        // No trace of the band remains: the surface shows exactly the picture.
+        // No trace of the band remains.
         QCOMPARE(bench.surface.outlinesDrawn, 4);
         QCOMPARE(bench.surface.showing.size(), 0);
-        QCOMPARE(bench.surface.blackCells(), bench.black());
     }
 
     // Each drag, press to release, is one step of the history, whatever the tool: undone it
@@ -282,9 +288,8 @@ private slots:
         int added = 0;
         bench.tools.historyChanged = [&] { ++added; };
         bench.document.menus.drawingPress(); // a picture drawn on: the press keeps its grid
-        for (int x = 0; x < 8; ++x)
-            bench.document.Pixels.set(x, 0, 1);
-        const PixelGrid before = bench.document.Pixels;
+        bench.picture(160, 77, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}});
+        const PixelGrid before = bench.document.pixels();
         bench.tools.miTool_Click(tool);
         bench.press(1, drag.first());
         for (qsizetype i = 1; i + 1 < drag.size(); ++i)
@@ -292,12 +297,12 @@ private slots:
         bench.release(drag.last());
         bench.press(2, {1, 1}); // the tool menu: no change
         QCOMPARE(added, steps);
-        const PixelGrid after = bench.document.Pixels;
+        const PixelGrid after = bench.document.pixels();
         QCOMPARE(after != before, steps == 1);
         bench.document.undo();
-        QCOMPARE(bench.document.Pixels, before);
+        QCOMPARE(bench.document.pixels(), before);
         bench.document.redo();
-        QCOMPARE(bench.document.Pixels, after);
+        QCOMPARE(bench.document.pixels(), after);
     }
 
     // A press whose release never came ends its stroke: the next drag is a step of its own.

@@ -5,15 +5,12 @@
 namespace {
 using Pixel = std::pair<int, int>;
 
-// A change that sets the given pixels to `value` the way the tools do: each one recorded
-// with what it held, then the grid set.
+// A change that sets the given pixels to `value` the way the tools do.
 void paint(PictureDocument &document, std::initializer_list<Pixel> pixels, int value = 1)
 {
-    for (const auto &[x, y] : pixels) {
-        document.history.record(x, y, document.Pixels.at(x, y), value);
-        document.Pixels.set(x, y, value);
-    }
-    document.history.commit();
+    for (const auto &[x, y] : pixels)
+        document.setPixel(x, y, value);
+    document.endChange();
 }
 
 PixelGrid gridWith(int width, int height, std::initializer_list<Pixel> black)
@@ -37,21 +34,21 @@ private slots:
         PictureDocument document;
         paint(document, {{1, 1}, {2, 1}});
         paint(document, {{2, 1}, {3, 1}}, 0); // erases (2, 1); (3, 1) was white already
-        QCOMPARE(document.Pixels, gridWith(160, 77, {{1, 1}}));
+        QCOMPARE(document.pixels(), gridWith(160, 77, {{1, 1}}));
 
         Revision revision = document.undo();
         QCOMPARE(revision.kind, Revision::Kind::Pixels);
         QCOMPARE(revision.pixels.size(), std::size_t(1)); // only what changed
-        QCOMPARE(document.Pixels, gridWith(160, 77, {{1, 1}, {2, 1}}));
+        QCOMPARE(document.pixels(), gridWith(160, 77, {{1, 1}, {2, 1}}));
         document.undo();
-        QCOMPARE(document.Pixels, PixelGrid(160, 77));
-        QVERIFY(!document.history.canUndo());
-        QVERIFY(document.history.canRedo());
+        QCOMPARE(document.pixels(), PixelGrid(160, 77));
+        QVERIFY(!document.history().canUndo());
+        QVERIFY(document.history().canRedo());
 
         document.redo();
         document.redo();
-        QCOMPARE(document.Pixels, gridWith(160, 77, {{1, 1}}));
-        QVERIFY(!document.history.canRedo());
+        QCOMPARE(document.pixels(), gridWith(160, 77, {{1, 1}}));
+        QVERIFY(!document.history().canRedo());
     }
 
     void undoPastTheStartAndRedoPastTheEndDoNothing()
@@ -61,10 +58,10 @@ private slots:
         paint(document, {{5, 5}});
         document.undo();
         QCOMPARE(document.undo().kind, Revision::Kind::Nothing);
-        QCOMPARE(document.Pixels, PixelGrid(160, 77));
+        QCOMPARE(document.pixels(), PixelGrid(160, 77));
         document.redo();
         QCOMPARE(document.redo().kind, Revision::Kind::Nothing);
-        QCOMPARE(document.Pixels, gridWith(160, 77, {{5, 5}}));
+        QCOMPARE(document.pixels(), gridWith(160, 77, {{5, 5}}));
     }
 
     void aNewChangeDropsWhatCouldBeRedone()
@@ -74,10 +71,10 @@ private slots:
         paint(document, {{2, 2}});
         document.undo();
         paint(document, {{3, 3}});
-        QVERIFY(!document.history.canRedo());
+        QVERIFY(!document.history().canRedo());
         QCOMPARE(document.redo().kind, Revision::Kind::Nothing);
         document.undo();
-        QCOMPARE(document.Pixels, gridWith(160, 77, {{1, 1}}));
+        QCOMPARE(document.pixels(), gridWith(160, 77, {{1, 1}}));
     }
 
     // A change that sets nothing new is no step, and leaves the redo alone.
@@ -87,8 +84,8 @@ private slots:
         paint(document, {{1, 1}});
         document.undo();
         paint(document, {{4, 4}}, 0);
-        QVERIFY(!document.history.canUndo());
-        QVERIFY(document.history.canRedo());
+        QVERIFY(!document.history().canUndo());
+        QVERIFY(document.history().canRedo());
     }
 
     // ClrDraw (same size) and New (another size) blank the picture; undo brings back the
@@ -109,33 +106,32 @@ private slots:
         QFETCH(QSize, sizeBefore);
         QFETCH(QSize, sizeAfter);
         PictureDocument document;
-        document.Pixels = gridWith(gridBefore.width(), gridBefore.height(), {{0, 0}, {99, 49}});
-        document.PicWidth = sizeBefore.width();
-        document.PicHeight = sizeBefore.height();
-        const PixelGrid before = document.Pixels;
+        document.replace(gridWith(gridBefore.width(), gridBefore.height(), {{0, 0}, {99, 49}}), sizeBefore.width(),
+                         sizeBefore.height());
+        const PixelGrid before = document.pixels();
         paint(document, {{7, 7}});
-        document.blank(sizeAfter.width(), sizeAfter.height(), {sizeBefore.width(), sizeBefore.height()});
-        QCOMPARE(document.Pixels, PixelGrid(sizeAfter.width(), sizeAfter.height()));
+        document.blank(sizeAfter.width(), sizeAfter.height(), PictureDocument::Blanking::New);
+        QCOMPARE(document.pixels(), PixelGrid(sizeAfter.width(), sizeAfter.height()));
 
         QCOMPARE(document.undo().kind, Revision::Kind::WholePicture);
-        QCOMPARE(QSize(document.PicWidth, document.PicHeight), sizeBefore);
-        QCOMPARE(document.Pixels.at(7, 7), 1);
+        QCOMPARE(QSize(document.width(), document.height()), sizeBefore);
+        QCOMPARE(document.pixels().at(7, 7), 1);
         document.undo();
-        QCOMPARE(document.Pixels, before);
+        QCOMPARE(document.pixels(), before);
 
         document.redo();
         QCOMPARE(document.redo().kind, Revision::Kind::WholePicture);
-        QCOMPARE(QSize(document.PicWidth, document.PicHeight), sizeAfter);
-        QCOMPARE(document.Pixels, PixelGrid(sizeAfter.width(), sizeAfter.height()));
+        QCOMPARE(QSize(document.width(), document.height()), sizeAfter);
+        QCOMPARE(document.pixels(), PixelGrid(sizeAfter.width(), sizeAfter.height()));
         document.undo();
-        QCOMPARE(document.Pixels.at(7, 7), 1);
+        QCOMPARE(document.pixels().at(7, 7), 1);
     }
 
     void blankingABlankPictureIsNoStep()
     {
         PictureDocument document;
-        document.blank(160, 77, {160, 77});
-        QVERIFY(!document.history.canUndo());
+        document.blank(160, 77, PictureDocument::Blanking::ClrDraw);
+        QVERIFY(!document.history().canUndo());
     }
 
     // A stroke costs the pixels it changed, not a copy of the picture; a blanking costs one
@@ -143,17 +139,15 @@ private slots:
     void stepsCostWhatTheyChange()
     {
         PictureDocument document;
-        document.Pixels.redimension(4000, 100);
-        document.PicWidth = 4000;
-        document.PicHeight = 100;
+        document.replace(PixelGrid(4000, 100), 4000, 100);
         for (int stroke = 0; stroke < 100; ++stroke)
             paint(document, {{stroke, 0}, {stroke, 1}});
-        QVERIFY2(document.history.bytes() < 100 * 2 * 2 * sizeof(PixelChange), qPrintable(QString::number(document.history.bytes())));
-        document.blank(4000, 100, {4000, 100});
-        QVERIFY(document.history.bytes() < 4000 * 100 + 100 * 4 * sizeof(PixelChange));
-        document.history.clear();
-        QCOMPARE(document.history.bytes(), std::size_t(0));
-        QVERIFY(!document.history.canUndo() && !document.history.canRedo());
+        QVERIFY2(document.history().bytes() < 100 * 2 * 2 * sizeof(PixelChange), qPrintable(QString::number(document.history().bytes())));
+        document.blank(4000, 100, PictureDocument::Blanking::ClrDraw);
+        QVERIFY(document.history().bytes() < 4000 * 100 + 100 * 4 * sizeof(PixelChange));
+        document.replace(PixelGrid(160, 77), 160, 77);
+        QCOMPARE(document.history().bytes(), std::size_t(0));
+        QVERIFY(!document.history().canUndo() && !document.history().canRedo());
     }
 };
 

@@ -6,13 +6,9 @@
 #include <QList>
 #include <QPoint>
 
-#include <algorithm>
-#include <map>
-#include <utility>
-
-// A drawing surface that keeps what the tools showed instead of painting it: the colour
-// every cell shows, each cell fill in order, and the XOR outlines as the screen would hold
-// them (drawing an outline that is showing removes it).
+// A drawing surface that keeps the rubber bands the tools showed instead of painting them:
+// the XOR outlines as the screen would hold them (drawing an outline that is showing
+// removes it).
 class RecordingSurface : public DrawingSurface
 {
 public:
@@ -23,19 +19,9 @@ public:
         bool operator==(const Outline &) const = default;
     };
 
-    int width = 160; // the scale, in picture pixels
-    int height = 77;
-    QList<QPoint> fills;    // every cell filled, black or background, in order
     int outlinesDrawn = 0;
     QList<Outline> showing; // the outlines on screen now
 
-    int scaleWidth() const override { return width; }
-    int scaleHeight() const override { return height; }
-    void fillCell(int x, int y, Cell colour) override
-    {
-        fills << QPoint(x, y);
-        m_cells[{y, x}] = colour;
-    }
     void xorLine(float x1, float y1, float x2, float y2) override { xorOutline({Outline::Line, x1, y1, x2, y2}); }
     void xorRectangle(float x1, float y1, float x2, float y2) override
     {
@@ -46,16 +32,6 @@ public:
         xorOutline({Outline::Ellipse, cx, cy, radiusX, radiusY});
     }
 
-    // The cells showing black, row by row.
-    QList<QPoint> blackCells() const
-    {
-        QList<QPoint> black;
-        for (const auto &[at, colour] : m_cells)
-            if (colour == Cell::Black)
-                black << QPoint(at.second, at.first);
-        return black;
-    }
-
 private:
     void xorOutline(const Outline &outline)
     {
@@ -63,8 +39,6 @@ private:
         if (!showing.removeOne(outline))
             showing << outline;
     }
-
-    std::map<std::pair<int, int>, Cell> m_cells; // (row, column) -> colour shown
 };
 
 // The black pixels of a grid, row by row.

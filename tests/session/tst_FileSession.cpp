@@ -36,8 +36,8 @@ private slots:
         QVERIFY(outcome.message.isEmpty());
         QCOMPARE(bench.session.texts().folder, "fold");
         QCOMPARE(bench.session.texts().comment, "note");
-        QCOMPARE(bench.session.document().PicWidth, 20);
-        QCOMPARE(bench.session.document().Pixels.at(1, 1), 1);
+        QCOMPARE(bench.session.document().width(), 20);
+        QCOMPARE(bench.session.document().pixels().at(1, 1), 1);
         QCOMPARE(bench.session.recent().at(0).caption, QStringLiteral("a.89i"));
     }
 
@@ -72,15 +72,14 @@ private slots:
         QFETCH(int, height);
         Bench bench;
         PictureDocument &document = bench.session.document();
-        document.history.record(0, 0, 0, 1);
-        document.history.commit();
+        document.setPixel(0, 0, 1);
+        document.endChange();
         bench.files.files[QStringLiteral("/p/big.89i")] = sample(width, height);
         const SessionOutcome outcome = bench.session.openChosen(QStringLiteral("/p/big.89i"), QStringLiteral("big.89i"));
         QVERIFY2(outcome.ok, qPrintable(outcome.message));
-        QCOMPARE(document.PicWidth, width);
-        QCOMPARE(document.PicHeight, height);
-        QCOMPARE(document.Pixels.at(1, 1), 1);
-        QVERIFY(!document.history.canUndo());
+        QCOMPARE(document.size(), (PictureSize{width, height}));
+        QCOMPARE(document.pixels().at(1, 1), 1);
+        QVERIFY(!document.history().canUndo());
     }
     void refusalsChangeNothing()
     {
@@ -90,12 +89,12 @@ private slots:
         Bench bench;
         if (!bytes.isEmpty())
             bench.files.files[path] = bytes;
-        const PixelGrid before = bench.session.document().Pixels;
+        const PixelGrid before = bench.session.document().pixels();
         const SessionOutcome outcome = bench.session.openChosen(path, path.section(u'/', -1));
         QVERIFY(!outcome.ok && !outcome.pictureReplaced && !outcome.recentChanged);
         QVERIFY2(outcome.message.startsWith(message), qPrintable(outcome.message));
         QCOMPARE(bench.session.currentFile(), QString());
-        QCOMPARE(bench.session.document().Pixels, before);
+        QCOMPARE(bench.session.document().pixels(), before);
         QVERIFY(bench.session.recent().isEmpty());
     }
 
@@ -136,11 +135,11 @@ private slots:
         bench.session.openFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"), false);
         bench.session.document().menus.drawingPress();
         bench.files.unwritable << QStringLiteral("/ro/b.89i");
-        const SessionOutcome failed = bench.session.saveAs(QStringLiteral("/ro/b.89i"), QStringLiteral("b.89i"), 8, 8);
+        const SessionOutcome failed = bench.session.saveAs(QStringLiteral("/ro/b.89i"), QStringLiteral("b.89i"));
         QCOMPARE(failed.message, QStringLiteral("Disk write error\r/ro/b.89i\rPermission denied"));
         QCOMPARE(bench.session.currentFile(), QStringLiteral("/p/a.89i"));
         QVERIFY(bench.session.document().menus.hasUnsavedDrawing());
-        QVERIFY(bench.session.saveAs(QStringLiteral("/p/b.89i"), QStringLiteral("b.89i"), 8, 8).ok);
+        QVERIFY(bench.session.saveAs(QStringLiteral("/p/b.89i"), QStringLiteral("b.89i")).ok);
         QCOMPARE(bench.session.currentFileTitle(), QStringLiteral("b.89i"));
         QVERIFY(!bench.session.document().menus.hasUnsavedDrawing());
         QCOMPARE(bench.session.recent().at(0).path, QStringLiteral("/p/b.89i"));

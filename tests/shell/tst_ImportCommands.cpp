@@ -123,11 +123,11 @@ private slots:
         Bench bench;
         MainWindow &w = bench.w();
         bench.drawRow(10);
-        const PixelGrid before = w.document().Pixels;
+        const PixelGrid before = w.document().pixels();
         w.tools().miTool_Click(Tool::Erase);
         bench.importScaled(stretched(replace));
 
-        const PixelGrid &after = w.document().Pixels;
+        const PixelGrid &after = w.document().pixels();
         QCOMPARE(bench.fakes.scaledImport.lastTarget, QSize(160, 77));
         QCOMPARE(after.at(5, 40), 1);                // the black half
         QCOMPARE(after.at(140, 10), replace ? 0 : 1); // the drawn row under the white half
@@ -139,10 +139,10 @@ private slots:
         QCOMPARE(w.tools().checkedTool(), Tool::Pen);
 
         w.action(QStringLiteral("miUndo"))->trigger();
-        QCOMPARE(w.document().Pixels, before);
+        QCOMPARE(w.document().pixels(), before);
         QCOMPARE(w.canvas().image(), w.canvas().render(before));
         w.action(QStringLiteral("miUndo"))->trigger(); // the drawn row, the step before
-        QCOMPARE(w.document().Pixels.at(140, 10), 0);
+        QCOMPARE(w.document().pixels().at(140, 10), 0);
     }
 
     // Cancel in the file dialog or in the Import Scaled dialog, or a file that cannot be
@@ -168,7 +168,7 @@ private slots:
         MainWindow &w = bench.w();
         bench.drawRow(10);
         bench.fakes.settings.values.clear();
-        const PixelGrid before = w.document().Pixels;
+        const PixelGrid before = w.document().pixels();
         const QString state = menuState(w);
         if (how == "no file") {
             bench.fakes.dialogs.cancel();
@@ -186,11 +186,11 @@ private slots:
         QCOMPARE(bench.fakes.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty())
             QCOMPARE(bench.fakes.messages.shown.first().caption, QStringLiteral("Import..."));
-        QCOMPARE(w.document().Pixels, before);
+        QCOMPARE(w.document().pixels(), before);
         QCOMPARE(menuState(w), state);
         QVERIFY(bench.fakes.settings.values.isEmpty()); // no choice remembered
         w.action(QStringLiteral("miUndo"))->trigger(); // the drawn row is still the last step
-        QCOMPARE(w.document().Pixels.at(140, 10), 0);
+        QCOMPARE(w.document().pixels().at(140, 10), 0);
     }
 
     // The target is where File > Import plots: the picture on the canvas, the calculator
@@ -230,8 +230,8 @@ private slots:
         }
         QCOMPARE(bench.fakes.scaledImport.lastTarget, target);
         QCOMPARE(bench.fakes.scaledImport.lastFullSize, QSize(640, 308));
-        QCOMPARE(bench.w().document().Pixels.at(0, 0), 1);
-        QCOMPARE(bench.w().document().Pixels.at(target.width(), 0), 0); // nothing beyond the picture
+        QCOMPARE(bench.w().document().pixels().at(0, 0), 1);
+        QCOMPARE(bench.w().document().pixels().at(target.width(), 0), 0); // nothing beyond the picture
     }
 
     // A file that ends before its picture does is named as damaged, File > Import and
@@ -253,7 +253,7 @@ private slots:
         Bench bench;
         MainWindow &w = bench.w();
         bench.drawRow(70);
-        const PixelGrid drawn = w.document().Pixels;
+        const PixelGrid drawn = w.document().pixels();
         bench.fakes.pictures.cutShort << kPhoto;
         bench.fakes.messages.answers.push_back(answer);
         if (scaled) {
@@ -271,8 +271,8 @@ private slots:
                                             "Import the part that could be read?"));
         QCOMPARE(first.caption, QStringLiteral("Import..."));
         QCOMPARE(first.buttons, Messages::Buttons::YesNo);
-        QCOMPARE(w.document().Pixels.at(0, 0), answer == Messages::Answer::Yes ? 1 : 0);
-        QCOMPARE(w.document().Pixels.at(3, 70), 1); // drawn before: stays, also when adding
+        QCOMPARE(w.document().pixels().at(0, 0), answer == Messages::Answer::Yes ? 1 : 0);
+        QCOMPARE(w.document().pixels().at(3, 70), 1); // drawn before: stays, also when adding
     }
 
     // The dialog opens with the choice accepted last, also in a later run; a cancelled

@@ -35,7 +35,7 @@ class tst_ImportFaults : public QObject
             window.tools().Picture1_MouseDown(1, 10.5f, 5.5f);
             window.tools().Picture1_MouseUp(1, 10.5f, 5.5f);
         }
-        QCOMPARE(window.document().Pixels.at(10, 5), 1);
+        QCOMPARE(window.document().pixels().at(10, 5), 1);
     }
 
 private slots:
@@ -78,7 +78,7 @@ private slots:
         window.Form_Load({});
         drawOn(window);
         const QString drawn = dir.filePath(QStringLiteral("drawn.89i"));
-        const PixelGrid before = window.document().Pixels;
+        const PixelGrid before = window.document().pixels();
 
         fakes.dialogs.choose(path);
         QElapsedTimer clock;
@@ -91,7 +91,7 @@ private slots:
                      && text.size() > QStringLiteral("Can't import : ").size() + path.size(),
                  qPrintable(text));
         QCOMPARE(fakes.messages.shown.first().caption, QStringLiteral("Import..."));
-        QVERIFY(window.document().Pixels == before);
+        QVERIFY(window.document().pixels() == before);
         QCOMPARE(window.currentFile(), drawn);
         QVERIFY(!window.action(QStringLiteral("miOpen"))->isEnabled()); // the drawing still unsaved
     }
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         drawOn(window);
         window.canvas().setFocus(); // Ctrl+C is ClrDraw's, not a text box's
-        const PixelGrid before = window.document().Pixels;
+        const PixelGrid before = window.document().pixels();
         const QString path = dir.filePath(QStringLiteral("slow.wmf"));
         bench.fakes.dialogs.choose(path);
 
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(shownLater);
         QVERIFY(!progress.dialog());
 
-        QVERIFY(window.document().Pixels == before);
+        QVERIFY(window.document().pixels() == before);
         QCOMPARE(window.currentFile(), dir.filePath(QStringLiteral("drawn.89i")));
         QCOMPARE(bench.fakes.messages.shown.size(), 1);
         QCOMPARE(bench.fakes.messages.shown.first().text,
@@ -159,9 +159,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(QApplication::focusWidget(), &window.canvas());
         QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, QPoint(3, 3));
-        QVERIFY(window.document().Pixels != before);
+        QVERIFY(window.document().pixels() != before);
         QTest::keyClick(&window.canvas(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(window.document().Pixels.at(10, 5), 0);
+        QCOMPARE(window.document().pixels().at(10, 5), 0);
         qunsetenv("DECODE_STANDIN_MS");
     }
 };

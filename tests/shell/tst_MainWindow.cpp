@@ -45,8 +45,8 @@ private slots:
         MainWindow &w = bench.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("TI-89 DOTLARK Plus v.3.0"));
         QCOMPARE(menuState(w), QStringLiteral("EEDDD"));
-        QCOMPARE(w.document().Pixels.width(), 160);
-        QCOMPARE(w.document().Pixels.height(), 77);
+        QCOMPARE(w.document().pixels().width(), 160);
+        QCOMPARE(w.document().pixels().height(), 77);
         QCOMPARE(w.canvas().size(), QSize(547, 266));
         QCOMPARE(w.folderBox()->text(), QStringLiteral("main"));
         QCOMPARE(w.nameBox()->text(), QStringLiteral("picture"));
@@ -88,12 +88,12 @@ private slots:
         QCOMPARE(w.statusFileName(), QStringLiteral("a.89i"));
         QCOMPARE(w.folderBox()->text(), QStringLiteral("fold"));
         QCOMPARE(w.commentBox()->text(), QStringLiteral("a comment"));
-        QCOMPARE(w.document().Pixels.width(), 20);
-        QCOMPARE(w.document().PicWidth, 20);
+        QCOMPARE(w.document().pixels().width(), 20);
+        QCOMPARE(w.document().width(), 20);
         QCOMPARE(w.canvas().scaleHeight(), 10);
         QCOMPARE(w.tools().currentTool(), Tool::None); // parked until the next press
         QVERIFY(w.action(QStringLiteral("mitool7"))->isChecked());
-        QCOMPARE(w.canvas().image(), w.canvas().render(w.document().Pixels));
+        QCOMPARE(w.canvas().image(), w.canvas().render(w.document().pixels()));
         QCOMPARE(recentCaptions(bench.window), QStringList({"a.89i", "", "", ""}));
     }
 
@@ -120,12 +120,12 @@ private slots:
         drawDot(bench.window);
         bench.window.miCls_Click();
         drawDot(bench.window);
-        const PixelGrid before = bench.window.document().Pixels;
+        const PixelGrid before = bench.window.document().pixels();
         bench.fakes.dialogs.choose(path);
         bench.window.miOpen_click();
         QCOMPARE(bench.fakes.messages.shown.size(), 1);
         QVERIFY2(bench.fakes.messages.shown.first().text.contains(message), qPrintable(bench.fakes.messages.shown.first().text));
-        QCOMPARE(bench.window.document().Pixels, before);
+        QCOMPARE(bench.window.document().pixels(), before);
         QCOMPARE(bench.window.currentFile(), QString());
         QCOMPARE(menuState(bench.window), QStringLiteral("DDDEE"));
         QCOMPARE(recentCaptions(bench.window), QStringList({"", "", "", ""}));
@@ -336,18 +336,18 @@ private slots:
         drawDot(bench.window);
         bench.window.miCls_Click();
         QCOMPARE(menuState(bench.window), QStringLiteral("EEDDD"));
-        QCOMPARE(bench.window.document().Pixels, PixelGrid(160, 77));
+        QCOMPARE(bench.window.document().pixels(), PixelGrid(160, 77));
         QCOMPARE(bench.window.canvas().image(), bench.window.canvas().render(PixelGrid()));
 
         bench.fakes.questions.newSizes.push_back(QSize(100, 50));
         bench.window.miNew_Click();
         QCOMPARE(bench.window.canvas().scaleWidth(), 100);
-        QCOMPARE(bench.window.document().Pixels.width(), 100);
-        QCOMPARE(bench.window.document().PicHeight, 50);
+        QCOMPARE(bench.window.document().pixels().width(), 100);
+        QCOMPARE(bench.window.document().height(), 50);
         bench.fakes.questions.newSizes.push_back(std::nullopt);
         bench.window.miNew_Click(); // cancelled: everything stays
-        QCOMPARE(bench.window.document().PicWidth, 100);
-        QCOMPARE(bench.window.document().PicHeight, 50);
+        QCOMPARE(bench.window.document().width(), 100);
+        QCOMPARE(bench.window.document().height(), 50);
         QCOMPARE(bench.window.canvas().scaleWidth(), 100);
     }
 
@@ -374,7 +374,7 @@ private slots:
         bench.window.miImport_Click();
         QCOMPARE(bench.fakes.messages.shown.first().caption, QStringLiteral("Import..."));
         QCOMPARE(bench.fakes.messages.shown.first().text, QStringLiteral("/p/dot.bmp\n\r\n\r     ...this picture?"));
-        QCOMPARE(bench.window.document().Pixels.at(80, 38), 1);
+        QCOMPARE(bench.window.document().pixels().at(80, 38), 1);
         QCOMPARE(menuState(bench.window), QStringLiteral("EDDEE"));
         QCOMPARE(bench.window.tools().currentTool(), Tool::Pen);
 
@@ -382,7 +382,7 @@ private slots:
         bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
         bench.window.miCls_Click();
         bench.window.miImport_Click();
-        QCOMPARE(bench.window.document().Pixels.at(80, 38), 0);
+        QCOMPARE(bench.window.document().pixels().at(80, 38), 0);
     }
 
     void toolbarGuards_data()
@@ -437,7 +437,7 @@ private slots:
         MainWindow window(fakes.services());
         window.Form_Load(commandLine);
         QCOMPARE(window.currentFile(), opened);
-        QCOMPARE(window.document().PicWidth, 12);
+        QCOMPARE(window.document().width(), 12);
         QCOMPARE(window.recentFiles().at(0).path, opened);
     }
 
@@ -472,12 +472,12 @@ private slots:
         drawDot(bench.window);
         bench.window.commentBox()->setFocus();
         QTest::keyClick(bench.window.commentBox(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(bench.window.document().Pixels.at(3, 3), 1);
+        QCOMPARE(bench.window.document().pixels().at(3, 3), 1);
         // A click on the canvas takes the keyboard back for the window's shortcuts.
         QTest::mouseClick(&bench.window.canvas(), Qt::LeftButton, {}, QPoint(100, 100));
         QCOMPARE(QApplication::focusWidget(), &bench.window.canvas());
         QTest::keyClick(&bench.window.canvas(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(bench.window.document().Pixels.at(3, 3), 0);
+        QCOMPARE(bench.window.document().pixels().at(3, 3), 0);
     }
 
     void tabGoesRoundTheControls()
@@ -528,7 +528,7 @@ private slots:
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         drawDot(bench.window);
         w.tools().Picture1_MouseUp(1, 3.5f, 3.5f);
-        const PixelGrid before = w.document().Pixels;
+        const PixelGrid before = w.document().pixels();
         const QSize sizeBefore(w.canvas().scaleWidth(), w.canvas().scaleHeight());
         if (change == "stroke") {
             w.tools().Picture1_MouseDown(1, 10.5f, 10.5f);
@@ -548,21 +548,21 @@ private slots:
             bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
             w.miImport_Click();
         }
-        const PixelGrid after = w.document().Pixels;
+        const PixelGrid after = w.document().pixels();
         const QSize sizeAfter(w.canvas().scaleWidth(), w.canvas().scaleHeight());
         QVERIFY(after != before);
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
 
         undo->trigger();
-        QCOMPARE(w.document().Pixels, before);
+        QCOMPARE(w.document().pixels(), before);
         QCOMPARE(QSize(w.canvas().scaleWidth(), w.canvas().scaleHeight()), sizeBefore);
-        QCOMPARE(QSize(w.document().PicWidth, w.document().PicHeight), sizeBefore);
+        QCOMPARE(QSize(w.document().width(), w.document().height()), sizeBefore);
         QCOMPARE(w.canvas().image(), w.canvas().render(before));
         QCOMPARE(menuState(w), QStringLiteral("DDDEE"));
         QVERIFY(redo->isEnabled());
 
         redo->trigger();
-        QCOMPARE(w.document().Pixels, after);
+        QCOMPARE(w.document().pixels(), after);
         QCOMPARE(QSize(w.canvas().scaleWidth(), w.canvas().scaleHeight()), sizeAfter);
         QCOMPARE(w.canvas().image(), w.canvas().render(after));
         QCOMPARE(menuState(w), QStringLiteral("DDDEE"));
@@ -579,7 +579,7 @@ private slots:
         w.tools().Picture1_MouseUp(1, 3.5f, 3.5f);
         w.miUndo_Click();
         w.miUndo_Click();
-        QCOMPARE(w.document().Pixels, PixelGrid(160, 77));
+        QCOMPARE(w.document().pixels(), PixelGrid(160, 77));
         QVERIFY(!w.action(QStringLiteral("miUndo"))->isEnabled());
         w.tools().Picture1_MouseDown(1, 5.5f, 5.5f);
         w.tools().Picture1_MouseUp(1, 5.5f, 5.5f);
@@ -592,7 +592,7 @@ private slots:
         w.miOpen_click();
         QVERIFY(!w.action(QStringLiteral("miUndo"))->isEnabled());
         w.miUndo_Click();
-        QCOMPARE(w.document().PicWidth, 20);
+        QCOMPARE(w.document().width(), 20);
         QCOMPARE(menuState(w), QStringLiteral("EEEEE"));
     }
 

@@ -57,7 +57,7 @@ private slots:
         const QString whole = QDir(dir.path()).filePath(opened);
         QCOMPARE(window.currentFile(), whole);
         QCOMPARE(window.recentFiles().at(0).path, whole);
-        QCOMPARE(window.document().PicWidth, 8);
+        QCOMPARE(window.document().width(), 8);
     }
 
     void namesNoPicture_data()
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(fakes.messages.texts(), QStringList{message});
         QCOMPARE(window.currentFile(), QString());
         QVERIFY(!window.action(QStringLiteral("miSaveAs"))->isEnabled());
-        QCOMPARE(window.document().PicWidth, 160);
+        QCOMPARE(window.document().width(), 160);
     }
 };
 
