@@ -14,16 +14,26 @@ PixelRect within(const PixelRect &area, int width, int height)
 }
 } // namespace
 
+Selection::Selection(PictureDocument &document)
+    : m_document(document), m_watch(document.watch([this](const PictureChange &change) {
+          if (change.kind != PictureChange::Kind::Pixels && active())
+              forget();
+      }))
+{
+}
+
 void Selection::select(const PixelRect &area)
 {
     commit();
     m_rect = within(area, m_document.width(), m_document.height());
+    notify();
 }
 
 void Selection::deselect()
 {
     commit();
     m_rect = {};
+    notify();
 }
 
 void Selection::lift()
@@ -42,6 +52,7 @@ void Selection::moveBy(int dx, int dy)
     lift();
     m_rect.x += dx;
     m_rect.y += dy;
+    notify();
 }
 
 void Selection::floatPixels(PixelGrid pixels, int x, int y)
@@ -51,6 +62,7 @@ void Selection::floatPixels(PixelGrid pixels, int x, int y)
     m_pixels = std::move(pixels);
     m_vacated = {};
     m_floating = !m_rect.isEmpty();
+    notify();
 }
 
 void Selection::setFloatingPixels(PixelGrid pixels)
@@ -60,6 +72,7 @@ void Selection::setFloatingPixels(PixelGrid pixels)
     m_rect.width = pixels.width();
     m_rect.height = pixels.height();
     m_pixels = std::move(pixels);
+    notify();
 }
 
 bool Selection::commit()
@@ -86,6 +99,7 @@ bool Selection::commit()
     m_pixels = PixelGrid();
     m_vacated = {};
     m_rect = landing; // what stays selected is the part on the picture
+    notify();
     return true;
 }
 
@@ -95,6 +109,7 @@ void Selection::cancel()
     m_pixels = PixelGrid();
     m_vacated = {};
     m_rect = {};
+    notify();
 }
 
 PixelGrid Selection::content() const
@@ -124,6 +139,7 @@ void Selection::crop()
     const PixelRect area = m_rect;
     m_document.transform(PictureOps::cropped(m_document.pixels(), area), area.width, area.height);
     m_rect = {0, 0, area.width, area.height};
+    notify();
 }
 
 void Selection::forget() { cancel(); }

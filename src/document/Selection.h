@@ -4,6 +4,8 @@
 #include "document/PictureOps.h"
 #include "document/PixelGrid.h"
 
+#include <functional>
+
 // The rectangle selected on a picture, and what floats above it. A selection starts fixed:
 // a rectangle of the picture. Moving it lifts its pixels: they float above the picture, the
 // place they left shows white, and the picture itself does not change until the floating
@@ -15,7 +17,11 @@
 class Selection
 {
 public:
-    explicit Selection(PictureDocument &document) : m_document(document) {}
+    // A new picture, or one changed whole (undo of a blanking, a flip), ends the selection.
+    explicit Selection(PictureDocument &document);
+
+    // Called after every change of the selection: where it is, what floats.
+    std::function<void()> changed;
 
     bool active() const { return !m_rect.isEmpty(); }
     bool floating() const { return m_floating; }
@@ -59,10 +65,16 @@ public:
 
 private:
     void lift();
+    void notify() const
+    {
+        if (changed)
+            changed();
+    }
 
     PictureDocument &m_document;
     PixelRect m_rect;
     PixelRect m_vacated;
     PixelGrid m_pixels;
     bool m_floating = false;
+    PictureDocument::Watch m_watch;
 };
