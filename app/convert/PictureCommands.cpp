@@ -1,6 +1,6 @@
 #include "PictureCommands.h"
 
-#include "PictureImages.h"
+#include "import/PictureImages.h"
 #include "import/ScaledImport.h"
 #include "platform/CalcCharset.h"
 #include "platform/Messages.h"

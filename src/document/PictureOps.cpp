@@ -74,6 +74,11 @@ PixelGrid shifted(const PixelGrid &pixels, int width, int height, int dx, int dy
                   [&](int x, int y) { return std::pair{wrapped(x - dx, width), wrapped(y - dy, height)}; });
 }
 
+PixelGrid scaled(const PixelGrid &pixels, int width, int height, int factor)
+{
+    return mapped(pixels, width * factor, height * factor, [&](int x, int y) { return std::pair{x / factor, y / factor}; });
+}
+
 PixelGrid cropped(const PixelGrid &pixels, const PixelRect &area)
 {
     return mapped(pixels, area.width, area.height, [&](int x, int y) { return std::pair{area.x + x, area.y + y}; });

@@ -44,6 +44,8 @@ PixelGrid rotated(const PixelGrid &pixels, int width, int height, Turn turn);
 PixelGrid inverted(const PixelGrid &pixels, int width, int height);
 // Moved by (dx, dy) pixels; what leaves one edge comes back at the opposite one.
 PixelGrid shifted(const PixelGrid &pixels, int width, int height, int dx, int dy);
+// Every pixel as a square of factor x factor pixels (the picture export's scale).
+PixelGrid scaled(const PixelGrid &pixels, int width, int height, int factor);
 // The part under `area` (which must lie within the picture).
 PixelGrid cropped(const PixelGrid &pixels, const PixelRect &area);
 // A canvas of newWidth x newHeight, white, with the old picture placed at `anchor` (cut

@@ -123,6 +123,7 @@ private slots:
         QTest::newRow("shift right, wrapping") << 6 << QStringList{".##", "#.."};
         QTest::newRow("shift left and down, wrapping") << 7 << QStringList{".#.", "#.#"};
         QTest::newRow("crop the right column") << 8 << QStringList{".", "#"};
+        QTest::newRow("scale by 2") << 9 << QStringList{"####..", "####..", "....##", "....##"};
     }
     void wholePicture()
     {
@@ -141,7 +142,8 @@ private slots:
         case 5: result = inverted(pixels, 3, 2); break;
         case 6: result = shifted(pixels, 3, 2, 1, 0); break;
         case 7: result = shifted(pixels, 3, 2, -1, 1); break;
-        default: result = cropped(pixels, {2, 0, 1, 2}); break;
+        case 8: result = cropped(pixels, {2, 0, 1, 2}); break;
+        default: result = scaled(pixels, 3, 2, 2); break;
         }
         QCOMPARE(text(result), after);
 

@@ -1,6 +1,10 @@
-#include "PictureImages.h"
+#include "import/PictureImages.h"
 
 #include "import/PictureImport.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
 
 namespace {
 
@@ -53,4 +57,47 @@ QByteArray plainPbm(const PixelGrid &pixels, int width, int height)
         }
     }
     return pbm;
+}
+
+PixelGrid luminancePixels(const QImage &image)
+{
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+    }
+    PixelGrid grid(flat.width(), flat.height());
+    for (int y = 0; y < flat.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(flat.constScanLine(y));
+        uint8_t *cells = grid.row(y);
+        for (int x = 0; x < flat.width(); ++x) {
+            // Rec. 601 luma, in thousandths of full scale.
+            const int luma = 299 * qRed(line[x]) + 587 * qGreen(line[x]) + 114 * qBlue(line[x]);
+            cells[x] = luma < 1000 * 255 / 2 ? 1 : 0;
+        }
+    }
+    return grid;
+}
+
+PixelGrid textPixels(const QString &text, const QString &family, int pixelSize, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text), height = metrics.height();
+    if (text.isEmpty() || width <= 0 || height <= 0)
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(0, metrics.ascent(), text);
+    }
+    return luminancePixels(image);
 }

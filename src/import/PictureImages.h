@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 
-// Conversions between calculator pictures and ordinary images.
+// Conversions between calculator pictures and ordinary images: for the command-line tool,
+// the clipboard, the picture export and the text tool.
 
 // The calculator's graph screen, in picture pixels: the size of a --screen import.
 constexpr int kScreenWidth = 160;
@@ -24,3 +26,12 @@ QImage blackAndWhiteImage(const PixelGrid &pixels, int width, int height);
 
 // Plain PBM ("P1"), 1 = black, lines of at most 70 characters.
 QByteArray plainPbm(const PixelGrid &pixels, int width, int height);
+
+// Any picture from outside (the clipboard): black where its luminance, over white where it
+// is transparent, is below half.
+PixelGrid luminancePixels(const QImage &image);
+
+// A line of text in 1 bit, without smoothing: the font `family` at `pixelSize` pixels,
+// bold or not; as wide as the text advances and as high as the font's lines. Empty text
+// gives an empty grid.
+PixelGrid textPixels(const QString &text, const QString &family, int pixelSize, bool bold);
