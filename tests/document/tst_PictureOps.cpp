@@ -1,37 +1,16 @@
 #include "document/PictureDocument.h"
 #include "document/PictureOps.h"
+#include "fakes/AsciiPictures.h"
 
 #include <QTest>
 
 using namespace PictureOps;
 
 namespace {
-// Pictures as rows of text: '#' black, '.' white.
-PixelGrid grid(const QStringList &rows)
-{
-    PixelGrid pixels(rows.isEmpty() ? 0 : int(rows.first().size()), int(rows.size()));
-    for (int y = 0; y < rows.size(); ++y)
-        for (int x = 0; x < rows[y].size(); ++x)
-            pixels.set(x, y, rows[y][x] == u'#');
-    return pixels;
-}
-
-QStringList text(const PixelGrid &pixels, int width = -1, int height = -1)
-{
-    QStringList rows;
-    for (int y = 0; y < (height < 0 ? pixels.height() : height); ++y) {
-        QString row;
-        for (int x = 0; x < (width < 0 ? pixels.width() : width); ++x)
-            row += pixels.at(x, y) ? u'#' : u'.';
-        rows << row;
-    }
-    return rows;
-}
-
 // A document holding the picture `rows`, read as from a file.
 void load(PictureDocument &document, const QStringList &rows)
 {
-    PixelGrid pixels = grid(rows);
+    PixelGrid pixels = gridOf(rows);
     const int width = pixels.width(), height = pixels.height();
     document.replace(std::move(pixels), width, height);
 }
@@ -74,11 +53,11 @@ private slots:
         PictureDocument document;
         load(document, before);
         const bool changed = document.floodFill(at.x(), at.y(), value);
-        QCOMPARE(text(document.pixels()), after);
+        QCOMPARE(rowsOf(document.pixels()), after);
         QCOMPARE(changed, before != after);
         QCOMPARE(document.history().canUndo(), changed); // one step, or none
         document.undo();
-        QCOMPARE(text(document.pixels()), before);
+        QCOMPARE(rowsOf(document.pixels()), before);
     }
 
     // A small fill on a large picture costs its pixels, a large one a grid; both undo.
@@ -95,7 +74,7 @@ private slots:
         QVERIFY(document.history().bytes() - before < 160 * 77 / 10);
         QVERIFY(document.floodFill(0, 0, 1));
         QVERIFY(document.history().bytes() - before >= 160 * 77);
-        QCOMPARE(text(document.pixels()), QStringList(77, QString(160, u'#')));
+        QCOMPARE(rowsOf(document.pixels()), QStringList(77, QString(160, u'#')));
         document.undo();
         document.undo();
         QCOMPARE(document.pixels(), boxed);
@@ -106,7 +85,7 @@ private slots:
     {
         PixelGrid pixels(6, 3);
         QCOMPARE(PictureOps::floodFill(pixels, 4, 2, 0, 0, 1), (std::optional<PixelRect>{{0, 0, 4, 2}}));
-        QCOMPARE(text(pixels), (QStringList{"####..", "####..", "......"}));
+        QCOMPARE(rowsOf(pixels), (QStringList{"####..", "####..", "......"}));
     }
 
     void wholePicture_data()
@@ -131,7 +110,7 @@ private slots:
         QFETCH(QStringList, after);
         const QStringList before{"##.", "..#"};
         // A grid larger than the picture: only the picture counts.
-        const PixelGrid pixels = resized(grid(before), 3, 2, 5, 4, Anchor::TopLeft);
+        const PixelGrid pixels = resized(gridOf(before), 3, 2, 5, 4, Anchor::TopLeft);
         PixelGrid result;
         switch (operation) {
         case 0: result = flipped(pixels, 3, 2, Axis::Horizontal); break;
@@ -145,18 +124,18 @@ private slots:
         case 8: result = cropped(pixels, {2, 0, 1, 2}); break;
         default: result = scaled(pixels, 3, 2, 2); break;
         }
-        QCOMPARE(text(result), after);
+        QCOMPARE(rowsOf(result), after);
 
         // As a command of the document: one step, undone to the picture and size before.
         PictureDocument document;
         load(document, before);
         document.transform(result, result.width(), result.height());
-        QCOMPARE(text(document.pixels(), document.width(), document.height()), after);
+        QCOMPARE(rowsOf(document.pixels(), document.width(), document.height()), after);
         document.undo();
-        QCOMPARE(text(document.pixels(), document.width(), document.height()), before);
+        QCOMPARE(rowsOf(document.pixels(), document.width(), document.height()), before);
         QVERIFY(!document.history().canUndo());
         document.redo();
-        QCOMPARE(text(document.pixels(), document.width(), document.height()), after);
+        QCOMPARE(rowsOf(document.pixels(), document.width(), document.height()), after);
     }
 
     // A 2 x 2 picture ("#." over ".#") on a 4 x 3 canvas at each anchor, and cut to 1 x 1.
@@ -180,9 +159,9 @@ private slots:
         QFETCH(Anchor, anchor);
         QFETCH(QStringList, larger);
         QFETCH(QString, smaller);
-        const PixelGrid picture = grid({"#.", ".#"});
-        QCOMPARE(text(resized(picture, 2, 2, 4, 3, anchor)), larger);
-        QCOMPARE(text(resized(picture, 2, 2, 1, 1, anchor)), QStringList{smaller});
+        const PixelGrid picture = gridOf({"#.", ".#"});
+        QCOMPARE(rowsOf(resized(picture, 2, 2, 4, 3, anchor)), larger);
+        QCOMPARE(rowsOf(resized(picture, 2, 2, 1, 1, anchor)), QStringList{smaller});
     }
 
     // A floating selection landing: opaque it brings its white too, transparent only its
@@ -205,10 +184,10 @@ private slots:
         QFETCH(QStringList, after);
         PictureDocument document;
         load(document, {"####", "####", "####"});
-        document.paste(grid({".#.", "..#"}), at.x(), at.y(), transparent);
-        QCOMPARE(text(document.pixels()), after);
+        document.paste(gridOf({".#.", "..#"}), at.x(), at.y(), transparent);
+        QCOMPARE(rowsOf(document.pixels()), after);
         document.undo();
-        QCOMPARE(text(document.pixels()), (QStringList{"####", "####", "####"}));
+        QCOMPARE(rowsOf(document.pixels()), (QStringList{"####", "####", "####"}));
         QVERIFY(!document.history().canUndo());
     }
 
@@ -219,11 +198,11 @@ private slots:
         load(document, {"####", "####"});
         document.setPixel(0, 0, 0); // a stroke not yet ended
         document.fillRect({2, 0, 5, 5}, 0);
-        QCOMPARE(text(document.pixels()), (QStringList{".#..", "##.."}));
+        QCOMPARE(rowsOf(document.pixels()), (QStringList{".#..", "##.."}));
         document.undo();
-        QCOMPARE(text(document.pixels()), (QStringList{".###", "####"}));
+        QCOMPARE(rowsOf(document.pixels()), (QStringList{".###", "####"}));
         document.undo();
-        QCOMPARE(text(document.pixels()), (QStringList{"####", "####"}));
+        QCOMPARE(rowsOf(document.pixels()), (QStringList{"####", "####"}));
     }
 };
 

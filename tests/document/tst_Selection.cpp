@@ -1,29 +1,9 @@
 #include "document/Selection.h"
+#include "fakes/AsciiPictures.h"
 
 #include <QTest>
 
 namespace {
-PixelGrid grid(const QStringList &rows)
-{
-    PixelGrid pixels(rows.isEmpty() ? 0 : int(rows.first().size()), int(rows.size()));
-    for (int y = 0; y < rows.size(); ++y)
-        for (int x = 0; x < rows[y].size(); ++x)
-            pixels.set(x, y, rows[y][x] == u'#');
-    return pixels;
-}
-
-QStringList text(const PixelGrid &pixels, int width, int height)
-{
-    QStringList rows;
-    for (int y = 0; y < height; ++y) {
-        QString row;
-        for (int x = 0; x < width; ++x)
-            row += pixels.at(x, y) ? u'#' : u'.';
-        rows << row;
-    }
-    return rows;
-}
-
 // Runs commands like "select 0 0 2 1; move 2 0; commit" on the selection.
 void run(Selection &selection, const QString &script)
 {
@@ -38,7 +18,7 @@ void run(Selection &selection, const QString &script)
         else if (verb == u"move")
             selection.moveBy(number(1), number(2));
         else if (verb == u"float")
-            selection.floatPixels(grid(words.mid(3)), number(1), number(2));
+            selection.floatPixels(gridOf(words.mid(3)), number(1), number(2));
         else if (verb == u"transparent")
             selection.transparent = true;
         else if (verb == u"commit")
@@ -98,21 +78,21 @@ private slots:
         QFETCH(int, steps);
         const QStringList before{"##..", "#..#"};
         PictureDocument document;
-        document.replace(grid(before), 4, 2);
+        document.replace(gridOf(before), 4, 2);
         Selection selection(document);
         run(selection, script);
-        QCOMPARE(text(document.pixels(), document.width(), document.height()), after);
+        QCOMPARE(rowsOf(document.pixels(), document.width(), document.height()), after);
         for (int i = 0; i < steps; ++i)
             QVERIFY(document.undo().kind != Revision::Kind::Nothing);
         QVERIFY(!document.history().canUndo());
-        QCOMPARE(text(document.pixels(), document.width(), document.height()), before);
+        QCOMPARE(rowsOf(document.pixels(), document.width(), document.height()), before);
     }
 
     // What shows while floating: the pixels lifted, where they float and the place left.
     void floatingShowsWhereItIs()
     {
         PictureDocument document;
-        document.replace(grid({"##..", "#..#"}), 4, 2);
+        document.replace(gridOf({"##..", "#..#"}), 4, 2);
         Selection selection(document);
         selection.select({0, 0, 2, 2});
         QVERIFY(selection.active() && !selection.floating());
@@ -120,10 +100,10 @@ private slots:
         QVERIFY(selection.floating());
         QCOMPARE(selection.rect(), (PixelRect{1, 0, 2, 2}));
         QCOMPARE(selection.vacated(), (PixelRect{0, 0, 2, 2}));
-        QCOMPARE(text(selection.content(), 2, 2), (QStringList{"##", "#."}));
+        QCOMPARE(rowsOf(selection.content(), 2, 2), (QStringList{"##", "#."}));
         selection.commit();
         QVERIFY(selection.active() && !selection.floating());
-        QCOMPARE(text(selection.content(), 2, 2), (QStringList{"##", "#."}));
+        QCOMPARE(rowsOf(selection.content(), 2, 2), (QStringList{"##", "#."}));
     }
 };
 
