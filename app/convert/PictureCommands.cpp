@@ -8,7 +8,6 @@
 #include "platform/PictureFile.h"
 #include "platform/PictureLoader.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -144,12 +143,8 @@ int exportPicture(Context &context)
     const std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture)
         return kExitRefused;
-    if (suffixOf(out) == u"pbm")
-        return writeOutput(context, out, plainPbm(picture->pixels, picture->width, picture->height));
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    if (!blackAndWhiteImage(picture->pixels, picture->width, picture->height).save(&buffer, qPrintable(suffixOf(out))))
+    const QByteArray data = pictureFileBytes(picture->pixels, picture->width, picture->height, suffixOf(out));
+    if (data.isEmpty())
         return refuse(out, QStringLiteral("the image could not be encoded"));
     return writeOutput(context, out, data);
 }

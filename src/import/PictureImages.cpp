@@ -2,6 +2,7 @@
 
 #include "import/PictureImport.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -100,4 +101,16 @@ PixelGrid textPixels(const QString &text, const QString &family, int pixelSize, 
         painter.drawText(0, metrics.ascent(), text);
     }
     return luminancePixels(image);
+}
+
+QByteArray pictureFileBytes(const PixelGrid &pixels, int width, int height, const QString &suffix)
+{
+    if (suffix == u"pbm")
+        return plainPbm(pixels, width, height);
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!blackAndWhiteImage(pixels, width, height).save(&buffer, qPrintable(suffix)))
+        return {};
+    return data;
 }

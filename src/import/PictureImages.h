@@ -27,6 +27,10 @@ QImage blackAndWhiteImage(const PixelGrid &pixels, int width, int height);
 // Plain PBM ("P1"), 1 = black, lines of at most 70 characters.
 QByteArray plainPbm(const PixelGrid &pixels, int width, int height);
 
+// The picture 1:1 as the bytes of an image file of the kind `suffix` names: "pbm" (plain
+// PBM), or any kind Qt writes ("png", "bmp": 1 bit). Empty when it cannot be encoded.
+QByteArray pictureFileBytes(const PixelGrid &pixels, int width, int height, const QString &suffix);
+
 // Any picture from outside (the clipboard): black where its luminance, over white where it
 // is transparent, is below half.
 PixelGrid luminancePixels(const QImage &image);

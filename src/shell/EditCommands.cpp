@@ -4,18 +4,20 @@
 #include "document/Picture89i.h"
 #include "import/PictureImages.h"
 #include "platform/Clipboard.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileStore.h"
 #include "platform/Messages.h"
 #include "shell/AppInfo.h"
 #include "shell/FileSession.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 
 using namespace PictureOps;
 
-EditCommands::EditCommands(FileSession &session, DrawingTools &tools, Clipboard &clipboard, EditQuestions &questions,
-                           Messages &messages, Host host)
-    : m_session(session), m_tools(tools), m_clipboard(clipboard), m_questions(questions), m_messages(messages),
-      m_host(std::move(host))
+EditCommands::EditCommands(FileSession &session, DrawingTools &tools, Desk desk, Host host)
+    : m_session(session), m_tools(tools), m_desk(desk), m_host(std::move(host))
 {
 }
 
@@ -38,7 +40,7 @@ void EditCommands::copy()
     if (!hasSelection())
         return;
     const PixelGrid content = selection().content();
-    m_clipboard.setImage(blackAndWhiteImage(content, content.width(), content.height()));
+    m_desk.clipboard.setImage(blackAndWhiteImage(content, content.width(), content.height()));
 }
 
 void EditCommands::cut()
@@ -62,9 +64,9 @@ void EditCommands::erase()
 
 void EditCommands::paste()
 {
-    const QImage image = m_clipboard.image();
+    const QImage image = m_desk.clipboard.image();
     if (image.isNull())
-        return m_messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
+        return m_desk.messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
     if (image.width() > document().width() || image.height() > document().height()) {
         if (m_host.importScaled)
             m_host.importScaled(image);
@@ -78,15 +80,15 @@ void EditCommands::paste()
 
 void EditCommands::pasteAsNewPicture()
 {
-    const QImage image = m_clipboard.image();
+    const QImage image = m_desk.clipboard.image();
     if (image.isNull())
-        return m_messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
+        return m_desk.messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
     if (checkWritableSize(image.width(), image.height()) != Picture89iError::None)
-        return m_messages.warn(QStringLiteral("The clipboard's picture is %1 x %2 pixels, more than a picture file holds.")
+        return m_desk.messages.warn(QStringLiteral("The clipboard's picture is %1 x %2 pixels, more than a picture file holds.")
                                    .arg(image.width()).arg(image.height()),
                                AppInfo::title);
     if (document().hasUnsavedWork()
-        && m_messages.show(QStringLiteral("The picture has not been saved. Replace it with the clipboard's picture?"),
+        && m_desk.messages.show(QStringLiteral("The picture has not been saved. Replace it with the clipboard's picture?"),
                            AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
                != Messages::Answer::Yes)
         return;
@@ -172,7 +174,7 @@ void EditCommands::shift(int dx, int dy)
 
 void EditCommands::canvasSize()
 {
-    const std::optional<CanvasSizeChoice> choice = m_questions.askCanvasSize(QSize(document().width(), document().height()));
+    const std::optional<CanvasSizeChoice> choice = m_desk.questions.askCanvasSize(QSize(document().width(), document().height()));
     if (!choice)
         return;
     m_tools.landSelection();
@@ -198,7 +200,7 @@ void EditCommands::text(int x, int y)
     };
     const bool transparent = selection().transparent;
     selection().transparent = true; // only the letters land
-    const std::optional<TextChoice> choice = m_questions.askText(m_text, show);
+    const std::optional<TextChoice> choice = m_desk.questions.askText(m_text, show);
     if (choice && !choice->text.isEmpty()) {
         m_text = *choice;
         show(*choice);
@@ -206,4 +208,35 @@ void EditCommands::text(int x, int y)
     }
     selection().cancel();
     selection().transparent = transparent;
+}
+
+void EditCommands::exportPicture()
+{
+    m_tools.landSelection();
+    const std::optional<int> scale = m_desk.questions.askExportScale();
+    if (!scale)
+        return;
+    FileDialogs::Request request;
+    request.title = QStringLiteral("Export Picture");
+    request.filter = QStringLiteral("PNG (*.png)|*.png|PBM (*.pbm)|*.pbm|BMP (*.bmp)|*.bmp");
+    request.confirmOverwrite = true;
+    const std::optional<FileDialogs::Choice> choice = m_desk.dialogs.saveFile(request);
+    if (!choice)
+        return;
+    static const QStringList kSuffixes{QStringLiteral("png"), QStringLiteral("pbm"), QStringLiteral("bmp")};
+    QString path = choice->path;
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (!kSuffixes.contains(suffix)) {
+        suffix = kSuffixes.value(choice->filterIndex - 1, kSuffixes.first());
+        path += u'.' + suffix;
+    }
+    const PictureDocument &picture = document();
+    const PixelGrid pixels = scaled(picture.pixels(), picture.width(), picture.height(), *scale);
+    const QByteArray bytes = pictureFileBytes(pixels, pixels.width(), pixels.height(), suffix);
+    const QString failed = QStringLiteral("Can't write the picture ") + QDir::toNativeSeparators(path) + u'\r';
+    if (bytes.isEmpty())
+        return m_desk.messages.warn(failed + QStringLiteral("the picture could not be encoded"), AppInfo::title);
+    const FileStore::Result written = m_desk.files.writeAll(path, bytes);
+    if (!written.ok)
+        m_desk.messages.warn(failed + written.reason, AppInfo::title);
 }

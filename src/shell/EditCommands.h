@@ -9,7 +9,9 @@
 
 class Clipboard;
 class DrawingTools;
+class FileDialogs;
 class FileSession;
+class FileStore;
 class Messages;
 class PictureDocument;
 class Selection;
@@ -29,8 +31,17 @@ public:
         std::function<void()> pictureChanged;               // the menus and the history to show again
     };
 
-    EditCommands(FileSession &session, DrawingTools &tools, Clipboard &clipboard, EditQuestions &questions,
-                 Messages &messages, Host host);
+    // What they need of the desktop.
+    struct Desk
+    {
+        Clipboard &clipboard;
+        EditQuestions &questions;
+        Messages &messages;
+        FileDialogs &dialogs;
+        FileStore &files;
+    };
+
+    EditCommands(FileSession &session, DrawingTools &tools, Desk desk, Host host);
 
     bool hasSelection() const;
 
@@ -50,6 +61,9 @@ public:
     void canvasSize();
     // The Text tool clicked at picture pixel (x, y).
     void text(int x, int y);
+    // File > Export Picture...: the picture itself, 1 bit, as PNG, PBM or BMP, each pixel a
+    // square of the scale asked for.
+    void exportPicture();
 
 private:
     PictureDocument &document();
@@ -60,9 +74,7 @@ private:
 
     FileSession &m_session;
     DrawingTools &m_tools;
-    Clipboard &m_clipboard;
-    EditQuestions &m_questions;
-    Messages &m_messages;
+    Desk m_desk;
     Host m_host;
     TextChoice m_text; // the font of the last text
 };

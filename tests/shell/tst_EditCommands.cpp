@@ -37,6 +37,7 @@ class tst_EditCommands : public QObject
         FakeFileStore files;
         FakeSettings settings;
         FakeMessages messages;
+        FakeFileDialogs dialogs;
         FakeClipboard clipboard;
         FakeEditQuestions questions;
         FileSession session{files, settings};
@@ -44,7 +45,7 @@ class tst_EditCommands : public QObject
         DrawingTools tools{session.document(), surface};
         QList<QImage> scaledImports;
         int changes = 0;
-        EditCommands edit{session, tools, clipboard, questions, messages,
+        EditCommands edit{session, tools, {clipboard, questions, messages, dialogs, files},
                           {[] { return QPoint(1, 1); }, [this](const QImage &i) { scaledImports << i; }, [this] { ++changes; }}};
         Bench()
         {
@@ -180,6 +181,47 @@ private slots:
         const QStringList pasted{"#....", ".....", "....#"};
         QCOMPARE(text(bench.document()), replaced ? pasted : kPicture);
         QCOMPARE(bench.document().menus.hasUnsavedDrawing(), replaced || unsaved);
+    }
+
+    // Export Picture: the picture itself at the scale asked, the kind by the name's ending or
+    // else by the filter; an unwritable file is a message naming it.
+    void exportPicture_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("png by its name") << "/p/a.png" << 3 << "/p/a.png" << QByteArray("\x89PNG");
+        QTest::newRow("pbm by the filter") << "/p/b" << 2 << "/p/b.pbm" << QByteArray("P1\n8 6\n");
+        QTest::newRow("bmp by the filter") << "/p/c.x" << 3 << "/p/c.x.bmp" << QByteArray("BM");
+        QTest::newRow("unwritable") << "/ro/d.png" << 1 << "" << QByteArray();
+    }
+    void exportPicture()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, start);
+        Bench bench;
+        bench.files.unwritable << QStringLiteral("/ro/d.png");
+        bench.questions.exportScale = 2;
+        bench.dialogs.choose(chosen, filter);
+        bench.edit.exportPicture();
+        QCOMPARE(bench.files.written, written.isEmpty() ? QStringList() : QStringList{written});
+        QCOMPARE(bench.messages.shown.size(), written.isEmpty() ? 1 : 0);
+        if (written.isEmpty()) {
+            QVERIFY(bench.messages.texts().first().startsWith(QStringLiteral("Can't write the picture /ro/d.png\r")));
+            return;
+        }
+        const QByteArray bytes = bench.files.files.value(written);
+        QVERIFY(bytes.startsWith(start));
+        if (!written.endsWith(QStringLiteral(".pbm"))) {
+            const QImage image = QImage::fromData(bytes);
+            QCOMPARE(image.size(), QSize(8, 6));
+            QCOMPARE(image.depth(), 1);
+            QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::black)); // (0, 0) of the picture
+            QCOMPARE(QColor(image.pixel(2, 2)), QColor(Qt::white));
+        }
     }
 
     // The Text tool: the text floats while typed and lands with OK as one step; cancelled,
