@@ -3,12 +3,11 @@
 #include "calc/CalcCharset.h"
 #include "calc/NameProblem.h"
 #include "calc/PictureFile.h"
+#include "import/PictureImages.h"
 #include "import/ScaledImport.h"
-#include "PictureImages.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -144,12 +143,8 @@ int exportPicture(Context &context)
     const std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture)
         return kExitRefused;
-    if (suffixOf(out) == u"pbm")
-        return writeOutput(context, out, plainPbm(picture->pixels, picture->width, picture->height));
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    if (!blackAndWhiteImage(picture->pixels, picture->width, picture->height).save(&buffer, qPrintable(suffixOf(out))))
+    const QByteArray data = pictureFileBytes(picture->pixels, picture->width, picture->height, suffixOf(out));
+    if (data.isEmpty())
         return refuse(out, QStringLiteral("the image could not be encoded"));
     return writeOutput(context, out, data);
 }

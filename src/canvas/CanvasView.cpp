@@ -29,9 +29,9 @@ std::pair<int, int> span(double from, double to, double next)
     return {start, std::max(end, start + 1)};
 }
 
-// Cells smaller than this (device pixels) have no room for a gap: the exposed part is
-// drawn as a picture of one pixel per cell, scaled.
-constexpr double kSmallestSquaredCell = 2.0;
+// Cells smaller than this (device pixels) have no room for an even gap: below the actual
+// size the exposed part is drawn as a picture of one pixel per cell, scaled.
+constexpr double kSmallestSquaredCell = 4.0;
 
 // Index range [first, last) of the cells of `size` device pixels that touch [from, to).
 std::pair<int, int> touching(int from, int to, double size, int count)
@@ -54,6 +54,21 @@ CanvasView::CanvasView(const PictureDocument &document, QWidget *parent)
 }
 
 void CanvasView::SizeCanvas() { setZoom(1.0); }
+
+void CanvasView::setTools(DrawingTools *tools)
+{
+    m_tools = tools;
+    if (tools)
+        tools->selection().changed = [this] {
+            update();
+            emit selectionChanged();
+        };
+}
+
+bool CanvasView::squares(const Mapping &to) const
+{
+    return m_zoom >= 1.0 || (to.cellWidth() >= kSmallestSquaredCell && to.cellHeight() >= kSmallestSquaredCell);
+}
 
 // The rubber band stays through every change: it lies on top, and the release of its drag
 // removes it.
@@ -96,7 +111,8 @@ QPointF CanvasView::toPicture(const QPointF &screen) const
 // Paints the cells of `cells` (within the scale) that touch `area`, a rectangle in device
 // pixels, onto a painter that works in device pixels: background, then one square per
 // black pixel covering the top-left 0.8 of its cell.
-void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to) const
+void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to,
+                            bool withGaps) const
 {
     painter.fillRect(area, QColor(kBackground));
     const int width = std::min(scaleWidth(), cells.width());
@@ -105,7 +121,7 @@ void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRe
     const auto [top, bottom] = touching(area.top(), area.bottom() + 1, to.cellHeight(), height);
     if (left >= right || top >= bottom)
         return;
-    if (to.cellWidth() < kSmallestSquaredCell || to.cellHeight() < kSmallestSquaredCell) {
+    if (!withGaps) {
         QImage strip(right - left, bottom - top, QImage::Format_RGB32);
         strip.fill(kBackground);
         for (int j = top; j < bottom; ++j)
@@ -116,16 +132,59 @@ void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRe
         return;
     }
     for (int i = left; i < right; ++i)
-        for (int j = top; j < bottom; ++j) {
-            if (cells.at(i, j) != 1)
-                continue;
-            // The far corner x + 0.8 is computed in double and passed on as single.
-            const auto [x0, x1] = span(to.x(static_cast<float>(i)), to.x(static_cast<float>(i + 0.8)),
-                                       to.x(static_cast<float>(i + 1)));
-            const auto [y0, y1] = span(to.y(static_cast<float>(j)), to.y(static_cast<float>(j + 0.8)),
-                                       to.y(static_cast<float>(j + 1)));
-            painter.fillRect(QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)), QColor(kBlack));
-        }
+        for (int j = top; j < bottom; ++j)
+            if (cells.at(i, j) == 1)
+                paintCell(painter, i, j, kBlack, to, true);
+}
+
+// One cell: a square over its top-left 0.8 (withGaps), or the whole cell.
+void CanvasView::paintCell(QPainter &painter, int i, int j, QRgb colour, const Mapping &to, bool withGaps) const
+{
+    if (!withGaps) {
+        painter.fillRect(QRectF(QPointF(to.x(i), to.y(j)), QPointF(to.x(i + 1), to.y(j + 1))), QColor(colour));
+        return;
+    }
+    // The far corner x + 0.8 is computed in double and passed on as single.
+    const auto [x0, x1] = span(to.x(static_cast<float>(i)), to.x(static_cast<float>(i + 0.8)), to.x(static_cast<float>(i + 1)));
+    const auto [y0, y1] = span(to.y(static_cast<float>(j)), to.y(static_cast<float>(j + 0.8)), to.y(static_cast<float>(j + 1)));
+    painter.fillRect(QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)), QColor(colour));
+}
+
+// The selection over the picture: the place floating pixels left shows white, the floating
+// pixels where they are (their white too, unless transparent), and a dashed outline, black
+// on white, that shows over black and over white alike.
+void CanvasView::paintSelection(QPainter &painter, const Mapping &to) const
+{
+    if (!m_tools || !m_tools->selection().active())
+        return;
+    const Selection &selection = m_tools->selection();
+    const bool withGaps = squares(to);
+    const auto cellArea = [&](const PixelRect &r) {
+        return QRectF(QPointF(to.x(r.x), to.y(r.y)), QPointF(to.x(r.x + r.width), to.y(r.y + r.height)));
+    };
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, to.extentX, to.extentY));
+    if (selection.floating()) {
+        if (!selection.vacated().isEmpty())
+            painter.fillRect(cellArea(selection.vacated()), QColor(kBackground));
+        const PixelRect &at = selection.rect();
+        if (!selection.transparent)
+            painter.fillRect(cellArea(at), QColor(kBackground));
+        const PixelGrid &pixels = selection.pixels();
+        for (int j = 0; j < pixels.height(); ++j)
+            for (int i = 0; i < pixels.width(); ++i)
+                if (pixels.at(i, j))
+                    paintCell(painter, at.x + i, at.y + j, kBlack, to, withGaps);
+    }
+    const QRectF outline = cellArea(selection.rect()).adjusted(0, 0, -1, -1);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(outline);
+    QPen dashes(Qt::black, 1, Qt::CustomDashLine);
+    dashes.setDashPattern({4, 4});
+    painter.setPen(dashes);
+    painter.drawRect(outline);
+    painter.restore();
 }
 
 // The rubber band over what is painted: one-pixel outlines XOR-ed with the background
@@ -157,7 +216,8 @@ QImage CanvasView::image() const
     QImage shown(size(), QImage::Format_RGB32);
     QPainter painter(&shown);
     const Mapping to = mapping(1.0);
-    paintCells(painter, m_document.pixels(), shown.rect(), to);
+    paintCells(painter, m_document.pixels(), shown.rect(), to, squares(to));
+    paintSelection(painter, to);
     paintBand(painter, to);
     return shown;
 }
@@ -167,7 +227,8 @@ QImage CanvasView::render(const PixelGrid &pixels) const
     const QSize actual(CanvasGeometry::screenWidth(scaleWidth()), CanvasGeometry::screenHeight(scaleHeight()));
     QImage picture(actual, QImage::Format_RGB32);
     QPainter painter(&picture);
-    paintCells(painter, pixels, picture.rect(), {double(actual.width()), double(actual.height()), scaleWidth(), scaleHeight()});
+    paintCells(painter, pixels, picture.rect(), {double(actual.width()), double(actual.height()), scaleWidth(), scaleHeight()},
+               true);
     return picture;
 }
 
@@ -215,8 +276,9 @@ void CanvasView::paintEvent(QPaintEvent *event)
     for (const QRect &exposed : event->region()) {
         const QRect area = QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
                                   exposed.height() * ratio).toAlignedRect();
-        paintCells(painter, m_document.pixels(), area, to);
+        paintCells(painter, m_document.pixels(), area, to, squares(to));
     }
+    paintSelection(painter, to);
     paintBand(painter, to);
 }
 

@@ -36,8 +36,9 @@ public:
     void setZoom(double zoom);
     double zoom() const { return m_zoom; }
 
-    // The tools the mouse events go to (none: the canvas only shows).
-    void setTools(DrawingTools *tools) { m_tools = tools; }
+    // The tools the mouse events go to (none: the canvas only shows); their selection is
+    // shown over the picture.
+    void setTools(DrawingTools *tools);
     // Where the last press was, in global screen pixels: where the tool menu pops up.
     QPoint pressPosition() const { return m_pressPosition; }
 
@@ -64,6 +65,8 @@ signals:
     // Ctrl and the wheel: `steps` notches up (positive) or down, at `picture` (picture
     // units), which is under the pointer at `screen` (screen pixels in the canvas).
     void zoomWheel(int steps, QPointF picture, QPointF screen);
+    // The tools' selection moved, grew, floats or landed.
+    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -103,7 +106,13 @@ private:
     using MouseHandler = void (DrawingTools::*)(int button, float X, float Y);
     void forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event);
     Mapping mapping(double devicePixelRatio) const;
-    void paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to) const;
+    // Whether black pixels show as squares with a gap around them (cells of 4 device pixels
+    // and more, and the actual size and above), or as whole cells, which keeps small zooms
+    // free of moire.
+    bool squares(const Mapping &to) const;
+    void paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to, bool withGaps) const;
+    void paintCell(QPainter &painter, int i, int j, QRgb colour, const Mapping &to, bool withGaps) const;
+    void paintSelection(QPainter &painter, const Mapping &to) const;
     void paintBand(QPainter &painter, const Mapping &to) const;
     void toggleOutline(const Outline &outline);
     QRect outlineBounds(const Outline &outline) const;

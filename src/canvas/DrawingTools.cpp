@@ -3,6 +3,8 @@
 #include "canvas/DrawingSurface.h"
 #include "document/Rounding.h"
 
+#include <algorithm>
+
 DrawingTools::DrawingTools(PictureDocument &document, DrawingSurface &surface)
     : m_document(document), m_surface(surface)
 {
@@ -17,8 +19,24 @@ void DrawingTools::check(Tool tool)
 
 void DrawingTools::miTool_Click(Tool tool)
 {
+    if (tool != Tool::Select && m_selection.active()) {
+        landSelection();
+        m_selection.deselect();
+    }
     CurrentTool = tool;
     check(tool);
+}
+
+bool DrawingTools::landSelection()
+{
+    if (!m_selection.commit())
+        return false;
+    m_document.menus.drawingPress();
+    if (menusChanged)
+        menusChanged();
+    if (historyChanged)
+        historyChanged();
+    return true;
 }
 
 void DrawingTools::parkTool()
@@ -62,6 +80,15 @@ void DrawingTools::Picture1_MouseDown(int button, float X, float Y)
         return;
     }
     endChange(); // a drag whose release never came ends here
+    m_selectDrag = SelectDrag::None;
+    if (CurrentTool == Tool::Select)
+        return pressSelect(X, Y);
+    landSelection(); // a press of another tool lands what floats
+    if (CurrentTool == Tool::Text) {
+        if (startText)
+            startText(roundDown(X), roundDown(Y));
+        return;
+    }
     if (!m_document.menus.pictureShown)
         m_document.freshScreenGrid();
     m_document.menus.drawingPress();
@@ -72,6 +99,8 @@ void DrawingTools::Picture1_MouseDown(int button, float X, float Y)
     m_drag.Radius = 0;
     if (isFreehand(CurrentTool))
         PlotPixel(roundDown(X), roundDown(Y));
+    if (isFill(CurrentTool))
+        pressFill();
     if (CurrentTool == Tool::None) {
         CurrentTool = SavedTool;
         check(CurrentTool);
@@ -84,6 +113,8 @@ void DrawingTools::Picture1_MouseMove(int button, float X, float Y)
         showCoordinates(QStringLiteral("(%1, %2)").arg(roundDown(X)).arg(roundDown(Y)));
     if (button != 1)
         return;
+    if (CurrentTool == Tool::Select)
+        return dragSelect(X, Y);
     m_xorMode = true;
     if (isFreehand(CurrentTool)) {
         m_xorMode = false;
@@ -100,7 +131,46 @@ void DrawingTools::Picture1_MouseUp(int, float, float)
     if (m_xorMode && isShape(CurrentTool))
         finishShape();
     m_xorMode = false;
+    m_selectDrag = SelectDrag::None;
     endChange();
+}
+
+// A press inside the selection takes it along with the moves; anywhere else it lands what
+// floats and starts a new selection there.
+void DrawingTools::pressSelect(float X, float Y)
+{
+    const int x = roundDown(X), y = roundDown(Y);
+    const PixelRect &rect = m_selection.rect();
+    m_selectX = x;
+    m_selectY = y;
+    if (m_selection.active() && x >= rect.x && y >= rect.y && x < rect.x + rect.width && y < rect.y + rect.height) {
+        m_selectDrag = SelectDrag::Moving;
+        return;
+    }
+    landSelection();
+    m_selection.select({x, y, 1, 1});
+    m_selectDrag = SelectDrag::Selecting;
+}
+
+void DrawingTools::dragSelect(float X, float Y)
+{
+    const int x = roundDown(X), y = roundDown(Y);
+    if (m_selectDrag == SelectDrag::Moving) {
+        if (x != m_selectX || y != m_selectY)
+            m_selection.moveBy(x - m_selectX, y - m_selectY);
+        m_selectX = x;
+        m_selectY = y;
+    } else if (m_selectDrag == SelectDrag::Selecting) {
+        const int left = std::min(x, m_selectX), top = std::min(y, m_selectY);
+        m_selection.select({left, top, std::max(x, m_selectX) - left + 1, std::max(y, m_selectY) - top + 1});
+    }
+}
+
+void DrawingTools::pressFill()
+{
+    if (m_document.floodFill(roundDown(m_drag.StartX), roundDown(m_drag.StartY), CurrentTool == Tool::Fill ? 1 : 0)
+        && historyChanged)
+        historyChanged();
 }
 
 void DrawingTools::finishShape()

@@ -4,6 +4,7 @@
 #include "canvas/Shapes.h"
 #include "canvas/Tool.h"
 #include "document/PictureDocument.h"
+#include "document/Selection.h"
 
 #include <QString>
 #include <functional>
@@ -29,6 +30,7 @@ public:
     std::function<void()> popUpTools;                     // right button: the tool menu
     std::function<void(const QString &)> showCoordinates; // the status bar readout
     std::function<void()> historyChanged;                 // a step was added to the history
+    std::function<void(int x, int y)> startText;          // the Text tool clicked at pixel (x, y)
 
     void miTool_Click(Tool tool);
     // After a file was read: park the active tool until the next press.
@@ -50,6 +52,12 @@ public:
     // which then becomes the pen point.
     void PlotLineTo(int x, int y);
 
+    // The selection the Select tool makes and moves; paste and text float pixels in it.
+    Selection &selection() { return m_selection; }
+    // Whatever floats lands on the picture (Enter, a click elsewhere, another command): true
+    // when the picture changed, which then counts as drawn on.
+    bool landSelection();
+
     Tool currentTool() const { return CurrentTool; }
     Tool savedTool() const { return SavedTool; }
     Tool checkedTool() const { return m_checkedTool; } // None: no item carries the check mark
@@ -61,6 +69,9 @@ public:
 private:
     void check(Tool tool);
     void finishShape();
+    void pressSelect(float X, float Y);
+    void dragSelect(float X, float Y);
+    void pressFill();
 
     PictureDocument &m_document;
     DrawingSurface &m_surface;
@@ -70,4 +81,8 @@ private:
     Tool m_checkedTool = Tool::Pen; // the menu as designed shows Pen checked
     ShapeDrag m_drag;               // StartX, StartY, EndX, EndY, Radius
     bool m_xorMode = false;
+    Selection m_selection{m_document};
+    enum class SelectDrag { None, Selecting, Moving } m_selectDrag = SelectDrag::None;
+    int m_selectX = 0; // the pixel the selecting drag started at, or the moving drag is at
+    int m_selectY = 0;
 };

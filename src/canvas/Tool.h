@@ -1,20 +1,22 @@
 #pragma once
 
-// The drawing tools, numbered as the items of the tool menu (mitool 1 to 12). Odd numbers
-// draw black, even ones white; None means "no tool until the next press", which then takes
-// the saved tool.
+// The drawing tools, numbered as the items of the tool menu (mitool 1 to 12, then the
+// selection, the fills and the text). Odd numbers up to 12 draw black, even ones white;
+// None means "no tool until the next press", which then takes the saved tool.
 enum class Tool {
     None = 0,
     Pen = 1, Erase = 2, Line = 3, WhLine = 4, Box = 5, WhBox = 6,
     Bar = 7, WhBar = 8, Circle = 9, WhCircle = 10, Ellipse = 11, WhEllipse = 12,
+    Select = 13, Fill = 14, WhFill = 15, Text = 16,
 };
 
-inline constexpr int kToolCount = 12;
+inline constexpr int kToolCount = 12;    // the tools the menu was designed with
+inline constexpr int kAllToolCount = 16; // with the ones added after them
 
-// The tool of menu item `number` (1..12); None for any other number.
+// The tool of menu item `number` (1..16); None for any other number.
 constexpr Tool toolFromNumber(int number)
 {
-    return number >= 1 && number <= kToolCount ? static_cast<Tool>(number) : Tool::None;
+    return number >= 1 && number <= kAllToolCount ? static_cast<Tool>(number) : Tool::None;
 }
 
 constexpr int toolNumber(Tool tool) { return static_cast<int>(tool); }
@@ -24,6 +26,9 @@ constexpr bool isShape(Tool tool) { return tool >= Tool::Line && tool <= Tool::W
 
 // Pen and Erase: draw at the press and along every move.
 constexpr bool isFreehand(Tool tool) { return tool == Tool::Pen || tool == Tool::Erase; }
+
+// Fill and WhFill: a click fills the region of the clicked colour.
+constexpr bool isFill(Tool tool) { return tool == Tool::Fill || tool == Tool::WhFill; }
 
 // The freehand tool of a shape's colour: Pen for the black shapes, Erase for the white ones.
 constexpr Tool colourTool(Tool shape) { return toolNumber(shape) % 2 == 1 ? Tool::Pen : Tool::Erase; }

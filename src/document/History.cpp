@@ -25,19 +25,35 @@ bool History::commit()
 
 void History::recordBlank(PixelGrid replaced, PictureSize was, PictureSize newGrid)
 {
+    Step &step = pushGridStep(std::move(replaced), was);
+    step.blank = true;
+    step.blankGrid = newGrid;
+}
+
+void History::recordReplacement(PixelGrid replaced, PictureSize was)
+{
+    pushGridStep(std::move(replaced), was).replacement = true;
+}
+
+History::Step &History::pushGridStep(PixelGrid replaced, PictureSize was)
+{
     commit();
     m_undone.clear();
     Step step;
-    step.blank = true;
     step.grid = std::move(replaced);
     step.otherSize = was;
-    step.blankGrid = newGrid;
     step.id = ++m_lastId;
     m_done.push_back(std::move(step));
+    return m_done.back();
 }
 
 Revision History::apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &size)
 {
+    if (step.replacement) {
+        std::swap(pixels, step.grid);
+        std::swap(size, step.otherSize);
+        return {Revision::Kind::WholePicture, {}};
+    }
     if (!step.blank) {
         // Undo in reverse order, so a pixel changed twice ends as it first was.
         if (undo)

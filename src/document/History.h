@@ -49,6 +49,10 @@ public:
     // The grid `replaced`, of a picture of size `was`, gives way to a white grid of size
     // `newGrid` (the picture's new size is the caller's).
     void recordBlank(PixelGrid replaced, PictureSize was, PictureSize newGrid);
+    // The grid `replaced`, of a picture of size `was`, gives way to another grid (a flip, a
+    // rotation, a crop, a new canvas size): the step keeps whichever of the two is not in
+    // the picture.
+    void recordReplacement(PixelGrid replaced, PictureSize was);
 
     // Undoes or redoes one step on the picture (grid and size); nothing when there is none.
     // A change under way is committed first.
@@ -72,12 +76,15 @@ private:
     struct Step
     {
         std::vector<PixelChange> pixels; // a change of single pixels
+        bool replacement = false;        // else a grid swapped for another (below)
         bool blank = false;              // else a blanking:
         PixelGrid grid;                  // the grid that is not in the picture now (while done: the replaced one)
         PictureSize otherSize;           // the picture size that is not in the picture now
         PictureSize blankGrid;           // the size of the white grid the blanking made
         uint64_t id = 0;                 // unique in the history: see position()
     };
+    // A new step that keeps the grid `replaced` of a picture of size `was`.
+    Step &pushGridStep(PixelGrid replaced, PictureSize was);
     Revision apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &size);
     Revision pass(std::vector<Step> &from, std::vector<Step> &to, bool undo, PixelGrid &pixels, PictureSize &size);
 

@@ -47,6 +47,72 @@ void PictureDocument::blank(int width, int height, Blanking blanking)
     announce({fit ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole});
 }
 
+void PictureDocument::transform(PixelGrid grid, int width, int height)
+{
+    m_history.commit();
+    const PictureSize was = size();
+    m_history.recordReplacement(std::move(Pixels), was);
+    Pixels = std::move(grid);
+    PicWidth = width;
+    PicHeight = height;
+    announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole});
+}
+
+void PictureDocument::commitArea(const PixelRect &area)
+{
+    m_history.commit();
+    if (!area.isEmpty())
+        announce({PictureChange::Kind::Pixels, area.x, area.y, area.width, area.height});
+}
+
+void PictureDocument::paste(const PixelGrid &source, int x, int y, bool transparent)
+{
+    m_history.commit();
+    // Only the part of the source over the picture.
+    const int left = std::max(0, -x), top = std::max(0, -y);
+    const int right = std::min(source.width(), PicWidth - x), bottom = std::min(source.height(), PicHeight - y);
+    for (int j = top; j < bottom; ++j)
+        for (int i = left; i < right; ++i)
+            if (const int value = source.at(i, j); value || !transparent)
+                record(x + i, y + j, value);
+    commitArea({x + left, y + top, right - left, bottom - top});
+}
+
+void PictureDocument::fillRect(const PixelRect &area, int value)
+{
+    m_history.commit();
+    const int left = std::max(0, area.x), top = std::max(0, area.y);
+    const int right = std::min(PicWidth, area.x + area.width), bottom = std::min(PicHeight, area.y + area.height);
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            record(x, y, value ? 1 : 0);
+    commitArea({left, top, right - left, bottom - top});
+}
+
+bool PictureDocument::floodFill(int x, int y, int value)
+{
+    PixelGrid filled = Pixels;
+    const std::optional<PixelRect> area = PictureOps::floodFill(filled, PicWidth, PicHeight, x, y, value);
+    if (!area)
+        return false;
+    m_history.commit();
+    // A large fill is kept as the grid it replaced, which costs less than its pixels one by one.
+    const std::size_t perPixel = std::size_t(area->width) * area->height * sizeof(PixelChange);
+    if (perPixel > std::size_t(Pixels.width()) * Pixels.height()) {
+        m_history.recordReplacement(std::exchange(Pixels, std::move(filled)), size());
+    } else {
+        for (int j = area->y; j < area->y + area->height; ++j) {
+            const uint8_t *now = Pixels.row(j);
+            const uint8_t *then = filled.row(j);
+            for (int i = area->x; i < area->x + area->width; ++i)
+                if (now[i] != then[i])
+                    record(i, j, then[i]);
+        }
+    }
+    commitArea(*area);
+    return true;
+}
+
 void PictureDocument::freshScreenGrid()
 {
     Pixels.redimension(std::max(kScreenWidth, PicWidth), std::max(kScreenHeight, PicHeight));

@@ -2,6 +2,7 @@
 
 #include "document/FileMenuState.h"
 #include "document/History.h"
+#include "document/PictureOps.h"
 #include "document/PixelGrid.h"
 
 #include <algorithm>
@@ -73,6 +74,20 @@ public:
     // history. ClrDraw keeps the views as they are; New makes them fit the new picture.
     enum class Blanking { ClrDraw, New };
     void blank(int width, int height, Blanking blanking);
+    // Commands that change the picture as one step of the history each (a change under way
+    // becomes a step of its own first):
+    // the whole picture replaced by `grid`, width x height (a flip, a rotation, a crop, a
+    // new canvas size);
+    void transform(PixelGrid grid, int width, int height);
+    // `source` laid onto the picture with its top-left at (x, y), cut at the picture's
+    // edges; transparent: only its black pixels land;
+    void paste(const PixelGrid &source, int x, int y, bool transparent);
+    // a rectangle of the picture set to `value` (Delete of a selection);
+    void fillRect(const PixelRect &area, int value);
+    // the 4-connected region of the colour at (x, y) filled with `value` (false: nothing
+    // changed).
+    bool floodFill(int x, int y, int value);
+
     // A fresh white grid for a drawing press on a picture that has none: the calculator
     // screen, grown to cover a larger picture so every pixel of the picture stays writable.
     // The picture's size stays.
@@ -105,6 +120,14 @@ private:
     bool textsGuard() const { return textsEdited && menus.pictureShown; }
     Revision revise(Revision (History::*step)(PixelGrid &, PictureSize &));
     void announce(const PictureChange &change) const;
+    // Sets a pixel inside the grid as part of the change under way, telling no one.
+    void record(int x, int y, int value)
+    {
+        m_history.record(x, y, Pixels.at(x, y), value);
+        Pixels.set(x, y, value);
+    }
+    // Ends a command that changed the pixels inside `area`, telling the views once.
+    void commitArea(const PixelRect &area);
 
     PixelGrid Pixels{kScreenWidth, kScreenHeight};
     int PicWidth = kScreenWidth;

@@ -201,6 +201,59 @@ private slots:
         QCOMPARE(canvas.image(), fresh.image());
     }
 
+    // An all-black picture: squares with gaps from the actual size up and where a cell has
+    // 4 device pixels; below the actual size smaller cells are whole, so no moire bands.
+    void gapsOnlyWhereTheyFit_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<bool>("gaps");
+        QTest::newRow("actual size, 3.4 pixels") << 1.0 << true;
+        QTest::newRow("fit, 2.1 pixels") << 0.62 << false;
+        QTest::newRow("3.1 pixels") << 0.9 << false;
+        QTest::newRow("zoomed in, 4.8 pixels") << M_SQRT2 << true;
+    }
+    void gapsOnlyWhereTheyFit()
+    {
+        QFETCH(double, zoom);
+        QFETCH(bool, gaps);
+        PictureDocument document;
+        CanvasView canvas(document);
+        for (int y = 0; y < 77; ++y)
+            for (int x = 0; x < 160; ++x)
+                document.setPixel(x, y, 1);
+        canvas.setZoom(zoom);
+        const QImage shown = canvas.image();
+        int background = 0;
+        for (int y = 0; y < shown.height() - 4; ++y)
+            for (int x = 0; x < shown.width() - 4; ++x)
+                background += shown.pixel(x, y) == CanvasView::kBackground;
+        QCOMPARE(background > 0, gaps);
+        QCOMPARE(canvas.render(document.pixels()), CanvasView(document).render(document.pixels())); // the export keeps its squares
+    }
+
+    // A selection shows its outline; moved, its pixels float where it is and the place left
+    // shows white; landed and deselected, the canvas shows the picture alone.
+    void selectionOverThePicture()
+    {
+        PictureDocument document;
+        document.setPixel(2, 2, 1);
+        CanvasView canvas(document);
+        DrawingTools tools(document, canvas);
+        canvas.setTools(&tools);
+        const QImage plain = canvas.image();
+        tools.selection().select({1, 1, 3, 3});
+        QVERIFY(canvas.image() != plain);
+        tools.selection().moveBy(10, 0);
+        QCOMPARE(canvas.image().pixel(canvas.toScreen({2.2, 2.2}).toPoint()), CanvasView::kBackground);
+        QCOMPARE(canvas.image().pixel(canvas.toScreen({12.2, 2.2}).toPoint()), CanvasView::kBlack);
+        QCOMPARE(document.pixels().at(2, 2), 1);
+        tools.landSelection();
+        tools.selection().deselect();
+        CanvasView fresh(document);
+        QCOMPARE(canvas.image(), fresh.image());
+        QCOMPARE(document.pixels().at(12, 2), 1);
+    }
+
     // The zoom steps are powers of sqrt(2) through the actual size, from the smallest zoom
     // the caller allows up to cells of 16 screen pixels.
     void zoomSteps_data()

@@ -305,6 +305,64 @@ private slots:
         QCOMPARE(bench.document.pixels(), after);
     }
 
+    // The Select tool: a drag selects from pixel to pixel, a drag inside takes the
+    // selection along (floating, the picture unchanged), a press elsewhere lands it as one
+    // step; Fill and WhFill fill at the press; Text asks for the text there.
+    void selectFillAndText_data()
+    {
+        QTest::addColumn<Tool>("tool");
+        QTest::addColumn<Positions>("drag"); // press, moves..., release; a second drag follows an empty position
+        QTest::addColumn<Points>("black");
+        QTest::addColumn<int>("steps");
+        const Positions nextDrag{{-100, -100}};
+        QTest::newRow("select changes nothing") << Tool::Select << Positions{{0.5, 0.5}, {2.5, 0.5}, {2.5, 0.5}}
+                                                << Points{{0, 0}, {1, 0}, {5, 5}} << 0;
+        QTest::newRow("move floats, a press elsewhere lands")
+            << Tool::Select
+            << (Positions{{0.5, 0.5}, {1.5, 0.5}, {1.5, 0.5}} + nextDrag + Positions{{0.2, 0.7}, {0.2, 2.7}, {0.2, 2.7}}
+                + nextDrag + Positions{{50.5, 50.5}, {50.5, 50.5}})
+            << Points{{0, 2}, {1, 2}, {5, 5}} << 1;
+        PixelGrid allBlack(160, 77);
+        for (int y = 0; y < 77; ++y)
+            for (int x = 0; x < 160; ++x)
+                allBlack.set(x, y, 1);
+        QTest::newRow("fill around the dots") << Tool::Fill << Positions{{9.5, 9.5}, {9.5, 9.5}} << blackPixels(allBlack) << 1;
+        QTest::newRow("white fill of a dot") << Tool::WhFill << Positions{{5.5, 5.5}, {5.5, 5.5}} << Points{{0, 0}, {1, 0}} << 1;
+        QTest::newRow("text asks, changes nothing") << Tool::Text << Positions{{7.5, 3.5}, {7.5, 3.5}}
+                                                    << Points{{0, 0}, {1, 0}, {5, 5}} << 0;
+    }
+    void selectFillAndText()
+    {
+        QFETCH(Tool, tool);
+        QFETCH(Positions, drag);
+        QFETCH(Points, black);
+        QFETCH(int, steps);
+        Bench bench;
+        bench.picture(160, 77, {{0, 0}, {1, 0}, {5, 5}});
+        bench.document.menus.drawingPress();
+        int added = 0;
+        bench.tools.historyChanged = [&] { ++added; };
+        QPoint textAt;
+        bench.tools.startText = [&](int x, int y) { textAt = QPoint(x, y); };
+        bench.tools.miTool_Click(tool);
+        // Drags are separated by a position far outside.
+        QList<Positions> drags{{}};
+        for (const QPointF &at : drag)
+            at.x() < -50 ? void(drags << Positions{}) : void(drags.last() << at);
+        for (const Positions &one : drags) {
+            bench.press(1, one.first());
+            for (qsizetype i = 1; i + 1 < one.size(); ++i)
+                bench.move(1, one.at(i));
+            bench.release(one.last());
+        }
+        QCOMPARE(added, steps);
+        QCOMPARE(bench.black(), black);
+        QCOMPARE(textAt, tool == Tool::Text ? QPoint(7, 3) : QPoint());
+        for (int i = 0; i < steps; ++i)
+            bench.document.undo();
+        QCOMPARE(bench.black(), (Points{{0, 0}, {1, 0}, {5, 5}}));
+    }
+
     // A press whose release never came ends its stroke: the next drag is a step of its own.
     void aPressEndsADragLeftOpen()
     {

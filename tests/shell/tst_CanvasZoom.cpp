@@ -9,8 +9,9 @@ namespace {
 // The canvas in a frame of the window's size, as the window holds it.
 struct Frame
 {
+    PictureDocument document;
     QScrollArea area;
-    CanvasView *canvas = new CanvasView;
+    CanvasView *canvas = new CanvasView(document);
     CanvasZoom zoom{*canvas, area};
 
     explicit Frame(int width = 160, int height = 77)
@@ -19,7 +20,7 @@ struct Frame
         area.setFrameShape(QFrame::NoFrame);
         area.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         area.setWidget(canvas);
-        canvas->SizeCanvas(width, height);
+        document.replace(PixelGrid(width, height), width, height);
         area.show();
     }
     // Where a point of the picture is in the frame, in screen pixels.

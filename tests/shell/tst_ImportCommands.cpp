@@ -42,7 +42,7 @@ struct Commands
 {
     FakeServices fakes;
     FileSession session{fakes.files, fakes.settings};
-    CanvasView canvas;
+    CanvasView canvas{session.document()};
     DrawingTools tools{session.document(), canvas};
     QWidget window;
     QLabel *preview = new QLabel(&window);
@@ -51,7 +51,6 @@ struct Commands
 
     Commands()
     {
-        canvas.SizeCanvas(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
         commands.imported = [this] { ++imported; };
         QImage dot(3, 2, QImage::Format_RGB32);
         dot.fill(Qt::black);
@@ -337,8 +336,8 @@ private slots:
         QVERIFY(!bench.preview->isVisible());
         QVERIFY(bench.preview->pixmap().isNull());
         QCOMPARE(bench.imported, yes ? 1 : 0);
-        QCOMPARE(bench.session.document().Pixels.at(80, 38), yes ? 1 : 0);
-        QCOMPARE(bench.session.document().history.canUndo(), yes);
+        QCOMPARE(bench.session.document().pixels().at(80, 38), yes ? 1 : 0);
+        QCOMPARE(bench.session.document().history().canUndo(), yes);
     }
 };
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "document/PixelGrid.h"
+
+#include <optional>
+
+// A rectangle of picture pixels: columns x to x + width - 1, rows y to y + height - 1.
+struct PixelRect
+{
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    bool operator==(const PixelRect &) const = default;
+};
+
+// The smallest rectangle holding both (an empty one adds nothing).
+inline PixelRect united(const PixelRect &a, const PixelRect &b)
+{
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    const int left = a.x < b.x ? a.x : b.x, top = a.y < b.y ? a.y : b.y;
+    const int right = a.x + a.width > b.x + b.width ? a.x + a.width : b.x + b.width;
+    const int bottom = a.y + a.height > b.y + b.height ? a.y + a.height : b.y + b.height;
+    return {left, top, right - left, bottom - top};
+}
+
+// The operations on a whole picture. Each reads the picture's part of a grid (its top-left
+// width x height; the grid may be larger) and gives the new picture as a grid of exactly its
+// size; nothing outside the picture is read.
+namespace PictureOps {
+
+enum class Axis { Horizontal, Vertical }; // Horizontal: left and right change places
+enum class Turn { Right, Left, Half };    // Right: clockwise by a quarter
+// Where the old picture stays when the canvas changes size.
+enum class Anchor { TopLeft, Top, TopRight, Left, Centre, Right, BottomLeft, Bottom, BottomRight };
+
+PixelGrid flipped(const PixelGrid &pixels, int width, int height, Axis axis);
+// A quarter turn gives a picture of height x width.
+PixelGrid rotated(const PixelGrid &pixels, int width, int height, Turn turn);
+PixelGrid inverted(const PixelGrid &pixels, int width, int height);
+// Moved by (dx, dy) pixels; what leaves one edge comes back at the opposite one.
+PixelGrid shifted(const PixelGrid &pixels, int width, int height, int dx, int dy);
+// Every pixel as a square of factor x factor pixels (the picture export's scale).
+PixelGrid scaled(const PixelGrid &pixels, int width, int height, int factor);
+// The part under `area` (which must lie within the picture).
+PixelGrid cropped(const PixelGrid &pixels, const PixelRect &area);
+// A canvas of newWidth x newHeight, white, with the old picture placed at `anchor` (cut
+// where the new canvas is smaller).
+PixelGrid resized(const PixelGrid &pixels, int width, int height, int newWidth, int newHeight, Anchor anchor);
+
+// Fills the 4-connected region of the colour at (x, y) within the picture with `value`;
+// the rectangle that holds every changed pixel, nothing when nothing changed (outside the
+// picture, or the region is `value` already).
+std::optional<PixelRect> floodFill(PixelGrid &pixels, int width, int height, int x, int y, int value);
+
+} // namespace PictureOps

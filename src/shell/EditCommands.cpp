@@ -1,0 +1,242 @@
+#include "shell/EditCommands.h"
+
+#include "canvas/DrawingTools.h"
+#include "document/Picture89i.h"
+#include "import/PictureImages.h"
+#include "platform/Clipboard.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileStore.h"
+#include "platform/Messages.h"
+#include "session/AppInfo.h"
+#include "session/FileSession.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+
+using namespace PictureOps;
+
+EditCommands::EditCommands(FileSession &session, DrawingTools &tools, Desk desk, Host host)
+    : m_session(session), m_tools(tools), m_desk(desk), m_host(std::move(host))
+{
+}
+
+PictureDocument &EditCommands::document() { return m_session.document(); }
+
+Selection &EditCommands::selection() { return m_tools.selection(); }
+
+bool EditCommands::hasSelection() const { return m_tools.selection().active(); }
+
+// The picture counts as drawn on, as after a press of the Pen.
+void EditCommands::drawn()
+{
+    document().menus.drawingPress();
+    if (m_host.pictureChanged)
+        m_host.pictureChanged();
+}
+
+void EditCommands::copy()
+{
+    if (!hasSelection())
+        return;
+    const PixelGrid content = selection().content();
+    m_desk.clipboard.setImage(blackAndWhiteImage(content, content.width(), content.height()));
+}
+
+void EditCommands::cut()
+{
+    if (!hasSelection())
+        return;
+    copy();
+    erase();
+}
+
+void EditCommands::erase()
+{
+    if (!hasSelection())
+        return;
+    const bool lifted = selection().floating() && !selection().vacated().isEmpty();
+    const bool fixed = !selection().floating();
+    selection().erase();
+    if (lifted || fixed)
+        drawn();
+}
+
+void EditCommands::paste()
+{
+    const QImage image = m_desk.clipboard.image();
+    if (image.isNull())
+        return m_desk.messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
+    if (image.width() > document().width() || image.height() > document().height()) {
+        if (m_host.importScaled)
+            m_host.importScaled(image);
+        return;
+    }
+    m_tools.landSelection();
+    const QPoint at = m_host.visibleTopLeft ? m_host.visibleTopLeft() : QPoint();
+    m_tools.miTool_Click(Tool::Select);
+    selection().floatPixels(luminancePixels(image), at.x(), at.y());
+}
+
+void EditCommands::pasteAsNewPicture()
+{
+    const QImage image = m_desk.clipboard.image();
+    if (image.isNull())
+        return m_desk.messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
+    if (checkWritableSize(image.width(), image.height()) != Picture89iError::None)
+        return m_desk.messages.warn(QStringLiteral("The clipboard's picture is %1 x %2 pixels, more than a picture file holds.")
+                                   .arg(image.width()).arg(image.height()),
+                               AppInfo::title);
+    if (document().hasUnsavedWork()
+        && m_desk.messages.show(QStringLiteral("The picture has not been saved. Replace it with the clipboard's picture?"),
+                           AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
+               != Messages::Answer::Yes)
+        return;
+    m_tools.landSelection();
+    selection().deselect();
+    m_session.forgetFile();
+    document().transform(luminancePixels(image), image.width(), image.height());
+    drawn();
+}
+
+void EditCommands::selectAll()
+{
+    m_tools.miTool_Click(Tool::Select);
+    selection().selectAll();
+}
+
+void EditCommands::deselect()
+{
+    if (selection().floating())
+        selection().cancel();
+    else
+        selection().deselect();
+}
+
+void EditCommands::land()
+{
+    if (m_tools.landSelection() && m_host.pictureChanged)
+        m_host.pictureChanged();
+}
+
+void EditCommands::crop()
+{
+    if (!hasSelection())
+        return;
+    m_tools.landSelection();
+    selection().crop();
+    drawn();
+}
+
+void EditCommands::transform(const std::function<PixelGrid(const PixelGrid &, int, int)> &op)
+{
+    Selection &selected = selection();
+    if (selected.floating()) {
+        const PixelGrid &pixels = selected.pixels();
+        selected.setFloatingPixels(op(pixels, pixels.width(), pixels.height()));
+        return;
+    }
+    if (selected.active()) {
+        // The selection's pixels float, changed, where they were: they land like a move.
+        selected.moveBy(0, 0);
+        const PixelGrid &pixels = selected.pixels();
+        selected.setFloatingPixels(op(pixels, pixels.width(), pixels.height()));
+        return;
+    }
+    const PictureDocument &picture = document();
+    PixelGrid changed = op(picture.pixels(), picture.width(), picture.height());
+    const int width = changed.width(), height = changed.height();
+    document().transform(std::move(changed), width, height);
+    drawn();
+}
+
+void EditCommands::flip(Axis axis)
+{
+    transform([axis](const PixelGrid &p, int w, int h) { return flipped(p, w, h, axis); });
+}
+
+void EditCommands::rotate(Turn turn)
+{
+    transform([turn](const PixelGrid &p, int w, int h) { return rotated(p, w, h, turn); });
+}
+
+void EditCommands::invert()
+{
+    transform([](const PixelGrid &p, int w, int h) { return inverted(p, w, h); });
+}
+
+void EditCommands::shift(int dx, int dy)
+{
+    if (selection().active())
+        return selection().moveBy(dx, dy);
+    transform([dx, dy](const PixelGrid &p, int w, int h) { return shifted(p, w, h, dx, dy); });
+}
+
+void EditCommands::canvasSize()
+{
+    const std::optional<CanvasSizeChoice> choice = m_desk.questions.askCanvasSize(QSize(document().width(), document().height()));
+    if (!choice)
+        return;
+    m_tools.landSelection();
+    selection().deselect();
+    const PictureDocument &picture = document();
+    document().transform(resized(picture.pixels(), picture.width(), picture.height(), choice->width, choice->height, choice->anchor),
+                         choice->width, choice->height);
+    drawn();
+}
+
+void EditCommands::text(int x, int y)
+{
+    if (m_text.family.isEmpty())
+        m_text.family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    m_text.text.clear();
+    selection().deselect();
+    const auto show = [this, x, y](const TextChoice &choice) {
+        PixelGrid pixels = textPixels(choice.text, choice.family, choice.pixelSize, choice.bold);
+        if (selection().floating())
+            selection().setFloatingPixels(std::move(pixels));
+        else if (pixels.width() > 0)
+            selection().floatPixels(std::move(pixels), x, y);
+    };
+    const bool transparent = selection().transparent;
+    selection().transparent = true; // only the letters land
+    const std::optional<TextChoice> choice = m_desk.questions.askText(m_text, show);
+    if (choice && !choice->text.isEmpty()) {
+        m_text = *choice;
+        show(*choice);
+        land();
+    }
+    selection().cancel();
+    selection().transparent = transparent;
+}
+
+void EditCommands::exportPicture()
+{
+    m_tools.landSelection();
+    const std::optional<int> scale = m_desk.questions.askExportScale();
+    if (!scale)
+        return;
+    FileDialogs::Request request;
+    request.title = QStringLiteral("Export Picture");
+    request.filter = QStringLiteral("PNG (*.png)|*.png|PBM (*.pbm)|*.pbm|BMP (*.bmp)|*.bmp");
+    request.confirmOverwrite = true;
+    const std::optional<FileDialogs::Choice> choice = m_desk.dialogs.saveFile(request);
+    if (!choice)
+        return;
+    static const QStringList kSuffixes{QStringLiteral("png"), QStringLiteral("pbm"), QStringLiteral("bmp")};
+    QString path = choice->path;
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (!kSuffixes.contains(suffix)) {
+        suffix = kSuffixes.value(choice->filterIndex - 1, kSuffixes.first());
+        path += u'.' + suffix;
+    }
+    const PictureDocument &picture = document();
+    const PixelGrid pixels = scaled(picture.pixels(), picture.width(), picture.height(), *scale);
+    const QByteArray bytes = pictureFileBytes(pixels, pixels.width(), pixels.height(), suffix);
+    const QString failed = QStringLiteral("Can't write the picture ") + QDir::toNativeSeparators(path) + u'\r';
+    if (bytes.isEmpty())
+        return m_desk.messages.warn(failed + QStringLiteral("the picture could not be encoded"), AppInfo::title);
+    const FileStore::Result written = m_desk.files.writeAll(path, bytes);
+    if (!written.ok)
+        m_desk.messages.warn(failed + written.reason, AppInfo::title);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "document/PictureOps.h"
+#include "shell/EditQuestions.h"
+
+#include <QImage>
+#include <QPoint>
+#include <functional>
+
+class Clipboard;
+class DrawingTools;
+class FileDialogs;
+class FileSession;
+class FileStore;
+class Messages;
+class PictureDocument;
+class Selection;
+
+// The Edit menu and the picture commands: the clipboard, the selection, flips, rotations,
+// Invert, shifting, Canvas Size... and the Text tool. Every command that changes the picture
+// lands what floats first and is one step of the history; with a selection, the flips,
+// rotations, Invert and the shifts work on the selection alone.
+class EditCommands
+{
+public:
+    // What the commands need of the window.
+    struct Host
+    {
+        std::function<QPoint()> visibleTopLeft;             // picture pixel at the canvas's visible top-left
+        std::function<void(const QImage &)> importScaled;   // a pasted picture larger than the picture
+        std::function<void()> pictureChanged;               // the menus and the history to show again
+    };
+
+    // What they need of the desktop.
+    struct Desk
+    {
+        Clipboard &clipboard;
+        EditQuestions &questions;
+        Messages &messages;
+        FileDialogs &dialogs;
+        FileStore &files;
+    };
+
+    EditCommands(FileSession &session, DrawingTools &tools, Desk desk, Host host);
+
+    bool hasSelection() const;
+
+    void cut();
+    void copy();
+    void paste();
+    void pasteAsNewPicture();
+    void erase();
+    void selectAll();
+    void deselect(); // Escape: a floating selection goes back, a fixed one goes
+    void land();     // Enter: what floats lands
+    void crop();
+    void flip(PictureOps::Axis axis);
+    void rotate(PictureOps::Turn turn);
+    void invert();
+    void shift(int dx, int dy);
+    void canvasSize();
+    // The Text tool clicked at picture pixel (x, y).
+    void text(int x, int y);
+    // File > Export Picture...: the picture itself, 1 bit, as PNG, PBM or BMP, each pixel a
+    // square of the scale asked for.
+    void exportPicture();
+
+private:
+    PictureDocument &document();
+    Selection &selection();
+    // Changes the picture, or the selection when there is one, by `op` on its pixels.
+    void transform(const std::function<PixelGrid(const PixelGrid &, int, int)> &op);
+    void drawn();
+
+    FileSession &m_session;
+    DrawingTools &m_tools;
+    Desk m_desk;
+    Host m_host;
+    TextChoice m_text; // the font of the last text
+};

@@ -1,0 +1,166 @@
+#include "shell/EditDialogs.h"
+
+#include "document/Picture89i.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+struct Preset
+{
+    const char *caption;
+    int width;
+    int height;
+};
+// The calculators' screens, for Canvas Size... to offer.
+constexpr Preset kPresets[] = {{"TI-89 screen, 160 x 77", 160, 77}, {"TI-92 and Voyage 200 screen, 240 x 128", 240, 128}};
+
+QDialogButtonBox *okCancel(QDialog &dialog)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+QSpinBox *spin(int from, int to, int value)
+{
+    auto *box = new QSpinBox;
+    box->setRange(from, to);
+    box->setValue(value);
+    return box;
+}
+
+// Nine buttons in three rows: where the old picture stays.
+QButtonGroup *anchorButtons(QGridLayout *grid)
+{
+    auto *group = new QButtonGroup(grid);
+    static const char *const kNames[] = {"Top left", "Top", "Top right", "Left", "Centre", "Right",
+                                         "Bottom left", "Bottom", "Bottom right"};
+    for (int i = 0; i < 9; ++i) {
+        auto *button = new QPushButton;
+        button->setCheckable(true);
+        button->setToolTip(QString::fromLatin1(kNames[i]));
+        button->setAccessibleName(QString::fromLatin1(kNames[i]));
+        button->setFixedSize(28, 28);
+        group->addButton(button, i);
+        grid->addWidget(button, i / 3, i % 3);
+    }
+    group->button(0)->setChecked(true);
+    QObject::connect(group, &QButtonGroup::idToggled, group, [group](int id, bool on) {
+        group->button(id)->setText(on ? QStringLiteral("\u25CF") : QString());
+    });
+    group->button(0)->setText(QStringLiteral("\u25CF"));
+    return group;
+}
+} // namespace
+
+std::optional<CanvasSizeChoice> EditDialogs::askCanvasSize(QSize current)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Canvas Size"));
+    auto *presets = new QComboBox;
+    presets->addItem(QStringLiteral("Custom"));
+    for (const Preset &preset : kPresets)
+        presets->addItem(QString::fromLatin1(preset.caption));
+    QSpinBox *width = spin(1, kPicture89iMaxSide, current.width());
+    QSpinBox *height = spin(1, kPicture89iMaxSide, current.height());
+    width->setSuffix(QStringLiteral(" pixels"));
+    height->setSuffix(QStringLiteral(" pixels"));
+    QObject::connect(presets, &QComboBox::activated, &dialog, [=](int index) {
+        if (index <= 0)
+            return;
+        width->setValue(kPresets[index - 1].width);
+        height->setValue(kPresets[index - 1].height);
+    });
+    auto *anchorGrid = new QGridLayout;
+    anchorGrid->setSpacing(2);
+    QButtonGroup *anchors = anchorButtons(anchorGrid);
+    auto *tooLarge = new QLabel;
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Preset:"), presets);
+    form->addRow(QStringLiteral("&Width:"), width);
+    form->addRow(QStringLiteral("&Height:"), height);
+    form->addRow(QStringLiteral("Anchor:"), anchorGrid);
+    form->addRow(tooLarge);
+    QDialogButtonBox *buttons = okCancel(dialog);
+    // A size the picture file cannot hold is not offered.
+    const auto check = [=] {
+        const bool fits = checkWritableSize(width->value(), height->value()) == Picture89iError::None;
+        tooLarge->setText(fits ? QString() : QStringLiteral("Too large for a picture file."));
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(fits);
+    };
+    QObject::connect(width, &QSpinBox::valueChanged, &dialog, check);
+    QObject::connect(height, &QSpinBox::valueChanged, &dialog, check);
+    check();
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return CanvasSizeChoice{width->value(), height->value(), static_cast<PictureOps::Anchor>(anchors->checkedId())};
+}
+
+std::optional<TextChoice> EditDialogs::askText(const TextChoice &initial,
+                                               const std::function<void(const TextChoice &)> &preview)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Text"));
+    auto *text = new QLineEdit(initial.text);
+    auto *family = new QFontComboBox;
+    if (!initial.family.isEmpty())
+        family->setCurrentFont(QFont(initial.family));
+    QSpinBox *size = spin(5, 96, initial.pixelSize);
+    size->setSuffix(QStringLiteral(" pixels"));
+    auto *bold = new QCheckBox(QStringLiteral("&Bold"));
+    bold->setChecked(initial.bold);
+    const auto choice = [=] { return TextChoice{text->text(), family->currentFont().family(), size->value(), bold->isChecked()}; };
+    const auto changed = [=] {
+        if (preview)
+            preview(choice());
+    };
+    QObject::connect(text, &QLineEdit::textChanged, &dialog, changed);
+    QObject::connect(family, &QFontComboBox::currentFontChanged, &dialog, changed);
+    QObject::connect(size, &QSpinBox::valueChanged, &dialog, changed);
+    QObject::connect(bold, &QCheckBox::toggled, &dialog, changed);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Text:"), text);
+    form->addRow(QStringLiteral("&Font:"), family);
+    form->addRow(QStringLiteral("&Size:"), size);
+    form->addRow(bold);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(okCancel(dialog));
+    changed();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return choice();
+}
+
+std::optional<int> EditDialogs::askExportScale()
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Export Picture"));
+    QSpinBox *scale = spin(1, 16, m_lastScale);
+    scale->setPrefix(QStringLiteral("x "));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Scale (each pixel as a square of):"), scale);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(okCancel(dialog));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    m_lastScale = scale->value();
+    return m_lastScale;
+}
