@@ -144,9 +144,9 @@ int decode(const char *path, const LoadHint &hint)
         return sendProblem(QStringLiteral("the file is empty"));
     const QByteArray &bytes = read.bytes;
     QtPictureLoader loader;
-    const std::optional<LoadedPicture> loaded = loader.loadFromBytesFor(bytes, hint);
+    const Outcome<LoadedPicture> loaded = loader.loadFromBytesFor(bytes, hint);
     if (!loaded)
-        return sendProblem(loader.lastProblem());
+        return sendProblem(loaded.failure().detail);
     return sendPicture(loaded->image, loaded->fullSize, loaded->cutShort);
 }
 

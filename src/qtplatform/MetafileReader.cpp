@@ -341,7 +341,11 @@ std::optional<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned 
 
 bool MetafileReader::recognises(const QByteArray &bytes) { return isMetafile(bytes); }
 
-std::optional<QImage> MetafileReader::read(const QByteArray &bytes, QString &problem)
+Outcome<QImage> MetafileReader::read(const QByteArray &bytes)
 {
-    return WmfPlayer().render(bytes, problem);
+    QString problem;
+    std::optional<QImage> image = WmfPlayer().render(bytes, problem);
+    if (!image)
+        return Failure{Failure::What::NotAPicture, {}, problem};
+    return std::move(*image);
 }

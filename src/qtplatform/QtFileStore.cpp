@@ -1,5 +1,6 @@
 #include "qtplatform/QtFileStore.h"
 
+#include "platform/FailureText.h"
 #include "qtplatform/OrdinaryFile.h"
 #include "qtplatform/PathIdentity.h"
 #include "qtplatform/WholeFileWriter.h"
@@ -10,51 +11,38 @@
 #include <cerrno>
 #include <cstring>
 
-namespace {
-
-FileStore::Result systemFailure(int error)
-{
-    QString words = QString::fromLocal8Bit(std::strerror(error));
-    return {false, words + u'.'};
-}
-
-} // namespace
-
 bool QtFileStore::exists(const QString &path) { return QFileInfo::exists(path); }
 
 // Only an ordinary file of at most kMaxReadBytes is read, and nothing blocks on the way.
-FileStore::Result QtFileStore::readAll(const QString &path, QByteArray &bytes)
+Outcome<QByteArray> QtFileStore::readAll(const QString &path)
 {
     using Problem = OrdinaryFileRead::Problem;
+    using What = Failure::What;
     OrdinaryFileRead read = readOrdinaryFile(path, kMaxReadBytes);
     switch (read.problem) {
     case Problem::None:
-        bytes = std::move(read.bytes);
-        return {true, {}};
+        return std::move(read.bytes);
     case Problem::CannotOpen:
         if (read.error == ENOENT)
-            return {false, QStringLiteral("The file does not exist.")};
-        return systemFailure(read.error);
+            return Failure{What::Missing, path, {}};
+        return Failure{What::CannotRead, path, QString::fromLocal8Bit(std::strerror(read.error))};
     case Problem::ReadFailed:
-        return systemFailure(read.error);
+        return Failure{What::CannotRead, path, QString::fromLocal8Bit(std::strerror(read.error))};
     case Problem::Folder:
-        return {false, QStringLiteral("This is a folder, not a file.")};
+        return Failure{What::Folder, path, {}};
     case Problem::NotOrdinary:
-        return {false, QStringLiteral("This is a device or a pipe, not a file.")};
+        return Failure{What::Device, path, {}};
     case Problem::TooLarge:
-        return {false, QStringLiteral("The file is larger than %1 bytes.").arg(kMaxReadBytes)};
+        return fileTooLarge(path, kMaxReadBytes);
     }
-    return systemFailure(EIO);
+    return Failure{What::CannotRead, path, QString::fromLocal8Bit(std::strerror(EIO))};
 }
 
-FileStore::Result QtFileStore::writeAll(const QString &path, const QByteArray &bytes)
-{
-    return writeWholeFile(path, bytes);
-}
+Done QtFileStore::writeAll(const QString &path, const QByteArray &bytes) { return writeWholeFile(path, bytes); }
 
 FileIdentity QtFileStore::identify(const QString &path) { return identifyPath(path); }
 
-FileStore::Result QtFileStore::writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard)
+Done QtFileStore::writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard)
 {
     return writeWholeFile(path, bytes, &guard);
 }

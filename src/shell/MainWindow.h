@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+struct Failure;
 struct PrintInput;
 class AboutWindow;
 class DialogQuestions;
@@ -151,7 +152,7 @@ private:
     void startSending(const QString &tilp, const Sending &sending);
     void noteUnstorableComment();
     static FileDialogs::Request importRequest();
-    void refuseImport(const QString &path);
+    void refuseImport(const Failure &failure);
     bool importCutShort(const QString &path);
     ScaledImportQuestion &scaledImportQuestion();
     void plotScaled(const ScaledImportAnswer &answer);

@@ -3,6 +3,7 @@
 
 #include "canvas/CanvasView.h"
 #include "import/PictureImport.h"
+#include "platform/FailureText.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
@@ -92,9 +93,9 @@ void MainWindow::miImport_Click()
     // Only the top-left 160 x 77 is placed, and the window shows no more of it than its own
     // size: a large JPEG is decoded that far only, the same pixels as a whole read.
     const QSize shown = size().expandedTo(QSize(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight));
-    const std::optional<LoadedPicture> loaded = m_services.pictures.loadFor(choice->path, LoadHint{{}, shown});
+    const Outcome<LoadedPicture> loaded = m_services.pictures.loadFor(choice->path, LoadHint{{}, shown});
     if (!loaded)
-        return refuseImport(choice->path); // the picture stays as it was
+        return refuseImport(loaded.failure()); // the picture stays as it was
     if (loaded->cutShort && !importCutShort(choice->path))
         return;
     const QImage &picture = loaded->image;
@@ -111,11 +112,9 @@ void MainWindow::miImport_Click()
     Picture2->clear();
 }
 
-void MainWindow::refuseImport(const QString &path)
+void MainWindow::refuseImport(const Failure &failure)
 {
-    const QString why = m_services.pictures.lastProblem();
-    m_services.messages.show(QStringLiteral("Can't import %1: %2")
-                                 .arg(path, why.isEmpty() ? QStringLiteral("it is no picture this program reads") : why),
+    m_services.messages.show(QStringLiteral("Can't import %1: %2").arg(failure.path, describe(failure)),
                              QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
 }
 

@@ -75,15 +75,15 @@ void MainWindow::miImportScaled_Click()
     // 160 x 77 at start-up and after ClrDraw on the screen, the picture's size otherwise.
     const QSize target(Picture1->scaleWidth(), Picture1->scaleHeight());
     PictureLoader &loader = m_services.pictures;
-    const std::optional<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
+    const Outcome<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
     if (!scaled)
-        return refuseImport(file->path); // the picture stays as it was
+        return refuseImport(scaled.failure()); // the picture stays as it was
     // A picture read whole serves 1:1 as well; one read at a reduced size does not.
-    std::optional<LoadedPicture> actual = scaled;
+    Outcome<LoadedPicture> actual = scaled;
     if (scaled->image.size() != scaled->fullSize) {
         actual = loader.loadFor(file->path, LoadHint{{}, target});
         if (!actual)
-            return refuseImport(file->path);
+            return refuseImport(actual.failure());
     }
     if ((scaled->cutShort || actual->cutShort) && !importCutShort(file->path))
         return;

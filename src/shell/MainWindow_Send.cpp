@@ -4,7 +4,9 @@
 #include "canvas/CanvasView.h"
 #include "document/Picture89i.h"
 #include "platform/ByteConversions.h"
+#include "platform/FailureText.h"
 #include "platform/FileStore.h"
+#include "platform/PictureFile.h"
 #include "platform/Messages.h"
 #include "platform/ProgramRunner.h"
 #include "platform/ShownNames.h"
@@ -83,12 +85,10 @@ std::optional<MainWindow::Sending> MainWindow::sendingCopy()
     QString failure = folder->isValid() ? QString() : folder->errorString();
     const QString copy = folder->filePath(Text2->text() + u'.' + QString::fromLatin1(infoOf(kind).ending));
     if (failure.isEmpty() && encoded.error != Picture89iError::None)
-        failure = QString::fromStdString(errorText(encoded.error));
-    if (failure.isEmpty()) {
-        const FileStore::Result written = m_services.files.writeAll(copy, asByteArray(encoded.bytes));
-        if (!written.ok)
-            failure = written.reason.isEmpty() ? QStringLiteral("Disk write error") : written.reason;
-    }
+        failure = describe(pictureFailure(copy, encoded.error));
+    if (failure.isEmpty())
+        if (const Done written = m_services.files.writeAll(copy, asByteArray(encoded.bytes)); !written)
+            failure = describe(written.failure());
     if (!failure.isEmpty()) {
         m_services.messages.warn(QStringLiteral("%1 was not sent to the calculator: its copy for TiLP cannot be written."
                                                 "\r%2").arg(shownPath(m_session.currentFile()), failure), kTitle);
