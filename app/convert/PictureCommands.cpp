@@ -72,7 +72,7 @@ std::optional<LoadedPicture> loadImage(Context &context, const QString &in, cons
     }
     Outcome<LoadedPicture> loaded = context.loader.loadFor(in, hint);
     if (!loaded) {
-        refuse(in, QStringLiteral("cannot be read as a picture: ") + describe(loaded.failure()));
+        refuse(in, QStringLiteral("cannot be read as a picture: ") + describe(loaded.failure(), Wording::Phrase));
         return std::nullopt;
     }
     if (loaded->cutShort)

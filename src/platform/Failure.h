@@ -18,6 +18,7 @@ struct Failure
         Device,          // a device or a pipe, read
         NotRegular,      // anything but a regular file, written
         TooLarge,        // a file larger than the reader takes; detail: the limit, "N bytes"
+        Empty,           // a file with nothing in it, where a picture was expected
         ChangedOnDisk,   // a guarded write found another file, or another state, at the path
         NotAPicture,     // a picture reader refused it; detail: the reader's words
         DamagedPicture,  // a calculator picture file that does not decode; detail: the decoder's words

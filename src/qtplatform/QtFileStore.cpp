@@ -1,6 +1,5 @@
 #include "qtplatform/QtFileStore.h"
 
-#include "platform/FailureText.h"
 #include "qtplatform/OrdinaryFile.h"
 #include "qtplatform/PathIdentity.h"
 #include "qtplatform/WholeFileWriter.h"
@@ -9,33 +8,18 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 
 bool QtFileStore::exists(const QString &path) { return QFileInfo::exists(path); }
 
 // Only an ordinary file of at most kMaxReadBytes is read, and nothing blocks on the way.
 Outcome<QByteArray> QtFileStore::readAll(const QString &path)
 {
-    using Problem = OrdinaryFileRead::Problem;
-    using What = Failure::What;
     OrdinaryFileRead read = readOrdinaryFile(path, kMaxReadBytes);
-    switch (read.problem) {
-    case Problem::None:
+    if (read.problem == OrdinaryFileRead::Problem::None)
         return std::move(read.bytes);
-    case Problem::CannotOpen:
-        if (read.error == ENOENT)
-            return Failure{What::Missing, path, {}};
-        return Failure{What::CannotRead, path, QString::fromLocal8Bit(std::strerror(read.error))};
-    case Problem::ReadFailed:
-        return Failure{What::CannotRead, path, QString::fromLocal8Bit(std::strerror(read.error))};
-    case Problem::Folder:
-        return Failure{What::Folder, path, {}};
-    case Problem::NotOrdinary:
-        return Failure{What::Device, path, {}};
-    case Problem::TooLarge:
-        return fileTooLarge(path, kMaxReadBytes);
-    }
-    return Failure{What::CannotRead, path, QString::fromLocal8Bit(std::strerror(EIO))};
+    if (read.problem == OrdinaryFileRead::Problem::CannotOpen && read.error == ENOENT)
+        return Failure{Failure::What::Missing, path, {}};
+    return ordinaryReadFailure(path, read, kMaxReadBytes);
 }
 
 Done QtFileStore::writeAll(const QString &path, const QByteArray &bytes) { return writeWholeFile(path, bytes); }

@@ -1,5 +1,6 @@
 #include "qtplatform/QtPictureLoader.h"
 
+#include "platform/FailureText.h"
 #include "qtplatform/JpegStructure.h"
 #include "qtplatform/MetafileReader.h"
 #include "qtplatform/NetpbmReader.h"
@@ -110,7 +111,7 @@ Outcome<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint,
 Outcome<LoadedPicture> loadBytes(const QByteArray &bytes, const LoadHint &hint, const QString &path)
 {
     if (bytes.isEmpty())
-        return refusal(path, QStringLiteral("the file is empty"));
+        return Failure{Failure::What::Empty, path, {}};
     const auto whole = [&hint](Outcome<QImage> image) -> Outcome<LoadedPicture> {
         if (!image)
             return image.failure();
@@ -138,7 +139,7 @@ Outcome<LoadedPicture> QtPictureLoader::loadFor(const QString &path, const LoadH
     if (!file.open(QIODevice::ReadOnly))
         return refusal(path, {});
     if (file.size() > kMaxFileBytes)
-        return refusal(path, QStringLiteral("the file is larger than %1 bytes").arg(kMaxFileBytes));
+        return fileTooLarge(path, kMaxFileBytes);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return refusal(path, {});

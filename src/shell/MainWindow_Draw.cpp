@@ -114,7 +114,7 @@ void MainWindow::miImport_Click()
 
 void MainWindow::refuseImport(const Failure &failure)
 {
-    m_services.messages.show(QStringLiteral("Can't import %1: %2").arg(failure.path, describe(failure)),
+    m_services.messages.show(QStringLiteral("Can't import %1: %2").arg(failure.path, describe(failure, Wording::Phrase)),
                              QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
 }
 
