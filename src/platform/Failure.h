@@ -34,6 +34,12 @@ struct Failure
     bool operator==(const Failure &) const = default;
 };
 
+// A picture reader's refusal, in its own words; readers that see only bytes name no file.
+inline Failure notAPicture(const QString &reason, const QString &path = {})
+{
+    return {Failure::What::NotAPicture, path, reason};
+}
+
 // A value, or the failure that kept it from being made.
 template<class T>
 class Outcome

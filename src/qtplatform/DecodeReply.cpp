@@ -22,9 +22,6 @@ quint32 wordAt(const QByteArray &bytes, qsizetype offset)
     return word;
 }
 
-// The helper's reply refused: the failure names no file, the caller knows it.
-Failure fail(const QString &problem) { return {Failure::What::NotAPicture, {}, problem}; }
-
 } // namespace
 
 Done DecodeReply::readFrom(QIODevice &from)
@@ -40,7 +37,7 @@ Done DecodeReply::readFrom(QIODevice &from)
             if (Done header = readHeader(); !header)
                 return header;
         if (m_bytes.size() > (m_expected >= 0 ? m_expected : kMaxReply))
-            return fail(QStringLiteral("the picture reader sent more than it announced"));
+            return notAPicture(QStringLiteral("the picture reader sent more than it announced"));
         if (got <= 0)
             break;
     }
@@ -60,9 +57,9 @@ Done DecodeReply::readHeader()
     const qint64 width = wordAt(m_bytes, 8), height = wordAt(m_bytes, 12);
     const qint64 fullWidth = wordAt(m_bytes, 16), fullHeight = wordAt(m_bytes, 20);
     if (width == 0 || height == 0 || width * height > QtPictureLoader::kMaxPixels)
-        return fail(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
+        return notAPicture(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
     if (fullWidth == 0 || fullHeight == 0 || fullWidth * fullHeight > QtPictureLoader::kMaxJpegPixels)
-        return fail(QStringLiteral("the picture reader announced a full size of %1 x %2 pixels").arg(fullWidth).arg(fullHeight));
+        return notAPicture(QStringLiteral("the picture reader announced a full size of %1 x %2 pixels").arg(fullWidth).arg(fullHeight));
     m_expected = kHeader + width * height * 4;
     m_bytes.reserve(m_expected + 1);
     return {};
@@ -71,9 +68,9 @@ Done DecodeReply::readHeader()
 Outcome<LoadedPicture> DecodeReply::picture(int exitCode)
 {
     if (m_expected < 0 || m_bytes.size() != m_expected)
-        return fail(QStringLiteral("the picture reader ended without an answer (exit status %1)").arg(exitCode));
+        return notAPicture(QStringLiteral("the picture reader ended without an answer (exit status %1)").arg(exitCode));
     if (wordAt(m_bytes, 4) == DecodeProtocol::kProblem)
-        return fail(QString::fromUtf8(m_bytes.mid(12)));
+        return notAPicture(QString::fromUtf8(m_bytes.mid(12)));
     const int width = int(wordAt(m_bytes, 8)), height = int(wordAt(m_bytes, 12));
     const QSize fullSize(int(wordAt(m_bytes, 16)), int(wordAt(m_bytes, 20)));
     const bool cutShort = wordAt(m_bytes, 4) == DecodeProtocol::kCutShortPicture;
@@ -86,7 +83,7 @@ Outcome<LoadedPicture> DecodeReply::picture(int exitCode)
                        [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, pixels);
     if (image.isNull()) {
         delete pixels;
-        return fail(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
+        return notAPicture(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
     }
     return LoadedPicture{image, fullSize, cutShort};
 }

@@ -126,10 +126,10 @@ Outcome<LoadedPicture> HelperRun::result(const QString &path)
         m_stopped = read.failure().detail;
     const QString problem = m_stopped.isEmpty() ? endingProblem(m_process) : m_stopped;
     if (!problem.isEmpty())
-        return Failure{Failure::What::NotAPicture, path, problem};
+        return notAPicture(problem, path);
     Outcome<LoadedPicture> picture = m_reply.picture(m_process.exitCode());
     if (!picture)
-        return Failure{Failure::What::NotAPicture, path, picture.failure().detail};
+        return notAPicture(picture.failure().detail, path);
     return picture;
 }
 
@@ -157,8 +157,7 @@ Outcome<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path, const
 {
     const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
     if (helper.isEmpty())
-        return Failure{Failure::What::NotAPicture, path,
-                       QStringLiteral("the picture reader %1 is not installed").arg(kHelperName)};
+        return notAPicture(QStringLiteral("the picture reader %1 is not installed").arg(kHelperName), path);
     HelperRun run(m_timeoutMs);
     run.run(helper, helperArguments(path, hint), m_progress, QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
     return run.result(path);

@@ -11,9 +11,6 @@
 
 namespace {
 
-// The reader sees only bytes: its refusals name no file.
-Failure refusal(const QString &problem) { return {Failure::What::NotAPicture, {}, problem}; }
-
 quint16 word(const QByteArray &bytes, qsizetype offset)
 {
     return quint16(quint8(bytes[offset]) | quint8(bytes[offset + 1]) << 8);
@@ -39,16 +36,16 @@ Outcome<std::optional<wmfD_Rect>> placeableFrame(const QByteArray &bytes)
     if (!hasPlaceableKey(bytes))
         return std::optional<wmfD_Rect>();
     if (bytes.size() < 22)
-        return refusal(QStringLiteral("the metafile's placeable header is cut short"));
+        return notAPicture(QStringLiteral("the metafile's placeable header is cut short"));
     const auto signedWord = [&](qsizetype offset) { return int(qint16(word(bytes, offset))); };
     const int width = std::abs(signedWord(10) - signedWord(6));
     const int height = std::abs(signedWord(12) - signedWord(8));
     const int inch = word(bytes, 14);
     if (width == 0 || height == 0)
-        return refusal(QStringLiteral("the metafile's placeable header gives an empty frame of %1 x %2 units")
+        return notAPicture(QStringLiteral("the metafile's placeable header gives an empty frame of %1 x %2 units")
                            .arg(width).arg(height));
     if (inch == 0)
-        return refusal(QStringLiteral("the metafile's placeable header gives 0 units per inch"));
+        return notAPicture(QStringLiteral("the metafile's placeable header gives 0 units per inch"));
     wmfD_Rect frame;
     frame.TL = {0, 0};
     frame.BR = {float(width * 72.0 / inch), float(height * 72.0 / inch)};
@@ -277,30 +274,30 @@ QString unplayable(const QByteArray &bytes)
 Outcome<QImage> WmfPlayer::render(QByteArray bytes)
 {
     if (!m_api)
-        return refusal(QStringLiteral("the metafile reader cannot be started"));
+        return notAPicture(QStringLiteral("the metafile reader cannot be started"));
     const Outcome<std::optional<wmfD_Rect>> frameRead = placeableFrame(bytes);
     if (!frameRead)
         return frameRead.failure();
     const std::optional<wmfD_Rect> placeable = *frameRead;
     if (const QString why = unplayable(bytes); !why.isEmpty())
-        return refusal(why);
+        return notAPicture(why);
     auto *data = reinterpret_cast<unsigned char *>(bytes.data());
     wmfD_Rect drawn;
     if (wmf_mem_open(m_api, data, long(bytes.size())) != wmf_E_None
         || wmf_scan(m_api, 0, &drawn) != wmf_E_None)
-        return refusal(libwmfProblem(m_api->err));
+        return notAPicture(libwmfProblem(m_api->err));
     // The picture covers the placeable header's frame, or else what the records draw.
     const wmfD_Rect frame = placeable ? *placeable : drawn;
     unsigned int width = 0, height = 0;
     const double dpi = QtPictureLoader::kScreenDpi;
     if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None)
-        return refusal(libwmfProblem(m_api->err));
+        return notAPicture(libwmfProblem(m_api->err));
     if (width == 0 || height == 0)
-        return refusal(QStringLiteral("the metafile's picture is %1 x %2 pixels: it has no size").arg(width).arg(height));
+        return notAPicture(QStringLiteral("the metafile's picture is %1 x %2 pixels: it has no size").arg(width).arg(height));
     if (!sizeAcceptable(width, height, QtPictureLoader::kMaxMetafilePixels))
-        return refusal(tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels));
+        return notAPicture(tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels));
     if (!drawingNearFrame(drawn, frame, width, height))
-        return refusal(QStringLiteral("the metafile draws far beyond its picture"));
+        return notAPicture(QStringLiteral("the metafile draws far beyond its picture"));
     return play(frame, width, height);
 }
 
@@ -308,7 +305,7 @@ Outcome<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height
 {
     wmf_gd_t *device = WMF_GD_GetData(m_api);
     if (!(device->flags & WMF_GD_SUPPORTS_PNG))
-        return refusal(QStringLiteral("the metafile reader cannot draw into a picture here (libwmf has no PNG output)"));
+        return notAPicture(QStringLiteral("the metafile reader cannot draw into a picture here (libwmf has no PNG output)"));
     QByteArray png;
     device->type = wmf_gd_png;
     device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER; // hand the PNG to our sink
@@ -318,10 +315,10 @@ Outcome<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height
     device->width = width;
     device->height = height;
     if (wmf_play(m_api, 0, &frame) != wmf_E_None)
-        return refusal(libwmfProblem(m_api->err));
+        return notAPicture(libwmfProblem(m_api->err));
     QImage image;
     if (!image.loadFromData(png, "PNG") || image.isNull())
-        return refusal(QStringLiteral("the metafile reader gave no picture of %1 x %2 pixels").arg(width).arg(height));
+        return notAPicture(QStringLiteral("the metafile reader gave no picture of %1 x %2 pixels").arg(width).arg(height));
     return onWhite(image);
 }
 

@@ -209,7 +209,7 @@ bool NetpbmReader::recognises(const QByteArray &bytes)
 Outcome<QImage> NetpbmReader::read(const QByteArray &bytes) const
 {
     if (!recognises(bytes))
-        return Failure{Failure::What::NotAPicture, {}, QStringLiteral("it is not a netpbm picture (no P1 to P6 at its start)")};
+        return notAPicture(QStringLiteral("it is not a netpbm picture (no P1 to P6 at its start)"));
     try {
         Cursor in(bytes);
         const Header h = readHeader(in, m_maxPixels);
@@ -224,6 +224,6 @@ Outcome<QImage> NetpbmReader::read(const QByteArray &bytes) const
             readSamples(in, h, image);
         return image;
     } catch (const Refusal &refusal) {
-        return Failure{Failure::What::NotAPicture, {}, refusal.problem};
+        return notAPicture(refusal.problem);
     }
 }

@@ -67,8 +67,6 @@ QString askJpeg(QImageReader &reader, QSize full, const LoadHint &hint)
     return {};
 }
 
-Failure refusal(const QString &path, const QString &problem) { return {Failure::What::NotAPicture, path, problem}; }
-
 Outcome<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint, const QString &path)
 {
     QString problem;
@@ -92,18 +90,18 @@ Outcome<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint,
     else
         problem = pngSideProblem(bytes);
     if (!problem.isEmpty())
-        return refusal(path, problem);
+        return notAPicture(problem, path);
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         if (reader.error() != QImageReader::UnknownError)
             problem = reader.errorString();
         if (reader.error() == QImageReader::UnsupportedFormatError)
             problem = QStringLiteral("it is no picture format known here");
-        return refusal(path, problem);
+        return notAPicture(problem, path);
     }
     const QSize full = jpeg ? size : image.size();
     if (!sizeAcceptable(image.width(), image.height()) || (!jpeg && !sizeAcceptable(full.width(), full.height())))
-        return refusal(path, tooLarge(full.width(), full.height()));
+        return notAPicture(tooLarge(full.width(), full.height()), path);
     return LoadedPicture{topLeftOf(image, hint.topLeft), full, jpeg && jpegCutShort(bytes)};
 }
 
@@ -119,7 +117,7 @@ Outcome<LoadedPicture> loadBytes(const QByteArray &bytes, const LoadHint &hint, 
         return LoadedPicture{topLeftOf(*image, hint.topLeft), full, false};
     };
     const auto named = [&path](Outcome<QImage> image) -> Outcome<QImage> {
-        return image ? std::move(image) : refusal(path, image.failure().detail);
+        return image ? std::move(image) : notAPicture(image.failure().detail, path);
     };
     // Qt's own reader wants blanks between plain bitmap digits, which netpbm does not write.
     if (NetpbmReader::recognises(bytes))
@@ -137,12 +135,12 @@ Outcome<LoadedPicture> QtPictureLoader::loadFor(const QString &path, const LoadH
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refusal(path, {});
+        return notAPicture({}, path);
     if (file.size() > kMaxFileBytes)
         return fileTooLarge(path, kMaxFileBytes);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return refusal(path, {});
+        return notAPicture({}, path);
     return loadBytes(bytes, hint, path);
 }
 

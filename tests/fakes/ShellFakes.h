@@ -27,7 +27,7 @@ public:
     Outcome<QImage> load(const QString &path) override
     {
         if (!pictures.contains(path) || loadsLeft == 0)
-            return Failure{Failure::What::NotAPicture, path, {}};
+            return notAPicture({}, path);
         if (loadsLeft > 0)
             --loadsLeft;
         return pictures.value(path);
