@@ -1,8 +1,7 @@
 #include "PrintCommand.h"
 
-#include "platform/FailureText.h"
-
 #include "platform/CalcCharset.h"
+#include "platform/FailureText.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
 #include "qtplatform/QtPdfPage.h"
