@@ -38,10 +38,10 @@ int checkFileNames(const Invocation &call, const OptionTable &options)
         NamedFile file{name};
         if (::stat(QFile::encodeName(name).constData(), &status) == 0) {
             if (S_ISDIR(status.st_mode)) // neither read nor written by any command
-                return refuse(name, QStringLiteral("This is a folder, not a file."));
+                return refuse(Failure{Failure::What::Folder, name, {}});
             file = {name, true, status.st_dev, status.st_ino};
         } else if (errno == ENAMETOOLONG) {
-            return refuse(name, QString::fromLocal8Bit(std::strerror(errno)) + u'.');
+            return refuse(Failure{Failure::What::CannotRead, name, QString::fromLocal8Bit(std::strerror(errno))});
         }
         for (const NamedFile &earlier : seen)
             if (file.exists && earlier.exists && earlier.device == file.device && earlier.inode == file.inode)

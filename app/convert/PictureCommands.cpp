@@ -5,6 +5,7 @@
 #include "calc/PictureFile.h"
 #include "import/PictureImages.h"
 #include "import/ScaledImport.h"
+#include "platform/FailureText.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
 
@@ -49,7 +50,7 @@ int writePicture(Context &context, const QString &source, CalcPicture picture)
     picture.kind = kindFromEnding(context.call.files[1].toStdString()).value_or(CalcKind::TI89);
     const EncodeResult encoded = encode89i(picture);
     if (encoded.error != Picture89iError::None)
-        return refuse(source, QString::fromStdString(errorText(encoded.error)));
+        return refuse(pictureFailure(source, encoded.error));
     const bool commentStored = picture.name.size() < 8;
     if (!commentStored && !picture.comment.empty())
         printNote(QStringLiteral("with an 8-character variable name the comment is not stored"));
@@ -65,18 +66,18 @@ std::optional<LoadedPicture> loadImage(Context &context, const QString &in, cons
 {
     // Anything else that is there (a pipe, a device) the loader names.
     if (isMissing(in)) {
-        refuse(in, QStringLiteral("The file does not exist."));
+        refuse(Failure{Failure::What::Missing, in, {}});
         return std::nullopt;
     }
-    std::optional<LoadedPicture> loaded = context.loader.loadFor(in, hint);
+    Outcome<LoadedPicture> loaded = context.loader.loadFor(in, hint);
     if (!loaded) {
-        const QString why = context.loader.lastProblem();
-        refuse(in, QStringLiteral("cannot be read as a picture") + (why.isEmpty() ? QString() : ": " + why));
-    } else if (loaded->cutShort) {
+        refuse(in, QStringLiteral("cannot be read as a picture: ") + describe(loaded.failure(), Wording::Phrase));
+        return std::nullopt;
+    }
+    if (loaded->cutShort)
         printNote(QStringLiteral("%1 is damaged: it ends before its picture does; the part that could be read is imported")
                       .arg(QDir::toNativeSeparators(in)));
-    }
-    return loaded;
+    return std::move(*loaded);
 }
 
 // A whole number in [low, high] from an option, or nothing after a usage error naming it.
@@ -169,7 +170,7 @@ int importImage(Context &context)
     } else {
         if (const Picture89iError error = checkWritableSize(image->width(), image->height());
             error != Picture89iError::None)
-            return refuse(in, QString::fromStdString(errorText(error)));
+            return refuse(pictureFailure(in, error));
         picture.width = image->width();
         picture.height = image->height();
         picture.pixels = darkPixels(*image);

@@ -1,6 +1,7 @@
 #include "PrintCommand.h"
 
 #include "calc/CalcCharset.h"
+#include "platform/FailureText.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintToPdf.h"
 #include "qtplatform/QtPdfPage.h"
@@ -112,15 +113,16 @@ int printPdf(Context &context)
     if (const QString offPage = offPageReason(*picture, *setup.setup); !offPage.isEmpty())
         return usageError(offPage);
     const PrintInput input = printInputFrom(*picture, in);
-    QString failure;
     QtPdfPage page;
     OutputFiles outputs(context); // the PDF too is written only over what was there at the start
-    if (printToPdf(page, outputs, out, input, *setup.setup, &failure))
+    const Done printed = printToPdf(page, outputs, out, input, *setup.setup);
+    if (printed)
         return kExitOk;
     // The print job ends without a page when one pixel column leaves no pitch to spread
     // the width over; otherwise the PDF could not be saved.
     if (input.width < 2)
         return refuse(in, QStringLiteral("cannot be printed: a picture must be at least 2 pixels wide"));
-    return refuse(out, failure.isEmpty() ? QStringLiteral("cannot be written")
-                                         : QStringLiteral("cannot be written: %1").arg(failure));
+    if (printed.failure().what == Failure::What::NoPage)
+        return refuse(out, QStringLiteral("cannot be written"));
+    return refuse(out, QStringLiteral("cannot be written: %1").arg(describe(printed.failure())));
 }

@@ -1,6 +1,7 @@
 #include "ToolSupport.h"
 
 #include "calc/PictureFile.h"
+#include "platform/FailureText.h"
 #include "platform/FileStore.h"
 #include "platform/ShownNames.h"
 
@@ -24,6 +25,8 @@ int refuse(const QString &path, const QString &reason)
     printTo(stderr, QStringLiteral("dotlark-convert: %1: %2").arg(shown, reason));
     return kExitRefused;
 }
+
+int refuse(const Failure &failure) { return refuse(failure.path, describe(failure)); }
 
 int usageError(const QString &reason)
 {
@@ -63,13 +66,12 @@ QString escapedControls(const QString &text)
 
 std::optional<QByteArray> readFile(FileStore &files, const QString &path)
 {
-    QByteArray data;
-    const FileStore::Result result = files.readAll(path, data);
-    if (!result.ok) {
-        refuse(path, result.reason);
+    Outcome<QByteArray> read = files.readAll(path);
+    if (!read) {
+        refuse(read.failure());
         return std::nullopt;
     }
-    return data;
+    return std::move(*read);
 }
 
 std::optional<CalcPicture> readPicture(FileStore &files, const QString &path)
@@ -80,20 +82,15 @@ std::optional<CalcPicture> readPicture(FileStore &files, const QString &path)
 
 std::optional<CalcPicture> decodePicture(const QString &path, const QByteArray &data)
 {
-    DecodeResult decoded = decode89i(asBytes(data));
-    if (decoded.error != Picture89iError::None) {
-        refuse(path, decodeFailure(decoded));
+    Outcome<CalcPicture> decoded = decodePictureFile(path, data);
+    if (!decoded) {
+        refuse(decoded.failure());
         return std::nullopt;
     }
-    if (const QString tooLarge = pictureSizeProblem(decoded.picture.width, decoded.picture.height);
-        !tooLarge.isEmpty()) {
-        refuse(path, tooLarge);
-        return std::nullopt;
-    }
-    return std::move(decoded.picture);
+    return std::move(*decoded);
 }
 
-FileStore::Result OutputFiles::writeAll(const QString &path, const QByteArray &bytes)
+Done OutputFiles::writeAll(const QString &path, const QByteArray &bytes)
 {
     const auto atStart = m_context.outputsAtStart.constFind(path);
     return atStart == m_context.outputsAtStart.cend() ? m_context.files.writeAll(path, bytes)
@@ -102,6 +99,6 @@ FileStore::Result OutputFiles::writeAll(const QString &path, const QByteArray &b
 
 int writeOutput(Context &context, const QString &path, const QByteArray &data)
 {
-    const FileStore::Result result = OutputFiles(context).writeAll(path, data);
-    return result.ok ? kExitOk : refuse(path, QStringLiteral("cannot be written: %1").arg(result.reason));
+    const Done written = OutputFiles(context).writeAll(path, data);
+    return written ? kExitOk : refuse(path, QStringLiteral("cannot be written: %1").arg(describe(written.failure())));
 }

@@ -36,10 +36,10 @@ class OutputFiles : public FileStore
 public:
     explicit OutputFiles(Context &context) : m_context(context) {}
     bool exists(const QString &path) override { return m_context.files.exists(path); }
-    Result readAll(const QString &path, QByteArray &bytes) override { return m_context.files.readAll(path, bytes); }
-    Result writeAll(const QString &path, const QByteArray &bytes) override;
+    Outcome<QByteArray> readAll(const QString &path) override { return m_context.files.readAll(path); }
+    Done writeAll(const QString &path, const QByteArray &bytes) override;
     FileIdentity identify(const QString &path) override { return m_context.files.identify(path); }
-    Result writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override
+    Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override
     {
         return m_context.files.writeGuarded(path, bytes, guard);
     }
@@ -53,6 +53,7 @@ private:
 // as the editor's messages show names) and gives kExitRefused; usageError() points to
 // --help, kExitUsage.
 int refuse(const QString &path, const QString &reason);
+int refuse(const Failure &failure); // the failure's file, in the words of describe()
 int usageError(const QString &reason);
 void printNote(const QString &text); // to standard error, as "dotlark-convert: note: ..."
 void printLine(const QString &text); // to standard output
@@ -71,7 +72,7 @@ QString escapedControls(const QString &text);
 // A whole file, or nothing after saying why.
 std::optional<QByteArray> readFile(FileStore &files, const QString &path);
 // A decoded .89i file, or nothing after saying why. Like the editor, every command takes
-// only pictures whose pixel data a picture file holds (pictureSizeProblem).
+// only pictures whose pixel data a picture file holds (pictureSizeFailure).
 std::optional<CalcPicture> readPicture(FileStore &files, const QString &path);
 // Writes an output file whole or not at all, and only while it is as it was when the
 // command started (another program's change made meanwhile is left as it is); kExitOk or,

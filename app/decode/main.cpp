@@ -1,3 +1,4 @@
+#include "platform/FailureText.h"
 #include "qtplatform/DecodeProtocol.h"
 #include "qtplatform/OrdinaryFile.h"
 #include "qtplatform/QtPictureLoader.h"
@@ -120,33 +121,18 @@ int sendPicture(const QImage &picture, QSize fullSize, bool cutShort)
     return 0;
 }
 
-QString systemWords(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 // The whole file, read without ever waiting: a pipe or a device is refused before any read.
 int decode(const char *path, const LoadHint &hint)
 {
-    using Problem = OrdinaryFileRead::Problem;
-    const OrdinaryFileRead read = readOrdinaryFile(QFile::decodeName(path), QtPictureLoader::kMaxFileBytes);
-    switch (read.problem) {
-    case Problem::None:
-        break;
-    case Problem::CannotOpen:
-    case Problem::ReadFailed:
-        return sendProblem(systemWords(read.error));
-    case Problem::Folder:
-        return sendProblem(QStringLiteral("it is a folder, not a file"));
-    case Problem::NotOrdinary:
-        return sendProblem(QStringLiteral("it is a device or a pipe, not an ordinary file"));
-    case Problem::TooLarge:
-        return sendProblem(QStringLiteral("the file is larger than %1 bytes").arg(QtPictureLoader::kMaxFileBytes));
-    }
-    if (read.bytes.isEmpty())
-        return sendProblem(QStringLiteral("the file is empty"));
+    const QString name = QFile::decodeName(path);
+    const OrdinaryFileRead read = readOrdinaryFile(name, QtPictureLoader::kMaxFileBytes);
+    if (read.problem != OrdinaryFileRead::Problem::None)
+        return sendProblem(describe(ordinaryReadFailure(name, read, QtPictureLoader::kMaxFileBytes), Wording::Phrase));
     const QByteArray &bytes = read.bytes;
     QtPictureLoader loader;
-    const std::optional<LoadedPicture> loaded = loader.loadFromBytesFor(bytes, hint);
+    const Outcome<LoadedPicture> loaded = loader.loadFromBytesFor(bytes, hint);
     if (!loaded)
-        return sendProblem(loader.lastProblem());
+        return sendProblem(describe(loaded.failure(), Wording::Phrase));
     return sendPicture(loaded->image, loaded->fullSize, loaded->cutShort);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Failure.h"
 #include "platform/FileIdentity.h"
 
 #include <QByteArray>
@@ -9,23 +10,16 @@
 class FileStore
 {
 public:
-    struct Result
-    {
-        bool ok = false;
-        QString reason;       // why it failed, in words for the user
-        bool changed = false; // a guarded write found another file, or another state, at the path
-    };
-
     virtual ~FileStore() = default;
     virtual bool exists(const QString &path) = 0;
-    virtual Result readAll(const QString &path, QByteArray &bytes) = 0;
+    virtual Outcome<QByteArray> readAll(const QString &path) = 0;
     // Writes bytes as the file's whole new content. Either the file holds exactly the new
     // bytes afterwards, or it is left as it was.
-    virtual Result writeAll(const QString &path, const QByteArray &bytes) = 0;
+    virtual Done writeAll(const QString &path, const QByteArray &bytes) = 0;
 
     // What the path names now (Missing when nothing), to compare with a later state.
     virtual FileIdentity identify(const QString &path) = 0;
     // As writeAll, but only while the path still names guard.expected; otherwise nothing
-    // is written and the result says changed.
-    virtual Result writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) = 0;
+    // is written and the failure is ChangedOnDisk.
+    virtual Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) = 0;
 };

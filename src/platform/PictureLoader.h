@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <optional>
 
 // What a caller needs of a picture, so that a large one need not be decoded whole:
 //   cover:   the picture may be read at a reduced size as long as it stays at least this
@@ -27,30 +28,27 @@ struct LoadedPicture
 };
 
 // Loads a picture file (BMP, RLE, ICO, WMF, GIF, JPEG, ...) into an image whose size is
-// the picture's size in screen pixels. Nothing when the file cannot be loaded.
+// the picture's size in screen pixels, or tells why it cannot.
 class PictureLoader
 {
 public:
     virtual ~PictureLoader() = default;
-    virtual std::optional<QImage> load(const QString &path) = 0;
+    virtual Outcome<QImage> load(const QString &path) = 0;
     // The same with a hint; a loader that cannot use the hint reads the whole picture.
-    virtual std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint)
+    virtual Outcome<LoadedPicture> loadFor(const QString &path, const LoadHint &hint)
     {
         (void)hint;
-        std::optional<QImage> image = load(path);
+        Outcome<QImage> image = load(path);
         if (!image)
-            return std::nullopt;
+            return image.failure();
         const QSize size = image->size();
         return LoadedPicture{std::move(*image), size, false};
     }
     // The image of a load with a hint, for loaders whose load() is loadFor() without one.
-    static std::optional<QImage> imageOf(std::optional<LoadedPicture> loaded)
+    static Outcome<QImage> imageOf(Outcome<LoadedPicture> loaded)
     {
         if (!loaded)
-            return std::nullopt;
+            return loaded.failure();
         return std::move(loaded->image);
     }
-    // Why the last load gave nothing, as a phrase to follow "<file>: "; empty when the
-    // loader cannot tell more than that the file is no picture it knows.
-    virtual QString lastProblem() const { return {}; }
 };

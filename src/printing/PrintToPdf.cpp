@@ -4,17 +4,14 @@
 
 #include <QGuiApplication>
 
-bool printToPdf(PdfPage &page, FileStore &files, const QString &pdfPath, const PrintInput &input,
-                const PageSetup &setup, QString *failure)
+Done printToPdf(PdfPage &page, FileStore &files, const QString &pdfPath, const PrintInput &input,
+                const PageSetup &setup)
 {
     // Fonts and their metrics come from the GUI side of Qt.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return false;
+        return Failure{Failure::What::NoPage, pdfPath, QStringLiteral("no display to draw the page with")};
     page.setTitle(input.fileTitle.isEmpty() ? input.variable : input.fileTitle);
     if (!printPicture(page, input, setup))
-        return false;
-    const FileStore::Result written = files.writeAll(pdfPath, page.document());
-    if (!written.ok && failure)
-        *failure = written.reason;
-    return written.ok;
+        return Failure{Failure::What::NoPage, pdfPath, {}};
+    return files.writeAll(pdfPath, page.document());
 }

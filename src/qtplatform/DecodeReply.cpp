@@ -24,13 +24,7 @@ quint32 wordAt(const QByteArray &bytes, qsizetype offset)
 
 } // namespace
 
-bool DecodeReply::fail(const QString &problem)
-{
-    m_problem = problem;
-    return false;
-}
-
-bool DecodeReply::readFrom(QIODevice &from)
+Done DecodeReply::readFrom(QIODevice &from)
 {
     while (from.bytesAvailable() > 0) {
         // Read in place: a picture's reply is reserved whole once its header is in.
@@ -39,47 +33,44 @@ bool DecodeReply::readFrom(QIODevice &from)
         m_bytes.resize(at + wanted);
         const qint64 got = from.read(m_bytes.data() + at, wanted);
         m_bytes.resize(at + std::max<qint64>(got, 0));
-        if (m_expected < 0 && !readHeader())
-            return false;
+        if (m_expected < 0)
+            if (Done header = readHeader(); !header)
+                return header;
         if (m_bytes.size() > (m_expected >= 0 ? m_expected : kMaxReply))
-            return fail(QStringLiteral("the picture reader sent more than it announced"));
+            return notAPicture(QStringLiteral("the picture reader sent more than it announced"));
         if (got <= 0)
             break;
     }
-    return true;
+    return {};
 }
 
-// Learns the reply's length from its header, once that is in; false for a picture too large.
-bool DecodeReply::readHeader()
+// Learns the reply's length from its header, once that is in; refused for a picture too large.
+Done DecodeReply::readHeader()
 {
     if (m_bytes.size() < 12 || wordAt(m_bytes, 0) != DecodeProtocol::kMagic)
-        return true;
+        return {};
     const quint32 kind = wordAt(m_bytes, 4);
     if (kind == DecodeProtocol::kProblem)
         m_expected = 12 + std::min<qsizetype>(wordAt(m_bytes, 8), DecodeProtocol::kMaxProblemBytes);
     if ((kind != DecodeProtocol::kPicture && kind != DecodeProtocol::kCutShortPicture) || m_bytes.size() < kHeader)
-        return true;
+        return {};
     const qint64 width = wordAt(m_bytes, 8), height = wordAt(m_bytes, 12);
     const qint64 fullWidth = wordAt(m_bytes, 16), fullHeight = wordAt(m_bytes, 20);
     if (width == 0 || height == 0 || width * height > QtPictureLoader::kMaxPixels)
-        return fail(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
+        return notAPicture(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
     if (fullWidth == 0 || fullHeight == 0 || fullWidth * fullHeight > QtPictureLoader::kMaxJpegPixels)
-        return fail(QStringLiteral("the picture reader announced a full size of %1 x %2 pixels").arg(fullWidth).arg(fullHeight));
+        return notAPicture(QStringLiteral("the picture reader announced a full size of %1 x %2 pixels").arg(fullWidth).arg(fullHeight));
     m_expected = kHeader + width * height * 4;
     m_bytes.reserve(m_expected + 1);
-    return true;
+    return {};
 }
 
-std::optional<LoadedPicture> DecodeReply::picture(int exitCode)
+Outcome<LoadedPicture> DecodeReply::picture(int exitCode)
 {
-    if (m_expected < 0 || m_bytes.size() != m_expected) {
-        fail(QStringLiteral("the picture reader ended without an answer (exit status %1)").arg(exitCode));
-        return std::nullopt;
-    }
-    if (wordAt(m_bytes, 4) == DecodeProtocol::kProblem) {
-        fail(QString::fromUtf8(m_bytes.mid(12)));
-        return std::nullopt;
-    }
+    if (m_expected < 0 || m_bytes.size() != m_expected)
+        return notAPicture(QStringLiteral("the picture reader ended without an answer (exit status %1)").arg(exitCode));
+    if (wordAt(m_bytes, 4) == DecodeProtocol::kProblem)
+        return notAPicture(QString::fromUtf8(m_bytes.mid(12)));
     const int width = int(wordAt(m_bytes, 8)), height = int(wordAt(m_bytes, 12));
     const QSize fullSize(int(wordAt(m_bytes, 16)), int(wordAt(m_bytes, 20)));
     const bool cutShort = wordAt(m_bytes, 4) == DecodeProtocol::kCutShortPicture;
@@ -92,8 +83,7 @@ std::optional<LoadedPicture> DecodeReply::picture(int exitCode)
                        [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, pixels);
     if (image.isNull()) {
         delete pixels;
-        fail(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
-        return std::nullopt;
+        return notAPicture(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
     }
     return LoadedPicture{image, fullSize, cutShort};
 }

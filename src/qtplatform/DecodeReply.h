@@ -13,19 +13,16 @@ class QIODevice;
 class DecodeReply
 {
 public:
-    // Takes what `from` has to read; false, with problem() telling why, when the helper
-    // sends what no answer holds and must be stopped.
-    bool readFrom(QIODevice &from);
-    // Once the helper has ended by itself with `exitCode`: the picture, or nothing, with
-    // problem() telling why (the helper's own reason when it sent one).
-    std::optional<LoadedPicture> picture(int exitCode);
-    const QString &problem() const { return m_problem; }
+    // Takes what `from` has to read; refused, telling why, when the helper sends what no
+    // answer holds and must be stopped. The failures name no file.
+    Done readFrom(QIODevice &from);
+    // Once the helper has ended by itself with `exitCode`: the picture, or why there is
+    // none (the helper's own reason when it sent one).
+    Outcome<LoadedPicture> picture(int exitCode);
 
 private:
-    bool readHeader();
-    bool fail(const QString &problem);
+    Done readHeader();
 
     QByteArray m_bytes;
     qsizetype m_expected = -1; // the whole reply's length, once the header tells it
-    QString m_problem;
 };

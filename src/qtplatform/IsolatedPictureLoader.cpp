@@ -59,8 +59,8 @@ public:
     // Runs the helper to its end, or until it is stopped; the progress (if any) shows the
     // run as `text` and may cancel it.
     void run(const QString &helper, const QStringList &arguments, Progress *progress, const QString &text);
-    // The picture, or nothing with `problem` telling why.
-    std::optional<LoadedPicture> result(QString &problem);
+    // The picture of the file at path, or why there is none.
+    Outcome<LoadedPicture> result(const QString &path);
 
 private:
     void stop(const QString &why);
@@ -80,8 +80,8 @@ HelperRun::HelperRun(int timeoutMs) : m_timeoutMs(timeoutMs)
     m_process.setStandardInputFile(QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(&m_process, &QProcess::readyReadStandardOutput, &m_loop, [this] {
-        if (!m_reply.readFrom(m_process))
-            stop(m_reply.problem());
+        if (const Done read = m_reply.readFrom(m_process); !read)
+            stop(read.failure().detail);
     });
     QObject::connect(&m_process, &QProcess::finished, &m_loop, [this] { end(); });
     QObject::connect(&m_process, &QProcess::errorOccurred, &m_loop, [this](QProcess::ProcessError error) {
@@ -120,16 +120,16 @@ void HelperRun::run(const QString &helper, const QStringList &arguments, Progres
     m_deadline.stop();
 }
 
-std::optional<LoadedPicture> HelperRun::result(QString &problem)
+Outcome<LoadedPicture> HelperRun::result(const QString &path)
 {
-    if (!m_reply.readFrom(m_process) && m_stopped.isEmpty())
-        m_stopped = m_reply.problem();
-    problem = m_stopped.isEmpty() ? endingProblem(m_process) : m_stopped;
+    if (const Done read = m_reply.readFrom(m_process); !read && m_stopped.isEmpty())
+        m_stopped = read.failure().detail;
+    const QString problem = m_stopped.isEmpty() ? endingProblem(m_process) : m_stopped;
     if (!problem.isEmpty())
-        return std::nullopt;
-    std::optional<LoadedPicture> picture = m_reply.picture(m_process.exitCode());
+        return notAPicture(problem, path);
+    Outcome<LoadedPicture> picture = m_reply.picture(m_process.exitCode());
     if (!picture)
-        problem = m_reply.problem();
+        return notAPicture(picture.failure().detail, path);
     return picture;
 }
 
@@ -151,24 +151,14 @@ QString IsolatedPictureLoader::findHelper()
     return {};
 }
 
-std::nullopt_t IsolatedPictureLoader::fail(const QString &problem)
-{
-    m_lastProblem = problem;
-    return std::nullopt;
-}
+Outcome<QImage> IsolatedPictureLoader::load(const QString &path) { return imageOf(loadFor(path, {})); }
 
-std::optional<QImage> IsolatedPictureLoader::load(const QString &path)
+Outcome<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path, const LoadHint &hint)
 {
-    return imageOf(loadFor(path, {}));
-}
-
-std::optional<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path, const LoadHint &hint)
-{
-    m_lastProblem.clear();
     const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
     if (helper.isEmpty())
-        return fail(QStringLiteral("the picture reader %1 is not installed").arg(kHelperName));
+        return notAPicture(QStringLiteral("the picture reader %1 is not installed").arg(kHelperName), path);
     HelperRun run(m_timeoutMs);
     run.run(helper, helperArguments(path, hint), m_progress, QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
-    return run.result(m_lastProblem);
+    return run.result(path);
 }

@@ -7,13 +7,13 @@ class Progress;
 // Loads pictures in a separate process, dotlark-decode, which runs QtPictureLoader under
 // limits (1 GB of address space, 10 s of processor time, no file writing). A file that
 // crashes a reader, exhausts its memory or makes it loop costs only the helper: the load
-// gives nothing and lastProblem() says what happened. The helper gets timeoutMs of wall
+// is refused, and the failure says what happened. The helper gets timeoutMs of wall
 // clock time before it is killed; what it sends back is checked against
 // QtPictureLoader::kMaxPixels before anything is allocated for it.
 //
 // While the helper works, the caller's event loop keeps running (windows repaint, timers
 // fire); a Progress, when given, keeps the user's commands away meanwhile and offers
-// Cancel, which ends the helper at once: the load then gives nothing.
+// Cancel, which ends the helper at once: the load is then refused.
 class IsolatedPictureLoader : public PictureLoader
 {
 public:
@@ -23,10 +23,9 @@ public:
     explicit IsolatedPictureLoader(QString helper = {}, int timeoutMs = kDefaultTimeoutMs,
                                    Progress *progress = nullptr);
 
-    std::optional<QImage> load(const QString &path) override;
+    Outcome<QImage> load(const QString &path) override;
     // The hint goes to the helper, which reads only what it asks (see QtPictureLoader).
-    std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
-    QString lastProblem() const override { return m_lastProblem; }
+    Outcome<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
 
     // dotlark-decode beside the running program (the build tree), else in the helpers' folder
     // of the prefix the program is installed under (../libexec/dotlark from its bin folder);
@@ -34,10 +33,7 @@ public:
     static QString findHelper();
 
 private:
-    std::nullopt_t fail(const QString &problem);
-
     QString m_helper;
     int m_timeoutMs;
     Progress *m_progress;
-    QString m_lastProblem;
 };

@@ -30,32 +30,26 @@ bool hasPlaceableKey(const QByteArray &bytes)
 // the header: bounding box left, top, right, bottom (signed words at 6, 8, 10, 12) in
 // logical units, and logical units per inch (word at 14). It assumes the records put the
 // window origin on the box's top-left corner, as placeable files do. Nothing without a
-// placeable header; with one that gives no frame, `problem` says why.
-std::optional<wmfD_Rect> placeableFrame(const QByteArray &bytes, QString &problem)
+// placeable header; refused with one that gives no frame.
+Outcome<std::optional<wmfD_Rect>> placeableFrame(const QByteArray &bytes)
 {
     if (!hasPlaceableKey(bytes))
-        return std::nullopt;
-    if (bytes.size() < 22) {
-        problem = QStringLiteral("the metafile's placeable header is cut short");
-        return std::nullopt;
-    }
+        return std::optional<wmfD_Rect>();
+    if (bytes.size() < 22)
+        return notAPicture(QStringLiteral("the metafile's placeable header is cut short"));
     const auto signedWord = [&](qsizetype offset) { return int(qint16(word(bytes, offset))); };
     const int width = std::abs(signedWord(10) - signedWord(6));
     const int height = std::abs(signedWord(12) - signedWord(8));
     const int inch = word(bytes, 14);
-    if (width == 0 || height == 0) {
-        problem = QStringLiteral("the metafile's placeable header gives an empty frame of %1 x %2 units")
-                      .arg(width).arg(height);
-        return std::nullopt;
-    }
-    if (inch == 0) {
-        problem = QStringLiteral("the metafile's placeable header gives 0 units per inch");
-        return std::nullopt;
-    }
+    if (width == 0 || height == 0)
+        return notAPicture(QStringLiteral("the metafile's placeable header gives an empty frame of %1 x %2 units")
+                           .arg(width).arg(height));
+    if (inch == 0)
+        return notAPicture(QStringLiteral("the metafile's placeable header gives 0 units per inch"));
     wmfD_Rect frame;
     frame.TL = {0, 0};
     frame.BR = {float(width * 72.0 / inch), float(height * 72.0 / inch)};
-    return frame;
+    return std::optional<wmfD_Rect>(frame);
 }
 
 // A metafile starts either with the placeable header (key 0x9AC6CDD7 at offset 0) or
@@ -243,11 +237,11 @@ public:
     WmfPlayer(const WmfPlayer &) = delete;
     WmfPlayer &operator=(const WmfPlayer &) = delete;
 
-    // Plays the metafile into a PNG of its size at screen resolution; nothing on failure.
-    std::optional<QImage> render(QByteArray bytes, QString &problem);
+    // Plays the metafile into a PNG of its size at screen resolution, or tells why not.
+    Outcome<QImage> render(QByteArray bytes);
 
 private:
-    std::optional<QImage> play(wmfD_Rect frame, unsigned width, unsigned height, QString &problem);
+    Outcome<QImage> play(wmfD_Rect frame, unsigned width, unsigned height);
 
     wmfAPI *m_api = nullptr;
 };
@@ -277,46 +271,41 @@ QString unplayable(const QByteArray &bytes)
     return recordProblem(bytes);
 }
 
-std::optional<QImage> WmfPlayer::render(QByteArray bytes, QString &problem)
+Outcome<QImage> WmfPlayer::render(QByteArray bytes)
 {
-    const auto fail = [&problem](const QString &why) {
-        problem = why;
-        return std::nullopt;
-    };
     if (!m_api)
-        return fail(QStringLiteral("the metafile reader cannot be started"));
-    const std::optional<wmfD_Rect> placeable = placeableFrame(bytes, problem);
-    if (!problem.isEmpty())
-        return std::nullopt;
+        return notAPicture(QStringLiteral("the metafile reader cannot be started"));
+    const Outcome<std::optional<wmfD_Rect>> frameRead = placeableFrame(bytes);
+    if (!frameRead)
+        return frameRead.failure();
+    const std::optional<wmfD_Rect> placeable = *frameRead;
     if (const QString why = unplayable(bytes); !why.isEmpty())
-        return fail(why);
+        return notAPicture(why);
     auto *data = reinterpret_cast<unsigned char *>(bytes.data());
     wmfD_Rect drawn;
     if (wmf_mem_open(m_api, data, long(bytes.size())) != wmf_E_None
         || wmf_scan(m_api, 0, &drawn) != wmf_E_None)
-        return fail(libwmfProblem(m_api->err));
+        return notAPicture(libwmfProblem(m_api->err));
     // The picture covers the placeable header's frame, or else what the records draw.
     const wmfD_Rect frame = placeable ? *placeable : drawn;
     unsigned int width = 0, height = 0;
     const double dpi = QtPictureLoader::kScreenDpi;
     if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None)
-        return fail(libwmfProblem(m_api->err));
+        return notAPicture(libwmfProblem(m_api->err));
     if (width == 0 || height == 0)
-        return fail(QStringLiteral("the metafile's picture is %1 x %2 pixels: it has no size").arg(width).arg(height));
+        return notAPicture(QStringLiteral("the metafile's picture is %1 x %2 pixels: it has no size").arg(width).arg(height));
     if (!sizeAcceptable(width, height, QtPictureLoader::kMaxMetafilePixels))
-        return fail(tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels));
+        return notAPicture(tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels));
     if (!drawingNearFrame(drawn, frame, width, height))
-        return fail(QStringLiteral("the metafile draws far beyond its picture"));
-    return play(frame, width, height, problem);
+        return notAPicture(QStringLiteral("the metafile draws far beyond its picture"));
+    return play(frame, width, height);
 }
 
-std::optional<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height, QString &problem)
+Outcome<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height)
 {
     wmf_gd_t *device = WMF_GD_GetData(m_api);
-    if (!(device->flags & WMF_GD_SUPPORTS_PNG)) {
-        problem = QStringLiteral("the metafile reader cannot draw into a picture here (libwmf has no PNG output)");
-        return std::nullopt;
-    }
+    if (!(device->flags & WMF_GD_SUPPORTS_PNG))
+        return notAPicture(QStringLiteral("the metafile reader cannot draw into a picture here (libwmf has no PNG output)"));
     QByteArray png;
     device->type = wmf_gd_png;
     device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER; // hand the PNG to our sink
@@ -325,15 +314,11 @@ std::optional<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned 
     device->bbox = frame;
     device->width = width;
     device->height = height;
-    if (wmf_play(m_api, 0, &frame) != wmf_E_None) {
-        problem = libwmfProblem(m_api->err);
-        return std::nullopt;
-    }
+    if (wmf_play(m_api, 0, &frame) != wmf_E_None)
+        return notAPicture(libwmfProblem(m_api->err));
     QImage image;
-    if (!image.loadFromData(png, "PNG") || image.isNull()) {
-        problem = QStringLiteral("the metafile reader gave no picture of %1 x %2 pixels").arg(width).arg(height);
-        return std::nullopt;
-    }
+    if (!image.loadFromData(png, "PNG") || image.isNull())
+        return notAPicture(QStringLiteral("the metafile reader gave no picture of %1 x %2 pixels").arg(width).arg(height));
     return onWhite(image);
 }
 
@@ -341,7 +326,4 @@ std::optional<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned 
 
 bool MetafileReader::recognises(const QByteArray &bytes) { return isMetafile(bytes); }
 
-std::optional<QImage> MetafileReader::read(const QByteArray &bytes, QString &problem)
-{
-    return WmfPlayer().render(bytes, problem);
-}
+Outcome<QImage> MetafileReader::read(const QByteArray &bytes) { return WmfPlayer().render(bytes); }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-
-#include <optional>
 
 // Windows metafiles, with or without the placeable header, drawn through libwmf at screen
 // resolution onto white. The bytes are checked before libwmf sees them: it trusts sizes and
@@ -13,7 +13,7 @@ namespace MetafileReader {
 
 // Whether the bytes begin as a metafile does.
 bool recognises(const QByteArray &bytes);
-// The metafile's picture, or nothing with `problem` telling why.
-std::optional<QImage> read(const QByteArray &bytes, QString &problem);
+// The metafile's picture, or NotAPicture telling why (naming no file: it sees only bytes).
+Outcome<QImage> read(const QByteArray &bytes);
 
 } // namespace MetafileReader

@@ -206,10 +206,10 @@ bool NetpbmReader::recognises(const QByteArray &bytes)
     return bytes.size() >= 2 && bytes[0] == 'P' && bytes[1] >= '1' && bytes[1] <= '6';
 }
 
-NetpbmReader::Result NetpbmReader::read(const QByteArray &bytes) const
+Outcome<QImage> NetpbmReader::read(const QByteArray &bytes) const
 {
     if (!recognises(bytes))
-        return {QImage(), QStringLiteral("it is not a netpbm picture (no P1 to P6 at its start)")};
+        return notAPicture(QStringLiteral("it is not a netpbm picture (no P1 to P6 at its start)"));
     try {
         Cursor in(bytes);
         const Header h = readHeader(in, m_maxPixels);
@@ -222,8 +222,8 @@ NetpbmReader::Result NetpbmReader::read(const QByteArray &bytes) const
             readRawBits(in, h, image);
         else
             readSamples(in, h, image);
-        return {image, QString()};
+        return image;
     } catch (const Refusal &refusal) {
-        return {QImage(), refusal.problem};
+        return notAPicture(refusal.problem);
     }
 }

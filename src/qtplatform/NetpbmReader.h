@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -22,17 +24,13 @@
 class NetpbmReader
 {
 public:
-    struct Result
-    {
-        QImage image;    // null when the file was refused
-        QString problem; // why it was refused, as a phrase for "<file>: <problem>"
-    };
-
     // Whether the bytes begin with one of the magics 'P1' to 'P6'.
     static bool recognises(const QByteArray &bytes);
 
     explicit NetpbmReader(qint64 maxPixels) : m_maxPixels(maxPixels) {}
-    Result read(const QByteArray &bytes) const;
+    // The picture, or NotAPicture with the reason as a phrase for "<file>: <reason>" (the
+    // failure names no file: the reader sees only bytes).
+    Outcome<QImage> read(const QByteArray &bytes) const;
 
 private:
     qint64 m_maxPixels = 0;

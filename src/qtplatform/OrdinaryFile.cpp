@@ -1,8 +1,11 @@
 #include "qtplatform/OrdinaryFile.h"
 
+#include "platform/FailureText.h"
+
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,4 +44,19 @@ OrdinaryFileRead readOrdinaryFile(const QString &path, qint64 maxBytes)
     }
     bytes.truncate(got);
     return {Problem::None, 0, std::move(bytes)};
+}
+
+Failure ordinaryReadFailure(const QString &path, const OrdinaryFileRead &read, qint64 maxBytes)
+{
+    using Problem = OrdinaryFileRead::Problem;
+    switch (read.problem) {
+    case Problem::Folder:
+        return {Failure::What::Folder, path, {}};
+    case Problem::NotOrdinary:
+        return {Failure::What::Device, path, {}};
+    case Problem::TooLarge:
+        return fileTooLarge(path, maxBytes);
+    default:
+        return {Failure::What::CannotRead, path, QString::fromLocal8Bit(std::strerror(read.error ? read.error : EIO))};
+    }
 }

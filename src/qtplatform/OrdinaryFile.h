@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,3 +17,7 @@ struct OrdinaryFileRead
 };
 
 OrdinaryFileRead readOrdinaryFile(const QString &path, qint64 maxBytes);
+
+// Why the read of the file at path failed (not for Problem::None), maxBytes being the limit
+// it was read with: the system's words for CannotOpen and ReadFailed.
+Failure ordinaryReadFailure(const QString &path, const OrdinaryFileRead &read, qint64 maxBytes);

@@ -11,8 +11,8 @@ public:
     static constexpr qint64 kMaxReadBytes = 4 * 1024 * 1024;
 
     bool exists(const QString &path) override;
-    Result readAll(const QString &path, QByteArray &bytes) override;
-    Result writeAll(const QString &path, const QByteArray &bytes) override;
+    Outcome<QByteArray> readAll(const QString &path) override;
+    Done writeAll(const QString &path, const QByteArray &bytes) override;
     FileIdentity identify(const QString &path) override;
-    Result writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
+    Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
 };

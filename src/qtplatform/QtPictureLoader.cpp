@@ -1,5 +1,6 @@
 #include "qtplatform/QtPictureLoader.h"
 
+#include "platform/FailureText.h"
 #include "qtplatform/JpegStructure.h"
 #include "qtplatform/MetafileReader.h"
 #include "qtplatform/NetpbmReader.h"
@@ -66,8 +67,9 @@ QString askJpeg(QImageReader &reader, QSize full, const LoadHint &hint)
     return {};
 }
 
-std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint, QString &problem)
+Outcome<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint, const QString &path)
 {
+    QString problem;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -88,74 +90,63 @@ std::optional<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint 
     else
         problem = pngSideProblem(bytes);
     if (!problem.isEmpty())
-        return std::nullopt;
+        return notAPicture(problem, path);
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         if (reader.error() != QImageReader::UnknownError)
             problem = reader.errorString();
         if (reader.error() == QImageReader::UnsupportedFormatError)
             problem = QStringLiteral("it is no picture format known here");
-        return std::nullopt;
+        return notAPicture(problem, path);
     }
     const QSize full = jpeg ? size : image.size();
-    if (!sizeAcceptable(image.width(), image.height()) || (!jpeg && !sizeAcceptable(full.width(), full.height()))) {
-        problem = tooLarge(full.width(), full.height());
-        return std::nullopt;
-    }
+    if (!sizeAcceptable(image.width(), image.height()) || (!jpeg && !sizeAcceptable(full.width(), full.height())))
+        return notAPicture(tooLarge(full.width(), full.height()), path);
     return LoadedPicture{topLeftOf(image, hint.topLeft), full, jpeg && jpegCutShort(bytes)};
 }
 
-
-} // namespace
-
-std::optional<QImage> QtPictureLoader::load(const QString &path)
+// The picture of a file's whole content; path names the file in the failure.
+Outcome<LoadedPicture> loadBytes(const QByteArray &bytes, const LoadHint &hint, const QString &path)
 {
-    return imageOf(loadFor(path, {}));
-}
-
-std::optional<LoadedPicture> QtPictureLoader::loadFor(const QString &path, const LoadHint &hint)
-{
-    m_lastProblem.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    if (file.size() > kMaxFileBytes) {
-        m_lastProblem = QStringLiteral("the file is larger than %1 bytes").arg(kMaxFileBytes);
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return loadFromBytesFor(bytes, hint);
-}
-
-std::optional<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes)
-{
-    return imageOf(loadFromBytesFor(bytes, {}));
-}
-
-std::optional<LoadedPicture> QtPictureLoader::loadFromBytesFor(const QByteArray &bytes, const LoadHint &hint)
-{
-    m_lastProblem.clear();
-    if (bytes.isEmpty()) {
-        m_lastProblem = QStringLiteral("the file is empty");
-        return std::nullopt;
-    }
-    const auto whole = [&hint](std::optional<QImage> image) -> std::optional<LoadedPicture> {
+    if (bytes.isEmpty())
+        return Failure{Failure::What::Empty, path, {}};
+    const auto whole = [&hint](Outcome<QImage> image) -> Outcome<LoadedPicture> {
         if (!image)
-            return std::nullopt;
+            return image.failure();
         const QSize full = image->size();
         return LoadedPicture{topLeftOf(*image, hint.topLeft), full, false};
     };
+    const auto named = [&path](Outcome<QImage> image) -> Outcome<QImage> {
+        return image ? std::move(image) : notAPicture(image.failure().detail, path);
+    };
     // Qt's own reader wants blanks between plain bitmap digits, which netpbm does not write.
-    if (NetpbmReader::recognises(bytes)) {
-        NetpbmReader::Result netpbm = NetpbmReader(kMaxPixels).read(bytes);
-        m_lastProblem = netpbm.problem;
-        if (netpbm.image.isNull())
-            return std::nullopt;
-        return whole(std::move(netpbm.image));
-    }
+    if (NetpbmReader::recognises(bytes))
+        return whole(named(NetpbmReader(QtPictureLoader::kMaxPixels).read(bytes)));
     if (MetafileReader::recognises(bytes))
-        return whole(MetafileReader::read(bytes, m_lastProblem));
-    return loadRaster(bytes, hint, m_lastProblem);
+        return whole(named(MetafileReader::read(bytes)));
+    return loadRaster(bytes, hint, path);
+}
+
+} // namespace
+
+Outcome<QImage> QtPictureLoader::load(const QString &path) { return imageOf(loadFor(path, {})); }
+
+Outcome<LoadedPicture> QtPictureLoader::loadFor(const QString &path, const LoadHint &hint)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return notAPicture({}, path);
+    if (file.size() > kMaxFileBytes)
+        return fileTooLarge(path, kMaxFileBytes);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return notAPicture({}, path);
+    return loadBytes(bytes, hint, path);
+}
+
+Outcome<QImage> QtPictureLoader::loadFromBytes(const QByteArray &bytes) { return imageOf(loadFromBytesFor(bytes, {})); }
+
+Outcome<LoadedPicture> QtPictureLoader::loadFromBytesFor(const QByteArray &bytes, const LoadHint &hint)
+{
+    return loadBytes(bytes, hint, {});
 }

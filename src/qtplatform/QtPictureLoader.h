@@ -8,8 +8,8 @@
 // or without the placeable header) through libwmf, netpbm's PBM, PGM and PPM (plain and raw)
 // through NetpbmReader, everything else (BMP including the run-length-encoded kind often
 // named .rle, ICO, GIF, JPEG, PNG, ...) through Qt's image readers. A file that is missing,
-// unreadable, malformed, or whose picture is larger than the limits below loads as nothing;
-// lastProblem() then tells why when the reader knows. A JPEG cut short loads with cutShort.
+// unreadable, malformed, or whose picture is larger than the limits below is refused as
+// NotAPicture, in the reader's words when it knows why. A JPEG cut short loads with cutShort.
 class QtPictureLoader : public PictureLoader
 {
 public:
@@ -29,17 +29,13 @@ public:
     // Screen resolution metafiles are sized for, in pixels per inch.
     static constexpr double kScreenDpi = 96.0;
 
-    std::optional<QImage> load(const QString &path) override;
+    Outcome<QImage> load(const QString &path) override;
     // With a hint: a JPEG is decoded at 1/2, 1/4 or 1/8 of its size where that still covers
     // hint.cover, or only its top-left part when hint.topLeft is given (which then wins);
     // other pictures are read whole and cut to hint.topLeft. A JPEG that no hint lets be
     // decoded within kMaxPixels is refused, as is any other picture beyond it.
-    std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
-    // The same for a file's content already in memory.
-    std::optional<QImage> loadFromBytes(const QByteArray &bytes);
-    std::optional<LoadedPicture> loadFromBytesFor(const QByteArray &bytes, const LoadHint &hint);
-    QString lastProblem() const override { return m_lastProblem; }
-
-private:
-    QString m_lastProblem;
+    Outcome<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override;
+    // The same for a file's content already in memory; the failure names no file.
+    Outcome<QImage> loadFromBytes(const QByteArray &bytes);
+    Outcome<LoadedPicture> loadFromBytesFor(const QByteArray &bytes, const LoadHint &hint);
 };

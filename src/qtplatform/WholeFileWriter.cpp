@@ -16,14 +16,14 @@
 
 namespace {
 
-using Result = FileStore::Result;
+using Result = Done;
 
-Result failure(int error) { return {false, QString::fromLocal8Bit(std::strerror(error))}; }
-
-Result changedMeanwhile()
+Failure failure(int error, const QString &path)
 {
-    return {false, QStringLiteral("Another program changed it meanwhile; it is left as it is."), true};
+    return {Failure::What::CannotWrite, path, QString::fromLocal8Bit(std::strerror(error))};
 }
+
+Failure changedMeanwhile(const QString &path) { return {Failure::What::ChangedOnDisk, path, {}}; }
 
 // Whether the path still names what a guarded write expects there (always, unguarded).
 bool stillExpected(const QString &path, const WriteGuard *guard)
@@ -100,25 +100,25 @@ Result writeInPlace(const QByteArray &target, const QByteArray &bytes, const QSt
 {
     Descriptor fd(::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
     if (fd.get() < 0)
-        return errno == ELOOP ? changedMeanwhile() : failure(errno);
+        return errno == ELOOP ? changedMeanwhile(path) : failure(errno, path);
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0)
-        return failure(errno);
+        return failure(errno, path);
     if (guard && (status.st_dev != guard->expected.device || status.st_ino != guard->expected.inode
                   || !stillExpected(path, guard)))
-        return changedMeanwhile();
+        return changedMeanwhile(path);
     if (bytes.size() > status.st_size) {
         const int reserved = ::posix_fallocate(fd.get(), 0, bytes.size());
         if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
-            return failure(reserved);
+            return failure(reserved, path);
     }
     if (const int error = writeAllAt(fd.get(), bytes))
-        return failure(error);
+        return failure(error, path);
     if (::ftruncate(fd.get(), bytes.size()) != 0 || ::fsync(fd.get()) != 0)
-        return failure(errno);
+        return failure(errno, path);
     if (const int error = fd.close())
-        return failure(error);
-    return {true, {}};
+        return failure(error, path);
+    return {};
 }
 
 // A new file beside the target, created with the permissions a new file gets (or the old
@@ -150,7 +150,7 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
     Descriptor fd(createSibling(target, sibling));
     if (fd.get() < 0) {
         createError = errno;
-        return failure(errno);
+        return failure(errno, path);
     }
     if (old) {
         ::fchmod(fd.get(), old->st_mode & 07777);
@@ -165,26 +165,26 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
         error = fd.close();
     if (!error && !stillExpected(path, guard)) {
         ::unlink(sibling.constData());
-        return changedMeanwhile();
+        return changedMeanwhile(path);
     }
     if (!error && ::rename(sibling.constData(), target.constData()) != 0)
         error = errno;
     if (error) {
         ::unlink(sibling.constData());
-        return failure(error);
+        return failure(error, path);
     }
     const QByteArray folder = folderOf(target);
     syncFolder(folder);
     removeStaleSiblings(folder, target.mid(target.lastIndexOf('/') + 1));
-    return {true, {}};
+    return {};
 }
 
 } // namespace
 
-FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGuard *guard)
+Done writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGuard *guard)
 {
     if (!stillExpected(path, guard))
-        return changedMeanwhile();
+        return changedMeanwhile(path);
     const bool follow = !guard || guard->followLink;
     const QByteArray target = QFile::encodeName(follow ? finalTarget(path) : path);
     struct stat status {};
@@ -192,19 +192,20 @@ FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes, c
     // as a missing file would be, never written through.
     const bool exists = ::lstat(target.constData(), &status) == 0 && !S_ISLNK(status.st_mode);
     if (exists && S_ISDIR(status.st_mode))
-        return {false, QStringLiteral("This is a folder, not a file.")};
+        return Failure{Failure::What::Folder, path, {}};
     if (exists && !S_ISREG(status.st_mode))
-        return {false, QStringLiteral("This is not a regular file.")};
+        return Failure{Failure::What::NotRegular, path, {}};
     // A file its owner made read-only is not replaced behind its back, although the folder
     // would allow a new file in its place. The system's rule decides: root may write it.
     if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
-        return failure(errno);
+        return failure(errno, path);
     // Further hard links keep seeing the same content only when it changes in place.
     if (exists && status.st_nlink > 1)
         return writeInPlace(target, bytes, path, guard);
     int createError = 0;
     const Result replaced = replaceBySibling(target, bytes, exists ? &status : nullptr, createError, path, guard);
-    if (!replaced.ok && !replaced.changed && exists && (createError == EACCES || createError == EPERM))
+    const bool changed = !replaced && replaced.failure().what == Failure::What::ChangedOnDisk;
+    if (!replaced && !changed && exists && (createError == EACCES || createError == EPERM))
         return writeInPlace(target, bytes, path, guard); // the folder takes no new file; the file may be writable
     return replaced;
 }

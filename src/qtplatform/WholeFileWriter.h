@@ -20,7 +20,7 @@
 // written, unless a guard says otherwise.
 //
 // With a guard, the path must still name guard->expected, looked at again just before the
-// file on disk changes; otherwise nothing changes and the result says `changed`.
+// file on disk changes; otherwise nothing changes and the failure is ChangedOnDisk.
 //
-// On failure the reason is the system's own words ("No space left on device").
-FileStore::Result writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGuard *guard = nullptr);
+// On failure the detail is the system's own words ("No space left on device").
+Done writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGuard *guard = nullptr);

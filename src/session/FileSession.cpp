@@ -3,6 +3,7 @@
 #include "calc/ByteConversions.h"
 #include "calc/PictureFile.h"
 #include "document/Picture89i.h"
+#include "platform/FailureText.h"
 #include "platform/FileStore.h"
 #include "platform/ShownNames.h"
 #include "session/AppInfo.h"
@@ -32,6 +33,8 @@ SessionOutcome cannotOpen(const QString &path, const QString &reason)
 {
     return SessionOutcome::refused(QStringLiteral("Can't open ") + nativePath(path) + u'\r' + reason, AppInfo::title);
 }
+
+SessionOutcome cannotOpen(const Failure &failure) { return cannotOpen(failure.path, describe(failure)); }
 } // namespace
 
 SessionOutcome SessionOutcome::refused(const QString &message, const QString &caption)
@@ -54,13 +57,11 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
 {
     // Taken before the read: a change made while it reads shows at the next save.
     const FileIdentity onDisk = m_files.identify(path);
-    PictureFileRead read = readPictureFile(m_files, path);
-    if (!read.picture)
-        return cannotOpen(path, read.reason);
-    CalcPicture &picture = *read.picture;
     // Whatever the format can hold can be shown, edited and saved again; nothing beyond.
-    if (const QString tooLarge = pictureSizeProblem(picture.width, picture.height); !tooLarge.isEmpty())
-        return cannotOpen(path, tooLarge);
+    Outcome<CalcPicture> read = readPictureFile(m_files, path);
+    if (!read)
+        return cannotOpen(read.failure());
+    CalcPicture &picture = *read;
     CurrentFile = absoluteCleanPath(path); // the same name from any folder
     CurrentFileTitle = title;
     m_onDisk = onDisk;
@@ -116,11 +117,11 @@ SessionOutcome FileSession::write(const QString &path, CalcKind kind, const Writ
 {
     const EncodeResult encoded = this->encoded(kind);
     if (encoded.error != Picture89iError::None)
-        return SessionOutcome::refused(QString::fromStdString(errorText(encoded.error)), AppInfo::title);
+        return SessionOutcome::refused(describe(pictureFailure(path, encoded.error)), AppInfo::title);
     const QByteArray bytes = asByteArray(encoded.bytes);
-    const FileStore::Result written = guard ? m_files.writeGuarded(path, bytes, *guard) : m_files.writeAll(path, bytes);
-    if (!written.ok)
-        return SessionOutcome::refused(written.reason, AppInfo::title);
+    const Done written = guard ? m_files.writeGuarded(path, bytes, *guard) : m_files.writeAll(path, bytes);
+    if (!written)
+        return SessionOutcome::refused(describe(written.failure()), AppInfo::title);
     m_document.menus.fileWritten();
     return done();
 }
@@ -209,10 +210,11 @@ SessionOutcome FileSession::exportBitmap(const QString &path, const QImage &show
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(shown.convertToFormat(QImage::Format_RGB888)))
-        return SessionOutcome::refused(failed + writer.errorString(), AppInfo::title);
-    const FileStore::Result written = m_files.writeAll(path, bytes);
-    if (!written.ok)
-        return SessionOutcome::refused(failed + written.reason, AppInfo::title);
+        return SessionOutcome::refused(failed + describe({Failure::What::CannotEncode, path, writer.errorString()}),
+                                       AppInfo::title);
+    const Done written = m_files.writeAll(path, bytes);
+    if (!written)
+        return SessionOutcome::refused(failed + describe(written.failure()), AppInfo::title);
     return done();
 }
 

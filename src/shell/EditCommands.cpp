@@ -4,6 +4,7 @@
 #include "document/Picture89i.h"
 #include "import/PictureImages.h"
 #include "platform/Clipboard.h"
+#include "platform/FailureText.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileStore.h"
 #include "platform/Messages.h"
@@ -236,7 +237,6 @@ void EditCommands::exportPicture()
     const QString failed = QStringLiteral("Can't write the picture ") + QDir::toNativeSeparators(path) + u'\r';
     if (bytes.isEmpty())
         return m_desk.messages.warn(failed + QStringLiteral("the picture could not be encoded"), AppInfo::title);
-    const FileStore::Result written = m_desk.files.writeAll(path, bytes);
-    if (!written.ok)
-        m_desk.messages.warn(failed + written.reason, AppInfo::title);
+    if (const Done written = m_desk.files.writeAll(path, bytes); !written)
+        m_desk.messages.warn(failed + describe(written.failure()), AppInfo::title);
 }

@@ -3,6 +3,7 @@
 #include "canvas/DrawingTools.h"
 #include "import/PictureImport.h"
 #include "import/ScaledImport.h"
+#include "platform/FailureText.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
 #include "platform/Settings.h"
@@ -98,9 +99,9 @@ void ImportCommands::importPicture(QSize shown)
         return;
     // Only the top-left 160 x 77 is placed, and the window shows no more of it than its own
     // size: a large JPEG is decoded that far only, the same pixels as a whole read.
-    const std::optional<LoadedPicture> loaded = m_services.pictures.loadFor(choice->path, LoadHint{{}, shown});
+    const Outcome<LoadedPicture> loaded = m_services.pictures.loadFor(choice->path, LoadHint{{}, shown});
     if (!loaded)
-        return refuseImport(choice->path); // the picture stays as it was
+        return refuseImport(loaded.failure()); // the picture stays as it was
     if (loaded->cutShort && !importCutShort(choice->path))
         return;
     const QImage &picture = loaded->image;
@@ -116,11 +117,9 @@ void ImportCommands::importPicture(QSize shown)
     m_preview.clear();
 }
 
-void ImportCommands::refuseImport(const QString &path)
+void ImportCommands::refuseImport(const Failure &failure)
 {
-    const QString why = m_services.pictures.lastProblem();
-    m_services.messages.show(QStringLiteral("Can't import %1: %2")
-                                 .arg(path, why.isEmpty() ? QStringLiteral("it is no picture this program reads") : why),
+    m_services.messages.show(QStringLiteral("Can't import %1: %2").arg(failure.path, describe(failure, Wording::Phrase)),
                              QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
 }
 
@@ -152,15 +151,15 @@ void ImportCommands::importScaled(QSize target)
     if (!file)
         return;
     PictureLoader &loader = m_services.pictures;
-    const std::optional<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
+    const Outcome<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
     if (!scaled)
-        return refuseImport(file->path); // the picture stays as it was
+        return refuseImport(scaled.failure()); // the picture stays as it was
     // A picture read whole serves 1:1 as well; one read at a reduced size does not.
-    std::optional<LoadedPicture> actual = scaled;
+    Outcome<LoadedPicture> actual = scaled;
     if (scaled->image.size() != scaled->fullSize) {
         actual = loader.loadFor(file->path, LoadHint{{}, target});
         if (!actual)
-            return refuseImport(file->path);
+            return refuseImport(actual.failure());
     }
     if ((scaled->cutShort || actual->cutShort) && !importCutShort(file->path))
         return;

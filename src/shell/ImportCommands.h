@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+struct Failure;
 class DialogQuestions;
 class DrawingTools;
 class FileSession;
@@ -39,7 +40,7 @@ public:
     static FileDialogs::Request request();
 
 private:
-    void refuseImport(const QString &path);
+    void refuseImport(const Failure &failure);
     bool importCutShort(const QString &path);
     bool askToImport(const QString &path, const QImage &picture);
     ScaledImportQuestion &scaledImportQuestion();

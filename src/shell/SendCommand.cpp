@@ -1,8 +1,10 @@
 #include "shell/SendCommand.h"
 
 #include "calc/ByteConversions.h"
+#include "calc/PictureFile.h"
 #include "calc/Tilp.h"
 #include "document/Picture89i.h"
+#include "platform/FailureText.h"
 #include "platform/FileStore.h"
 #include "platform/Messages.h"
 #include "platform/ProgramRunner.h"
@@ -54,12 +56,10 @@ void SendCommand::sendCopy(const QString &variable)
     QString failure = folder->isValid() ? QString() : folder->errorString();
     const QString copy = folder->filePath(variable + u'.' + QString::fromLatin1(infoOf(kind).ending));
     if (failure.isEmpty() && encoded.error != Picture89iError::None)
-        failure = QString::fromStdString(errorText(encoded.error));
-    if (failure.isEmpty()) {
-        const FileStore::Result written = m_services.files.writeAll(copy, asByteArray(encoded.bytes));
-        if (!written.ok)
-            failure = written.reason.isEmpty() ? QStringLiteral("Disk write error") : written.reason;
-    }
+        failure = describe(pictureFailure(copy, encoded.error));
+    if (failure.isEmpty())
+        if (const Done written = m_services.files.writeAll(copy, asByteArray(encoded.bytes)); !written)
+            failure = describe(written.failure());
     if (!failure.isEmpty()) {
         m_services.messages.warn(QStringLiteral("%1 was not sent to the calculator: its copy for TiLP cannot be written."
                                                 "\r%2").arg(shownPath(m_session.currentFile()), failure), AppInfo::title);

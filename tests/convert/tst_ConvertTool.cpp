@@ -290,7 +290,7 @@ private slots:
 
         // --screen places as File > Import does, by its own colour rule.
         const bool actual = settings.placement == Placement::Actual;
-        const std::optional<LoadedPicture> loaded =
+        const Outcome<LoadedPicture> loaded =
             QtPictureLoader().loadFor(path("scaled.in"), actual ? LoadHint{{}, size} : LoadHint{scaleCoverSize(size), {}});
         QVERIFY(loaded);
         PixelGrid expected(size.width(), size.height());

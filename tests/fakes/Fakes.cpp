@@ -43,21 +43,20 @@ std::optional<FileDialogs::Choice> FakeFileDialogs::next(const Request &request)
     return choice;
 }
 
-FileStore::Result FakeFileStore::readAll(const QString &path, QByteArray &bytes)
+Outcome<QByteArray> FakeFileStore::readAll(const QString &path)
 {
     if (!files.contains(path))
-        return {false, QStringLiteral("The file does not exist.")};
-    bytes = files.value(path);
-    return {true, {}};
+        return Failure{Failure::What::Missing, path, {}};
+    return files.value(path);
 }
 
-FileStore::Result FakeFileStore::writeAll(const QString &path, const QByteArray &bytes)
+Done FakeFileStore::writeAll(const QString &path, const QByteArray &bytes)
 {
     if (unwritable.contains(path))
-        return {false, QStringLiteral("Permission denied")};
+        return Failure{Failure::What::CannotWrite, path, QStringLiteral("Permission denied")};
     files[path] = bytes;
     written << path;
-    return {true, {}};
+    return {};
 }
 
 // A file of the map is known by its content: any write that changes it changes the identity.
@@ -72,10 +71,10 @@ FileIdentity FakeFileStore::identify(const QString &path)
     return identity;
 }
 
-FileStore::Result FakeFileStore::writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard)
+Done FakeFileStore::writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard)
 {
     if (identify(path) != guard.expected)
-        return {false, QStringLiteral("Another program changed it meanwhile; it is left as it is."), true};
+        return Failure{Failure::What::ChangedOnDisk, path, {}};
     return writeAll(path, bytes);
 }
 

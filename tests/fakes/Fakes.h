@@ -52,10 +52,10 @@ public:
     QStringList unwritable; // writes to these paths fail
     QStringList written;    // every path written, in order
     bool exists(const QString &path) override { return files.contains(path); }
-    Result readAll(const QString &path, QByteArray &bytes) override;
-    Result writeAll(const QString &path, const QByteArray &bytes) override;
+    Outcome<QByteArray> readAll(const QString &path) override;
+    Done writeAll(const QString &path, const QByteArray &bytes) override;
     FileIdentity identify(const QString &path) override;
-    Result writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
+    Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
 };
 
 class FakeSettings : public Settings

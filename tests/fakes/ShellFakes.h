@@ -23,18 +23,18 @@ public:
     QList<LoadHint> hints; // of every loadFor, in order
     QStringList cutShort;  // files that end before their picture does
     int loadsLeft = -1;    // loads that succeed before the rest fail; -1: all of them
-    std::optional<QImage> load(const QString &path) override
+    Outcome<QImage> load(const QString &path) override
     {
         if (!pictures.contains(path) || loadsLeft == 0)
-            return std::nullopt;
+            return notAPicture({}, path);
         if (loadsLeft > 0)
             --loadsLeft;
         return pictures.value(path);
     }
-    std::optional<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override
+    Outcome<LoadedPicture> loadFor(const QString &path, const LoadHint &hint) override
     {
         hints << hint;
-        std::optional<LoadedPicture> loaded = PictureLoader::loadFor(path, hint);
+        Outcome<LoadedPicture> loaded = PictureLoader::loadFor(path, hint);
         if (loaded && !hint.cover.isEmpty() && reduced.contains(path))
             loaded->image = reduced.value(path);
         if (loaded)

@@ -186,9 +186,9 @@ void loaderSeeds(const QString &folder)
     for (const PictureSeed &seed : pictureSeeds()) {
         save(folder, QString::fromLatin1(seed.name), seed.bytes);
         QtPictureLoader loader;
-        const std::optional<QImage> image = loader.loadFromBytes(seed.bytes);
+        const Outcome<QImage> image = loader.loadFromBytes(seed.bytes);
         if (!image || image->isNull() || (seed.size.isValid() && image->size() != seed.size))
-            fail(QStringLiteral("the loader does not read %1 (%2)").arg(QString::fromLatin1(seed.name), loader.lastProblem()));
+            fail(QStringLiteral("the loader does not read %1 (%2)").arg(QString::fromLatin1(seed.name), image ? QString() : image.failure().detail));
     }
 }
 

@@ -31,10 +31,10 @@ void checkPicture(const QImage &image)
 }
 
 // A hinted read gives at most the picture's full size, and no less than the hint allows.
-std::optional<LoadedPicture> hinted(const QByteArray &bytes, const LoadHint &hint)
+Outcome<LoadedPicture> hinted(const QByteArray &bytes, const LoadHint &hint)
 {
     QtPictureLoader loader;
-    std::optional<LoadedPicture> read = loader.loadFromBytesFor(bytes, hint);
+    Outcome<LoadedPicture> read = loader.loadFromBytesFor(bytes, hint);
     if (!read)
         return read;
     checkPicture(read->image);
@@ -54,10 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QtPictureLoader loader;
-    if (const std::optional<QImage> image = loader.loadFromBytes(bytes))
+    if (const Outcome<QImage> image = loader.loadFromBytes(bytes))
         checkPicture(*image);
-    const std::optional<LoadedPicture> scaled = hinted(bytes, LoadHint{scaleCoverSize(kScreen), {}});
-    const std::optional<LoadedPicture> actual = hinted(bytes, LoadHint{{}, kScreen});
+    const Outcome<LoadedPicture> scaled = hinted(bytes, LoadHint{scaleCoverSize(kScreen), {}});
+    const Outcome<LoadedPicture> actual = hinted(bytes, LoadHint{{}, kScreen});
     if (!scaled || !actual || scaled->fullSize != actual->fullSize)
         return 0;
     const ScaleSource source(scaled->image, actual->image, scaled->fullSize, kScreen);

@@ -36,11 +36,11 @@ bool inkIn(const QImage &page, const QRectF &twips)
 }
 
 // The picture on a PDF page written at path, as dotlark-convert --print-pdf writes it.
-bool printPdf(const QString &path, const PrintInput &input, const PageSetup &setup, QString *failure = nullptr)
+Done printPdf(const QString &path, const PrintInput &input, const PageSetup &setup)
 {
     QtPdfPage page;
     QtFileStore files;
-    return printToPdf(page, files, path, input, setup, failure);
+    return printToPdf(page, files, path, input, setup);
 }
 
 PrintInput picture()
@@ -206,13 +206,15 @@ private slots:
         QVERIFY(writeFile(pdf, "earlier"));
         PrintInput narrow = picture();
         narrow.width = 1;
-        QVERIFY(!printPdf(pdf, narrow, PageSetup::initial(160)));
+        const Done noPage = printPdf(pdf, narrow, PageSetup::initial(160));
+        QVERIFY(!noPage);
+        QCOMPARE(noPage.failure().what, Failure::What::NoPage);
         QCOMPARE(readFile(pdf), QByteArray("earlier"));
 
-        QString failure;
-        QVERIFY(!printPdf(dir.filePath(QStringLiteral("no/such/folder/out.pdf")), picture(), PageSetup::initial(160),
-                          &failure));
-        QCOMPARE(failure, QStringLiteral("No such file or directory"));
+        const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
+        const Done written = printPdf(unwritable, picture(), PageSetup::initial(160));
+        QVERIFY(!written);
+        QCOMPARE(written.failure(), (Failure{Failure::What::CannotWrite, unwritable, "No such file or directory"}));
     }
 };
 

@@ -129,11 +129,11 @@ private slots:
     void picturesCrossIntact()
     {
         QFETCH(QByteArray, bytes);
-        const std::optional<QImage> direct = QtPictureLoader().loadFromBytes(bytes);
+        const Outcome<QImage> direct = QtPictureLoader().loadFromBytes(bytes);
         QVERIFY(direct);
         IsolatedPictureLoader loader(kHelper);
-        const std::optional<QImage> isolated = loader.load(write(QStringLiteral("good"), bytes));
-        QVERIFY2(isolated, qPrintable(loader.lastProblem()));
+        const Outcome<QImage> isolated = loader.load(write(QStringLiteral("good"), bytes));
+        QVERIFY2(isolated, qPrintable(isolated ? QString() : isolated.failure().detail));
         QCOMPARE(*isolated, direct->convertToFormat(QImage::Format_ARGB32));
     }
 
@@ -155,11 +155,11 @@ private slots:
         QFETCH(QSize, cover);
         QFETCH(QSize, topLeft);
         QFETCH(QSize, size);
-        const std::optional<LoadedPicture> direct = QtPictureLoader().loadFromBytesFor(bytes, {cover, topLeft});
+        const Outcome<LoadedPicture> direct = QtPictureLoader().loadFromBytesFor(bytes, {cover, topLeft});
         QVERIFY(direct);
         IsolatedPictureLoader loader(kHelper);
-        const std::optional<LoadedPicture> isolated = loader.loadFor(write(QStringLiteral("hinted"), bytes), {cover, topLeft});
-        QVERIFY2(isolated, qPrintable(loader.lastProblem()));
+        const Outcome<LoadedPicture> isolated = loader.loadFor(write(QStringLiteral("hinted"), bytes), {cover, topLeft});
+        QVERIFY2(isolated, qPrintable(isolated ? QString() : isolated.failure().detail));
         QCOMPARE(isolated->image.size(), size);
         QCOMPARE(isolated->fullSize, direct->fullSize);
         QCOMPARE(isolated->image, direct->image.convertToFormat(QImage::Format_ARGB32));
@@ -206,10 +206,11 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             const QString path = name.startsWith(u'/') ? name : m_dir.filePath(name);
-            QVERIFY(!loader.loadFor(path, hint));
+            const auto refused = loader.loadFor(path, hint);
+            QVERIFY(!refused);
             QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-            QVERIFY(!loader.lastProblem().isEmpty());
-            QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+            QVERIFY(!refused.failure().detail.isEmpty());
+            QVERIFY2(refused.failure().detail.contains(reason), qPrintable(refused.failure().detail));
         }
     }
 
@@ -251,9 +252,10 @@ private slots:
         IsolatedPictureLoader loader(script(QStringLiteral("helper.sh"), body), timeoutMs);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), imageFile(checker(), "BMP"))));
+        const auto refused = loader.load(write(QStringLiteral("any.bmp"), imageFile(checker(), "BMP")));
+        QVERIFY(!refused);
         QVERIFY(clock.elapsed() < timeoutMs + 3500);
-        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+        QVERIFY2(refused.failure().detail.contains(reason), qPrintable(refused.failure().detail));
     }
 
     // A metafile that libwmf would refuse, or that this program refuses for it, says why.
@@ -291,8 +293,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         IsolatedPictureLoader loader(kHelper);
-        QVERIFY(!loader.load(write(QStringLiteral("bad.wmf"), bytes)));
-        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+        const auto refused = loader.load(write(QStringLiteral("bad.wmf"), bytes));
+        QVERIFY(!refused);
+        QVERIFY2(refused.failure().detail.contains(reason), qPrintable(refused.failure().detail));
     }
 
     // A helper that stalls or answers late leaves the caller's event loop turning, shown as
@@ -322,16 +325,17 @@ private slots:
         const QString path = write(QStringLiteral("slow.wmf"), metafile(true));
 
         const LoopLatency latency;
-        const std::optional<QImage> picture = loader.load(path);
+        const Outcome<QImage> picture = loader.load(path);
         QVERIFY2(latency.longestMs() < 100, qPrintable(QString::number(latency.longestMs())));
         if (cancelAfterMs >= 0)
             QVERIFY2(progress.cancelled.elapsed() < 100, qPrintable(QString::number(progress.cancelled.elapsed())));
         QCOMPARE(progress.begun, QStringList{QStringLiteral("Reading slow.wmf...")});
         QCOMPARE(progress.ended, 1);
-        QCOMPARE(picture.has_value(), reason.isEmpty());
+        QCOMPARE(picture.ok(), reason.isEmpty());
         if (picture)
             QCOMPARE(picture->pixel(1, 1), qRgb(0, 0, 0));
-        QVERIFY2(loader.lastProblem().contains(reason), qPrintable(loader.lastProblem()));
+        else
+            QVERIFY2(picture.failure().detail.contains(reason), qPrintable(picture.failure().detail));
         // The helper is gone, not left to run on.
         const int pid = readFile(pidFile).trimmed().toInt();
         QVERIFY(pid > 0 && ::kill(pid, 0) == -1 && errno == ESRCH);
@@ -342,8 +346,9 @@ private slots:
     void missingHelperIsNamed()
     {
         IsolatedPictureLoader loader(m_dir.filePath(QStringLiteral("no-such-helper")));
-        QVERIFY(!loader.load(write(QStringLiteral("any.bmp"), imageFile(checker(), "BMP"))));
-        QVERIFY2(loader.lastProblem().contains(QStringLiteral("cannot be started")), qPrintable(loader.lastProblem()));
+        const auto refused = loader.load(write(QStringLiteral("any.bmp"), imageFile(checker(), "BMP")));
+        QVERIFY(!refused);
+        QVERIFY2(refused.failure().detail.contains(QStringLiteral("cannot be started")), qPrintable(refused.failure().detail));
     }
 };
 

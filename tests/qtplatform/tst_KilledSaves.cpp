@@ -42,7 +42,7 @@ struct Progress
 {
     for (long i = 0;; ++i) {
         progress.saving = 1;
-        const bool ok = writeWholeFile(target, i % 2 ? second : first).ok;
+        const bool ok = writeWholeFile(target, i % 2 ? second : first).ok();
         progress.saving = 0;
         if (!ok)
             ::_exit(3);
@@ -80,13 +80,13 @@ private slots:
         QTemporaryDir dir; // on the disk the tests run on, so every save really syncs
         const QString target = dir.filePath(QStringLiteral("killed.89i"));
         const QByteArray first = version(96 * 1024, 'a'), second = version(23 * 1024 + 7, 'k');
-        QVERIFY(writeWholeFile(target, first).ok);
+        QVERIFY(writeWholeFile(target, first).ok());
 
         // Kills spread over about three saves' time, so that most land inside one.
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 5; ++i)
-            QVERIFY(writeWholeFile(target, i % 2 ? second : first).ok);
+            QVERIFY(writeWholeFile(target, i % 2 ? second : first).ok());
         const qint64 spreadUs = std::max<qint64>(3 * clock.nsecsElapsed() / 5 / 1000, 500);
 
         auto *progress = static_cast<Progress *>(
@@ -130,12 +130,12 @@ private slots:
         QVERIFY2(midSave >= kKills / 4, "too few kills landed inside a save to show anything");
 
         // The next save leaves the recent ones (a writer might still be at work on them)...
-        QVERIFY(writeWholeFile(target, first).ok);
+        QVERIFY(writeWholeFile(target, first).ok());
         QCOMPARE(siblingsOf(dir.path(), QStringLiteral("killed.89i")), leftovers);
         // ... and removes them once they are old.
         for (const QString &leftover : leftovers)
             age(dir.filePath(leftover), kStaleAfterSeconds + 5);
-        QVERIFY(writeWholeFile(target, second).ok);
+        QVERIFY(writeWholeFile(target, second).ok());
         QCOMPARE(siblingsOf(dir.path(), QStringLiteral("killed.89i")), QStringList());
         QCOMPARE(readFile(target), second);
     }

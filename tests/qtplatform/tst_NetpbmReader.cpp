@@ -1,5 +1,6 @@
 #include "calc/ByteConversions.h"
 #include "document/Picture89i.h"
+#include "fakes/FailureWords.h"
 #include "fakes/TestFiles.h"
 #include "qtplatform/NetpbmReader.h"
 #include "qtplatform/QtPictureLoader.h"
@@ -116,13 +117,13 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QSize, size);
         QFETCH(Greys, pixels);
-        const NetpbmReader::Result result = NetpbmReader(1000).read(file);
-        QVERIFY2(!result.image.isNull(), qPrintable(result.problem));
-        QCOMPARE(result.image.size(), size);
+        const Outcome<QImage> result = NetpbmReader(1000).read(file);
+        QVERIFY2(result, qPrintable(wordsOf(result)));
+        QCOMPARE(result->size(), size);
         Greys seen;
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
-                const QRgb pixel = result.image.pixel(x, y);
+                const QRgb pixel = result->pixel(x, y);
                 seen << (pixels.first() < 0 ? rgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) : qGray(pixel));
             }
         QCOMPARE(seen, pixels);
@@ -156,23 +157,23 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, problem);
-        const NetpbmReader::Result result = NetpbmReader(1000).read(file);
-        QVERIFY(result.image.isNull());
-        QVERIFY2(result.problem.contains(problem), qPrintable(result.problem));
+        const Outcome<QImage> result = NetpbmReader(1000).read(file);
+        QVERIFY(!result);
+        QVERIFY2(wordsOf(result).contains(problem), qPrintable(wordsOf(result)));
     }
 
     // The loader knows the formats by content and keeps the reader's reason.
     void loaderReadsThemByContent()
     {
         QtPictureLoader loader;
-        const std::optional<QImage> image = loader.loadFromBytes("P1\n2 1\n10\n");
+        const Outcome<QImage> image = loader.loadFromBytes("P1\n2 1\n10\n");
         QVERIFY(image);
         QCOMPARE(image->size(), QSize(2, 1));
         QCOMPARE(qGray(image->pixel(0, 0)), 0);
-        QVERIFY(!loader.loadFromBytes("P4 5000 5000\n"));
-        QVERIFY2(loader.lastProblem().contains("5000 x 5000"), qPrintable(loader.lastProblem()));
+        const Outcome<QImage> refused = loader.loadFromBytes("P4 5000 5000\n");
+        QVERIFY(!refused);
+        QVERIFY2(wordsOf(refused).contains("5000 x 5000"), qPrintable(wordsOf(refused)));
         QVERIFY(loader.loadFromBytes("P1 1 1 0"));
-        QVERIFY(loader.lastProblem().isEmpty());
     }
 
     // Files made by netpbm's own tools, turned into pictures by dotlark-convert.

@@ -77,7 +77,7 @@ private slots:
         QFETCH(Points, darkPixels);
         QFETCH(Points, lightPixels);
         QVERIFY(!bytes.isEmpty());
-        const std::optional<QImage> image = QtPictureLoader().load(write(fileName, bytes));
+        const Outcome<QImage> image = QtPictureLoader().load(write(fileName, bytes));
         QVERIFY(image);
         QCOMPARE(image->size(), size);
         for (const QPoint &p : darkPixels)
@@ -89,7 +89,7 @@ private slots:
     // Without the placeable header the drawing's extent decides the size.
     void metafileWithoutPlaceableHeader()
     {
-        const std::optional<QImage> image = QtPictureLoader().loadFromBytes(metafile(false));
+        const Outcome<QImage> image = QtPictureLoader().loadFromBytes(metafile(false));
         QVERIFY(image);
         QVERIFY(!image->isNull());
         QVERIFY(dark(*image, QPoint(image->width() / 2, image->height() / 2)));
@@ -190,8 +190,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QtPictureLoader loader;
-        QVERIFY(!loader.loadFromBytes(bytes));
-        QCOMPARE(loader.lastProblem(), reason);
+        const auto refused = loader.loadFromBytes(bytes);
+        QVERIFY(!refused);
+        QCOMPARE(refused.failure().detail, reason);
     }
 
     // Bitmaps in metafiles are drawn; one at the size limit is not refused, nor a bit block
@@ -199,7 +200,7 @@ private slots:
     void metafileBitmaps()
     {
         for (const quint16 function : {quint16(0x0F43), quint16(0x0B41)}) {
-            const std::optional<QImage> image = QtPictureLoader().loadFromBytes(metafileWithBitmap(function, 2, 2));
+            const Outcome<QImage> image = QtPictureLoader().loadFromBytes(metafileWithBitmap(function, 2, 2));
             QVERIFY(image);
             QCOMPARE(image->size(), QSize(96, 48));
             QVERIFY(dark(*image, {48, 24}));
@@ -212,13 +213,13 @@ private slots:
         records.u32(7).u16(0x02FC).u16(0).u32(0).u16(0).u32(4).u16(0x012D).u16(0); // black brush
         records.u32(12).u16(0x0940).u32(0x00F00021).u16(0).u16(0).u16(0).u16(720).u16(1440).u16(0).u16(0);
         records.u32(5).u16(0x020B).u16(0).u16(0).u32(3).u16(0);
-        const std::optional<QImage> filled = QtPictureLoader().loadFromBytes(placeableMetafile(records.data, 12));
+        const Outcome<QImage> filled = QtPictureLoader().loadFromBytes(placeableMetafile(records.data, 12));
         QVERIFY(filled);
         QCOMPARE(filled->size(), QSize(96, 48));
         QVERIFY(dark(*filled, {48, 24}));
         QtPictureLoader loader;
-        const std::optional<QImage> atLimit = loader.loadFromBytes(metafileWithBitmap(0x0F43, 4096, 4096));
-        QVERIFY(!loader.lastProblem().contains(QStringLiteral("bitmap")));
+        const Outcome<QImage> atLimit = loader.loadFromBytes(metafileWithBitmap(0x0F43, 4096, 4096));
+        QVERIFY(atLimit || !atLimit.failure().detail.contains(QStringLiteral("bitmap")));
         if (atLimit)
             QCOMPARE(atLimit->size(), QSize(96, 48));
     }
@@ -238,7 +239,7 @@ private slots:
         for (const QByteArray &file : files) {
             for (qsizetype cut = 0; cut < file.size(); ++cut) {
                 for (const QByteArray &bytes : {file.left(cut), file.left(cut) + QByteArray(64, '\xA5')}) {
-                    const std::optional<QImage> image = loader.loadFromBytes(bytes);
+                    const Outcome<QImage> image = loader.loadFromBytes(bytes);
                     if (image)
                         QVERIFY(qint64(image->width()) * image->height() <= QtPictureLoader::kMaxPixels);
                 }
@@ -263,7 +264,7 @@ private slots:
     void runsBeyondThePicture()
     {
         QFETCH(QByteArray, bytes);
-        const std::optional<QImage> image = QtPictureLoader().loadFromBytes(bytes);
+        const Outcome<QImage> image = QtPictureLoader().loadFromBytes(bytes);
         if (image)
             QCOMPARE(image->size(), QSize(6, 2));
     }
@@ -303,8 +304,8 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QSize, fullSize);
         QtPictureLoader loader;
-        const std::optional<LoadedPicture> loaded = loader.loadFor(write(QStringLiteral("hinted"), bytes), {cover, topLeft});
-        QVERIFY2(loaded, qPrintable(loader.lastProblem()));
+        const Outcome<LoadedPicture> loaded = loader.loadFor(write(QStringLiteral("hinted"), bytes), {cover, topLeft});
+        QVERIFY2(loaded, qPrintable(loaded ? QString() : loaded.failure().detail));
         QCOMPARE(loaded->image.size(), size);
         QCOMPARE(loaded->fullSize, fullSize);
         const QImage full = loader.loadFromBytes(bytes).value().convertToFormat(QImage::Format_RGB32);
@@ -331,8 +332,9 @@ private slots:
         const qsizetype frame = jpeg.indexOf("\xff\xc0");
         jpeg.replace(frame + 5, 4, QByteArray("\x17\x70\x23\x28", 4)); // 6000 high, 9000 wide
         QtPictureLoader loader;
-        QVERIFY(!loader.loadFromBytesFor(jpeg, {QSize(8000, 100), {}}));
-        QCOMPARE(loader.lastProblem(), QStringLiteral("the picture is 9000 x 6000 pixels, more than the 50331648 pixels read at most"));
+        const auto refused = loader.loadFromBytesFor(jpeg, {QSize(8000, 100), {}});
+        QVERIFY(!refused);
+        QCOMPARE(refused.failure().detail, QStringLiteral("the picture is 9000 x 6000 pixels, more than the 50331648 pixels read at most"));
     }
 
     // A GIF is decoded onto its logical screen, whatever its first frame's size: the screen is
@@ -344,10 +346,11 @@ private slots:
             return gif().replace(6, 4, Bytes().u16(width).u16(height).data);
         };
         QtPictureLoader loader;
-        QVERIFY(!loader.loadFromBytes(onScreen(30000, 30000)));
-        QVERIFY2(loader.lastProblem().contains(QStringLiteral("30000 x 30000")), qPrintable(loader.lastProblem()));
+        const auto refused = loader.loadFromBytes(onScreen(30000, 30000));
+        QVERIFY(!refused);
+        QVERIFY2(refused.failure().detail.contains(QStringLiteral("30000 x 30000")), qPrintable(refused.failure().detail));
         for (const LoadHint &hint : {LoadHint{}, LoadHint{QSize(320, 154), {}}, LoadHint{{}, QSize(160, 77)}}) {
-            const std::optional<LoadedPicture> read = loader.loadFromBytesFor(onScreen(6000, 2), hint);
+            const Outcome<LoadedPicture> read = loader.loadFromBytesFor(onScreen(6000, 2), hint);
             QVERIFY(read);
             QCOMPARE(read->fullSize, QSize(6000, 2));
             QCOMPARE(read->image.size(), hint.topLeft.isEmpty() ? QSize(6000, 2) : QSize(160, 2));
@@ -355,7 +358,7 @@ private slots:
         QByteArray icon = written("ICO");
         icon[6] = 0; // directory entry: width and height 0, which means 256
         icon[7] = 0;
-        const std::optional<LoadedPicture> read = loader.loadFromBytesFor(icon, {{}, QSize(160, 77)});
+        const Outcome<LoadedPicture> read = loader.loadFromBytesFor(icon, {{}, QSize(160, 77)});
         QVERIFY(read);
         QCOMPARE(read->fullSize, QSize(16, 8));
         QCOMPARE(read->image.size(), QSize(16, 8));

@@ -1,3 +1,4 @@
+#include "fakes/FailureWords.h"
 #include "fakes/FullDisk.h"
 #include "fakes/OrdinaryUser.h"
 #include "fakes/TestFiles.h"
@@ -56,12 +57,12 @@ namespace {
 bool writeAsOrdinaryUser(const QString &path, const QByteArray &bytes)
 {
     if (::geteuid() != 0)
-        return writeWholeFile(path, bytes).ok;
+        return writeWholeFile(path, bytes).ok();
     const pid_t child = ::fork();
     if (child == 0) {
         if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
             ::_exit(2);
-        ::_exit(writeWholeFile(path, bytes).ok ? 0 : 1);
+        ::_exit(writeWholeFile(path, bytes).ok() ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -84,8 +85,8 @@ private slots:
         const QString target = path(QStringLiteral("keep.89i"));
         QVERIFY(writeFile(target, QByteArray(5000, 'o')));
         QVERIFY(::chmod(QFile::encodeName(target).constData(), 0640) == 0);
-        const FileStore::Result result = writeWholeFile(target, "new");
-        QVERIFY2(result.ok, qPrintable(result.reason));
+        const Done result = writeWholeFile(target, "new");
+        QVERIFY2(result.ok(), qPrintable(wordsOf(result)));
         QCOMPARE(readFile(target), QByteArray("new"));
         QCOMPARE(mode(target), mode_t(0640));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("keep.89i")});
@@ -99,10 +100,10 @@ private slots:
         QVERIFY(writeFile(real, "old"));
         QVERIFY(QFile::link(real, symbolic));
         QVERIFY(::link(QFile::encodeName(real).constData(), QFile::encodeName(hard).constData()) == 0);
-        QVERIFY(writeWholeFile(symbolic, "via symlink").ok);
+        QVERIFY(writeWholeFile(symbolic, "via symlink").ok());
         QVERIFY(QFileInfo(symbolic).isSymLink());
         QCOMPARE(readFile(hard), QByteArray("via symlink"));
-        QVERIFY(writeWholeFile(hard, "via hard link, longer than before").ok);
+        QVERIFY(writeWholeFile(hard, "via hard link, longer than before").ok());
         QCOMPARE(readFile(real), QByteArray("via hard link, longer than before"));
         QCOMPARE(inode(real), inode(hard));
     }
@@ -145,16 +146,16 @@ private slots:
         const ino_t before = inode(target);
         {
             OrdinaryUser user;
-            const FileStore::Result result = writeWholeFile(target, "replaced");
-            QVERIFY(!result.ok);
-            QCOMPARE(result.reason, QStringLiteral("Permission denied"));
+            const Done result = writeWholeFile(target, "replaced");
+            QVERIFY(!result);
+            QCOMPARE(wordsOf(result), QStringLiteral("Permission denied"));
         }
         QCOMPARE(readFile(target), QByteArray(2000, 'o'));
         QCOMPARE(inode(target), before);
         QCOMPARE(mode(target), mode_t(0444));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("locked.89i")});
         if (::geteuid() == 0) {
-            QVERIFY(writeWholeFile(target, "by root").ok);
+            QVERIFY(writeWholeFile(target, "by root").ok());
             QCOMPARE(readFile(target), QByteArray("by root"));
             QCOMPARE(mode(target), mode_t(0444));
         }
@@ -208,7 +209,7 @@ private slots:
         const int writer = held ? ::open(name.constData(), O_RDONLY | O_CLOEXEC) : -1;
         QVERIFY(!held || ::flock(writer, LOCK_EX | LOCK_NB) == 0);
 
-        QVERIFY(writeWholeFile(target, "new").ok);
+        QVERIFY(writeWholeFile(target, "new").ok());
         if (writer >= 0)
             ::close(writer);
         QCOMPARE(QFileInfo(leftover).exists() || QFileInfo(leftover).isSymLink(), !removed);
@@ -230,9 +231,9 @@ private slots:
         QFETCH(QString, reason);
         QDir(dir.path()).mkdir(QStringLiteral("sub"));
         ::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0644);
-        const FileStore::Result result = writeWholeFile(path(target), "x");
-        QVERIFY(!result.ok);
-        QCOMPARE(result.reason, reason);
+        const Done result = writeWholeFile(path(target), "x");
+        QVERIFY(!result);
+        QCOMPARE(wordsOf(result), reason);
     }
 
     // A guarded write replaces only the file it expects: a rewrite that keeps its length
@@ -268,13 +269,13 @@ private slots:
         }
         const QStringList before = QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
 
-        const FileStore::Result result = writeWholeFile(target, "mine", &guard);
+        const Done result = writeWholeFile(target, "mine", &guard);
         atNextSync = nullptr;
-        QCOMPARE(result.ok, change == u"none");
-        QCOMPARE(result.changed, change != u"none");
+        QCOMPARE(result.ok(), change == u"none");
+        QCOMPARE(!result && result.failure().what == Failure::What::ChangedOnDisk, change != u"none");
         QCOMPARE(readFile(target), change == u"none" ? QByteArray("mine") : QByteArray("theirs"));
         if (change != u"none")
-            QCOMPARE(result.reason, QStringLiteral("Another program changed it meanwhile; it is left as it is."));
+            QCOMPARE(wordsOf(result), QStringLiteral("Another program changed it meanwhile; it is left as it is."));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), before);
     }
 
@@ -299,8 +300,8 @@ private slots:
             QVERIFY(writeFile(named, "named"));
         QVERIFY(QFile::link(named, link));
         const WriteGuard guard{identifyPath(link), follow};
-        const FileStore::Result result = writeWholeFile(link, "mine", &guard);
-        QVERIFY2(result.ok, qPrintable(result.reason));
+        const Done result = writeWholeFile(link, "mine", &guard);
+        QVERIFY2(result.ok(), qPrintable(wordsOf(result)));
         QCOMPARE(QFileInfo(link).isSymLink(), follow);
         QCOMPARE(readFile(link), QByteArray("mine"));
         QCOMPARE(QFileInfo::exists(named), !dangling);
@@ -329,9 +330,9 @@ private slots:
                            QFile::encodeName(disk.path(QStringLiteral("link.89i"))).constData()) == 0);
         disk.fill();
         const QStringList before = disk.entries();
-        const FileStore::Result result = writeWholeFile(disk.path(QStringLiteral("old.89i")), QByteArray(6000, 'n'));
-        QVERIFY(!result.ok);
-        QCOMPARE(result.reason, QStringLiteral("No space left on device"));
+        const Done result = writeWholeFile(disk.path(QStringLiteral("old.89i")), QByteArray(6000, 'n'));
+        QVERIFY(!result);
+        QCOMPARE(wordsOf(result), QStringLiteral("No space left on device"));
         QCOMPARE(readFile(disk.path(QStringLiteral("old.89i"))), old);
         QCOMPARE(disk.entries(), before);
     }
