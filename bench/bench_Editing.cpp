@@ -50,10 +50,11 @@ BENCHMARK(penMoveWithRepaint)->Args({160, 77})->Args({4000, 100})->Unit(benchmar
 static void repaintVisible(benchmark::State &state)
 {
     Editor editor(4000, 100, double(state.range(0)));
+    PixelGrid black(4000, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 4000; ++x)
-            editor.document.setPixel(x, y, 1);
-    editor.document.endChange();
+            black.set(x, y, 1);
+    editor.document.replace(std::move(black), 4000, 100);
     // Rendered into an image of the frame's size: the visible cells, as paintEvent draws them.
     QImage target(editor.frame.viewport()->size(), QImage::Format_RGB32);
     const QRegion visible = editor.canvas->visibleRegion();

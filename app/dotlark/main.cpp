@@ -4,6 +4,7 @@
 #include "qtdialogs/QtPrintDialog.h"
 #include "qtdialogs/QtProgress.h"
 #include "qtplatform/IsolatedPictureLoader.h"
+#include "qtplatform/QtClipboard.h"
 #include "qtplatform/QtDesktop.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/QtProgramLauncher.h"
@@ -125,7 +126,9 @@ int main(int argc, char *argv[])
     QtDesktop desktop;
     DialogQuestions questions(messages);
     QtProgramRunner programs;
-    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs, &questions});
+    QtClipboard clipboard;
+    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
+                               &questions, &clipboard});
     messages.setParent(&window);
     dialogs.setParent(&window);
     printDialog.setParent(&window);

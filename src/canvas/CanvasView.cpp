@@ -5,6 +5,8 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
+#include <QMap>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,6 +91,7 @@ void CanvasView::setZoom(double zoom)
     m_zoom = zoom;
     setFixedSize(CanvasGeometry::screenWidth(scaleWidth(), zoom), CanvasGeometry::screenHeight(scaleHeight(), zoom));
     update();
+    emit zoomChanged(zoom);
 }
 
 CanvasView::Mapping CanvasView::mapping(double devicePixelRatio) const
@@ -320,6 +323,29 @@ void CanvasView::wheelEvent(QWheelEvent *event)
     event->accept();
     if (steps != 0)
         emit zoomWheel(steps, toPicture(event->position()), event->position());
+}
+
+void CanvasView::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (!m_tools || (modifiers & ~Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    static const QMap<int, QPoint> kSteps{{Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
+    if (kSteps.contains(key) && !modifiers && m_tools->selection().active()) {
+        m_tools->selection().moveBy(kSteps[key].x(), kSteps[key].y());
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !modifiers) {
+        m_tools->landSelection();
+    } else if (key >= Qt::Key_A && key <= Qt::Key_Z
+               && toolForKey(char('A' + (key - Qt::Key_A)), modifiers & Qt::ShiftModifier) != Tool::None) {
+        m_tools->miTool_Click(toolForKey(char('A' + (key - Qt::Key_A)), modifiers & Qt::ShiftModifier));
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void CanvasView::dragEnterEvent(QDragEnterEvent *event)

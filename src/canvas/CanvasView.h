@@ -67,6 +67,8 @@ signals:
     void zoomWheel(int steps, QPointF picture, QPointF screen);
     // The tools' selection moved, grew, floats or landed.
     void selectionChanged();
+    // The zoom changed (also to the actual size, for a new picture).
+    void zoomChanged(double zoom);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -74,6 +76,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    // With the focus: a tool's letter chooses it, the arrow keys move the selection by a
+    // pixel, Enter lands what floats.
+    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 

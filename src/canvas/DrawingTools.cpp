@@ -131,6 +131,9 @@ void DrawingTools::Picture1_MouseUp(int, float, float)
     if (m_xorMode && isShape(CurrentTool))
         finishShape();
     m_xorMode = false;
+    // A click of the Select tool that selected no more than its pixel selects nothing.
+    if (m_selectDrag == SelectDrag::Selecting && m_selection.rect().width <= 1 && m_selection.rect().height <= 1)
+        m_selection.deselect();
     m_selectDrag = SelectDrag::None;
     endChange();
 }

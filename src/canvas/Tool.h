@@ -27,6 +27,35 @@ constexpr bool isShape(Tool tool) { return tool >= Tool::Line && tool <= Tool::W
 // Pen and Erase: draw at the press and along every move.
 constexpr bool isFreehand(Tool tool) { return tool == Tool::Pen || tool == Tool::Erase; }
 
+// The tools' names, as the tool menu shows them.
+inline const char *toolName(Tool tool)
+{
+    static const char *const kNames[] = {"",      "Pen",     "Erase",  "Line",     "WhLine", "Box",
+                                         "WhBox", "Bar",     "WhBar",  "Circle",   "WhCircle", "Ellipse",
+                                         "WhEllipse", "Select", "Fill", "WhFill", "Text"};
+    return kNames[toolNumber(tool) >= 0 && toolNumber(tool) <= kAllToolCount ? toolNumber(tool) : 0];
+}
+
+// The tool of a letter key pressed over the canvas, Shift for the white variant: P Pen,
+// E Erase, L Line, B Box, R Bar, C Circle, O Ellipse, S Select, F Fill, T Text. None for
+// any other key.
+constexpr Tool toolForKey(char letter, bool shift)
+{
+    switch (letter) {
+    case 'P': return shift ? Tool::None : Tool::Pen;
+    case 'E': return shift ? Tool::None : Tool::Erase;
+    case 'L': return shift ? Tool::WhLine : Tool::Line;
+    case 'B': return shift ? Tool::WhBox : Tool::Box;
+    case 'R': return shift ? Tool::WhBar : Tool::Bar;
+    case 'C': return shift ? Tool::WhCircle : Tool::Circle;
+    case 'O': return shift ? Tool::WhEllipse : Tool::Ellipse;
+    case 'S': return shift ? Tool::None : Tool::Select;
+    case 'F': return shift ? Tool::WhFill : Tool::Fill;
+    case 'T': return shift ? Tool::None : Tool::Text;
+    default: return Tool::None;
+    }
+}
+
 // Fill and WhFill: a click fills the region of the clicked colour.
 constexpr bool isFill(Tool tool) { return tool == Tool::Fill || tool == Tool::WhFill; }
 

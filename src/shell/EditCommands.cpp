@@ -8,8 +8,10 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileStore.h"
 #include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "session/AppInfo.h"
 #include "session/FileSession.h"
+#include "session/RecentList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +19,24 @@
 
 using namespace PictureOps;
 
+namespace {
+const QString kSection = QStringLiteral("Edit");
+const QString kTransparent = QStringLiteral("TransparentSelection");
+} // namespace
+
 EditCommands::EditCommands(FileSession &session, DrawingTools &tools, Desk desk, Host host)
     : m_session(session), m_tools(tools), m_desk(desk), m_host(std::move(host))
 {
+    selection().transparent = m_desk.settings.value(RecentList::kSettingsApp, kSection, kTransparent, QStringLiteral("0"))
+                              == QStringLiteral("1");
+}
+
+bool EditCommands::transparent() const { return m_tools.selection().transparent; }
+
+void EditCommands::setTransparent(bool on)
+{
+    selection().transparent = on;
+    m_desk.settings.setValue(RecentList::kSettingsApp, kSection, kTransparent, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 PictureDocument &EditCommands::document() { return m_session.document(); }

@@ -15,6 +15,7 @@ class FileStore;
 class Messages;
 class PictureDocument;
 class Selection;
+class Settings;
 
 // The Edit menu and the picture commands: the clipboard, the selection, flips, rotations,
 // Invert, shifting, Canvas Size... and the Text tool. Every command that changes the picture
@@ -34,6 +35,7 @@ public:
     // What they need of the desktop.
     struct Desk
     {
+        Settings &settings;
         Clipboard &clipboard;
         EditQuestions &questions;
         Messages &messages;
@@ -59,6 +61,19 @@ public:
     void invert();
     void shift(int dx, int dy);
     void canvasSize();
+    // The same, as the menu's items call them.
+    void flipHorizontal() { flip(PictureOps::Axis::Horizontal); }
+    void flipVertical() { flip(PictureOps::Axis::Vertical); }
+    void rotateRight() { rotate(PictureOps::Turn::Right); }
+    void rotateLeft() { rotate(PictureOps::Turn::Left); }
+    void shiftLeft() { shift(-1, 0); }
+    void shiftRight() { shift(1, 0); }
+    void shiftUp() { shift(0, -1); }
+    void shiftDown() { shift(0, 1); }
+    // Edit > Transparent Selection: floating pixels land only where black; remembered.
+    bool transparent() const;
+    void setTransparent(bool on);
+    void toggleTransparent() { setTransparent(!transparent()); }
     // The Text tool clicked at picture pixel (x, y).
     void text(int x, int y);
     // File > Export Picture...: the picture itself, 1 bit, as PNG, PBM or BMP, each pixel a

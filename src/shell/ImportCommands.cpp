@@ -163,9 +163,18 @@ void ImportCommands::importScaled(QSize target)
     }
     if ((scaled->cutShort || actual->cutShort) && !importCutShort(file->path))
         return;
-    const ScaleSource source(scaled->image, actual->image, scaled->fullSize, target);
+    askAndPlot(ScaleSource(scaled->image, actual->image, scaled->fullSize, target), file->path);
+}
+
+void ImportCommands::importScaledImage(const QImage &image, const QString &name, QSize target)
+{
+    askAndPlot(ScaleSource(image, image, image.size(), target), name);
+}
+
+void ImportCommands::askAndPlot(const ScaleSource &source, const QString &name)
+{
     const std::optional<ScaledImportAnswer> answer =
-        scaledImportQuestion().askScaledImport(source, file->path, m_session.document().pixels(),
+        scaledImportQuestion().askScaledImport(source, name, m_session.document().pixels(),
                                                rememberedChoice(m_services.settings));
     if (!answer)
         return;

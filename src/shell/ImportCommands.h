@@ -15,6 +15,7 @@ class QImage;
 class QLabel;
 class QWidget;
 struct ScaledImportAnswer;
+class ScaleSource;
 
 // File > Import and File > Import Scaled...: ask for a picture, read it, ask about it, and
 // plot it onto the session's picture with the tools' pen as one step of the history. The
@@ -35,6 +36,8 @@ public:
     void importPicture(QSize shown);
     // File > Import Scaled...: scaled onto `target`, the size of the picture shown.
     void importScaled(QSize target);
+    // The same for a picture already at hand (the clipboard's), named `name` in the dialog.
+    void importScaledImage(const QImage &image, const QString &name, QSize target);
 
     // Both ask for the file alike.
     static FileDialogs::Request request();
@@ -45,6 +48,7 @@ private:
     bool askToImport(const QString &path, const QImage &picture);
     ScaledImportQuestion &scaledImportQuestion();
     void plotScaled(const ScaledImportAnswer &answer);
+    void askAndPlot(const ScaleSource &source, const QString &name);
 
     Services m_services;
     FileSession &m_session;

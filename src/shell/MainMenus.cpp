@@ -1,19 +1,24 @@
 #include "shell/MainMenus.h"
 
+#include "shell/EditCommands.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <span>
 
 namespace {
 using Handler = void (MainWindow::*)();
+using EditHandler = void (EditCommands::*)();
 
 // One row of a menu: an item with its design name, caption (with its access key), shortcuts
 // ("; " between two) and handler, and where MainMenus keeps it when the window changes it.
-// The name "-" is a separator, "miTools" the tools submenu, "mirecent" the recent files
-// below a separator that shows only with them.
+// The name "-" is a separator, "miTools" the tools submenu, "miShift" the shift submenu,
+// "mirecent" the recent files below a separator that shows only with them. The picture
+// commands added later have an edit handler instead; every other item lands what floats
+// before it runs.
 struct Row
 {
     const char *name;
@@ -21,6 +26,7 @@ struct Row
     const char *keys;
     Handler handler;
     QAction *MainMenus::*kept;
+    EditHandler edit = nullptr;
 };
 constexpr Row kSeparator{"-", "", "", nullptr, nullptr};
 
@@ -32,18 +38,19 @@ const Row kFile[] = {
     kSeparator,
     {"miImport", "&Import", "", &MainWindow::miImport_Click, nullptr},
     {"miImportScaled", "Import Scale&d...", "", &MainWindow::miImportScaled_Click, nullptr},
+    {"miExport", "&Export Picture...", "", nullptr, nullptr, &EditCommands::exportPicture},
     kSeparator,
     {"miPrint", "&Print", "Ctrl+P", &MainWindow::miPrint_click, &MainMenus::miPrint},
     {"mipgset", "Page Setup", "", &MainWindow::mipgset_Click, nullptr},
     kSeparator,
     {"miSend", "Send to Calculator...", "Ctrl+L", &MainWindow::miSend_Click, nullptr},
     kSeparator,
-    {"miExit", "E&xit", "Ctrl+X", &MainWindow::miExit_Click, nullptr},
+    {"miExit", "E&xit", "Ctrl+X", &MainWindow::miExit_Click, &MainMenus::miExit},
     {"mirecent", "", "", nullptr, nullptr},
 };
 // The designed items first; the zoom and the history follow, each after a separator.
 const Row kDraw[] = {
-    {"miCls", "&ClrDraw ", "Ctrl+C", &MainWindow::miCls_Click, nullptr},
+    {"miCls", "&ClrDraw ", "Ctrl+C", &MainWindow::miCls_Click, &MainMenus::miCls},
     {"miTools", "Tools...", "", nullptr, nullptr},
     kSeparator,
     {"miZoomIn", "Zoom In", "Ctrl++; Ctrl+=", &MainWindow::miZoomIn_Click, nullptr},
@@ -54,6 +61,34 @@ const Row kDraw[] = {
     {"miUndo", "Undo", "Ctrl+Z", &MainWindow::miUndo_Click, &MainMenus::miUndo},
     {"miRedo", "Redo", "Ctrl+Y; Ctrl+Shift+Z", &MainWindow::miRedo_Click, &MainMenus::miRedo},
 };
+const Row kEdit[] = {
+    {"miCut", "Cu&t", "Shift+Del", nullptr, &MainMenus::miCut, &EditCommands::cut},
+    {"miCopy", "&Copy", "Ctrl+Ins", nullptr, &MainMenus::miCopy, &EditCommands::copy},
+    {"miPaste", "&Paste", "Ctrl+V; Shift+Ins", nullptr, nullptr, &EditCommands::paste},
+    {"miPasteNew", "Paste as &New Picture", "Ctrl+Shift+V", nullptr, nullptr, &EditCommands::pasteAsNewPicture},
+    {"miDelete", "&Delete", "Del", nullptr, &MainMenus::miDelete, &EditCommands::erase},
+    {"miSelectAll", "Select &All", "Ctrl+Shift+A", nullptr, nullptr, &EditCommands::selectAll},
+    {"miDeselect", "D&eselect", "Esc", nullptr, &MainMenus::miDeselect, &EditCommands::deselect},
+    {"miCrop", "C&rop to Selection", "Ctrl+Shift+X", nullptr, &MainMenus::miCrop, &EditCommands::crop},
+    kSeparator,
+    {"miFlipH", "Flip &Horizontal", "Ctrl+Shift+H", nullptr, nullptr, &EditCommands::flipHorizontal},
+    {"miFlipV", "Flip &Vertical", "Ctrl+Shift+J", nullptr, nullptr, &EditCommands::flipVertical},
+    {"miRotateRight", "Rotate Ri&ght", "Ctrl+R", nullptr, nullptr, &EditCommands::rotateRight},
+    {"miRotateLeft", "Rotate &Left", "Ctrl+Shift+R", nullptr, nullptr, &EditCommands::rotateLeft},
+    {"miInvert", "&Invert", "Ctrl+I", nullptr, nullptr, &EditCommands::invert},
+    {"miShift", "Shi&ft", "", nullptr, nullptr},
+    {"miCanvasSize", "Canvas &Size...", "", nullptr, nullptr, &EditCommands::canvasSize},
+    kSeparator,
+    {"miTransparent", "Transparent Selecti&on", "", nullptr, &MainMenus::miTransparent, &EditCommands::toggleTransparent},
+};
+// Shifting the picture, or the selection, by a pixel; what leaves one edge comes back at
+// the other.
+const Row kShift[] = {
+    {"miShiftLeft", "&Left", "Ctrl+Shift+Left", nullptr, nullptr, &EditCommands::shiftLeft},
+    {"miShiftRight", "&Right", "Ctrl+Shift+Right", nullptr, nullptr, &EditCommands::shiftRight},
+    {"miShiftUp", "&Up", "Ctrl+Shift+Up", nullptr, nullptr, &EditCommands::shiftUp},
+    {"miShiftDown", "&Down", "Ctrl+Shift+Down", nullptr, nullptr, &EditCommands::shiftDown},
+};
 const Row kHelp[] = {
     {"miInstructions", "&Instructions", "F1", &MainWindow::miInstructions_click, nullptr},
     {"miAbout", "&About", "", &MainWindow::miAbout_Click, nullptr},
@@ -63,10 +98,14 @@ struct Menu
     const char *title;
     std::span<const Row> rows;
 };
-const Menu kMenus[] = {{"&File", kFile}, {"&Draw", kDraw}, {"&Help", kHelp}};
+const Menu kMenus[] = {{"&File", kFile}, {"&Edit", kEdit}, {"&Draw", kDraw}, {"&Help", kHelp}};
 
-const char *const kToolCaptions[] = {"", "Pen", "Erase", "Line", "WhLine", "Box", "WhBox", "Bar",
-                                     "WhBar", "Circle", "WhCircle", "Ellipse", "WhEllipse"};
+// The tools added after the designed twelve carry access keys.
+QString toolCaption(int tool)
+{
+    const QString name = QString::fromLatin1(toolName(toolFromNumber(tool)));
+    return tool > kToolCount ? u'&' + name : name;
+}
 
 QAction *newItem(MainWindow &window, const QString &name, const QString &caption)
 {
@@ -75,11 +114,15 @@ QAction *newItem(MainWindow &window, const QString &name, const QString &caption
     return item;
 }
 
+// Radio items: one tool at a time.
 void addTools(MainWindow &window, QMenu &menu, MainMenus &menus)
 {
-    for (int tool = 1; tool <= kToolCount; ++tool) {
-        QAction *item = newItem(window, QStringLiteral("mitool%1").arg(tool), QString::fromLatin1(kToolCaptions[tool]));
+    auto *group = new QActionGroup(&menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int tool = 1; tool <= kAllToolCount; ++tool) {
+        QAction *item = newItem(window, QStringLiteral("mitool%1").arg(tool), toolCaption(tool));
         item->setCheckable(true);
+        group->addAction(item);
         QObject::connect(item, &QAction::triggered, &window,
                          [&window, tool] { window.tools().miTool_Click(toolFromNumber(tool)); });
         menus.mitool[tool] = item;
@@ -110,13 +153,24 @@ void addRow(const Row &row, MainWindow &window, QMenu &menu, MainMenus &menus)
     else if (name == QStringLiteral("miTools")) {
         menus.miTools = menu.addMenu(QString::fromLatin1(row.caption));
         addTools(window, *menus.miTools, menus);
+    } else if (name == QStringLiteral("miShift")) {
+        QMenu *shift = menu.addMenu(QString::fromLatin1(row.caption));
+        shift->menuAction()->setObjectName(name);
+        for (const Row &one : kShift)
+            addRow(one, window, *shift, menus);
     } else if (name == QStringLiteral("mirecent"))
         addRecent(window, menu, menus);
     else {
         QAction *item = newItem(window, name, QString::fromLatin1(row.caption));
         if (*row.keys)
             item->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys)));
-        QObject::connect(item, &QAction::triggered, &window, row.handler);
+        if (row.edit)
+            QObject::connect(item, &QAction::triggered, &window, [&window, edit = row.edit] { (window.edit().*edit)(); });
+        else
+            QObject::connect(item, &QAction::triggered, &window, [&window, handler = row.handler] {
+                window.tools().landSelection();
+                (window.*handler)();
+            });
         if (row.kept)
             menus.*row.kept = item;
         menu.addAction(item);

@@ -18,8 +18,13 @@ struct MainMenus
     QAction *miUndo = nullptr, *miRedo = nullptr; // the picture's history
     QAction *miLine4 = nullptr;                   // the separator above the recent files
     std::array<QAction *, RecentList::kCount> mirecent{};
-    std::array<QAction *, kToolCount + 1> mitool{}; // 1..12
+    std::array<QAction *, kAllToolCount + 1> mitool{}; // 1..16
     QMenu *miTools = nullptr;
+    // Ctrl+X and Ctrl+C cut and copy while there is a selection, and exit and clear
+    // otherwise; the Edit items that need a selection.
+    QAction *miExit = nullptr, *miCls = nullptr;
+    QAction *miCut = nullptr, *miCopy = nullptr, *miDelete = nullptr, *miCrop = nullptr, *miDeselect = nullptr;
+    QAction *miTransparent = nullptr;
 };
 
 // Fills the window's menu bar from the table of its menus, each item connected to the

@@ -6,7 +6,10 @@
 #include "session/FileNames.h"
 #include "session/LinkLauncher.h"
 #include "session/StartCommandLine.h"
+#include "platform/Clipboard.h"
 #include "shell/CanvasZoom.h"
+#include "shell/EditCommands.h"
+#include "shell/EditDialogs.h"
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
 #include "shell/ImportCommands.h"
@@ -70,6 +73,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_import = std::make_unique<ImportCommands>(services, m_session, m_tools, *Picture2, *this);
     m_import->imported = [this] { updateActions(); };
     m_send = std::make_unique<SendCommand>(services, m_session);
+    createEditCommands();
     connectCanvas();
     updateActions();
     updateToolChecks();
@@ -176,13 +180,16 @@ void MainWindow::createStatusBar(QWidget *client)
     m_fileNamePanel->setAccessibleName(QStringLiteral("Filename"));
     m_coordinatesPanel = new QLabel(status);
     m_coordinatesPanel->setAccessibleName(QStringLiteral("Coordinates"));
-    for (QLabel *panel : {m_fileNamePanel, m_coordinatesPanel}) {
+    m_toolPanel = new QLabel(status);
+    m_toolPanel->setAccessibleName(QStringLiteral("Tool and zoom"));
+    for (QLabel *panel : {m_fileNamePanel, m_coordinatesPanel, m_toolPanel}) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setMinimumWidth(120);
     }
     status->addWidget(m_fileNamePanel, 3);
     status->addWidget(m_coordinatesPanel, 1);
+    status->addWidget(m_toolPanel, 1);
 }
 
 void MainWindow::connectCanvas()
@@ -194,7 +201,7 @@ void MainWindow::connectCanvas()
     m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
     m_tools.popUpTools = [this] {
         QStringList captions;
-        for (int tool = 1; tool <= kToolCount; ++tool)
+        for (int tool = 1; tool <= kAllToolCount; ++tool)
             captions << m_menus.mitool[tool]->text();
         const int checked = toolNumber(m_tools.checkedTool()) - 1;
         if (const std::optional<int> chosen = m_services.questions.popUpMenu(captions, checked, Picture1->pressPosition()))
@@ -217,8 +224,9 @@ void MainWindow::updateActions()
 
 void MainWindow::updateToolChecks()
 {
-    for (int tool = 1; tool <= kToolCount; ++tool)
+    for (int tool = 1; tool <= kAllToolCount; ++tool)
         m_menus.mitool[tool]->setChecked(toolFromNumber(tool) == m_tools.checkedTool());
+    showToolAndZoom();
 }
 
 QAction *MainWindow::action(const QString &name) const { return findChild<QAction *>(name); }
@@ -268,7 +276,9 @@ void MainWindow::Form_Load(const QString &commandLine)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Every close request is File > Exit, which ends the program itself when it may.
+    // Every close request is File > Exit, which ends the program itself when it may; what
+    // floats lands first, so it counts as unsaved drawing.
+    m_tools.landSelection();
     miExit_Click();
     event->ignore();
 }

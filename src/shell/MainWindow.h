@@ -17,6 +17,9 @@ struct PrintInput;
 class AboutWindow;
 class CanvasView;
 class CanvasZoom;
+class Clipboard;
+class EditCommands;
+class EditDialogs;
 class HelpWindow;
 class ImportCommands;
 class LinkLauncher;
@@ -92,11 +95,13 @@ public:
     // State, for the dialogs and the tests.
     PictureDocument &document() { return m_session.document(); }
     DrawingTools &tools() { return m_tools; }
+    EditCommands &edit() { return *m_edit; }
     CanvasView &canvas() { return *Picture1; }
     PageSetup &pageSetup() { return m_pageSetup; }
     const QString &currentFile() const { return m_session.currentFile(); }
     const RecentList &recentFiles() const { return m_session.recent(); }
     QString statusFileName() const;
+    QString statusTool() const; // status bar panel 3: the tool and the zoom
     TextBox *folderBox() const { return Text3; }
     TextBox *nameBox() const { return Text2; }
     TextBox *commentBox() const { return Text1; }
@@ -111,6 +116,9 @@ private:
     void createToolbar(QWidget *client);
     void createStatusBar(QWidget *client);
     void connectCanvas();
+    void createEditCommands();
+    void updateSelectionActions(); // the Edit items and keys that depend on a selection
+    void showToolAndZoom();
     void Text_Change(); // the user edited Text1, Text2 or Text3
     // Ctrl and the wheel over the canvas: zoom by `steps` keeping `picture` under `screen`.
     void Picture1_ZoomWheel(int steps, QPointF picture, QPointF screen);
@@ -147,11 +155,15 @@ private:
     QPushButton *Command2 = nullptr;
     QLabel *m_fileNamePanel = nullptr;    // status bar panel 1, "Filename"
     QLabel *m_coordinatesPanel = nullptr; // status bar panel 2, "Coordinates"
+    QLabel *m_toolPanel = nullptr;        // status bar panel 3: the tool and the zoom
 
     MainMenus m_menus;
     std::unique_ptr<CanvasZoom> m_zoom;
     std::unique_ptr<ImportCommands> m_import;
     std::unique_ptr<SendCommand> m_send;
+    std::unique_ptr<Clipboard> m_ownClipboard;
+    std::unique_ptr<EditDialogs> m_editDialogs;
+    std::unique_ptr<EditCommands> m_edit;
 
     // Secondary windows, made on first use and then only hidden and shown (frmNew and
     // frmExit are asked through the Questions service).

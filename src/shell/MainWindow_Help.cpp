@@ -16,6 +16,7 @@
 void MainWindow::Toolbar1_ButtonClick(const QString &key)
 {
     using Command = FileSession::Command;
+    m_tools.landSelection(); // a save or a print takes what floats with it
     const FileSession::Guarded guarded = m_session.toolbarCommand(key);
     if (!guarded.message.isEmpty())
         m_services.messages.warn(guarded.message, kTitle);

@@ -1,6 +1,8 @@
 #pragma once
 
+class Clipboard;
 class Desktop;
+class EditQuestions;
 class FileDialogs;
 class FileStore;
 class Messages;
@@ -28,4 +30,7 @@ struct Services
     ProgramRunner &programs;
     // File > Import Scaled...'s dialog; none: the window asks with a dialog of its own.
     ScaledImportQuestion *scaledImport = nullptr;
+    // The clipboard and the Edit menu's questions; none: the window's own.
+    Clipboard *clipboard = nullptr;
+    EditQuestions *editQuestions = nullptr;
 };

@@ -254,6 +254,61 @@ private slots:
         QCOMPARE(document.pixels().at(12, 2), 1);
     }
 
+    // With the focus on the canvas, a tool's letter chooses it (Shift: its white twin).
+    void toolKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<Tool>("tool");
+        QTest::newRow("P") << int(Qt::Key_P) << false << Tool::Pen;
+        QTest::newRow("E") << int(Qt::Key_E) << false << Tool::Erase;
+        QTest::newRow("L") << int(Qt::Key_L) << false << Tool::Line;
+        QTest::newRow("Shift+L") << int(Qt::Key_L) << true << Tool::WhLine;
+        QTest::newRow("Shift+B") << int(Qt::Key_B) << true << Tool::WhBox;
+        QTest::newRow("R") << int(Qt::Key_R) << false << Tool::Bar;
+        QTest::newRow("Shift+C") << int(Qt::Key_C) << true << Tool::WhCircle;
+        QTest::newRow("O") << int(Qt::Key_O) << false << Tool::Ellipse;
+        QTest::newRow("S") << int(Qt::Key_S) << false << Tool::Select;
+        QTest::newRow("Shift+F") << int(Qt::Key_F) << true << Tool::WhFill;
+        QTest::newRow("T") << int(Qt::Key_T) << false << Tool::Text;
+        QTest::newRow("Shift+P: none, the tool stays") << int(Qt::Key_P) << true << Tool::Box;
+        QTest::newRow("X: none, the tool stays") << int(Qt::Key_X) << false << Tool::Box;
+    }
+    void toolKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(Tool, tool);
+        PictureDocument document;
+        CanvasView canvas(document);
+        DrawingTools tools(document, canvas);
+        canvas.setTools(&tools);
+        tools.miTool_Click(Tool::Box);
+        QTest::keyClick(&canvas, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(tools.checkedTool(), tool);
+    }
+
+    // The arrow keys move the selection a pixel at a time, floating; Enter lands it.
+    void arrowsMoveTheSelection()
+    {
+        PictureDocument document;
+        document.setPixel(2, 2, 1);
+        document.endChange();
+        CanvasView canvas(document);
+        DrawingTools tools(document, canvas);
+        canvas.setTools(&tools);
+        tools.miTool_Click(Tool::Select);
+        tools.selection().select({2, 2, 1, 1});
+        QTest::keyClick(&canvas, Qt::Key_Right);
+        QTest::keyClick(&canvas, Qt::Key_Right);
+        QTest::keyClick(&canvas, Qt::Key_Down);
+        QCOMPARE(tools.selection().rect(), (PixelRect{4, 3, 1, 1}));
+        QCOMPARE(document.pixels().at(2, 2), 1); // floating: not yet moved on the picture
+        QTest::keyClick(&canvas, Qt::Key_Return);
+        QCOMPARE(document.pixels().at(2, 2), 0);
+        QCOMPARE(document.pixels().at(4, 3), 1);
+    }
+
     // The zoom steps are powers of sqrt(2) through the actual size, from the smallest zoom
     // the caller allows up to cells of 16 screen pixels.
     void zoomSteps_data()

@@ -317,7 +317,7 @@ private slots:
         const Positions nextDrag{{-100, -100}};
         QTest::newRow("select changes nothing") << Tool::Select << Positions{{0.5, 0.5}, {2.5, 0.5}, {2.5, 0.5}}
                                                 << Points{{0, 0}, {1, 0}, {5, 5}} << 0;
-        QTest::newRow("move floats, a press elsewhere lands")
+        QTest::newRow("move floats, a click elsewhere lands and selects nothing")
             << Tool::Select
             << (Positions{{0.5, 0.5}, {1.5, 0.5}, {1.5, 0.5}} + nextDrag + Positions{{0.2, 0.7}, {0.2, 2.7}, {0.2, 2.7}}
                 + nextDrag + Positions{{50.5, 50.5}, {50.5, 50.5}})
@@ -358,6 +358,7 @@ private slots:
         QCOMPARE(added, steps);
         QCOMPARE(bench.black(), black);
         QCOMPARE(textAt, tool == Tool::Text ? QPoint(7, 3) : QPoint());
+        QCOMPARE(bench.tools.selection().active(), tool == Tool::Select && QTest::currentDataTag() == QByteArray("select changes nothing"));
         for (int i = 0; i < steps; ++i)
             bench.document.undo();
         QCOMPARE(bench.black(), (Points{{0, 0}, {1, 0}, {5, 5}}));

@@ -45,7 +45,7 @@ class tst_EditCommands : public QObject
         DrawingTools tools{session.document(), surface};
         QList<QImage> scaledImports;
         int changes = 0;
-        EditCommands edit{session, tools, {clipboard, questions, messages, dialogs, files},
+        EditCommands edit{session, tools, {settings, clipboard, questions, messages, dialogs, files},
                           {[] { return QPoint(1, 1); }, [this](const QImage &i) { scaledImports << i; }, [this] { ++changes; }}};
         Bench()
         {

@@ -97,7 +97,8 @@ private slots:
         for (QAction *item : file->actions())
             if (item->isVisible())
                 items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(items, QStringList({"&New", "&Open", "&Save", "S&ave As...", "-", "&Import", "Import Scale&d...", "-",
+        QCOMPARE(items, QStringList({"&New", "&Open", "&Save", "S&ave As...", "-", "&Import", "Import Scale&d...",
+                                     "&Export Picture...", "-",
                                      "&Print", "Page Setup", "-", "Send to Calculator...", "-", "E&xit"}));
         bench.fakes.dialogs.choose(kPhoto);
         bench.w().action(QStringLiteral("miImportScaled"))->trigger();

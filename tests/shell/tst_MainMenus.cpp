@@ -34,9 +34,10 @@ QStringList entries(const QMenu *menu, const QString &indent = {})
 }
 } // namespace
 
-// The menu bar exactly as designed: every menu's items, their object names (how the rest
-// of the program and the tests find them), captions with access keys, every shortcut, the
-// order and the separators.
+// The menu bar exactly as designed, with the Edit menu, Export Picture... and the four tools
+// added after the design: every menu's items, their object names (how the rest of the
+// program and the tests find them), captions with access keys, every shortcut, the order and
+// the separators.
 class tst_MainMenus : public QObject
 {
     Q_OBJECT
@@ -55,6 +56,7 @@ private slots:
                                              "-",
                                              "miImport|&Import|",
                                              "miImportScaled|Import Scale&d...|",
+                                             "miExport|&Export Picture...|",
                                              "-",
                                              "miPrint|&Print|Ctrl+P",
                                              "mipgset|Page Setup|",
@@ -67,7 +69,30 @@ private slots:
                                              "mirecent1||",
                                              "mirecent2||",
                                              "mirecent3||"};
-        QTest::newRow("Draw") << 1 << "&Draw"
+        QTest::newRow("Edit") << 1 << "&Edit"
+                              << QStringList{"miCut|Cu&t|Shift+Del",
+                                             "miCopy|&Copy|Ctrl+Ins",
+                                             "miPaste|&Paste|Ctrl+V; Shift+Ins",
+                                             "miPasteNew|Paste as &New Picture|Ctrl+Shift+V",
+                                             "miDelete|&Delete|Del",
+                                             "miSelectAll|Select &All|Ctrl+Shift+A",
+                                             "miDeselect|D&eselect|Esc",
+                                             "miCrop|C&rop to Selection|Ctrl+Shift+X",
+                                             "-",
+                                             "miFlipH|Flip &Horizontal|Ctrl+Shift+H",
+                                             "miFlipV|Flip &Vertical|Ctrl+Shift+J",
+                                             "miRotateRight|Rotate Ri&ght|Ctrl+R",
+                                             "miRotateLeft|Rotate &Left|Ctrl+Shift+R",
+                                             "miInvert|&Invert|Ctrl+I",
+                                             ">Shi&ft",
+                                             "  miShiftLeft|&Left|Ctrl+Shift+Left",
+                                             "  miShiftRight|&Right|Ctrl+Shift+Right",
+                                             "  miShiftUp|&Up|Ctrl+Shift+Up",
+                                             "  miShiftDown|&Down|Ctrl+Shift+Down",
+                                             "miCanvasSize|Canvas &Size...|",
+                                             "-",
+                                             "miTransparent|Transparent Selecti&on|"};
+        QTest::newRow("Draw") << 2 << "&Draw"
                               << QStringList{"miCls|&ClrDraw |Ctrl+C",
                                              ">Tools...",
                                              "  mitool1|Pen|",
@@ -82,6 +107,10 @@ private slots:
                                              "  mitool10|WhCircle|",
                                              "  mitool11|Ellipse|",
                                              "  mitool12|WhEllipse|",
+                                             "  mitool13|&Select|",
+                                             "  mitool14|&Fill|",
+                                             "  mitool15|&WhFill|",
+                                             "  mitool16|&Text|",
                                              "-",
                                              "miZoomIn|Zoom In|Ctrl++; Ctrl+=",
                                              "miZoomOut|Zoom Out|Ctrl+-",
@@ -90,7 +119,7 @@ private slots:
                                              "-",
                                              "miUndo|Undo|Ctrl+Z",
                                              "miRedo|Redo|Ctrl+Y; Ctrl+Shift+Z"};
-        QTest::newRow("Help") << 2 << "&Help" << QStringList{"miInstructions|&Instructions|F1", "miAbout|&About|"};
+        QTest::newRow("Help") << 3 << "&Help" << QStringList{"miInstructions|&Instructions|F1", "miAbout|&About|"};
     }
     void menus()
     {
@@ -99,9 +128,81 @@ private slots:
         QFETCH(QStringList, expected);
         FakeWindow bench;
         const QList<QAction *> bar = bench.window.menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar.size(), 4);
         QCOMPARE(bar.at(index)->text(), title);
         QCOMPARE(entries(bar.at(index)->menu()), expected);
+    }
+
+    // Ctrl+X and Ctrl+C cut and copy while there is a selection, and are Exit and ClrDraw
+    // otherwise; Shift+Del and Ctrl+Ins always cut and copy. Cut, Copy, Delete, Crop and
+    // Deselect want a selection.
+    void keysFollowTheSelection_data()
+    {
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<QString>("ctrlX");
+        QTest::addColumn<QString>("ctrlC");
+        QTest::newRow("no selection") << false << "miExit" << "miCls";
+        QTest::newRow("a selection") << true << "miCut" << "miCopy";
+    }
+    void keysFollowTheSelection()
+    {
+        QFETCH(bool, selected);
+        QFETCH(QString, ctrlX);
+        QFETCH(QString, ctrlC);
+        FakeWindow bench;
+        MainWindow &w = bench.window;
+        if (selected)
+            w.action(QStringLiteral("miSelectAll"))->trigger();
+        const auto owner = [&](const char *key) {
+            QStringList names;
+            for (const char *name : {"miExit", "miCls", "miCut", "miCopy"})
+                if (w.action(QString::fromLatin1(name))->shortcuts().contains(QKeySequence(QString::fromLatin1(key))))
+                    names << QString::fromLatin1(name);
+            return names;
+        };
+        QCOMPARE(owner("Ctrl+X"), QStringList{ctrlX});
+        QCOMPARE(owner("Ctrl+C"), QStringList{ctrlC});
+        QCOMPARE(owner("Shift+Del"), QStringList{"miCut"});
+        QCOMPARE(owner("Ctrl+Ins"), QStringList{"miCopy"});
+        for (const char *name : {"miCut", "miCopy", "miDelete", "miCrop", "miDeselect"})
+            QCOMPARE(w.action(QString::fromLatin1(name))->isEnabled(), selected);
+        w.action(QStringLiteral("miDeselect"))->trigger();
+        QCOMPARE(owner("Ctrl+C"), QStringList{"miCls"});
+    }
+
+    // What floats lands before any other command runs: Save writes it, Undo takes it back.
+    void floatingLandsBeforeOtherCommands()
+    {
+        FakeWindow bench;
+        MainWindow &w = bench.window;
+        w.tools().miTool_Click(Tool::Pen);
+        w.tools().Picture1_MouseDown(1, 1.5f, 1.5f);
+        w.tools().Picture1_MouseUp(1, 1.5f, 1.5f);
+        w.tools().miTool_Click(Tool::Select);
+        w.tools().selection().select({0, 0, 3, 3});
+        w.tools().selection().moveBy(5, 0);
+        QCOMPARE(w.document().pixels().at(6, 1), 0);
+        w.action(QStringLiteral("miUndo"))->trigger(); // lands, then undoes the landing
+        QCOMPARE(w.document().pixels().at(1, 1), 1);
+        QCOMPARE(w.document().pixels().at(6, 1), 0);
+        QVERIFY(!w.tools().selection().floating());
+        w.tools().selection().select({0, 0, 3, 3});
+        w.tools().selection().moveBy(5, 0);
+        bench.fakes.dialogs.choose(QStringLiteral("/p/moved.89i"));
+        w.Toolbar1_ButtonClick(QStringLiteral("Save"));
+        QCOMPARE(w.document().pixels().at(6, 1), 1);
+        QCOMPARE(bench.fakes.files.written, QStringList{"/p/moved.89i"});
+    }
+
+    // The status bar's third panel shows the tool and the zoom.
+    void toolAndZoomInTheStatusBar()
+    {
+        FakeWindow bench;
+        MainWindow &w = bench.window;
+        QCOMPARE(w.statusTool(), QStringLiteral("Pen  100%"));
+        w.action(QStringLiteral("mitool14"))->trigger();
+        w.action(QStringLiteral("miZoomIn"))->trigger();
+        QCOMPARE(w.statusTool(), QStringLiteral("Fill  141%"));
     }
 
     // Each item runs its own command: triggered, the tools and the recent files do what their

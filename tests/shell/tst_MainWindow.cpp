@@ -351,13 +351,15 @@ private slots:
         QCOMPARE(bench.window.canvas().scaleWidth(), 100);
     }
 
-    // The right button pops up the twelve tools with the current one checked.
+    // The right button pops up the twelve designed tools and the four added after them, with
+    // the current one checked.
     void toolPopUp()
     {
         FakeWindow bench;
         bench.fakes.questions.menuChoices.push_back(4);
         bench.window.tools().Picture1_MouseDown(2, 3.5f, 3.5f);
-        QCOMPARE(bench.fakes.questions.lastMenu.size(), 12);
+        QCOMPARE(bench.fakes.questions.lastMenu.size(), 16);
+        QCOMPARE(bench.fakes.questions.lastMenu.last(), QStringLiteral("&Text"));
         QCOMPARE(bench.fakes.questions.lastMenu.at(4), QStringLiteral("Box"));
         QCOMPARE(bench.fakes.questions.lastChecked, 0); // Pen
         QCOMPARE(bench.window.tools().checkedTool(), Tool::Box);
@@ -716,13 +718,13 @@ private slots:
     void drawMenuItems()
     {
         FakeWindow bench;
-        QMenu *draw = bench.window.menuBar()->actions().at(1)->menu();
+        QMenu *draw = bench.window.menuBar()->actions().at(2)->menu(); // after File and Edit
         QStringList items;
         for (QAction *item : draw->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());
         QCOMPARE(items, QStringList({"&ClrDraw ", "Tools...", "-", "Zoom In", "Zoom Out", "Actual Size", "Fit", "-",
                                      "Undo", "Redo"}));
-        QCOMPARE(bench.window.menuBar()->actions().size(), 3);
+        QCOMPARE(bench.window.menuBar()->actions().size(), 4);
         const auto keys = [&](const char *name) { return bench.window.action(QString::fromLatin1(name))->shortcuts(); };
         QCOMPARE(keys("miUndo"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Z"))}));
         QCOMPARE(keys("miRedo"), QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
