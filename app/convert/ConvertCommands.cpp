@@ -2,6 +2,7 @@
 
 #include "FileNameChecks.h"
 #include "PictureCommands.h"
+#include "PictureTransforms.h"
 #include "PrintCommand.h"
 #include "SendCommand.h"
 #include "ToolSupport.h"
@@ -64,10 +65,11 @@ bool isImport(const QStringList &files) { return files.size() == 2 && is89i(file
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> table{
-        {{}, "IN.89i OUT.png|OUT.bmp|OUT.pbm",
+        {{}, "IN.89i OUT.png|OUT.bmp|OUT.pbm" + kTransformSynopsis + " [--scale N]",
          "Writes the picture 1:1 as an image: black pixels black, white pixels white.\n"
-         "A .pbm file is plain PBM (P1) with 1 = black.",
-         {},
+         "A .pbm file is plain PBM (P1) with 1 = black. The picture operations apply in the\n"
+         "order --canvas, --flip, --rotate, --invert; --scale then draws each pixel as a square.",
+         transformOptions(true),
          [](const QStringList &f) { return f.size() == 2 && isImageOutput(f[1]); }, exportPicture},
         {{}, "IMAGE OUT.89i [--folder F] [--name N] [--comment C]",
          "Turns a picture file into a .89i picture of the same size: a pixel becomes black\n"
@@ -93,12 +95,12 @@ const std::vector<Command> &commands()
         {"--stretch", "IMAGE OUT.89i --stretch" + kScaleSynopsis,
          "As --fit, but the whole picture is stretched onto the whole target.",
          scaleOptions("--stretch", "stretch onto the whole target"), isImport, importScaled},
-        {{}, "IN.89i OUT.89i [--folder F] [--name N] [--comment C]",
+        {{}, "IN.89i OUT.89i [--folder F] [--name N] [--comment C]" + kTransformSynopsis,
          "Reads the file and writes it again with correct lengths and checksum;\n"
-         "the options replace the texts read.\n"
+         "the options replace the texts read, and change the picture as for an image.\n"
          "Everywhere, .89i stands for any calculator picture: .89i (TI-89), .9xi (TI-92 Plus),\n"
          ".v2i (Voyage 200) or .92i (TI-92); an output's ending picks the calculator.",
-         textOptions(),
+         textOptions(transformOptions(false)),
          [](const QStringList &f) { return f.size() == 2 && is89i(f[1]) && is89i(f[0]); }, rewritePicture},
         {"--info", "--info FILE.89i",
          "Shows folder, variable name, comment, width, height and calculator, and whether signature,\n"

@@ -1,8 +1,11 @@
 #include "PictureCommands.h"
 
+#include "PictureTransforms.h"
+
 #include "calc/CalcCharset.h"
 #include "calc/NameProblem.h"
 #include "calc/PictureFile.h"
+#include "document/PictureOps.h"
 #include "import/PictureImages.h"
 #include "import/ScaledImport.h"
 #include "platform/FailureText.h"
@@ -141,10 +144,16 @@ int exportPicture(Context &context)
 {
     const QString &in = context.call.files[0];
     const QString &out = context.call.files[1];
-    const std::optional<CalcPicture> picture = readPicture(context.files, in);
+    const std::optional<int> scale = scaleOption(context.call);
+    if (!scale)
+        return kExitUsage;
+    std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture)
         return kExitRefused;
-    const QByteArray data = pictureFileBytes(picture->pixels, picture->width, picture->height, suffixOf(out));
+    if (!transformPicture(context.call, *picture))
+        return kExitUsage;
+    const PixelGrid pixels = PictureOps::scaled(picture->pixels, picture->width, picture->height, *scale);
+    const QByteArray data = pictureFileBytes(pixels, pixels.width(), pixels.height(), suffixOf(out));
     if (data.isEmpty())
         return refuse(out, QStringLiteral("the image could not be encoded"));
     return writeOutput(context, out, data);
@@ -201,6 +210,8 @@ int rewritePicture(Context &context)
     std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture || !takeTexts(context.call, *picture))
         return kExitRefused;
+    if (!transformPicture(context.call, *picture))
+        return kExitUsage;
     return writePicture(context, in, *picture);
 }
 

@@ -138,6 +138,49 @@ private slots:
             }
     }
 
+    // The picture operations on export and rewrite, in their order, and refused values.
+    void pictureOperations_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QByteArray>("pbm"); // empty: refused as wrong usage
+        // The picture is 3 x 2: "#.." over "..#".
+        QTest::newRow("flip h") << QStringList{"--flip", "h"} << "o.pbm" << QByteArray("P1\n3 2\n0 0 1\n1 0 0\n");
+        QTest::newRow("rotate 90") << QStringList{"--rotate", "90"} << "o.pbm" << QByteArray("P1\n2 3\n0 1\n0 0\n1 0\n");
+        QTest::newRow("invert") << QStringList{"--invert"} << "o.pbm" << QByteArray("P1\n3 2\n0 1 1\n1 1 0\n");
+        QTest::newRow("canvas, bottom right") << QStringList{"--canvas", "4x3+br"} << "o.pbm"
+                                              << QByteArray("P1\n4 3\n0 0 0 0\n0 1 0 0\n0 0 0 1\n");
+        QTest::newRow("canvas, then rotate 180") << QStringList{"--rotate", "180", "--canvas", "4x2"} << "o.pbm"
+                                                 << QByteArray("P1\n4 2\n0 1 0 0\n0 0 0 1\n");
+        QTest::newRow("scale 2") << QStringList{"--scale", "2"} << "o.pbm"
+                                 << QByteArray("P1\n6 4\n1 1 0 0 0 0\n1 1 0 0 0 0\n0 0 0 0 1 1\n0 0 0 0 1 1\n");
+        QTest::newRow("rewritten rotated") << QStringList{"--rotate", "270"} << "o.89i" << QByteArray("P1\n2 3\n0 1\n0 0\n1 0\n");
+        QTest::newRow("flip d") << QStringList{"--flip", "d"} << "o.pbm" << QByteArray();
+        QTest::newRow("rotate 45") << QStringList{"--rotate", "45"} << "o.pbm" << QByteArray();
+        QTest::newRow("scale 17") << QStringList{"--scale", "17"} << "o.pbm" << QByteArray();
+        QTest::newRow("canvas anchor") << QStringList{"--canvas", "4x3+middle"} << "o.pbm" << QByteArray();
+        QTest::newRow("canvas too large") << QStringList{"--canvas", "40000x2"} << "o.pbm" << QByteArray();
+        QTest::newRow("scale on a rewrite") << QStringList{"--scale", "2"} << "o.89i" << QByteArray();
+    }
+    void pictureOperations()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, output);
+        QFETCH(QByteArray, pbm);
+        QVERIFY(writeFile(path("in.89i"), pictureFile(3, 2, {{0, 0}, {2, 1}}, {.folder = "m", .name = "p"})));
+        for (const QString &old : {output, QStringLiteral("o.pbm")})
+            QFile::remove(path(old));
+        const Run r = run(QStringList{path("in.89i"), path(output)} + options);
+        QCOMPARE(r.exitCode, pbm.isEmpty() ? 2 : 0);
+        if (pbm.isEmpty()) {
+            QVERIFY(!QFileInfo::exists(path(output)));
+            return;
+        }
+        if (output.endsWith(QStringLiteral(".89i")))
+            QCOMPARE(run({path(output), path("o.pbm")}).exitCode, 0);
+        QCOMPARE(readFile(path("o.pbm")), pbm);
+    }
+
     void exportsPlainPbm()
     {
         QCOMPARE(run({writeSample("in.89i"), path("out.pbm")}).exitCode, 0);
