@@ -1,13 +1,13 @@
 #pragma once
 
 #include "document/PictureOps.h"
+#include "platform/Clipboard.h"
 #include "shell/EditQuestions.h"
 
 #include <QImage>
 #include <QPoint>
 #include <functional>
 
-class Clipboard;
 class DrawingTools;
 class FileDialogs;
 class FileSession;
@@ -16,6 +16,17 @@ class Messages;
 class PictureDocument;
 class Selection;
 class Settings;
+
+// The clipboard of this program alone, for a window whose desktop brings none.
+class ProgramClipboard : public Clipboard
+{
+public:
+    QImage image() const override { return m_image; }
+    void setImage(const QImage &image) override { m_image = image; }
+
+private:
+    QImage m_image;
+};
 
 // The Edit menu and the picture commands: the clipboard, the selection, flips, rotations,
 // Invert, shifting, Canvas Size... and the Text tool. Every command that changes the picture

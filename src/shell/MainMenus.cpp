@@ -188,3 +188,19 @@ MainMenus buildMainMenus(MainWindow &window, QMenuBar &bar)
     }
     return menus;
 }
+
+void showSelection(MainMenus &menus, bool selected)
+{
+    const auto keys = [](std::initializer_list<const char *> names) {
+        QList<QKeySequence> sequences;
+        for (const char *name : names)
+            sequences << QKeySequence(QString::fromLatin1(name));
+        return sequences;
+    };
+    menus.miExit->setShortcuts(selected ? QList<QKeySequence>() : keys({"Ctrl+X"}));
+    menus.miCls->setShortcuts(selected ? QList<QKeySequence>() : keys({"Ctrl+C"}));
+    menus.miCut->setShortcuts(selected ? keys({"Ctrl+X", "Shift+Del"}) : keys({"Shift+Del"}));
+    menus.miCopy->setShortcuts(selected ? keys({"Ctrl+C", "Ctrl+Ins"}) : keys({"Ctrl+Ins"}));
+    for (QAction *item : {menus.miCut, menus.miCopy, menus.miDelete, menus.miCrop, menus.miDeselect})
+        item->setEnabled(selected);
+}

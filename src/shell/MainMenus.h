@@ -27,6 +27,10 @@ struct MainMenus
     QAction *miTransparent = nullptr;
 };
 
+// While there is a selection Ctrl+X and Ctrl+C cut and copy it, otherwise they are Exit and
+// ClrDraw, as designed; the items that need a selection are enabled with one.
+void showSelection(MainMenus &menus, bool selected);
+
 // Fills the window's menu bar from the table of its menus, each item connected to the
 // window's handler of its design name.
 MainMenus buildMainMenus(MainWindow &window, QMenuBar &bar);

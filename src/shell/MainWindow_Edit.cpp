@@ -13,32 +13,11 @@
 #include <QScrollArea>
 #include <cmath>
 
-namespace {
-// The clipboard of this program alone, when the desktop brings none.
-class OwnClipboard : public Clipboard
-{
-public:
-    QImage image() const override { return m_image; }
-    void setImage(const QImage &image) override { m_image = image; }
-
-private:
-    QImage m_image;
-};
-
-QList<QKeySequence> keys(std::initializer_list<const char *> names)
-{
-    QList<QKeySequence> sequences;
-    for (const char *name : names)
-        sequences << QKeySequence(QString::fromLatin1(name));
-    return sequences;
-}
-} // namespace
-
 void MainWindow::createEditCommands()
 {
     Clipboard *clipboard = m_services.clipboard;
     if (!clipboard)
-        clipboard = (m_ownClipboard = std::make_unique<OwnClipboard>()).get();
+        clipboard = (m_ownClipboard = std::make_unique<ProgramClipboard>()).get();
     EditQuestions *questions = m_services.editQuestions;
     if (!questions) {
         m_editDialogs = std::make_unique<EditDialogs>();
@@ -70,18 +49,7 @@ void MainWindow::createEditCommands()
     updateSelectionActions();
 }
 
-// While there is a selection Ctrl+X and Ctrl+C cut and copy it; otherwise they are Exit and
-// ClrDraw, as designed.
-void MainWindow::updateSelectionActions()
-{
-    const bool selected = m_tools.selection().active();
-    m_menus.miExit->setShortcuts(selected ? QList<QKeySequence>() : keys({"Ctrl+X"}));
-    m_menus.miCls->setShortcuts(selected ? QList<QKeySequence>() : keys({"Ctrl+C"}));
-    m_menus.miCut->setShortcuts(selected ? keys({"Ctrl+X", "Shift+Del"}) : keys({"Shift+Del"}));
-    m_menus.miCopy->setShortcuts(selected ? keys({"Ctrl+C", "Ctrl+Ins"}) : keys({"Ctrl+Ins"}));
-    for (QAction *item : {m_menus.miCut, m_menus.miCopy, m_menus.miDelete, m_menus.miCrop, m_menus.miDeselect})
-        item->setEnabled(selected);
-}
+void MainWindow::updateSelectionActions() { showSelection(m_menus, m_tools.selection().active()); }
 
 void MainWindow::showToolAndZoom()
 {
