@@ -81,7 +81,8 @@ void CanvasView::pictureChanged(const PictureChange &change)
     else if (change.kind == PictureChange::Kind::Whole)
         update();
     else // the cells and a pixel around them: their squares' rounded edges stay inside
-        update(QRectF(toScreen(QPointF(change.x, change.y)), toScreen(QPointF(change.x + change.width, change.y + change.height)))
+        update(QRectF(toScreen(QPointF(change.area.x, change.area.y)),
+                      toScreen(QPointF(change.area.x + change.area.width, change.area.y + change.area.height)))
                    .toAlignedRect()
                    .adjusted(-1, -1, 1, 1));
 }

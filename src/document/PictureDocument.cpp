@@ -22,7 +22,7 @@ void PictureDocument::setPixel(int x, int y, int value)
     value = value ? 1 : 0;
     m_history.record(x, y, Pixels.at(x, y), value);
     Pixels.set(x, y, value);
-    announce({PictureChange::Kind::Pixels, x, y, 1, 1});
+    announce({PictureChange::Kind::Pixels, {x, y, 1, 1}});
 }
 
 void PictureDocument::replace(PixelGrid pixels, int width, int height)
@@ -62,7 +62,7 @@ void PictureDocument::commitArea(const PixelRect &area)
 {
     m_history.commit();
     if (!area.isEmpty())
-        announce({PictureChange::Kind::Pixels, area.x, area.y, area.width, area.height});
+        announce({PictureChange::Kind::Pixels, area});
 }
 
 void PictureDocument::paste(const PixelGrid &source, int x, int y, bool transparent)
@@ -81,12 +81,11 @@ void PictureDocument::paste(const PixelGrid &source, int x, int y, bool transpar
 void PictureDocument::fillRect(const PixelRect &area, int value)
 {
     m_history.commit();
-    const int left = std::max(0, area.x), top = std::max(0, area.y);
-    const int right = std::min(PicWidth, area.x + area.width), bottom = std::min(PicHeight, area.y + area.height);
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
+    const PixelRect inside = within(area, PicWidth, PicHeight);
+    for (int y = inside.y; y < inside.y + inside.height; ++y)
+        for (int x = inside.x; x < inside.x + inside.width; ++x)
             record(x, y, value ? 1 : 0);
-    commitArea({left, top, right - left, bottom - top});
+    commitArea(inside);
 }
 
 bool PictureDocument::floodFill(int x, int y, int value)
@@ -158,7 +157,7 @@ Revision PictureDocument::revise(Revision (History::*step)(PixelGrid &, PictureS
             top = std::min(top, change.y);
             bottom = std::max(bottom, change.y);
         }
-        announce({PictureChange::Kind::Pixels, left, top, right - left + 1, bottom - top + 1});
+        announce({PictureChange::Kind::Pixels, {left, top, right - left + 1, bottom - top + 1}});
     }
     return revision;
 }

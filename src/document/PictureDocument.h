@@ -12,17 +12,14 @@
 #include <optional>
 #include <vector>
 
-// What changed in a picture, for the views that show it. Pixels: the rectangle x, y,
-// width x height (picture pixels) holds new values. Whole: any pixel may have changed, the
-// size has not. NewPicture: a picture of another size, or one just read or created: views
-// fit themselves to it.
+// What changed in a picture, for the views that show it. Pixels: the rectangle `area`
+// (picture pixels) holds new values. Whole: any pixel may have changed, the size has not.
+// NewPicture: a picture of another size, or one just read or created: views fit themselves
+// to it.
 struct PictureChange
 {
     enum class Kind { Pixels, Whole, NewPicture } kind = Kind::Pixels;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
+    PixelRect area;
 };
 
 // The one picture the editor works on: its grid, its size, its history and the state the

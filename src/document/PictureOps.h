@@ -4,30 +4,6 @@
 
 #include <optional>
 
-// A rectangle of picture pixels: columns x to x + width - 1, rows y to y + height - 1.
-struct PixelRect
-{
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool isEmpty() const { return width <= 0 || height <= 0; }
-    bool operator==(const PixelRect &) const = default;
-};
-
-// The smallest rectangle holding both (an empty one adds nothing).
-inline PixelRect united(const PixelRect &a, const PixelRect &b)
-{
-    if (a.isEmpty())
-        return b;
-    if (b.isEmpty())
-        return a;
-    const int left = a.x < b.x ? a.x : b.x, top = a.y < b.y ? a.y : b.y;
-    const int right = a.x + a.width > b.x + b.width ? a.x + a.width : b.x + b.width;
-    const int bottom = a.y + a.height > b.y + b.height ? a.y + a.height : b.y + b.height;
-    return {left, top, right - left, bottom - top};
-}
-
 // The operations on a whole picture. Each reads the picture's part of a grid (its top-left
 // width x height; the grid may be larger) and gives the new picture as a grid of exactly its
 // size; nothing outside the picture is read.

@@ -4,6 +4,41 @@
 #include <cstdint>
 #include <vector>
 
+// A rectangle of picture pixels: columns x to x + width - 1, rows y to y + height - 1.
+struct PixelRect
+{
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    bool operator==(const PixelRect &) const = default;
+};
+
+// The smallest rectangle holding both (an empty one adds nothing).
+inline PixelRect united(const PixelRect &a, const PixelRect &b)
+{
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    const int left = a.x < b.x ? a.x : b.x, top = a.y < b.y ? a.y : b.y;
+    const int right = a.x + a.width > b.x + b.width ? a.x + a.width : b.x + b.width;
+    const int bottom = a.y + a.height > b.y + b.height ? a.y + a.height : b.y + b.height;
+    return {left, top, right - left, bottom - top};
+}
+
+// The part of `area` inside a picture of width x height (empty when none is).
+inline PixelRect within(const PixelRect &area, int width, int height)
+{
+    const int left = area.x > 0 ? area.x : 0, top = area.y > 0 ? area.y : 0;
+    const int right = area.x + area.width < width ? area.x + area.width : width;
+    const int bottom = area.y + area.height < height ? area.y + area.height : height;
+    if (right <= left || bottom <= top)
+        return {};
+    return {left, top, right - left, bottom - top};
+}
+
 // The picture's pixel grid: columns x (0 at the left) by rows y (0 at the top),
 // 1 = black, 0 = white. It may be larger than the picture; only the picture's part is
 // ever shown, saved or printed.

@@ -1,18 +1,6 @@
 #include "document/Selection.h"
 
-#include <algorithm>
 #include <utility>
-
-namespace {
-PixelRect within(const PixelRect &area, int width, int height)
-{
-    const int left = std::max(0, area.x), top = std::max(0, area.y);
-    const int right = std::min(width, area.x + area.width), bottom = std::min(height, area.y + area.height);
-    if (right <= left || bottom <= top)
-        return {};
-    return {left, top, right - left, bottom - top};
-}
-} // namespace
 
 Selection::Selection(PictureDocument &document)
     : m_document(document), m_watch(document.watch([this](const PictureChange &change) {

@@ -23,8 +23,8 @@ class tst_DrawingTools : public QObject
         QString readout;
         Points announced; // the single pixels the document said it changed, in order
         PictureDocument::Watch watch = document.watch([this](const PictureChange &change) {
-            if (change.kind == PictureChange::Kind::Pixels && change.width == 1 && change.height == 1)
-                announced << QPoint(change.x, change.y);
+            if (change.kind == PictureChange::Kind::Pixels && change.area.width == 1 && change.area.height == 1)
+                announced << QPoint(change.area.x, change.area.y);
         });
         Bench()
         {
