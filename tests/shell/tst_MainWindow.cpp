@@ -482,6 +482,30 @@ private slots:
         QCOMPARE(bench.window.document().pixels().at(3, 3), 0);
     }
 
+    // The Edit menu's keys that a text box uses too (Ctrl+V, Del, Ctrl+C with a selection)
+    // are the text box's while it has the focus, the picture's on the canvas.
+    void editKeysLeaveTextBoxesAlone()
+    {
+        FakeWindow bench;
+        MainWindow &w = bench.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        drawDot(w);
+        w.action(QStringLiteral("miSelectAll"))->trigger();
+        w.commentBox()->setFocus();
+        for (const auto &[key, modifiers] : {std::pair{Qt::Key_C, Qt::ControlModifier}, {Qt::Key_Delete, Qt::NoModifier},
+                                            {Qt::Key_V, Qt::ControlModifier}})
+            QTest::keyClick(w.commentBox(), key, modifiers);
+        QCOMPARE(w.document().pixels().at(3, 3), 1);
+        QVERIFY(w.tools().selection().active() && !w.tools().selection().floating());
+        w.canvas().setFocus();
+        QTest::keyClick(&w.canvas(), Qt::Key_C, Qt::ControlModifier); // copies the selection
+        QTest::keyClick(&w.canvas(), Qt::Key_Delete);
+        QCOMPARE(w.document().pixels().at(3, 3), 0);
+        QTest::keyClick(&w.canvas(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(w.tools().selection().floating());
+    }
+
     void tabGoesRoundTheControls()
     {
         FakeWindow bench;
