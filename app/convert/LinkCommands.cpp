@@ -48,6 +48,11 @@ std::optional<LinkSettings> linkSettings(const Invocation &call, const QString &
         usageError(QStringLiteral("--port takes 1 to 4"));
         return std::nullopt;
     }
+    if (call.has("--timeout")
+        && ((settings.timeoutSeconds = call.value("--timeout").toInt(&ok)) < 1 || settings.timeoutSeconds > 600 || !ok)) {
+        usageError(QStringLiteral("--timeout takes 1 to 600 seconds"));
+        return std::nullopt;
+    }
     // The emulator's link is port 2 from our side.
     if (settings.cable == "tiemu" && !call.has("--port"))
         settings.port = 2;
@@ -113,6 +118,7 @@ OptionTable linkOptions(OptionTable more)
     more.push_back({"--cable", "C", kCables.join(u'|') + " (default auto: the USB cable found)"});
     more.push_back({"--port", "N", "the cable's port, 1-4 (default 1; 2 with tiemu, the emulator's link)"});
     more.push_back({"--calc", "M", kCalcs.join(u'|') + " (default: the picture's calculator, else auto)"});
+    more.push_back({"--timeout", "S", "seconds the cable waits for each answer, 1-600 (default 2)"});
     return more;
 }
 

@@ -14,6 +14,9 @@
 #include <map>
 #include <thread>
 
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
 namespace {
 
 const std::map<std::string, CalcModel> kCalcs{
@@ -148,11 +151,22 @@ std::string openingFailure(int error, CableModel cable)
     return text;
 }
 
+// Whether an emulator holds the virtual link: its shared memory segment (the key the cable
+// library takes) with a process attached. Without one the cable answers nonsense, not silence.
+bool emulatorListens()
+{
+    const int id = ::shmget(::ftok("/tmp", 0x1234), 0, 0);
+    shmid_ds status{};
+    return id >= 0 && ::shmctl(id, IPC_STAT, &status) == 0 && status.shm_nattch > 0;
+}
+
 } // namespace
 
 std::string LinkSession::attach(int cableModel, int port, const LinkRequest &request)
 {
     const auto cable = CableModel(cableModel);
+    if (cable == CABLE_TIE && !emulatorListens())
+        return "no emulator is running with its link on (start TiEmu with the TiEmu cable set up)";
     m_cable = ticables_handle_new(cable, CablePort(port));
     if (!m_cable)
         return "the cable cannot be used on port " + std::to_string(port);
@@ -172,6 +186,9 @@ std::string LinkSession::attach(int cableModel, int port, const LinkRequest &req
     ticalcs_update_set(m_calc, &progressUpdate());
     if (const int error = ticalcs_cable_attach(m_calc, m_cable); error != 0)
         return openingFailure(error, cable);
+    // What the emulator sent after the last run's end would be taken for its first answer.
+    if (cable == CABLE_TIE)
+        ticables_cable_reset(m_cable);
     // The calculator needs a moment after the cable is opened before it takes a packet
     // (without it a TI-92 Plus times out on every transfer).
     std::this_thread::sleep_for(std::chrono::seconds(2));

@@ -31,6 +31,13 @@ QString endingProblem(const QProcess &process)
     return {};
 }
 
+QStringList helperArguments(QStringList operation, const LinkSettings &settings)
+{
+    return operation << QStringLiteral("--cable") << settings.cable << QStringLiteral("--port")
+                     << QString::number(settings.port) << QStringLiteral("--calc") << settings.calc
+                     << QStringLiteral("--timeout") << QString::number(settings.timeoutSeconds);
+}
+
 } // namespace
 
 // The helper's reply, or why there is none.
@@ -39,6 +46,25 @@ struct QtCalculatorLink::Answer
     LinkReply reply;
     QString problem;
 };
+
+namespace {
+
+// What the helper that ended said, or why it said nothing.
+QtCalculatorLink::Answer answerOf(const QProcess &process, const QString &stopped, const QByteArray &output)
+{
+    if (!stopped.isEmpty())
+        return {{}, stopped};
+    if (const QString problem = endingProblem(process); !problem.isEmpty())
+        return {{}, problem};
+    QtCalculatorLink::Answer answer{LinkReply::parse(output), {}};
+    if (!answer.reply.malformed.isEmpty())
+        answer.problem = answer.reply.malformed;
+    else if (!answer.reply.failure.isEmpty())
+        answer.problem = answer.reply.failure;
+    return answer;
+}
+
+} // namespace
 
 QtCalculatorLink::QtCalculatorLink(LinkSettings settings, QString helper, int deadlineMs, Progress *progress)
     : m_settings(std::move(settings)), m_helper(std::move(helper)), m_deadlineMs(deadlineMs), m_progress(progress)
@@ -61,10 +87,6 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
     const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
     if (helper.isEmpty())
         return {{}, QStringLiteral("the link helper %1 is not installed").arg(kHelperName)};
-    QStringList arguments = operation;
-    arguments << QStringLiteral("--cable") << m_settings.cable << QStringLiteral("--port") << QString::number(m_settings.port)
-              << QStringLiteral("--calc") << m_settings.calc << QStringLiteral("--timeout")
-              << QString::number(m_settings.timeoutSeconds);
     QProcess process;
     QEventLoop loop;
     QTimer deadline;
@@ -91,7 +113,7 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
     QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
         stop(QStringLiteral("the calculator did not answer within %1 seconds").arg(m_deadlineMs / 1000.0));
     });
-    process.start(helper, arguments);
+    process.start(helper, helperArguments(operation, m_settings));
     deadline.start(m_deadlineMs);
     if (m_progress)
         m_progress->begin(text, [&] { stop(QStringLiteral("the transfer was cancelled")); });
@@ -101,16 +123,7 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
         m_progress->end();
     process.waitForFinished(1000);
     output += process.readAllStandardOutput();
-    if (!stopped.isEmpty())
-        return {{}, stopped};
-    if (const QString problem = endingProblem(process); !problem.isEmpty())
-        return {{}, problem};
-    Answer answer{LinkReply::parse(output), {}};
-    if (!answer.reply.malformed.isEmpty())
-        answer.problem = answer.reply.malformed;
-    else if (!answer.reply.failure.isEmpty())
-        answer.problem = answer.reply.failure;
-    return answer;
+    return answerOf(process, stopped, output);
 }
 
 Done QtCalculatorLink::send(const QString &variableFile)

@@ -29,8 +29,9 @@ public:
     // when neither has it.
     static QString findHelper();
 
+    struct Answer; // the helper's reply, or why there is none
+
 private:
-    struct Answer;
     Answer run(const QStringList &operation, const QString &text);
 
     LinkSettings m_settings;

@@ -65,8 +65,10 @@ QString EmulatedCalculator::linkHelper() { return QStringLiteral(DOTLARK_BINARY_
 
 QStringList EmulatedCalculator::linkOptions() const
 {
+    // The emulator runs slower than a calculator on a loaded machine: the cable waits 10 s
+    // for each answer, not 2 (a transfer that times out spoils PedroM's link for good).
     return {QStringLiteral("--cable"), QStringLiteral("tiemu"), QStringLiteral("--port"), QStringLiteral("2"),
-            QStringLiteral("--calc"), m_calc};
+            QStringLiteral("--calc"), m_calc, QStringLiteral("--timeout"), QStringLiteral("10")};
 }
 
 void EmulatedCalculator::kill()
@@ -80,8 +82,11 @@ void EmulatedCalculator::kill()
 
 bool EmulatedCalculator::start()
 {
-    if (!prepare())
-        return false;
+    return prepare() && restart();
+}
+
+bool EmulatedCalculator::restart()
+{
     for (int attempt = 0; attempt < kAttempts; ++attempt)
         if (boot() && answers())
             return true;

@@ -24,13 +24,17 @@ public:
     // True when the calculator answers; else why() says why not (for a skip).
     bool start();
     const QString &why() const { return m_why; }
+    // Boots the emulator again from its image (the variables sent are gone): PedroM's link
+    // now and then stops answering after a transfer (TiLP's transfers too), for good.
+    bool restart();
     // Ends the emulator at once, as a crash would (the link is then cleaned).
     void kill();
     bool running() const { return m_emulator.state() != QProcess::NotRunning; }
 
     // Removes what a killed emulator leaves of the link.
     static void cleanLink();
-    // dotlark-link of the build tree, and its link options for this calculator.
+    // dotlark-link of the build tree, and the link options (dotlark-link's and dotlark-convert's)
+    // for this calculator.
     static QString linkHelper();
     QStringList linkOptions() const;
 
