@@ -3,10 +3,12 @@
 # fonts-urw-base35: the metafile renderer (libwmf) needs its fonts to start at all.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticonv-dev libwmf-dev
                 libexpat1-dev libjpeg-dev
+                libticalcs-dev libticables-dev libtifiles-dev libusb-1.0-0-dev
                 libx11-dev fonts-liberation2 fonts-urw-base35)
+# tiemu: the emulated calculator (it ships PedroM) the link tests talk to.
 # desktop-file-utils .. libfile-mimeinfo-perl: the check of the installed desktop files
 # (xdg-mime reads the staged picture types through the last one).
-TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2
+TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2 tiemu
                desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl)
 
 missing_packages() {

@@ -4,7 +4,7 @@
 #include "PictureCommands.h"
 #include "PictureTransforms.h"
 #include "PrintCommand.h"
-#include "SendCommand.h"
+#include "LinkCommands.h"
 #include "ToolSupport.h"
 #include "document/CalcKind.h"
 #include "platform/FileStore.h"
@@ -121,12 +121,27 @@ const std::vector<Command> &commands()
           {"--fileinfo", {}, "print the line \"File: ...  Folder: ...  Var: ...\""},
           {"--comment", {}, "print the comment line"}},
          [](const QStringList &f) { return f.size() == 1; }, printPdf},
-        {"--send", "--send FILE.89i",
-         "Sends the picture to the calculator with TiLP (tilp --calc=MODEL --no-gui FILE,\n"
-         "MODEL ti89, ti92, ti92+ or v200 by the file's calculator, unless TiLP is set up\n"
-         "for one that takes it); exits with 1 when TiLP fails or reports an error.",
-         {{"--send", {}, "send the file to the calculator"}},
-         [](const QStringList &f) { return f.size() == 1 && is89i(f[0]); }, sendPicture},
+        {"--send", "--send FILE.89i [--var FOLDER\\NAME] [--cable C] [--port N] [--calc M]",
+         "Sends the picture to the calculator as the variable the file names, or FOLDER\\NAME\n"
+         "(FOLDER\\ may be left out: main). The calculator is the picture's unless --calc names it.",
+         linkOptions({{"--send", {}, "send the file to the calculator"},
+                      {"--var", "FOLDER\\NAME", "the variable to send it as"}}),
+         [](const QStringList &f) { return f.size() == 1 && is89i(f[0]); }, sendToCalculator},
+        {"--list", "--list [--cable C] [--port N] [--calc M]",
+         "Lists the calculator's variables, one a line: folder\\name, type and size in bytes,\n"
+         "separated by tabs.",
+         linkOptions({{"--list", {}, "list the calculator's variables"}}),
+         [](const QStringList &f) { return f.isEmpty(); }, listCalculator},
+        {"--receive", "--receive FOLDER\\NAME OUT [--cable C] [--port N] [--calc M]",
+         "Receives the picture variable FOLDER\\NAME and writes it as OUT: a calculator picture\n"
+         "(.89i, .9xi, .v2i, .92i) or an image (.png, .bmp, .pbm) by OUT's ending.",
+         linkOptions({{"--receive", "FOLDER\\NAME", "the picture variable to receive"}}),
+         [](const QStringList &f) { return f.size() == 1; }, receiveFromCalculator},
+        {"--capture", "--capture OUT [--full] [--cable C] [--port N] [--calc M]",
+         "Captures the calculator's screen as a picture: the part a TI-89 shows (160 x 100)\n"
+         "or, with --full, the whole LCD (240 x 128); OUT as for --receive.",
+         linkOptions({{"--capture", {}, "capture the screen"}, {"--full", {}, "the whole LCD"}}),
+         [](const QStringList &f) { return f.size() == 1; }, captureCalculatorScreen},
     };
     return table;
 }

@@ -25,6 +25,7 @@ struct Failure
         PictureTooLarge, // a picture no picture file can hold; detail: "W x H pixels: N bytes of pixel data"
         CannotEncode,    // the picture could not be turned into the file's bytes; detail: why
         NoPage,          // the page could not be drawn (no display, a printing failure)
+        LinkFailed,      // a transfer with the calculator did not happen; detail: the link's words
     };
 
     What what = What::CannotRead;

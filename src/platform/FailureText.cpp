@@ -36,6 +36,8 @@ QString sentence(const Failure &failure)
             .arg(kPicture89iMaxDataLength - 5);
     case What::CannotEncode: return orElse(detail, QStringLiteral("The picture cannot be written in this format."));
     case What::NoPage: return orElse(detail, QStringLiteral("The page cannot be drawn."));
+    case What::LinkFailed:
+        return detail.isEmpty() ? QStringLiteral("The calculator link failed.") : detail.left(1).toUpper() + detail.mid(1) + u'.';
     }
     return detail;
 }

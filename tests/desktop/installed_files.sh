@@ -23,7 +23,8 @@ done
 
 cmake --install "$build" --prefix "$stage/usr" >/dev/null || { echo "FAILED: cmake --install"; exit 1; }
 share=$stage/usr/share
-for f in bin/dotlark bin/dotlark-convert libexec/dotlark/dotlark-decode share/mime/packages/dotlark.xml \
+for f in bin/dotlark bin/dotlark-convert libexec/dotlark/dotlark-decode libexec/dotlark/dotlark-link \
+         share/mime/packages/dotlark.xml \
          share/icons/hicolor/scalable/apps/dotlark.svg share/icons/hicolor/48x48/apps/dotlark.png \
          share/man/man1/dotlark.1.gz share/man/man1/dotlark-convert.1.gz share/doc/dotlark/copyright; do
   check test -f "$stage/usr/$f"

@@ -53,6 +53,8 @@ private slots:
         row("cannot encode, no words", What::CannotEncode, {}, "The picture cannot be written in this format.");
         row("no page", What::NoPage, "no display to draw the page with", "no display to draw the page with");
         row("no page, no words", What::NoPage, {}, "The page cannot be drawn.");
+        row("link", What::LinkFailed, "the calculator does not answer", "The calculator does not answer.");
+        row("link, no words", What::LinkFailed, {}, "The calculator link failed.");
         // A picture reader's reasons, after "<file>: ".
         phrase("phrase: cannot read", What::CannotRead, "Permission denied", "Permission denied");
         phrase("phrase: cannot read, no words", What::CannotRead, {}, "the file cannot be read");
@@ -79,7 +81,7 @@ private slots:
     // without them fails).
     void everyKindIsWorded()
     {
-        for (int kind = int(What::Missing); kind <= int(What::NoPage); ++kind)
+        for (int kind = int(What::Missing); kind <= int(What::LinkFailed); ++kind)
             for (const Wording wording : {Wording::Sentence, Wording::Phrase})
                 QVERIFY2(!::describe({What(kind), {}, {}}, wording).isEmpty(), qPrintable(QString::number(kind)));
     }

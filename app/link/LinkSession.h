@@ -1,0 +1,39 @@
+#pragma once
+
+#include "LinkRequest.h"
+
+#include <string>
+
+struct _CableHandle;
+struct _CalcHandle;
+
+// The cable and the calculator of one request, through libticables2 and libticalcs2; every
+// call of those libraries in DOTLARK is made here. Each operation writes its answer to
+// standard output (see LinkProtocol.h) and gives the exit status of the helper.
+class LinkSession
+{
+public:
+    LinkSession() = default;
+    ~LinkSession();
+    LinkSession(const LinkSession &) = delete;
+    LinkSession &operator=(const LinkSession &) = delete;
+
+    // Finds the cable and the calculator and checks that it answers; an empty text when it
+    // does, else why not.
+    std::string open(const LinkRequest &request);
+    int run(const LinkRequest &request);
+
+private:
+    std::string attach(int cable, int port, const LinkRequest &request);
+    int send(const std::string &file);
+    int list();
+    int receive(const std::string &folder, const std::string &name, const std::string &out);
+    int screen(bool full);
+
+    _CableHandle *m_cable = nullptr;
+    _CalcHandle *m_calc = nullptr;
+    int m_model = 0;
+};
+
+// What a failure says, in the library's words: "TEXT (error N)".
+std::string linkErrorText(int error);

@@ -1,0 +1,37 @@
+#include "LinkOutput.h"
+#include "LinkRequest.h"
+#include "LinkSession.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+// dotlark-link: one transfer with a calculator per run (send a variable file, list the
+// variables, receive a picture variable, capture the screen), for the editor and the
+// converter, which read its answer through a pipe (qtplatform/LinkProtocol.h). The cable
+// code runs here, so that a cable that hangs or crashes costs this process only; the caller
+// ends it when its time is up or the user cancels.
+
+int main(int argc, char *argv[])
+{
+    const std::optional<LinkRequest> request = parseLinkRequest(std::vector<std::string>(argv + 1, argv + argc));
+    if (!request) {
+        std::fputs("usage: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped\n"
+                   "       [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]\n"
+                   "       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]\n"
+                   "(used by DOTLARK to talk to the calculator)\n",
+                   stderr);
+        return 2;
+    }
+    int status = 0;
+    {
+        LinkSession session;
+        const std::string problem = session.open(*request);
+        status = problem.empty() ? session.run(*request) : LinkOutput::failure(problem);
+    }
+    // The answer is out: end without the libraries' tear-down.
+    std::fflush(stdout);
+    ::_exit(status);
+}

@@ -1,0 +1,83 @@
+#include "qtplatform/LinkReply.h"
+
+#include "qtplatform/LinkProtocol.h"
+
+#include <QList>
+
+namespace {
+
+std::optional<CalculatorVariable> variableOf(const QList<QByteArray> &fields)
+{
+    if (fields.size() != 6)
+        return std::nullopt;
+    bool typeOk = false, sizeOk = false, attributeOk = false;
+    CalculatorVariable variable;
+    variable.folder = QString::fromUtf8(fields[1]);
+    variable.name = QString::fromUtf8(fields[2]);
+    variable.type = fields[3].toInt(&typeOk, 16);
+    variable.size = fields[4].toUInt(&sizeOk);
+    variable.attribute = fields[5].toInt(&attributeOk);
+    if (!typeOk || !sizeOk || !attributeOk)
+        return std::nullopt;
+    return variable;
+}
+
+std::optional<CalculatorScreen> screenOf(const QList<QByteArray> &fields)
+{
+    if (fields.size() != 4)
+        return std::nullopt;
+    CalculatorScreen screen;
+    bool widthOk = false, heightOk = false;
+    screen.width = fields[1].toInt(&widthOk);
+    screen.height = fields[2].toInt(&heightOk);
+    if (!widthOk || !heightOk || screen.width <= 0 || screen.height <= 0 || screen.width > 1024 || screen.height > 1024)
+        return std::nullopt;
+    screen.rows = QByteArray::fromHex(fields[3]);
+    if (screen.rows.size() != (screen.width + 7) / 8 * screen.height || fields[3].size() != screen.rows.size() * 2)
+        return std::nullopt;
+    return screen;
+}
+
+// One line into the reply; false when it is not a line of the protocol.
+bool take(LinkReply &reply, const QByteArray &line)
+{
+    const QList<QByteArray> fields = line.split('\t');
+    const QByteArray &word = fields[0];
+    if (word == LinkProtocol::kProgress)
+        return fields.size() == 3;
+    if (word == LinkProtocol::kDone)
+        return reply.done = fields.size() == 1;
+    if (word == LinkProtocol::kFailure) {
+        reply.failure = QString::fromUtf8(line.mid(word.size() + 1)).trimmed();
+        return fields.size() >= 2 && !reply.failure.isEmpty();
+    }
+    if (word == LinkProtocol::kVariable) {
+        const std::optional<CalculatorVariable> variable = variableOf(fields);
+        if (variable)
+            reply.variables.push_back(*variable);
+        return variable.has_value();
+    }
+    if (word == LinkProtocol::kScreen)
+        return (reply.screen = screenOf(fields)).has_value();
+    return false;
+}
+
+} // namespace
+
+LinkReply LinkReply::parse(const QByteArray &output)
+{
+    LinkReply reply;
+    const QList<QByteArray> lines = output.split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.isEmpty())
+            continue;
+        if (reply.done || !reply.failure.isEmpty() || !take(reply, line)) {
+            reply.malformed = QStringLiteral("the link helper gave an answer that is not one");
+            reply.done = false;
+            return reply;
+        }
+    }
+    if (!reply.done && reply.failure.isEmpty())
+        reply.malformed = QStringLiteral("the link helper ended without an answer");
+    return reply;
+}

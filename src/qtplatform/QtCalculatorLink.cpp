@@ -1,0 +1,164 @@
+#include "qtplatform/QtCalculatorLink.h"
+
+#include "platform/Progress.h"
+#include "qtplatform/LinkProtocol.h"
+#include "qtplatform/LinkReply.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+#include <csignal>
+#include <cstring>
+
+namespace {
+
+const QString kHelperName = QStringLiteral("dotlark-link");
+
+Failure linkFailure(const QString &why) { return {Failure::What::LinkFailed, {}, why}; }
+
+// Why the helper ended without an answer of its own; empty when it ended by itself.
+QString endingProblem(const QProcess &process)
+{
+    if (process.error() == QProcess::FailedToStart)
+        return QStringLiteral("the link helper %1 cannot be started: %2").arg(process.program(), process.errorString());
+    if (process.exitStatus() == QProcess::CrashExit)
+        return QStringLiteral("the link helper stopped on a fault (%1)")
+            .arg(QString::fromLocal8Bit(strsignal(process.exitCode())));
+    return {};
+}
+
+QStringList helperArguments(QStringList operation, const LinkSettings &settings)
+{
+    return operation << QStringLiteral("--cable") << settings.cable << QStringLiteral("--port")
+                     << QString::number(settings.port) << QStringLiteral("--calc") << settings.calc
+                     << QStringLiteral("--timeout") << QString::number(settings.timeoutSeconds);
+}
+
+} // namespace
+
+// The helper's reply, or why there is none.
+struct QtCalculatorLink::Answer
+{
+    LinkReply reply;
+    QString problem;
+};
+
+namespace {
+
+// What the helper that ended said, or why it said nothing.
+QtCalculatorLink::Answer answerOf(const QProcess &process, const QString &stopped, const QByteArray &output)
+{
+    if (!stopped.isEmpty())
+        return {{}, stopped};
+    if (const QString problem = endingProblem(process); !problem.isEmpty())
+        return {{}, problem};
+    QtCalculatorLink::Answer answer{LinkReply::parse(output), {}};
+    if (!answer.reply.malformed.isEmpty())
+        answer.problem = answer.reply.malformed;
+    else if (!answer.reply.failure.isEmpty())
+        answer.problem = answer.reply.failure;
+    return answer;
+}
+
+} // namespace
+
+QtCalculatorLink::QtCalculatorLink(LinkSettings settings, QString helper, int deadlineMs, Progress *progress)
+    : m_settings(std::move(settings)), m_helper(std::move(helper)), m_deadlineMs(deadlineMs), m_progress(progress)
+{
+}
+
+QString QtCalculatorLink::findHelper()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString &candidate : {folder + u'/' + kHelperName, folder + QStringLiteral("/../libexec/dotlark/") + kHelperName}) {
+        const QFileInfo info(candidate);
+        if (info.isFile() && info.isExecutable())
+            return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return {};
+}
+
+QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, const QString &text)
+{
+    const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
+    if (helper.isEmpty())
+        return {{}, QStringLiteral("the link helper %1 is not installed").arg(kHelperName)};
+    QProcess process;
+    QEventLoop loop;
+    QTimer deadline;
+    QString stopped;
+    QByteArray output;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    const auto stop = [&](const QString &why) {
+        if (stopped.isEmpty())
+            stopped = why;
+        process.kill();
+    };
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
+        output += process.readAllStandardOutput();
+        if (output.size() > LinkProtocol::kMaxAnswerBytes)
+            stop(QStringLiteral("the link helper's answer is too long"));
+    });
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            loop.quit();
+    });
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        stop(QStringLiteral("the calculator did not answer within %1 seconds").arg(m_deadlineMs / 1000.0));
+    });
+    process.start(helper, helperArguments(operation, m_settings));
+    deadline.start(m_deadlineMs);
+    if (m_progress)
+        m_progress->begin(text, [&] { stop(QStringLiteral("the transfer was cancelled")); });
+    if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart)
+        loop.exec();
+    if (m_progress)
+        m_progress->end();
+    process.waitForFinished(1000);
+    output += process.readAllStandardOutput();
+    return answerOf(process, stopped, output);
+}
+
+Done QtCalculatorLink::send(const QString &variableFile)
+{
+    const Answer answer = run({QStringLiteral("send"), QFileInfo(variableFile).absoluteFilePath()},
+                              QStringLiteral("Sending %1 to the calculator...").arg(QFileInfo(variableFile).fileName()));
+    if (!answer.problem.isEmpty())
+        return linkFailure(answer.problem);
+    return {};
+}
+
+Outcome<std::vector<CalculatorVariable>> QtCalculatorLink::list()
+{
+    const Answer answer = run({QStringLiteral("list")}, QStringLiteral("Reading the calculator's variables..."));
+    if (!answer.problem.isEmpty())
+        return linkFailure(answer.problem);
+    return answer.reply.variables;
+}
+
+Done QtCalculatorLink::receive(const QString &folder, const QString &name, const QString &outFile)
+{
+    const Answer answer = run({QStringLiteral("receive"), folder, name, QFileInfo(outFile).absoluteFilePath()},
+                              QStringLiteral("Receiving %1\\%2 from the calculator...").arg(folder, name));
+    if (!answer.problem.isEmpty())
+        return linkFailure(answer.problem);
+    return {};
+}
+
+Outcome<CalculatorScreen> QtCalculatorLink::capture(bool full)
+{
+    const Answer answer = run({QStringLiteral("screen"), full ? QStringLiteral("full") : QStringLiteral("clipped")},
+                              QStringLiteral("Capturing the calculator's screen..."));
+    if (!answer.problem.isEmpty())
+        return linkFailure(answer.problem);
+    if (!answer.reply.screen)
+        return linkFailure(QStringLiteral("the link helper sent no screen"));
+    return *answer.reply.screen;
+}
