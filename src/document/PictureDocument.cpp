@@ -31,7 +31,7 @@ void PictureDocument::replace(PixelGrid pixels, int width, int height)
     PicWidth = width;
     PicHeight = height;
     m_history.clear();
-    announce({PictureChange::Kind::NewPicture});
+    announce({PictureChange::Kind::NewPicture, {}});
 }
 
 void PictureDocument::blank(int width, int height, Blanking blanking)
@@ -44,7 +44,7 @@ void PictureDocument::blank(int width, int height, Blanking blanking)
     PicWidth = width;
     PicHeight = height;
     const bool fit = blanking == Blanking::New || was != size();
-    announce({fit ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole});
+    announce({fit ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
 }
 
 void PictureDocument::transform(PixelGrid grid, int width, int height)
@@ -55,7 +55,7 @@ void PictureDocument::transform(PixelGrid grid, int width, int height)
     Pixels = std::move(grid);
     PicWidth = width;
     PicHeight = height;
-    announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole});
+    announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
 }
 
 void PictureDocument::commitArea(const PixelRect &area)
@@ -115,7 +115,7 @@ bool PictureDocument::floodFill(int x, int y, int value)
 void PictureDocument::freshScreenGrid()
 {
     Pixels.redimension(std::max(kScreenWidth, PicWidth), std::max(kScreenHeight, PicHeight));
-    announce({PictureChange::Kind::Whole});
+    announce({PictureChange::Kind::Whole, {}});
 }
 
 FileMenuState::Items PictureDocument::shownMenus() const
@@ -148,7 +148,7 @@ Revision PictureDocument::revise(Revision (History::*step)(PixelGrid &, PictureS
     else
         menus.drawingPress();
     if (revision.kind == Revision::Kind::WholePicture) {
-        announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole});
+        announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
     } else if (!revision.pixels.empty()) {
         int left = revision.pixels.front().x, right = left, top = revision.pixels.front().y, bottom = top;
         for (const PixelChange &change : revision.pixels) {
