@@ -1,6 +1,7 @@
 #include "qtplatform/IsolatedPictureLoader.h"
 
 #include "platform/Progress.h"
+#include "qtplatform/HelperProgram.h"
 #include "qtplatform/DecodeProtocol.h"
 #include "qtplatform/DecodeReply.h"
 
@@ -17,12 +18,6 @@
 namespace {
 
 const QString kHelperName = QStringLiteral("dotlark-decode");
-
-bool runnable(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.isExecutable();
-}
 
 QStringList helperArguments(const QString &path, const LoadHint &hint)
 {
@@ -140,16 +135,7 @@ IsolatedPictureLoader::IsolatedPictureLoader(QString helper, int timeoutMs, Prog
 {
 }
 
-QString IsolatedPictureLoader::findHelper()
-{
-    const QDir folder(QCoreApplication::applicationDirPath());
-    for (const QString &place : {kHelperName, QStringLiteral(DOTLARK_HELPER_DIR_FROM_BINDIR "/") + kHelperName}) {
-        const QString path = QDir::cleanPath(folder.absoluteFilePath(place));
-        if (runnable(path))
-            return path;
-    }
-    return {};
-}
+QString IsolatedPictureLoader::findHelper() { return findHelperProgram(kHelperName); }
 
 Outcome<QImage> IsolatedPictureLoader::load(const QString &path) { return imageOf(loadFor(path, {})); }
 

@@ -1,6 +1,7 @@
 #include "qtplatform/QtCalculatorLink.h"
 
 #include "platform/Progress.h"
+#include "qtplatform/HelperProgram.h"
 #include "qtplatform/LinkProtocol.h"
 #include "qtplatform/LinkReply.h"
 
@@ -71,16 +72,8 @@ QtCalculatorLink::QtCalculatorLink(LinkSettings settings, QString helper, int de
 {
 }
 
-QString QtCalculatorLink::findHelper()
-{
-    const QString folder = QCoreApplication::applicationDirPath();
-    for (const QString &candidate : {folder + u'/' + kHelperName, folder + QStringLiteral("/../libexec/dotlark/") + kHelperName}) {
-        const QFileInfo info(candidate);
-        if (info.isFile() && info.isExecutable())
-            return QDir::cleanPath(info.absoluteFilePath());
-    }
-    return {};
-}
+// As the picture reader is found: also where the install put it under another libexec folder.
+QString QtCalculatorLink::findHelper() { return findHelperProgram(kHelperName); }
 
 QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, const QString &text)
 {

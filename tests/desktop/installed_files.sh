@@ -41,7 +41,14 @@ mv "$stage/usr/libexec" "$stage/away"
 "$stage/usr/bin/dotlark-convert" "$png" "$stage/none.89i" --fit 2>"$stage/err" >/dev/null
 check test $? -eq 1
 contains "$stage/err" "dotlark-decode is not installed"
+# So does the link: its helper under the prefix answers (the null cable: no calculator), and
+# without it the converter says the helper is missing.
+"$stage/usr/bin/dotlark-convert" --list --cable null 2>"$stage/err" >/dev/null
+contains "$stage/err" "dotlark-link is not installed"
 mv "$stage/away" "$stage/usr/libexec"
+"$stage/usr/bin/dotlark-convert" --list --cable null 2>"$stage/err" >/dev/null
+check test $? -eq 1
+contains "$stage/err" "No calculator answers"
 
 # The reader run by hand, its standard error into a file: no death by its own file-size
 # limit (SIGXFSZ, exit 153); without arguments or with its answer going into a file or a
