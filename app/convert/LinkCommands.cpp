@@ -7,6 +7,9 @@
 #include "platform/FailureText.h"
 #include "platform/Messages.h"
 #include "qtplatform/QtCalculatorLink.h"
+#include "qtplatform/QtSettings.h"
+#include "session/CalculatorPictures.h"
+#include "session/LinkPreferences.h"
 
 #include <QTemporaryDir>
 
@@ -30,11 +33,14 @@ QString calcOf(CalcKind kind)
     return QStringLiteral("auto");
 }
 
-// The settings the options give; nothing after a usage error.
-std::optional<LinkSettings> linkSettings(const Invocation &call, const QString &defaultCalc = QStringLiteral("auto"))
+// The settings the options give, the editor's link settings where they give none (with
+// its calculator on automatic, the picture's, when there is one); nothing after a usage error.
+std::optional<LinkSettings> linkSettings(const Invocation &call, const QString &pictureCalc = {})
 {
-    LinkSettings settings;
-    settings.calc = defaultCalc;
+    QtSettings store;
+    LinkSettings settings = LinkPreferences(store).load();
+    if (settings.calc == QStringLiteral("auto") && !pictureCalc.isEmpty())
+        settings.calc = pictureCalc;
     if (call.has("--cable") && !kCables.contains(settings.cable = call.value("--cable").toLower())) {
         usageError(QStringLiteral("--cable takes %1").arg(kCables.join(u'|')));
         return std::nullopt;
@@ -115,10 +121,11 @@ int writeReceived(Context &context, const QString &out, CalcPicture picture)
 
 OptionTable linkOptions(OptionTable more)
 {
-    more.push_back({"--cable", "C", kCables.join(u'|') + " (default auto: the USB cable found)"});
-    more.push_back({"--port", "N", "the cable's port, 1-4 (default 1; 2 with tiemu, the emulator's link)"});
-    more.push_back({"--calc", "M", kCalcs.join(u'|') + " (default: the picture's calculator, else auto)"});
-    more.push_back({"--timeout", "S", "seconds the cable waits for each answer, 1-600 (default 2)"});
+    // The defaults are the editor's File > Link Settings..., else these.
+    more.push_back({"--cable", "C", kCables.join(u'|') + " (default: the editor's link settings, else auto: the USB cable found)"});
+    more.push_back({"--port", "N", "the cable's port, 1-4 (default: the editor's, else 1; 2 with tiemu, the emulator's link)"});
+    more.push_back({"--calc", "M", kCalcs.join(u'|') + " (default: the editor's, else the picture's calculator, else auto)"});
+    more.push_back({"--timeout", "S", "seconds the cable waits for each answer, 1-600 (default: the editor's, else 2)"});
     return more;
 }
 
@@ -132,17 +139,6 @@ QString typeName(int type)
         {0x13, "function"},   {0x14, "macro"},    {0x1C, "other"},    {0x21, "assembly"},
     };
     return names.value(type, QStringLiteral("type 0x%1").arg(type, 2, 16, QLatin1Char('0')));
-}
-
-// The pixels of a screen the link sent.
-CalcPicture screenPicture(const CalculatorScreen &screen)
-{
-    CalcPicture picture{"main", "screen", "made with DOTLARK", screen.width, screen.height, PixelGrid(screen.width, screen.height)};
-    const int rowBytes = (screen.width + 7) / 8;
-    for (int y = 0; y < screen.height; ++y)
-        for (int x = 0; x < screen.width; ++x)
-            picture.pixels.set(x, y, (uchar(screen.rows[y * rowBytes + x / 8]) >> (7 - x % 8)) & 1);
-    return picture;
 }
 
 } // namespace

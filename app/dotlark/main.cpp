@@ -4,6 +4,7 @@
 #include "qtdialogs/QtPrintDialog.h"
 #include "qtdialogs/QtProgress.h"
 #include "qtplatform/IsolatedPictureLoader.h"
+#include "qtplatform/QtCalculatorLink.h"
 #include "qtplatform/QtClipboard.h"
 #include "qtplatform/QtDesktop.h"
 #include "qtplatform/QtFileStore.h"
@@ -127,13 +128,21 @@ int main(int argc, char *argv[])
     DialogQuestions questions(messages);
     QtProgramRunner programs;
     QtClipboard clipboard;
-    MainWindow window(Services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
-                               &questions, &clipboard});
+    // Every transfer with the calculator runs in the link helper, with Cancel when it takes long.
+    QtProgress linkProgress(QStringLiteral("Calculator Link"));
+    Services services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
+                      &questions, &clipboard};
+    services.calculatorLink = [](const LinkSettings &link, Progress *progress) -> std::unique_ptr<CalculatorLink> {
+        return std::make_unique<QtCalculatorLink>(link, QString(), QtCalculatorLink::kDefaultDeadlineMs, progress);
+    };
+    services.linkProgress = &linkProgress;
+    MainWindow window(services);
     messages.setParent(&window);
     dialogs.setParent(&window);
     printDialog.setParent(&window);
     questions.setParent(&window);
     importProgress.setParent(&window);
+    linkProgress.setParent(&window);
     window.start(startWords(words));
     return app.exec();
 }

@@ -17,4 +17,11 @@ public:
     // `cancel` is called at most once, and never after end().
     virtual void begin(const QString &text, std::function<void()> cancel) = 0;
     virtual void end() = 0;
+    // How far the work has come, when it can tell: `done` of `total` (bytes of a transfer).
+    // Work that says nothing shows as busy.
+    virtual void step(qint64 done, qint64 total)
+    {
+        (void)done;
+        (void)total;
+    }
 };

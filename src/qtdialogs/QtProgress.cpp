@@ -5,6 +5,9 @@
 #include <QProgressDialog>
 #include <QWindow>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 bool isUserInput(QEvent::Type type)
@@ -86,6 +89,7 @@ void QtProgress::begin(const QString &text, std::function<void()> cancel)
 {
     end();
     m_cancel = std::move(cancel);
+    m_text = text;
     m_dialog = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, 0, m_parent);
     m_dialog->setWindowTitle(m_caption);
     m_dialog->setWindowModality(Qt::ApplicationModal);
@@ -110,4 +114,15 @@ void QtProgress::end()
     m_dialog.reset();
     if (hadKeyboard && m_parent)
         m_parent->activateWindow();
+}
+
+void QtProgress::step(qint64 done, qint64 total)
+{
+    if (!m_dialog || total <= 0)
+        return;
+    // QProgressDialog counts in int: large totals are counted in kilobytes.
+    const int scale = total > INT_MAX ? 1024 : 1;
+    m_dialog->setMaximum(int(total / scale));
+    m_dialog->setLabelText(QStringLiteral("%1\n%2 of %3 bytes").arg(m_text).arg(done).arg(total));
+    m_dialog->setValue(int(std::clamp(done, qint64(0), total) / scale));
 }

@@ -39,6 +39,25 @@ QStringList helperArguments(QStringList operation, const LinkSettings &settings)
                      << QStringLiteral("--timeout") << QString::number(settings.timeoutSeconds);
 }
 
+// Tells `progress` the last "progress DONE TOTAL" line among the whole lines of output from
+// `from` on; returns where the next look starts (after the last whole line).
+qsizetype showProgress(const QByteArray &output, qsizetype from, Progress &progress)
+{
+    const qsizetype end = output.lastIndexOf('\n') + 1;
+    if (end <= from)
+        return from;
+    const QByteArray prefix = QByteArray(LinkProtocol::kProgress) + '\t';
+    const QList<QByteArray> lines = output.mid(from, end - from).split('\n');
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (line->startsWith(prefix)) {
+            const QList<QByteArray> fields = line->split('\t');
+            if (fields.size() == 3)
+                progress.step(fields[1].toLongLong(), fields[2].toLongLong());
+            break;
+        }
+    return end;
+}
+
 } // namespace
 
 // The helper's reply, or why there is none.
@@ -92,10 +111,13 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
             stopped = why;
         process.kill();
     };
+    qsizetype shown = 0; // the output up to here has been looked at for progress lines
     QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
         output += process.readAllStandardOutput();
         if (output.size() > LinkProtocol::kMaxAnswerBytes)
             stop(QStringLiteral("the link helper's answer is too long"));
+        else if (m_progress)
+            shown = showProgress(output, shown, *m_progress);
     });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {

@@ -124,6 +124,17 @@ public:
         forgetFile();
         m_document.menus.imported();
     }
+    // A picture from elsewhere (received from the calculator, its screen) becomes the picture:
+    // no file, drawing not saved, its texts and calculator taken. Undo brings the last back.
+    void takeUnsavedPicture(CalcPicture picture)
+    {
+        forgetFile();
+        m_kind = picture.kind;
+        m_document.menus.newPicture();
+        m_document.menus.drawingPress();
+        m_document.transform(std::move(picture.pixels), picture.width, picture.height);
+        setTexts({picture.folder, picture.name, picture.comment});
+    }
     // The calculator the picture is for: by the current file's ending, else as it was read.
     CalcKind kind() const;
 

@@ -3,6 +3,7 @@
 #include "shell/Fonts.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 
 void shapeDialog(QDialog &dialog, const QString &caption, const QSize &client, const QColor &back)
@@ -37,4 +38,12 @@ void setTextColour(QWidget &widget, const QColor &colour)
     QPalette palette = widget.palette();
     palette.setColor(QPalette::WindowText, colour);
     widget.setPalette(palette);
+}
+
+QDialogButtonBox *okCancel(QDialog &dialog)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QDialog;
+class QDialogButtonBox;
 class QFont;
 class QLabel;
 class QWidget;
@@ -22,3 +23,6 @@ QLabel *placeLabel(QWidget &parent, const QString &name, const QString &text, co
 
 // Colours the text of a label (or any widget that draws with the window-text role).
 void setTextColour(QWidget &widget, const QColor &colour);
+
+// OK and Cancel, accepting and rejecting the dialog.
+QDialogButtonBox *okCancel(QDialog &dialog);

@@ -1,6 +1,7 @@
 #include "shell/EditDialogs.h"
 
 #include "document/Picture89i.h"
+#include "shell/DialogLayout.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,14 +26,6 @@ struct Preset
 };
 // The calculators' screens, for Canvas Size... to offer.
 constexpr Preset kPresets[] = {{"TI-89 screen, 160 x 77", 160, 77}, {"TI-92 and Voyage 200 screen, 240 x 128", 240, 128}};
-
-QDialogButtonBox *okCancel(QDialog &dialog)
-{
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    return buttons;
-}
 
 QSpinBox *spin(int from, int to, int value)
 {

@@ -25,6 +25,7 @@ struct MainMenus
     QAction *miExit = nullptr, *miCls = nullptr;
     QAction *miCut = nullptr, *miCopy = nullptr, *miDelete = nullptr, *miCrop = nullptr, *miDeselect = nullptr;
     QAction *miTransparent = nullptr;
+    QAction *miOpenInTilp = nullptr; // shown only when TiLP is installed
 };
 
 // While there is a selection Ctrl+X and Ctrl+C cut and copy it, otherwise they are Exit and

@@ -13,6 +13,8 @@
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
 #include "shell/ImportCommands.h"
+#include "shell/CalculatorCommands.h"
+#include "shell/LinkDialogs.h"
 #include "shell/SendCommand.h"
 #include "shell/TextBox.h"
 #include "shell/WindowCentring.h"
@@ -73,6 +75,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_import = std::make_unique<ImportCommands>(services, m_session, m_tools, *Picture2, *this);
     m_import->imported = [this] { updateActions(); };
     m_send = std::make_unique<SendCommand>(services, m_session);
+    createCalculatorCommands();
     createEditCommands();
     connectCanvas();
     updateActions();

@@ -15,6 +15,7 @@
 
 struct PrintInput;
 class AboutWindow;
+class CalculatorCommands;
 class CanvasView;
 class CanvasZoom;
 class Clipboard;
@@ -22,6 +23,7 @@ class EditCommands;
 class EditDialogs;
 class HelpWindow;
 class ImportCommands;
+class LinkDialogs;
 class LinkLauncher;
 class PageSetupDialog;
 class QAction;
@@ -42,10 +44,10 @@ struct StartWords;
 // The handlers keep the names of the design; they are split by topic over
 // MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
 // drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, the import and zoom handlers),
-// MainWindow_Send.cpp (send to calculator), MainWindow_View.cpp (undo, redo) and
+// MainWindow_Send.cpp (the calculator link, TiLP), MainWindow_View.cpp (undo, redo) and
 // MainWindow_Help.cpp (toolbar, printing, link program, help windows). The menus are built
 // from their table (MainMenus); the imports run in ImportCommands, the zoom in CanvasZoom,
-// the transfer to the calculator in SendCommand.
+// the transfers with the calculator in CalculatorCommands, the hand-off to TiLP in SendCommand.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -73,6 +75,10 @@ public:
     void miImport_Click();
     void miImportScaled_Click();
     void miSend_Click();
+    void miReceive_Click();
+    void miCapture_Click();
+    void miLinkSettings_Click();
+    void miOpenInTilp_Click();
     void miPrint_click();
     void mipgset_Click();
     void miExit_Click();
@@ -117,6 +123,7 @@ private:
     void createStatusBar(QWidget *client);
     void connectCanvas();
     void createEditCommands();
+    void createCalculatorCommands();
     void updateSelectionActions(); // the Edit items and keys that depend on a selection
     void showToolAndZoom();
     void Text_Change(); // the user edited Text1, Text2 or Text3
@@ -161,6 +168,8 @@ private:
     std::unique_ptr<CanvasZoom> m_zoom;
     std::unique_ptr<ImportCommands> m_import;
     std::unique_ptr<SendCommand> m_send;
+    std::unique_ptr<LinkDialogs> m_linkDialogs;
+    std::unique_ptr<CalculatorCommands> m_calculator;
     std::unique_ptr<Clipboard> m_ownClipboard;
     std::unique_ptr<EditDialogs> m_editDialogs;
     std::unique_ptr<EditCommands> m_edit;

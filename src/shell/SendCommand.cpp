@@ -1,19 +1,14 @@
 #include "shell/SendCommand.h"
 
-#include "calc/ByteConversions.h"
-#include "calc/PictureFile.h"
 #include "calc/Tilp.h"
-#include "document/Picture89i.h"
-#include "platform/FailureText.h"
-#include "platform/FileStore.h"
 #include "platform/Messages.h"
 #include "platform/ProgramRunner.h"
 #include "platform/ShownNames.h"
 #include "session/AppInfo.h"
 #include "session/FileSession.h"
+#include "shell/PrivateCopy.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 namespace {
 QString shownPath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
@@ -51,21 +46,13 @@ void SendCommand::sendFile() { start(m_session.currentFile(), m_session.currentF
 void SendCommand::sendCopy(const QString &variable)
 {
     const CalcKind kind = m_session.kind();
-    auto folder = std::make_shared<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("dotlark-send-XXXXXX")));
-    const EncodeResult encoded = m_session.encoded(kind);
-    QString failure = folder->isValid() ? QString() : folder->errorString();
-    const QString copy = folder->filePath(variable + u'.' + QString::fromLatin1(infoOf(kind).ending));
-    if (failure.isEmpty() && encoded.error != Picture89iError::None)
-        failure = describe(pictureFailure(copy, encoded.error));
-    if (failure.isEmpty())
-        if (const Done written = m_services.files.writeAll(copy, asByteArray(encoded.bytes)); !written)
-            failure = describe(written.failure());
-    if (!failure.isEmpty()) {
+    PrivateCopy copy = PrivateCopy::write(m_services.files, m_session, variable, kind);
+    if (!copy.failure.isEmpty()) {
         m_services.messages.warn(QStringLiteral("%1 was not sent to the calculator: its copy for TiLP cannot be written."
-                                                "\r%2").arg(shownPath(m_session.currentFile()), failure), AppInfo::title);
+                                                "\r%2").arg(shownPath(m_session.currentFile()), copy.failure), AppInfo::title);
         return;
     }
-    start(copy, m_session.currentFile(), kind, std::move(folder));
+    start(copy.path, m_session.currentFile(), kind, std::move(copy.folder));
 }
 
 // `keep` holds the copy's folder until TiLP has ended.

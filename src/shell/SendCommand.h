@@ -10,7 +10,7 @@
 class FileSession;
 struct ProgramEnd;
 
-// File > Send to Calculator...: the picture goes to the calculator through TiLP, one
+// File > Open in TiLP...: the picture goes to the calculator through TiLP, one
 // transfer at a time; a failed transfer is reported when TiLP has ended. The window decides
 // what goes (the saved file, or a copy of the picture as it shows it) and calls one of the
 // sends once ready() said yes.

@@ -1,18 +1,28 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
+class CalculatorLink;
 class Clipboard;
 class Desktop;
 class EditQuestions;
 class FileDialogs;
 class FileStore;
+class LinkQuestions;
 class Messages;
 class PictureLoader;
 class PrintDialog;
 class ProgramLauncher;
 class ProgramRunner;
+class Progress;
 class Questions;
 class ScaledImportQuestion;
 class Settings;
+struct LinkSettings;
+
+// A link to the calculator the settings name, showing its work with the progress given.
+using CalculatorLinkFactory = std::function<std::unique_ptr<CalculatorLink>(const LinkSettings &, Progress *)>;
 
 // Everything the main window needs from the desktop. The program passes the Qt versions,
 // tests pass fakes that record what was asked and give scripted answers.
@@ -33,4 +43,10 @@ struct Services
     // The clipboard and the Edit menu's questions; none: the window's own.
     Clipboard *clipboard = nullptr;
     EditQuestions *editQuestions = nullptr;
+    // The calculator link: the transfers (none: the link commands say there is no link), the
+    // progress they show, and the Link Settings, receive and capture questions (none: the
+    // window's own dialogs).
+    CalculatorLinkFactory calculatorLink = {};
+    Progress *linkProgress = nullptr;
+    LinkQuestions *linkQuestions = nullptr;
 };

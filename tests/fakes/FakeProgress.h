@@ -17,6 +17,7 @@ public:
     int cancelAfterMs = -1;
     QStringList begun;
     int ended = 0;
+    QList<std::pair<qint64, qint64>> steps; // done, total
     QElapsedTimer cancelled; // started at the press
 
     void begin(const QString &text, std::function<void()> cancel) override
@@ -31,6 +32,7 @@ public:
                 }
             });
     }
+    void step(qint64 done, qint64 total) override { steps.append({done, total}); }
     void end() override
     {
         ++ended;

@@ -2,6 +2,8 @@
 
 // Every service the main window takes, faked, with the Import Scaled dialog's answers.
 
+#include "fakes/FakeProgress.h"
+#include "fakes/LinkFakes.h"
 #include "fakes/ShellFakes.h"
 #include "shell/ScaledImportQuestion.h"
 #include "shell/Services.h"
@@ -55,9 +57,17 @@ struct FakeServices
     FakeQuestions questions;
     FakeProgramRunner programs;
     FakeScaledImportQuestion scaledImport;
+    FakeCalculator calculator;
+    FakeLinkQuestions linkQuestions;
+    FakeProgress linkProgress;
     Services services()
     {
-        return {messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
-                &scaledImport};
+        calculator.files = &files;
+        Services all{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
+                     &scaledImport};
+        all.calculatorLink = calculator.factory();
+        all.linkProgress = &linkProgress;
+        all.linkQuestions = &linkQuestions;
+        return all;
     }
 };

@@ -99,7 +99,8 @@ private slots:
                 items << (item->isSeparator() ? QStringLiteral("-") : item->text());
         QCOMPARE(items, QStringList({"&New", "&Open", "&Save", "S&ave As...", "-", "&Import", "Import Scale&d...",
                                      "&Export Picture...", "-",
-                                     "&Print", "Page Setup", "-", "Send to Calculator...", "-", "E&xit"}));
+                                     "&Print", "Page Setup", "-", "Send to Calculator...", "&Receive from Calculator...",
+                                     "&Capture Calculator Screen...", "Lin&k Settings...", "-", "E&xit"}));
         bench.fakes.dialogs.choose(kPhoto);
         bench.w().action(QStringLiteral("miImportScaled"))->trigger();
         QCOMPARE(bench.fakes.dialogs.requests.size(), 1);

@@ -34,9 +34,9 @@ struct Bench : FakeWindow
 };
 } // namespace
 
-// File > Send to Calculator... (Ctrl+L) hands the picture to TiLP for the calculator of its
+// File > Open in TiLP... hands the picture to TiLP for the calculator of its
 // kind, one transfer at a time, without writing the user's file, and reports a failed one.
-class tst_SendToCalculator : public QObject
+class tst_OpenInTilp : public QObject
 {
     Q_OBJECT
 
@@ -68,7 +68,7 @@ private slots:
         const QByteArray before = bench.fakes.files.files.value(file);
         drawDot(bench.window);
         bench.window.commentBox()->setText(QStringLiteral("new comment"));
-        bench.window.miSend_Click();
+        bench.window.miOpenInTilp_Click();
 
         QCOMPARE(bench.fakes.programs.started.size(), 1);
         QCOMPARE(bench.fakes.programs.started[0].mid(0, 2), (QStringList{kTilp, calc}));
@@ -121,7 +121,7 @@ private slots:
         bench.window.nameBox()->setText(name);
         if (!saveAs.isEmpty())
             bench.fakes.dialogs.choose(saveAs);
-        bench.window.miSend_Click();
+        bench.window.miOpenInTilp_Click();
         QCOMPARE(bench.sent(), sent);
         if (!sent.isEmpty())
             QCOMPARE(bench.fakes.programs.started[0], (QStringList{kTilp, QStringLiteral("--calc=ti92+"), sent}));
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, expected);
         Bench bench;
         bench.open(QStringLiteral("/p/a.89i"));
-        bench.window.miSend_Click();
+        bench.window.miOpenInTilp_Click();
         QVERIFY(bench.fakes.messages.shown.isEmpty()); // nothing waits for TiLP
         bench.fakes.programs.finish(status, output);
         QCOMPARE(bench.fakes.messages.shown.size(), expected.isEmpty() ? 0 : 1);
@@ -182,14 +182,14 @@ private slots:
     {
         Bench bench;
         bench.open(QStringLiteral("/p/a.89i"));
-        bench.window.miSend_Click();
-        bench.window.miSend_Click();
+        bench.window.miOpenInTilp_Click();
+        bench.window.miOpenInTilp_Click();
         QCOMPARE(bench.fakes.programs.started.size(), 1);
         QCOMPARE(bench.fakes.messages.texts(),
                  QStringList{QStringLiteral("TiLP is already running, sending a picture to the calculator."
                                             "\rWait until it has finished, then send again.")});
         bench.fakes.programs.finish(0);
-        bench.window.miSend_Click();
+        bench.window.miOpenInTilp_Click();
         QCOMPARE(bench.fakes.programs.started.size(), 2);
     }
 
@@ -203,7 +203,7 @@ private slots:
         QFile notAFolder(m_home.filePath(QStringLiteral("tmp")));
         QVERIFY(notAFolder.open(QIODevice::WriteOnly));
         qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
-        bench.window.miSend_Click();
+        bench.window.miOpenInTilp_Click();
         qputenv("TMPDIR", tmp);
         QVERIFY(bench.fakes.programs.started.isEmpty());
         QVERIFY(bench.fakes.files.written.isEmpty());
@@ -218,7 +218,7 @@ private slots:
         Bench bench;
         bench.open(QStringLiteral("/p/a.89i"));
         bench.fakes.programs.startFails = true;
-        bench.window.miSend_Click();
+        bench.window.miOpenInTilp_Click();
         QCOMPARE(bench.fakes.messages.texts(), QStringList{QStringLiteral("Can't start /usr/bin/tilp")});
     }
 
@@ -243,8 +243,8 @@ private slots:
         drawDot(window);
         QElapsedTimer clock;
         clock.start();
-        window.miSend_Click();
-        window.miSend_Click();
+        window.miOpenInTilp_Click();
+        window.miOpenInTilp_Click();
         QVERIFY(clock.elapsed() < 800);
         QCOMPARE(fakes.messages.texts().size(), 1); // already running
         QTRY_COMPARE_WITH_TIMEOUT(fakes.messages.texts().size(), 2, 10000);
@@ -257,5 +257,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SendToCalculator)
-#include "tst_SendToCalculator.moc"
+QTEST_MAIN(tst_OpenInTilp)
+#include "tst_OpenInTilp.moc"

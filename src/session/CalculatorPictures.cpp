@@ -1,0 +1,28 @@
+#include "session/CalculatorPictures.h"
+
+#include "calc/PictureFile.h"
+
+#include <span>
+
+CalcPicture screenPicture(const CalculatorScreen &screen)
+{
+    CalcPicture picture{"main", "screen", "made with DOTLARK", screen.width, screen.height, PixelGrid(screen.width, screen.height)};
+    const int rowBytes = (screen.width + 7) / 8;
+    if (screen.rows.size() < qsizetype(rowBytes) * screen.height)
+        return picture; // the helper's reply is checked; a short one stays blank
+    for (int y = 0; y < screen.height; ++y)
+        for (int x = 0; x < screen.width; ++x)
+            picture.pixels.set(x, y, (uchar(screen.rows[y * rowBytes + x / 8]) >> (7 - x % 8)) & 1);
+    return picture;
+}
+
+Outcome<CalcPicture> receivedPicture(const QString &path, const QByteArray &bytes)
+{
+    const Picture89iCheck check = inspect89i(std::span(reinterpret_cast<const uint8_t *>(bytes.constData()), bytes.size()));
+    Outcome<CalcPicture> picture = decodePictureFile(path, bytes);
+    if (!picture && picture.failure().what == Failure::What::PictureTooLarge)
+        return picture;
+    if (!picture || !check.dataLength || !check.tagByte)
+        return Failure{Failure::What::NotAPicture, path, QStringLiteral("it is not a picture variable")};
+    return picture;
+}

@@ -1,0 +1,170 @@
+#include "shell/CalculatorCommands.h"
+
+#include "calc/CalcCharset.h"
+#include "platform/FailureText.h"
+#include "platform/FileStore.h"
+#include "platform/Messages.h"
+#include "session/AppInfo.h"
+#include "session/CalculatorPictures.h"
+#include "session/FileSession.h"
+#include "session/LinkPreferences.h"
+#include "shell/LinkQuestions.h"
+#include "shell/PrivateCopy.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace {
+constexpr int kPictureType = 0x10;
+
+QString variableName(const QString &folder, const QString &name) { return folder + u'\\' + name; }
+} // namespace
+
+CalculatorCommands::CalculatorCommands(Services services, FileSession &session, LinkQuestions &questions,
+                                       std::function<void()> pictureReplaced)
+    : m_services(services), m_session(session), m_questions(questions), m_pictureReplaced(std::move(pictureReplaced))
+{
+}
+
+void CalculatorCommands::linkSettings()
+{
+    LinkPreferences preferences(m_services.settings);
+    if (const std::optional<LinkSettings> chosen = m_questions.askLinkSettings(preferences.load()))
+        preferences.save(*chosen);
+}
+
+std::unique_ptr<CalculatorLink> CalculatorCommands::openLink(const LinkSettings &settings)
+{
+    if (!m_services.calculatorLink) {
+        m_services.messages.warn(QStringLiteral("This editor has no calculator link."), AppInfo::title);
+        return nullptr;
+    }
+    return m_services.calculatorLink(settings, m_services.linkProgress);
+}
+
+// `what` names the operation and what it was about: "main\pic1 was not sent to the calculator."
+void CalculatorCommands::failed(const QString &what, const Failure &failure)
+{
+    m_services.messages.warn(what + u'\r' + describe(failure), AppInfo::title);
+}
+
+bool CalculatorCommands::askToReplacePicture(const QString &withWhat)
+{
+    return !m_session.document().hasUnsavedWork()
+           || m_services.messages.show(QStringLiteral("The picture has not been saved. Replace it with %1?").arg(withWhat),
+                                       AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
+                  == Messages::Answer::Yes;
+}
+
+// The calculator's names are case-blind: PIC1 is pic1.
+bool CalculatorCommands::askToReplaceVariable(CalculatorLink &link, const QString &folder, const QString &name)
+{
+    const QString shown = variableName(folder, name);
+    const Outcome<std::vector<CalculatorVariable>> listed = link.list();
+    if (!listed) {
+        failed(QStringLiteral("%1 was not sent to the calculator.").arg(shown), listed.failure());
+        return false;
+    }
+    const bool held = std::any_of(listed->begin(), listed->end(), [&](const CalculatorVariable &variable) {
+        return variable.folder.compare(folder, Qt::CaseInsensitive) == 0 && variable.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return !held
+           || m_services.messages.show(QStringLiteral("The calculator already holds %1. Replace it with this picture?").arg(shown),
+                                       AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
+                  == Messages::Answer::Yes;
+}
+
+void CalculatorCommands::send()
+{
+    LinkSettings settings = LinkPreferences(m_services.settings).load();
+    const CalcKind kind = m_session.kind();
+    if (settings.calc == QStringLiteral("auto"))
+        settings.calc = linkCalcOf(kind);
+    const QString folder = CalcCharset::toUnicode(m_session.texts().folder);
+    const QString name = CalcCharset::toUnicode(m_session.texts().name);
+    const QString shown = variableName(folder, name);
+    std::unique_ptr<CalculatorLink> link = openLink(settings);
+    if (!link || !askToReplaceVariable(*link, folder, name))
+        return;
+    const PrivateCopy copy = PrivateCopy::write(m_services.files, m_session, name, kind);
+    if (!copy.failure.isEmpty())
+        return m_services.messages.warn(QStringLiteral("%1 was not sent to the calculator: its copy for the link cannot be "
+                                                       "written.\r%2").arg(shown, copy.failure), AppInfo::title);
+    if (const Done sent = link->send(copy.path); !sent)
+        return failed(QStringLiteral("%1 was not sent to the calculator.").arg(shown), sent.failure());
+    m_services.messages.show(QStringLiteral("%1 was sent to %2.").arg(shown, calcTitle(settings.calc)), AppInfo::title,
+                             Messages::Icon::None, Messages::Buttons::Ok);
+}
+
+void CalculatorCommands::receive()
+{
+    if (!askToReplacePicture(QStringLiteral("a picture from the calculator")))
+        return;
+    std::unique_ptr<CalculatorLink> link = openLink(LinkPreferences(m_services.settings).load());
+    if (!link)
+        return;
+    Outcome<std::vector<CalculatorVariable>> listed = link->list();
+    if (!listed)
+        return failed(QStringLiteral("The calculator's pictures cannot be listed."), listed.failure());
+    std::vector<CalculatorVariable> pictures;
+    std::copy_if(listed->begin(), listed->end(), std::back_inserter(pictures),
+                 [](const CalculatorVariable &variable) { return variable.type == kPictureType; });
+    if (pictures.empty()) {
+        m_services.messages.show(QStringLiteral("The calculator holds no pictures."), AppInfo::title, Messages::Icon::None,
+                                 Messages::Buttons::Ok);
+        return;
+    }
+    const std::optional<int> chosen = m_questions.choosePicture(pictures);
+    if (!chosen || *chosen < 0 || size_t(*chosen) >= pictures.size())
+        return;
+    const CalculatorVariable &variable = pictures[size_t(*chosen)];
+    const QString shown = variableName(variable.folder, variable.name);
+    const QString notReceived = QStringLiteral("%1 was not received from the calculator.").arg(shown);
+    QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("dotlark-receive-XXXXXX")));
+    const QString path = folder.filePath(QStringLiteral("received.89i"));
+    if (!folder.isValid())
+        return m_services.messages.warn(notReceived + u'\r' + folder.errorString(), AppInfo::title);
+    if (const Done received = link->receive(variable.folder, variable.name, path); !received)
+        return failed(notReceived, received.failure());
+    const Outcome<QByteArray> bytes = m_services.files.readAll(path);
+    if (!bytes)
+        return failed(notReceived, bytes.failure());
+    Outcome<CalcPicture> picture = receivedPicture(path, *bytes);
+    if (!picture && picture.failure().what == Failure::What::NotAPicture)
+        return m_services.messages.warn(QStringLiteral("%1 is not a picture: it cannot be opened.").arg(shown), AppInfo::title);
+    if (!picture)
+        return failed(notReceived, picture.failure());
+    picture->folder = CalcCharset::fromUnicode(variable.folder);
+    picture->name = CalcCharset::fromUnicode(variable.name);
+    take(std::move(*picture));
+}
+
+void CalculatorCommands::capture()
+{
+    if (!askToReplacePicture(QStringLiteral("the calculator's screen")))
+        return;
+    LinkPreferences preferences(m_services.settings);
+    const std::optional<bool> full = m_questions.askCaptureFull(preferences.captureFull());
+    if (!full)
+        return;
+    preferences.setCaptureFull(*full);
+    const LinkSettings settings = preferences.load();
+    std::unique_ptr<CalculatorLink> link = openLink(settings);
+    if (!link)
+        return;
+    const Outcome<CalculatorScreen> screen = link->capture(*full);
+    if (!screen)
+        return failed(QStringLiteral("The calculator's screen was not captured."), screen.failure());
+    CalcPicture picture = screenPicture(*screen);
+    picture.kind = pictureKindOf(settings.calc);
+    take(std::move(picture));
+}
+
+void CalculatorCommands::take(CalcPicture picture)
+{
+    m_session.takeUnsavedPicture(std::move(picture));
+    if (m_pictureReplaced)
+        m_pictureReplaced();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/CalculatorLink.h"
+#include "shell/Services.h"
+
+#include <functional>
+#include <memory>
+
+class FileSession;
+class LinkQuestions;
+struct CalcPicture;
+
+// The editor talks to the calculator through the link its settings name (File > Link
+// Settings...): Send to Calculator sends the picture in memory, Receive from Calculator...
+// and Capture Calculator Screen... make the calculator's picture, or its screen, the
+// picture. Each transfer shows its progress, with Cancel; a failure is a message, and the
+// picture stays as it was.
+class CalculatorCommands
+{
+public:
+    // `pictureReplaced`: the window shows the session's new picture and texts.
+    CalculatorCommands(Services services, FileSession &session, LinkQuestions &questions,
+                       std::function<void()> pictureReplaced);
+
+    void linkSettings();
+    // The session's picture, its texts taken and checked, as the variable they name.
+    void send();
+    void receive();
+    void capture();
+
+private:
+    std::unique_ptr<CalculatorLink> openLink(const LinkSettings &settings);
+    bool askToReplacePicture(const QString &withWhat);
+    bool askToReplaceVariable(CalculatorLink &link, const QString &folder, const QString &name);
+    void failed(const QString &what, const Failure &failure);
+    void take(CalcPicture picture);
+
+    Services m_services;
+    FileSession &m_session;
+    LinkQuestions &m_questions;
+    std::function<void()> m_pictureReplaced;
+};

@@ -1,0 +1,111 @@
+#include "shell/LinkDialogs.h"
+
+#include "session/LinkPreferences.h"
+#include "shell/DialogLayout.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+// The choices as the dialog shows them, in the order of LinkPreferences' names.
+const char *const kCableTitles[] = {"Automatic (probe the USB cables)", "SilverLink USB", "DirectLink USB (TI-89 Titanium)",
+                                    "BlackLink serial", "GrayLink", "Parallel", "TiEmu emulator"};
+const char *const kCalcTitles[] = {"Automatic", "TI-89", "TI-89 Titanium", "TI-92", "TI-92 Plus", "Voyage 200"};
+
+// A combo box of titles standing for names, the current name chosen (the first when it is
+// none of them).
+template <size_t N>
+QComboBox *choices(const char *const (&titles)[N], const QStringList &names, const QString &current)
+{
+    auto *box = new QComboBox;
+    for (size_t i = 0; i < N; ++i)
+        box->addItem(QString::fromLatin1(titles[i]), names[qsizetype(i)]);
+    box->setCurrentIndex(std::max(0, box->findData(current)));
+    return box;
+}
+
+QSpinBox *spin(int from, int to, int value)
+{
+    auto *box = new QSpinBox;
+    box->setRange(from, to);
+    box->setValue(value);
+    return box;
+}
+} // namespace
+
+std::optional<LinkSettings> LinkDialogs::askLinkSettings(const LinkSettings &current)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Link Settings"));
+    QComboBox *cable = choices(kCableTitles, LinkPreferences::kCables, current.cable);
+    QSpinBox *port = spin(1, 4, current.port);
+    QComboBox *calc = choices(kCalcTitles, LinkPreferences::kCalcs, current.calc);
+    QSpinBox *timeout = spin(1, LinkPreferences::kMaxTimeoutSeconds, current.timeoutSeconds);
+    timeout->setSuffix(QStringLiteral(" s"));
+    // The emulator's link is port 2 from our side: choosing it suggests that port.
+    QObject::connect(cable, &QComboBox::activated, &dialog, [=] {
+        if (cable->currentData().toString() == QStringLiteral("tiemu"))
+            port->setValue(2);
+    });
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Cable:"), cable);
+    form->addRow(QStringLiteral("&Port:"), port);
+    form->addRow(QStringLiteral("C&alculator:"), calc);
+    form->addRow(QStringLiteral("&Timeout (each answer):"), timeout);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(okCancel(dialog));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return LinkSettings{cable->currentData().toString(), port->value(), calc->currentData().toString(), timeout->value()};
+}
+
+std::optional<int> LinkDialogs::choosePicture(const std::vector<CalculatorVariable> &pictures)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Receive from Calculator"));
+    auto *list = new QTreeWidget;
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels({QStringLiteral("Picture"), QStringLiteral("Size")});
+    for (const CalculatorVariable &picture : pictures) {
+        auto *item = new QTreeWidgetItem(list, {picture.folder + u'\\' + picture.name, QStringLiteral("%1 bytes").arg(picture.size)});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list->setCurrentItem(list->topLevelItem(0));
+    QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("&Open which picture of the calculator?")));
+    qobject_cast<QLabel *>(layout->itemAt(0)->widget())->setBuddy(list);
+    layout->addWidget(list);
+    layout->addWidget(okCancel(dialog));
+    dialog.resize(360, 300);
+    if (dialog.exec() != QDialog::Accepted || !list->currentItem())
+        return std::nullopt;
+    return list->indexOfTopLevelItem(list->currentItem());
+}
+
+std::optional<bool> LinkDialogs::askCaptureFull(bool lastFull)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Capture Calculator Screen"));
+    auto *shown = new QRadioButton(QStringLiteral("What a TI-89 &shows (160 x 100)"));
+    auto *full = new QRadioButton(QStringLiteral("The &whole screen (240 x 128)"));
+    (lastFull ? full : shown)->setChecked(true);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(shown);
+    layout->addWidget(full);
+    layout->addWidget(okCancel(dialog));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return full->isChecked();
+}

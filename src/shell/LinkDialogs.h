@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shell/LinkQuestions.h"
+
+#include <QPointer>
+
+class QWidget;
+
+// The link questions asked with dialogs over the main window, made anew for each question.
+class LinkDialogs : public LinkQuestions
+{
+public:
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    std::optional<LinkSettings> askLinkSettings(const LinkSettings &current) override;
+    std::optional<int> choosePicture(const std::vector<CalculatorVariable> &pictures) override;
+    std::optional<bool> askCaptureFull(bool lastFull) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

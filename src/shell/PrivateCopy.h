@@ -1,0 +1,21 @@
+#pragma once
+
+#include "document/CalcKind.h"
+
+#include <QString>
+#include <memory>
+
+class FileSession;
+class FileStore;
+
+// The session's picture as a picture file of `kind`, named after the variable, in a private
+// temporary folder that lives as long as the copy: what goes to the calculator is what the
+// window shows, and the user's file is not written behind their back.
+struct PrivateCopy
+{
+    std::shared_ptr<void> folder; // removed with its last holder
+    QString path;
+    QString failure; // why there is no copy, as the user reads it; empty when there is one
+
+    static PrivateCopy write(FileStore &files, const FileSession &session, const QString &variable, CalcKind kind);
+};
