@@ -116,6 +116,19 @@ private slots:
         QCOMPARE(file.readAll().trimmed(), "receive main pic " + dir.filePath(QStringLiteral("o.89i")).toUtf8()
                                                + " --cable tiemu --port 2 --calc ti92+ --timeout 3");
     }
+
+    // The bytes so far reach the progress as the helper tells them, the last of each batch
+    // of lines; a line cut in two waits for its end.
+    void progressShowsTheBytes()
+    {
+        const QString helper = standIn(QStringLiteral("progress.sh"),
+                                       "printf 'progress\t10\t300\nprogress\t20\t300\n'; sleep 0.3; printf 'progress\t1'; "
+                                       "sleep 0.3; printf '50\t300\n'; sleep 0.3; printf 'progress\t300\t300\ndone\n'");
+        FakeProgress progress;
+        QtCalculatorLink link({}, helper, 5000, &progress);
+        QVERIFY(link.send(QStringLiteral("/tmp/a.89i")));
+        QCOMPARE(progress.steps, (QList<std::pair<qint64, qint64>>{{20, 300}, {150, 300}, {300, 300}}));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_QtCalculatorLink)
