@@ -17,21 +17,11 @@
 
 namespace {
 
-const QStringList kCables{"auto", "silverlink", "directlink", "blacklink", "graylink", "parallel", "tiemu", "null"};
-const QStringList kCalcs{"auto", "ti89", "ti89t", "ti92", "ti92+", "v200"};
+// The choices the editor's Link Settings... offer, and the null cable.
+const QStringList &kCables = LinkPreferences::kCables;
+const QStringList &kCalcs = LinkPreferences::kCalcs;
 // How long a whole transfer may take before the helper is ended.
 constexpr int kDeadlineMs = 60000;
-
-QString calcOf(CalcKind kind)
-{
-    switch (kind) {
-    case CalcKind::TI89: return QStringLiteral("ti89");
-    case CalcKind::TI92: return QStringLiteral("ti92");
-    case CalcKind::TI92Plus: return QStringLiteral("ti92+");
-    case CalcKind::Voyage200: return QStringLiteral("v200");
-    }
-    return QStringLiteral("auto");
-}
 
 // The settings the options give, the editor's link settings where they give none (with
 // its calculator on automatic, the picture's, when there is one); nothing after a usage error.
@@ -151,7 +141,7 @@ int sendToCalculator(Context &context)
         return kExitRefused;
     if (context.call.has("--var") && !splitVariable(context.call.value("--var"), picture->folder, picture->name))
         return kExitRefused;
-    const std::optional<LinkSettings> settings = linkSettings(context.call, calcOf(picture->kind));
+    const std::optional<LinkSettings> settings = linkSettings(context.call, linkCalcOf(picture->kind));
     if (!settings)
         return kExitUsage;
     // The picture as written by this program (lengths and checksum right), under its name.
