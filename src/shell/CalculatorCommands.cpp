@@ -107,7 +107,7 @@ void CalculatorCommands::receive()
         return;
     Outcome<std::vector<CalculatorVariable>> listed = link->list();
     if (!listed)
-        return failed(QStringLiteral("The calculator's pictures cannot be listed."), listed.failure());
+        return failed(QStringLiteral("No picture was received from the calculator."), listed.failure());
     std::vector<CalculatorVariable> pictures;
     std::copy_if(listed->begin(), listed->end(), std::back_inserter(pictures),
                  [](const CalculatorVariable &variable) { return variable.type == kPictureType; });

@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -33,6 +34,24 @@ QComboBox *choices(const char *const (&titles)[N], const QStringList &names, con
     return box;
 }
 
+// The keyboard goes back to the main window when the dialog closes, also where no window
+// manager gives it back.
+class KeyboardBack
+{
+public:
+    explicit KeyboardBack(QWidget *window) : m_window(window) {}
+    ~KeyboardBack()
+    {
+        if (m_window)
+            m_window->activateWindow();
+    }
+    KeyboardBack(const KeyboardBack &) = delete;
+    KeyboardBack &operator=(const KeyboardBack &) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
 QSpinBox *spin(int from, int to, int value)
 {
     auto *box = new QSpinBox;
@@ -44,13 +63,14 @@ QSpinBox *spin(int from, int to, int value)
 
 std::optional<LinkSettings> LinkDialogs::askLinkSettings(const LinkSettings &current)
 {
+    const KeyboardBack back(m_parent);
     QDialog dialog(m_parent);
     dialog.setWindowTitle(QStringLiteral("Link Settings"));
     QComboBox *cable = choices(kCableTitles, LinkPreferences::kCables, current.cable);
     QSpinBox *port = spin(1, 4, current.port);
     QComboBox *calc = choices(kCalcTitles, LinkPreferences::kCalcs, current.calc);
     QSpinBox *timeout = spin(1, LinkPreferences::kMaxTimeoutSeconds, current.timeoutSeconds);
-    timeout->setSuffix(QStringLiteral(" s"));
+    timeout->setSuffix(QStringLiteral(" seconds"));
     // The emulator's link is port 2 from our side: choosing it suggests that port.
     QObject::connect(cable, &QComboBox::activated, &dialog, [=] {
         if (cable->currentData().toString() == QStringLiteral("tiemu"))
@@ -71,6 +91,7 @@ std::optional<LinkSettings> LinkDialogs::askLinkSettings(const LinkSettings &cur
 
 std::optional<int> LinkDialogs::choosePicture(const std::vector<CalculatorVariable> &pictures)
 {
+    const KeyboardBack back(m_parent);
     QDialog dialog(m_parent);
     dialog.setWindowTitle(QStringLiteral("Receive from Calculator"));
     auto *list = new QTreeWidget;
@@ -96,6 +117,7 @@ std::optional<int> LinkDialogs::choosePicture(const std::vector<CalculatorVariab
 
 std::optional<bool> LinkDialogs::askCaptureFull(bool lastFull)
 {
+    const KeyboardBack back(m_parent);
     QDialog dialog(m_parent);
     dialog.setWindowTitle(QStringLiteral("Capture Calculator Screen"));
     auto *shown = new QRadioButton(QStringLiteral("What a TI-89 &shows (160 x 100)"));
