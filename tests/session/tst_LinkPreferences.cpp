@@ -37,9 +37,7 @@ private slots:
         QTest::newRow("cable in capitals") << "cable" << "SilverLink" << "silverlink|1|auto|2";
         QTest::newRow("emulator") << "cable" << "tiemu" << "tiemu|2|auto|2";
         QTest::newRow("port 5") << "port" << "5" << "auto|1|auto|2";
-        QTest::newRow("port text") << "port" << "two" << "auto|1|auto|2";
         QTest::newRow("unknown calc") << "calc" << "ti84" << "auto|1|auto|2";
-        QTest::newRow("timeout 0") << "timeout" << "0" << "auto|1|auto|2";
         QTest::newRow("timeout huge") << "timeout" << "99999999999" << "auto|1|auto|2";
         QTest::newRow("timeout 600") << "timeout" << "600" << "auto|1|auto|600";
     }

@@ -131,27 +131,6 @@ private slots:
             QCOMPARE(bench.fakes.messages.shown[0].buttons, Messages::Buttons::YesNoSafeNo);
     }
 
-    // A link that fails at any step says so with the link's words; nothing changes.
-    void sendFailure_data()
-    {
-        QTest::addColumn<QString>("failing");
-        QTest::newRow("listing") << "list";
-        QTest::newRow("sending") << "send";
-    }
-    void sendFailure()
-    {
-        QFETCH(QString, failing);
-        Bench bench;
-        bench.open();
-        drawDot(bench.window);
-        const PixelGrid before = bench.window.document().pixels();
-        bench.calculator.failing = failing;
-        bench.window.miSend_Click();
-        QCOMPARE(bench.lastMessage(), QStringLiteral("main\\pic was not sent to the calculator.\rNo link cable was found."));
-        QCOMPARE(bench.window.document().pixels(), before);
-        QCOMPARE(bench.window.currentFile(), QStringLiteral("/p/a.89i"));
-    }
-
     // The chooser offers the pictures only; the chosen one becomes a picture without a file,
     // drawn on, its names in the boxes; Undo brings the last picture back.
     void receivesTheChosenPicture()
@@ -181,24 +160,21 @@ private slots:
     }
 
     // What stops a receive: unsaved drawing the user keeps (before the link opens), a
-    // calculator without pictures, a cancelled chooser, a variable that is no picture, a
-    // failing link. The picture stays as it was each time.
+    // calculator without pictures, a cancelled chooser, a variable that is no picture. The
+    // picture stays as it was each time.
     void receiveStops_data()
     {
         QTest::addColumn<bool>("keepDrawing");
         QTest::addColumn<bool>("noPictures");
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<QByteArray>("received");
-        QTest::addColumn<QString>("failing");
         QTest::addColumn<QString>("said"); // the last message, "" = none
         const QByteArray good = pictureFile(4, 4);
-        QTest::newRow("keep the drawing") << true << false << false << good << "" << "";
-        QTest::newRow("no pictures") << false << true << false << good << "" << "The calculator holds no pictures.";
-        QTest::newRow("cancelled") << false << false << true << good << "" << "";
-        QTest::newRow("not a picture") << false << false << false << QByteArray("**TI89**garbage") << ""
+        QTest::newRow("keep the drawing") << true << false << false << good << "";
+        QTest::newRow("no pictures") << false << true << false << good << "The calculator holds no pictures.";
+        QTest::newRow("cancelled") << false << false << true << good << "";
+        QTest::newRow("not a picture") << false << false << false << QByteArray("**TI89**garbage")
                                        << "main\\moon is not a picture: it cannot be opened.";
-        QTest::newRow("link fails") << false << false << false << good << "receive"
-                                    << "main\\moon was not received from the calculator.\rNo link cable was found.";
     }
     void receiveStops()
     {
@@ -206,7 +182,6 @@ private slots:
         QFETCH(bool, noPictures);
         QFETCH(bool, cancel);
         QFETCH(QByteArray, received);
-        QFETCH(QString, failing);
         QFETCH(QString, said);
         Bench bench;
         drawDot(bench.window);
@@ -217,7 +192,6 @@ private slots:
         if (!cancel)
             bench.questions.pictures = {0};
         bench.calculator.received = received;
-        bench.calculator.failing = failing;
         bench.window.miReceive_Click();
         QCOMPARE(bench.fakes.messages.shown[0].text,
                  QStringLiteral("The picture has not been saved. Replace it with a picture from the calculator?"));
@@ -257,16 +231,38 @@ private slots:
         QCOMPARE(bench.questions.fullAsked, (QList<bool>{false, full}));
     }
 
-    void captureFailureKeepsThePicture()
+    // A link that fails at any step of any command says so, with the link's words after what
+    // did not happen; the picture and its file stay as they were.
+    void failuresLeaveThePicture_data()
     {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QString>("said");
+        const QString words = QStringLiteral("\rNo link cable was found.");
+        QTest::newRow("send: list") << "miSend" << "list" << "main\\pic was not sent to the calculator." + words;
+        QTest::newRow("send") << "miSend" << "send" << "main\\pic was not sent to the calculator." + words;
+        QTest::newRow("receive: list") << "miReceive" << "list" << "No picture was received from the calculator." + words;
+        QTest::newRow("receive") << "miReceive" << "receive" << "main\\moon was not received from the calculator." + words;
+        QTest::newRow("capture") << "miCapture" << "capture" << "The calculator's screen was not captured." + words;
+    }
+    void failuresLeaveThePicture()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, failing);
+        QFETCH(QString, said);
         Bench bench;
         bench.open();
-        bench.calculator.failing = QStringLiteral("capture");
+        const PixelGrid before = bench.window.document().pixels();
+        bench.calculator.variables = {variable("main", "moon")};
+        bench.calculator.received = pictureFile(4, 4);
+        bench.calculator.failing = failing;
+        bench.questions.pictures = {0};
         bench.questions.fullScreens = {true};
-        bench.window.miCapture_Click();
-        QCOMPARE(bench.lastMessage(), QStringLiteral("The calculator's screen was not captured.\rNo link cable was found."));
-        QCOMPARE(bench.window.document().width(), 8);
+        bench.window.action(command)->trigger();
+        QCOMPARE(bench.fakes.messages.texts(), QStringList{said});
+        QCOMPARE(bench.window.document().pixels(), before);
         QCOMPARE(bench.window.currentFile(), QStringLiteral("/p/a.89i"));
+        QCOMPARE(menuState(bench.window), QStringLiteral("EEEEE"));
     }
 
     // Link Settings... starts from what is stored and stores what the user chose; the
