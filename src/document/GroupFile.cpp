@@ -96,14 +96,14 @@ GroupReadResult readGroup(Bytes bytes)
 {
     GroupReadResult result;
     if (bytes.size() < kTableAt)
-        return {GroupError::TooShort, -1, {}, {}};
+        return {GroupError::TooShort, -1, {}, {}, {}};
     const std::optional<CalcKind> kind = kindFromSignature(bytes);
     if (!kind)
-        return {GroupError::NotGroup, -1, {}, {}};
+        return {GroupError::NotGroup, -1, {}, {}, {}};
     const size_t count = readLE16(bytes, kCountAt);
     const size_t tableEnd = kTableAt + kEntrySize * count;
     if (tableEnd + kTableTrailer > bytes.size())
-        return {GroupError::TablePastEnd, -1, {}, {}};
+        return {GroupError::TablePastEnd, -1, {}, {}, {}};
 
     GroupFile &group = result.group;
     group.kind = *kind;
@@ -127,8 +127,11 @@ GroupReadResult readGroup(Bytes bytes)
             t.entry.folder = folder;
             error = takeSlot(bytes, tableEnd, t, checksumAgrees);
         }
-        if (error != GroupError::None)
-            return {error, int(i), {}, {}};
+        if (error != GroupError::None) {
+            GroupReadResult refused{error, int(i), {}, {}, {}};
+            refused.entryName = t.entry.isFolder() ? t.entry.name : folder + '\\' + t.entry.name;
+            return refused;
+        }
         if (!checksumAgrees)
             result.checksumMismatches.push_back(int(i));
         group.entries.push_back(std::move(t.entry));

@@ -63,6 +63,7 @@ struct GroupReadResult
 {
     GroupError error = GroupError::None;
     int entry = -1; // with an error about an entry: its index in the table, from 0
+    std::string entryName; // and its name: folder\name, or a folder entry's name
     GroupFile group;
     std::vector<int> checksumMismatches; // entries whose stored checksum disagrees (a warning)
 };
