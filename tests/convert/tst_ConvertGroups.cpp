@@ -1,6 +1,7 @@
 #include "calc/ByteConversions.h"
 #include "document/GroupFile.h"
 #include "fakes/ConvertRun.h"
+#include "fakes/FullDisk.h"
 #include "fakes/PictureFixtures.h"
 #include "fakes/TestFiles.h"
 
@@ -82,6 +83,22 @@ private slots:
         r = runConvert({path("a.89i"), path("made.9xg"), "--add"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(readFile(path("made.9xg")).startsWith("**TI92P*"));
+    }
+
+    // On a full disk --add fails with the reason and the group keeps every byte.
+    void fullDiskKeepsTheGroup()
+    {
+        FullDisk disk(16);
+        REQUIRE_FULL_DISK(disk);
+        writePictures();
+        QVERIFY(runConvert({path("a.89i"), path("b.89i"), "--group", path("g.89g")}).exitCode == 0);
+        const QByteArray old = readFile(path("g.89g"));
+        QVERIFY(disk.put("g.89g", old));
+        disk.fill();
+        const ToolRun r = runConvert({path("a.89i"), disk.path("g.89g"), "--add", "--var", "more"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("cannot be written: No space left on device"), qPrintable(r.err));
+        QCOMPARE(readFile(disk.path("g.89g")), old);
     }
 
     void refusals_data()
