@@ -154,7 +154,8 @@ const std::vector<Command> &commands()
         {"--list", "--list GROUP",
          "With a file: lists the group's variables as --list does the calculator's.",
          {{"--list", {}, "list the group's variables"}},
-         [](const QStringList &f) { return f.size() == 1; }, listGroup},
+         // A file that is there, or a name with a group's ending (missing: said so).
+         [](const QStringList &f) { return f.size() == 1 && (!isMissing(f[0]) || isGroupPath(f[0])); }, listGroup},
         {"--add", "PICTURE.89i GROUP --add [--var FOLDER\\NAME]",
          "Adds the picture to the group file, as its own variable or --var, in place of a\n"
          "variable of the same folder\\name; every other variable stays as it was. A group\n"

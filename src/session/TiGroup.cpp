@@ -63,6 +63,17 @@ bool readMember(archive *a, archive_entry *entry, QByteArray &out, qsizetype &un
     return true;
 }
 
+// A name as part of a member's name: a group read from a file may hold any bytes in its
+// names, and none may make the member land outside the folder it is unpacked into.
+QString memberPart(const std::string &name)
+{
+    QString part = CalcCharset::toUnicode(name);
+    for (QChar &c : part)
+        if (c == u'/' || c == u'\\' || !c.isPrint())
+            c = u'_';
+    return part;
+}
+
 la_ssize_t appendToBuffer(archive *, void *buffer, const void *data, size_t size)
 {
     static_cast<QByteArray *>(buffer)->append(static_cast<const char *>(data), qsizetype(size));
@@ -150,7 +161,7 @@ Outcome<QByteArray> encodeTiGroup(const QString &path, const GroupFile &group)
         const GroupEntry &variable = group.entries[i];
         if (variable.isFolder())
             continue;
-        const QString name = CalcCharset::toUnicode(variable.folder) + u'.' + CalcCharset::toUnicode(variable.name) + u'.'
+        const QString name = memberPart(variable.folder) + u'.' + memberPart(variable.name) + u'.'
                              + QString::fromStdString(variableFileEnding(group.kind, variable.type));
         ok = writeMember(a.get(), name, singleVariableFile(group, int(i)));
     }

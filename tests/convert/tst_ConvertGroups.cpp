@@ -115,6 +115,7 @@ private slots:
         QTest::newRow("add to a picture") << QStringList{"a.89i", "b.89i", "--add"} << 2
                                           << "the group must end in .89g, .92g, .9xg, .v2g or .tig";
         QTest::newRow("group of images") << QStringList{"a.89i", "--group", "out.png"} << 2 << "--group takes a file";
+        QTest::newRow("missing group") << QStringList{"--list", "none.89g"} << 1 << "none.89g: The file does not exist.";
         QTest::newRow("link options") << QStringList{"--list", "g.89g", "--cable", "null"} << 2
                                       << "--cable does not go with this command";
     }

@@ -85,6 +85,18 @@ private slots:
         QCOMPARE(decodeGroupPicture(*back, findVariable(*back, "main", "pic2")).picture.pixels, stripes(11, 5, 3));
     }
 
+    // Names read from a file may hold anything; no member name leaves the folder.
+    void memberNamesStayInside()
+    {
+        GroupFile group;
+        putVariable(group, pictureEntry("..", "/etc", 2));
+        putVariable(group, pictureEntry("a\\b", "c\x01", 2));
+        const QByteArray zip = *encodeTiGroup("x.tig", group);
+        QVERIFY(zip.contains("..._etc.89i"));
+        QVERIFY(zip.contains("a_b.c_.89i"));
+        QVERIFY(!zip.contains("/etc"));
+    }
+
     // Damaged files are refused with the reason; a checksum that disagrees is a warning.
     void refusals_data()
     {
