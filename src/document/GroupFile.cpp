@@ -38,10 +38,10 @@ unsigned sumOf(Bytes b)
 }
 
 // How many variables follow entry `at` before the next folder entry or the table's end.
-size_t variablesAfter(const std::vector<std::pair<uint8_t, size_t>> &types, size_t at)
+size_t variablesAfter(const std::vector<uint8_t> &types, size_t at)
 {
     size_t count = 0;
-    while (++at < types.size() && types[at].first != kGroupFolderType)
+    while (++at < types.size() && types[at] != kGroupFolderType)
         ++count;
     return count;
 }
@@ -90,33 +90,16 @@ void appendLE(std::vector<uint8_t> &out, uint32_t value, int bytes)
         out.push_back(uint8_t(value >> (8 * i)));
 }
 
-} // namespace
-
-GroupReadResult readGroup(Bytes bytes)
+// The entries after a header that fits; result.error and entry for the first that does not.
+void readEntries(Bytes b, size_t count, GroupReadResult &result)
 {
-    GroupReadResult result;
-    if (bytes.size() < kTableAt)
-        return {GroupError::TooShort, -1, {}, {}, {}};
-    const std::optional<CalcKind> kind = kindFromSignature(bytes);
-    if (!kind)
-        return {GroupError::NotGroup, -1, {}, {}, {}};
-    const size_t count = readLE16(bytes, kCountAt);
     const size_t tableEnd = kTableAt + kEntrySize * count;
-    if (tableEnd + kTableTrailer > bytes.size())
-        return {GroupError::TablePastEnd, -1, {}, {}, {}};
-
-    GroupFile &group = result.group;
-    group.kind = *kind;
-    group.defaultFolder = readText(bytes, kDefaultFolderAt, kFieldSize);
-    group.comment = readText(bytes, kCommentAt, kCommentSize);
-    group.commentField.assign(bytes.begin() + kCommentAt, bytes.begin() + kCommentAt + kCommentSize);
-    std::vector<std::pair<uint8_t, size_t>> types;
+    std::vector<uint8_t> types;
     for (size_t i = 0; i < count; ++i)
-        types.emplace_back(bytes[kTableAt + kEntrySize * i + kEntryTypeAt], i);
-
-    std::string folder = group.defaultFolder;
+        types.push_back(b[kTableAt + kEntrySize * i + kEntryTypeAt]);
+    std::string folder = result.group.defaultFolder;
     for (size_t i = 0; i < count; ++i) {
-        TableEntry t = tableEntry(bytes, i);
+        TableEntry t = tableEntry(b, i);
         GroupError error = GroupError::None;
         bool checksumAgrees = true;
         if (t.entry.isFolder()) {
@@ -125,25 +108,21 @@ GroupReadResult readGroup(Bytes bytes)
                 error = GroupError::CountDoesNotFit;
         } else {
             t.entry.folder = folder;
-            error = takeSlot(bytes, tableEnd, t, checksumAgrees);
+            error = takeSlot(b, tableEnd, t, checksumAgrees);
         }
         if (error != GroupError::None) {
-            GroupReadResult refused{error, int(i), {}, {}, {}};
-            refused.entryName = t.entry.isFolder() ? t.entry.name : folder + '\\' + t.entry.name;
-            return refused;
+            result = {error, int(i), t.entry.isFolder() ? t.entry.name : folder + '\\' + t.entry.name, {}, {}};
+            return;
         }
         if (!checksumAgrees)
             result.checksumMismatches.push_back(int(i));
-        group.entries.push_back(std::move(t.entry));
+        result.group.entries.push_back(std::move(t.entry));
     }
-    return result;
 }
 
-std::optional<std::vector<uint8_t>> writeGroup(const GroupFile &group)
+// Signature to the number of entries.
+std::vector<uint8_t> headerOf(const GroupFile &group)
 {
-    const auto &entries = group.entries;
-    if (entries.size() > std::numeric_limits<uint16_t>::max())
-        return std::nullopt;
     const std::string_view signature = infoOf(group.kind).signature;
     std::vector<uint8_t> out(signature.begin(), signature.end());
     out.insert(out.end(), {0x01, 0x00});
@@ -151,12 +130,17 @@ std::optional<std::vector<uint8_t>> writeGroup(const GroupFile &group)
     const std::string_view field = group.commentField;
     const bool commentKept = field.size() == kCommentSize && field.substr(0, field.find('\0')) == group.comment;
     appendField(out, commentKept ? field : std::string_view(group.comment), kCommentSize);
-    appendLE(out, uint32_t(entries.size()), 2);
+    appendLE(out, uint32_t(group.entries.size()), 2);
+    return out;
+}
 
+// The table, the file size and A5 5A; the file size, or nothing past 4 GiB.
+std::optional<uint32_t> appendTable(std::vector<uint8_t> &out, const std::vector<GroupEntry> &entries)
+{
     uint64_t offset = kTableAt + kEntrySize * entries.size() + kTableTrailer;
-    std::vector<std::pair<uint8_t, size_t>> types;
-    for (size_t i = 0; i < entries.size(); ++i)
-        types.emplace_back(entries[i].type, i);
+    std::vector<uint8_t> types;
+    for (const GroupEntry &entry : entries)
+        types.push_back(entry.type);
     for (size_t i = 0; i < entries.size(); ++i) {
         const GroupEntry &entry = entries[i];
         appendLE(out, uint32_t(offset), 4);
@@ -171,7 +155,42 @@ std::optional<std::vector<uint8_t>> writeGroup(const GroupFile &group)
         return std::nullopt;
     appendLE(out, uint32_t(offset), 4);
     out.insert(out.end(), {0xA5, 0x5A});
-    out.reserve(offset);
+    return uint32_t(offset);
+}
+
+} // namespace
+
+GroupReadResult readGroup(Bytes bytes)
+{
+    if (bytes.size() < kTableAt)
+        return {GroupError::TooShort, -1, {}, {}, {}};
+    const std::optional<CalcKind> kind = kindFromSignature(bytes);
+    if (!kind)
+        return {GroupError::NotGroup, -1, {}, {}, {}};
+    const size_t count = readLE16(bytes, kCountAt);
+    if (kTableAt + kEntrySize * count + kTableTrailer > bytes.size())
+        return {GroupError::TablePastEnd, -1, {}, {}, {}};
+
+    GroupReadResult result;
+    GroupFile &group = result.group;
+    group.kind = *kind;
+    group.defaultFolder = readText(bytes, kDefaultFolderAt, kFieldSize);
+    group.comment = readText(bytes, kCommentAt, kCommentSize);
+    group.commentField.assign(bytes.begin() + kCommentAt, bytes.begin() + kCommentAt + kCommentSize);
+    readEntries(bytes, count, result);
+    return result;
+}
+
+std::optional<std::vector<uint8_t>> writeGroup(const GroupFile &group)
+{
+    const auto &entries = group.entries;
+    if (entries.size() > std::numeric_limits<uint16_t>::max())
+        return std::nullopt;
+    std::vector<uint8_t> out = headerOf(group);
+    const std::optional<uint32_t> fileSize = appendTable(out, entries);
+    if (!fileSize)
+        return std::nullopt;
+    out.reserve(*fileSize);
     for (const GroupEntry &entry : entries) {
         if (entry.isFolder())
             continue;
