@@ -14,11 +14,15 @@ constexpr size_t kEntrySize = 16;
 constexpr size_t kFieldSize = 8;
 constexpr size_t kCommentSize = 40;
 constexpr size_t kTableTrailer = 6;  // u32 file size, A5 5A
-constexpr size_t kSlotFrame = 6;     // 4 zero bytes before the data, the checksum after it
+constexpr size_t kChecksumSize = 2;
 // Within an entry.
 constexpr size_t kEntryNameAt = 4, kEntryTypeAt = 12, kEntryAttributeAt = 13, kEntryCountAt = 14;
 
 using Bytes = std::span<const uint8_t>;
+
+// A variable's data follows 4 zero bytes at its offset; a backup's starts right there.
+size_t gapBefore(uint8_t type) { return type == kGroupBackupType ? 0 : 4; }
+size_t slotFrame(uint8_t type) { return gapBefore(type) + kChecksumSize; }
 
 unsigned readLE16(Bytes b, size_t at) { return b[at] | b[at + 1] << 8; }
 uint32_t readLE32(Bytes b, size_t at) { return readLE16(b, at) | uint32_t(readLE16(b, at + 2)) << 16; }
@@ -66,9 +70,10 @@ TableEntry tableEntry(Bytes b, size_t index)
 // The variable's slot, or the reason it has none.
 GroupError takeSlot(Bytes b, size_t tableEnd, TableEntry &t, bool &checksumAgrees)
 {
-    if (t.offset < tableEnd + kTableTrailer || t.next > b.size() || t.next < size_t(t.offset) + kSlotFrame)
+    const size_t frame = slotFrame(t.entry.type);
+    if (t.offset < tableEnd + kTableTrailer || t.next > b.size() || t.next < size_t(t.offset) + frame)
         return GroupError::OffsetOutside;
-    const Bytes slot = b.subspan(t.offset + 4, t.next - t.offset - kSlotFrame);
+    const Bytes slot = b.subspan(t.offset + gapBefore(t.entry.type), t.next - t.offset - frame);
     // A backup's data is its own; every variable's starts with the length of what follows.
     if (t.entry.type != kGroupBackupType && (slot.size() < 2 || size_t(slot[0] << 8 | slot[1]) + 2 > slot.size()))
         return GroupError::LengthPastSlot;
@@ -149,7 +154,7 @@ std::optional<uint32_t> appendTable(std::vector<uint8_t> &out, const std::vector
         out.push_back(entry.attribute);
         appendLE(out, entry.isFolder() ? uint32_t(variablesAfter(types, i)) : 0, 2);
         if (!entry.isFolder())
-            offset += entry.data.size() + kSlotFrame;
+            offset += entry.data.size() + slotFrame(entry.type);
     }
     if (offset > std::numeric_limits<uint32_t>::max())
         return std::nullopt;
@@ -194,7 +199,7 @@ std::optional<std::vector<uint8_t>> writeGroup(const GroupFile &group)
     for (const GroupEntry &entry : entries) {
         if (entry.isFolder())
             continue;
-        out.insert(out.end(), 4, 0);
+        out.insert(out.end(), gapBefore(entry.type), 0);
         out.insert(out.end(), entry.data.begin(), entry.data.end());
         appendLE(out, sumOf(entry.data), 2);
     }

@@ -19,7 +19,8 @@
 //         number of variables following it, else 0)
 //   after the table: u32 file size, then A5 5A
 //   at each offset: 4 zero bytes, the variable's data (from its big-endian length), u16
-//   checksum (sum of the data bytes mod 65536).
+//   checksum (sum of the data bytes mod 65536); a backup's data starts at its offset, with
+//   no zero bytes before it.
 // A folder entry (type 0x1F) comes before its variables; variables before any folder entry
 // are in the default folder. A file of one picture variable is exactly a .89i file.
 // Pure functions over bytes; texts are calculator bytes.

@@ -237,6 +237,26 @@ private slots:
 #endif
     }
 
+    // A backup, one entry of type 0x1D whose data is its own, reads as a group without
+    // pictures and is written again byte for byte.
+    void oracleBackup()
+    {
+#ifndef HAVE_TIFILES
+        QSKIP("libtifiles2 is not installed");
+#else
+        QTemporaryDir dir;
+        const QString path = dir.filePath("backup.92b");
+        QVERIFY(oracleWriteBackup(path, QByteArray(300, '\x5A') + "end"));
+        const QByteArray theirs = readFile(path);
+        const GroupReadResult read = readGroup(asBytes(theirs));
+        QCOMPARE(read.error, GroupError::None);
+        QCOMPARE(read.group.entries.size(), size_t(1));
+        QCOMPARE(read.group.entries[0].type, kGroupBackupType);
+        QVERIFY(picturesIn(read.group).empty());
+        QCOMPARE(asByteArray(*writeGroup(read.group)), theirs);
+#endif
+    }
+
 private:
     static uint32_t readLE32At(const Bytes &b, size_t at)
     {

@@ -74,6 +74,21 @@ inline std::vector<OracleVariable> oracleReadGroup(const QString &path, bool &ok
     return variables;
 }
 
+// A TI-92 backup of these data bytes (for the TI-92 the library writes one); whether it went.
+inline bool oracleWriteBackup(const QString &path, const QByteArray &data)
+{
+    tifiles_library_init();
+    BackupContent *content = tifiles_content_create_backup(CALC_TI92);
+    std::strcpy(content->rom_version, "2.1");
+    content->type = 0x1D;
+    content->data_length = uint32_t(data.size());
+    content->data_part = static_cast<uint8_t *>(tifiles_ve_alloc_data(size_t(data.size())));
+    std::memcpy(content->data_part, data.constData(), size_t(data.size()));
+    const int error = tifiles_file_write_backup(path.toLocal8Bit().constData(), content);
+    tifiles_content_delete_backup(content);
+    return error == 0;
+}
+
 // A TIGroup of the single-variable files given; whether it went.
 inline bool oracleWriteTig(const QString &path, const QStringList &files)
 {
