@@ -2,7 +2,7 @@
 
 # fonts-urw-base35: the metafile renderer (libwmf) needs its fonts to start at all.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticonv-dev libwmf-dev
-                libexpat1-dev libjpeg-dev
+                libexpat1-dev libjpeg-dev libarchive-dev
                 libticalcs-dev libticables-dev libtifiles-dev libusb-1.0-0-dev
                 libx11-dev fonts-liberation2 fonts-urw-base35)
 # tiemu: the emulated calculator (it ships PedroM) the link tests talk to.

@@ -1,6 +1,7 @@
 #include "ConvertCommands.h"
 
 #include "FileNameChecks.h"
+#include "GroupCommands.h"
 #include "PictureCommands.h"
 #include "PictureTransforms.h"
 #include "PrintCommand.h"
@@ -9,6 +10,7 @@
 #include "document/CalcKind.h"
 #include "platform/FileStore.h"
 #include "platform/Licence.h"
+#include "session/TiGroup.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -65,6 +67,13 @@ bool isImport(const QStringList &files) { return files.size() == 2 && is89i(file
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> table{
+        // Before the picture commands, which would take GROUP OUT.png by the output's ending.
+        {{}, "GROUP OUT [--var FOLDER\\NAME]",
+         "Extracts a picture variable of a group file (.89g, .92g, .9xg, .v2g, a backup, or a\n"
+         "TIGroup .tig) as OUT: a calculator picture or an image (.png, .bmp, .pbm) by OUT's\n"
+         "ending. --var may be left out when the group holds one picture.",
+         {{"--var", "FOLDER\\NAME", "the picture variable to extract (FOLDER\\ may be left out: main)"}},
+         [](const QStringList &f) { return f.size() == 2 && isGroupPath(f[0]); }, extractFromGroup},
         {{}, "IN.89i OUT.png|OUT.bmp|OUT.pbm" + kTransformSynopsis + " [--scale N]",
          "Writes the picture 1:1 as an image: black pixels black, white pixels white.\n"
          "A .pbm file is plain PBM (P1) with 1 = black. The picture operations apply in the\n"
@@ -142,6 +151,24 @@ const std::vector<Command> &commands()
          "or, with --full, the whole LCD (240 x 128); OUT as for --receive.",
          linkOptions({{"--capture", {}, "capture the screen"}, {"--full", {}, "the whole LCD"}}),
          [](const QStringList &f) { return f.size() == 1; }, captureCalculatorScreen},
+        {"--list", "--list GROUP",
+         "With a file: lists the group's variables as --list does the calculator's.",
+         {{"--list", {}, "list the group's variables"}},
+         // A file that is there, or a name with a group's ending (missing: said so).
+         [](const QStringList &f) { return f.size() == 1 && (!isMissing(f[0]) || isGroupPath(f[0])); }, listGroup},
+        {"--add", "PICTURE.89i GROUP --add [--var FOLDER\\NAME]",
+         "Adds the picture to the group file, as its own variable or --var, in place of a\n"
+         "variable of the same folder\\name; every other variable stays as it was. A group\n"
+         "that is not there is made.",
+         {{"--add", {}, "add the picture to the group"},
+          {"--var", "FOLDER\\NAME", "the variable to store it as"}},
+         [](const QStringList &f) { return f.size() == 2; }, addToGroup},
+        {"--group", "A.89i B.89i ... --group OUT.89g",
+         "Writes a group file of the pictures (.89g, .92g, .9xg, .v2g by the calculator, or a\n"
+         "TIGroup .tig), each under its own folder\\name; a later one of the same name replaces\n"
+         "an earlier one.",
+         {{"--group", "OUT.89g", "the group file to write"}},
+         [](const QStringList &f) { return !f.isEmpty(); }, makeGroup},
     };
     return table;
 }
@@ -151,7 +178,7 @@ QStringList modesIn(const QStringList &arguments)
 {
     QStringList modes;
     for (const Command &command : commands())
-        if (!command.mode.isEmpty() && mentions(arguments, command.mode))
+        if (!command.mode.isEmpty() && mentions(arguments, command.mode) && !modes.contains(command.mode))
             modes << command.mode;
     return modes;
 }

@@ -2,6 +2,7 @@
 // built here from pictures drawn in code and byte layouts written by hand, and checks that
 // the loader reads each picture seed at its size, so that every format's reader is reached.
 
+#include "document/GroupFile.h"
 #include "document/Picture89i.h"
 #include "fakes/PictureFixtures.h"
 #include "qtplatform/QtPictureLoader.h"
@@ -55,6 +56,37 @@ void calcSeeds(const QString &folder)
     save(folder, "tall.v2i", calcFile(3, 128, CalcKind::Voyage200, "tall", 7));
     save(folder, "cut.89i", calcFile(160, 77, CalcKind::TI89, "cut", 1).left(600));
     save(folder, "header.89i", calcFile(8, 8, CalcKind::TI89, "header", 1).left(kPicture89iHeaderSize));
+}
+
+// Groups of each calculator: pictures in two folders and a text variable, one picture
+// alone (a .89i file), a backup-like entry, and a group cut short.
+QByteArray groupFile(CalcKind kind, int pictures, bool text)
+{
+    GroupFile group;
+    group.kind = kind;
+    for (int i = 0; i < pictures; ++i) {
+        const QByteArray file = calcFile(9 + i, 3 + i, kind, "pic" + std::to_string(i), i + 1);
+        GroupReadResult single = readGroup(std::span(reinterpret_cast<const uint8_t *>(file.constData()), size_t(file.size())));
+        single.group.entries.front().folder = i % 2 ? "sprites" : "main";
+        putVariable(group, single.group.entries.front());
+    }
+    if (text)
+        putVariable(group, GroupEntry{"memo", 0x0B, 3, "notes", {0x00, 0x06, 0x00, 0x01, 'h', 'i', 0x00, 0xE0}});
+    const std::vector<uint8_t> bytes = *writeGroup(group);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+void groupSeeds(const QString &folder)
+{
+    save(folder, "three.89g", groupFile(CalcKind::TI89, 3, true));
+    save(folder, "two.92g", groupFile(CalcKind::TI92, 2, false));
+    save(folder, "text.9xg", groupFile(CalcKind::TI92Plus, 1, true));
+    save(folder, "one.v2g", groupFile(CalcKind::Voyage200, 1, false));
+    save(folder, "cut.89g", groupFile(CalcKind::TI89, 3, true).left(150));
+    GroupFile backup;
+    backup.entries.push_back(GroupEntry{"v2.09", kGroupBackupType, 0, "main", std::vector<uint8_t>(40, 0x5A)});
+    const std::vector<uint8_t> bytes = *writeGroup(backup);
+    save(folder, "backup.89g", QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
 }
 
 // The layout fuzz_encode89i reads: width, height, kind, grid differences, text lengths,
@@ -220,6 +252,7 @@ int main(int argc, char *argv[])
     const QString root = QFile::decodeName(argv[1]);
     calcSeeds(root + QStringLiteral("/fuzz_decode89i"));
     encodeSeeds(root + QStringLiteral("/fuzz_encode89i"));
+    groupSeeds(root + QStringLiteral("/fuzz_group"));
     loaderSeeds(root + QStringLiteral("/fuzz_loader"));
     settingsSeeds(root + QStringLiteral("/fuzz_settings"));
     return failed ? 1 : 0;
