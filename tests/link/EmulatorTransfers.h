@@ -24,17 +24,17 @@ inline ToolRun convertOn(EmulatedCalculator &calculator, const QStringList &argu
     return run;
 }
 
-// A 160 x 77 picture of random pixels, main\picture, in the file path (its ending gives
-// its calculator).
-inline void writeRandomPicture(const QString &path, unsigned seed)
+// A picture of random pixels (160 x 77 unless said), main\picture, in the file path (its
+// ending gives its calculator).
+inline void writeRandomPicture(const QString &path, unsigned seed, int width = 160, int height = 77)
 {
     std::mt19937 random(seed);
-    PixelGrid pixels(160, 77);
-    for (int y = 0; y < 77; ++y)
-        for (int x = 0; x < 160; ++x)
+    PixelGrid pixels(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
             pixels.set(x, y, random() % 3 == 0);
     const CalcKind kind = kindFromEnding(path.toStdString()).value_or(CalcKind::TI89);
-    const EncodeResult encoded = encode89i("main", "picture", "", 160, 77, pixels, kind);
+    const EncodeResult encoded = encode89i("main", "picture", "", width, height, pixels, kind);
     writeFile(path, QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size())));
 }
 

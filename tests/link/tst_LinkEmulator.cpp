@@ -179,6 +179,30 @@ private slots:
             QVERIFY2(answer.endsWith(QStringLiteral("done\n")), qPrintable(answer));
     }
 
+    // Pictures of 60 KB until the calculator's memory is full (PedroM then shows an error
+    // and answers nothing): the send that does not fit fails within the timeout, saying
+    // what to do. The calculator is then full: the tests after this one read only.
+    void outOfMemory()
+    {
+        const QString big = dir.filePath(QStringLiteral("big.89i"));
+        writeRandomPicture(big, 4, 240, 2000);
+        ToolRun r;
+        QElapsedTimer clock;
+        for (int i = 0; i < 8 && r.exitCode != 1; ++i) {
+            const QStringList send{"--send", big, "--var", QStringLiteral("main\\big%1").arg(i)};
+            clock.start();
+            // The first sends fit: a timeout there is PedroM's passing error box.
+            r = i < 3 ? convert(send) : runConvert(send + calculator.linkOptions());
+            QVERIFY2(r.exitCode == 0 || i >= 3, qPrintable(r.err));
+        }
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("big.89i: The picture was not sent"))
+                     && r.err.contains(QStringLiteral("if the calculator shows an error, press ESC on it and try again")),
+                 qPrintable(r.err));
+        QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
+        calculator.dismissError();
+    }
+
     // The emulator ends in the middle of a screen transfer: the helper says so and ends.
     void emulatorKilledMidTransfer()
     {
