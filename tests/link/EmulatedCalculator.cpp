@@ -99,7 +99,7 @@ QString EmulatedCalculator::linkHelper() { return QStringLiteral(DOTLARK_BINARY_
 QStringList EmulatedCalculator::linkOptions() const
 {
     // The emulator runs slower than a calculator on a loaded machine: the cable waits 10 s
-    // for each answer, not 2 (a transfer that times out spoils PedroM's link for good).
+    // for each answer, not 2 (a timeout is taken for PedroM's error box: dismissed and retried).
     return {QStringLiteral("--cable"), QStringLiteral("tiemu"), QStringLiteral("--port"), QStringLiteral("2"),
             QStringLiteral("--calc"), m_calc, QStringLiteral("--timeout"), QStringLiteral("10")};
 }
