@@ -5,10 +5,11 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libticon
                 libexpat1-dev libjpeg-dev libarchive-dev
                 libticalcs-dev libticables-dev libtifiles-dev libusb-1.0-0-dev
                 libx11-dev fonts-liberation2 fonts-urw-base35)
-# tiemu: the emulated calculator (it ships PedroM) the link tests talk to.
+# tiemu: the emulated calculator (it ships PedroM) the link tests talk to; xdotool presses
+# its ESC key to dismiss PedroM's link error box.
 # desktop-file-utils .. libfile-mimeinfo-perl: the check of the installed desktop files
 # (xdg-mime reads the staged picture types through the last one).
-TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2 tiemu
+TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2 tiemu xdotool
                desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl)
 
 missing_packages() {

@@ -14,8 +14,11 @@
 #include <map>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +30,8 @@ const std::map<std::string, CableModel> kCables{
     {"parallel", CABLE_PAR},   {"tiemu", CABLE_TIE},      {"null", CABLE_NUL},
 };
 constexpr uint8_t kPictureType = 0x10;
+// libticables2's "timeout occurred while reading from the device".
+constexpr int kReadTimeout = 4;
 
 std::string ownedText(char *text)
 {
@@ -108,8 +113,19 @@ std::string linkErrorText(int error)
     return text + " (error " + std::to_string(error) + ")";
 }
 
+std::string transferFailure(const std::string &what, int error)
+{
+    std::string text = what + ": " + linkErrorText(error);
+    // A calculator showing an error box takes no packet until the box is dismissed.
+    if (error == kReadTimeout)
+        text += "; if the calculator shows an error, press ESC on it and try again";
+    return text;
+}
+
 LinkSession::~LinkSession()
 {
+    if (m_lock >= 0)
+        ::close(m_lock);
     if (m_calc) {
         ticalcs_cable_detach(m_calc);
         ticalcs_handle_del(m_calc);
@@ -134,6 +150,9 @@ std::string LinkSession::open(const LinkRequest &request)
     if (!cable)
         return why;
     const CablePort port = request.cable == "auto" ? PORT_1 : CablePort(request.port);
+    // The null cable has nothing to share: the tests that use it may run side by side.
+    if (*cable != CABLE_NUL && !lockCable(*cable, port))
+        return "the cable is busy: another transfer is using it (wait until it ends, then try again)";
     return attach(*cable, port, request);
 }
 
@@ -161,6 +180,18 @@ bool emulatorListens()
 }
 
 } // namespace
+
+// One transfer at a time on a cable: two at once would mix their packets. The lock is the
+// helper's own (it ends with the process); another program using the cable is not seen here.
+bool LinkSession::lockCable(int cable, int port)
+{
+    const std::string path = "/tmp/dotlark-link-" + std::to_string(cable) + "-" + std::to_string(port) + ".lock";
+    m_lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (m_lock < 0)
+        m_lock = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without a lock file (an unwritable /tmp) the transfer goes ahead unguarded.
+    return m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) == 0;
+}
 
 std::string LinkSession::attach(int cableModel, int port, const LinkRequest &request)
 {
@@ -193,7 +224,8 @@ std::string LinkSession::attach(int cableModel, int port, const LinkRequest &req
     // (without it a TI-92 Plus times out on every transfer).
     std::this_thread::sleep_for(std::chrono::seconds(2));
     if (const int error = ticalcs_calc_isready(m_calc); error != 0)
-        return "the calculator does not answer (is it on, at its home screen, and the cable plugged in?): "
+        return "the calculator does not answer (is it on, at its home screen with no error shown (press ESC), "
+               "and the cable plugged in?): "
                + linkErrorText(error);
     return {};
 }
@@ -217,7 +249,7 @@ int LinkSession::run(const LinkRequest &request)
 int LinkSession::send(const std::string &file)
 {
     if (const int error = ticalcs_calc_send_var2(m_calc, MODE_NORMAL, file.c_str()); error != 0)
-        return LinkOutput::failure("the picture was not sent: " + linkErrorText(error));
+        return LinkOutput::failure(transferFailure("the picture was not sent", error));
     return LinkOutput::done();
 }
 
@@ -226,7 +258,7 @@ int LinkSession::list()
     GNode *vars = nullptr;
     GNode *apps = nullptr;
     if (const int error = ticalcs_calc_get_dirlist(m_calc, &vars, &apps); error != 0)
-        return LinkOutput::failure("the calculator's variables cannot be listed: " + linkErrorText(error));
+        return LinkOutput::failure(transferFailure("the calculator's variables cannot be listed", error));
     const auto model = CalcModel(m_model);
     for (GNode *folder = vars ? g_node_first_child(vars) : nullptr; folder; folder = g_node_next_sibling(folder)) {
         for (GNode *node = g_node_first_child(folder); node; node = g_node_next_sibling(node)) {
@@ -247,7 +279,7 @@ int LinkSession::receive(const std::string &folder, const std::string &name, con
     name.copy(request.name, sizeof request.name - 1);
     request.type = kPictureType;
     if (const int error = ticalcs_calc_recv_var2(m_calc, MODE_NORMAL, out.c_str(), &request); error != 0)
-        return LinkOutput::failure("the variable " + folder + "\\" + name + " was not received: " + linkErrorText(error));
+        return LinkOutput::failure(transferFailure("the variable " + folder + "\\" + name + " was not received", error));
     return LinkOutput::done();
 }
 
@@ -257,7 +289,7 @@ int LinkSession::screen(bool full)
     coord.format = full ? SCREEN_FULL : SCREEN_CLIPPED;
     uint8_t *bitmap = nullptr;
     if (const int error = ticalcs_calc_recv_screen(m_calc, &coord, &bitmap); error != 0)
-        return LinkOutput::failure("the screen was not received: " + linkErrorText(error));
+        return LinkOutput::failure(transferFailure("the screen was not received", error));
     const unsigned width = full ? coord.width : coord.clipped_width;
     const unsigned height = full ? coord.height : coord.clipped_height;
     LinkOutput::screen(width, height, bitmap);

@@ -24,6 +24,7 @@ public:
     int run(const LinkRequest &request);
 
 private:
+    bool lockCable(int cable, int port);
     std::string attach(int cable, int port, const LinkRequest &request);
     int send(const std::string &file);
     int list();
@@ -33,7 +34,10 @@ private:
     _CableHandle *m_cable = nullptr;
     _CalcHandle *m_calc = nullptr;
     int m_model = 0;
+    int m_lock = -1;
 };
 
 // What a failure says, in the library's words: "TEXT (error N)".
 std::string linkErrorText(int error);
+// "WHAT: TEXT (error N)", with what to do about a timeout.
+std::string transferFailure(const std::string &what, int error);
