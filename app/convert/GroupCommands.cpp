@@ -1,4 +1,5 @@
 #include "GroupCommands.h"
+#include "VariableOutput.h"
 
 #include "calc/CalcCharset.h"
 #include "calc/NameProblem.h"
@@ -39,26 +40,6 @@ int writeGroupFile(Context &context, const QString &path, const GroupFile &group
     return bytes ? writeOutput(context, path, *bytes) : refuse(bytes.failure());
 }
 
-// FOLDER\NAME of --var into its two names by the name rules (FOLDER\ may be left out:
-// main); false after saying why.
-bool takeVariable(const QString &text, std::string &folder, std::string &name)
-{
-    const qsizetype cut = text.indexOf(u'\\');
-    const QString folderText = cut < 0 ? QStringLiteral("main") : text.left(cut);
-    const QString nameText = cut < 0 ? text : text.mid(cut + 1);
-    for (const auto &[value, kind] : {std::pair{folderText, NameKind::Folder}, std::pair{nameText, NameKind::PicVar}}) {
-        const std::optional<NameProblem> problem = findNameProblem(value, kind);
-        if (CalcCharset::characters(value).size() > 8 || problem) {
-            refuse(text, problem ? problem->title + u' ' + screenLines(problem->message)
-                                 : QStringLiteral("a calculator name has at most 8 characters"));
-            return false;
-        }
-    }
-    folder = CalcCharset::fromUnicode(folderText);
-    name = CalcCharset::fromUnicode(nameText);
-    return true;
-}
-
 // The picture variable --var names, or the group's only picture; -1 after saying why.
 int chosenPicture(const Invocation &call, const QString &path, const GroupFile &group)
 {
@@ -72,30 +53,12 @@ int chosenPicture(const Invocation &call, const QString &path, const GroupFile &
         return -1;
     }
     std::string folder, name;
-    if (!takeVariable(call.value("--var"), folder, name))
+    if (!splitVariable(call.value("--var"), folder, name))
         return -1;
     const int entry = findVariable(group, folder, name);
     if (entry < 0 || group.entries[size_t(entry)].type != kGroupPictureType)
         refuse(path, QStringLiteral("the group holds no picture variable %1").arg(shownVariable(folder, name)));
     return entry < 0 || group.entries[size_t(entry)].type != kGroupPictureType ? -1 : entry;
-}
-
-// The picture as OUT's kind of file: a calculator picture by its ending, else an image.
-int writePictureAs(Context &context, const QString &out, CalcPicture picture)
-{
-    QByteArray data;
-    if (const std::optional<CalcKind> kind = kindFromEnding(out.toStdString()); kind && out.contains(u'.')) {
-        picture.kind = *kind;
-        const EncodeResult encoded = encode89i(picture);
-        if (encoded.error != Picture89iError::None)
-            return refuse(pictureFailure(out, encoded.error));
-        data = asByteArray(encoded.bytes);
-    } else {
-        data = pictureFileBytes(picture.pixels, picture.width, picture.height, suffixOf(out));
-    }
-    if (data.isEmpty())
-        return refuse(out, QStringLiteral("the output must end in .89i, .9xi, .v2i, .92i, .png, .bmp or .pbm"));
-    return writeOutput(context, out, data);
 }
 
 // A new group of the calculator the path's ending names (a TIGroup's: the TI-89's).
@@ -160,7 +123,7 @@ int addToGroup(Context &context)
     std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture)
         return kExitRefused;
-    if (context.call.has("--var") && !takeVariable(context.call.value("--var"), picture->folder, picture->name))
+    if (context.call.has("--var") && !splitVariable(context.call.value("--var"), picture->folder, picture->name))
         return kExitRefused;
     std::optional<GroupFile> group = isMissing(out) ? newGroup(out) : readGroupFile(context, out);
     if (!group || !putPicture(in, *picture, *group))

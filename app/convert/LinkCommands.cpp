@@ -1,11 +1,14 @@
 #include "LinkCommands.h"
+#include "VariableOutput.h"
 
 #include "calc/CalcCharset.h"
 #include "calc/NameProblem.h"
 #include "calc/PictureFile.h"
+#include "document/GroupFile.h"
 #include "import/PictureImages.h"
 #include "platform/FailureText.h"
 #include "platform/Messages.h"
+#include "platform/Progress.h"
 #include "qtplatform/QtCalculatorLink.h"
 #include "qtplatform/QtSettings.h"
 #include "session/CalculatorPictures.h"
@@ -13,6 +16,7 @@
 
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <unistd.h>
 
 namespace {
@@ -55,56 +59,48 @@ std::optional<LinkSettings> linkSettings(const Invocation &call, const QString &
     return settings;
 }
 
-// A terminal user sees what happens while the cable works.
+// A terminal user sees what happens while the cable works: a note at the start and the end,
+// and the bytes of the transfer on one line that is written over.
 void sayWorking(const QString &what)
 {
     if (::isatty(STDERR_FILENO))
         printNote(what);
 }
 
+class TerminalProgress : public Progress
+{
+public:
+    void begin(const QString &, std::function<void()>) override {}
+    void end() override
+    {
+        if (m_shown)
+            std::fputs("\n", stderr);
+    }
+    void step(qint64 done, qint64 total) override
+    {
+        m_shown = true;
+        std::fprintf(stderr, "\r%lld of %lld bytes", static_cast<long long>(done), static_cast<long long>(total));
+        std::fflush(stderr);
+    }
+
+private:
+    bool m_shown = false;
+};
+
+// The link as the converter uses it: the progress shows only on a terminal.
+struct ConverterLink
+{
+    explicit ConverterLink(const LinkSettings &settings)
+        : link(settings, {}, kDeadlineMs, ::isatty(STDERR_FILENO) ? &progress : nullptr)
+    {
+    }
+    TerminalProgress progress;
+    QtCalculatorLink link;
+};
+
 int linkRefused(const QString &what, const Failure &failure)
 {
     return refuse(what, describe(failure, Wording::Phrase));
-}
-
-// FOLDER\NAME into its two names, each by the name rules; false after saying why.
-bool splitVariable(const QString &text, std::string &folder, std::string &name)
-{
-    const qsizetype cut = text.indexOf(u'\\');
-    const QString folderText = cut < 0 ? QStringLiteral("main") : text.left(cut);
-    const QString nameText = cut < 0 ? text : text.mid(cut + 1);
-    for (const auto &[value, kind] : {std::pair{folderText, NameKind::Folder}, std::pair{nameText, NameKind::PicVar}}) {
-        if (CalcCharset::characters(value).size() > 8) {
-            refuse(text, QStringLiteral("a calculator name has at most 8 characters"));
-            return false;
-        }
-        if (const std::optional<NameProblem> problem = findNameProblem(value, kind)) {
-            refuse(text, problem->title + u' ' + screenLines(problem->message));
-            return false;
-        }
-    }
-    folder = CalcCharset::fromUnicode(folderText);
-    name = CalcCharset::fromUnicode(nameText);
-    return true;
-}
-
-// The picture as OUT's kind of file: a calculator picture by its ending, else an image.
-int writeReceived(Context &context, const QString &out, CalcPicture picture)
-{
-    QByteArray data;
-    if (const std::optional<CalcKind> kind = kindFromEnding(out.toStdString()); kind && out.contains(u'.')) {
-        picture.kind = *kind;
-        const EncodeResult encoded = encode89i(picture);
-        if (encoded.error != Picture89iError::None)
-            return refuse(pictureFailure(out, encoded.error));
-        data = asByteArray(encoded.bytes);
-    } else {
-        data = pictureFileBytes(picture.pixels, picture.width, picture.height, suffixOf(out));
-    }
-    if (data.isEmpty())
-        return refuse(out, QStringLiteral("the image could not be encoded (the output must end in .89i, .9xi, "
-                                          ".v2i, .92i, .png, .bmp or .pbm)"));
-    return writeOutput(context, out, data);
 }
 
 } // namespace
@@ -118,20 +114,6 @@ OptionTable linkOptions(OptionTable more)
     more.push_back({"--timeout", "S", "seconds the cable waits for each answer, 1-600 (default: the editor's, else 2)"});
     return more;
 }
-
-namespace {
-
-QString typeName(int type)
-{
-    static const QMap<int, QString> names{
-        {0x00, "expression"}, {0x04, "list"},     {0x06, "matrix"},   {0x0A, "data"},     {0x0B, "text"},
-        {0x0C, "string"},     {0x0D, "gdb"},      {0x0E, "figure"},   {0x10, "picture"},  {0x12, "program"},
-        {0x13, "function"},   {0x14, "macro"},    {0x1C, "other"},    {0x21, "assembly"},
-    };
-    return names.value(type, QStringLiteral("type 0x%1").arg(type, 2, 16, QLatin1Char('0')));
-}
-
-} // namespace
 
 int sendToCalculator(Context &context)
 {
@@ -154,7 +136,8 @@ int sendToCalculator(Context &context)
         return refuse(file, QStringLiteral("cannot be sent: no temporary file can be written"));
     const QString variable = CalcCharset::toUnicode(picture->folder) + u'\\' + CalcCharset::toUnicode(picture->name);
     sayWorking(QStringLiteral("sending %1 as %2...").arg(file, variable));
-    QtCalculatorLink link(*settings, {}, kDeadlineMs);
+    ConverterLink terminal(*settings);
+    QtCalculatorLink &link = terminal.link;
     if (const Done done = link.send(sent); !done)
         return linkRefused(file, done.failure());
     sayWorking(QStringLiteral("sent %1 as %2").arg(file, variable));
@@ -167,12 +150,13 @@ int listCalculator(Context &context)
     if (!settings)
         return kExitUsage;
     sayWorking(QStringLiteral("reading the calculator's variables..."));
-    QtCalculatorLink link(*settings, {}, kDeadlineMs);
+    ConverterLink terminal(*settings);
+    QtCalculatorLink &link = terminal.link;
     const Outcome<std::vector<CalculatorVariable>> variables = link.list();
     if (!variables)
         return linkRefused(QStringLiteral("calculator"), variables.failure());
     for (const CalculatorVariable &variable : *variables)
-        printLine(escapedControls(variable.folder) + u'\\' + escapedControls(variable.name) + u'\t' + typeName(variable.type) + u'\t'
+        printLine(escapedControls(variable.folder) + u'\\' + escapedControls(variable.name) + u'\t' + QString::fromStdString(variableTypeName(uint8_t(variable.type))) + u'\t'
                   + QString::number(variable.size));
     return kExitOk;
 }
@@ -191,18 +175,18 @@ int receiveFromCalculator(Context &context)
     QTemporaryDir temporary;
     const QString received = temporary.filePath(QStringLiteral("received.89i"));
     sayWorking(QStringLiteral("receiving %1...").arg(variable));
-    QtCalculatorLink link(*settings, {}, kDeadlineMs);
+    ConverterLink terminal(*settings);
+    QtCalculatorLink &link = terminal.link;
     if (const Done done = link.receive(CalcCharset::toUnicode(folder), CalcCharset::toUnicode(name), received); !done)
         return linkRefused(variable, done.failure());
+    sayWorking(QStringLiteral("received %1").arg(variable));
     const std::optional<QByteArray> bytes = readFile(context.files, received);
     if (!bytes)
         return kExitRefused;
-    // A picture by its data (rows, columns, tag byte), whatever type byte the calculator gave.
-    const Picture89iCheck check = inspect89i(std::span(reinterpret_cast<const uint8_t *>(bytes->constData()), bytes->size()));
-    const Outcome<CalcPicture> picture = decodePictureFile(received, *bytes);
-    if (!picture || !check.dataLength || !check.tagByte)
-        return refuse(variable, QStringLiteral("is not a picture variable"));
-    return writeReceived(context, out, *picture);
+    const Outcome<CalcPicture> picture = receivedPicture(received, *bytes);
+    if (!picture)
+        return refuse(variable, describe(picture.failure(), Wording::Phrase));
+    return writePictureAs(context, out, *picture);
 }
 
 int captureCalculatorScreen(Context &context)
@@ -213,9 +197,11 @@ int captureCalculatorScreen(Context &context)
     if (!settings)
         return kExitUsage;
     sayWorking(QStringLiteral("capturing the calculator's screen..."));
-    QtCalculatorLink link(*settings, {}, kDeadlineMs);
+    ConverterLink terminal(*settings);
+    QtCalculatorLink &link = terminal.link;
     const Outcome<CalculatorScreen> screen = link.capture(context.call.has("--full"));
     if (!screen)
         return linkRefused(QStringLiteral("calculator"), screen.failure());
-    return writeReceived(context, out, screenPicture(*screen));
+    sayWorking(QStringLiteral("captured the calculator's screen"));
+    return writePictureAs(context, out, screenPicture(*screen));
 }

@@ -186,9 +186,9 @@ bool emulatorListens()
 bool LinkSession::lockCable(int cable, int port)
 {
     const std::string path = "/tmp/dotlark-link-" + std::to_string(cable) + "-" + std::to_string(port) + ".lock";
-    m_lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    m_lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (m_lock < 0)
-        m_lock = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        m_lock = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     // Without a lock file (an unwritable /tmp) the transfer goes ahead unguarded.
     return m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) == 0;
 }
