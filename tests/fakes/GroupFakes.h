@@ -33,3 +33,30 @@ public:
         return answer;
     }
 };
+
+#include "document/GroupFile.h"
+#include "fakes/PictureFixtures.h"
+
+#include <span>
+
+// A group file of the given picture files (as pictureFile() makes them) in their order, and
+// a program main\prog that no picture reader would take, kept byte for byte by a rewrite.
+inline QByteArray groupOf(std::initializer_list<QByteArray> pictures, bool withProgram = false)
+{
+    GroupFile group;
+    group.comment = "a group";
+    for (const QByteArray &picture : pictures) {
+        GroupReadResult single = readGroup(std::span(reinterpret_cast<const uint8_t *>(picture.constData()), size_t(picture.size())));
+        putVariable(group, std::move(single.group.entries.front()));
+    }
+    if (withProgram)
+        putVariable(group, {"prog", 0x12, 0, "main", {0x00, 0x05, 0xDE, 0xAD, 0xBE, 0xEF, 0xDC}});
+    const std::vector<uint8_t> bytes = *writeGroup(group);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+// The group in bytes, read again.
+inline GroupFile groupIn(const QByteArray &bytes)
+{
+    return readGroup(std::span(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()))).group;
+}
