@@ -36,6 +36,7 @@ public:
 
 #include "document/GroupFile.h"
 #include "fakes/PictureFixtures.h"
+#include "session/TiGroup.h"
 
 #include <span>
 
@@ -55,8 +56,9 @@ inline QByteArray groupOf(std::initializer_list<QByteArray> pictures, bool withP
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
-// The group in bytes, read again.
-inline GroupFile groupIn(const QByteArray &bytes)
+// The group in the bytes of a file of path's kind, read again; empty when it does not read.
+inline GroupFile groupIn(const QByteArray &bytes, const QString &path = QStringLiteral("x.89g"))
 {
-    return readGroup(std::span(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()))).group;
+    Outcome<GroupFile> group = decodeGroupFile(path, bytes);
+    return group ? *group : GroupFile();
 }

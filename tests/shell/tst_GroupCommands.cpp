@@ -23,14 +23,15 @@ QByteArray threePictures()
 
 struct Bench : FakeWindow
 {
+    QString path = kGroup;
     void openGroup(const QByteArray &bytes, std::initializer_list<int> chosen = {})
     {
-        fakes.files.files[kGroup] = bytes;
+        fakes.files.files[path] = bytes;
         fakes.groupQuestions.answers = chosen;
-        fakes.dialogs.choose(kGroup);
+        fakes.dialogs.choose(path);
         window.miOpen_click();
     }
-    GroupFile saved() { return groupIn(fakes.files.files.value(kGroup)); }
+    GroupFile saved() { return groupIn(fakes.files.files.value(path), path); }
     QString lastMessage() const { return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text; }
     void name(const QString &folder, const QString &name)
     {
@@ -56,7 +57,7 @@ PixelGrid pixelsOf(const GroupFile &group, const char *folder, const char *name)
 } // namespace
 
 // Group files in the editor on fakes: opening a picture of a group, saving it back with the
-// other variables byte for byte, Add to Group..., and the refusals.
+// other variables byte for byte, Save As leaving the group, Add to Group..., and the refusals.
 class tst_GroupCommands : public QObject
 {
     Q_OBJECT
@@ -64,31 +65,50 @@ class tst_GroupCommands : public QObject
 private slots:
     // The chooser lists the pictures only, with their sizes and previews; the chosen one opens
     // with the group as its file; drawn on and saved, it changes and nothing else does.
+    void savesTheChosenPictureBack_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("89g") << kGroup;
+        QTest::newRow("TIGroup") << QStringLiteral("/g/pics.tig");
+    }
     void savesTheChosenPictureBack()
     {
+        QFETCH(QString, path);
         Bench bench;
-        const QByteArray before = threePictures();
+        bench.path = path;
+        const QByteArray before = *encodeGroupFile(path, groupIn(threePictures()));
         bench.openGroup(before, {1});
         QCOMPARE(bench.fakes.groupQuestions.offered.size(), 1);
         QCOMPARE(bench.fakes.groupQuestions.offered[0], (QStringList{"main\\pic1 11", "main\\pic2 37", "pics\\pic3 12"}));
         QCOMPARE(bench.fakes.groupQuestions.previews[0], (QList<QSize>{{8, 4}, {20, 10}, {5, 5}}));
-        QCOMPARE(bench.window.statusFileName(), QStringLiteral("pics.89g [main\\pic2]"));
+        QCOMPARE(bench.window.statusFileName(), QFileInfo(path).fileName() + QStringLiteral(" [main\\pic2]"));
         QCOMPARE(bench.window.folderBox()->text(), QStringLiteral("main"));
-        QCOMPARE(bench.window.commentBox()->text(), QStringLiteral("a group"));
         QCOMPARE(bench.window.document().width(), 20);
-        QCOMPARE(bench.window.recentFiles().at(0).path, kGroup);
+        QCOMPARE(bench.window.recentFiles().at(0).path, path);
 
         drawDot(bench.window, 0.5f, 0.5f);
         bench.window.miSave_click();
         QCOMPARE(bench.lastMessage(), QString());
         QCOMPARE(menuState(bench.window), QStringLiteral("EEEEE"));
-        const GroupFile old = groupIn(before), now = bench.saved();
+        const GroupFile old = groupIn(before, path), now = bench.saved();
         QCOMPARE(entryNames(now), entryNames(old));
         for (size_t i = 0; i < old.entries.size(); ++i)
             if (old.entries[i].name != "pic2")
                 QVERIFY2(now.entries[i].data == old.entries[i].data, old.entries[i].name.c_str());
         const PixelGrid pic2 = pixelsOf(now, "main", "pic2");
         QVERIFY(pic2.at(0, 0) && pic2.at(19, 9));
+
+        // Save As makes it a picture file of its own: the next Save leaves the group alone.
+        const QByteArray group = bench.fakes.files.files.value(path);
+        bench.fakes.dialogs.choose(QStringLiteral("/g/one.89i"));
+        bench.window.miSaveAs_Click();
+        QCOMPARE(bench.window.statusFileName(), QStringLiteral("one.89i"));
+        drawDot(bench.window, 5.5f, 5.5f);
+        bench.window.miSave_click();
+        QCOMPARE(bench.fakes.files.files.value(path), group);
+        QVERIFY(decode89i(std::span(reinterpret_cast<const uint8_t *>(bench.fakes.files.files.value("/g/one.89i").constData()),
+                                    size_t(bench.fakes.files.files.value("/g/one.89i").size())))
+                    .picture.pixels.at(5, 5));
     }
 
     // One picture opens without a question, from the Open dialog, a drop, the recent list
