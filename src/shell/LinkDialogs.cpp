@@ -4,7 +4,6 @@
 #include "shell/DialogLayout.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,6 +15,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // The choices as the dialog shows them, in the order of LinkPreferences' names.
@@ -107,9 +108,11 @@ std::vector<int> LinkDialogs::choosePictures(const std::vector<CalculatorVariabl
     list->setCurrentItem(list->topLevelItem(0));
     QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("&Open which picture of the calculator? (Several chosen with Ctrl or Shift "
-                                                "go into a group file.)")));
-    qobject_cast<QLabel *>(layout->itemAt(0)->widget())->setBuddy(list);
+    auto *label = new QLabel(QStringLiteral("&Open which picture of the calculator? (Several chosen with Ctrl or Shift go "
+                                            "into a group file.)"));
+    label->setWordWrap(true);
+    label->setBuddy(list);
+    layout->addWidget(label);
     layout->addWidget(list);
     layout->addWidget(okCancel(dialog));
     dialog.resize(360, 300);
