@@ -20,12 +20,7 @@ QString shownVariable(const std::string &folder, const std::string &name)
     return CalcCharset::toUnicode(folder) + u'\\' + CalcCharset::toUnicode(name);
 }
 
-SessionOutcome refusedToWrite(const QString &path, const QString &reason)
-{
-    return SessionOutcome::refused(QStringLiteral("ERROR in Saving!\r") + shownName(QDir::toNativeSeparators(path), kMessageNameLength)
-                                       + u'\r' + reason,
-                                   AppInfo::title);
-}
+SessionOutcome refused(const QString &reason) { return SessionOutcome::refused(reason, AppInfo::title); }
 
 // The picture's variable goes where folder\name was: in its place when only its name
 // changed (or not even that), else in its folder's place as Add to Group puts it.
@@ -123,15 +118,15 @@ SessionOutcome FileSession::writeIntoGroup(const WriteGuard &guard)
     GroupFile group = now ? std::move(now->group) : m_group->group;
     std::optional<GroupEntry> variable = pictureVariable(asPicture(group.kind));
     if (!variable)
-        return refusedToWrite(CurrentFile, describe(pictureFailure(CurrentFile, Picture89iError::TooLargeToWrite)));
+        return refused(describe(pictureFailure(CurrentFile, Picture89iError::TooLargeToWrite)));
     putInPlaceOf(group, m_group->folder, m_group->name, std::move(*variable));
     if (m_texts.comment != m_group->comment) // the group's one comment, shown in the box
         group.comment = m_texts.comment;
     const Outcome<QByteArray> bytes = encodeGroupFile(CurrentFile, group);
     if (!bytes)
-        return refusedToWrite(CurrentFile, describe(bytes.failure()));
+        return refused(describe(bytes.failure()));
     if (const Done written = m_files.writeGuarded(CurrentFile, *bytes, guard); !written)
-        return refusedToWrite(CurrentFile, describe(written.failure()));
+        return refused(describe(written.failure()));
     const bool renamed = m_texts.folder != m_group->folder || m_texts.name != m_group->name;
     m_group = GroupPlace{m_texts.folder, m_texts.name, m_texts.comment, std::move(group)};
     CurrentFileTitle = baseName(CurrentFile) + QStringLiteral(" [") + shownVariable(m_texts.folder, m_texts.name) + u']';
@@ -144,15 +139,18 @@ SessionOutcome FileSession::writeIntoGroup(const WriteGuard &guard)
 
 SessionOutcome FileSession::addToGroup(GroupOnDisk target)
 {
+    const QString notAdded = QStringLiteral("%1 was not added to %2.\r")
+                                 .arg(shownVariable(m_texts.folder, m_texts.name),
+                                      shownName(QDir::toNativeSeparators(target.path), kMessageNameLength));
     std::optional<GroupEntry> variable = pictureVariable(asPicture(target.group.kind));
     if (!variable)
-        return refusedToWrite(target.path, describe(pictureFailure(target.path, Picture89iError::TooLargeToWrite)));
+        return refused(notAdded + describe(pictureFailure(target.path, Picture89iError::TooLargeToWrite)));
     putVariable(target.group, std::move(*variable));
     const Outcome<QByteArray> bytes = encodeGroupFile(target.path, target.group);
     if (!bytes)
-        return refusedToWrite(target.path, describe(bytes.failure()));
+        return refused(notAdded + describe(bytes.failure()));
     if (const Done written = m_files.writeGuarded(target.path, *bytes, {target.onDisk, true}); !written)
-        return refusedToWrite(target.path, describe(written.failure()));
+        return refused(notAdded + describe(written.failure()));
     // Written over the picture's own group as it was: its next save need not ask.
     if (absoluteCleanPath(target.path) == CurrentFile && target.onDisk == m_onDisk)
         m_onDisk = m_files.identify(CurrentFile);

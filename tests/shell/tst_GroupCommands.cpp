@@ -259,8 +259,8 @@ private slots:
         QCOMPARE(bench.window.currentFile(), QString());
     }
 
-    // A save that finds no room on the disk leaves the group file as it was, says so, and
-    // the picture stays unsaved.
+    // A save, or an Add to Group, that finds no room on the disk leaves the group file as it
+    // was and says so; the picture stays unsaved.
     void fullDiskLeavesTheGroup()
     {
         FullDisk disk(64);
@@ -273,11 +273,16 @@ private slots:
         drawDot(bench.window);
         disk.fill();
         bench.window.miSave_click();
+        const QString noRoom = QStringLiteral("No space left on device");
+        QCOMPARE(menuState(bench.window), QStringLiteral("DDEEE")); // unsaved, as before
+        bench.window.nameBox()->setText(QStringLiteral("other"));
+        bench.fakes.dialogs.choose(disk.path(QStringLiteral("pics.89g")));
+        bench.window.miAddToGroup_Click();
+        QCOMPARE(bench.fakes.messages.texts(), (QStringList{"ERROR in Saving!\r" + disk.path("pics.89g") + "\r" + noRoom,
+                                                            "main\\other was not added to " + disk.path("pics.89g") + ".\r" + noRoom}));
         QFile file(disk.path(QStringLiteral("pics.89g")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
-        QVERIFY(bench.fakes.messages.shown.value(0).text.startsWith(QStringLiteral("ERROR in Saving!\r")));
-        QCOMPARE(menuState(bench.window), QStringLiteral("DDEEE")); // unsaved, as before
         QCOMPARE(disk.entries(), (QStringList{QStringLiteral("filler"), QStringLiteral("pics.89g")}));
     }
 };
