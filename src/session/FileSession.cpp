@@ -65,6 +65,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     CurrentFile = absoluteCleanPath(path); // the same name from any folder
     CurrentFileTitle = title;
     m_onDisk = onDisk;
+    m_group.reset();
     m_document.menus.fileRead();
     m_texts = {picture.folder, picture.name, picture.comment};
     m_kind = picture.kind;
@@ -73,6 +74,13 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     if (addToRecent)
         m_recent.push(CurrentFile, CurrentFileTitle);
     return done(true, true, addToRecent);
+}
+
+SessionOutcome FileSession::groupRefused(const Failure &failure) { return cannotOpen(failure); }
+
+SessionOutcome FileSession::mayReplacePicture() const
+{
+    return m_document.hasUnsavedWork() ? SessionOutcome::refused(kNotSaved, AppInfo::title) : done();
 }
 
 SessionOutcome FileSession::uncarriedName(const QByteArray &name)
@@ -147,7 +155,7 @@ SessionOutcome FileSession::saveReplacing(const FileIdentity &found)
 
 SessionOutcome FileSession::saveGuarded(const WriteGuard &guard)
 {
-    SessionOutcome outcome = write(CurrentFile, kind(), &guard);
+    SessionOutcome outcome = m_group ? writeIntoGroup(guard) : write(CurrentFile, kind(), &guard);
     if (!outcome.ok)
         outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
     else
@@ -196,6 +204,7 @@ SessionOutcome FileSession::saveAs(const QString &path, const QString &title)
     CurrentFileTitle = title;
     m_onDisk = m_files.identify(path);
     m_kind = kind;
+    m_group.reset(); // the picture has a file of its own now
     m_document.menus.savedAs();
     fileHoldsDocument();
     m_recent.push(CurrentFile, CurrentFileTitle);

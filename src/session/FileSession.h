@@ -1,8 +1,10 @@
 #pragma once
 
 #include "document/CalcKind.h"
+#include "document/GroupFile.h"
 #include "document/Picture89i.h"
 #include "document/PictureDocument.h"
+#include "platform/Failure.h"
 #include "platform/FileIdentity.h"
 #include "session/RecentList.h"
 
@@ -27,6 +29,15 @@ struct SessionOutcome
     bool recentChanged = false;
 
     static SessionOutcome refused(const QString &message, const QString &caption);
+};
+
+// A group file as read (or, not there yet, as made) for opening a picture of it or adding
+// one to it: what the path named at the read, so that the write goes only over that.
+struct GroupOnDisk
+{
+    QString path;
+    FileIdentity onDisk;
+    GroupFile group;
 };
 
 // The three calculator texts, one byte per character as the calculator stores them.
@@ -86,6 +97,28 @@ public:
     // A name from the system that is not valid UTF-8 text: refused, naming it (ShownNames).
     static SessionOutcome uncarriedName(const QByteArray &name);
 
+    // Group files (FileSession_Group.cpp). A picture opened from a group keeps the group as its
+    // file: the title shows "pics.89g [main\pic2]", Save writes the variable back into the
+    // group, every other variable byte for byte, and Save As makes it a picture file again.
+    Outcome<GroupOnDisk> readGroupAt(const QString &path);
+    // The group at path, or a new one of the calculator its ending names (of the picture's
+    // calculator for .tig) when nothing is there.
+    Outcome<GroupOnDisk> groupForAdding(const QString &path);
+    SessionOutcome openFromGroup(GroupOnDisk group, int entry, bool addToRecent);
+    // Refused as opening a group file is: naming the file and the reason.
+    static SessionOutcome groupRefused(const Failure &failure);
+    // A command that would replace the picture: refused while there is unsaved work.
+    SessionOutcome mayReplacePicture() const;
+    bool inGroup() const { return m_group.has_value(); }
+    // The variable of the group, other than the picture's own, that Save would write over
+    // because the boxes now name it ("main\pic3"); empty when none.
+    QString groupVariableInTheWay();
+    // folder\name of the boxes, when the group holds a variable of that name; else empty.
+    QString heldInGroup(const GroupOnDisk &group) const;
+    // The picture as the variable the boxes name, added to the group or in place of the
+    // variable of that name; the document keeps its own file.
+    SessionOutcome addToGroup(GroupOnDisk group);
+
     // SaveFile to the current file. It writes only over the file as it was at the last open
     // or save.
     SessionOutcome save();
@@ -114,6 +147,7 @@ public:
     void forgetFile()
     {
         CurrentFile.clear();
+        m_group.reset();
         m_onDisk = {};
         m_kind = CalcKind::TI89;
         m_document.forgetSaved();
@@ -148,6 +182,14 @@ public:
     Guarded toolbarCommand(const QString &key) const;
 
 private:
+    // Where the picture is in its group: the variable as last opened or saved.
+    struct GroupPlace
+    {
+        std::string folder, name, comment;
+        GroupFile group; // as last read or written: what a save starts from when the file cannot be read
+    };
+    CalcPicture asPicture(CalcKind kind) const;
+    SessionOutcome writeIntoGroup(const WriteGuard &guard);
     SessionOutcome write(const QString &path, CalcKind kind, const WriteGuard *guard = nullptr);
     SessionOutcome saveGuarded(const WriteGuard &guard);
     void fileHoldsDocument(); // just read or written: picture and texts are saved as they are
@@ -162,4 +204,5 @@ private:
     FileIdentity m_onDisk; // the current file as the last open or save left it
     RecentList m_recent;
     CalcKind m_kind = CalcKind::TI89;
+    std::optional<GroupPlace> m_group;
 };

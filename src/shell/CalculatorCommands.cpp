@@ -1,13 +1,16 @@
 #include "shell/CalculatorCommands.h"
 
 #include "calc/CalcCharset.h"
+#include "calc/PictureFile.h"
 #include "platform/FailureText.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileStore.h"
 #include "platform/Messages.h"
 #include "session/AppInfo.h"
 #include "session/CalculatorPictures.h"
 #include "session/FileSession.h"
 #include "session/LinkPreferences.h"
+#include "session/TiGroup.h"
 #include "shell/LinkQuestions.h"
 #include "shell/PrivateCopy.h"
 
@@ -102,7 +105,8 @@ void CalculatorCommands::receive()
 {
     if (!askToReplacePicture(QStringLiteral("a picture from the calculator")))
         return;
-    std::unique_ptr<CalculatorLink> link = openLink(LinkPreferences(m_services.settings).load());
+    const LinkSettings settings = LinkPreferences(m_services.settings).load();
+    std::unique_ptr<CalculatorLink> link = openLink(settings);
     if (!link)
         return;
     Outcome<std::vector<CalculatorVariable>> listed = link->list();
@@ -116,29 +120,86 @@ void CalculatorCommands::receive()
                                  Messages::Buttons::Ok);
         return;
     }
-    const std::optional<int> chosen = m_questions.choosePicture(pictures);
-    if (!chosen || *chosen < 0 || size_t(*chosen) >= pictures.size())
-        return;
-    const CalculatorVariable &variable = pictures[size_t(*chosen)];
+    std::vector<CalculatorVariable> chosen;
+    for (const int at : m_questions.choosePictures(pictures))
+        if (at >= 0 && size_t(at) < pictures.size())
+            chosen.push_back(pictures[size_t(at)]);
+    if (chosen.size() > 1)
+        return receiveIntoGroup(*link, chosen, pictureKindOf(settings.calc));
+    if (chosen.size() == 1)
+        receiveOne(*link, chosen.front());
+}
+
+// The variable's picture, received into a private folder; nothing after saying why.
+std::optional<CalcPicture> CalculatorCommands::fetch(CalculatorLink &link, const CalculatorVariable &variable,
+                                                      const QString &notReceived)
+{
     const QString shown = variableName(variable.folder, variable.name);
-    const QString notReceived = QStringLiteral("%1 was not received from the calculator.").arg(shown);
     QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("dotlark-receive-XXXXXX")));
     const QString path = folder.filePath(QStringLiteral("received.89i"));
-    if (!folder.isValid())
-        return m_services.messages.warn(notReceived + u'\r' + folder.errorString(), AppInfo::title);
-    if (const Done received = link->receive(variable.folder, variable.name, path); !received)
-        return failed(notReceived, received.failure());
-    const Outcome<QByteArray> bytes = m_services.files.readAll(path);
-    if (!bytes)
-        return failed(notReceived, bytes.failure());
-    Outcome<CalcPicture> picture = receivedPicture(path, *bytes);
+    if (!folder.isValid()) {
+        m_services.messages.warn(notReceived + u'\r' + folder.errorString(), AppInfo::title);
+        return std::nullopt;
+    }
+    Outcome<CalcPicture> picture = Failure{};
+    if (const Done received = link.receive(variable.folder, variable.name, path); !received)
+        picture = received.failure();
+    else if (const Outcome<QByteArray> bytes = m_services.files.readAll(path); !bytes)
+        picture = bytes.failure();
+    else
+        picture = receivedPicture(path, *bytes);
     if (!picture && picture.failure().what == Failure::What::NotAPicture)
-        return m_services.messages.warn(QStringLiteral("%1 is not a picture: it cannot be opened.").arg(shown), AppInfo::title);
+        m_services.messages.warn(QStringLiteral("%1 is not a picture: it cannot be opened.").arg(shown), AppInfo::title);
+    else if (!picture)
+        failed(notReceived, picture.failure());
     if (!picture)
-        return failed(notReceived, picture.failure());
+        return std::nullopt;
     picture->folder = CalcCharset::fromUnicode(variable.folder);
     picture->name = CalcCharset::fromUnicode(variable.name);
-    take(std::move(*picture));
+    return std::move(*picture);
+}
+
+void CalculatorCommands::receiveOne(CalculatorLink &link, const CalculatorVariable &variable)
+{
+    const QString shown = variableName(variable.folder, variable.name);
+    if (std::optional<CalcPicture> picture = fetch(link, variable, QStringLiteral("%1 was not received from the calculator.").arg(shown)))
+        take(std::move(*picture));
+}
+
+// Each picture received with the link, then all written as one group file the user names;
+// the picture in the window stays as it is.
+void CalculatorCommands::receiveIntoGroup(CalculatorLink &link, const std::vector<CalculatorVariable> &chosen, CalcKind kind)
+{
+    FileDialogs::Request request;
+    request.title = QStringLiteral("TI-89 DOTLARK: Receive into Group");
+    request.filter = QStringLiteral("Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
+    request.confirmOverwrite = true;
+    const std::optional<FileDialogs::Choice> choice = m_services.dialogs.saveFile(request);
+    if (!choice)
+        return;
+    QString path = choice->path;
+    if (!isGroupPath(path))
+        path += u'.' + QString::fromStdString(groupFileEnding(kind));
+    const QString notWritten = QStringLiteral("No group was written: %1 was not received from the calculator.");
+    GroupFile group;
+    group.kind = kindFromGroupEnding(path.toStdString()).value_or(kind);
+    group.comment = "made with DOTLARK";
+    for (const CalculatorVariable &variable : chosen) {
+        std::optional<CalcPicture> picture = fetch(link, variable, notWritten.arg(variableName(variable.folder, variable.name)));
+        if (!picture)
+            return;
+        picture->kind = group.kind;
+        std::optional<GroupEntry> entry = pictureVariable(*picture);
+        if (!entry)
+            return failed(QStringLiteral("No group was written."), pictureFailure(path, Picture89iError::TooLargeToWrite));
+        putVariable(group, std::move(*entry));
+    }
+    const Outcome<QByteArray> bytes = encodeGroupFile(path, group);
+    const Done written = bytes ? m_services.files.writeAll(path, *bytes) : Done(bytes.failure());
+    if (!written)
+        return failed(QStringLiteral("No group was written."), written.failure());
+    m_services.messages.show(QStringLiteral("%1 pictures were received into %2.").arg(chosen.size()).arg(QDir::toNativeSeparators(path)),
+                             AppInfo::title, Messages::Icon::None, Messages::Buttons::Ok);
 }
 
 void CalculatorCommands::capture()

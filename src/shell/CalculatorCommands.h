@@ -1,14 +1,16 @@
 #pragma once
 
+#include "document/CalcKind.h"
+#include "document/Picture89i.h"
 #include "platform/CalculatorLink.h"
 #include "shell/Services.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FileSession;
 class LinkQuestions;
-struct CalcPicture;
 
 // The editor talks to the calculator through the link its settings name (File > Link
 // Settings...): Send to Calculator sends the picture in memory, Receive from Calculator...
@@ -34,6 +36,9 @@ private:
     bool askToReplaceVariable(CalculatorLink &link, const QString &folder, const QString &name);
     void failed(const QString &what, const Failure &failure);
     void take(CalcPicture picture);
+    std::optional<CalcPicture> fetch(CalculatorLink &link, const CalculatorVariable &variable, const QString &notReceived);
+    void receiveOne(CalculatorLink &link, const CalculatorVariable &variable);
+    void receiveIntoGroup(CalculatorLink &link, const std::vector<CalculatorVariable> &chosen, CalcKind kind);
 
     Services m_services;
     FileSession &m_session;

@@ -16,6 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // The choices as the dialog shows them, in the order of LinkPreferences' names.
 const char *const kCableTitles[] = {"Automatic (probe the USB cables)", "SilverLink USB", "DirectLink USB (TI-89 Titanium)",
@@ -89,13 +91,14 @@ std::optional<LinkSettings> LinkDialogs::askLinkSettings(const LinkSettings &cur
     return LinkSettings{cable->currentData().toString(), port->value(), calc->currentData().toString(), timeout->value()};
 }
 
-std::optional<int> LinkDialogs::choosePicture(const std::vector<CalculatorVariable> &pictures)
+std::vector<int> LinkDialogs::choosePictures(const std::vector<CalculatorVariable> &pictures)
 {
     const KeyboardBack back(m_parent);
     QDialog dialog(m_parent);
     dialog.setWindowTitle(QStringLiteral("Receive from Calculator"));
     auto *list = new QTreeWidget;
     list->setRootIsDecorated(false);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection); // several go into a group file
     list->setHeaderLabels({QStringLiteral("Picture"), QStringLiteral("Size")});
     for (const CalculatorVariable &picture : pictures) {
         auto *item = new QTreeWidgetItem(list, {picture.folder + u'\\' + picture.name, QStringLiteral("%1 bytes").arg(picture.size)});
@@ -105,14 +108,21 @@ std::optional<int> LinkDialogs::choosePicture(const std::vector<CalculatorVariab
     list->setCurrentItem(list->topLevelItem(0));
     QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("&Open which picture of the calculator?")));
-    qobject_cast<QLabel *>(layout->itemAt(0)->widget())->setBuddy(list);
+    auto *label = new QLabel(QStringLiteral("&Open which picture of the calculator? (Several chosen with Ctrl or Shift go "
+                                            "into a group file.)"));
+    label->setWordWrap(true);
+    label->setBuddy(list);
+    layout->addWidget(label);
     layout->addWidget(list);
     layout->addWidget(okCancel(dialog));
     dialog.resize(360, 300);
-    if (dialog.exec() != QDialog::Accepted || !list->currentItem())
-        return std::nullopt;
-    return list->indexOfTopLevelItem(list->currentItem());
+    std::vector<int> chosen;
+    if (dialog.exec() != QDialog::Accepted)
+        return chosen;
+    for (QTreeWidgetItem *item : list->selectedItems())
+        chosen.push_back(list->indexOfTopLevelItem(item));
+    std::sort(chosen.begin(), chosen.end()); // in the calculator's order, however they were picked
+    return chosen;
 }
 
 std::optional<bool> LinkDialogs::askCaptureFull(bool lastFull)

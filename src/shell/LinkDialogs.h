@@ -13,7 +13,7 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
 
     std::optional<LinkSettings> askLinkSettings(const LinkSettings &current) override;
-    std::optional<int> choosePicture(const std::vector<CalculatorVariable> &pictures) override;
+    std::vector<int> choosePictures(const std::vector<CalculatorVariable> &pictures) override;
     std::optional<bool> askCaptureFull(bool lastFull) override;
 
 private:

@@ -14,6 +14,8 @@
 #include "shell/Icons.h"
 #include "shell/ImportCommands.h"
 #include "shell/CalculatorCommands.h"
+#include "shell/GroupCommands.h"
+#include "shell/GroupDialogs.h"
 #include "shell/LinkDialogs.h"
 #include "shell/SendCommand.h"
 #include "shell/TextBox.h"
@@ -76,6 +78,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_import->imported = [this] { updateActions(); };
     m_send = std::make_unique<SendCommand>(services, m_session);
     createCalculatorCommands();
+    createGroupCommands();
     createEditCommands();
     connectCanvas();
     updateActions();
@@ -273,7 +276,7 @@ void MainWindow::Form_Load(const QString &commandLine)
     // the window it belongs to behind it.
     show();
     // Not tested for the .89i ending: whatever is named on the command line is read.
-    if (const QString path = pathOnCommandLine(commandLine); !path.isEmpty())
+    if (const QString path = pathOnCommandLine(commandLine); !path.isEmpty() && !openGroupInstead(path, true, false))
         apply(m_session.openFile(path, baseName(path), true));
 }
 

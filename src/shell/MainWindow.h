@@ -21,6 +21,8 @@ class CanvasZoom;
 class Clipboard;
 class EditCommands;
 class EditDialogs;
+class GroupCommands;
+class GroupDialogs;
 class HelpWindow;
 class ImportCommands;
 class LinkDialogs;
@@ -43,7 +45,7 @@ struct StartWords;
 //
 // The handlers keep the names of the design; they are split by topic over
 // MainWindow.cpp (controls, start-up, exit), MainWindow_File.cpp (open, save, export,
-// drop, recent files), MainWindow_Draw.cpp (New, ClrDraw, the import and zoom handlers),
+// drop, recent files, group files), MainWindow_Draw.cpp (New, ClrDraw, the import and zoom handlers),
 // MainWindow_Send.cpp (the calculator link, TiLP), MainWindow_View.cpp (undo, redo) and
 // MainWindow_Help.cpp (toolbar, printing, link program, help windows). The menus are built
 // from their table (MainMenus); the imports run in ImportCommands, the zoom in CanvasZoom,
@@ -74,6 +76,7 @@ public:
     void miSaveAs_Click();
     void miImport_Click();
     void miImportScaled_Click();
+    void miAddToGroup_Click();
     void miSend_Click();
     void miReceive_Click();
     void miCapture_Click();
@@ -124,6 +127,8 @@ private:
     void connectCanvas();
     void createEditCommands();
     void createCalculatorCommands();
+    void createGroupCommands();
+    bool openGroupInstead(const QString &path, bool addToRecent, bool guard);
     void updateSelectionActions(); // the Edit items and keys that depend on a selection
     void showToolAndZoom();
     void Text_Change(); // the user edited Text1, Text2 or Text3
@@ -170,6 +175,8 @@ private:
     std::unique_ptr<SendCommand> m_send;
     std::unique_ptr<LinkDialogs> m_linkDialogs;
     std::unique_ptr<CalculatorCommands> m_calculator;
+    std::unique_ptr<GroupDialogs> m_groupDialogs;
+    std::unique_ptr<GroupCommands> m_groups;
     std::unique_ptr<Clipboard> m_ownClipboard;
     std::unique_ptr<EditDialogs> m_editDialogs;
     std::unique_ptr<EditCommands> m_edit;

@@ -1,5 +1,5 @@
 // File > Open, Save, Save As (with the bitmap export), files dropped on the canvas and the
-// recent files: each asks the file session and shows what it says.
+// recent files, group files: each asks the file session and shows what it says.
 
 #include "calc/CalcCharset.h"
 #include "canvas/CanvasView.h"
@@ -7,6 +7,9 @@
 #include "platform/Messages.h"
 #include "platform/ShownNames.h"
 #include "session/FileNames.h"
+#include "session/TiGroup.h"
+#include "shell/GroupCommands.h"
+#include "shell/GroupDialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
 #include "shell/TextBox.h"
@@ -90,9 +93,10 @@ void MainWindow::miOpen_click()
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("TI-89 DOTLARK: Open File");
-    request.filter = QStringLiteral("Readable Images (89i)|*.89i|Calculator pictures (89i, 9xi, v2i, 92i)|*.89i;*.9xi;*.v2i;*.92i");
+    request.filter = QStringLiteral("Readable Images (89i)|*.89i|Calculator pictures (89i, 9xi, v2i, 92i)|*.89i;*.9xi;*.v2i;*.92i"
+                                    "|Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
     request.mustExist = true;
-    if (const auto choice = m_services.dialogs.openFile(request))
+    if (const auto choice = m_services.dialogs.openFile(request); choice && !openGroupInstead(choice->path, true, false))
         apply(m_session.openChosen(choice->path, choice->title));
 }
 
@@ -101,6 +105,8 @@ void MainWindow::miSave_click()
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
+    if (m_session.inGroup() && !m_groups->mayReplaceOnSave())
+        return;
     saveToCurrentFile();
 }
 
@@ -180,8 +186,49 @@ QImage MainWindow::shownCanvas() const
 
 void MainWindow::Picture1_OLEDragDrop(const QStringList &paths)
 {
-    apply(m_session.openDropped(paths));
+    if (paths.isEmpty() || !openGroupInstead(QDir::toNativeSeparators(paths.first()), true, true))
+        apply(m_session.openDropped(paths));
     activateWindow();
 }
 
-void MainWindow::miRecent_Click(int index) { apply(m_session.openRecent(index)); }
+void MainWindow::miRecent_Click(int index)
+{
+    if (!openGroupInstead(m_session.recent().at(index).path, false, true))
+        apply(m_session.openRecent(index));
+}
+
+void MainWindow::createGroupCommands()
+{
+    GroupQuestions *questions = m_services.groupQuestions;
+    if (!questions) {
+        m_groupDialogs = std::make_unique<GroupDialogs>();
+        m_groupDialogs->setParent(this);
+        questions = m_groupDialogs.get();
+    }
+    m_groups = std::make_unique<GroupCommands>(m_services, m_session, *questions, [this](const SessionOutcome &outcome) {
+        if (outcome.pictureReplaced)
+            m_tools.selection().deselect();
+        apply(outcome);
+    });
+}
+
+// A group file is opened through its chooser; guard: not over unsaved work (a drop, a
+// recent file; Open is disabled while there is any). False when path is no group file.
+bool MainWindow::openGroupInstead(const QString &path, bool addToRecent, bool guard)
+{
+    if (!isGroupPath(path))
+        return false;
+    if (const SessionOutcome may = m_session.mayReplacePicture(); guard && !may.ok)
+        apply(may);
+    else
+        m_groups->open(path, addToRecent);
+    return true;
+}
+
+void MainWindow::miAddToGroup_Click()
+{
+    if (!checkBothNames(Text2, Text3, m_services.messages))
+        return;
+    takeTexts();
+    m_groups->addToGroup();
+}

@@ -9,6 +9,7 @@ class Desktop;
 class EditQuestions;
 class FileDialogs;
 class FileStore;
+class GroupQuestions;
 class LinkQuestions;
 class Messages;
 class PictureLoader;
@@ -49,4 +50,6 @@ struct Services
     CalculatorLinkFactory calculatorLink = {};
     Progress *linkProgress = nullptr;
     LinkQuestions *linkQuestions = nullptr;
+    // The chooser of a group file's pictures; none: the window's own dialog.
+    GroupQuestions *groupQuestions = nullptr;
 };

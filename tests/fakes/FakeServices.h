@@ -3,6 +3,7 @@
 // Every service the main window takes, faked, with the Import Scaled dialog's answers.
 
 #include "fakes/FakeProgress.h"
+#include "fakes/GroupFakes.h"
 #include "fakes/LinkFakes.h"
 #include "fakes/ShellFakes.h"
 #include "shell/ScaledImportQuestion.h"
@@ -59,6 +60,7 @@ struct FakeServices
     FakeScaledImportQuestion scaledImport;
     FakeCalculator calculator;
     FakeLinkQuestions linkQuestions;
+    FakeGroupQuestions groupQuestions;
     FakeProgress linkProgress;
     Services services()
     {
@@ -68,6 +70,7 @@ struct FakeServices
         all.calculatorLink = calculator.factory();
         all.linkProgress = &linkProgress;
         all.linkQuestions = &linkQuestions;
+        all.groupQuestions = &groupQuestions;
         return all;
     }
 };

@@ -91,7 +91,8 @@ class FakeLinkQuestions : public LinkQuestions
 {
 public:
     std::deque<LinkSettings> settings;
-    std::deque<int> pictures;
+    std::deque<int> pictures;                    // one picture chosen
+    std::deque<std::vector<int>> severalPictures; // answered before `pictures`
     std::deque<bool> fullScreens;
     QList<LinkSettings> settingsAsked;
     QList<std::vector<CalculatorVariable>> picturesAsked;
@@ -102,10 +103,14 @@ public:
         settingsAsked << current;
         return next(settings);
     }
-    std::optional<int> choosePicture(const std::vector<CalculatorVariable> &offered) override
+    std::vector<int> choosePictures(const std::vector<CalculatorVariable> &offered) override
     {
         picturesAsked << offered;
-        return next(pictures);
+        if (const std::optional<std::vector<int>> several = next(severalPictures))
+            return *several;
+        if (const std::optional<int> one = next(pictures))
+            return {*one};
+        return {};
     }
     std::optional<bool> askCaptureFull(bool lastFull) override
     {

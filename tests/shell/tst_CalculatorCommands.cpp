@@ -1,5 +1,6 @@
 #include "calc/ByteConversions.h"
 #include "fakes/FakeWindow.h"
+#include "fakes/GroupFakes.h"
 #include "fakes/PictureFixtures.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
@@ -156,6 +157,51 @@ private slots:
         QCOMPARE(bench.window.currentFile(), QString());
         QCOMPARE(menuState(bench.window), QStringLiteral("DDDEE"));
         bench.window.miUndo_Click();
+        QCOMPARE(bench.window.document().width(), 8);
+    }
+
+    // Several chosen go, each received with the link, into one group file the user names (a
+    // bare name gets the calculator's group ending); the picture in the window stays. A
+    // cancelled dialog receives nothing, a failed receive writes no group.
+    void receivesSeveralIntoAGroup_data()
+    {
+        QTest::addColumn<QString>("chosen"); // "" = the dialog cancelled
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("said");
+        const QStringList all{"list", "receive main\\moon", "receive pics\\sun"};
+        QTest::newRow("into a group") << "/p/two.9xg" << "" << all << "2 pictures were received into /p/two.9xg.";
+        QTest::newRow("bare name") << "/p/two" << "" << all << "2 pictures were received into /p/two.89g.";
+        QTest::newRow("dialog cancelled") << "" << "" << QStringList{"list"} << "";
+        QTest::newRow("receive fails") << "/p/two.89g" << "receive" << QStringList{"list", "receive main\\moon"}
+                                       << "No group was written: main\\moon was not received from the calculator.\r"
+                                          "No link cable was found.";
+    }
+    void receivesSeveralIntoAGroup()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, failing);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, said);
+        Bench bench;
+        bench.open();
+        bench.calculator.variables = {variable("main", "moon"), variable("main", "prog", 0x12), variable("pics", "sun")};
+        bench.calculator.received = pictureFile(20, 10, {{19, 9}});
+        bench.calculator.failing = failing;
+        bench.questions.severalPictures = {{0, 1}};
+        if (!chosen.isEmpty())
+            bench.fakes.dialogs.choose(chosen);
+        bench.window.miReceive_Click();
+        QCOMPARE(bench.calculator.calls, calls);
+        QCOMPARE(bench.lastMessage(), said);
+        const QString written = chosen.contains(u'.') ? chosen : chosen + QStringLiteral(".89g");
+        const GroupFile group = groupIn(bench.fakes.files.files.value(written));
+        QCOMPARE(picturesIn(group).size(), said.contains(QStringLiteral("were received")) ? size_t(2) : size_t(0));
+        if (!picturesIn(group).empty()) {
+            QCOMPARE(group.kind, *kindFromGroupEnding(written.toStdString()));
+            QVERIFY(decodeGroupPicture(group, findVariable(group, "pics", "sun")).picture.pixels.at(19, 9));
+        }
+        QCOMPARE(bench.window.currentFile(), QStringLiteral("/p/a.89i"));
         QCOMPARE(bench.window.document().width(), 8);
     }
 

@@ -1,0 +1,98 @@
+#include "shell/GroupCommands.h"
+
+#include "calc/ByteConversions.h"
+#include "calc/CalcCharset.h"
+#include "calc/PictureFile.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/ShownNames.h"
+#include "session/AppInfo.h"
+#include "session/FileNames.h"
+#include "session/FileSession.h"
+#include "session/TiGroup.h"
+#include "shell/GroupQuestions.h"
+
+#include <QDir>
+
+namespace {
+QString shownPath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
+
+// Every picture of the group, decoded for the chooser's preview.
+std::vector<GroupChoice> choicesIn(const GroupFile &group, const std::vector<GroupPicture> &pictures)
+{
+    std::vector<GroupChoice> choices;
+    for (const GroupPicture &picture : pictures) {
+        GroupChoice choice{CalcCharset::toUnicode(picture.folder) + u'\\' + CalcCharset::toUnicode(picture.name), picture.size, {}};
+        if (Outcome<CalcPicture> decoded = decodePictureFile({}, asByteArray(singleVariableFile(group, picture.entry))))
+            choice.picture = std::move(*decoded);
+        choices.push_back(std::move(choice));
+    }
+    return choices;
+}
+
+FileDialogs::Request addToGroupRequest()
+{
+    FileDialogs::Request request;
+    request.title = QStringLiteral("TI-89 DOTLARK: Add to Group");
+    request.filter = QStringLiteral("Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
+    return request; // an existing group is added to, not replaced: no question here
+}
+} // namespace
+
+GroupCommands::GroupCommands(Services services, FileSession &session, GroupQuestions &questions,
+                             std::function<void(const SessionOutcome &)> apply)
+    : m_services(services), m_session(session), m_questions(questions), m_apply(std::move(apply))
+{
+}
+
+void GroupCommands::open(const QString &path, bool addToRecent)
+{
+    Outcome<GroupOnDisk> read = m_session.readGroupAt(path);
+    if (!read)
+        return m_apply(FileSession::groupRefused(read.failure()));
+    const std::vector<GroupPicture> pictures = picturesIn(read->group);
+    if (pictures.empty())
+        return m_apply(SessionOutcome::refused(QStringLiteral("%1 holds no picture.").arg(shownPath(path)), AppInfo::title));
+    int entry = pictures.front().entry;
+    if (pictures.size() > 1) {
+        const std::optional<int> chosen = m_questions.choosePicture(path, choicesIn(read->group, pictures));
+        if (!chosen || *chosen < 0 || size_t(*chosen) >= pictures.size())
+            return;
+        entry = pictures[size_t(*chosen)].entry;
+    }
+    m_apply(m_session.openFromGroup(std::move(*read), entry, addToRecent));
+}
+
+bool GroupCommands::askToReplace(const QString &group, const QString &variable)
+{
+    return m_services.messages.show(QStringLiteral("%1 already holds %2. Replace it with this picture?").arg(shownPath(group), variable),
+                                    AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
+           == Messages::Answer::Yes;
+}
+
+bool GroupCommands::mayReplaceOnSave()
+{
+    const QString other = m_session.groupVariableInTheWay();
+    return other.isEmpty() || askToReplace(m_session.currentFile(), other);
+}
+
+void GroupCommands::addToGroup()
+{
+    const std::optional<FileDialogs::Choice> choice = m_services.dialogs.saveFile(addToGroupRequest());
+    if (!choice)
+        return;
+    QString path = choice->path;
+    if (!isGroupPath(path)) // a bare name gets the group ending of the picture's calculator
+        path += u'.' + QString::fromStdString(groupFileEnding(m_session.kind()));
+    Outcome<GroupOnDisk> target = m_session.groupForAdding(path);
+    if (!target)
+        return m_apply(FileSession::groupRefused(target.failure()));
+    if (const QString held = m_session.heldInGroup(*target); !held.isEmpty() && !askToReplace(path, held))
+        return;
+    const QString variable = CalcCharset::toUnicode(m_session.texts().folder) + u'\\' + CalcCharset::toUnicode(m_session.texts().name);
+    const SessionOutcome outcome = m_session.addToGroup(std::move(*target));
+    m_apply(outcome);
+    if (outcome.ok)
+        m_services.messages.show(QStringLiteral("%1 was added to %2.").arg(variable, shownPath(path)), AppInfo::title,
+                                 Messages::Icon::None, Messages::Buttons::Ok);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/Services.h"
+
+#include <QString>
+#include <functional>
+
+class FileSession;
+class GroupQuestions;
+struct SessionOutcome;
+
+// Group files in the editor: a picture opened from a group (the chooser when it holds
+// several), and File > Add to Group.... The window shows what the session says through
+// `apply`.
+class GroupCommands
+{
+public:
+    GroupCommands(Services services, FileSession &session, GroupQuestions &questions,
+                  std::function<void(const SessionOutcome &)> apply);
+
+    // Opens a picture of the group file at path: the only one, or the one the user chooses.
+    void open(const QString &path, bool addToRecent);
+    // The picture, its names taken and checked, into a group file the user names.
+    void addToGroup();
+    // Before a save into the group under names of another of its variables: whether the
+    // user agrees to replace that variable (true when there is none).
+    bool mayReplaceOnSave();
+
+private:
+    bool askToReplace(const QString &group, const QString &variable);
+
+    Services m_services;
+    FileSession &m_session;
+    GroupQuestions &m_questions;
+    std::function<void(const SessionOutcome &)> m_apply;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "document/Picture89i.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+// One picture of a group file, as the chooser lists it.
+struct GroupChoice
+{
+    QString name;      // folder\name
+    size_t size = 0;   // bytes of the variable as stored
+    CalcPicture picture; // for the preview; width 0 when it cannot be shown
+};
+
+// The question of opening a group file of several pictures: the program answers it with
+// its dialog, tests with scripted answers.
+class GroupQuestions
+{
+public:
+    virtual ~GroupQuestions() = default;
+    // Which picture of the group at groupPath to open, by its place in the list; nothing
+    // when cancelled.
+    virtual std::optional<int> choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures) = 0;
+};
