@@ -101,8 +101,12 @@ std::string linkErrorText(int error)
     if (ticalcs_error_get(error, &message) != 0 || !message) {
         g_free(message);
         message = nullptr;
-        if (ticables_error_get(error, &message) != 0 || !message)
-            return "error " + std::to_string(error) + " of the link library";
+        if (ticables_error_get(error, &message) != 0 || !message) {
+            g_free(message);
+            message = nullptr;
+            if (tifiles_error_get(error, &message) != 0 || !message)
+                return "error " + std::to_string(error) + " of the link library";
+        }
     }
     std::string text = ownedText(message);
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == '.'))

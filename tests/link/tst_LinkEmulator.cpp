@@ -1,9 +1,15 @@
 #include "fakes/FakeProgress.h"
 #include "link/EmulatorTransfers.h"
 
+#include "fakes/FakeWindow.h"
+#include "qtdialogs/QtProgress.h"
 #include "qtplatform/QtCalculatorLink.h"
+#include "qtplatform/QtFileStore.h"
+#include "shell/TextBox.h"
 
 #include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,6 +149,51 @@ private slots:
         QCOMPARE(progress.begun[0], QStringLiteral("Reading the calculator's variables..."));
     }
 
+    // The editor's Send to Calculator: the picture in memory goes under the boxes' names with
+    // the progress dialog up, the end says so, and it comes back the same.
+    void editorSends()
+    {
+        FakeServices fakes;
+        for (const auto &[key, value] : {std::pair{"cable", "tiemu"}, {"port", "2"}, {"calc", "ti89"}, {"timeout", "10"}})
+            fakes.settings.values[QStringLiteral("dotlark95/link/") + QLatin1String(key)] = QLatin1String(value);
+        QtProgress progress(QStringLiteral("Calculator Link"));
+        QtFileStore files; // the picture goes through a real file
+        Services services{fakes.messages, fakes.dialogs, files,          fakes.settings,  fakes.pictures,
+                          fakes.printDialog, fakes.launcher, fakes.desktop, fakes.questions, fakes.programs};
+        services.linkQuestions = &fakes.linkQuestions;
+        services.linkProgress = &progress;
+        services.calculatorLink = [](const LinkSettings &settings, Progress *shown) -> std::unique_ptr<CalculatorLink> {
+            return std::make_unique<QtCalculatorLink>(settings, EmulatedCalculator::linkHelper(), 60000, shown);
+        };
+        MainWindow window(services);
+        window.endProgram = [] {};
+        window.Form_Load({});
+        for (float x = 2.5f; x < 150; x += 7)
+            drawDot(window, x, x / 3);
+        window.folderBox()->setText(QStringLiteral("main"));
+        window.nameBox()->setText(QStringLiteral("edsend"));
+        QStringList dialogTexts;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (const QProgressDialog *dialog = progress.dialog(); dialog && dialog->isVisible())
+                dialogTexts << dialog->labelText();
+        });
+        watch.start(50);
+        const QString sent = QStringLiteral("main\\edsend was sent to the TI-89.");
+        calculator.transfer([&] {
+            window.action(QStringLiteral("miSend"))->trigger();
+            const QString said = fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
+            return said == sent ? QString() : said;
+        });
+        watch.stop();
+        QCOMPARE(fakes.messages.shown.last().text, sent);
+        QVERIFY2(!dialogTexts.isEmpty() && dialogTexts.last().startsWith(QStringLiteral("Sending ")), qPrintable(dialogTexts.join(u'|')));
+        const QString back = dir.filePath(QStringLiteral("edsend.89i"));
+        const ToolRun received = convert({"--receive", "main\\edsend", back});
+        QVERIFY2(received.exitCode == 0, qPrintable(received.err));
+        QCOMPARE(pixelsOf(back), window.document().pixels());
+    }
+
     // A variable that is not a picture: the converter says so and writes nothing.
     void receiveNotAPicture()
     {
@@ -155,6 +206,11 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("main\\words")) && r.err.contains(QStringLiteral("is not a picture variable")),
                  qPrintable(r.err));
         QVERIFY(!QFile::exists(out));
+        // Nor does a file that holds no variable go: the link library's words say why.
+        const QString garbage = dir.filePath(QStringLiteral("garbage.89i"));
+        writeFile(garbage, "not a calculator file");
+        const QString refused = linkHelper({"send", garbage});
+        QVERIFY2(refused.contains(QStringLiteral("failure\tthe picture was not sent: Msg: invalid file")), qPrintable(refused));
     }
 
     // A second transfer while one runs is refused at once; the first goes on.
@@ -238,5 +294,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LinkEmulator)
+QTEST_MAIN(tst_LinkEmulator)
 #include "tst_LinkEmulator.moc"
