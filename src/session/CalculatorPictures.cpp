@@ -1,12 +1,13 @@
 #include "session/CalculatorPictures.h"
 
 #include "calc/PictureFile.h"
+#include "session/FileSession.h"
 
 #include <span>
 
 CalcPicture screenPicture(const CalculatorScreen &screen)
 {
-    CalcPicture picture{"main", "screen", "made with DOTLARK", screen.width, screen.height, PixelGrid(screen.width, screen.height)};
+    CalcPicture picture{"main", "screen", kNewPictureComment, screen.width, screen.height, PixelGrid(screen.width, screen.height)};
     const int rowBytes = (screen.width + 7) / 8;
     if (screen.rows.size() < qsizetype(rowBytes) * screen.height)
         return picture; // the helper's reply is checked; a short one stays blank
@@ -24,5 +25,7 @@ Outcome<CalcPicture> receivedPicture(const QString &path, const QByteArray &byte
         return picture;
     if (!picture || !check.dataLength || !check.tagByte)
         return Failure{Failure::What::NotAPicture, path, QStringLiteral("it is not a picture variable")};
+    // The file's comment is the link library's ("Single file dated ..."), not the user's.
+    picture->comment = kNewPictureComment;
     return picture;
 }

@@ -40,12 +40,16 @@ struct GroupOnDisk
     GroupFile group;
 };
 
+// The comment of a picture made here: a new one, a captured screen, one received from the
+// calculator (which keeps no comment).
+inline constexpr char kNewPictureComment[] = "made with DOTLARK";
+
 // The three calculator texts, one byte per character as the calculator stores them.
 struct CalcTexts
 {
     std::string folder = "main";
     std::string name = "picture";
-    std::string comment = "made with DOTLARK";
+    std::string comment = kNewPictureComment;
     bool operator==(const CalcTexts &) const = default;
 };
 

@@ -183,7 +183,7 @@ void CalculatorCommands::receiveIntoGroup(CalculatorLink &link, const std::vecto
     const QString notWritten = QStringLiteral("No group was written: %1 was not received from the calculator.");
     GroupFile group;
     group.kind = kindFromGroupEnding(path.toStdString()).value_or(kind);
-    group.comment = "made with DOTLARK";
+    group.comment = kNewPictureComment;
     for (const CalculatorVariable &variable : chosen) {
         std::optional<CalcPicture> picture = fetch(link, variable, notWritten.arg(variableName(variable.folder, variable.name)));
         if (!picture)

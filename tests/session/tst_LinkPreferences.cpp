@@ -77,7 +77,7 @@ private slots:
         otherType[72] = char(0x21);
         QByteArray cutShort = pictureFile(16, 3);
         cutShort.chop(4);
-        QTest::newRow("picture") << pictureFile(16, 3, {{15, 2}}) << true;
+        QTest::newRow("picture") << pictureFile(16, 3, {{15, 2}}, {.comment = "Single file dated today"}) << true;
         QTest::newRow("type byte 0x21") << otherType << true;
         QTest::newRow("cut short") << cutShort << false;
         QTest::newRow("a text") << QByteArray("**TI89**\1\0main\0\0\0\0hello") << false;
@@ -89,8 +89,10 @@ private slots:
         QFETCH(bool, picture);
         const Outcome<CalcPicture> read = receivedPicture(QStringLiteral("/tmp/r.89i"), bytes);
         QCOMPARE(bool(read), picture);
-        if (picture)
+        if (picture) {
             QVERIFY(read->pixels.at(15, 2));
+            QCOMPARE(read->comment, std::string("made with DOTLARK"));
+        }
         else
             QCOMPARE(read.failure().what, Failure::What::NotAPicture);
     }

@@ -139,7 +139,7 @@ private slots:
         Bench bench;
         bench.open();
         bench.calculator.variables = {variable("main", "prog", 0x12), variable("main", "moon"), variable("pics", "sun")};
-        bench.calculator.received = pictureFile(20, 10, {{19, 9}}, {.folder = "x", .name = "y", .comment = "from calc"});
+        bench.calculator.received = pictureFile(20, 10, {{19, 9}}, {.folder = "x", .name = "y", .comment = "Single file dated today"});
         bench.questions.pictures = {1};
         bench.window.action(QStringLiteral("miReceive"))->trigger();
 
@@ -153,7 +153,8 @@ private slots:
         QVERIFY(document.pixels().at(19, 9));
         QCOMPARE(bench.window.folderBox()->text(), QStringLiteral("pics"));
         QCOMPARE(bench.window.nameBox()->text(), QStringLiteral("sun"));
-        QCOMPARE(bench.window.commentBox()->text(), QStringLiteral("from calc"));
+        // The calculator keeps no comment: the link library's made-up one is not shown.
+        QCOMPARE(bench.window.commentBox()->text(), QStringLiteral("made with DOTLARK"));
         QCOMPARE(bench.window.currentFile(), QString());
         QCOMPARE(menuState(bench.window), QStringLiteral("DDDEE"));
         bench.window.miUndo_Click();
