@@ -17,6 +17,9 @@
 bool isTiGroup(const QByteArray &bytes);
 // Whether a path names a group file by its ending (.89g, .92g, .9xg, .v2g or .tig).
 bool isGroupPath(const QString &path);
+// The file dialogs' filter of group files ("title|patterns").
+inline const QString kGroupFilesFilter =
+    QStringLiteral("Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
 
 // The group in a file's bytes; its variables in the file's order (a TIGroup's folder
 // entries are made as a 68k group of the same variables has them). warnings gets one line

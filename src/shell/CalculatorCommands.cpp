@@ -172,7 +172,7 @@ void CalculatorCommands::receiveIntoGroup(CalculatorLink &link, const std::vecto
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("TI-89 DOTLARK: Receive into Group");
-    request.filter = QStringLiteral("Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
+    request.filter = kGroupFilesFilter;
     request.confirmOverwrite = true;
     const std::optional<FileDialogs::Choice> choice = m_services.dialogs.saveFile(request);
     if (!choice)

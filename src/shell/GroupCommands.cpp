@@ -34,7 +34,7 @@ FileDialogs::Request addToGroupRequest()
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("TI-89 DOTLARK: Add to Group");
-    request.filter = QStringLiteral("Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
+    request.filter = kGroupFilesFilter;
     return request; // an existing group is added to, not replaced: no question here
 }
 } // namespace

@@ -93,8 +93,8 @@ void MainWindow::miOpen_click()
 {
     FileDialogs::Request request;
     request.title = QStringLiteral("TI-89 DOTLARK: Open File");
-    request.filter = QStringLiteral("Readable Images (89i)|*.89i|Calculator pictures (89i, 9xi, v2i, 92i)|*.89i;*.9xi;*.v2i;*.92i"
-                                    "|Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
+    request.filter = QStringLiteral("Readable Images (89i)|*.89i|Calculator pictures (89i, 9xi, v2i, 92i)|*.89i;*.9xi;*.v2i;*.92i|")
+                     + kGroupFilesFilter;
     request.mustExist = true;
     if (const auto choice = m_services.dialogs.openFile(request); choice && !openGroupInstead(choice->path, true, false))
         apply(m_session.openChosen(choice->path, choice->title));
