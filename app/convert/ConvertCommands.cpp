@@ -5,6 +5,7 @@
 #include "PictureCommands.h"
 #include "PictureTransforms.h"
 #include "PrintCommand.h"
+#include "SpriteCommands.h"
 #include "LinkCommands.h"
 #include "ToolSupport.h"
 #include "document/CalcKind.h"
@@ -111,6 +112,17 @@ const std::vector<Command> &commands()
          ".v2i (Voyage 200) or .92i (TI-92); an output's ending picks the calculator.",
          textOptions(transformOptions(false)),
          [](const QStringList &f) { return f.size() == 2 && is89i(f[1]) && is89i(f[0]); }, rewritePicture},
+        {"--sprite", "IN.89i|GROUP OUT.h|OUT.c --sprite 8|16|32|x8 [--mask [--transparent LEVEL]] [--interlaced]\n"
+                     "                [--var FOLDER\\NAME]",
+         "Writes C source for GCC4TI or TIGCC programs: the picture (one plane) or a group's\n"
+         "light/dark pair (NAMEl and NAMEd, one size: four grey levels) as arrays, one per plane,\n"
+         "a row per unsigned char, short or long (8, 16 or 32 pixels, the leftmost in the top\n"
+         "bit; a narrower picture padded with white on the right, a wider one refused) or, with\n"
+         "x8, rows of bytes for SpriteX8. The arrays are named after the variable; a comment\n"
+         "gives the size and how to draw them. A .h file's arrays are static.",
+         spriteOptions(),
+         [](const QStringList &f) { return f.size() == 2 && QStringList{"h", "c"}.contains(suffixOf(f[1])); },
+         writeSpriteSource},
         {"--info", "--info FILE.89i",
          "Shows folder, variable name, comment, width, height and calculator, and whether signature,\n"
          "type byte, length fields, tag byte and checksum agree with what DOTLARK writes. Control\n"

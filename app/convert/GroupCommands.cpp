@@ -8,16 +8,12 @@
 #include "platform/Messages.h"
 #include "session/TiGroup.h"
 
-namespace {
-
-const QString kGroupEndings = QStringLiteral(".89g, .92g, .9xg, .v2g or .tig");
-
 QString shownVariable(const std::string &folder, const std::string &name)
 {
     return escapedControls(CalcCharset::toUnicode(folder)) + u'\\' + escapedControls(CalcCharset::toUnicode(name));
 }
 
-// The group in a file, or nothing after saying why; its warnings become notes.
+// Its warnings become notes.
 std::optional<GroupFile> readGroupFile(Context &context, const QString &path)
 {
     const std::optional<QByteArray> bytes = readFile(context.files, path);
@@ -33,6 +29,10 @@ std::optional<GroupFile> readGroupFile(Context &context, const QString &path)
         printNote(QStringLiteral("%1: %2").arg(path, escapedControls(warning)));
     return std::move(*group);
 }
+
+namespace {
+
+const QString kGroupEndings = QStringLiteral(".89g, .92g, .9xg, .v2g or .tig");
 
 int writeGroupFile(Context &context, const QString &path, const GroupFile &group)
 {

@@ -102,15 +102,16 @@ std::string comment(const Layout &layout, const std::vector<std::string> &names,
 {
     const bool grey = layout.planes.size() == 2;
     std::string text = "/* " + base + ": " + std::to_string(layout.area.width) + " x " + std::to_string(layout.area.height)
-                       + " pixels, " + (grey ? "4 grey levels (light and dark planes)" : "black and white");
+                       + " pixels, " + (grey ? "4 grey levels (light and dark planes)" : "black and white") + ",\n *";
     text += layout.request.width == SpriteWidth::X8
-                ? ", rows of " + std::to_string(layout.elementsPerRow()) + " bytes for SpriteX8"
-                : std::string(", a row per ") + elementType(layout.request.width) + " (" + std::to_string(layout.bits())
+                ? " rows of " + std::to_string(layout.elementsPerRow()) + (layout.elementsPerRow() == 1 ? " byte" : " bytes")
+                      + " for SpriteX8"
+                : std::string(" a row per ") + elementType(layout.request.width) + " (" + std::to_string(layout.bits())
                       + " pixels, the leftmost in the top bit)";
     text += ".\n";
     if (layout.request.interlaced) {
         text += " * Interlaced: each row as " + std::string(grey ? "light, dark" : "picture")
-                + (layout.request.mask ? ", mask" : "") + ", for grey sprite routines that take interlaced rows.\n";
+                + (layout.request.mask ? ", mask" : "") + ",\n * for sprite routines that take interlaced rows.\n";
     } else {
         static const std::array<const char *, 2> screens{"GrayGetPlane(LIGHT_PLANE)", "GrayGetPlane(DARK_PLANE)"};
         text += grey ? " * Draw with grey on:\n" : " * Draw:\n";
@@ -120,7 +121,7 @@ std::string comment(const Layout &layout, const std::vector<std::string> &names,
     if (layout.request.mask)
         text += " * The mask has a bit set where the sprite is opaque (not "
                 + std::string(std::array{"white", "light grey", "dark grey", "black"}[int(layout.request.transparent)])
-                + "): to draw over a background, clear those bits first (AND with its complement).\n";
+                + "):\n * to draw over a background, clear those bits first (AND with its complement).\n";
     return text + " */\n";
 }
 

@@ -1,0 +1,133 @@
+#include "SpriteCommands.h"
+
+#include "GroupCommands.h"
+#include "VariableOutput.h"
+
+#include "calc/PictureFile.h"
+#include "document/SpriteSource.h"
+#include "session/TiGroup.h"
+
+#include <vector>
+
+namespace {
+
+// The planes to write and the variable name the arrays are named after.
+struct SpritePicture
+{
+    std::vector<PixelGrid> planes;
+    int width = 0, height = 0;
+    std::string name;
+};
+
+// The request the options make; nothing after a usage error (its exit status in `status`).
+std::optional<SpriteRequest> requestOf(const Invocation &call, int &status)
+{
+    static const QStringList widths{"8", "16", "32", "x8"};
+    static const QStringList levels{"white", "light", "dark", "black"};
+    SpriteRequest request;
+    const qsizetype width = widths.indexOf(call.value("--sprite").toLower());
+    const qsizetype transparent = levels.indexOf(call.has("--transparent") ? call.value("--transparent").toLower() : "white");
+    if (width < 0)
+        status = usageError(QStringLiteral("--sprite takes 8, 16, 32 or x8, not \"%1\"").arg(call.value("--sprite")));
+    else if (transparent < 0)
+        status = usageError(QStringLiteral("--transparent takes white, light, dark or black, not \"%1\"")
+                                .arg(call.value("--transparent")));
+    else if (call.has("--transparent") && !call.has("--mask"))
+        status = usageError(QStringLiteral("--transparent goes with --mask"));
+    if (width < 0 || transparent < 0 || (call.has("--transparent") && !call.has("--mask")))
+        return std::nullopt;
+    request.width = static_cast<SpriteWidth>(width);
+    request.mask = call.has("--mask");
+    request.transparent = static_cast<GreyLevel>(transparent);
+    request.interlaced = call.has("--interlaced");
+    request.header = suffixOf(call.files[1]) == u"h";
+    return request;
+}
+
+// The light/dark pair --var names (by the name without its l/d), or the group's only pair.
+const GreyPair *chosenPair(const Invocation &call, const QString &path, const std::vector<GreyPair> &pairs)
+{
+    if (!call.has("--var")) {
+        if (pairs.size() == 1)
+            return &pairs.front();
+        refuse(path, pairs.empty() ? QStringLiteral("the group holds no light/dark pair of pictures (two pictures of "
+                                                    "one size in one folder, named NAMEl and NAMEd)")
+                                   : QStringLiteral("the group holds %1 light/dark pairs: name one with --var "
+                                                    "FOLDER\\NAME (the name without its l or d)").arg(pairs.size()));
+        return nullptr;
+    }
+    std::string folder, name;
+    if (!splitVariable(call.value("--var"), folder, name))
+        return nullptr;
+    for (const GreyPair &pair : pairs)
+        if (pair.folder == folder && pair.name == name)
+            return &pair;
+    refuse(path, QStringLiteral("the group holds no light/dark pair %1l and %1d").arg(shownVariable(folder, name)));
+    return nullptr;
+}
+
+std::optional<SpritePicture> greyPair(Context &context, const QString &path)
+{
+    const std::optional<GroupFile> group = readGroupFile(context, path);
+    if (!group)
+        return std::nullopt;
+    const std::vector<GreyPair> pairs = greyPairsIn(*group);
+    const GreyPair *pair = chosenPair(context.call, path, pairs);
+    if (!pair)
+        return std::nullopt;
+    SpritePicture picture{{}, 0, 0, pair->name};
+    for (const int entry : {pair->lightEntry, pair->darkEntry}) {
+        const DecodeResult decoded = decodeGroupPicture(*group, entry);
+        if (decoded.error != Picture89iError::None) {
+            refuse(pictureFailure(path + u'\\' + shownVariable(pair->folder, group->entries[size_t(entry)].name),
+                                  decoded.error));
+            return std::nullopt;
+        }
+        picture.planes.push_back(decoded.picture.pixels);
+        picture.width = decoded.picture.width;
+        picture.height = decoded.picture.height;
+    }
+    return picture;
+}
+
+std::optional<SpritePicture> onePlane(Context &context, const QString &path)
+{
+    if (context.call.has("--var")) {
+        usageError(QStringLiteral("--var goes with a group"));
+        return std::nullopt;
+    }
+    std::optional<CalcPicture> picture = readPicture(context.files, path);
+    if (!picture)
+        return std::nullopt;
+    return SpritePicture{{std::move(picture->pixels)}, picture->width, picture->height, picture->name};
+}
+
+} // namespace
+
+OptionTable spriteOptions()
+{
+    return {
+        {"--sprite", "8|16|32|x8", "rows of 8, 16 or 32 pixels, or of bytes for SpriteX8"},
+        {"--mask", {}, "add a mask plane: set where the picture is not white"},
+        {"--transparent", "LEVEL", "white, light, dark or black: the level the mask leaves out (default white)"},
+        {"--interlaced", {}, "one array with each row's planes in turn (light, dark[, mask])"},
+        {"--var", "FOLDER\\NAME", "the group's pair NAMEl and NAMEd (FOLDER\\ may be left out: main)"},
+    };
+}
+
+int writeSpriteSource(Context &context)
+{
+    const QString &in = context.call.files[0];
+    int status = kExitUsage;
+    std::optional<SpriteRequest> request = requestOf(context.call, status);
+    if (!request)
+        return status;
+    const std::optional<SpritePicture> picture = isGroupPath(in) ? greyPair(context, in) : onePlane(context, in);
+    if (!picture)
+        return context.call.has("--var") && !isGroupPath(in) ? kExitUsage : kExitRefused;
+    request->name = picture->name;
+    const SpriteResult source = spriteSource(picture->planes, {0, 0, picture->width, picture->height}, *request);
+    if (source.error != SpriteError::None)
+        return refuse(in, QString::fromStdString(spriteErrorText(source.error, picture->width, request->width)));
+    return writeOutput(context, context.call.files[1], QByteArray::fromStdString(source.text));
+}
