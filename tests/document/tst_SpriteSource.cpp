@@ -105,6 +105,7 @@ private slots:
                             QTest::addRow("%s, %d plane(s)%s%s", w.name, planes, mask ? ", mask" : "",
                                           interlaced ? ", interlaced" : "")
                                 << w.rows << w.width << planes << mask << interlaced << 0;
+        QTest::newRow("x8, whole bytes, interlaced") << SpriteWidth::X8 << 16 << 2 << true << true << 0;
         QTest::newRow("mask without light grey") << SpriteWidth::W16 << 9 << 2 << true << false << 1;
         QTest::newRow("mask without black, one plane") << SpriteWidth::X8 << 9 << 1 << true << false << 3;
     }
