@@ -125,6 +125,16 @@ std::string comment(const Layout &layout, const std::vector<std::string> &names,
     return text + " */\n";
 }
 
+// A header included twice in one file defines its arrays once.
+std::string guarded(const std::string &text, const std::string &base)
+{
+    std::string guard;
+    for (const char c : base)
+        guard += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    guard += "_SPRITE_H";
+    return "#ifndef " + guard + "\n#define " + guard + "\n\n" + text + "\n#endif\n";
+}
+
 } // namespace
 
 int pixelsPerElement(SpriteWidth rows)
@@ -149,11 +159,12 @@ SpriteResult spriteSource(std::span<const PixelGrid> planes, const PixelRect &ar
         std::vector<int> all;
         for (int layer = 0; layer < layout.layers(); ++layer)
             all.push_back(layer);
-        return {SpriteError::None, text + arrayText(layout, base, all)};
+        text += arrayText(layout, base, all);
+    } else {
+        for (int layer = 0; layer < layout.layers(); ++layer)
+            text += arrayText(layout, names[size_t(layer)], {layer});
     }
-    for (int layer = 0; layer < layout.layers(); ++layer)
-        text += arrayText(layout, names[size_t(layer)], {layer});
-    return {SpriteError::None, text};
+    return {SpriteError::None, request.header ? guarded(text, base) : text};
 }
 
 std::string spriteErrorText(SpriteError error, int width, SpriteWidth rows)

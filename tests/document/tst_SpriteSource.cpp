@@ -22,11 +22,11 @@ GreyPicture scrambled(int width, int height)
     return picture;
 }
 
-// A C program that includes the source and prints every element of `arrays`, one a line in
+// A C program that includes the source (twice, as a header may be) and prints every element of `arrays`, one a line in
 // hex, each array ended by a line "-".
 QString dumpProgram(const QStringList &arrays)
 {
-    QString text = "#include <stdio.h>\n#include \"sprite.h\"\nint main(void)\n{\n    unsigned i;\n";
+    QString text = "#include <stdio.h>\n#include \"sprite.h\"\n#include \"sprite.h\"\nint main(void)\n{\n    unsigned i;\n";
     for (const QString &array : arrays)
         text += QStringLiteral("    for (i = 0; i < sizeof %1 / sizeof %1[0]; ++i)\n"
                                "        printf(\"%lx\\n\", (unsigned long)%1[i]);\n    puts(\"-\");\n").arg(array);
