@@ -23,6 +23,27 @@ GreyPicture invertedGrey(const GreyPicture &picture)
     });
 }
 
+std::optional<PixelRect> greyFloodFill(GreyPicture &picture, int x, int y, GreyLevel value)
+{
+    if (x < 0 || y < 0 || x >= picture.width || y >= picture.height || picture.level(x, y) == value)
+        return std::nullopt;
+    // The one-plane fill on a plane of "this pixel has the seed's level".
+    const GreyLevel target = picture.level(x, y);
+    PixelGrid same(picture.width, picture.height);
+    for (int row = 0; row < picture.height; ++row)
+        for (int column = 0; column < picture.width; ++column)
+            same.set(column, row, picture.level(column, row) == target);
+    PixelGrid region = same;
+    const std::optional<PixelRect> changed = PictureOps::floodFill(region, picture.width, picture.height, x, y, 0);
+    if (!changed)
+        return std::nullopt;
+    for (int row = changed->y; row < changed->y + changed->height; ++row)
+        for (int column = changed->x; column < changed->x + changed->width; ++column)
+            if (same.at(column, row) && !region.at(column, row))
+                picture.setLevel(column, row, value);
+    return changed;
+}
+
 std::pair<std::string, std::string> planeVariableNames(std::string_view name)
 {
     const std::string base(name.substr(0, 7));

@@ -3,6 +3,7 @@
 #include "document/GroupFile.h"
 #include "document/PixelGrid.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -63,6 +64,12 @@ GreyPicture greyFromPlane(const PixelGrid &pixels, int width, int height);
 PixelGrid planeFromGrey(const GreyPicture &picture);
 // White and black change places, and light and dark grey (each plane inverted).
 GreyPicture invertedGrey(const GreyPicture &picture);
+
+// Fills the 4-connected region of the level at (x, y) with `value`, as PictureOps::floodFill
+// does on one plane: a region is of one level, both planes alike (light grey stops a fill of
+// white though the dark plane is clear under both). The rectangle of the changed pixels,
+// nothing when nothing changed.
+std::optional<PixelRect> greyFloodFill(GreyPicture &picture, int x, int y, GreyLevel value);
 
 // The names of the two picture variables of a grey picture named `name` (calculator
 // bytes): the name with "l" and "d" appended, cut to 7 bytes first where it is longer, so

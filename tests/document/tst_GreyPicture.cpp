@@ -90,6 +90,18 @@ private slots:
         QCOMPARE(rowsOfGrey(invertedGrey(picture)), (QStringList{"#+-.", ".###", "####"}));
     }
 
+    void fillKeepsToItsLevel()
+    {
+        // White inside a ring of light grey, which leaves the dark plane as clear as white.
+        GreyPicture picture = greyOf({"......", ".----.", ".-..-.", ".----.", "+....."});
+        QCOMPARE(greyFloodFill(picture, 2, 2, GreyLevel::Black), (PixelRect{2, 2, 2, 1}));
+        QCOMPARE(rowsOfGrey(picture), (QStringList{"......", ".----.", ".-##-.", ".----.", "+....."}));
+        QCOMPARE(greyFloodFill(picture, 1, 1, GreyLevel::DarkGrey), (PixelRect{1, 1, 4, 3}));
+        QCOMPARE(rowsOfGrey(picture), (QStringList{"......", ".++++.", ".+##+.", ".++++.", "+....."}));
+        QVERIFY(!greyFloodFill(picture, 0, 4, GreyLevel::DarkGrey)); // already that level
+        QVERIFY(!greyFloodFill(picture, 6, 0, GreyLevel::Black));    // outside
+    }
+
     void planeVariableNames_data()
     {
         QTest::addColumn<QString>("name");
