@@ -92,10 +92,6 @@ std::optional<SpritePicture> greyPair(Context &context, const QString &path)
 
 std::optional<SpritePicture> onePlane(Context &context, const QString &path)
 {
-    if (context.call.has("--var")) {
-        usageError(QStringLiteral("--var goes with a group"));
-        return std::nullopt;
-    }
     std::optional<CalcPicture> picture = readPicture(context.files, path);
     if (!picture)
         return std::nullopt;
@@ -122,9 +118,11 @@ int writeSpriteSource(Context &context)
     std::optional<SpriteRequest> request = requestOf(context.call, status);
     if (!request)
         return status;
+    if (context.call.has("--var") && !isGroupPath(in))
+        return usageError(QStringLiteral("--var goes with a group"));
     const std::optional<SpritePicture> picture = isGroupPath(in) ? greyPair(context, in) : onePlane(context, in);
     if (!picture)
-        return context.call.has("--var") && !isGroupPath(in) ? kExitUsage : kExitRefused;
+        return kExitRefused;
     request->name = picture->name;
     const SpriteResult source = spriteSource(picture->planes, {0, 0, picture->width, picture->height}, *request);
     if (source.error != SpriteError::None)
