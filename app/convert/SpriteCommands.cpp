@@ -4,6 +4,7 @@
 #include "VariableOutput.h"
 
 #include "calc/PictureFile.h"
+#include "document/GreyFiles.h"
 #include "document/SpriteSource.h"
 #include "session/TiGroup.h"
 
@@ -75,19 +76,14 @@ std::optional<SpritePicture> greyPair(Context &context, const QString &path)
     const GreyPair *pair = chosenPair(context.call, path, pairs);
     if (!pair)
         return std::nullopt;
-    SpritePicture picture{{}, 0, 0, pair->name};
-    for (const int entry : {pair->lightEntry, pair->darkEntry}) {
-        const DecodeResult decoded = decodeGroupPicture(*group, entry);
-        if (decoded.error != Picture89iError::None) {
-            refuse(pictureFailure(path + u'\\' + shownVariable(pair->folder, group->entries[size_t(entry)].name),
-                                  decoded.error));
-            return std::nullopt;
-        }
-        picture.planes.push_back(decoded.picture.pixels);
-        picture.width = decoded.picture.width;
-        picture.height = decoded.picture.height;
+    const GreyDecodeResult decoded = decodeGreyPair(*group, *pair);
+    if (decoded.error != Picture89iError::None) {
+        refuse(pictureFailure(path + u'\\' + shownVariable(pair->folder, group->entries[size_t(decoded.entry)].name),
+                              decoded.error));
+        return std::nullopt;
     }
-    return picture;
+    const GreyPicture &grey = decoded.picture;
+    return SpritePicture{{grey.light, grey.dark}, grey.width, grey.height, pair->name};
 }
 
 std::optional<SpritePicture> onePlane(Context &context, const QString &path)
