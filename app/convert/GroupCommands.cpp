@@ -1,4 +1,5 @@
 #include "GroupCommands.h"
+#include "GreyCommands.h"
 #include "VariableOutput.h"
 
 #include "calc/CalcCharset.h"
@@ -104,6 +105,8 @@ int extractFromGroup(Context &context)
     const std::optional<GroupFile> group = readGroupFile(context, in);
     if (!group)
         return kExitRefused;
+    if (namesGreyPair(context.call, *group))
+        return extractGreyPicture(context, *group);
     const int entry = chosenPicture(context.call, in, *group);
     if (entry < 0)
         return kExitRefused;

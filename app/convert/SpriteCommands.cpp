@@ -1,10 +1,10 @@
 #include "SpriteCommands.h"
 
+#include "GreyCommands.h"
 #include "GroupCommands.h"
 #include "VariableOutput.h"
 
 #include "calc/PictureFile.h"
-#include "document/GreyFiles.h"
 #include "document/SpriteSource.h"
 #include "session/TiGroup.h"
 
@@ -45,45 +45,16 @@ std::optional<SpriteRequest> requestOf(const Invocation &call, int &status)
     return request;
 }
 
-// The light/dark pair --var names (by the name without its l/d), or the group's only pair.
-const GreyPair *chosenPair(const Invocation &call, const QString &path, const std::vector<GreyPair> &pairs)
-{
-    if (!call.has("--var")) {
-        if (pairs.size() == 1)
-            return &pairs.front();
-        refuse(path, pairs.empty() ? QStringLiteral("the group holds no light/dark pair of pictures (two pictures of "
-                                                    "one size in one folder, named NAMEl and NAMEd)")
-                                   : QStringLiteral("the group holds %1 light/dark pairs: name one with --var "
-                                                    "FOLDER\\NAME (the name without its l or d)").arg(pairs.size()));
-        return nullptr;
-    }
-    std::string folder, name;
-    if (!splitVariable(call.value("--var"), folder, name))
-        return nullptr;
-    for (const GreyPair &pair : pairs)
-        if (pair.folder == folder && pair.name == name)
-            return &pair;
-    refuse(path, QStringLiteral("the group holds no light/dark pair %1l and %1d").arg(shownVariable(folder, name)));
-    return nullptr;
-}
-
 std::optional<SpritePicture> greyPair(Context &context, const QString &path)
 {
     const std::optional<GroupFile> group = readGroupFile(context, path);
     if (!group)
         return std::nullopt;
-    const std::vector<GreyPair> pairs = greyPairsIn(*group);
-    const GreyPair *pair = chosenPair(context.call, path, pairs);
-    if (!pair)
+    const std::optional<NamedGreyPicture> grey = chosenGreyPicture(context.call, path, *group);
+    if (!grey)
         return std::nullopt;
-    const GreyDecodeResult decoded = decodeGreyPair(*group, *pair);
-    if (decoded.error != Picture89iError::None) {
-        refuse(pictureFailure(path + u'\\' + shownVariable(pair->folder, group->entries[size_t(decoded.entry)].name),
-                              decoded.error));
-        return std::nullopt;
-    }
-    const GreyPicture &grey = decoded.picture;
-    return SpritePicture{{grey.light, grey.dark}, grey.width, grey.height, pair->name};
+    const GreyPicture &picture = grey->picture;
+    return SpritePicture{{picture.light, picture.dark}, picture.width, picture.height, grey->name};
 }
 
 std::optional<SpritePicture> onePlane(Context &context, const QString &path)

@@ -2,11 +2,13 @@
 #include "fakes/PictureFixtures.h"
 #include "fakes/TestFiles.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
-// dotlark-convert's C source of sprites, run as a user runs it (the arrays' bits are checked
-// against a compiler in the document tests; here: which picture, which file, which refusal).
+// dotlark-convert's grey pictures and C source of sprites, run as a user runs it (the arrays'
+// bits are checked against a compiler in the document tests, the grey toning in the import
+// tests; here: which picture, which file, which refusal).
 class tst_ConvertSprite : public QObject
 {
     Q_OBJECT
@@ -44,6 +46,30 @@ private slots:
         QVERIFY(readFile(path("ship.c")).contains("\nconst unsigned char shipl[4] = {\n    0x80, 0x00,\n    0x00, 0x40,\n};"));
     }
 
+    // A pair as a grey image, and the image's four greys imported back as the same levels
+    // into a pair of a new group.
+    void greyImageBothWays()
+    {
+        writeFiles();
+        ToolRun r = runConvert({path("grey.89g"), path("ship.png"), "--var", "main\\ship"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QImage image(path("ship.png"));
+        QCOMPARE(image.size(), QSize(10, 2));
+        QCOMPARE(qGray(image.pixel(0, 0)), 213); // light plane only
+        QCOMPARE(qGray(image.pixel(1, 0)), 156); // dark plane only
+        QCOMPARE(qGray(image.pixel(9, 1)), 0);
+        QCOMPARE(qGray(image.pixel(5, 0)), 255);
+
+        r = runConvert({path("ship.png"), path("back.9xg"), "--stretch", "--size", "10x2", "--gray", "4", "--name", "ship"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        r = runConvert({"--list", path("back.9xg")});
+        QCOMPARE(r.out.trimmed().split('\n').size(), 2);
+        QVERIFY(r.out.contains("main\\shipl\tpicture") && r.out.contains("main\\shipd\tpicture"));
+        r = runConvert({path("back.9xg"), path("back.png"), "--var", "ship"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(QImage(path("back.png")).convertToFormat(QImage::Format_RGB32) == image.convertToFormat(QImage::Format_RGB32));
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments"); // file names in the temporary folder
@@ -59,6 +85,14 @@ private slots:
                                            << "--sprite takes 8, 16, 32 or x8, not \"12\"";
         QTest::newRow("a level not known") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask", "--transparent", "grey"}
                                            << 2 << "--transparent takes white, light, dark or black";
+        QTest::newRow("a pair as PBM") << QStringList{"grey.89g", "out.pbm", "--var", "ship"} << 1
+                                       << "a light/dark pair is written as a PNG or BMP image";
+        QTest::newRow("4 levels into a picture") << QStringList{"in.png", "out.89i", "--fit", "--gray", "4"} << 2
+                                                 << "four grey levels are written as a group";
+        QTest::newRow("a group of black and white") << QStringList{"in.png", "out.89g", "--fit"} << 2
+                                                    << "a scaled import into a group takes --gray 4";
+        QTest::newRow("3 levels") << QStringList{"in.png", "out.89g", "--fit", "--gray", "3"} << 2
+                                  << "--gray takes 2 or 4, not \"3\"";
     }
     void refusals()
     {
@@ -66,6 +100,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         writeFiles();
+        QVERIFY(QImage(4, 4, QImage::Format_RGB32).save(path("in.png")));
         const ToolRun group = runConvert({path("shipl.89i"), path("other.89i"), "--group", path("nopair.89g")});
         QCOMPARE(group.exitCode, 0);
         for (QString &argument : arguments)
@@ -74,7 +109,8 @@ private slots:
         const ToolRun r = runConvert(arguments);
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QVERIFY(!QFile::exists(path("out.h")));
+        for (const char *out : {"out.h", "out.pbm", "out.89i", "out.89g"})
+            QVERIFY(!QFile::exists(path(out)));
     }
 };
 
