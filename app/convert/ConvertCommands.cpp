@@ -5,6 +5,7 @@
 #include "PictureCommands.h"
 #include "PictureTransforms.h"
 #include "PrintCommand.h"
+#include "SpriteCommands.h"
 #include "LinkCommands.h"
 #include "ToolSupport.h"
 #include "document/CalcKind.h"
@@ -53,16 +54,22 @@ OptionTable scaleOptions(const QString &mode, const QString &placement)
         {"--dither", "fs|atkinson", "dither (Floyd-Steinberg or Atkinson) instead of a threshold"},
         {"--threshold", "N", "0..256: black where the brightness is below N (default 128, mid grey)"},
         {"--invert", {}, "swap black and white inside the picture"},
+        {"--gray", "2|4", "2 (black and white) or 4 grey levels, written to a group as NAMEl and NAMEd"},
         {"--brightness", "N", "-100..100, added to each colour channel (default 0)"},
         {"--contrast", "N", "-100..100, channels spread about mid grey (default 0)"},
     });
 }
 
 const QString kScaleSynopsis = QStringLiteral(
-    " [--size WxH] [--dither fs|atkinson] [--threshold N] [--invert]\n"
+    " [--size WxH] [--dither fs|atkinson] [--threshold N] [--invert] [--gray 2|4]\n"
     "                [--brightness N] [--contrast N] [--folder F] [--name N] [--comment C]");
 
 bool isImport(const QStringList &files) { return files.size() == 2 && is89i(files[1]) && !is89i(files[0]); }
+// A scaled import writes a group too (four grey levels).
+bool isScaledImport(const QStringList &files)
+{
+    return isImport(files) || (files.size() == 2 && isGroupPath(files[1]) && !isGroupPath(files[0]) && !is89i(files[0]));
+}
 
 const std::vector<Command> &commands()
 {
@@ -71,7 +78,9 @@ const std::vector<Command> &commands()
         {{}, "GROUP OUT [--var FOLDER\\NAME]",
          "Extracts a picture variable of a group file (.89g, .92g, .9xg, .v2g, a backup, or a\n"
          "TIGroup .tig) as OUT: a calculator picture or an image (.png, .bmp, .pbm) by OUT's\n"
-         "ending. --var may be left out when the group holds one picture.",
+         "ending. --var may be left out when the group holds one picture. A --var naming a\n"
+         "light/dark pair (NAMEl and NAMEd, one size) by NAME writes a PNG or BMP image of its\n"
+         "four grey levels: RGB 255, 213, 156 and 0, the light the calculator shows on average.",
          {{"--var", "FOLDER\\NAME", "the picture variable to extract (FOLDER\\ may be left out: main)"}},
          [](const QStringList &f) { return f.size() == 2 && isGroupPath(f[0]); }, extractFromGroup},
         {{}, "IN.89i OUT.png|OUT.bmp|OUT.pbm" + kTransformSynopsis + " [--scale N]",
@@ -95,15 +104,19 @@ const std::vector<Command> &commands()
          "the whole picture, aspect kept, centred (white where it does not reach). Scaling\n"
          "averages the pixels covered, in linear light; then each pixel is black where its\n"
          "brightness, as a grey 0..255, is below the threshold (greys as by the rule above at\n"
-         "128), or the picture is dithered. A large JPEG is decoded at 1/2, 1/4 or 1/8 only.",
-         scaleOptions("--fit", "fit the whole picture, aspect kept"), isImport, importScaled},
+         "128), or the picture is dithered. A large JPEG is decoded at 1/2, 1/4 or 1/8 only.\n"
+         "With --gray 4 and OUT a group (.89g, ...), four grey levels instead, as the calculator\n"
+         "shows them in linear light (white 1, light grey 2/3, dark grey 1/3, black 0), each\n"
+         "pixel the nearest level or dithered; the group holds the light and dark planes as\n"
+         "NAMEl and NAMEd.",
+         scaleOptions("--fit", "fit the whole picture, aspect kept"), isScaledImport, importScaled},
         {"--fill", "IMAGE OUT.89i --fill" + kScaleSynopsis,
          "As --fit, but the picture covers the whole target, aspect kept, centred; what sticks\n"
          "out is cut.",
-         scaleOptions("--fill", "cover the target, aspect kept, cut what sticks out"), isImport, importScaled},
+         scaleOptions("--fill", "cover the target, aspect kept, cut what sticks out"), isScaledImport, importScaled},
         {"--stretch", "IMAGE OUT.89i --stretch" + kScaleSynopsis,
          "As --fit, but the whole picture is stretched onto the whole target.",
-         scaleOptions("--stretch", "stretch onto the whole target"), isImport, importScaled},
+         scaleOptions("--stretch", "stretch onto the whole target"), isScaledImport, importScaled},
         {{}, "IN.89i OUT.89i [--folder F] [--name N] [--comment C]" + kTransformSynopsis,
          "Reads the file and writes it again with correct lengths and checksum;\n"
          "the options replace the texts read, and change the picture as for an image.\n"
@@ -111,6 +124,17 @@ const std::vector<Command> &commands()
          ".v2i (Voyage 200) or .92i (TI-92); an output's ending picks the calculator.",
          textOptions(transformOptions(false)),
          [](const QStringList &f) { return f.size() == 2 && is89i(f[1]) && is89i(f[0]); }, rewritePicture},
+        {"--sprite", "IN.89i|GROUP OUT.h|OUT.c --sprite 8|16|32|x8 [--mask [--transparent LEVEL]] [--interlaced]\n"
+                     "                [--var FOLDER\\NAME]",
+         "Writes C source for GCC4TI or TIGCC programs: the picture (one plane) or a group's\n"
+         "light/dark pair (NAMEl and NAMEd, one size: four grey levels) as arrays, one per plane,\n"
+         "a row per unsigned char, short or long (8, 16 or 32 pixels, the leftmost in the top\n"
+         "bit; a narrower picture padded with white on the right, a wider one refused) or, with\n"
+         "x8, rows of bytes for SpriteX8. The arrays are named after the variable; a comment\n"
+         "gives the size and how to draw them. A .h file's arrays are static.",
+         spriteOptions(),
+         [](const QStringList &f) { return f.size() == 2 && QStringList{"h", "c"}.contains(suffixOf(f[1])); },
+         writeSpriteSource},
         {"--info", "--info FILE.89i",
          "Shows folder, variable name, comment, width, height and calculator, and whether signature,\n"
          "type byte, length fields, tag byte and checksum agree with what DOTLARK writes. Control\n"

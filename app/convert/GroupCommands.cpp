@@ -1,4 +1,5 @@
 #include "GroupCommands.h"
+#include "GreyCommands.h"
 #include "VariableOutput.h"
 
 #include "calc/CalcCharset.h"
@@ -8,16 +9,12 @@
 #include "platform/Messages.h"
 #include "session/TiGroup.h"
 
-namespace {
-
-const QString kGroupEndings = QStringLiteral(".89g, .92g, .9xg, .v2g or .tig");
-
 QString shownVariable(const std::string &folder, const std::string &name)
 {
     return escapedControls(CalcCharset::toUnicode(folder)) + u'\\' + escapedControls(CalcCharset::toUnicode(name));
 }
 
-// The group in a file, or nothing after saying why; its warnings become notes.
+// Its warnings become notes.
 std::optional<GroupFile> readGroupFile(Context &context, const QString &path)
 {
     const std::optional<QByteArray> bytes = readFile(context.files, path);
@@ -33,6 +30,10 @@ std::optional<GroupFile> readGroupFile(Context &context, const QString &path)
         printNote(QStringLiteral("%1: %2").arg(path, escapedControls(warning)));
     return std::move(*group);
 }
+
+namespace {
+
+const QString kGroupEndings = QStringLiteral(".89g, .92g, .9xg, .v2g or .tig");
 
 int writeGroupFile(Context &context, const QString &path, const GroupFile &group)
 {
@@ -104,6 +105,8 @@ int extractFromGroup(Context &context)
     const std::optional<GroupFile> group = readGroupFile(context, in);
     if (!group)
         return kExitRefused;
+    if (namesGreyPair(context.call, *group))
+        return extractGreyPicture(context, *group);
     const int entry = chosenPicture(context.call, in, *group);
     if (entry < 0)
         return kExitRefused;

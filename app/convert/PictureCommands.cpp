@@ -1,4 +1,5 @@
 #include "PictureCommands.h"
+#include "GreyCommands.h"
 
 #include "PictureTransforms.h"
 
@@ -8,6 +9,7 @@
 #include "document/PictureOps.h"
 #include "import/PictureImages.h"
 #include "import/ScaledImport.h"
+#include "session/TiGroup.h"
 #include "platform/FailureText.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
@@ -120,6 +122,10 @@ std::optional<std::pair<ScaleSettings, QSize>> scaledOptions(const Invocation &c
     const std::optional<int> contrast = brightness ? numberOption(call, "--contrast", -100, 100, 0) : std::nullopt;
     if (!contrast)
         return std::nullopt;
+    if (call.has("--gray") && call.value("--gray") != u"2" && call.value("--gray") != u"4") {
+        usageError(QStringLiteral("--gray takes 2 or 4, not \"%1\"").arg(call.value("--gray")));
+        return std::nullopt;
+    }
     settings.threshold = *threshold;
     settings.brightness = *brightness;
     settings.contrast = *contrast;
@@ -197,9 +203,16 @@ int importScaled(Context &context)
     CalcPicture picture{"main", "picture", "made with DOTLARK", size.width(), size.height(), {}};
     if (!takeTexts(context.call, picture))
         return kExitRefused;
+    const bool grey = context.call.value("--gray") == u"4";
+    if (grey != isGroupPath(context.call.files[1]))
+        return usageError(grey ? QStringLiteral("four grey levels are written as a group (.89g, .92g, .9xg, .v2g or .tig)")
+                               : QStringLiteral("a scaled import into a group takes --gray 4"));
     const std::optional<LoadedPicture> loaded = loadImage(context, in, LoadHint{scaleCoverSize(size), {}});
     if (!loaded)
         return kExitRefused;
+    if (grey)
+        return writeGreyGroup(context, in, scaledGrey(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings),
+                              picture);
     picture.pixels = scaledPixels(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings);
     return writePicture(context, in, picture);
 }

@@ -103,14 +103,47 @@ PixelGrid textPixels(const QString &text, const QString &family, int pixelSize, 
     return luminancePixels(image);
 }
 
+namespace {
+
+QByteArray imageFileBytes(const QImage &image, const QString &suffix)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (suffix == u"pbm" || !image.save(&buffer, qPrintable(suffix)))
+        return {};
+    return data;
+}
+
+} // namespace
+
 QByteArray pictureFileBytes(const PixelGrid &pixels, int width, int height, const QString &suffix)
 {
     if (suffix == u"pbm")
         return plainPbm(pixels, width, height);
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    if (!blackAndWhiteImage(pixels, width, height).save(&buffer, qPrintable(suffix)))
-        return {};
-    return data;
+    return imageFileBytes(blackAndWhiteImage(pixels, width, height), suffix);
+}
+
+QRgb greyLevelColour(GreyLevel level)
+{
+    static const QRgb colours[] = {qRgb(255, 255, 255), qRgb(213, 213, 213), qRgb(156, 156, 156), qRgb(0, 0, 0)};
+    return colours[static_cast<int>(level) & 3];
+}
+
+QImage greyImage(const GreyPicture &picture)
+{
+    QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+    image.setColorTable({greyLevelColour(GreyLevel::White), greyLevelColour(GreyLevel::LightGrey),
+                         greyLevelColour(GreyLevel::DarkGrey), greyLevelColour(GreyLevel::Black)});
+    for (int y = 0; y < picture.height; ++y) {
+        uchar *line = image.scanLine(y);
+        for (int x = 0; x < picture.width; ++x)
+            line[x] = uchar(picture.level(x, y));
+    }
+    return image;
+}
+
+QByteArray greyFileBytes(const GreyPicture &picture, const QString &suffix)
+{
+    return imageFileBytes(greyImage(picture), suffix);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/GreyPicture.h"
 #include "document/PixelGrid.h"
 
 #include <QByteArray>
@@ -30,6 +31,14 @@ QByteArray plainPbm(const PixelGrid &pixels, int width, int height);
 // The picture 1:1 as the bytes of an image file of the kind `suffix` names: "pbm" (plain
 // PBM), or any kind Qt writes ("png", "bmp": 1 bit). Empty when it cannot be encoded.
 QByteArray pictureFileBytes(const PixelGrid &pixels, int width, int height, const QString &suffix);
+
+// A grey picture 1:1: white, light grey, dark grey and black as the calculator's screen
+// shows them on average, in linear light 1, 2/3, 1/3 and 0 (RGB 255, 213, 156, 0), so that
+// a scaled import with four levels gives the same levels back.
+QRgb greyLevelColour(GreyLevel level);
+QImage greyImage(const GreyPicture &picture);
+// As an image file of a kind Qt writes ("png", "bmp"); empty when it cannot be encoded.
+QByteArray greyFileBytes(const GreyPicture &picture, const QString &suffix);
 
 // Any picture from outside (the clipboard): black where its luminance, over white where it
 // is transparent, is below half.

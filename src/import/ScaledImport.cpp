@@ -1,5 +1,6 @@
 #include "import/ScaledImport.h"
 
+#include "import/LinearLight.h"
 #include "import/PictureImport.h"
 
 #include <algorithm>
@@ -9,37 +10,7 @@
 
 namespace {
 
-// --- sRGB and linear light ---------------------------------------------------------------
-
-double decodeSrgb(double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); }
-double encodeSrgb(double v) { return v <= 0.0031308 ? v * 12.92 : 1.055 * std::pow(v, 1.0 / 2.4) - 0.055; }
-
-struct SrgbTables
-{
-    std::array<float, 256> linear{};    // channel value -> linear light
-    std::array<float, 255> boundary{};  // linear light where value k + 1 starts
-    SrgbTables()
-    {
-        for (int k = 0; k < 256; ++k)
-            linear[k] = static_cast<float>(decodeSrgb(k / 255.0));
-        for (int k = 0; k < 255; ++k)
-            boundary[k] = static_cast<float>(decodeSrgb((k + 0.5) / 255.0));
-    }
-};
-
-const SrgbTables &srgb()
-{
-    static const SrgbTables tables;
-    return tables;
-}
-
-// The nearest channel value 0..255 to a linear-light value; exact for every value of the table.
-int srgbValue(float linear)
-{
-    const auto &b = srgb().boundary;
-    return static_cast<int>(std::upper_bound(b.begin(), b.end(), linear) - b.begin());
-}
-
+using namespace linearlight;
 
 // --- Area averaging ----------------------------------------------------------------------
 
@@ -356,124 +327,3 @@ PlacedPicture placePicture(const ScaleSource &source, Placement placement)
     return placed;
 }
 
-namespace {
-
-// Brightness and contrast on a channel value 0..255 (unclamped in, clamped out).
-struct ChannelAdjust
-{
-    double gain = 1;
-    double offset = 0;
-    bool identity = true;
-    explicit ChannelAdjust(const ScaleSettings &s)
-        : gain(1 + std::clamp(s.contrast, -100, 100) / 100.0),
-          offset(std::clamp(s.brightness, -100, 100) * 2.55),
-          identity(s.contrast == 0 && s.brightness == 0)
-    {
-    }
-    double operator()(double value) const
-    {
-        return std::clamp((value - 127.5) * gain + 127.5 + offset, 0.0, 255.0);
-    }
-};
-
-// Luminance in linear light of each covered pixel, after brightness and contrast
-// (which work on the channel values, as a user sees them); inverted where asked.
-std::vector<float> luminance(const PlacedPicture &placed, const ScaleSettings &settings)
-{
-    const ChannelAdjust adjust(settings);
-    auto channel = [&](float linear) -> double {
-        if (adjust.identity)
-            return linear;
-        return decodeSrgb(adjust(encodeSrgb(std::clamp(linear, 0.0f, 1.0f)) * 255.0) / 255.0);
-    };
-    std::vector<float> out(placed.covered.size(), 1.0f);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        if (!placed.covered[i])
-            continue;
-        const double y = 0.2126 * channel(placed.colour.red[i]) + 0.7152 * channel(placed.colour.green[i]) +
-                         0.0722 * channel(placed.colour.blue[i]);
-        out[i] = float(settings.invert ? 1.0 - y : y);
-    }
-    return out;
-}
-
-// A pixel is black when its luminance, as the grey value 0..255 of that brightness, is below
-// the threshold. The weights add up to one, so a grey keeps its own value and 128 is File >
-// Import's mid grey for greys, while yellow counts as light and navy as dark.
-PixelGrid thresholdPicture(const PlacedPicture &placed, const ScaleSettings &settings)
-{
-    ScaleSettings upright = settings;
-    upright.invert = false;
-    const std::vector<float> light = luminance(placed, upright);
-    const int limit = std::clamp(settings.threshold, 0, 256);
-    PixelGrid grid(placed.size.width(), placed.size.height());
-    for (int y = 0; y < grid.height(); ++y) {
-        for (int x = 0; x < grid.width(); ++x) {
-            const std::size_t i = std::size_t(y) * grid.width() + x;
-            if (placed.covered[i])
-                grid.set(x, y, (srgbValue(light[i]) < limit) != settings.invert);
-        }
-    }
-    return grid;
-}
-
-// Error diffusion: each covered pixel becomes black below half brightness, and what it
-// was off by goes on to its neighbours that are still to come (covered ones only).
-// Rows run alternately left to right and right to left, which avoids diagonal worms.
-struct Spread
-{
-    int dx, dy;
-    float share;
-};
-
-PixelGrid diffusePicture(const PlacedPicture &placed, const ScaleSettings &settings)
-{
-    static const Spread floydSteinberg[] = {{1, 0, 7 / 16.f}, {-1, 1, 3 / 16.f}, {0, 1, 5 / 16.f}, {1, 1, 1 / 16.f}};
-    // Atkinson's wider neighbourhood. Its usual shares of 1/8 pass on only three quarters of
-    // the error, which in linear light closes up everything below 1/8 brightness (four in ten
-    // channel values) into black: the whole error is passed on here, in equal shares.
-    static const Spread atkinson[] = {{1, 0, 1 / 6.f}, {2, 0, 1 / 6.f}, {-1, 1, 1 / 6.f},
-                                      {0, 1, 1 / 6.f}, {1, 1, 1 / 6.f}, {0, 2, 1 / 6.f}};
-    const bool fs = settings.tone == Tone::FloydSteinberg;
-    const Spread *spread = fs ? floydSteinberg : atkinson;
-    const int spreadCount = fs ? 4 : 6;
-
-    std::vector<float> value = luminance(placed, settings);
-    const int w = placed.size.width(), h = placed.size.height();
-    PixelGrid grid(w, h);
-    for (int y = 0; y < h; ++y) {
-        const bool forward = y % 2 == 0;
-        for (int n = 0; n < w; ++n) {
-            const int x = forward ? n : w - 1 - n;
-            const std::size_t i = std::size_t(y) * w + x;
-            if (!placed.covered[i])
-                continue;
-            const bool black = value[i] < 0.5f;
-            grid.set(x, y, black);
-            const float error = value[i] - (black ? 0.0f : 1.0f);
-            for (int k = 0; k < spreadCount; ++k) {
-                const int nx = x + (forward ? spread[k].dx : -spread[k].dx), ny = y + spread[k].dy;
-                if (nx < 0 || nx >= w || ny >= h)
-                    continue;
-                const std::size_t j = std::size_t(ny) * w + nx;
-                if (placed.covered[j])
-                    value[j] += error * spread[k].share;
-            }
-        }
-    }
-    return grid;
-}
-
-} // namespace
-
-PixelGrid tonePicture(const PlacedPicture &placed, const ScaleSettings &settings)
-{
-    if (settings.tone == Tone::Threshold)
-        return thresholdPicture(placed, settings);
-    return diffusePicture(placed, settings);
-}
-
-PixelGrid scaledPixels(const ScaleSource &source, const ScaleSettings &settings)
-{
-    return tonePicture(placePicture(source, settings.placement), settings);
-}

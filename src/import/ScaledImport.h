@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/GreyPicture.h"
 #include "document/PixelGrid.h"
 
 #include <QImage>
@@ -110,6 +111,14 @@ PixelGrid tonePicture(const PlacedPicture &placed, const ScaleSettings &settings
 
 // Both steps at once.
 PixelGrid scaledPixels(const ScaleSource &source, const ScaleSettings &settings);
+
+// Four grey levels instead of black and white, in linear light as the calculator shows them
+// (white 1, light grey 2/3, dark grey 1/3, black 0: the light plane is on the screen a third
+// of the time, the dark plane two thirds): dithered with the tone's diffusion, or with
+// Threshold each pixel the nearest level (the threshold itself is for black and white only).
+// Brightness, contrast and invert apply as for black and white.
+GreyPicture toneGreyPicture(const PlacedPicture &placed, const ScaleSettings &settings);
+GreyPicture scaledGrey(const ScaleSource &source, const ScaleSettings &settings);
 
 // The smallest size a picture needs to be read at for any placement but Actual onto
 // `target` (twice the target in each direction); loaders may read large pictures at a

@@ -1,3 +1,4 @@
+#include "fakes/GreyRamp.h"
 #include "fakes/Sanitizer.h"
 #include "import/PictureImport.h"
 #include "import/ScaledImport.h"
@@ -110,36 +111,40 @@ class tst_ScaledImport : public QObject
 {
     Q_OBJECT
 private slots:
-    // 16 bands of grey from black to white: each band's share of black pixels is its
-    // darkness, 1 - its brightness in linear light.
+    // 16 bands of grey from black to white, dithered to black and white or to four levels:
+    // each band's mean light, counting the levels as the calculator shows them (black 0,
+    // dark grey 1/3, light grey 2/3, white 1), is its brightness in linear light.
     void ditheredRampFollowsBrightness_data()
     {
         QTest::addColumn<Tone>("tone");
-        QTest::newRow("Floyd-Steinberg") << Tone::FloydSteinberg;
-        QTest::newRow("Atkinson") << Tone::Atkinson;
+        QTest::addColumn<bool>("fourLevels");
+        for (const bool four : {false, true}) {
+            const char *levels = four ? "4 levels" : "black and white";
+            QTest::addRow("Floyd-Steinberg, %s", levels) << Tone::FloydSteinberg << four;
+            QTest::addRow("Atkinson, %s", levels) << Tone::Atkinson << four;
+        }
     }
     void ditheredRampFollowsBrightness()
     {
         QFETCH(Tone, tone);
+        QFETCH(bool, fourLevels);
         constexpr int kBands = 16, kRows = 12, kWidth = 240;
-        QImage ramp(kWidth, kBands * kRows, QImage::Format_RGB32);
-        for (int band = 0; band < kBands; ++band) {
-            const int grey = band * 17;
-            for (int y = band * kRows; y < (band + 1) * kRows; ++y)
-                for (int x = 0; x < kWidth; ++x)
-                    ramp.setPixel(x, y, qRgb(grey, grey, grey));
-        }
+        const QImage ramp = greyRamp(kBands, kRows, kWidth);
         ScaleSettings settings;
         settings.placement = Placement::Stretch;
         settings.tone = tone;
-        const PixelGrid grid = scaledPixels(ScaleSource(ramp, ramp.size()), settings);
+        const ScaleSource source(ramp, ramp.size());
+        const GreyPicture grey = fourLevels ? scaledGrey(source, settings)
+                                            : greyFromPlane(scaledPixels(source, settings), kWidth, ramp.height());
         for (int band = 0; band < kBands; ++band) {
-            const double brightness = linearOf(band * 17);
-            const QRect area(0, band * kRows, kWidth, kRows);
-            const double darkness = double(blackCount(grid, area)) / (kWidth * kRows);
-            if (std::abs(darkness - (1 - brightness)) > 0.03)
-                QFAIL(qPrintable(QStringLiteral("band %1 (grey %2): darkness %3, expected %4")
-                                     .arg(band).arg(band * 17).arg(darkness).arg(1 - brightness)));
+            double light = 0;
+            for (int y = band * kRows; y < (band + 1) * kRows; ++y)
+                for (int x = 0; x < kWidth; ++x)
+                    light += 1 - int(grey.level(x, y)) / 3.0;
+            light /= kWidth * kRows;
+            if (std::abs(light - linearOf(band * 17)) > 0.03)
+                QFAIL(qPrintable(QStringLiteral("band %1 (grey %2): light %3, expected %4")
+                                     .arg(band).arg(band * 17).arg(light).arg(linearOf(band * 17))));
         }
     }
 

@@ -1,0 +1,99 @@
+#include "GreyCommands.h"
+
+#include "GroupCommands.h"
+#include "VariableOutput.h"
+
+#include "calc/CalcCharset.h"
+#include "calc/PictureFile.h"
+#include "document/GreyFiles.h"
+#include "import/PictureImages.h"
+#include "session/TiGroup.h"
+
+namespace {
+
+const GreyPair *pairNamed(const QString &variable, const std::vector<GreyPair> &pairs)
+{
+    for (const GreyPair &pair : pairs) {
+        const QString name = CalcCharset::toUnicode(pair.name);
+        if (variable == CalcCharset::toUnicode(pair.folder) + u'\\' + name || (pair.folder == "main" && variable == name))
+            return &pair;
+    }
+    return nullptr;
+}
+
+const GreyPair *chosenPair(const Invocation &call, const QString &path, const std::vector<GreyPair> &pairs)
+{
+    if (!call.has("--var")) {
+        if (pairs.size() == 1)
+            return &pairs.front();
+        refuse(path, pairs.empty() ? QStringLiteral("the group holds no light/dark pair of pictures (two pictures of "
+                                                    "one size in one folder, named NAMEl and NAMEd)")
+                                   : QStringLiteral("the group holds %1 light/dark pairs: name one with --var "
+                                                    "FOLDER\\NAME (the name without its l or d)").arg(pairs.size()));
+        return nullptr;
+    }
+    std::string folder, name;
+    if (!splitVariable(call.value("--var"), folder, name))
+        return nullptr;
+    for (const GreyPair &pair : pairs)
+        if (pair.folder == folder && pair.name == name)
+            return &pair;
+    refuse(path, QStringLiteral("the group holds no light/dark pair %1l and %1d").arg(shownVariable(folder, name)));
+    return nullptr;
+}
+
+} // namespace
+
+std::optional<NamedGreyPicture> chosenGreyPicture(const Invocation &call, const QString &path, const GroupFile &group)
+{
+    const std::vector<GreyPair> pairs = greyPairsIn(group);
+    const GreyPair *pair = chosenPair(call, path, pairs);
+    if (!pair)
+        return std::nullopt;
+    GreyDecodeResult decoded = decodeGreyPair(group, *pair);
+    if (decoded.error != Picture89iError::None) {
+        refuse(pictureFailure(path + u'\\' + shownVariable(pair->folder, group.entries[size_t(decoded.entry)].name),
+                              decoded.error));
+        return std::nullopt;
+    }
+    return NamedGreyPicture{std::move(decoded.picture), pair->folder, pair->name};
+}
+
+bool namesGreyPair(const Invocation &call, const GroupFile &group)
+{
+    if (!call.has("--var"))
+        return false;
+    const QString variable = call.value("--var");
+    for (const GroupPicture &picture : picturesIn(group))
+        if (variable == shownVariable(picture.folder, picture.name)
+            || (picture.folder == "main" && variable == CalcCharset::toUnicode(picture.name)))
+            return false;
+    return pairNamed(variable, greyPairsIn(group)) != nullptr;
+}
+
+int extractGreyPicture(Context &context, const GroupFile &group)
+{
+    const QString &in = context.call.files[0];
+    const QString &out = context.call.files[1];
+    if (!QStringList{"png", "bmp"}.contains(suffixOf(out)))
+        return refuse(out, QStringLiteral("a light/dark pair is written as a PNG or BMP image of four grey levels"));
+    const std::optional<NamedGreyPicture> grey = chosenGreyPicture(context.call, in, group);
+    if (!grey)
+        return kExitRefused;
+    const QByteArray data = greyFileBytes(grey->picture, suffixOf(out));
+    if (data.isEmpty())
+        return refuse(out, QStringLiteral("the image could not be encoded"));
+    return writeOutput(context, out, data);
+}
+
+int writeGreyGroup(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts)
+{
+    const QString &out = context.call.files[1];
+    GroupFile group;
+    group.kind = kindFromGroupEnding(out.toStdString()).value_or(CalcKind::TI89);
+    group.comment = texts.comment;
+    if (!putGreyPicture(group, picture, texts.folder, texts.name))
+        return refuse(pictureFailure(source, checkWritableSize(picture.width, picture.height)));
+    const Outcome<QByteArray> bytes = encodeGroupFile(out, group);
+    return bytes ? writeOutput(context, out, *bytes) : refuse(bytes.failure());
+}

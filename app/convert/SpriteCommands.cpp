@@ -1,0 +1,98 @@
+#include "SpriteCommands.h"
+
+#include "GreyCommands.h"
+#include "GroupCommands.h"
+#include "VariableOutput.h"
+
+#include "calc/PictureFile.h"
+#include "document/SpriteSource.h"
+#include "session/TiGroup.h"
+
+#include <vector>
+
+namespace {
+
+// The planes to write and the variable name the arrays are named after.
+struct SpritePicture
+{
+    std::vector<PixelGrid> planes;
+    int width = 0, height = 0;
+    std::string name;
+};
+
+// The request the options make; nothing after a usage error (its exit status in `status`).
+std::optional<SpriteRequest> requestOf(const Invocation &call, int &status)
+{
+    static const QStringList widths{"8", "16", "32", "x8"};
+    static const QStringList levels{"white", "light", "dark", "black"};
+    SpriteRequest request;
+    const qsizetype width = widths.indexOf(call.value("--sprite").toLower());
+    const qsizetype transparent = levels.indexOf(call.has("--transparent") ? call.value("--transparent").toLower() : "white");
+    if (width < 0)
+        status = usageError(QStringLiteral("--sprite takes 8, 16, 32 or x8, not \"%1\"").arg(call.value("--sprite")));
+    else if (transparent < 0)
+        status = usageError(QStringLiteral("--transparent takes white, light, dark or black, not \"%1\"")
+                                .arg(call.value("--transparent")));
+    else if (call.has("--transparent") && !call.has("--mask"))
+        status = usageError(QStringLiteral("--transparent goes with --mask"));
+    if (width < 0 || transparent < 0 || (call.has("--transparent") && !call.has("--mask")))
+        return std::nullopt;
+    request.width = static_cast<SpriteWidth>(width);
+    request.mask = call.has("--mask");
+    request.transparent = static_cast<GreyLevel>(transparent);
+    request.interlaced = call.has("--interlaced");
+    request.header = suffixOf(call.files[1]) == u"h";
+    return request;
+}
+
+std::optional<SpritePicture> greyPair(Context &context, const QString &path)
+{
+    const std::optional<GroupFile> group = readGroupFile(context, path);
+    if (!group)
+        return std::nullopt;
+    const std::optional<NamedGreyPicture> grey = chosenGreyPicture(context.call, path, *group);
+    if (!grey)
+        return std::nullopt;
+    const GreyPicture &picture = grey->picture;
+    return SpritePicture{{picture.light, picture.dark}, picture.width, picture.height, grey->name};
+}
+
+std::optional<SpritePicture> onePlane(Context &context, const QString &path)
+{
+    std::optional<CalcPicture> picture = readPicture(context.files, path);
+    if (!picture)
+        return std::nullopt;
+    return SpritePicture{{std::move(picture->pixels)}, picture->width, picture->height, picture->name};
+}
+
+} // namespace
+
+OptionTable spriteOptions()
+{
+    return {
+        {"--sprite", "8|16|32|x8", "rows of 8, 16 or 32 pixels, or of bytes for SpriteX8"},
+        {"--mask", {}, "add a mask plane: set where the picture is not white"},
+        {"--transparent", "LEVEL", "white, light, dark or black: the level the mask leaves out (default white)"},
+        {"--interlaced", {}, "one array with each row's planes in turn (light, dark[, mask])"},
+        {"--var", "FOLDER\\NAME", "the group's pair NAMEl and NAMEd (FOLDER\\ may be left out: main)"},
+    };
+}
+
+int writeSpriteSource(Context &context)
+{
+    const QString &in = context.call.files[0];
+    int status = kExitUsage;
+    std::optional<SpriteRequest> request = requestOf(context.call, status);
+    if (!request)
+        return status;
+    if (context.call.has("--var") && !isGroupPath(in))
+        return usageError(QStringLiteral("--var goes with a group"));
+    const std::optional<SpritePicture> picture = isGroupPath(in) ? greyPair(context, in) : onePlane(context, in);
+    if (!picture)
+        return kExitRefused;
+    request->name = picture->name;
+    const SpriteResult source = spriteSource(picture->planes, {0, 0, picture->width, picture->height}, *request);
+    if (source.error != SpriteError::None)
+        return refuse(in, QString::fromStdString(spriteErrorText(source.error, picture->width, request->width)));
+    return writeOutput(context, context.call.files[1], QByteArray::fromStdString(source.text));
+}

@@ -1,0 +1,118 @@
+#include "fakes/ConvertRun.h"
+#include "fakes/PictureFixtures.h"
+#include "fakes/TestFiles.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+// dotlark-convert's grey pictures and C source of sprites, run as a user runs it (the arrays'
+// bits are checked against a compiler in the document tests, the grey toning in the import
+// tests; here: which picture, which file, which refusal).
+class tst_ConvertSprite : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // grey.89g: main\shipl and main\shipd (10 x 2) with main\other; ship.89i alone.
+    void writeFiles()
+    {
+        QVERIFY(writeFile(path("shipl.89i"), pictureFile(10, 2, {{0, 0}, {9, 1}}, {"main", "shipl"})));
+        QVERIFY(writeFile(path("shipd.89i"), pictureFile(10, 2, {{1, 0}, {9, 1}}, {"main", "shipd"})));
+        QVERIFY(writeFile(path("other.89i"), pictureFile(3, 3, {}, {"main", "other"})));
+        QVERIFY(writeFile(path("wide.89i"), pictureFile(40, 2, {}, {"main", "wide"})));
+        const ToolRun r = runConvert({path("shipl.89i"), path("other.89i"), path("shipd.89i"), "--group", path("grey.89g")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    }
+
+private slots:
+    void pairOfAGroupAsSource()
+    {
+        writeFiles();
+        ToolRun r = runConvert({path("grey.89g"), path("ship.h"), "--sprite", "16", "--mask"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray header = readFile(path("ship.h"));
+        QVERIFY2(header.contains("static const unsigned short ship_light[2] = {\n    0x8000,\n    0x0040,\n};"), header);
+        QVERIFY(header.contains("static const unsigned short ship_dark[2] = {\n    0x4000,\n    0x0040,\n};"));
+        QVERIFY(header.contains("static const unsigned short ship_mask[2] = {\n    0xC000,\n    0x0040,\n};"));
+        QVERIFY(header.contains("Sprite16(x, y, 2, ship_light, GrayGetPlane(LIGHT_PLANE), SPRT_OR);"));
+
+        // A source file's arrays are seen from other files; one picture is one plane.
+        r = runConvert({path("shipl.89i"), path("ship.c"), "--sprite", "x8", "--interlaced"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(readFile(path("ship.c")).contains("\nconst unsigned char shipl[4] = {\n    0x80, 0x00,\n    0x00, 0x40,\n};"));
+    }
+
+    // A pair as a grey image, and the image's four greys imported back as the same levels
+    // into a pair of a new group.
+    void greyImageBothWays()
+    {
+        writeFiles();
+        ToolRun r = runConvert({path("grey.89g"), path("ship.png"), "--var", "main\\ship"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QImage image(path("ship.png"));
+        QCOMPARE(image.size(), QSize(10, 2));
+        QCOMPARE(qGray(image.pixel(0, 0)), 213); // light plane only
+        QCOMPARE(qGray(image.pixel(1, 0)), 156); // dark plane only
+        QCOMPARE(qGray(image.pixel(9, 1)), 0);
+        QCOMPARE(qGray(image.pixel(5, 0)), 255);
+
+        r = runConvert({path("ship.png"), path("back.9xg"), "--stretch", "--size", "10x2", "--gray", "4", "--name", "ship"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        r = runConvert({"--list", path("back.9xg")});
+        QCOMPARE(r.out.trimmed().split('\n').size(), 2);
+        QVERIFY(r.out.contains("main\\shipl\tpicture") && r.out.contains("main\\shipd\tpicture"));
+        r = runConvert({path("back.9xg"), path("back.png"), "--var", "ship"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(QImage(path("back.png")).convertToFormat(QImage::Format_RGB32) == image.convertToFormat(QImage::Format_RGB32));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // file names in the temporary folder
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wider than the rows") << QStringList{"wide.89i", "out.h", "--sprite", "32"} << 1
+                                             << "wide.89i: the picture is 40 pixels wide, wider than rows of 32 pixels";
+        QTest::newRow("a group without a pair") << QStringList{"nopair.89g", "out.h", "--sprite", "8"} << 1
+                                                << "nopair.89g: the group holds no light/dark pair";
+        QTest::newRow("a pair not there") << QStringList{"grey.89g", "out.h", "--sprite", "16", "--var", "sky"} << 1
+                                          << "the group holds no light/dark pair main\\skyl and main\\skyd";
+        QTest::newRow("a width not known") << QStringList{"shipl.89i", "out.h", "--sprite", "12"} << 2
+                                           << "--sprite takes 8, 16, 32 or x8, not \"12\"";
+        QTest::newRow("a level not known") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask", "--transparent", "grey"}
+                                           << 2 << "--transparent takes white, light, dark or black";
+        QTest::newRow("a pair as PBM") << QStringList{"grey.89g", "out.pbm", "--var", "ship"} << 1
+                                       << "a light/dark pair is written as a PNG or BMP image";
+        QTest::newRow("4 levels into a picture") << QStringList{"in.png", "out.89i", "--fit", "--gray", "4"} << 2
+                                                 << "four grey levels are written as a group";
+        QTest::newRow("a group of black and white") << QStringList{"in.png", "out.89g", "--fit"} << 2
+                                                    << "a scaled import into a group takes --gray 4";
+        QTest::newRow("3 levels") << QStringList{"in.png", "out.89g", "--fit", "--gray", "3"} << 2
+                                  << "--gray takes 2 or 4, not \"3\"";
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        writeFiles();
+        QVERIFY(QImage(4, 4, QImage::Format_RGB32).save(path("in.png")));
+        const ToolRun group = runConvert({path("shipl.89i"), path("other.89i"), "--group", path("nopair.89g")});
+        QCOMPARE(group.exitCode, 0);
+        for (QString &argument : arguments)
+            if (argument.contains(u'.'))
+                argument = path(argument);
+        const ToolRun r = runConvert(arguments);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        for (const char *out : {"out.h", "out.pbm", "out.89i", "out.89g"})
+            QVERIFY(!QFile::exists(path(out)));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ConvertSprite)
+#include "tst_ConvertSprite.moc"

@@ -1,0 +1,187 @@
+#include "document/SpriteSource.h"
+#include "fakes/GreyPictures.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(SpriteWidth)
+
+namespace {
+// A picture of every level in no simple pattern, from a small linear congruential sequence.
+GreyPicture scrambled(int width, int height)
+{
+    GreyPicture picture(width, height);
+    uint32_t state = 12345u + uint32_t(width);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            state = state * 1103515245u + 12345u;
+            picture.setLevel(x, y, static_cast<GreyLevel>((state >> 16) & 3));
+        }
+    return picture;
+}
+
+// A C program that includes the source (twice, as a header may be) and prints every element of `arrays`, one a line in
+// hex, each array ended by a line "-".
+QString dumpProgram(const QStringList &arrays)
+{
+    QString text = "#include <stdio.h>\n#include \"sprite.h\"\n#include \"sprite.h\"\nint main(void)\n{\n    unsigned i;\n";
+    for (const QString &array : arrays)
+        text += QStringLiteral("    for (i = 0; i < sizeof %1 / sizeof %1[0]; ++i)\n"
+                               "        printf(\"%lx\\n\", (unsigned long)%1[i]);\n    puts(\"-\");\n").arg(array);
+    return text + "    return 0;\n}\n";
+}
+
+// The elements of each array as the compiled program prints them; empty after a failure.
+QList<QList<quint32>> compiledArrays(const std::string &source, const QStringList &arrays)
+{
+    QTemporaryDir dir;
+    QFile header(dir.filePath("sprite.h")), program(dir.filePath("dump.c"));
+    if (!header.open(QIODevice::WriteOnly) || !program.open(QIODevice::WriteOnly))
+        return {};
+    header.write(source.c_str());
+    program.write(dumpProgram(arrays).toUtf8());
+    header.close();
+    program.close();
+    QProcess gcc;
+    gcc.start("gcc", {"-std=c99", "-Wall", "-Wextra", "-pedantic", "-Werror", "-o", dir.filePath("dump"), dir.filePath("dump.c")});
+    if (!gcc.waitForFinished(60000) || gcc.exitCode() != 0) {
+        qWarning() << gcc.readAllStandardError();
+        return {};
+    }
+    QProcess run;
+    run.start(dir.filePath("dump"));
+    if (!run.waitForFinished(10000))
+        return {};
+    QList<QList<quint32>> result{QList<quint32>()};
+    for (const QByteArray &line : run.readAllStandardOutput().split('\n')) {
+        if (line == "-")
+            result.append(QList<quint32>());
+        else if (!line.isEmpty())
+            result.last().append(line.toUInt(nullptr, 16));
+    }
+    result.removeLast();
+    return result;
+}
+
+// Whether layer `layer` is set at (x, y): a plane's pixel, or the mask's (not transparent).
+bool expectedBit(const GreyPicture &picture, int planes, int layer, GreyLevel transparent, int x, int y)
+{
+    if (layer == planes)
+        return planes == 1 ? (picture.dark.at(x, y) ? GreyLevel::Black : GreyLevel::White) != transparent
+                           : picture.level(x, y) != transparent;
+    return (planes == 1 ? picture.dark : layer == 0 ? picture.light : picture.dark).at(x, y) != 0;
+}
+SpriteRequest rowsOf(SpriteWidth width)
+{
+    SpriteRequest request;
+    request.width = width;
+    return request;
+}
+} // namespace
+
+// The C source of sprites, compiled by gcc and read back bit for bit.
+class tst_SpriteSource : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void compiledArraysHoldThePicture_data()
+    {
+        QTest::addColumn<SpriteWidth>("rows");
+        QTest::addColumn<int>("width"); // of the picture
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<bool>("mask");
+        QTest::addColumn<bool>("interlaced");
+        QTest::addColumn<int>("transparent");
+        const struct { SpriteWidth rows; int width; const char *name; } widths[] = {
+            {SpriteWidth::W8, 5, "8"}, {SpriteWidth::W16, 16, "16"}, {SpriteWidth::W32, 27, "32"}, {SpriteWidth::X8, 21, "x8"}};
+        for (const auto &w : widths)
+            for (int planes : {1, 2})
+                for (bool mask : {false, true})
+                    for (bool interlaced : {false, true})
+                        if (planes == 2 || !interlaced)
+                            QTest::addRow("%s, %d plane(s)%s%s", w.name, planes, mask ? ", mask" : "",
+                                          interlaced ? ", interlaced" : "")
+                                << w.rows << w.width << planes << mask << interlaced << 0;
+        QTest::newRow("x8, whole bytes, interlaced") << SpriteWidth::X8 << 16 << 2 << true << true << 0;
+        QTest::newRow("mask without light grey") << SpriteWidth::W16 << 9 << 2 << true << false << 1;
+        QTest::newRow("mask without black, one plane") << SpriteWidth::X8 << 9 << 1 << true << false << 3;
+    }
+    void compiledArraysHoldThePicture()
+    {
+        QFETCH(SpriteWidth, rows);
+        QFETCH(int, width);
+        QFETCH(int, planes);
+        QFETCH(bool, mask);
+        QFETCH(bool, interlaced);
+        QFETCH(int, transparent);
+        if (QStandardPaths::findExecutable("gcc").isEmpty())
+            QSKIP("gcc is not installed: the source cannot be compiled");
+        const int height = 7;
+        const GreyPicture picture = scrambled(width + 2, height + 1); // the area leaves a margin
+        const std::vector<PixelGrid> grids = planes == 1 ? std::vector{picture.dark} : std::vector{picture.light, picture.dark};
+        SpriteRequest request{rows, mask, static_cast<GreyLevel>(transparent), interlaced, true, "sp\xA6rite"};
+        const SpriteResult result = spriteSource(grids, {1, 1, width, height}, request);
+        QCOMPARE(int(result.error), int(SpriteError::None));
+        QVERIFY(result.text.find("sp_rite: " + std::to_string(width) + " x 7 pixels") != std::string::npos);
+
+        const int layers = planes + (mask ? 1 : 0);
+        QStringList names{"sp_rite"};
+        if (!interlaced)
+            names = planes == 1 ? QStringList{"sp_rite"} : QStringList{"sp_rite_light", "sp_rite_dark"};
+        if (mask && !interlaced)
+            names << "sp_rite_mask";
+        const QList<QList<quint32>> arrays = compiledArrays(result.text, names);
+        QCOMPARE(arrays.size(), names.size());
+        const int bits = pixelsPerElement(rows);
+        const int perRow = rows == SpriteWidth::X8 ? (width + 7) / 8 : 1;
+        for (int layer = 0; layer < layers; ++layer) {
+            const QList<quint32> &array = arrays[interlaced ? 0 : layer];
+            QCOMPARE(array.size(), height * perRow * (interlaced ? layers : 1));
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < perRow * bits; ++x) {
+                    const int index = interlaced ? (y * layers + layer) * perRow + x / bits : y * perRow + x / bits;
+                    const bool bit = (array[index] >> (bits - 1 - x % bits)) & 1;
+                    // Right of the area: white padding, though the picture goes on.
+                    const bool expected = x < width && expectedBit(picture, planes, layer, GreyLevel(transparent), x + 1, y + 1);
+                    if (bit != expected)
+                        QFAIL(qPrintable(QStringLiteral("layer %1, pixel (%2, %3)").arg(layer).arg(x).arg(y)));
+                }
+        }
+    }
+
+    void widerThanTheRowsIsRefused()
+    {
+        const std::vector<PixelGrid> grids{PixelGrid(17, 3)};
+        const SpriteResult result = spriteSource(grids, {0, 0, 17, 3}, rowsOf(SpriteWidth::W16));
+        QCOMPARE(int(result.error), int(SpriteError::TooWide));
+        QVERIFY(result.text.empty());
+        QCOMPARE(QString::fromStdString(spriteErrorText(result.error, 17, SpriteWidth::W16)),
+                 QStringLiteral("the picture is 17 pixels wide, wider than rows of 16 pixels "
+                                "(rows of bytes for SpriteX8 take any width)"));
+        QCOMPARE(int(spriteSource(grids, {0, 0, 17, 3}, rowsOf(SpriteWidth::X8)).error), int(SpriteError::None));
+        QCOMPARE(int(spriteSource(grids, {20, 0, 5, 3}, rowsOf(SpriteWidth::X8)).error), int(SpriteError::Empty));
+    }
+
+    void identifiers_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("plain") << QByteArray("ship_2") << "ship_2";
+        QTest::newRow("calculator letters") << QByteArray("\x80x\xB5") << "_x_";
+        QTest::newRow("a leading digit") << QByteArray("2ship") << "pic_2ship";
+        QTest::newRow("a keyword") << QByteArray("int") << "pic_int";
+        QTest::newRow("empty") << QByteArray() << "picture";
+    }
+    void identifiers()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, identifier);
+        QCOMPARE(QString::fromStdString(cIdentifier(name.toStdString())), identifier);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SpriteSource)
+#include "tst_SpriteSource.moc"
