@@ -130,15 +130,23 @@ void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRe
         strip.fill(kBackground);
         for (int j = top; j < bottom; ++j)
             for (int i = left; i < right; ++i)
-                if (cells.at(i, j) == 1)
-                    strip.setPixel(i - left, j - top, kBlack);
+                if (const int value = cells.at(i, j))
+                    strip.setPixel(i - left, j - top, inkOf(value));
         painter.drawImage(QRectF(QPointF(to.x(left), to.y(top)), QPointF(to.x(right), to.y(bottom))), strip);
         return;
     }
     for (int i = left; i < right; ++i)
         for (int j = top; j < bottom; ++j)
-            if (cells.at(i, j) == 1)
-                paintCell(painter, i, j, kBlack, to, true);
+            if (const int value = cells.at(i, j))
+                paintCell(painter, i, j, inkOf(value), to, true);
+}
+
+QRgb CanvasView::inkOf(int value) const
+{
+    if (!m_document.isGrey())
+        return kBlack;
+    static constexpr QRgb greys[] = {kBackground, kLightGrey, kDarkGrey, kBlack};
+    return greys[value & 3];
 }
 
 // One cell: a square over its top-left 0.8 (withGaps), or the whole cell.
@@ -177,8 +185,8 @@ void CanvasView::paintSelection(QPainter &painter, const Mapping &to) const
         const PixelGrid &pixels = selection.pixels();
         for (int j = 0; j < pixels.height(); ++j)
             for (int i = 0; i < pixels.width(); ++i)
-                if (pixels.at(i, j))
-                    paintCell(painter, at.x + i, at.y + j, kBlack, to, withGaps);
+                if (const int value = pixels.at(i, j))
+                    paintCell(painter, at.x + i, at.y + j, inkOf(value), to, withGaps);
     }
     const QRectF outline = cellArea(selection.rect()).adjusted(0, 0, -1, -1);
     painter.setBrush(Qt::NoBrush);

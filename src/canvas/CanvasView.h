@@ -28,6 +28,11 @@ class CanvasView : public QWidget, public DrawingSurface
 public:
     static constexpr QRgb kBackground = qRgb(224, 224, 224);
     static constexpr QRgb kBlack = qRgb(0, 0, 0);
+    // A grey picture's levels as the calculator's screen shows them: its pixels are dark a
+    // third (light grey) or two thirds (dark grey) of the time, so in linear light they
+    // give a third or two thirds of the background's light away.
+    static constexpr QRgb kLightGrey = qRgb(187, 187, 187);
+    static constexpr QRgb kDarkGrey = qRgb(137, 137, 137);
 
     explicit CanvasView(const PictureDocument &document, QWidget *parent = nullptr);
 
@@ -117,6 +122,8 @@ private:
     bool squares(const Mapping &to) const;
     void paintCells(QPainter &painter, const PixelGrid &cells, const QRect &area, const Mapping &to, bool withGaps) const;
     void paintCell(QPainter &painter, int i, int j, QRgb colour, const Mapping &to, bool withGaps) const;
+    // The colour of a cell's value that is not white (a grey level in a grey picture).
+    QRgb inkOf(int value) const;
     void paintSelection(QPainter &painter, const Mapping &to) const;
     void paintBand(QPainter &painter, const Mapping &to) const;
     void toggleOutline(const Outline &outline);

@@ -16,6 +16,24 @@ PixelGrid planeFromGrey(const GreyPicture &picture)
     return PictureOps::cropped(picture.dark, {0, 0, picture.width, picture.height});
 }
 
+GreyPicture greyFromLevels(const PixelGrid &levels, int width, int height)
+{
+    GreyPicture picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setLevel(x, y, static_cast<GreyLevel>(levels.at(x, y) & 3));
+    return picture;
+}
+
+PixelGrid levelsFromGrey(const GreyPicture &picture)
+{
+    PixelGrid levels(picture.width, picture.height);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            levels.put(x, y, static_cast<uint8_t>(picture.level(x, y)));
+    return levels;
+}
+
 GreyPicture invertedGrey(const GreyPicture &picture)
 {
     return onBothPlanes(picture, [&](const PixelGrid &plane) {

@@ -62,6 +62,10 @@ GreyPicture greyFromPlane(const PixelGrid &pixels, int width, int height);
 // Four levels as black and white: dark grey and black become black, the darker half (the
 // dark plane itself, which the screen shows two thirds of the time).
 PixelGrid planeFromGrey(const GreyPicture &picture);
+// The editor keeps a grey picture as one grid of levels (a cell's bit 0 the light plane,
+// bit 1 the dark plane): the two planes of the picture's part of such a grid, and back.
+GreyPicture greyFromLevels(const PixelGrid &levels, int width, int height);
+PixelGrid levelsFromGrey(const GreyPicture &picture);
 // White and black change places, and light and dark grey (each plane inverted).
 GreyPicture invertedGrey(const GreyPicture &picture);
 

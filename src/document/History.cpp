@@ -58,10 +58,10 @@ Revision History::apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &s
         // Undo in reverse order, so a pixel changed twice ends as it first was.
         if (undo)
             for (auto it = step.pixels.rbegin(); it != step.pixels.rend(); ++it)
-                pixels.set(it->x, it->y, it->before);
+                pixels.put(it->x, it->y, it->before);
         else
             for (const PixelChange &change : step.pixels)
-                pixels.set(change.x, change.y, change.after);
+                pixels.put(change.x, change.y, change.after);
         return {Revision::Kind::Pixels, step.pixels};
     }
     std::swap(size, step.otherSize);

@@ -8,7 +8,7 @@
 #include <vector>
 
 // One pixel that a change set: where (picture pixels) and what it held before and after
-// (0 white, 1 black).
+// (0 white, 1 black; a grey picture's levels 0 to 3).
 struct PixelChange
 {
     int x = 0;
@@ -17,11 +17,13 @@ struct PixelChange
     uint8_t after = 0;
 };
 
-// A picture's size in pixels.
+// A picture's size in pixels, and how many levels its pixels have: 2 (black and white) or
+// 4 (grey, two planes).
 struct PictureSize
 {
     int width = 0;
     int height = 0;
+    int levels = 2;
     bool operator==(const PictureSize &) const = default;
 };
 

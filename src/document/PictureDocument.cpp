@@ -19,31 +19,30 @@ void PictureDocument::setPixel(int x, int y, int value)
 {
     if (!Pixels.contains(x, y))
         return;
-    value = value ? 1 : 0;
+    value = cellValue(value);
     m_history.record(x, y, Pixels.at(x, y), value);
-    Pixels.set(x, y, value);
+    Pixels.put(x, y, uint8_t(value));
     announce({PictureChange::Kind::Pixels, {x, y, 1, 1}});
 }
 
-void PictureDocument::replace(PixelGrid pixels, int width, int height)
+void PictureDocument::replace(PixelGrid pixels, int width, int height, int levels)
 {
     Pixels = std::move(pixels);
-    PicWidth = width;
-    PicHeight = height;
+    takeSize({width, height, levels == 4 ? 4 : 2});
     m_history.clear();
     announce({PictureChange::Kind::NewPicture, {}});
 }
 
-void PictureDocument::blank(int width, int height, Blanking blanking)
+void PictureDocument::blank(int width, int height, Blanking blanking, int levels)
 {
     PixelGrid white(width, height);
     const PictureSize was = size();
-    if (Pixels != white || was != PictureSize{width, height}) // blanking a blank picture changes nothing
+    const PictureSize now{width, height, levels == 4 || (levels == 0 && isGrey()) ? 4 : 2};
+    if (Pixels != white || was != now) // blanking a blank picture changes nothing
         m_history.recordBlank(std::move(Pixels), was, {width, height});
     Pixels = std::move(white);
-    PicWidth = width;
-    PicHeight = height;
-    const bool fit = blanking == Blanking::New || was != size();
+    takeSize(now);
+    const bool fit = blanking == Blanking::New || was.width != width || was.height != height;
     announce({fit ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
 }
 
@@ -56,6 +55,25 @@ void PictureDocument::transform(PixelGrid grid, int width, int height)
     PicWidth = width;
     PicHeight = height;
     announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
+}
+
+bool PictureDocument::setLevels(int levels)
+{
+    levels = levels == 4 ? 4 : 2;
+    if (levels == m_levels)
+        return false;
+    m_history.commit();
+    PixelGrid converted(PicWidth, PicHeight);
+    for (int y = 0; y < PicHeight; ++y)
+        for (int x = 0; x < PicWidth; ++x) {
+            const int value = Pixels.at(x, y);
+            converted.put(x, y, levels == 4 ? (value ? 3 : 0) : (value & 2 ? 1 : 0));
+        }
+    m_history.recordReplacement(std::move(Pixels), size());
+    Pixels = std::move(converted);
+    m_levels = levels;
+    announce({PictureChange::Kind::Whole, {}});
+    return true;
 }
 
 void PictureDocument::commitArea(const PixelRect &area)
@@ -84,14 +102,14 @@ void PictureDocument::fillRect(const PixelRect &area, int value)
     const PixelRect inside = within(area, PicWidth, PicHeight);
     for (int y = inside.y; y < inside.y + inside.height; ++y)
         for (int x = inside.x; x < inside.x + inside.width; ++x)
-            record(x, y, value ? 1 : 0);
+            record(x, y, cellValue(value));
     commitArea(inside);
 }
 
 bool PictureDocument::floodFill(int x, int y, int value)
 {
     PixelGrid filled = Pixels;
-    const std::optional<PixelRect> area = PictureOps::floodFill(filled, PicWidth, PicHeight, x, y, value);
+    const std::optional<PixelRect> area = PictureOps::floodFill(filled, PicWidth, PicHeight, x, y, cellValue(value));
     if (!area)
         return false;
     m_history.commit();
@@ -139,8 +157,7 @@ Revision PictureDocument::revise(Revision (History::*step)(PixelGrid &, PictureS
     const PictureSize was = size();
     PictureSize now = was;
     const Revision revision = (m_history.*step)(Pixels, now);
-    PicWidth = now.width;
-    PicHeight = now.height;
+    takeSize(now);
     if (revision.kind == Revision::Kind::Nothing)
         return revision;
     if (atSavedStep())
@@ -148,7 +165,8 @@ Revision PictureDocument::revise(Revision (History::*step)(PixelGrid &, PictureS
     else
         menus.drawingPress();
     if (revision.kind == Revision::Kind::WholePicture) {
-        announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
+        const bool resized = was.width != PicWidth || was.height != PicHeight;
+        announce({resized ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
     } else if (!revision.pixels.empty()) {
         int left = revision.pixels.front().x, right = left, top = revision.pixels.front().y, bottom = top;
         for (const PixelChange &change : revision.pixels) {

@@ -43,7 +43,13 @@ public:
     const PixelGrid &pixels() const { return Pixels; }
     int width() const { return PicWidth; }
     int height() const { return PicHeight; }
-    PictureSize size() const { return {PicWidth, PicHeight}; }
+    PictureSize size() const { return {PicWidth, PicHeight, m_levels}; }
+    // 2: a black-and-white picture, the grid's cells 0 and 1; 4: a grey picture of two
+    // planes, each cell its GreyLevel (0 white to 3 black).
+    int levels() const { return m_levels; }
+    bool isGrey() const { return m_levels == 4; }
+    // The value of black in the grid's cells (1, or 3 in a grey picture).
+    uint8_t black() const { return isGrey() ? 3 : 1; }
     const History &history() const { return m_history; }
 
     FileMenuState menus;
@@ -57,8 +63,8 @@ public:
     class Watch;
     [[nodiscard]] Watch watch(Watcher watcher) const;
 
-    // One pixel of the picture set to 1 (black) or 0 (white), as part of the change under
-    // way; pixels outside the grid are dropped.
+    // One pixel of the picture set to 1 (black) or 0 (white) -- in a grey picture to a
+    // level, 0 to 3 -- as part of the change under way; pixels outside the grid are dropped.
     void setPixel(int x, int y, int value);
     // Ends the change under way (a stroke, a shape, an import); true when it changed
     // anything and is now a step of the history.
@@ -66,11 +72,17 @@ public:
 
     // A picture read from a file (or the blank screen at start-up): the grid is the
     // picture's, and a new history starts.
-    void replace(PixelGrid pixels, int width, int height);
+    // `levels` 4: the grid holds grey levels.
+    void replace(PixelGrid pixels, int width, int height, int levels = 2);
     // ClrDraw and New: a white grid of width x height becomes the picture, one step of the
     // history. ClrDraw keeps the views as they are; New makes them fit the new picture.
+    // New may make a grey picture (`levels` 4); ClrDraw keeps the levels the picture has.
     enum class Blanking { ClrDraw, New };
-    void blank(int width, int height, Blanking blanking);
+    void blank(int width, int height, Blanking blanking, int levels = 0);
+    // The picture as 2 or 4 levels (Edit > Grey Levels), one step of the history: black
+    // stays black and white white; grey becomes black where the dark plane is set (the
+    // darker half). False when it has that many already.
+    bool setLevels(int levels);
     // Commands that change the picture as one step of the history each (a change under way
     // becomes a step of its own first):
     // the whole picture replaced by `grid`, width x height (a flip, a rotation, a crop, a
@@ -79,7 +91,8 @@ public:
     // `source` laid onto the picture with its top-left at (x, y), cut at the picture's
     // edges; transparent: only its black pixels land;
     void paste(const PixelGrid &source, int x, int y, bool transparent);
-    // a rectangle of the picture set to `value` (Delete of a selection);
+    // a rectangle of the picture set to `value` (Delete of a selection; a level in a grey
+    // picture);
     void fillRect(const PixelRect &area, int value);
     // the 4-connected region of the colour at (x, y) filled with `value` (false: nothing
     // changed).
@@ -121,7 +134,15 @@ private:
     void record(int x, int y, int value)
     {
         m_history.record(x, y, Pixels.at(x, y), value);
-        Pixels.set(x, y, value);
+        Pixels.put(x, y, uint8_t(value));
+    }
+    // A value for a cell: 0 or 1, or a level 0 to 3 in a grey picture.
+    int cellValue(int value) const { return isGrey() ? value & 3 : (value ? 1 : 0); }
+    void takeSize(const PictureSize &size)
+    {
+        PicWidth = size.width;
+        PicHeight = size.height;
+        m_levels = size.levels;
     }
     // Ends a command that changed the pixels inside `area`, telling the views once.
     void commitArea(const PixelRect &area);
@@ -129,6 +150,7 @@ private:
     PixelGrid Pixels{kScreenWidth, kScreenHeight};
     int PicWidth = kScreenWidth;
     int PicHeight = kScreenHeight;
+    int m_levels = 2;
     History m_history; // of the picture's grid and size, since start-up or the last file read
     std::optional<SavedStep> m_saved;
     struct Watchers

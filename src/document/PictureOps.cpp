@@ -52,7 +52,7 @@ PixelGrid rotated(const PixelGrid &pixels, int width, int height, Turn turn)
     return mapped(pixels, height, width, [&](int x, int y) { return std::pair{width - 1 - y, x}; });
 }
 
-PixelGrid inverted(const PixelGrid &pixels, int width, int height)
+PixelGrid inverted(const PixelGrid &pixels, int width, int height, uint8_t black)
 {
     PixelGrid result(width, height);
     for (int y = 0; y < height && y < pixels.height(); ++y) {
@@ -60,11 +60,11 @@ PixelGrid inverted(const PixelGrid &pixels, int width, int height)
         uint8_t *to = result.row(y);
         const int shared = std::min(width, pixels.width());
         for (int x = 0; x < shared; ++x)
-            to[x] = static_cast<uint8_t>(from[x] ^ 1);
-        std::fill(to + shared, to + width, uint8_t(1)); // beyond the grid reads as white
+            to[x] = static_cast<uint8_t>(from[x] ^ black);
+        std::fill(to + shared, to + width, black); // beyond the grid reads as white
     }
     for (int y = pixels.height(); y < height; ++y)
-        std::fill(result.row(y), result.row(y) + width, uint8_t(1));
+        std::fill(result.row(y), result.row(y) + width, black);
     return result;
 }
 
@@ -102,7 +102,7 @@ std::optional<PixelRect> floodFill(PixelGrid &pixels, int width, int height, int
 {
     width = std::min(width, pixels.width());
     height = std::min(height, pixels.height());
-    value = value ? 1 : 0;
+    value &= 3; // a colour, or a grey level
     if (x < 0 || y < 0 || x >= width || y >= height || pixels.at(x, y) == value)
         return std::nullopt;
     const uint8_t target = static_cast<uint8_t>(pixels.at(x, y));

@@ -17,7 +17,8 @@ enum class Anchor { TopLeft, Top, TopRight, Left, Centre, Right, BottomLeft, Bot
 PixelGrid flipped(const PixelGrid &pixels, int width, int height, Axis axis);
 // A quarter turn gives a picture of height x width.
 PixelGrid rotated(const PixelGrid &pixels, int width, int height, Turn turn);
-PixelGrid inverted(const PixelGrid &pixels, int width, int height);
+// White and black change places; with `black` 3 (four grey levels), light and dark grey too.
+PixelGrid inverted(const PixelGrid &pixels, int width, int height, uint8_t black = 1);
 // Moved by (dx, dy) pixels; what leaves one edge comes back at the opposite one.
 PixelGrid shifted(const PixelGrid &pixels, int width, int height, int dx, int dy);
 // Every pixel as a square of factor x factor pixels (the picture export's scale).
@@ -28,7 +29,8 @@ PixelGrid cropped(const PixelGrid &pixels, const PixelRect &area);
 // where the new canvas is smaller).
 PixelGrid resized(const PixelGrid &pixels, int width, int height, int newWidth, int newHeight, Anchor anchor);
 
-// Fills the 4-connected region of the colour at (x, y) within the picture with `value`;
+// Fills the 4-connected region of the colour (or grey level) at (x, y) within the picture
+// with `value`;
 // the rectangle that holds every changed pixel, nothing when nothing changed (outside the
 // picture, or the region is `value` already).
 std::optional<PixelRect> floodFill(PixelGrid &pixels, int width, int height, int x, int y, int value);

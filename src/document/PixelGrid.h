@@ -40,8 +40,9 @@ inline PixelRect within(const PixelRect &area, int width, int height)
 }
 
 // The picture's pixel grid: columns x (0 at the left) by rows y (0 at the top),
-// 1 = black, 0 = white. It may be larger than the picture; only the picture's part is
-// ever shown, saved or printed.
+// 1 = black, 0 = white. A picture of four grey levels keeps its level in each cell instead
+// (0 white to 3 black, see GreyLevel). It may be larger than the picture; only the picture's
+// part is ever shown, saved or printed.
 class PixelGrid
 {
 public:
@@ -65,6 +66,12 @@ public:
     {
         if (contains(x, y))
             m_cells[index(x, y)] = value ? 1 : 0;
+    }
+    // A grey level (0 to 3) as it is.
+    void put(int x, int y, uint8_t level)
+    {
+        if (contains(x, y))
+            m_cells[index(x, y)] = level & 3;
     }
 
     // Row-major access for the file codec, which fills whole rows at a time.

@@ -79,7 +79,7 @@ bool Selection::commit()
     for (int y = 0; y < m_pixels.height(); ++y)
         for (int x = 0; x < m_pixels.width(); ++x)
             if (const int value = m_pixels.at(x, y); value || !transparent)
-                landed.set(m_rect.x + x, m_rect.y + y, value);
+                landed.put(m_rect.x + x, m_rect.y + y, uint8_t(value));
     const PixelRect landing = within(m_rect, width, height);
     const PixelRect changed = united(left, landing);
     if (!changed.isEmpty())

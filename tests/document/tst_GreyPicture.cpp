@@ -1,4 +1,5 @@
 #include "document/GreyPicture.h"
+#include "document/PictureDocument.h"
 #include "document/PictureOps.h"
 #include "fakes/AsciiPictures.h"
 #include "fakes/GreyPictures.h"
@@ -100,6 +101,53 @@ private slots:
         QCOMPARE(rowsOfGrey(picture), (QStringList{"......", ".++++.", ".+##+.", ".++++.", "+....."}));
         QVERIFY(!greyFloodFill(picture, 0, 4, GreyLevel::DarkGrey)); // already that level
         QVERIFY(!greyFloodFill(picture, 6, 0, GreyLevel::Black));    // outside
+    }
+
+    // The editor's grey picture: one grid of levels in the document, through drawing, fill,
+    // invert, the conversion between 2 and 4 levels, and undo back to the start.
+    void documentKeepsLevels()
+    {
+        PictureDocument document;
+        document.blank(4, 2, PictureDocument::Blanking::New, 4);
+        QVERIFY(document.isGrey());
+        document.setPixel(0, 0, int(GreyLevel::LightGrey));
+        document.setPixel(1, 0, int(GreyLevel::DarkGrey));
+        document.setPixel(2, 0, int(GreyLevel::Black));
+        QVERIFY(document.endChange());
+        const auto rows = [&] { return rowsOfGrey(greyFromLevels(document.pixels(), document.width(), document.height())); };
+        QCOMPARE(rows(), (QStringList{"-+#.", "...."}));
+        QVERIFY(document.floodFill(3, 1, int(GreyLevel::LightGrey)));
+        QCOMPARE(rows(), (QStringList{"-+#-", "----"}));
+        document.transform(PictureOps::inverted(document.pixels(), 4, 2, document.black()), 4, 2);
+        QCOMPARE(rows(), (QStringList{"+-.+", "++++"}));
+        // To two levels: the dark plane is black; and back: black stays black.
+        QVERIFY(document.setLevels(2));
+        QCOMPARE(document.levels(), 2);
+        QCOMPARE(rowsOf(document.pixels()), (QStringList{"#..#", "####"}));
+        QVERIFY(!document.setLevels(2));
+        QVERIFY(document.setLevels(4));
+        QCOMPARE(rows(), (QStringList{"#..#", "####"}));
+        for (const auto &[levels, expected] : {std::pair{2, QStringList{"#..#", "####"}},
+                                               std::pair{4, QStringList{"+-.+", "++++"}},
+                                               std::pair{4, QStringList{"-+#-", "----"}}}) {
+            document.undo();
+            QCOMPARE(document.levels(), levels);
+            QCOMPARE(levels == 4 ? rows() : rowsOf(document.pixels()), expected);
+        }
+        while (document.history().canUndo())
+            document.undo();
+        QCOMPARE(document.levels(), 2); // before New: the screen, black and white
+        document.redo();
+        QCOMPARE(rows(), (QStringList{"....", "...."}));
+        QVERIFY(document.isGrey());
+    }
+
+    void levelsGridRoundTrip()
+    {
+        const GreyPicture picture = greyOf({"#+-.", ".-+#"});
+        const PixelGrid levels = levelsFromGrey(picture);
+        QCOMPARE(int(levels.at(1, 0)), int(GreyLevel::DarkGrey));
+        QCOMPARE(greyFromLevels(levels, 4, 2), picture);
     }
 
     void planeVariableNames_data()
