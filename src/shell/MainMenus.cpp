@@ -39,6 +39,7 @@ const Row kFile[] = {
     {"miImport", "&Import", "", &MainWindow::miImport_Click, nullptr},
     {"miImportScaled", "Import Scale&d...", "", &MainWindow::miImportScaled_Click, nullptr},
     {"miExport", "&Export Picture...", "", nullptr, nullptr, &EditCommands::exportPicture},
+    {"miExportSource", "Export So&urce...", "", &MainWindow::miExportSource_Click, nullptr},
     {"miAddToGroup", "Add to &Group...", "", &MainWindow::miAddToGroup_Click, nullptr},
     kSeparator,
     {"miPrint", "&Print", "Ctrl+P", &MainWindow::miPrint_click, &MainMenus::miPrint},

@@ -10,6 +10,8 @@
 #include "shell/CanvasZoom.h"
 #include "shell/EditCommands.h"
 #include "shell/EditDialogs.h"
+#include "shell/ExportSourceCommand.h"
+#include "shell/ExportSourceDialog.h"
 #include "shell/Fonts.h"
 #include "shell/Icons.h"
 #include "shell/ImportCommands.h"

@@ -21,6 +21,8 @@ class CanvasZoom;
 class Clipboard;
 class EditCommands;
 class EditDialogs;
+class ExportSourceCommand;
+class ExportSourceDialogs;
 class GroupCommands;
 class GroupDialogs;
 class HelpWindow;
@@ -77,6 +79,7 @@ public:
     void miImport_Click();
     void miImportScaled_Click();
     void miAddToGroup_Click();
+    void miExportSource_Click();
     void miSend_Click();
     void miReceive_Click();
     void miCapture_Click();
@@ -180,6 +183,8 @@ private:
     std::unique_ptr<Clipboard> m_ownClipboard;
     std::unique_ptr<EditDialogs> m_editDialogs;
     std::unique_ptr<EditCommands> m_edit;
+    std::unique_ptr<ExportSourceDialogs> m_exportSourceDialogs;
+    std::unique_ptr<ExportSourceCommand> m_exportSource;
 
     // Secondary windows, made on first use and then only hidden and shown (frmNew and
     // frmExit are asked through the Questions service).

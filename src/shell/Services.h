@@ -7,6 +7,7 @@ class CalculatorLink;
 class Clipboard;
 class Desktop;
 class EditQuestions;
+class ExportSourceQuestion;
 class FileDialogs;
 class FileStore;
 class GroupQuestions;
@@ -52,4 +53,6 @@ struct Services
     LinkQuestions *linkQuestions = nullptr;
     // The chooser of a group file's pictures; none: the window's own dialog.
     GroupQuestions *groupQuestions = nullptr;
+    // File > Export Source...'s options; none: the window's own dialog.
+    ExportSourceQuestion *exportSource = nullptr;
 };

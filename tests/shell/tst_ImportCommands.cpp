@@ -98,7 +98,7 @@ private slots:
             if (item->isVisible())
                 items << (item->isSeparator() ? QStringLiteral("-") : item->text());
         QCOMPARE(items, QStringList({"&New", "&Open", "&Save", "S&ave As...", "-", "&Import", "Import Scale&d...",
-                                     "&Export Picture...", "Add to &Group...", "-",
+                                     "&Export Picture...", "Export So&urce...", "Add to &Group...", "-",
                                      "&Print", "Page Setup", "-", "Send to Calculator...", "&Receive from Calculator...",
                                      "&Capture Calculator Screen...", "Lin&k Settings...", "-", "E&xit"}));
         bench.fakes.dialogs.choose(kPhoto);

@@ -57,6 +57,7 @@ private slots:
                                              "miImport|&Import|",
                                              "miImportScaled|Import Scale&d...|",
                                              "miExport|&Export Picture...|",
+                                             "miExportSource|Export So&urce...|",
                                              "miAddToGroup|Add to &Group...|",
                                              "-",
                                              "miPrint|&Print|Ctrl+P",

@@ -1,0 +1,75 @@
+#include "shell/ExportSourceCommand.h"
+
+#include "document/GreyPicture.h"
+#include "document/PictureDocument.h"
+#include "document/PictureOps.h"
+#include "document/Selection.h"
+#include "platform/FailureText.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileStore.h"
+#include "platform/Messages.h"
+#include "session/AppInfo.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+// The file the user names, given the ending of the filter chosen when it has none: a
+// header (.h) or a source file (.c).
+std::optional<QString> askSourceFile(FileDialogs &dialogs)
+{
+    FileDialogs::Request request;
+    request.title = QStringLiteral("Export Source");
+    request.filter = QStringLiteral("C header (*.h)|*.h|C source (*.c)|*.c");
+    request.defaultExtension = QStringLiteral("h");
+    request.confirmOverwrite = true;
+    const std::optional<FileDialogs::Choice> choice = dialogs.saveFile(request);
+    if (!choice)
+        return std::nullopt;
+    const QString suffix = QFileInfo(choice->path).suffix().toLower();
+    if (suffix == u"h" || suffix == u"c")
+        return choice->path;
+    return choice->path + (choice->filterIndex == 2 ? QStringLiteral(".c") : QStringLiteral(".h"));
+}
+} // namespace
+
+SourcePicture sourcePicture(const PictureDocument &document, const Selection &selection)
+{
+    PixelRect area{0, 0, document.width(), document.height()};
+    if (selection.active() && !selection.floating())
+        area = within(selection.rect(), document.width(), document.height());
+    const PixelGrid cells = selection.active() && selection.floating() ? selection.pixels()
+                                                                       : PictureOps::cropped(document.pixels(), area);
+    SourcePicture picture{{}, cells.width(), cells.height(), selection.active()};
+    if (document.isGrey()) {
+        GreyPicture grey = greyFromLevels(cells, cells.width(), cells.height());
+        picture.planes = {std::move(grey.light), std::move(grey.dark)};
+    } else
+        picture.planes = {cells};
+    return picture;
+}
+
+void ExportSourceCommand::run(const PictureDocument &document, const Selection &selection, std::string_view name)
+{
+    const SourcePicture picture = sourcePicture(document, selection);
+    const ExportSourceOffer offer{picture.width, picture.height, document.isGrey(), picture.selection,
+                                  QString::fromStdString(cIdentifier(name))};
+    std::optional<SpriteRequest> request = m_desk.question.askExportSource(offer);
+    if (!request)
+        return;
+    const PixelRect area{0, 0, picture.width, picture.height};
+    if (const SpriteResult tried = spriteSource(picture.planes, area, *request); tried.error != SpriteError::None) {
+        const std::string reason = spriteErrorText(tried.error, picture.width, request->width);
+        return m_desk.messages.warn(QStringLiteral("The C source can't be made: ") + QString::fromStdString(reason),
+                                    AppInfo::title);
+    }
+    const std::optional<QString> path = askSourceFile(m_desk.dialogs);
+    if (!path)
+        return;
+    request->header = QFileInfo(*path).suffix().toLower() == u"h";
+    const SpriteResult source = spriteSource(picture.planes, area, *request);
+    if (const Done written = m_desk.files.writeAll(*path, QByteArray::fromStdString(source.text)); !written)
+        m_desk.messages.warn(QStringLiteral("Can't write the source ") + QDir::toNativeSeparators(*path) + u'\r'
+                                 + describe(written.failure()),
+                             AppInfo::title);
+}
