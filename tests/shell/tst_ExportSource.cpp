@@ -115,19 +115,25 @@ private slots:
         messages.shown.clear();
     }
 
+    // The options, the picture's kind and the part written: a fixed selection, or one
+    // floating where it was moved to (partly off the picture). The picture stays as it was.
     void choicesReachTheSource_data()
     {
         QTest::addColumn<bool>("grey");
         QTest::addColumn<SpriteRequest>("request");
         QTest::addColumn<QString>("file");
-        QTest::newRow("grey, 16, separate") << true << requestOf(SpriteWidth::W16, -1, false) << "ship.h";
-        QTest::newRow("grey, x8") << true << requestOf(SpriteWidth::X8, -1, false) << "ship.c";
-        QTest::newRow("grey, 32, mask not white, interlaced") << true << requestOf(SpriteWidth::W32, 0, true) << "ship.h";
-        QTest::newRow("grey, x8, mask not dark grey") << true << requestOf(SpriteWidth::X8, 2, false) << "ship.c";
-        QTest::newRow("grey, 16, mask not black, interlaced") << true << requestOf(SpriteWidth::W16, 3, true) << "ship.h";
-        QTest::newRow("black and white, 16") << false << requestOf(SpriteWidth::W16, -1, false) << "ship.c";
-        QTest::newRow("black and white, 32, mask") << false << requestOf(SpriteWidth::W32, 0, false) << "ship.h";
-        QTest::newRow("a name from another") << true << requestOf(SpriteWidth::W16, 1, false, "enemy_2") << "e.h";
+        QTest::addColumn<int>("selected"); // 0 none, 1 fixed, 2 floating
+        QTest::newRow("grey, 16, separate") << true << requestOf(SpriteWidth::W16, -1, false) << "ship.h" << 0;
+        QTest::newRow("grey, x8") << true << requestOf(SpriteWidth::X8, -1, false) << "ship.c" << 0;
+        QTest::newRow("grey, 32, mask not white, interlaced") << true << requestOf(SpriteWidth::W32, 0, true) << "ship.h" << 0;
+        QTest::newRow("grey, x8, mask not dark grey") << true << requestOf(SpriteWidth::X8, 2, false) << "ship.c" << 0;
+        QTest::newRow("grey, 16, mask not black, interlaced") << true << requestOf(SpriteWidth::W16, 3, true) << "ship.h" << 0;
+        QTest::newRow("black and white, 16") << false << requestOf(SpriteWidth::W16, -1, false) << "ship.c" << 0;
+        QTest::newRow("black and white, 32, mask") << false << requestOf(SpriteWidth::W32, 0, false) << "ship.h" << 0;
+        QTest::newRow("a name from another") << true << requestOf(SpriteWidth::W16, 1, false, "enemy_2") << "e.h" << 0;
+        QTest::newRow("selection, 8") << true << requestOf(SpriteWidth::W8, 0, false) << "part.h" << 1;
+        QTest::newRow("floating selection") << true << requestOf(SpriteWidth::W8, 0, false) << "part.h" << 2;
+        QTest::newRow("black and white selection") << false << requestOf(SpriteWidth::W8, -1, false) << "part.c" << 1;
     }
 
     void choicesReachTheSource()
@@ -135,51 +141,33 @@ private slots:
         QFETCH(bool, grey);
         QFETCH(SpriteRequest, request);
         QFETCH(QString, file);
+        QFETCH(int, selected);
         PictureDocument document;
         load(document, greyOf(kShip), grey);
-        Selection none(document);
+        const PixelGrid before = document.pixels();
+        Selection selection(document);
+        QStringList expected = kShip;
+        if (selected) {
+            selection.select({1, 0, 5, 3});
+            if (selected == 2)
+                selection.moveBy(9, 0);
+            for (QString &row : expected)
+                row = row.mid(1, 5);
+        }
         question.answer = request;
         dialogs.choose(dir.filePath("editor-" + file));
-        command.run(document, none, "ship");
+        command.run(document, selection, "ship");
 
         QCOMPARE(question.offers.size(), 1);
         const ExportSourceOffer offer = question.offers.first();
-        QCOMPARE(QList<int>({offer.width, offer.height, offer.grey, offer.selection}), QList<int>({12, 3, grey, false}));
+        QCOMPARE(QList<int>({offer.width, offer.height, offer.grey, offer.selection}),
+                 QList<int>({int(expected.first().size()), 3, grey, selected > 0}));
         QCOMPARE(offer.name, QStringLiteral("ship"));
         QCOMPARE(messages.texts(), QStringList());
         const QByteArray written = readFile(dir.filePath("editor-" + file));
         QVERIFY(!written.isEmpty());
-        QCOMPARE(written, converted(greyOf(kShip), grey, request, "tool-" + file));
-    }
-
-    // A fixed selection, and one floating where it was moved to (partly off the picture):
-    // what shows in it is written, and the picture stays as it was.
-    void theSelectionIsWritten_data()
-    {
-        QTest::addColumn<int>("moveBy");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("fixed") << 0 << QStringList{"-+..#", "-++-.", "#..-+"};
-        QTest::newRow("floating") << 1 << QStringList{"-+..#", "-++-.", "#..-+"};
-    }
-
-    void theSelectionIsWritten()
-    {
-        QFETCH(int, moveBy);
-        QFETCH(QStringList, expected);
-        PictureDocument document;
-        load(document, greyOf(kShip), true);
-        Selection selection(document);
-        selection.select({1, 0, 5, 3});
-        if (moveBy)
-            selection.moveBy(moveBy * 9, 0); // floats partly beyond the right edge
-        const SpriteRequest request = requestOf(SpriteWidth::W8, 0, false);
-        question.answer = request;
-        dialogs.choose(dir.filePath("part.h"));
-        command.run(document, selection, "ship");
-
-        QCOMPARE(question.offers.first().selection, true);
-        QCOMPARE(readFile(dir.filePath("part.h")), converted(greyOf(expected), true, request, "tool.h"));
-        QCOMPARE(rowsOfGrey(greyFromLevels(document.pixels(), 12, 3)), kShip);
+        QCOMPARE(written, converted(greyOf(expected), grey, request, "tool-" + file));
+        QVERIFY(document.pixels() == before);
     }
 
     // Nothing is written when the options are cancelled, the rows are too narrow (said
