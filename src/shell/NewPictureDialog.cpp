@@ -20,7 +20,7 @@ namespace {
 const QString kDefaultWidth = QStringLiteral("160");
 const QString kDefaultHeight = QStringLiteral("77");
 constexpr QSize kDesignedSize(312, 213); // client pixels
-constexpr int kExtensionWidth = 128;
+constexpr int kExtensionWidth = 156;
 
 // A whole number in 1..limit. NaN and infinities fail every comparison.
 bool wholeInRange(double value, int limit) { return value >= 1 && value <= limit && std::floor(value) == value; }
@@ -84,7 +84,7 @@ void NewPictureDialog::buildExtension()
     m_grey = new QCheckBox(QStringLiteral("&4 grey levels"), this);
     m_grey->setObjectName(QStringLiteral("chkGrey"));
     m_grey->setFont(dialogFont(12, true));
-    m_grey->setGeometry(kDesignedSize.width() + 12, 135, kExtensionWidth - 16, 22);
+    m_grey->setGeometry(kDesignedSize.width() + 12, 135, kExtensionWidth - 20, 22);
     m_grey->setToolTip(QStringLiteral("white, light grey, dark grey and black, in two planes"));
     setTabOrder(m_height, m_grey);
 }
