@@ -347,6 +347,8 @@ void CanvasView::keyPressEvent(QKeyEvent *event)
         m_tools->selection().moveBy(kSteps[key].x(), kSteps[key].y());
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !modifiers) {
         m_tools->landSelection();
+    } else if (key >= Qt::Key_1 && key <= Qt::Key_4 && !modifiers && m_document.isGrey()) {
+        m_tools->setInk(key - Qt::Key_1); // 1 white, 2 light grey, 3 dark grey, 4 black
     } else if (key >= Qt::Key_A && key <= Qt::Key_Z
                && toolForKey(char('A' + (key - Qt::Key_A)), modifiers & Qt::ShiftModifier) != Tool::None) {
         m_tools->miTool_Click(toolForKey(char('A' + (key - Qt::Key_A)), modifiers & Qt::ShiftModifier));

@@ -82,7 +82,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     // With the focus: a tool's letter chooses it, the arrow keys move the selection by a
-    // pixel, Enter lands what floats.
+    // pixel, Enter lands what floats; in a grey picture 1 to 4 choose the ink, white to black.
     void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;

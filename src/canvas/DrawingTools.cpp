@@ -46,6 +46,15 @@ void DrawingTools::parkTool()
     check(SavedTool);
 }
 
+void DrawingTools::setInk(int level)
+{
+    if (level < 0 || level > 3 || level == m_ink)
+        return;
+    m_ink = level;
+    if (inkChanged)
+        inkChanged();
+}
+
 void DrawingTools::PlotPixel(int x, int y)
 {
     // The limits are compared in single precision, as the canvas scale is.
@@ -53,7 +62,7 @@ void DrawingTools::PlotPixel(int x, int y)
         || static_cast<float>(y) > static_cast<float>(m_document.height()) - 1)
         return;
     if (isFreehand(CurrentTool))
-        m_document.setPixel(x, y, CurrentTool == Tool::Pen ? 1 : 0);
+        m_document.setPixel(x, y, CurrentTool == Tool::Pen ? blackInk() : 0);
 }
 
 void DrawingTools::endChange()
@@ -171,7 +180,7 @@ void DrawingTools::dragSelect(float X, float Y)
 
 void DrawingTools::pressFill()
 {
-    if (m_document.floodFill(roundDown(m_drag.StartX), roundDown(m_drag.StartY), CurrentTool == Tool::Fill ? 1 : 0)
+    if (m_document.floodFill(roundDown(m_drag.StartX), roundDown(m_drag.StartY), CurrentTool == Tool::Fill ? blackInk() : 0)
         && historyChanged)
         historyChanged();
 }

@@ -31,6 +31,7 @@ public:
     std::function<void(const QString &)> showCoordinates; // the status bar readout
     std::function<void()> historyChanged;                 // a step was added to the history
     std::function<void(int x, int y)> startText;          // the Text tool clicked at pixel (x, y)
+    std::function<void()> inkChanged;                     // ink() changed
 
     void miTool_Click(Tool tool);
     // After a file was read: park the active tool until the next press.
@@ -42,7 +43,14 @@ public:
     void Picture1_MouseMove(int button, float X, float Y);
     void Picture1_MouseUp(int button, float X, float Y);
 
-    // Sets one picture pixel by the current tool (Pen black, Erase white, others nothing),
+    // The grey level the black tools draw in a grey picture: 0 white, 1 light grey, 2 dark
+    // grey, 3 black (the default). A black-and-white picture takes black whatever it is.
+    int ink() const { return m_ink; }
+    void setInk(int level);
+    // The cell value the black tools draw now: 1, or ink() in a grey picture.
+    int blackInk() const { return m_document.isGrey() ? m_ink : 1; }
+
+    // Sets one picture pixel by the current tool (Pen the ink, Erase white, others nothing),
     // dropping positions outside the picture.
     void PlotPixel(int x, int y);
     // Ends the change being recorded in the document's history (the stroke or shape of a
@@ -81,6 +89,7 @@ private:
     Tool m_checkedTool = Tool::Pen; // the menu as designed shows Pen checked
     ShapeDrag m_drag;               // StartX, StartY, EndX, EndY, Radius
     bool m_xorMode = false;
+    int m_ink = 3;
     Selection m_selection{m_document};
     enum class SelectDrag { None, Selecting, Moving } m_selectDrag = SelectDrag::None;
     int m_selectX = 0; // the pixel the selecting drag started at, or the moving drag is at

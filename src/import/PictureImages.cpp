@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <cstdlib>
 
 namespace {
 
@@ -60,7 +61,11 @@ QByteArray plainPbm(const PixelGrid &pixels, int width, int height)
     return pbm;
 }
 
-PixelGrid luminancePixels(const QImage &image)
+namespace {
+// The image over white, each pixel's Rec. 601 luma (0 to 255000: thousandths of full scale)
+// made a cell by `cell`.
+template <typename Cell>
+PixelGrid lumaCells(const QImage &image, Cell cell)
 {
     QImage flat(image.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);
@@ -72,13 +77,28 @@ PixelGrid luminancePixels(const QImage &image)
     for (int y = 0; y < flat.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(flat.constScanLine(y));
         uint8_t *cells = grid.row(y);
-        for (int x = 0; x < flat.width(); ++x) {
-            // Rec. 601 luma, in thousandths of full scale.
-            const int luma = 299 * qRed(line[x]) + 587 * qGreen(line[x]) + 114 * qBlue(line[x]);
-            cells[x] = luma < 1000 * 255 / 2 ? 1 : 0;
-        }
+        for (int x = 0; x < flat.width(); ++x)
+            cells[x] = cell(299 * qRed(line[x]) + 587 * qGreen(line[x]) + 114 * qBlue(line[x]));
     }
     return grid;
+}
+} // namespace
+
+PixelGrid luminancePixels(const QImage &image)
+{
+    return lumaCells(image, [](int luma) { return uint8_t(luma < 1000 * 255 / 2 ? 1 : 0); });
+}
+
+PixelGrid nearestGreyLevels(const QImage &image)
+{
+    return lumaCells(image, [](int luma) {
+        int nearest = 0;
+        for (int level = 1; level < 4; ++level)
+            if (std::abs(luma - 1000 * qRed(greyLevelColour(GreyLevel(level))))
+                < std::abs(luma - 1000 * qRed(greyLevelColour(GreyLevel(nearest)))))
+                nearest = level;
+        return uint8_t(nearest);
+    });
 }
 
 PixelGrid textPixels(const QString &text, const QString &family, int pixelSize, bool bold)

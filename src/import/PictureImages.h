@@ -43,6 +43,9 @@ QByteArray greyFileBytes(const GreyPicture &picture, const QString &suffix);
 // Any picture from outside (the clipboard): black where its luminance, over white where it
 // is transparent, is below half.
 PixelGrid luminancePixels(const QImage &image);
+// The same for a grey picture: each pixel the level (0 white to 3 black) whose grey of
+// greyLevelColour is nearest its luminance.
+PixelGrid nearestGreyLevels(const QImage &image);
 
 // A line of text in 1 bit, without smoothing: the font `family` at `pixelSize` pixels,
 // bold or not; as wide as the text advances and as high as the font's lines. Empty text

@@ -5,6 +5,14 @@
 #include <QStringList>
 #include <optional>
 
+// What File > New asks for: the size, and 2 levels (black and white) or 4 (grey).
+struct NewPicture
+{
+    NewPicture(QSize size = {}, int levels = 2) : size(size), levels(levels) {}
+    QSize size;
+    int levels = 2;
+};
+
 // The program's own modal questions, beyond message boxes and file dialogs: the program
 // answers them with its windows, tests with scripted answers.
 class Questions
@@ -13,8 +21,9 @@ public:
     enum class ExitChoice { Quit, ContinueWorking };
 
     virtual ~Questions() = default;
-    // The New-picture dialog: the size typed, or nothing when the user cancelled.
-    virtual std::optional<QSize> askNewSize() = 0;
+    // The New-picture dialog: the size typed and the levels, or nothing when the user
+    // cancelled.
+    virtual std::optional<NewPicture> askNewSize() = 0;
     // The question before the program ends with unsaved drawing.
     virtual ExitChoice askExit() = 0;
     // A pop-up menu at a screen position: the index of the item chosen, or nothing when it

@@ -9,11 +9,14 @@
 
 DialogQuestions::~DialogQuestions() = default; // the windows belong to their parent
 
-std::optional<QSize> DialogQuestions::askNewSize()
+std::optional<NewPicture> DialogQuestions::askNewSize()
 {
     if (!frmNew)
         frmNew = new NewPictureDialog(m_messages, m_parent);
-    return frmNew->ask();
+    const std::optional<QSize> size = frmNew->ask();
+    if (!size)
+        return std::nullopt;
+    return NewPicture(*size, frmNew->levels());
 }
 
 Questions::ExitChoice DialogQuestions::askExit()

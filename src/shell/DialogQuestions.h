@@ -20,7 +20,7 @@ public:
     ~DialogQuestions() override;
     void setParent(QWidget *parent) { m_parent = parent; }
 
-    std::optional<QSize> askNewSize() override;
+    std::optional<NewPicture> askNewSize() override;
     ExitChoice askExit() override;
     std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) override;
     std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path, const PixelGrid &beneath,

@@ -1,6 +1,7 @@
 #include "shell/EditCommands.h"
 
 #include "canvas/DrawingTools.h"
+#include "document/GreyPicture.h"
 #include "document/Picture89i.h"
 #include "import/PictureImages.h"
 #include "platform/Clipboard.h"
@@ -20,6 +21,17 @@
 using namespace PictureOps;
 
 namespace {
+// The black cells of a 1-bit grid in the black tools' ink.
+void inked(PixelGrid &pixels, int ink)
+{
+    if (ink == 1)
+        return;
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x)
+            if (pixels.at(x, y))
+                pixels.put(x, y, uint8_t(ink));
+}
+
 const QString kSection = QStringLiteral("Edit");
 const QString kTransparent = QStringLiteral("TransparentSelection");
 } // namespace
@@ -58,7 +70,9 @@ void EditCommands::copy()
     if (!hasSelection())
         return;
     const PixelGrid content = selection().content();
-    m_desk.clipboard.setImage(blackAndWhiteImage(content, content.width(), content.height()));
+    // A grey selection goes as the four greys of a grey picture's image.
+    m_desk.clipboard.setImage(document().isGrey() ? greyImage(greyFromLevels(content, content.width(), content.height()))
+                                                  : blackAndWhiteImage(content, content.width(), content.height()));
 }
 
 void EditCommands::cut()
@@ -93,7 +107,7 @@ void EditCommands::paste()
     m_tools.landSelection();
     const QPoint at = m_host.visibleTopLeft ? m_host.visibleTopLeft() : QPoint();
     m_tools.miTool_Click(Tool::Select);
-    selection().floatPixels(luminancePixels(image), at.x(), at.y());
+    selection().floatPixels(cellsOf(image), at.x(), at.y());
 }
 
 void EditCommands::pasteAsNewPicture()
@@ -113,8 +127,13 @@ void EditCommands::pasteAsNewPicture()
     m_tools.landSelection();
     selection().deselect();
     m_session.forgetFile();
-    document().transform(luminancePixels(image), image.width(), image.height());
+    document().transform(cellsOf(image), image.width(), image.height());
     drawn();
+}
+
+PixelGrid EditCommands::cellsOf(const QImage &image)
+{
+    return document().isGrey() ? nearestGreyLevels(image) : luminancePixels(image);
 }
 
 void EditCommands::selectAll()
@@ -180,7 +199,7 @@ void EditCommands::rotate(Turn turn)
 
 void EditCommands::invert()
 {
-    transform([](const PixelGrid &p, int w, int h) { return inverted(p, w, h); });
+    transform([black = document().black()](const PixelGrid &p, int w, int h) { return inverted(p, w, h, black); });
 }
 
 void EditCommands::shift(int dx, int dy)
@@ -188,6 +207,14 @@ void EditCommands::shift(int dx, int dy)
     if (selection().active())
         return selection().moveBy(dx, dy);
     transform([dx, dy](const PixelGrid &p, int w, int h) { return shifted(p, w, h, dx, dy); });
+}
+
+void EditCommands::toggleGreyLevels()
+{
+    m_tools.landSelection();
+    selection().deselect();
+    document().setLevels(document().isGrey() ? 2 : 4);
+    drawn();
 }
 
 void EditCommands::canvasSize()
@@ -211,6 +238,7 @@ void EditCommands::text(int x, int y)
     selection().deselect();
     const auto show = [this, x, y](const TextChoice &choice) {
         PixelGrid pixels = textPixels(choice.text, choice.family, choice.pixelSize, choice.bold);
+        inked(pixels, m_tools.blackInk());
         if (selection().floating())
             selection().setFloatingPixels(std::move(pixels));
         else if (pixels.width() > 0)

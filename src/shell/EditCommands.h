@@ -85,6 +85,8 @@ public:
     bool transparent() const;
     void setTransparent(bool on);
     void toggleTransparent() { setTransparent(!transparent()); }
+    // Edit > Grey Levels: the picture between 2 and 4 levels, one step of the history.
+    void toggleGreyLevels();
     // The Text tool clicked at picture pixel (x, y).
     void text(int x, int y);
     // File > Export Picture...: the picture itself, 1 bit, as PNG, PBM or BMP, each pixel a
@@ -97,6 +99,8 @@ private:
     // Changes the picture, or the selection when there is one, by `op` on its pixels.
     void transform(const std::function<PixelGrid(const PixelGrid &, int, int)> &op);
     void drawn();
+    // A picture from outside as cells of this picture: levels in a grey one, else 0/1.
+    PixelGrid cellsOf(const QImage &image);
 
     FileSession &m_session;
     DrawingTools &m_tools;

@@ -84,6 +84,7 @@ const Row kEdit[] = {
     {"miInvert", "&Invert", "Ctrl+I", nullptr, nullptr, &EditCommands::invert},
     {"miShift", "Shi&ft", "", nullptr, nullptr},
     {"miCanvasSize", "Canvas &Size...", "", nullptr, nullptr, &EditCommands::canvasSize},
+    {"miGreyLevels", "Gre&y Levels", "", nullptr, &MainMenus::miGreyLevels, &EditCommands::toggleGreyLevels},
     kSeparator,
     {"miTransparent", "Transparent Selecti&on", "", nullptr, &MainMenus::miTransparent, &EditCommands::toggleTransparent},
 };

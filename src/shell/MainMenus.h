@@ -25,6 +25,7 @@ struct MainMenus
     QAction *miExit = nullptr, *miCls = nullptr;
     QAction *miCut = nullptr, *miCopy = nullptr, *miDelete = nullptr, *miCrop = nullptr, *miDeselect = nullptr;
     QAction *miTransparent = nullptr;
+    QAction *miGreyLevels = nullptr; // checked while the picture has four grey levels
     QAction *miOpenInTilp = nullptr; // shown only when TiLP is installed
 };
 

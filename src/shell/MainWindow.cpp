@@ -145,6 +145,7 @@ void MainWindow::createControls()
     Picture2->move(2, 31);
     Picture2->hide();
     createStatusBar(client);
+    createGreyControls(client);
     // Tab goes round the controls as they stand on the window, top to bottom.
     setTabOrder(Command2, Text3);
     setTabOrder(Text3, Text2);
@@ -198,6 +199,11 @@ void MainWindow::createStatusBar(QWidget *client)
     status->addWidget(m_fileNamePanel, 3);
     status->addWidget(m_coordinatesPanel, 1);
     status->addWidget(m_toolPanel, 1);
+    m_levelPanel = new QLabel(status);
+    m_levelPanel->setAccessibleName(QStringLiteral("Grey level"));
+    m_levelPanel->setFrameShape(QFrame::Panel);
+    m_levelPanel->setFrameShadow(QFrame::Sunken);
+    status->addWidget(m_levelPanel, 1);
 }
 
 void MainWindow::connectCanvas()
@@ -228,6 +234,7 @@ void MainWindow::updateActions()
     m_menus.miSaveAs->setEnabled(state.saveAsEnabled);
     m_menus.miPrint->setEnabled(state.printEnabled);
     updateEditActions();
+    showLevels();
 }
 
 void MainWindow::updateToolChecks()

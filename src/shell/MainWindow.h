@@ -23,6 +23,7 @@ class EditCommands;
 class EditDialogs;
 class ExportSourceCommand;
 class ExportSourceDialogs;
+class GreyPalette;
 class GroupCommands;
 class GroupDialogs;
 class HelpWindow;
@@ -114,6 +115,8 @@ public:
     const RecentList &recentFiles() const { return m_session.recent(); }
     QString statusFileName() const;
     QString statusTool() const; // status bar panel 3: the tool and the zoom
+    QString statusLevel() const; // panel 4: the grey level the black tools draw, empty when not grey
+    GreyPalette &greyPalette() { return *m_greyPalette; }
     TextBox *folderBox() const { return Text3; }
     TextBox *nameBox() const { return Text2; }
     TextBox *commentBox() const { return Text1; }
@@ -140,6 +143,8 @@ private:
     void updateActions();
     void updateEditActions();
     void updateToolChecks();
+    void createGreyControls(QWidget *client);
+    void showLevels(); // the Grey Levels check, the palette and the level's panel
     void apply(const SessionOutcome &outcome);
     void showTexts();
     void takeTexts();
@@ -171,6 +176,8 @@ private:
     QLabel *m_fileNamePanel = nullptr;    // status bar panel 1, "Filename"
     QLabel *m_coordinatesPanel = nullptr; // status bar panel 2, "Coordinates"
     QLabel *m_toolPanel = nullptr;        // status bar panel 3: the tool and the zoom
+    QLabel *m_levelPanel = nullptr;       // status bar panel 4, grey pictures only: the ink's level
+    GreyPalette *m_greyPalette = nullptr; // grey pictures only
 
     MainMenus m_menus;
     std::unique_ptr<CanvasZoom> m_zoom;

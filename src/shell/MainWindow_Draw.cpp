@@ -9,13 +9,13 @@
 
 void MainWindow::miNew_Click()
 {
-    const std::optional<QSize> size = m_services.questions.askNewSize();
-    if (!size || size->height() <= 0)
+    const std::optional<NewPicture> asked = m_services.questions.askNewSize();
+    if (!asked || asked->size.height() <= 0)
         return; // cancelled: the picture stays as it is
     PictureDocument &document = m_session.document();
     document.menus.newPicture();
     // Undoable: the old picture is kept. The canvas fits itself to the new one.
-    document.blank(size->width(), size->height(), PictureDocument::Blanking::New);
+    document.blank(asked->size.width(), asked->size.height(), PictureDocument::Blanking::New, asked->levels);
     updateActions();
     resetTexts();
     m_session.forgetFile();

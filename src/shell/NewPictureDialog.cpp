@@ -7,7 +7,9 @@
 #include "shell/DialogLayout.h"
 #include "shell/Fonts.h"
 
+#include <QCheckBox>
 #include <QEvent>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -17,6 +19,8 @@ namespace {
 
 const QString kDefaultWidth = QStringLiteral("160");
 const QString kDefaultHeight = QStringLiteral("77");
+constexpr QSize kDesignedSize(312, 213); // client pixels
+constexpr int kExtensionWidth = 156;
 
 // A whole number in 1..limit. NaN and infinities fail every comparison.
 bool wholeInRange(double value, int limit) { return value >= 1 && value <= limit && std::floor(value) == value; }
@@ -34,8 +38,10 @@ QLineEdit *placeBox(QWidget &parent, const QString &name, const QString &text, c
 
 NewPictureDialog::NewPictureDialog(Messages &messages, QWidget *parent) : QDialog(parent), m_messages(messages)
 {
-    shapeDialog(*this, QStringLiteral("DOTLARK: New picture dialog"), QSize(312, 213), QColor(192, 192, 255));
+    shapeDialog(*this, QStringLiteral("DOTLARK: New picture dialog"), kDesignedSize + QSize(kExtensionWidth, 0),
+                QColor(192, 192, 255));
     buildControls();
+    buildExtension();
     connect(m_ok, &QPushButton::clicked, this, &NewPictureDialog::cmdOK_Click);
     connect(m_cancel, &QPushButton::clicked, this, &NewPictureDialog::cmdCancel_Click);
     m_width->installEventFilter(this);
@@ -67,6 +73,23 @@ void NewPictureDialog::buildControls()
     setTabOrder(m_cancel, m_width);
     setTabOrder(m_width, m_height);
 }
+
+// To the right of the designed area, behind a line, so the designed controls keep their places.
+void NewPictureDialog::buildExtension()
+{
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(kDesignedSize.width(), 12, 4, kDesignedSize.height() - 24);
+    m_grey = new QCheckBox(QStringLiteral("&4 grey levels"), this);
+    m_grey->setObjectName(QStringLiteral("chkGrey"));
+    m_grey->setFont(dialogFont(12, true));
+    m_grey->setGeometry(kDesignedSize.width() + 12, 135, kExtensionWidth - 20, 22);
+    m_grey->setToolTip(QStringLiteral("white, light grey, dark grey and black, in two planes"));
+    setTabOrder(m_height, m_grey);
+}
+
+int NewPictureDialog::levels() const { return m_grey->isChecked() ? 4 : 2; }
 
 std::optional<QSize> NewPictureDialog::ask()
 {

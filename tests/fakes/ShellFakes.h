@@ -81,14 +81,14 @@ public:
 class FakeQuestions : public Questions
 {
 public:
-    std::deque<std::optional<QSize>> newSizes; // nothing left = cancel
+    std::deque<std::optional<NewPicture>> newSizes; // nothing left = cancel
     std::deque<ExitChoice> exitChoices;         // nothing left = Continue Working
     std::deque<std::optional<int>> menuChoices; // nothing left = closed without a choice
     int exitAsked = 0;
     QStringList lastMenu;
     int lastChecked = -1;
 
-    std::optional<QSize> askNewSize() override { return take(newSizes, std::optional<QSize>()); }
+    std::optional<NewPicture> askNewSize() override { return take(newSizes, std::optional<NewPicture>()); }
     ExitChoice askExit() override
     {
         ++exitAsked;

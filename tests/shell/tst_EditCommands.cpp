@@ -2,6 +2,7 @@
 #include "fakes/AsciiPictures.h"
 #include "fakes/EditFakes.h"
 #include "fakes/Fakes.h"
+#include "fakes/GreyPictures.h"
 #include "fakes/RecordingSurface.h"
 #include "shell/EditCommands.h"
 #include "session/FileSession.h"
@@ -14,12 +15,20 @@ using namespace PictureOps;
 namespace {
 QStringList text(const PictureDocument &document) { return rowsOf(document.pixels(), document.width(), document.height()); }
 
+QStringList greyText(const PictureDocument &document)
+{
+    return rowsOfGrey(greyFromLevels(document.pixels(), document.width(), document.height()));
+}
+
+// Greys near, not at, the four levels' RGB 255, 213, 156, 0: '.' 250, '-' 200, '+' 120, '#' 20.
 QImage image(const QStringList &rows)
 {
     QImage picture(int(rows.first().size()), int(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < rows.size(); ++y)
-        for (int x = 0; x < rows[y].size(); ++x)
-            picture.setPixel(x, y, rows[y][x] == u'#' ? qRgb(20, 20, 20) : qRgb(250, 250, 250));
+        for (int x = 0; x < rows[y].size(); ++x) {
+            const int grey = QList<int>{250, 200, 120, 20}.value(int(QStringLiteral(".-+#").indexOf(rows[y][x])));
+            picture.setPixel(x, y, qRgb(grey, grey, grey));
+        }
     return picture;
 }
 
@@ -55,6 +64,48 @@ class tst_EditCommands : public QObject
             session.document().menus.fileRead();
         }
         PictureDocument &document() { return session.document(); }
+        // Commands separated by ';', each a verb and its numbers.
+        void run(const QString &command)
+        {
+            for (const QString &one : command.split(u';')) {
+                const QStringList w = one.split(u' ', Qt::SkipEmptyParts);
+                const auto n = [&](int i) { return w.value(i).toInt(); };
+                const QString &verb = w.first();
+                if (verb == u"flip")
+                    edit.flip(w[1] == u"h" ? Axis::Horizontal : Axis::Vertical);
+                else if (verb == u"rotate")
+                    edit.rotate(w[1] == u"r" ? Turn::Right : Turn::Left);
+                else if (verb == u"invert")
+                    edit.invert();
+                else if (verb == u"shift")
+                    edit.shift(n(1), n(2));
+                else if (verb == u"select")
+                    tools.miTool_Click(Tool::Select), tools.selection().select({n(1), n(2), n(3), n(4)});
+                else if (verb == u"land")
+                    edit.land();
+                else if (verb == u"delete")
+                    edit.erase();
+                else if (verb == u"cut")
+                    edit.cut();
+                else if (verb == u"crop")
+                    edit.crop();
+                else if (verb == u"clip")
+                    clipboard.held = image(w.mid(1));
+                else if (verb == u"paste")
+                    edit.paste();
+                else if (verb == u"copy")
+                    edit.copy();
+                else if (verb == u"transparent")
+                    edit.setTransparent(true);
+                else if (verb == u"escape")
+                    edit.deselect();
+                else if (verb == u"canvas") {
+                    if (w.size() > 1)
+                        questions.canvasSize = CanvasSizeChoice{n(1), n(2), static_cast<Anchor>(n(3))};
+                    edit.canvasSize();
+                }
+            }
+        }
     };
 
 private slots:
@@ -63,7 +114,6 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("after");
         QTest::newRow("flip horizontal") << "flip h" << QStringList{"..##", "...#", "#..."};
-        QTest::newRow("flip vertical") << "flip v" << QStringList{"...#", "#...", "##.."};
         QTest::newRow("rotate right") << "rotate r" << QStringList{".##", "..#", "...", "#.."};
         QTest::newRow("rotate left") << "rotate l" << QStringList{"..#", "...", "#..", "##."};
         QTest::newRow("invert") << "invert" << QStringList{"..##", ".###", "###."};
@@ -86,40 +136,7 @@ private slots:
         QFETCH(QStringList, after);
         Bench bench;
         int steps = 0;
-        for (const QString &one : command.split(u';')) {
-            const QStringList w = one.split(u' ', Qt::SkipEmptyParts);
-            const auto n = [&](int i) { return w.value(i).toInt(); };
-            const QString &verb = w.first();
-            if (verb == u"flip")
-                bench.edit.flip(w[1] == u"h" ? Axis::Horizontal : Axis::Vertical);
-            else if (verb == u"rotate")
-                bench.edit.rotate(w[1] == u"r" ? Turn::Right : Turn::Left);
-            else if (verb == u"invert")
-                bench.edit.invert();
-            else if (verb == u"shift")
-                bench.edit.shift(n(1), n(2));
-            else if (verb == u"select")
-                bench.tools.miTool_Click(Tool::Select), bench.tools.selection().select({n(1), n(2), n(3), n(4)});
-            else if (verb == u"land")
-                bench.edit.land();
-            else if (verb == u"delete")
-                bench.edit.erase();
-            else if (verb == u"cut")
-                bench.edit.cut();
-            else if (verb == u"crop")
-                bench.edit.crop();
-            else if (verb == u"clip")
-                bench.clipboard.held = image(w.mid(1));
-            else if (verb == u"paste")
-                bench.edit.paste();
-            else if (verb == u"escape")
-                bench.edit.deselect();
-            else if (verb == u"canvas") {
-                if (w.size() > 1)
-                    bench.questions.canvasSize = CanvasSizeChoice{n(1), n(2), static_cast<Anchor>(n(3))};
-                bench.edit.canvasSize();
-            }
-        }
+        bench.run(command);
         QCOMPARE(text(bench.document()), after);
         steps = after != kPicture ? 1 : 0;
         QCOMPARE(bench.document().menus.hasUnsavedDrawing(), steps == 1);
@@ -127,6 +144,54 @@ private slots:
             bench.document().undo();
         QVERIFY(!bench.document().history().canUndo());
         QCOMPARE(text(bench.document()), kPicture);
+    }
+
+    // The same commands on a grey picture: both planes change together, Invert swaps light
+    // and dark, Delete whitens, and the clipboard carries the four levels (a picture from
+    // elsewhere lands as the nearest level; transparent, only what is not white).
+    void greyCommands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("invert") << "invert" << QStringList{"#+-.", ".-+#", "##.."};
+        QTest::newRow("invert a selection") << "select 0 0 2 3; invert; land" << QStringList{"#++#", ".--.", "####"};
+        QTest::newRow("flip vertical") << "flip v" << QStringList{"..##", "#+-.", ".-+#"};
+        QTest::newRow("rotate right") << "rotate r" << QStringList{".#.", ".+-", "#-+", "#.#"};
+        QTest::newRow("delete whitens both planes") << "select 1 0 2 2; delete" << QStringList{"...#", "#...", "..##"};
+        QTest::newRow("copy and paste back") << "select 0 0 2 2; copy; escape; paste; land" << QStringList{".-+#", "#.-.", ".#+#"};
+        QTest::newRow("paste takes the nearest level") << "clip -+# .#-; paste; land" << QStringList{".-+#", "#-+#", "..#-"};
+        QTest::newRow("transparent paste lands what is not white")
+            << "transparent; clip -.. ..#; paste; land" << QStringList{".-+#", "#--.", "..##"};
+    }
+    void greyCommands()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, after);
+        const QStringList before{".-+#", "#+-.", "..##"};
+        Bench bench;
+        bench.document().replace(levelsFromGrey(greyOf(before)), 4, 3, 4);
+        bench.run(command);
+        QCOMPARE(greyText(bench.document()), after);
+        QVERIFY(bench.document().isGrey());
+        bench.document().undo();
+        QCOMPARE(greyText(bench.document()), before);
+    }
+
+    // A grey copy goes as the file greys (RGB 255, 213, 156, 0); pasted into a black-and-white
+    // picture it lands as any picture does, black below half luminance.
+    void greyCopyIntoBlackAndWhite()
+    {
+        Bench bench;
+        bench.document().replace(levelsFromGrey(greyOf({".-+#"})), 4, 1, 4);
+        bench.run(QStringLiteral("select 0 0 4 1; copy"));
+        const QImage copied = bench.clipboard.held;
+        QCOMPARE(copied.size(), QSize(4, 1));
+        for (const auto &[x, grey] : {std::pair{0, 255}, {1, 213}, {2, 156}, {3, 0}})
+            QCOMPARE(copied.pixel(x, 0), qRgb(grey, grey, grey));
+        Bench blackAndWhite;
+        blackAndWhite.clipboard.held = copied.copy(1, 0, 3, 1); // light, dark, black
+        blackAndWhite.run(QStringLiteral("paste; land"));
+        QCOMPARE(text(blackAndWhite.document()), (QStringList{"##..", "#..#", "...#"})); // at (1, 1)
     }
 
     // Copy puts the selection on the clipboard at 1:1, black and white; nothing without one.
@@ -247,6 +312,21 @@ private slots:
         bench.edit.text(9, 9);
         QCOMPARE(bench.questions.askedText.pixelSize, 10);
         QVERIFY(bench.questions.askedText.bold);
+    }
+
+    // In a grey picture the letters take the black tools' level.
+    void textInTheInk()
+    {
+        Bench bench;
+        bench.document().replace(PixelGrid(60, 20), 60, 20, 4);
+        bench.tools.setInk(2);
+        bench.questions.typed = {{"IL", QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), 12, true}};
+        bench.edit.text(2, 3);
+        QSet<int> levels;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 60; ++x)
+                levels << bench.document().pixels().at(x, y);
+        QCOMPARE(levels, (QSet<int>{0, 2}));
     }
 };
 

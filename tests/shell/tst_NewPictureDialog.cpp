@@ -1,6 +1,7 @@
 #include "fakes/Fakes.h"
 #include "shell/NewPictureDialog.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -138,6 +139,26 @@ private slots:
         QCOMPARE(box("txtWd")->selectedText(), QStringLiteral("20"));
         QTest::keyClicks(box("txtWd"), QStringLiteral("45")); // typing replaces the selection
         QCOMPARE(box("txtWd")->text(), QStringLiteral("45"));
+    }
+
+    // "4 grey levels" stands beside the designed controls, which keep their places; it is
+    // off at first and kept between showings.
+    void greyLevelsExtension()
+    {
+        QCheckBox *grey = dialog->findChild<QCheckBox *>(QStringLiteral("chkGrey"));
+        QVERIFY(grey);
+        QCOMPARE(dialog->levels(), 2);
+        QVERIFY(grey->geometry().left() >= 312);
+        QCOMPARE(box("txtWd")->geometry(), QRect(58, 135, 81, 22));
+        QCOMPARE(button("cmdOK")->geometry(), QRect(73, 164, 81, 33));
+        QTest::mouseClick(grey, Qt::LeftButton);
+        QCOMPARE(dialog->levels(), 4);
+        enter(QStringLiteral("16"), QStringLiteral("5"));
+        QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+        QCOMPARE(dialog->acceptedSize(), std::optional<QSize>(QSize(16, 5)));
+        showAndActivate();
+        QCOMPARE(dialog->levels(), 4);
+        QVERIFY(box("txtWd")->hasFocus()); // the designed focus, not the extension's
     }
 
     // ask() runs the dialog modally and hands back what it ended with.
