@@ -54,7 +54,7 @@ OptionTable scaleOptions(const QString &mode, const QString &placement)
         {"--dither", "fs|atkinson", "dither (Floyd-Steinberg or Atkinson) instead of a threshold"},
         {"--threshold", "N", "0..256: black where the brightness is below N (default 128, mid grey)"},
         {"--invert", {}, "swap black and white inside the picture"},
-        {"--gray", "2|4", "2 (black and white) or 4 grey levels, written to a group as NAMEl and NAMEd"},
+        {"--gray", "2|4", "2 (black and white) or 4 grey levels: in a group NAMEl and NAMEd, else OUTl.89i and OUTd.89i"},
         {"--brightness", "N", "-100..100, added to each colour channel (default 0)"},
         {"--contrast", "N", "-100..100, channels spread about mid grey (default 0)"},
     });
@@ -108,7 +108,9 @@ const std::vector<Command> &commands()
          "With --gray 4 and OUT a group (.89g, ...), four grey levels instead, as the calculator\n"
          "shows them in linear light (white 1, light grey 2/3, dark grey 1/3, black 0), each\n"
          "pixel the nearest level or dithered; the group holds the light and dark planes as\n"
-         "NAMEl and NAMEd.",
+         "NAMEl and NAMEd. With --gray 4 and OUT.89i, the planes are written beside it as two\n"
+         "picture files, OUTl.89i and OUTd.89i (OUT.89i itself is not written); a file of\n"
+         "those names that is not a calculator picture is left alone and the import refused.",
          scaleOptions("--fit", "fit the whole picture, aspect kept"), isScaledImport, importScaled},
         {"--fill", "IMAGE OUT.89i --fill" + kScaleSynopsis,
          "As --fit, but the picture covers the whole target, aspect kept, centred; what sticks\n"

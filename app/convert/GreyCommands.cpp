@@ -9,6 +9,10 @@
 #include "import/PictureImages.h"
 #include "session/TiGroup.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 const GreyPair *pairNamed(const QString &variable, const std::vector<GreyPair> &pairs)
@@ -96,4 +100,62 @@ int writeGreyGroup(Context &context, const QString &source, const GreyPicture &p
         return refuse(pictureFailure(source, checkWritableSize(picture.width, picture.height)));
     const Outcome<QByteArray> bytes = encodeGroupFile(out, group);
     return bytes ? writeOutput(context, out, *bytes) : refuse(bytes.failure());
+}
+
+QStringList greyFilePaths(const QString &out)
+{
+    const QString suffix = QFileInfo(out).suffix(); // a picture ending, as the command was chosen by
+    const QString stem = out.left(out.size() - suffix.size() - 1);
+    return {stem + QStringLiteral("l.") + suffix, stem + QStringLiteral("d.") + suffix};
+}
+
+int claimGreyFiles(Context &context)
+{
+    for (const QString &path : greyFilePaths(context.call.files[1])) {
+        context.outputsAtStart.insert(path, context.files.identify(path));
+        if (isMissing(path))
+            continue;
+        const Outcome<QByteArray> bytes = context.files.readAll(path);
+        if (!bytes || !decodePictureFile(path, *bytes))
+            return refuse(path, QStringLiteral("is there and is not a calculator picture: the planes of four grey levels "
+                                               "replace only picture files (the file is left as it is)"));
+    }
+    return kExitOk;
+}
+
+namespace {
+// Puts back what a path held before a write that is being undone: its bytes, or nothing.
+void putBack(const QString &path, const std::optional<QByteArray> &before, Context &context)
+{
+    if (before)
+        context.files.writeAll(path, *before);
+    else
+        QFile::remove(path);
+}
+} // namespace
+
+int writeGreyFiles(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts)
+{
+    const QStringList paths = greyFilePaths(context.call.files[1]);
+    const CalcKind kind = kindFromEnding(context.call.files[1].toStdString()).value_or(CalcKind::TI89);
+    const GreyVariables variables = greyVariables(picture, texts.folder, texts.name, texts.comment, kind);
+    const GreyEncodeResult encoded = encodeGreyFiles(variables);
+    if (encoded.error != Picture89iError::None)
+        return refuse(pictureFailure(source, encoded.error));
+    if (variables.light.name.size() >= 8 && !texts.comment.empty())
+        printNote(QStringLiteral("with an 8-character variable name (%1) the comment is not stored")
+                      .arg(CalcCharset::toUnicode(variables.light.name)));
+    std::optional<QByteArray> lightBefore;
+    if (!isMissing(paths[0]))
+        if (const Outcome<QByteArray> bytes = context.files.readAll(paths[0]))
+            lightBefore = *bytes;
+    if (const int written = writeOutput(context, paths[0], asByteArray(encoded.light)); written != kExitOk)
+        return written;
+    if (const int written = writeOutput(context, paths[1], asByteArray(encoded.dark)); written != kExitOk) {
+        putBack(paths[0], lightBefore, context); // one plane alone is no picture
+        return written;
+    }
+    printNote(QStringLiteral("four grey levels were written as the light plane %1 and the dark plane %2")
+                  .arg(QDir::toNativeSeparators(paths[0]), QDir::toNativeSeparators(paths[1])));
+    return kExitOk;
 }

@@ -9,7 +9,7 @@
 
 // Grey pictures on the command line: a group's light/dark pair (NAMEl and NAMEd, one size)
 // read as one picture of four levels, written as an image, and a scaled import of four
-// levels written as such a pair.
+// levels written as such a pair, in a group or as two picture files.
 
 struct NamedGreyPicture
 {
@@ -30,3 +30,18 @@ int extractGreyPicture(Context &context, const GroupFile &group);
 // A picture of four levels as a new group of OUT's kind holding its pair (named after
 // `texts`' name, in its folder, the group's comment its comment).
 int writeGreyGroup(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts);
+
+// The two picture files a picture of four levels is written to for OUT.89i (any picture
+// ending): OUT's name with "l" and "d" before its ending, beside it (light, dark).
+QStringList greyFilePaths(const QString &out);
+
+// Before the slow work: both files are outputs of the command (written only as they are
+// now), and neither is anything but a calculator picture, which the command replaces (OUT
+// is replaced whatever it is; these names the user did not type). kExitOk, or kExitRefused
+// after saying why.
+int claimGreyFiles(Context &context);
+
+// A picture of four levels as its two picture files (greyFilePaths), of OUT's calculator,
+// the variables named after `texts`' name in its folder, each with its comment. Both are
+// written or neither is changed.
+int writeGreyFiles(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts);

@@ -204,15 +204,20 @@ int importScaled(Context &context)
     if (!takeTexts(context.call, picture))
         return kExitRefused;
     const bool grey = context.call.value("--gray") == u"4";
-    if (grey != isGroupPath(context.call.files[1]))
-        return usageError(grey ? QStringLiteral("four grey levels are written as a group (.89g, .92g, .9xg, .v2g or .tig)")
-                               : QStringLiteral("a scaled import into a group takes --gray 4"));
+    const bool group = isGroupPath(context.call.files[1]);
+    if (group && !grey)
+        return usageError(QStringLiteral("a scaled import into a group takes --gray 4"));
+    // Four levels into a picture file: two picture files beside it, one per plane.
+    if (grey && !group)
+        if (const int refused = claimGreyFiles(context); refused != kExitOk)
+            return refused;
     const std::optional<LoadedPicture> loaded = loadImage(context, in, LoadHint{scaleCoverSize(size), {}});
     if (!loaded)
         return kExitRefused;
-    if (grey)
-        return writeGreyGroup(context, in, scaledGrey(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings),
-                              picture);
+    if (grey) {
+        const GreyPicture toned = scaledGrey(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings);
+        return group ? writeGreyGroup(context, in, toned, picture) : writeGreyFiles(context, in, toned, picture);
+    }
     picture.pixels = scaledPixels(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings);
     return writePicture(context, in, picture);
 }

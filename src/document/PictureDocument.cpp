@@ -46,15 +46,15 @@ void PictureDocument::blank(int width, int height, Blanking blanking, int levels
     announce({fit ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
 }
 
-void PictureDocument::transform(PixelGrid grid, int width, int height)
+void PictureDocument::transform(PixelGrid grid, int width, int height, int levels)
 {
     m_history.commit();
     const PictureSize was = size();
     m_history.recordReplacement(std::move(Pixels), was);
     Pixels = std::move(grid);
-    PicWidth = width;
-    PicHeight = height;
-    announce({was != size() ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
+    takeSize({width, height, levels == 0 ? m_levels : (levels == 4 ? 4 : 2)});
+    const bool resized = was.width != width || was.height != height;
+    announce({resized ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
 }
 
 bool PictureDocument::setLevels(int levels)

@@ -86,8 +86,9 @@ public:
     // Commands that change the picture as one step of the history each (a change under way
     // becomes a step of its own first):
     // the whole picture replaced by `grid`, width x height (a flip, a rotation, a crop, a
-    // new canvas size);
-    void transform(PixelGrid grid, int width, int height);
+    // new canvas size); `levels` 2 or 4 makes it a picture of that many levels (a grey
+    // import into a black-and-white picture), 0 keeps the levels it has;
+    void transform(PixelGrid grid, int width, int height, int levels = 0);
     // `source` laid onto the picture with its top-left at (x, y), cut at the picture's
     // edges; transparent: only its black pixels land;
     void paste(const PixelGrid &source, int x, int y, bool transparent);

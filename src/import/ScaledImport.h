@@ -120,6 +120,17 @@ PixelGrid scaledPixels(const ScaleSource &source, const ScaleSettings &settings)
 GreyPicture toneGreyPicture(const PlacedPicture &placed, const ScaleSettings &settings);
 GreyPicture scaledGrey(const ScaleSource &source, const ScaleSettings &settings);
 
+// The toned picture as the editor's grid holds it: with 2 levels 1 black, 0 white (as
+// tonePicture); with 4 each cell its GreyLevel, 0 white to 3 black.
+PixelGrid toneLevels(const PlacedPicture &placed, const ScaleSettings &settings, int levels);
+
+// What an import leaves in the grid `beneath` (of `beneathLevels`, 2 or 4; it may be larger
+// than the picture): the `toned` pixels (of `tonedLevels`) laid on its top-left, where they
+// are not white, or everywhere they reach when `replace`. The grid keeps its size; it has 4
+// levels when either has (black then 3), else 2.
+PixelGrid importedLevels(const PixelGrid &toned, int tonedLevels, const PixelGrid &beneath, int beneathLevels,
+                         bool replace);
+
 // The smallest size a picture needs to be read at for any placement but Actual onto
 // `target` (twice the target in each direction); loaders may read large pictures at a
 // reduced size no smaller than this.

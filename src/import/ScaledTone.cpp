@@ -161,6 +161,30 @@ GreyPicture toneGreyPicture(const PlacedPicture &placed, const ScaleSettings &se
     return picture;
 }
 
+PixelGrid toneLevels(const PlacedPicture &placed, const ScaleSettings &settings, int levels)
+{
+    return levels == 4 ? levelsFromGrey(toneGreyPicture(placed, settings)) : tonePicture(placed, settings);
+}
+
+PixelGrid importedLevels(const PixelGrid &toned, int tonedLevels, const PixelGrid &beneath, int beneathLevels,
+                         bool replace)
+{
+    const bool grey = tonedLevels == 4 || beneathLevels == 4;
+    // A black-and-white cell as a level where the grid becomes grey: black is both planes.
+    const auto level = [grey](uint8_t value, int levels) { return uint8_t(grey && levels != 4 && value ? 3 : value); };
+    PixelGrid out(beneath.width(), beneath.height());
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const bool reached = x < toned.width() && y < toned.height();
+            const uint8_t value = reached ? toned.at(x, y) : 0;
+            if (value || (reached && replace))
+                out.put(x, y, level(value, tonedLevels));
+            else
+                out.put(x, y, level(beneath.at(x, y), beneathLevels));
+        }
+    return out;
+}
+
 PixelGrid scaledPixels(const ScaleSource &source, const ScaleSettings &settings)
 {
     return tonePicture(placePicture(source, settings.placement), settings);

@@ -43,9 +43,9 @@ std::optional<int> DialogQuestions::popUpMenu(const QStringList &items, int chec
 }
 
 std::optional<ScaledImportAnswer> DialogQuestions::askScaledImport(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
-                                                                   const ScaledImportChoice &initial)
+                                                                   int beneathLevels, const ScaledImportChoice &initial)
 {
-    ImportScaledDialog dialog(source, path, beneath, m_parent);
+    ImportScaledDialog dialog(source, path, beneath, beneathLevels, m_parent);
     dialog.setChoice(initial);
     return dialog.ask();
 }

@@ -24,7 +24,7 @@ public:
     ExitChoice askExit() override;
     std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) override;
     std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
-                                                      const ScaledImportChoice &initial) override;
+                                                      int beneathLevels, const ScaledImportChoice &initial) override;
 
 private:
     Messages &m_messages;

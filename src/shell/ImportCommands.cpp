@@ -36,24 +36,26 @@ QString allPicturePatterns()
 }
 
 // The last accepted choice, kept between runs as "placement tone threshold invert
-// brightness contrast replace" in numbers; anything unreadable gives the defaults.
+// brightness contrast replace levels" in numbers (the levels left out for black and white,
+// as before there were grey levels); anything unreadable gives the defaults.
 ScaledImportChoice rememberedChoice(Settings &settings)
 {
     const QStringList words =
         settings.value(RecentList::kSettingsApp, kSection, kKey, {}).split(u' ', Qt::SkipEmptyParts);
-    int values[7] = {};
-    if (words.size() != 7)
+    int values[8] = {0, 0, 0, 0, 0, 0, 0, 2};
+    if (words.size() != 7 && words.size() != 8)
         return {};
-    const int limits[7][2] = {{0, 3}, {0, 2}, {0, 256}, {0, 1}, {-100, 100}, {-100, 100}, {0, 1}};
-    for (int i = 0; i < 7; ++i) {
+    const int limits[8][2] = {{0, 3}, {0, 2}, {0, 256}, {0, 1}, {-100, 100}, {-100, 100}, {0, 1}, {2, 4}};
+    for (int i = 0; i < int(words.size()); ++i) {
         bool ok = false;
         values[i] = words[i].toInt(&ok);
-        if (!ok || values[i] < limits[i][0] || values[i] > limits[i][1])
+        if (!ok || values[i] < limits[i][0] || values[i] > limits[i][1] || (i == 7 && values[i] == 3))
             return {};
     }
     ScaledImportChoice choice;
     choice.settings = {Placement(values[0]), Tone(values[1]), values[2], values[3] == 1, values[4], values[5]};
     choice.replace = values[6] == 1;
+    choice.levels = values[7];
     return choice;
 }
 
@@ -68,7 +70,8 @@ void remember(Settings &settings, const ScaledImportChoice &choice)
                           .arg(s.invert ? 1 : 0)
                           .arg(s.brightness)
                           .arg(s.contrast)
-                          .arg(choice.replace ? 1 : 0));
+                          .arg(choice.replace ? 1 : 0)
+                      + (choice.levels == 4 ? QStringLiteral(" 4") : QString()));
 }
 } // namespace
 
@@ -175,7 +178,7 @@ void ImportCommands::askAndPlot(const ScaleSource &source, const QString &name)
 {
     const std::optional<ScaledImportAnswer> answer =
         scaledImportQuestion().askScaledImport(source, name, m_session.document().pixels(),
-                                               rememberedChoice(m_services.settings));
+                                               m_session.document().levels(), rememberedChoice(m_services.settings));
     if (!answer)
         return;
     remember(m_services.settings, answer->choice);
@@ -193,22 +196,24 @@ bool ImportCommands::importCutShort(const QString &path)
            == Messages::Answer::Yes;
 }
 
-// As File > Import, and every pixel goes through PlotPixel so that the whole import is one
-// step.
+// As File > Import, the whole import one step of the history. Four grey levels make a
+// black-and-white picture a grey one in that same step (its black staying black).
 void ImportCommands::plotScaled(const ScaledImportAnswer &answer)
 {
     m_session.pictureImported();
+    m_tools.miTool_Click(Tool::Pen); // lands a floating selection first
+    PictureDocument &document = m_session.document();
+    PixelGrid result = importedLevels(answer.pixels, answer.choice.levels, document.pixels(), document.levels(),
+                                        answer.choice.replace);
+    if (answer.choice.levels > document.levels()) {
+        document.transform(std::move(result), document.width(), document.height(), answer.choice.levels);
+    } else {
+        // Only the pixels that change, as a stroke records them.
+        for (int y = 0; y < document.height(); ++y)
+            for (int x = 0; x < document.width(); ++x)
+                if (result.at(x, y) != document.pixels().at(x, y))
+                    document.setPixel(x, y, result.at(x, y));
+        m_tools.endChange();
+    }
     imported();
-    m_tools.miTool_Click(Tool::Pen);
-    const PixelGrid &pixels = answer.pixels;
-    for (int y = 0; y < pixels.height(); ++y)
-        for (int x = 0; x < pixels.width(); ++x) {
-            const bool black = pixels.at(x, y) != 0;
-            if (!black && !answer.choice.replace)
-                continue; // adding: what the picture holds there stays
-            m_tools.setCurrentTool(black ? Tool::Pen : Tool::Erase);
-            m_tools.PlotPixel(x, y);
-        }
-    m_tools.setCurrentTool(Tool::Pen);
-    m_tools.endChange();
 }

@@ -53,13 +53,15 @@ int ScaledPreview::magnificationFor(QSize target)
     return std::max(1, std::min(kPreviewRoom.width() / target.width(), kPreviewRoom.height() / target.height()));
 }
 
-void ScaledPreview::setPixels(const PixelGrid &pixels, const PixelGrid *beneath)
+void ScaledPreview::setLevels(const PixelGrid &cells, int levels)
 {
+    static constexpr QRgb kLevel[4] = {CanvasView::kBackground, CanvasView::kLightGrey, CanvasView::kDarkGrey,
+                                       CanvasView::kBlack};
     for (int y = 0; y < m_image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
         for (int x = 0; x < m_image.width(); ++x) {
-            const bool black = pixels.at(x, y) || (beneath && beneath->at(x, y));
-            line[x] = black ? CanvasView::kBlack : CanvasView::kBackground;
+            const int cell = cells.at(x, y) & 3;
+            line[x] = kLevel[levels == 4 ? cell : (cell ? 3 : 0)];
         }
     }
     update();
@@ -80,9 +82,9 @@ void ScaledPreview::paintEvent(QPaintEvent *event)
 }
 
 ImportScaledDialog::ImportScaledDialog(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
-                                       QWidget *parent)
+                                       int beneathLevels, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_source(source), m_beneath(beneath)
+      m_source(source), m_beneath(beneath), m_beneathLevels(beneathLevels == 4 ? 4 : 2)
 {
     setWindowTitle(QStringLiteral("Import Scaled..."));
     buildControls(path);
@@ -192,6 +194,13 @@ QWidget *ImportScaledDialog::toneBox()
         if (on)
             tone();
     });
+    // Beside the black-and-white tones: the picture becomes a grey one of two planes.
+    m_grey = new QCheckBox(QStringLiteral("&4 grey levels"), box);
+    m_grey->setObjectName(QStringLiteral("greyLevels"));
+    m_grey->setToolTip(QStringLiteral("White, light grey, dark grey and black, as the calculator shows grey; "
+                                      "Threshold takes the nearest of the four"));
+    connect(m_grey, &QCheckBox::toggled, this, [this] { tone(); });
+    grid->addWidget(m_grey, 3, 0, 1, 3);
     return box;
 }
 
@@ -237,13 +246,15 @@ void ImportScaledDialog::setChoice(const ScaledImportChoice &choice)
     {
         const QSignalBlocker blockers[] = {QSignalBlocker(m_placement), QSignalBlocker(m_tone),
                                            QSignalBlocker(m_threshold), QSignalBlocker(m_brightness),
-                                           QSignalBlocker(m_contrast),  QSignalBlocker(m_invert)};
+                                           QSignalBlocker(m_contrast),  QSignalBlocker(m_invert),
+                                           QSignalBlocker(m_grey)};
         m_placement->button(int(settings.placement))->setChecked(true);
         m_tone->button(int(settings.tone))->setChecked(true);
         m_threshold->setValue(settings.threshold);
         m_brightness->setValue(settings.brightness);
         m_contrast->setValue(settings.contrast);
         m_invert->setChecked(settings.invert);
+        m_grey->setChecked(choice.levels == 4);
         m_plot->button(choice.replace ? 1 : 0)->setChecked(true);
     }
     m_thresholdValue->setNum(m_threshold->value());
@@ -263,6 +274,7 @@ ScaledImportChoice ImportScaledDialog::choice() const
     settings.brightness = m_brightness->value();
     settings.contrast = m_contrast->value();
     choice.replace = m_plot->checkedId() == 1;
+    choice.levels = m_grey->isChecked() ? 4 : 2;
     return choice;
 }
 
@@ -274,17 +286,25 @@ void ImportScaledDialog::place()
 
 void ImportScaledDialog::tone()
 {
-    const ScaleSettings settings = choice().settings;
-    m_threshold->setEnabled(settings.tone == Tone::Threshold);
-    m_thresholdValue->setEnabled(settings.tone == Tone::Threshold);
-    m_result = tonePicture(m_placed, settings);
+    const ScaledImportChoice chosen = choice();
+    // Four levels are cut at fixed points between them, whatever the threshold.
+    const bool threshold = chosen.settings.tone == Tone::Threshold && chosen.levels == 2;
+    m_threshold->setEnabled(threshold);
+    m_thresholdValue->setEnabled(threshold);
+    m_plot->button(0)->setText(chosen.levels == 4 ? QStringLiteral("Add grey and blac&k pixels")
+                                                  : QStringLiteral("Add blac&k pixels"));
+    m_result = toneLevels(m_placed, chosen.settings, chosen.levels);
     showResult();
 }
 
 void ImportScaledDialog::showResult()
 {
-    const bool adding = m_plot->checkedId() != 1;
-    m_preview->setPixels(m_result, adding ? &m_beneath : nullptr);
+    const ScaledImportChoice chosen = choice();
+    // Replacing shows the result alone: laid on white, everywhere it reaches.
+    const PixelGrid shown = chosen.replace ? PixelGrid(m_result.width(), m_result.height()) : m_beneath;
+    const int shownLevels = chosen.replace ? 2 : m_beneathLevels;
+    m_preview->setLevels(importedLevels(m_result, chosen.levels, shown, shownLevels, false),
+                         std::max(chosen.levels, shownLevels));
 }
 
 std::optional<ScaledImportAnswer> ImportScaledDialog::ask()

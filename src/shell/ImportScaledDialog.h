@@ -13,7 +13,7 @@ class QLabel;
 class QSlider;
 
 // The calculator screen as the preview of File > Import Scaled... shows it: the pixels
-// magnified by a whole factor, black and background in the canvas's colours.
+// magnified by a whole factor, in the canvas's colours (background, the two greys, black).
 class ScaledPreview : public QFrame
 {
 public:
@@ -23,9 +23,8 @@ public:
     static int magnificationFor(QSize target);
     int magnification() const { return m_factor; }
 
-    // Shows `pixels`, over the black pixels of `beneath` when given (the picture they are
-    // added to).
-    void setPixels(const PixelGrid &pixels, const PixelGrid *beneath = nullptr);
+    // Shows a grid of `levels` (2: 1 black; 4: each cell a GreyLevel, 0 white to 3 black).
+    void setLevels(const PixelGrid &cells, int levels);
     // What is on the screen, one image pixel per picture pixel.
     const QImage &shown() const { return m_image; }
 
@@ -39,8 +38,9 @@ private:
     int m_factor = 1;
 };
 
-// File > Import Scaled...: how a picture is put onto the target (placement, tone,
-// invert, brightness, contrast) and whether it adds black pixels or replaces the picture,
+// File > Import Scaled...: how a picture is put onto the target (placement, tone, black
+// and white or four grey levels, invert, brightness, contrast) and whether it adds black
+// (and grey) pixels or replaces the picture,
 // with the result shown as it changes: in the picture it lands on when it adds black pixels,
 // alone when it replaces the picture. Placing the picture is the slow part and runs only
 // when the placement changes; every other control only tones the placed picture again.
@@ -48,14 +48,15 @@ class ImportScaledDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // `source` must outlive the dialog; `beneath` is the picture the import lands on.
+    // `source` must outlive the dialog; `beneath` is the picture the import lands on, a grid
+    // of `beneathLevels`.
     ImportScaledDialog(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
-                       QWidget *parent = nullptr);
+                       int beneathLevels = 2, QWidget *parent = nullptr);
 
     void setChoice(const ScaledImportChoice &choice);
     ScaledImportChoice choice() const;
-    // The pixels of the current choice: what OK plots (the preview shows them in the picture
-    // they are added to, or alone when they replace it).
+    // The pixels of the current choice (levels 0..3 with 4 grey levels): what OK plots (the
+    // preview shows them in the picture they are added to, or alone when they replace it).
     const PixelGrid &result() const { return m_result; }
     const ScaledPreview &preview() const { return *m_preview; }
 
@@ -86,6 +87,8 @@ private:
     QLabel *m_brightnessValue = nullptr;
     QLabel *m_contrastValue = nullptr;
     QCheckBox *m_invert = nullptr;
+    QCheckBox *m_grey = nullptr;
+    int m_beneathLevels = 2;
 
     PlacedPicture m_placed;
     PixelGrid m_result;

@@ -87,8 +87,9 @@ private slots:
                                            << 2 << "--transparent takes white, light, dark or black";
         QTest::newRow("a pair as PBM") << QStringList{"grey.89g", "out.pbm", "--var", "ship"} << 1
                                        << "a light/dark pair is written as a PNG or BMP image";
-        QTest::newRow("4 levels into a picture") << QStringList{"in.png", "out.89i", "--fit", "--gray", "4"} << 2
-                                                 << "four grey levels are written as a group";
+        QTest::newRow("4 levels beside a file that is no picture")
+            << QStringList{"in.png", "out.89i", "--fit", "--gray", "4"} << 1
+            << "outl.89i: is there and is not a calculator picture";
         QTest::newRow("a group of black and white") << QStringList{"in.png", "out.89g", "--fit"} << 2
                                                     << "a scaled import into a group takes --gray 4";
         QTest::newRow("3 levels") << QStringList{"in.png", "out.89g", "--fit", "--gray", "3"} << 2
@@ -101,6 +102,7 @@ private slots:
         QFETCH(QString, message);
         writeFiles();
         QVERIFY(QImage(4, 4, QImage::Format_RGB32).save(path("in.png")));
+        QVERIFY(writeFile(path("outl.89i"), "notes, not a picture"));
         const ToolRun group = runConvert({path("shipl.89i"), path("other.89i"), "--group", path("nopair.89g")});
         QCOMPARE(group.exitCode, 0);
         for (QString &argument : arguments)

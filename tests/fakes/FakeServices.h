@@ -23,8 +23,9 @@ public:
     ScaledImportChoice lastInitial;
     QSize lastTarget, lastFullSize;
     PixelGrid lastBeneath;
+    int lastBeneathLevels = 0;
     std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path,
-                                                      const PixelGrid &beneath,
+                                                      const PixelGrid &beneath, int beneathLevels,
                                                       const ScaledImportChoice &initial) override
     {
         ++asked;
@@ -33,6 +34,7 @@ public:
         lastTarget = source.target();
         lastFullSize = source.fullSize();
         lastBeneath = beneath;
+        lastBeneathLevels = beneathLevels;
         if (choices.empty() || !choices.front()) {
             if (!choices.empty())
                 choices.pop_front();
@@ -40,7 +42,8 @@ public:
         }
         const ScaledImportChoice choice = *choices.front();
         choices.pop_front();
-        return ScaledImportAnswer{choice, scaledPixels(source, choice.settings)};
+        return ScaledImportAnswer{choice, toneLevels(placePicture(source, choice.settings.placement), choice.settings,
+                                                     choice.levels)};
     }
 };
 

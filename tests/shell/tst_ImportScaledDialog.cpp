@@ -217,12 +217,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         control<QRadioButton>(dialog, "fit")->setFocus();
         QStringList reached{QApplication::focusWidget()->objectName()};
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 11; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             reached << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(reached, QStringList({"fit", "threshold", "thresholdLevel", "add", "invert", "brightness", "contrast",
-                                       "reset", "ok", "cancel", "fit"}));
+        QCOMPARE(reached, QStringList({"fit", "threshold", "thresholdLevel", "greyLevels", "add", "invert", "brightness",
+                                       "contrast", "reset", "ok", "cancel", "fit"}));
     }
 };
 
