@@ -113,7 +113,11 @@ void ImportCommands::importPicture(QSize shown)
         imported();
         // The import draws black with the Pen, and the Pen stays the tool: the menu shows it.
         m_tools.miTool_Click(Tool::Pen);
+        // A picture's black lands black in a grey picture too, whatever level is chosen.
+        const int ink = m_tools.ink();
+        m_tools.setInk(3);
         ::importPicture(picture, [this](int x, int y) { m_tools.PlotPixel(x, y); });
+        m_tools.setInk(ink);
         m_tools.endChange(); // the whole import is one step
     }
     m_preview.hide();

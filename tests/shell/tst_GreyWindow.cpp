@@ -1,5 +1,6 @@
 #include "canvas/CanvasView.h"
 #include "fakes/FakeWindow.h"
+#include "document/PictureOps.h"
 #include "fakes/GreyPictures.h"
 #include "shell/GreyPalette.h"
 #include "shell/TextBox.h"
@@ -61,6 +62,29 @@ private slots:
         bench.fakes.questions.newSizes.push_back(QSize(5, 5)); // unchecked: black and white again
         bench.window.miNew_Click();
         showsGrey(bench, false);
+    }
+
+    // File > Import draws a picture's black as black in a grey picture, whatever level the
+    // palette holds (white would add nothing), and leaves the chosen level as it was.
+    void importLandsBlack()
+    {
+        FakeWindow bench;
+        bench.fakes.questions.newSizes.push_back(NewPicture(QSize(160, 77), 4));
+        bench.window.miNew_Click();
+        bench.window.greyPalette().button(0)->click(); // white
+        QImage dot(2, 1, QImage::Format_RGB32);
+        dot.fill(Qt::black);
+        bench.fakes.pictures.pictures[QStringLiteral("/p/dot.bmp")] = dot;
+        bench.fakes.dialogs.choose(QStringLiteral("/p/dot.bmp"));
+        bench.fakes.messages.answers.push_back(Messages::Answer::Yes);
+        bench.window.miImport_Click();
+        // Centred on the screen: columns 79 and 80 of row 38.
+        const GreyPicture picture = greyFromLevels(bench.window.document().pixels(), 160, 77);
+        QCOMPARE(rowsOfGrey(onBothPlanes(picture, [](const PixelGrid &plane) {
+                     return PictureOps::cropped(plane, {78, 38, 4, 1});
+                 })),
+                 QStringList{".##."});
+        QCOMPARE(bench.window.statusLevel(), QStringLiteral("White"));
     }
 
     // Over the canvas 1 to 4 choose white to black, as the palette's buttons do; a text box
