@@ -18,6 +18,7 @@ class ProgramLauncher;
 class ProgramRunner;
 class Progress;
 class Questions;
+class RecoveryStore;
 class ScaledImportQuestion;
 class Settings;
 struct LinkSettings;
@@ -52,4 +53,6 @@ struct Services
     LinkQuestions *linkQuestions = nullptr;
     // The chooser of a group file's pictures; none: the window's own dialog.
     GroupQuestions *groupQuestions = nullptr;
+    // Where the recovery copies are kept; none: the window keeps no copy and offers none.
+    RecoveryStore *recovery = nullptr;
 };
