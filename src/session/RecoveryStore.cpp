@@ -90,6 +90,12 @@ std::vector<RecoveryStore::Orphan> RecoveryStore::lockOrphans()
             orphans.push_back({copy.absoluteFilePath(), copy.lastModified(), std::move(lock)});
     }
     std::sort(orphans.begin(), orphans.end(), [](const Orphan &a, const Orphan &b) { return a.modified > b.modified; });
+    // The stale locks of editors that ended with no copy go (taking one removes it on release).
+    for (const QFileInfo &lock : QDir(m_folder).entryInfoList({QStringLiteral("*.lock")}, QDir::Files)) {
+        const QString copy = lock.absolutePath() + u'/' + lock.completeBaseName() + kEnding;
+        if (!QFileInfo::exists(copy))
+            (void)tryLock(lock.absoluteFilePath());
+    }
     return orphans;
 }
 

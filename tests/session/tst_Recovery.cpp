@@ -112,15 +112,11 @@ private slots:
         QCOMPARE(copy->kind, file.isEmpty() ? CalcKind::TI89 : CalcKind::TI92Plus);
         QVERIFY(qAbs(copy->madeAt - QDateTime::currentMSecsSinceEpoch()) < 10000);
 
-        // Taken back: the same picture and texts, unsaved, with no file of its own.
+        // Taken back (the window's tests see the pixels and texts): the calculator too.
         Bench other;
         other.session.takeRecovered(*copy);
-        QVERIFY(other.session.recoveryCopy().pixels == copy->pixels);
-        QVERIFY(other.session.texts() == (CalcTexts{"f", "n", "comment \x81"}));
-        QVERIFY(other.session.document().hasUnsavedWork());
-        QVERIFY(other.session.currentFile().isEmpty());
-        QCOMPARE(other.session.recoveredFrom(), file);
         QCOMPARE(other.session.kind(), copy->kind);
+        QCOMPARE(other.session.document().levels(), levels);
     }
 
     // The copy waits for the end of a stroke, and is written then.
@@ -172,11 +168,13 @@ private slots:
         writeDeadLock(folder.filePath("killed.lock"));
         writeFile(folder.filePath("unlocked.dlrecovery"), "x", 10);
         writeFile(folder.filePath("other.txt"), "x");
+        writeDeadLock(folder.filePath("ended.lock")); // an editor killed with nothing unsaved
 
         std::vector<RecoveryStore::Orphan> orphans = bench.store.lockOrphans();
         QCOMPARE(orphans.size(), size_t(2));
         QCOMPARE(QFileInfo(orphans[0].path).fileName(), "unlocked.dlrecovery");
         QCOMPARE(QFileInfo(orphans[1].path).fileName(), "killed.dlrecovery");
+        QVERIFY(!folder.exists("ended.lock") && folder.exists("live.lock"));
         // Held while offered: another editor starting now does not offer them too.
         RecoveryStore second(bench.files, folder.path());
         QVERIFY(second.lockOrphans().empty());
