@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_decode89i fuzz_encode89i fuzz_group fuzz_loader fuzz_settings)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_decode89i fuzz_encode89i fuzz_group fuzz_loader fuzz_settings fuzz_recovery)
 out=build-fuzz
 
 skip() {

@@ -12,6 +12,7 @@
 #include "qtplatform/QtProgramRunner.h"
 #include "qtplatform/QtSettings.h"
 #include "session/AppInfo.h"
+#include "session/RecoveryStore.h"
 #include "session/StartCommandLine.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
@@ -96,6 +97,23 @@ void noDisplayHandler(QtMsgType type, const QMessageLogContext &context, const Q
     ::_exit(1);
 }
 
+// DOTLARK_TEST_STROKE="x,y x,y ...": a pen stroke through these picture pixels, drawn as the
+// mouse draws it once the editor has started. For the tests that kill a running editor.
+void drawTestStroke(MainWindow &window, const QByteArray &points)
+{
+    const QList<QByteArray> pairs = points.simplified().split(' ');
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const QList<QByteArray> xy = pairs[i].split(',');
+        const float x = xy.value(0).toFloat() + 0.5f, y = xy.value(1).toFloat() + 0.5f;
+        if (i == 0)
+            window.tools().Picture1_MouseDown(1, x, y);
+        else
+            window.tools().Picture1_MouseMove(1, x, y);
+        if (i == pairs.size() - 1)
+            window.tools().Picture1_MouseUp(1, x, y);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -136,6 +154,8 @@ int main(int argc, char *argv[])
         return std::make_unique<QtCalculatorLink>(link, QString(), QtCalculatorLink::kDefaultDeadlineMs, progress);
     };
     services.linkProgress = &linkProgress;
+    RecoveryStore recovery(files); // before the window, which writes to it until it is gone
+    services.recovery = &recovery;
     MainWindow window(services);
     messages.setParent(&window);
     dialogs.setParent(&window);
@@ -144,5 +164,8 @@ int main(int argc, char *argv[])
     importProgress.setParent(&window);
     linkProgress.setParent(&window);
     window.start(startWords(words));
+    window.offerRecovery();
+    if (const QByteArray stroke = qgetenv("DOTLARK_TEST_STROKE"); !stroke.isEmpty())
+        drawTestStroke(window, stroke);
     return app.exec();
 }

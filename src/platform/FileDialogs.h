@@ -16,6 +16,7 @@ public:
         QString defaultExtension; // without the dot; empty for none
         bool mustExist = false;
         bool confirmOverwrite = false;
+        QString suggestedPath; // the file the dialog starts on; empty: none
     };
     struct Choice
     {

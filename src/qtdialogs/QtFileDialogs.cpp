@@ -35,6 +35,8 @@ std::optional<FileDialogs::Choice> QtFileDialogs::run(const Request &request, bo
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.suggestedPath.isEmpty())
+        dialog.selectFile(request.suggestedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dialog.selectedFiles().first();

@@ -4,6 +4,7 @@
 #include "document/GroupFile.h"
 #include "document/Picture89i.h"
 #include "document/PictureDocument.h"
+#include "document/RecoveryCopy.h"
 #include "platform/Failure.h"
 #include "platform/FileIdentity.h"
 #include "session/RecentList.h"
@@ -154,6 +155,7 @@ public:
         m_group.reset();
         m_onDisk = {};
         m_kind = CalcKind::TI89;
+        m_recoveredFrom.clear();
         m_document.forgetSaved();
     }
     // An imported picture was placed: the picture has no file and counts as drawn on.
@@ -175,6 +177,15 @@ public:
     }
     // The calculator the picture is for: by the current file's ending, else as it was read.
     CalcKind kind() const;
+
+    // A recovery copy becomes the picture (FileSession_Recovery.cpp): unsaved drawing, no
+    // file. The file it belonged to is only offered to Save As, so nothing on disk is
+    // overwritten unasked.
+    void takeRecovered(const RecoveryCopy &copy);
+    // The picture's work as a recovery copy made now.
+    RecoveryCopy recoveryCopy() const;
+    // The file a recovered picture belonged to, while it has no file of its own; else empty.
+    const QString &recoveredFrom() const { return m_recoveredFrom; }
 
     // The toolbar reaches the menu commands behind guards of its own.
     enum class Command { None, Open, Save, SaveAs, Print, Instructions };
@@ -209,4 +220,5 @@ private:
     RecentList m_recent;
     CalcKind m_kind = CalcKind::TI89;
     std::optional<GroupPlace> m_group;
+    QString m_recoveredFrom;
 };

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 
 DialogQuestions::~DialogQuestions() = default; // the windows belong to their parent
 
@@ -24,6 +26,24 @@ Questions::ExitChoice DialogQuestions::askExit()
     if (!frmExit)
         frmExit = new ExitDialog(m_parent);
     return frmExit->ask() == ExitDialog::Choice::Quit ? ExitChoice::Quit : ExitChoice::ContinueWorking;
+}
+
+// Escape and the close box answer Later, which loses nothing.
+Questions::RecoverChoice DialogQuestions::askRecover(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("TI-89 DOTLARK Plus"), question, QMessageBox::NoButton, m_parent);
+    QPushButton *recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton *later = box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
+    recover->setObjectName(QStringLiteral("Recover"));
+    discard->setObjectName(QStringLiteral("Discard"));
+    later->setObjectName(QStringLiteral("Later"));
+    box.setDefaultButton(recover);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == recover)
+        return RecoverChoice::Recover;
+    return box.clickedButton() == discard ? RecoverChoice::Discard : RecoverChoice::Later;
 }
 
 std::optional<int> DialogQuestions::popUpMenu(const QStringList &items, int checked, QPoint at)

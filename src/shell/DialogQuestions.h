@@ -22,6 +22,7 @@ public:
 
     std::optional<NewPicture> askNewSize() override;
     ExitChoice askExit() override;
+    RecoverChoice askRecover(const QString &question) override;
     std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) override;
     std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
                                                       int beneathLevels, const ScaledImportChoice &initial) override;

@@ -5,6 +5,7 @@
 #include "platform/Questions.h"
 #include "session/FileNames.h"
 #include "session/LinkLauncher.h"
+#include "session/RecoveryKeeper.h"
 #include "session/StartCommandLine.h"
 #include "platform/Clipboard.h"
 #include "shell/CanvasZoom.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     createGroupCommands();
     createEditCommands();
     connectCanvas();
+    createRecovery();
     updateActions();
     updateToolChecks();
 }
@@ -235,6 +237,8 @@ void MainWindow::updateActions()
     m_menus.miPrint->setEnabled(state.printEnabled);
     updateEditActions();
     showLevels();
+    if (m_recovery)
+        m_recovery->changed(); // every change of the File menu's facts passes here
 }
 
 void MainWindow::updateToolChecks()
@@ -308,6 +312,9 @@ void MainWindow::miExit_Click()
 {
     m_session.writeRecent();
     if (!m_session.document().hasUnsavedWork()
-        || m_services.questions.askExit() == Questions::ExitChoice::Quit)
+        || m_services.questions.askExit() == Questions::ExitChoice::Quit) {
+        if (m_recovery)
+            m_recovery->discard(); // the user chose to leave the work behind
         endProgram();
+    }
 }

@@ -36,6 +36,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
+class RecoveryKeeper;
 class SendCommand;
 class TextBox;
 struct StartWords;
@@ -67,6 +68,9 @@ public:
     void start(const QStringList &arguments);
     void start(const StartWords &start);
     void Form_Load(const QString &commandLine);
+    // After the start: each recovery copy an editor left when it ended without saving is
+    // offered (MainWindow_Recovery.cpp).
+    void offerRecovery();
 
     // How the program ends; the program quits the application, tests record the call.
     std::function<void()> endProgram;
@@ -157,6 +161,7 @@ private:
     bool askToReplaceChanged(const QString &path);
     void noteUnstorableComment();
     QImage shownCanvas() const;
+    void createRecovery();
 
     Services m_services;
     FileSession m_session;
@@ -192,6 +197,7 @@ private:
     std::unique_ptr<EditCommands> m_edit;
     std::unique_ptr<ExportSourceDialogs> m_exportSourceDialogs;
     std::unique_ptr<ExportSourceCommand> m_exportSource;
+    std::unique_ptr<RecoveryKeeper> m_recovery; // none when the services keep no copies
 
     // Secondary windows, made on first use and then only hidden and shown (frmNew and
     // frmExit are asked through the Questions service).

@@ -140,7 +140,9 @@ void MainWindow::miSaveAs_Click()
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
-    const auto choice = m_services.dialogs.saveFile(saveAsRequest());
+    FileDialogs::Request request = saveAsRequest();
+    request.suggestedPath = m_session.recoveredFrom(); // a recovered picture's file, overwritten only if confirmed
+    const auto choice = m_services.dialogs.saveFile(request);
     if (!choice)
         return;
     const FileSession::SaveAsTarget target = m_session.saveAsTarget(choice->path, choice->filterIndex);

@@ -19,6 +19,7 @@ class ProgramLauncher;
 class ProgramRunner;
 class Progress;
 class Questions;
+class RecoveryStore;
 class ScaledImportQuestion;
 class Settings;
 struct LinkSettings;
@@ -55,4 +56,6 @@ struct Services
     GroupQuestions *groupQuestions = nullptr;
     // File > Export Source...'s options; none: the window's own dialog.
     ExportSourceQuestion *exportSource = nullptr;
+    // Where the recovery copies are kept; none: the window keeps no copy and offers none.
+    RecoveryStore *recovery = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "document/GroupFile.h"
 #include "document/Picture89i.h"
+#include "document/RecoveryCopy.h"
 #include "fakes/PictureFixtures.h"
 #include "qtplatform/QtPictureLoader.h"
 
@@ -240,6 +241,31 @@ void settingsSeeds(const QString &folder)
     save(folder, "broken.conf", QByteArray("[Recent%20Files\n0recent\n=\n\x01\xff[]\n1recent=\\", 34));
 }
 
+// ---- recovery copies ----
+
+void recoverySeeds(const QString &folder)
+{
+    for (const int levels : {2, 4}) {
+        RecoveryCopy copy;
+        copy.width = 13;
+        copy.height = 5;
+        copy.levels = levels;
+        copy.pixels = PixelGrid(13, 5);
+        for (int i = 0; i < 13; ++i)
+            copy.pixels.put(i, i % 5, uint8_t(i % levels));
+        copy.folder = "main";
+        copy.name = "pic";
+        copy.comment = "seed";
+        copy.file = levels == 2 ? "/p/pic.89i" : "";
+        copy.madeAt = 1796743318573;
+        const std::vector<uint8_t> bytes = encodeRecovery(copy);
+        if (decodeRecovery(bytes).error != RecoveryError::None)
+            fail(QStringLiteral("the recovery seed does not read back"));
+        save(folder, QStringLiteral("copy%1.dlrecovery").arg(levels),
+             QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -255,5 +281,6 @@ int main(int argc, char *argv[])
     groupSeeds(root + QStringLiteral("/fuzz_group"));
     loaderSeeds(root + QStringLiteral("/fuzz_loader"));
     settingsSeeds(root + QStringLiteral("/fuzz_settings"));
+    recoverySeeds(root + QStringLiteral("/fuzz_recovery"));
     return failed ? 1 : 0;
 }
