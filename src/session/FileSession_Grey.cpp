@@ -119,9 +119,8 @@ SessionOutcome FileSession::saveGreyAsGroup(const QString &path, const QString &
     group.kind = kindFromGroupEnding(path.toStdString()).value_or(kind());
     group.comment = m_texts.comment;
     const GreyPicture grey = planesToWrite();
-    for (const std::string &name : {names.light, names.dark}) {
-        const PixelGrid &plane = &name == &names.light ? grey.light : grey.dark;
-        std::optional<GroupEntry> variable = pictureVariable(planeVariable(m_texts.folder, name, m_texts.comment, grey, plane, group.kind));
+    for (const auto &[name, plane] : {std::pair{&names.light, &grey.light}, std::pair{&names.dark, &grey.dark}}) {
+        std::optional<GroupEntry> variable = pictureVariable(planeVariable(m_texts.folder, *name, m_texts.comment, grey, *plane, group.kind));
         if (!variable)
             return refused(failed + describe(pictureFailure(path, Picture89iError::TooLargeToWrite)));
         putVariable(group, std::move(*variable));
