@@ -33,6 +33,8 @@ QList<QLineEdit *> addNameRows(QFileDialog &dialog, const FileDialogs::Request &
     auto *grid = qobject_cast<QGridLayout *>(dialog.layout());
     if (!grid)
         return boxes;
+    // Tab goes from the file name to the names.
+    QWidget *previous = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     for (const auto &[label, text] : request.names) {
         auto *box = new QLineEdit(&dialog);
         box->setMaxLength(request.nameLength);
@@ -43,6 +45,9 @@ QList<QLineEdit *> addNameRows(QFileDialog &dialog, const FileDialogs::Request &
         grid->addWidget(caption, row, 0);
         grid->addWidget(box, row, 1);
         boxes << box;
+        if (previous)
+            QWidget::setTabOrder(previous, box);
+        previous = box;
     }
     return boxes;
 }

@@ -127,7 +127,7 @@ public:
     // folder\name of the boxes, when the group holds a variable of that name; else empty.
     QString heldInGroup(const GroupOnDisk &group) const;
     // The variables the picture goes into a group as: the boxes' name, or a grey picture's
-    // two plane names; shown as "main\pic1" or "main\sprl and main\sprd".
+    // (or one kept as two planes) two plane names; shown as "main\pic1" or "main\sprl and main\sprd".
     std::vector<std::string> variableNames() const;
     QString shownVariables() const;
     // The picture as the variable the boxes name (a grey one as its two planes), added to the group or in place of the

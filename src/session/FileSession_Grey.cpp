@@ -56,7 +56,7 @@ FileSession::PlaneNames FileSession::planeNames() const
 
 std::vector<std::string> FileSession::variableNames() const
 {
-    if (!m_document.isGrey())
+    if (!m_document.isGrey() && !m_planes) // a picture kept as two planes stays so
         return {m_texts.name};
     const PlaneNames names = planeNames();
     return {names.light, names.dark};
@@ -74,9 +74,10 @@ std::vector<GroupEntry> FileSession::variablesFor(CalcKind kind) const
 {
     std::vector<GroupEntry> variables;
     const std::vector<std::string> names = variableNames();
-    const GreyPicture grey = m_document.isGrey() ? planesToWrite() : GreyPicture();
+    const bool planes = names.size() == 2;
+    const GreyPicture grey = planes ? planesToWrite() : GreyPicture();
     for (size_t i = 0; i < names.size(); ++i) {
-        const PixelGrid &plane = !m_document.isGrey() ? m_document.pixels() : i == 0 ? grey.light : grey.dark;
+        const PixelGrid &plane = !planes ? m_document.pixels() : i == 0 ? grey.light : grey.dark;
         CalcPicture picture{m_texts.folder, names[i], m_texts.comment, m_document.width(), m_document.height(), plane, kind};
         std::optional<GroupEntry> variable = pictureVariable(picture);
         if (!variable)

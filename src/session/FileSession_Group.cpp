@@ -15,6 +15,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 QString shownVariable(const std::string &folder, const std::string &name)
 {
@@ -97,12 +99,23 @@ CalcPicture FileSession::asPicture(CalcKind kind) const
 
 QString FileSession::groupVariableInTheWay()
 {
-    if (!m_group || (m_texts.folder == m_group->folder && m_texts.name == m_group->name))
+    if (!m_group)
+        return {};
+    // The picture's own variables (a grey picture's two) are not in the way.
+    const std::vector<std::string> own = m_planes ? std::vector{m_planes->names.light, m_planes->names.dark}
+                                                  : std::vector{m_group->name};
+    const std::vector<std::string> names = variableNames();
+    if (m_texts.folder == m_group->folder && names == own)
         return {};
     // What the group holds now, as the save will find it.
     Outcome<GroupOnDisk> now = readGroupAt(CurrentFile);
     const GroupFile &group = now ? now->group : m_group->group;
-    return findVariable(group, m_texts.folder, m_texts.name) >= 0 ? shownVariable(m_texts.folder, m_texts.name) : QString();
+    for (const std::string &name : names) {
+        const bool itsOwn = m_texts.folder == m_group->folder && std::find(own.begin(), own.end(), name) != own.end();
+        if (!itsOwn && findVariable(group, m_texts.folder, name) >= 0)
+            return shownVariable(m_texts.folder, name);
+    }
+    return {};
 }
 
 QString FileSession::heldInGroup(const GroupOnDisk &group) const

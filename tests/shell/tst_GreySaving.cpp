@@ -167,6 +167,32 @@ private slots:
         QCOMPARE(picturesIn(saved).size(), size_t(3));
     }
 
+    // Renamed in its group, the pair asks before it replaces another variable its new
+    // plane names name; No writes nothing.
+    void renamedPairAsksFirst()
+    {
+        FakeWindow bench;
+        const QString path = QStringLiteral("/g/pics.89g");
+        bench.fakes.files.files[path] = pairGroup();
+        bench.fakes.messages.answers = {Messages::Answer::Yes, Messages::Answer::No};
+        bench.fakes.dialogs.choose(path);
+        bench.window.miOpen_click();
+        bench.window.nameBox()->setText(QStringLiteral("othe")); // othel, othed: free
+        bench.window.miSave_click();
+        QCOMPARE(bench.fakes.messages.shown.size(), 1);
+        const GroupFile saved = groupIn(bench.fakes.files.files[path], path);
+        QCOMPARE(pairIn(saved, "othel", "othed"), kSprite);
+        QVERIFY(findVariable(saved, "main", "sprl") < 0);
+        bench.fakes.files.written.clear();
+        bench.window.nameBox()->setText(QStringLiteral("oth")); // othl, othd
+        GroupFile withOthl = saved;
+        putVariable(withOthl, *pictureVariable({"main", "othd", {}, 2, 2, PixelGrid(2, 2), CalcKind::TI89}));
+        bench.fakes.files.files[path] = *encodeGroupFile(path, withOthl);
+        bench.window.miSave_click();
+        QCOMPARE(lastMessage(bench.fakes), QStringLiteral("/g/pics.89g already holds main\\othd. Replace it with this picture?"));
+        QCOMPARE(bench.fakes.files.written, QStringList());
+    }
+
     // A grey picture whose file holds one black-and-white picture: Save refuses, the file
     // stays; Save As offers the grey kinds.
     void neverSavesGreyAsOnePicture()
