@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <utility>
 
 // The standard open and save-as dialogs.
 class FileDialogs
@@ -17,12 +20,17 @@ public:
         bool mustExist = false;
         bool confirmOverwrite = false;
         QString suggestedPath; // the file the dialog starts on; empty: none
+        // Names the user may edit below the file list (label and text pairs, say the light
+        // and dark planes' variables of a grey picture), each of at most nameLength characters.
+        QList<std::pair<QString, QString>> names;
+        int nameLength = 8;
     };
     struct Choice
     {
         QString path;      // full path, native separators
         QString title;     // the file name without folders
         int filterIndex = 1; // which filter entry was selected, from 1
+        QStringList names;   // the request's names as edited; empty when it had none
     };
 
     virtual ~FileDialogs() = default;

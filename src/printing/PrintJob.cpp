@@ -36,21 +36,25 @@ std::optional<Placement> place(const PrintInput &input, const PageSetup &setup)
 
 // Every black pixel as a filled square of three quarters of the pitch, row by row. Each
 // run of black pixels in a row goes to the page as one row of squares, so the page grows
-// with the runs, not with the pixels.
+// with the runs, not with the pixels. A grey picture's pixels print in their greys, as its
+// picture export shows them (RGB 213 light, 156 dark, 0 black), each run of one level.
 bool drawPixels(PrinterPage &page, const PrintInput &input, const Placement &at)
 {
+    static const QColor kGreys[] = {Qt::white, QColor(213, 213, 213), QColor(156, 156, 156), Qt::black};
     const double s = at.pitch;
+    const auto level = [&input](int x, int y) { return input.grey ? input.pixels.at(x, y) & 3 : (input.pixels.at(x, y) == 1 ? 3 : 0); };
     for (int y = 0; y < input.height; ++y) {
         int x = 0;
         while (x < input.width) {
-            if (input.pixels.at(x, y) != 1) {
+            const int shade = level(x, y);
+            if (shade == 0) {
                 ++x;
                 continue;
             }
             const int first = x;
-            while (x < input.width && input.pixels.at(x, y) == 1)
+            while (x < input.width && level(x, y) == shade)
                 ++x;
-            if (!page.DrawSquareRow(at.left + first * s, at.top + y * s, x - first, 0.75 * s, s, Qt::black))
+            if (!page.DrawSquareRow(at.left + first * s, at.top + y * s, x - first, 0.75 * s, s, kGreys[shade]))
                 return false;
         }
     }

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 
 QStringList qtNameFilters(const QString &filter)
 {
@@ -17,6 +20,38 @@ QStringList qtNameFilters(const QString &filter)
     }
     return filters;
 }
+
+namespace {
+// The request's names as rows below the dialog's own (which needs Qt's dialog, not the
+// desktop's, to take them): a label and a box each.
+QList<QLineEdit *> addNameRows(QFileDialog &dialog, const FileDialogs::Request &request)
+{
+    QList<QLineEdit *> boxes;
+    if (request.names.isEmpty())
+        return boxes;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    auto *grid = qobject_cast<QGridLayout *>(dialog.layout());
+    if (!grid)
+        return boxes;
+    // Tab goes from the file name to the names.
+    QWidget *previous = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    for (const auto &[label, text] : request.names) {
+        auto *box = new QLineEdit(&dialog);
+        box->setMaxLength(request.nameLength);
+        box->setText(text.left(request.nameLength));
+        auto *caption = new QLabel(label, &dialog);
+        caption->setBuddy(box);
+        const int row = grid->rowCount();
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(box, row, 1);
+        boxes << box;
+        if (previous)
+            QWidget::setTabOrder(previous, box);
+        previous = box;
+    }
+    return boxes;
+}
+} // namespace
 
 std::optional<FileDialogs::Choice> QtFileDialogs::openFile(const Request &request) { return run(request, false); }
 
@@ -37,6 +72,7 @@ std::optional<FileDialogs::Choice> QtFileDialogs::run(const Request &request, bo
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!request.suggestedPath.isEmpty())
         dialog.selectFile(request.suggestedPath);
+    const QList<QLineEdit *> names = addNameRows(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dialog.selectedFiles().first();
@@ -47,5 +83,7 @@ std::optional<FileDialogs::Choice> QtFileDialogs::run(const Request &request, bo
     choice.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     if (choice.filterIndex < 1)
         choice.filterIndex = 1;
+    for (const QLineEdit *box : names)
+        choice.names << box->text();
     return choice;
 }

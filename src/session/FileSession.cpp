@@ -15,6 +15,8 @@
 
 namespace {
 const QString kNotSaved = QStringLiteral("Current image not saved. Save it or clear it.");
+const QString kOnePlaneOnly = QStringLiteral("The picture has four grey levels; a picture file holds one black-and-white "
+                                             "picture. Save As writes it as a group of two pictures or as two picture files.");
 
 // A path as a message shows it: a name of thousands of characters would fill the screen.
 QString nativePath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
@@ -66,6 +68,7 @@ SessionOutcome FileSession::openFile(const QString &path, const QString &title, 
     CurrentFileTitle = title;
     m_onDisk = onDisk;
     m_group.reset();
+    m_planes.reset();
     m_document.menus.fileRead();
     m_texts = {picture.folder, picture.name, picture.comment};
     m_kind = picture.kind;
@@ -155,6 +158,13 @@ SessionOutcome FileSession::saveReplacing(const FileIdentity &found)
 
 SessionOutcome FileSession::saveGuarded(const WriteGuard &guard)
 {
+    if (m_planes)
+        return savePlanes(guard);
+    if (greyInOnePicture())
+        return SessionOutcome::refused(
+            QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile)
+                + u'\r' + kOnePlaneOnly,
+            AppInfo::title);
     SessionOutcome outcome = m_group ? writeIntoGroup(guard) : write(CurrentFile, kind(), &guard);
     if (!outcome.ok)
         outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
@@ -195,7 +205,7 @@ FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int f
 SessionOutcome FileSession::saveAs(const QString &path, const QString &title)
 {
     const CalcKind kind = kindFromEnding(path.right(3).toStdString()).value_or(CalcKind::TI89);
-    SessionOutcome outcome = write(path, kind);
+    SessionOutcome outcome = m_document.isGrey() ? SessionOutcome::refused(kOnePlaneOnly, AppInfo::title) : write(path, kind);
     if (!outcome.ok) {
         outcome.message = QStringLiteral("Disk write error\r") + nativePath(path) + u'\r' + outcome.message;
         return outcome;
@@ -205,6 +215,7 @@ SessionOutcome FileSession::saveAs(const QString &path, const QString &title)
     m_onDisk = m_files.identify(path);
     m_kind = kind;
     m_group.reset(); // the picture has a file of its own now
+    m_planes.reset();
     m_document.menus.savedAs();
     fileHoldsDocument();
     m_recent.push(CurrentFile, CurrentFileTitle);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "document/CalcKind.h"
+#include "document/GreyFiles.h"
+#include "document/GreyPicture.h"
 #include "document/GroupFile.h"
 #include "document/Picture89i.h"
 #include "document/PictureDocument.h"
@@ -40,6 +42,11 @@ struct GroupOnDisk
     FileIdentity onDisk;
     GroupFile group;
 };
+
+// The Save As file types of a grey picture, in the order greySaveAsTarget knows them by.
+inline const QString kGreySaveFilter =
+    QStringLiteral("Group of two pictures (89g)|*.89g|Bitmap (*.bmp)|*.bmp|Two picture files (89i)|*.89i"
+                   "|TI-92 Plus group (9xg)|*.9xg|Voyage 200 group (v2g)|*.v2g|TI-92 group (92g)|*.92g");
 
 // The comment of a picture made here: a new one, a captured screen, one received from the
 // calculator (which keeps no comment).
@@ -120,9 +127,54 @@ public:
     QString groupVariableInTheWay();
     // folder\name of the boxes, when the group holds a variable of that name; else empty.
     QString heldInGroup(const GroupOnDisk &group) const;
-    // The picture as the variable the boxes name, added to the group or in place of the
+    // The variables the picture goes into a group as: the boxes' name, or a grey picture's
+    // (or one kept as two planes) two plane names; shown as "main\pic1" or "main\sprl and main\sprd".
+    std::vector<std::string> variableNames() const;
+    QString shownVariables() const;
+    // The picture as the variable the boxes name (a grey one as its two planes), added to the group or in place of the
     // variable of that name; the document keeps its own file.
     SessionOutcome addToGroup(GroupOnDisk group);
+
+    // Grey pictures (FileSession_Grey.cpp): the two planes as two picture variables, in one
+    // group file or as two picture files of their own (the current file is then the light
+    // one). A black-and-white picture read or saved that way keeps the form: both planes
+    // alike, so it reads back as the same black and white.
+    struct PlaneNames
+    {
+        std::string light, dark; // calculator bytes
+        bool operator==(const PlaneNames &) const = default;
+    };
+    // The names a save of the planes writes: those read or last saved while Pic Var Name
+    // is unchanged, else the name with "l" and "d" appended.
+    PlaneNames planeNames() const;
+    // The picture's file holds two planes (a group pair or two files).
+    bool inPlanes() const { return m_planes.has_value(); }
+    // A grey picture whose file holds one black-and-white picture: Save refuses rather than
+    // drop the grey.
+    bool greyInOnePicture() const { return m_document.isGrey() && !m_planes && !CurrentFile.isEmpty(); }
+    // Where Save As of a grey picture goes for the dialog's choice (kGreySaveFilter): a group
+    // ending makes a group, a picture ending two picture files, a bare name takes the
+    // filter's ending; the bitmap filter stays second, as in the designed list.
+    struct GreySaveTarget
+    {
+        enum class Kind { Group, TwoFiles, Bitmap } kind;
+        QString path;       // the group or bitmap; for two files the name they go beside
+        QStringList toAsk;  // existing files the dialog did not ask about replacing
+    };
+    GreySaveTarget greySaveAsTarget(const QString &chosen, int filterIndex, const PlaneNames &names) const;
+    // Save As into a new group file of the calculator its ending names (.89g when none).
+    SessionOutcome saveGreyAsGroup(const QString &path, const QString &title, const PlaneNames &names);
+    // Save As as two picture files beside `chosen` (see planeFiles); the picture is then
+    // known by the light one.
+    SessionOutcome saveGreyAsFiles(const QString &chosen, const PlaneNames &names);
+    // The two files for `chosen`: in its folder, each plane's name with chosen's ending
+    // (.89i when it has none of the calculators').
+    static std::pair<QString, QString> planeFiles(const QString &chosen, const PlaneNames &names);
+    // The two planes as picture files of `kind`, named `names`: what a save of two files
+    // writes and what Send hands over.
+    GreyEncodeResult encodedPlanes(const PlaneNames &names, CalcKind kind) const;
+    // The pair of the group as one grey picture; Save writes both back under their names.
+    SessionOutcome openGreyPair(GroupOnDisk group, const GreyPair &pair, bool addToRecent);
 
     // SaveFile to the current file. It writes only over the file as it was at the last open
     // or save.
@@ -153,6 +205,7 @@ public:
     {
         CurrentFile.clear();
         m_group.reset();
+        m_planes.reset();
         m_onDisk = {};
         m_kind = CalcKind::TI89;
         m_recoveredFrom.clear();
@@ -205,6 +258,21 @@ private:
     };
     CalcPicture asPicture(CalcKind kind) const;
     SessionOutcome writeIntoGroup(const WriteGuard &guard);
+    // Where the planes are: their names as read or saved, the name of Pic Var Name then,
+    // and for two files the dark one's path and identity.
+    struct PlanePlace
+    {
+        PlaneNames names;
+        std::string base;
+        QString darkFile;
+        FileIdentity darkOnDisk;
+    };
+    GreyPicture planesToWrite() const;
+    std::vector<GroupEntry> variablesFor(CalcKind kind) const; // empty when too large
+    SessionOutcome writePlanesIntoGroup(const WriteGuard &guard);
+    SessionOutcome writePlaneFiles(const QString &light, const QString &dark, const PlaneNames &names,
+                                   const WriteGuard *lightGuard, const WriteGuard *darkGuard);
+    SessionOutcome savePlanes(const WriteGuard &guard);
     SessionOutcome write(const QString &path, CalcKind kind, const WriteGuard *guard = nullptr);
     SessionOutcome saveGuarded(const WriteGuard &guard);
     void fileHoldsDocument(); // just read or written: picture and texts are saved as they are
@@ -221,4 +289,5 @@ private:
     CalcKind m_kind = CalcKind::TI89;
     std::optional<GroupPlace> m_group;
     QString m_recoveredFrom;
+    std::optional<PlanePlace> m_planes;
 };

@@ -10,9 +10,12 @@
 #include "session/AppInfo.h"
 #include "session/FileNames.h"
 #include "session/FileSession.h"
+#include "session/GroupPlacing.h"
 #include "session/TiGroup.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace {
 QString shownVariable(const std::string &folder, const std::string &name)
@@ -22,8 +25,8 @@ QString shownVariable(const std::string &folder, const std::string &name)
 
 SessionOutcome refused(const QString &reason) { return SessionOutcome::refused(reason, AppInfo::title); }
 
-// The picture's variable goes where folder\name was: in its place when only its name
-// changed (or not even that), else in its folder's place as Add to Group puts it.
+} // namespace
+
 void putInPlaceOf(GroupFile &group, const std::string &folder, const std::string &name, GroupEntry variable)
 {
     const int old = findVariable(group, folder, name);
@@ -37,7 +40,6 @@ void putInPlaceOf(GroupFile &group, const std::string &folder, const std::string
         removeVariable(group, folder, name);
     putVariable(group, std::move(variable));
 }
-} // namespace
 
 Outcome<GroupOnDisk> FileSession::readGroupAt(const QString &path)
 {
@@ -77,6 +79,7 @@ SessionOutcome FileSession::openFromGroup(GroupOnDisk group, int entry, bool add
     m_onDisk = group.onDisk;
     m_kind = group.group.kind;
     m_group = GroupPlace{variable.folder, variable.name, picture.comment, std::move(group.group)};
+    m_planes.reset();
     m_document.menus.fileRead();
     m_texts = {picture.folder, picture.name, picture.comment};
     m_document.replace(std::move(picture.pixels), picture.width, picture.height); // a new history
@@ -96,18 +99,31 @@ CalcPicture FileSession::asPicture(CalcKind kind) const
 
 QString FileSession::groupVariableInTheWay()
 {
-    if (!m_group || (m_texts.folder == m_group->folder && m_texts.name == m_group->name))
+    if (!m_group)
+        return {};
+    // The picture's own variables (a grey picture's two) are not in the way.
+    const std::vector<std::string> own = m_planes ? std::vector{m_planes->names.light, m_planes->names.dark}
+                                                  : std::vector{m_group->name};
+    const std::vector<std::string> names = variableNames();
+    if (m_texts.folder == m_group->folder && names == own)
         return {};
     // What the group holds now, as the save will find it.
     Outcome<GroupOnDisk> now = readGroupAt(CurrentFile);
     const GroupFile &group = now ? now->group : m_group->group;
-    return findVariable(group, m_texts.folder, m_texts.name) >= 0 ? shownVariable(m_texts.folder, m_texts.name) : QString();
+    for (const std::string &name : names) {
+        const bool itsOwn = m_texts.folder == m_group->folder && std::find(own.begin(), own.end(), name) != own.end();
+        if (!itsOwn && findVariable(group, m_texts.folder, name) >= 0)
+            return shownVariable(m_texts.folder, name);
+    }
+    return {};
 }
 
 QString FileSession::heldInGroup(const GroupOnDisk &group) const
 {
-    return findVariable(group.group, m_texts.folder, m_texts.name) >= 0 ? shownVariable(m_texts.folder, m_texts.name)
-                                                                         : QString();
+    for (const std::string &name : variableNames())
+        if (findVariable(group.group, m_texts.folder, name) >= 0)
+            return shownVariable(m_texts.folder, name);
+    return {};
 }
 
 SessionOutcome FileSession::writeIntoGroup(const WriteGuard &guard)
@@ -139,13 +155,14 @@ SessionOutcome FileSession::writeIntoGroup(const WriteGuard &guard)
 
 SessionOutcome FileSession::addToGroup(GroupOnDisk target)
 {
-    const QString notAdded = QStringLiteral("%1 was not added to %2.\r")
-                                 .arg(shownVariable(m_texts.folder, m_texts.name),
+    const QString notAdded = QStringLiteral("%1 %2 not added to %3.\r")
+                                 .arg(shownVariables(), variableNames().size() > 1 ? QStringLiteral("were") : QStringLiteral("was"),
                                       shownName(QDir::toNativeSeparators(target.path), kMessageNameLength));
-    std::optional<GroupEntry> variable = pictureVariable(asPicture(target.group.kind));
-    if (!variable)
+    std::vector<GroupEntry> variables = variablesFor(target.group.kind);
+    if (variables.empty())
         return refused(notAdded + describe(pictureFailure(target.path, Picture89iError::TooLargeToWrite)));
-    putVariable(target.group, std::move(*variable));
+    for (GroupEntry &variable : variables)
+        putVariable(target.group, std::move(variable));
     const Outcome<QByteArray> bytes = encodeGroupFile(target.path, target.group);
     if (!bytes)
         return refused(notAdded + describe(bytes.failure()));

@@ -86,6 +86,8 @@ void CalculatorCommands::send()
     if (settings.calc == QStringLiteral("auto"))
         settings.calc = linkCalcOf(kind);
     const QString folder = CalcCharset::toUnicode(m_session.texts().folder);
+    if (m_session.document().isGrey())
+        return sendPlanes(settings, kind, folder);
     const QString name = CalcCharset::toUnicode(m_session.texts().name);
     const QString shown = variableName(folder, name);
     std::unique_ptr<CalculatorLink> link = openLink(settings);
@@ -98,6 +100,33 @@ void CalculatorCommands::send()
     if (const Done sent = link->send(copy.path); !sent)
         return failed(QStringLiteral("%1 was not sent to the calculator.").arg(shown), sent.failure());
     m_services.messages.show(QStringLiteral("%1 was sent to %2.").arg(shown, calcTitle(settings.calc)), AppInfo::title,
+                             Messages::Icon::None, Messages::Buttons::Ok);
+}
+
+// A grey picture goes as its two planes, the light one first, each a picture variable of
+// its own. When the dark one fails after the light one went, the message says so.
+void CalculatorCommands::sendPlanes(const LinkSettings &settings, CalcKind kind, const QString &folder)
+{
+    const FileSession::PlaneNames names = m_session.planeNames();
+    const QString planes[] = {CalcCharset::toUnicode(names.light), CalcCharset::toUnicode(names.dark)};
+    const QString both = QStringLiteral("%1 and %2").arg(variableName(folder, planes[0]), variableName(folder, planes[1]));
+    std::unique_ptr<CalculatorLink> link = openLink(settings);
+    if (!link || !askToReplaceVariable(*link, folder, planes[0]) || !askToReplaceVariable(*link, folder, planes[1]))
+        return;
+    const GreyEncodeResult encoded = m_session.encodedPlanes(names, kind);
+    for (int i = 0; i < 2; ++i) {
+        const EncodeResult plane{encoded.error, i == 0 ? encoded.light : encoded.dark};
+        const QString shown = variableName(folder, planes[i]);
+        const QString notSent = i == 0 ? QStringLiteral("%1 were not sent to the calculator.").arg(both)
+                                       : QStringLiteral("%1 was sent to the calculator, %2 was not.").arg(variableName(folder, planes[0]), shown);
+        const PrivateCopy copy = PrivateCopy::write(m_services.files, plane, planes[i], kind);
+        if (!copy.failure.isEmpty())
+            return m_services.messages.warn(notSent + QStringLiteral(" Its copy for the link cannot be written.\r") + copy.failure,
+                                            AppInfo::title);
+        if (const Done sent = link->send(copy.path); !sent)
+            return failed(notSent, sent.failure());
+    }
+    m_services.messages.show(QStringLiteral("%1 were sent to %2.").arg(both, calcTitle(settings.calc)), AppInfo::title,
                              Messages::Icon::None, Messages::Buttons::Ok);
 }
 

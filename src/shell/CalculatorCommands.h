@@ -35,6 +35,7 @@ private:
     bool askToReplacePicture(const QString &withWhat);
     bool askToReplaceVariable(CalculatorLink &link, const QString &folder, const QString &name);
     void failed(const QString &what, const Failure &failure);
+    void sendPlanes(const LinkSettings &settings, CalcKind kind, const QString &folder);
     void take(CalcPicture picture);
     std::optional<CalcPicture> fetch(CalculatorLink &link, const CalculatorVariable &variable, const QString &notReceived);
     void receiveOne(CalculatorLink &link, const CalculatorVariable &variable);

@@ -262,23 +262,27 @@ void EditCommands::exportPicture()
     const std::optional<int> scale = m_desk.questions.askExportScale();
     if (!scale)
         return;
+    // A grey picture keeps its four levels: PGM takes PBM's place, which holds two.
+    const bool grey = document().isGrey();
+    const QStringList suffixes{QStringLiteral("png"), grey ? QStringLiteral("pgm") : QStringLiteral("pbm"), QStringLiteral("bmp")};
     FileDialogs::Request request;
     request.title = QStringLiteral("Export Picture");
-    request.filter = QStringLiteral("PNG (*.png)|*.png|PBM (*.pbm)|*.pbm|BMP (*.bmp)|*.bmp");
+    request.filter = grey ? QStringLiteral("PNG, four greys (*.png)|*.png|PGM, four greys (*.pgm)|*.pgm|BMP, four greys (*.bmp)|*.bmp")
+                          : QStringLiteral("PNG (*.png)|*.png|PBM (*.pbm)|*.pbm|BMP (*.bmp)|*.bmp");
     request.confirmOverwrite = true;
     const std::optional<FileDialogs::Choice> choice = m_desk.dialogs.saveFile(request);
     if (!choice)
         return;
-    static const QStringList kSuffixes{QStringLiteral("png"), QStringLiteral("pbm"), QStringLiteral("bmp")};
     QString path = choice->path;
     QString suffix = QFileInfo(path).suffix().toLower();
-    if (!kSuffixes.contains(suffix)) {
-        suffix = kSuffixes.value(choice->filterIndex - 1, kSuffixes.first());
+    if (!suffixes.contains(suffix)) {
+        suffix = suffixes.value(choice->filterIndex - 1, suffixes.first());
         path += u'.' + suffix;
     }
     const PictureDocument &picture = document();
     const PixelGrid pixels = scaled(picture.pixels(), picture.width(), picture.height(), *scale);
-    const QByteArray bytes = pictureFileBytes(pixels, pixels.width(), pixels.height(), suffix);
+    const QByteArray bytes = grey ? greyFileBytes(greyFromLevels(pixels, pixels.width(), pixels.height()), suffix)
+                                  : pictureFileBytes(pixels, pixels.width(), pixels.height(), suffix);
     const QString failed = QStringLiteral("Can't write the picture ") + QDir::toNativeSeparators(path) + u'\r';
     if (bytes.isEmpty())
         return m_desk.messages.warn(failed + QStringLiteral("the picture could not be encoded"), AppInfo::title);

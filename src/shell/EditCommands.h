@@ -90,7 +90,7 @@ public:
     // The Text tool clicked at picture pixel (x, y).
     void text(int x, int y);
     // File > Export Picture...: the picture itself, 1 bit, as PNG, PBM or BMP, each pixel a
-    // square of the scale asked for.
+    // square of the scale asked for; a grey picture in its four greys as PNG, PGM or BMP.
     void exportPicture();
 
 private:

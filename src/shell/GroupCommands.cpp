@@ -3,6 +3,7 @@
 #include "calc/ByteConversions.h"
 #include "calc/CalcCharset.h"
 #include "calc/PictureFile.h"
+#include "document/GreyPicture.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/ShownNames.h"
@@ -53,6 +54,8 @@ void GroupCommands::open(const QString &path, bool addToRecent)
     const std::vector<GroupPicture> pictures = picturesIn(read->group);
     if (pictures.empty())
         return m_apply(SessionOutcome::refused(QStringLiteral("%1 holds no picture.").arg(shownPath(path)), AppInfo::title));
+    if (const std::vector<GreyPair> pairs = greyPairsIn(read->group); !pairs.empty() && askOpenGrey(path, read->group, pairs.front()))
+        return m_apply(m_session.openGreyPair(std::move(*read), pairs.front(), addToRecent));
     int entry = pictures.front().entry;
     if (pictures.size() > 1) {
         const std::optional<int> chosen = m_questions.choosePicture(path, choicesIn(read->group, pictures));
@@ -61,6 +64,21 @@ void GroupCommands::open(const QString &path, bool addToRecent)
         entry = pictures[size_t(*chosen)].entry;
     }
     m_apply(m_session.openFromGroup(std::move(*read), entry, addToRecent));
+}
+
+// The first pair of the group, one grey picture rather than two pictures, when the user
+// says so; No goes on to the group's pictures.
+bool GroupCommands::askOpenGrey(const QString &path, const GroupFile &group, const GreyPair &pair)
+{
+    const auto shown = [&](int entry) {
+        const GroupEntry &variable = group.entries.at(size_t(entry));
+        return CalcCharset::toUnicode(variable.folder) + u'\\' + CalcCharset::toUnicode(variable.name);
+    };
+    return m_services.messages.show(QStringLiteral("%1 holds %2 and %3, the light and dark planes of a grey picture. Open them "
+                                                   "as one picture of four grey levels?")
+                                        .arg(shownPath(path), shown(pair.lightEntry), shown(pair.darkEntry)),
+                                    AppInfo::title, Messages::Icon::None, Messages::Buttons::YesNo)
+           == Messages::Answer::Yes;
 }
 
 bool GroupCommands::askToReplace(const QString &group, const QString &variable)
@@ -89,10 +107,11 @@ void GroupCommands::addToGroup()
         return m_apply(FileSession::groupRefused(target.failure()));
     if (const QString held = m_session.heldInGroup(*target); !held.isEmpty() && !askToReplace(path, held))
         return;
-    const QString variable = CalcCharset::toUnicode(m_session.texts().folder) + u'\\' + CalcCharset::toUnicode(m_session.texts().name);
+    const QString variable = m_session.shownVariables();
+    const bool two = m_session.variableNames().size() > 1;
     const SessionOutcome outcome = m_session.addToGroup(std::move(*target));
     m_apply(outcome);
     if (outcome.ok)
-        m_services.messages.show(QStringLiteral("%1 was added to %2.").arg(variable, shownPath(path)), AppInfo::title,
+        m_services.messages.show(QStringLiteral("%1 %2 added to %3.").arg(variable, two ? QStringLiteral("were") : QStringLiteral("was"), shownPath(path)), AppInfo::title,
                                  Messages::Icon::None, Messages::Buttons::Ok);
 }

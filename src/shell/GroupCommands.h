@@ -6,6 +6,8 @@
 #include <functional>
 
 class FileSession;
+struct GreyPair;
+struct GroupFile;
 class GroupQuestions;
 struct SessionOutcome;
 
@@ -28,6 +30,7 @@ public:
 
 private:
     bool askToReplace(const QString &group, const QString &variable);
+    bool askOpenGrey(const QString &path, const GroupFile &group, const GreyPair &pair);
 
     Services m_services;
     FileSession &m_session;

@@ -81,6 +81,7 @@ public:
     void miOpen_click();
     void miSave_click();
     void miSaveAs_Click();
+    void saveGreyAs();
     void miImport_Click();
     void miImportScaled_Click();
     void miAddToGroup_Click();

@@ -2,6 +2,7 @@
 // recent files, group files: each asks the file session and shows what it says.
 
 #include "calc/CalcCharset.h"
+#include "calc/NameProblem.h"
 #include "canvas/CanvasView.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
@@ -140,6 +141,8 @@ void MainWindow::miSaveAs_Click()
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
+    if (m_session.document().isGrey())
+        return saveGreyAs();
     FileDialogs::Request request = saveAsRequest();
     request.suggestedPath = m_session.recoveredFrom(); // a recovered picture's file, overwritten only if confirmed
     const auto choice = m_services.dialogs.saveFile(request);
@@ -160,6 +163,39 @@ void MainWindow::miSaveAs_Click()
         if (outcome.ok)
             noteUnstorableComment();
     }
+}
+
+// A grey picture: a group of two pictures or two picture files, the two variables' names
+// editable below the dialog's file list; or the bitmap of the canvas.
+void MainWindow::saveGreyAs()
+{
+    const FileSession::PlaneNames proposed = m_session.planeNames();
+    FileDialogs::Request request = saveAsRequest();
+    request.filter = kGreySaveFilter;
+    request.suggestedPath = m_session.recoveredFrom();
+    request.names = {{QStringLiteral("Light plane:"), asText(proposed.light)}, {QStringLiteral("Dark plane:"), asText(proposed.dark)}};
+    const auto choice = m_services.dialogs.saveFile(request);
+    if (!choice)
+        return;
+    FileSession::PlaneNames names = proposed;
+    if (choice->names.size() == 2)
+        names = {CalcCharset::fromUnicode(choice->names[0]), CalcCharset::fromUnicode(choice->names[1])};
+    for (const std::string &name : {names.light, names.dark}) {
+        if (const std::optional<NameProblem> problem = findNameProblem(asText(name), NameKind::PicVar))
+            return m_services.messages.warn(problem->message, problem->title);
+    }
+    if (names.light == names.dark)
+        return m_services.messages.warn(QStringLiteral("The light and dark planes need two different names."), kTitle);
+    const FileSession::GreySaveTarget target = m_session.greySaveAsTarget(choice->path, choice->filterIndex, names);
+    for (const QString &existing : target.toAsk)
+        if (!askToReplace(existing))
+            return;
+    using Kind = FileSession::GreySaveTarget::Kind;
+    if (target.kind == Kind::Bitmap)
+        return apply(m_session.exportBitmap(target.path, shownCanvas()));
+    const QString title = target.path == choice->path ? choice->title : baseName(target.path);
+    apply(target.kind == Kind::Group ? m_session.saveGreyAsGroup(target.path, title, names)
+                                     : m_session.saveGreyAsFiles(target.path, names));
 }
 
 // Characters of the comment box that the calculator does not have were saved as '?': the

@@ -35,6 +35,7 @@ PrintInput MainWindow::printInput() const
     input.width = document.width();
     input.height = document.height();
     input.pixels = document.pixels();
+    input.grey = document.isGrey();
     input.fileTitle = statusFileName();
     input.folder = Text3->text();
     input.variable = Text2->text();

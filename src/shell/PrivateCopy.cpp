@@ -11,13 +11,23 @@
 
 PrivateCopy PrivateCopy::write(FileStore &files, const FileSession &session, const QString &variable, CalcKind kind)
 {
+    if (session.document().isGrey()) { // a picture file holds one plane: no grey goes lost unsaid
+        PrivateCopy copy;
+        copy.failure = QStringLiteral("The picture has four grey levels; a picture file holds one black-and-white picture. "
+                                      "Send to Calculator sends both planes.");
+        return copy;
+    }
+    return write(files, session.encoded(kind), variable, kind);
+}
+
+PrivateCopy PrivateCopy::write(FileStore &files, const EncodeResult &encoded, const QString &variable, CalcKind kind)
+{
     auto folder = std::make_shared<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("dotlark-send-XXXXXX")));
     PrivateCopy copy{folder, folder->filePath(variable + u'.' + QString::fromLatin1(infoOf(kind).ending)), {}};
     if (!folder->isValid()) {
         copy.failure = folder->errorString();
         return copy;
     }
-    const EncodeResult encoded = session.encoded(kind);
     if (encoded.error != Picture89iError::None)
         copy.failure = describe(pictureFailure(copy.path, encoded.error));
     else if (const Done written = files.writeAll(copy.path, asByteArray(encoded.bytes)); !written)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CalcKind.h"
+#include "document/Picture89i.h"
 
 #include <QString>
 #include <memory>
@@ -18,4 +19,6 @@ struct PrivateCopy
     QString failure; // why there is no copy, as the user reads it; empty when there is one
 
     static PrivateCopy write(FileStore &files, const FileSession &session, const QString &variable, CalcKind kind);
+    // Bytes already encoded (one plane of a grey picture); an encoding error is the failure.
+    static PrivateCopy write(FileStore &files, const EncodeResult &encoded, const QString &variable, CalcKind kind);
 };

@@ -2,6 +2,7 @@
 
 // Every service the main window takes, faked, with the Import Scaled dialog's answers.
 
+#include "fakes/EditFakes.h"
 #include "fakes/FakeProgress.h"
 #include "fakes/GroupFakes.h"
 #include "fakes/LinkFakes.h"
@@ -65,6 +66,7 @@ struct FakeServices
     FakeLinkQuestions linkQuestions;
     FakeGroupQuestions groupQuestions;
     FakeProgress linkProgress;
+    FakeEditQuestions editQuestions;
     Services services()
     {
         calculator.files = &files;
@@ -74,6 +76,7 @@ struct FakeServices
         all.linkProgress = &linkProgress;
         all.linkQuestions = &linkQuestions;
         all.groupQuestions = &groupQuestions;
+        all.editQuestions = &editQuestions;
         return all;
     }
 };

@@ -29,6 +29,7 @@ public:
     QList<LinkSettings> opened;
     QStringList calls;  // "list", "send NAME", "receive FOLDER\NAME", "capture full|clipped"
     QByteArray sent;    // the last file sent
+    QList<QByteArray> sentFiles; // every file sent, in order
 
     CalculatorLinkFactory factory()
     {
@@ -46,6 +47,7 @@ private:
         Done send(const QString &variableFile) override
         {
             m_calculator.sent = m_calculator.files->files.value(variableFile);
+            m_calculator.sentFiles << m_calculator.sent;
             return run(QStringLiteral("send ") + QFileInfo(variableFile).fileName());
         }
         Outcome<std::vector<CalculatorVariable>> list() override

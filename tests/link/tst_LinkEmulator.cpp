@@ -1,6 +1,7 @@
 #include "fakes/FakeProgress.h"
 #include "link/EmulatorTransfers.h"
 
+#include "document/GreyPicture.h"
 #include "fakes/FakeWindow.h"
 #include "qtdialogs/QtProgress.h"
 #include "qtplatform/QtCalculatorLink.h"
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <memory>
 
 #define restrict __restrict
 #include <tilp2/tifiles.h>
@@ -40,6 +43,41 @@ bool writeStringVariable(const QString &path)
     tifiles_content_delete_regular(content);
     return error == 0;
 }
+
+// The editor on the emulated calculator's link, its progress dialog real.
+struct EditorOnLink
+{
+    FakeServices fakes;
+    QtProgress progress{QStringLiteral("Calculator Link")};
+    QtFileStore files; // the picture goes through a real file
+    std::unique_ptr<MainWindow> window;
+
+    EditorOnLink()
+    {
+        for (const auto &[key, value] : {std::pair{"cable", "tiemu"}, {"port", "2"}, {"calc", "ti89"}, {"timeout", "10"}})
+            fakes.settings.values[QStringLiteral("dotlark95/link/") + QLatin1String(key)] = QLatin1String(value);
+        Services services{fakes.messages, fakes.dialogs, files,          fakes.settings,  fakes.pictures,
+                          fakes.printDialog, fakes.launcher, fakes.desktop, fakes.questions, fakes.programs};
+        services.linkQuestions = &fakes.linkQuestions;
+        services.linkProgress = &progress;
+        services.calculatorLink = [](const LinkSettings &settings, Progress *shown) -> std::unique_ptr<CalculatorLink> {
+            return std::make_unique<QtCalculatorLink>(settings, EmulatedCalculator::linkHelper(), 60000, shown);
+        };
+        window = std::make_unique<MainWindow>(services);
+        window->endProgram = [] {};
+        window->Form_Load({});
+    }
+    // Send to Calculator until the end says `sent` (PedroM's error box dismissed between).
+    void send(EmulatedCalculator &calculator, const QString &sent)
+    {
+        calculator.transfer([&] {
+            window->action(QStringLiteral("miSend"))->trigger();
+            const QString said = fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
+            return said == sent ? QString() : said;
+        });
+        QCOMPARE(fakes.messages.shown.last().text, sent);
+    }
+};
 
 } // namespace
 
@@ -153,21 +191,8 @@ private slots:
     // the progress dialog up, the end says so, and it comes back the same.
     void editorSends()
     {
-        FakeServices fakes;
-        for (const auto &[key, value] : {std::pair{"cable", "tiemu"}, {"port", "2"}, {"calc", "ti89"}, {"timeout", "10"}})
-            fakes.settings.values[QStringLiteral("dotlark95/link/") + QLatin1String(key)] = QLatin1String(value);
-        QtProgress progress(QStringLiteral("Calculator Link"));
-        QtFileStore files; // the picture goes through a real file
-        Services services{fakes.messages, fakes.dialogs, files,          fakes.settings,  fakes.pictures,
-                          fakes.printDialog, fakes.launcher, fakes.desktop, fakes.questions, fakes.programs};
-        services.linkQuestions = &fakes.linkQuestions;
-        services.linkProgress = &progress;
-        services.calculatorLink = [](const LinkSettings &settings, Progress *shown) -> std::unique_ptr<CalculatorLink> {
-            return std::make_unique<QtCalculatorLink>(settings, EmulatedCalculator::linkHelper(), 60000, shown);
-        };
-        MainWindow window(services);
-        window.endProgram = [] {};
-        window.Form_Load({});
+        EditorOnLink editor;
+        MainWindow &window = *editor.window;
         for (float x = 2.5f; x < 150; x += 7)
             drawDot(window, x, x / 3);
         window.folderBox()->setText(QStringLiteral("main"));
@@ -175,23 +200,38 @@ private slots:
         QStringList dialogTexts;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (const QProgressDialog *dialog = progress.dialog(); dialog && dialog->isVisible())
+            if (const QProgressDialog *dialog = editor.progress.dialog(); dialog && dialog->isVisible())
                 dialogTexts << dialog->labelText();
         });
         watch.start(50);
-        const QString sent = QStringLiteral("main\\edsend was sent to the TI-89.");
-        calculator.transfer([&] {
-            window.action(QStringLiteral("miSend"))->trigger();
-            const QString said = fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
-            return said == sent ? QString() : said;
-        });
+        editor.send(calculator, QStringLiteral("main\\edsend was sent to the TI-89."));
         watch.stop();
-        QCOMPARE(fakes.messages.shown.last().text, sent);
         QVERIFY2(!dialogTexts.isEmpty() && dialogTexts.last().startsWith(QStringLiteral("Sending ")), qPrintable(dialogTexts.join(u'|')));
         const QString back = dir.filePath(QStringLiteral("edsend.89i"));
         const ToolRun received = convert({"--receive", "main\\edsend", back});
         QVERIFY2(received.exitCode == 0, qPrintable(received.err));
         QCOMPARE(pixelsOf(back), window.document().pixels());
+    }
+
+    // A grey picture goes as its two planes, main\gsprl and main\gsprd; both come back equal.
+    void editorSendsGreyPlanes()
+    {
+        EditorOnLink editor;
+        MainWindow &window = *editor.window;
+        GreyPicture grey(40, 20);
+        for (int y = 0; y < grey.height; ++y)
+            for (int x = 0; x < grey.width; ++x)
+                grey.setLevel(x, y, GreyLevel((x / 3 + y) % 4));
+        window.document().replace(levelsFromGrey(grey), grey.width, grey.height, 4);
+        window.folderBox()->setText(QStringLiteral("main"));
+        window.nameBox()->setText(QStringLiteral("gspr"));
+        editor.send(calculator, QStringLiteral("main\\gsprl and main\\gsprd were sent to the TI-89."));
+        for (const auto &[name, plane] : {std::pair{"gsprl", &grey.light}, std::pair{"gsprd", &grey.dark}}) {
+            const QString back = dir.filePath(QLatin1String(name) + QStringLiteral(".89i"));
+            const ToolRun received = convert({"--receive", QStringLiteral("main\\") + QLatin1String(name), back});
+            QVERIFY2(received.exitCode == 0, qPrintable(received.err));
+            QCOMPARE(pixelsOf(back), *plane);
+        }
     }
 
     // A variable that is not a picture: the converter says so and writes nothing.

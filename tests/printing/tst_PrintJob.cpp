@@ -103,6 +103,22 @@ private slots:
         QCOMPARE(dialog.log.calls.indexOf(callsStartingWith(dialog.log.calls, "box").value(0)), rows.size() + 1);
     }
 
+    // A grey picture prints each run of one level in its grey: light grey is never black.
+    void greyLevels()
+    {
+        PrintInput input = picture();
+        input.grey = true;
+        const uint8_t row[] = {1, 1, 2, 3, 0, 3};
+        for (int x = 0; x < 6; ++x)
+            input.pixels.put(x, 0, row[x]);
+        FakePrintDialog dialog;
+        QVERIFY(runPrintJob(input, PageSetup::initial(160), dialog));
+        QStringList colours;
+        for (const QString &call : callsStartingWith(dialog.log.calls, "squares"))
+            colours << call.section(u' ', 3, 3) + u' ' + call.section(u' ', -1);
+        QCOMPARE(colours, (QStringList{"x2 #d5d5d5", "x1 #9c9c9c", "x1 black", "x1 black"}));
+    }
+
     // The grid may be larger than the picture: only the picture's part is printed.
     void gridBeyondPictureIsNotPrinted()
     {
