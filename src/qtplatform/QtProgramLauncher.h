@@ -12,7 +12,10 @@ class X11Windows;
 
 // Starts programs with QProcess (Windows programs through wine when the system cannot run
 // them itself) and activates windows through the X server. Without an X server activation
-// fails silently.
+// fails silently. In a Wayland session that X server is Xwayland's: the windows of X programs
+// (wine's among them) are found and activated there, while a native Wayland window of another
+// program is out of any client's reach (Qt 6.4 offers no public way to hand a started program
+// an xdg-activation token), so asking for one ends silently as well.
 //
 // After a start the launcher follows the program's new window for a while: a top-level
 // window owned by the started process (or a descendant), or one with the given title that

@@ -120,16 +120,15 @@ public:
 private:
     QString runtimeDir() const { return m_folder.filePath(QStringLiteral("run")); }
 
+    // Through setpriv: as "nobody" when the test is root, and ended by the parent's death
+    // signal even when the test itself is killed (a timeout).
     static void startAsUser(QProcess &process, const QString &program, const QStringList &arguments)
     {
-        if (::geteuid() != 0) {
-            process.start(program, arguments);
-            return;
-        }
-        process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=%1").arg(kNobody),
-                                                             QStringLiteral("--regid=%1").arg(kNobody),
-                                                             QStringLiteral("--clear-groups"), QStringLiteral("--")}
-                                                     + QStringList{program} + arguments);
+        QStringList words{QStringLiteral("--pdeathsig"), QStringLiteral("TERM")};
+        if (::geteuid() == 0)
+            words << QStringLiteral("--reuid=%1").arg(kNobody) << QStringLiteral("--regid=%1").arg(kNobody)
+                  << QStringLiteral("--clear-groups");
+        process.start(QStringLiteral("setpriv"), words + QStringList{QStringLiteral("--"), program} + arguments);
     }
 
     static void stop(QProcess &process)
