@@ -119,6 +119,7 @@ UserGuideWindow::UserGuideWindow(const QLocale &locale, QWidget *parent) : QWidg
     connect(m_index, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *row) { showTopic(row->data(Qt::UserRole).toString()); });
     showTopic(kIndexPage);
+    m_browser->setFocus(); // the keys scroll the page; the index would take its first topic with the focus
 }
 
 QUrl UserGuideWindow::source() const { return m_browser->source(); }
@@ -137,5 +138,5 @@ void UserGuideWindow::showIndexRow(const QUrl &source)
             m_index->setCurrentRow(i);
             return;
         }
-    m_index->clearSelection();
+    m_index->setCurrentRow(-1);
 }
