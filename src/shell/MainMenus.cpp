@@ -98,6 +98,7 @@ const Row kShift[] = {
 };
 const Row kHelp[] = {
     {"miInstructions", "&Instructions", "F1", &MainWindow::miInstructions_click, nullptr},
+    {"miUserGuide", "&User Guide", "", &MainWindow::miUserGuide_Click, nullptr},
     {"miAbout", "&About", "", &MainWindow::miAbout_Click, nullptr},
 };
 struct Menu

@@ -39,6 +39,7 @@ class QToolBar;
 class RecoveryKeeper;
 class SendCommand;
 class TextBox;
+class UserGuideWindow;
 struct StartWords;
 
 // frmDotlark, the program's one window, for the whole run. The picture document, the file,
@@ -106,6 +107,7 @@ public:
     void miFit_Click();
     // Help menu, toolbar, link program
     void miInstructions_click();
+    void miUserGuide_Click(); // not modal: shown and raised, made once
     void miAbout_Click();
     void Toolbar1_ButtonClick(const QString &key);
     void Command2_Click();
@@ -204,6 +206,7 @@ private:
     // frmExit are asked through the Questions service).
     HelpWindow *frmHelp = nullptr;
     AboutWindow *frmAbout = nullptr;
+    UserGuideWindow *frmGuide = nullptr;
     QPointer<PageSetupDialog> pgset;
     std::unique_ptr<LinkLauncher> m_linkLauncher;
 };

@@ -10,6 +10,7 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
+#include "shell/UserGuideWindow.h"
 
 #include <map>
 
@@ -64,6 +65,15 @@ void MainWindow::miInstructions_click()
     if (!frmHelp)
         frmHelp = new HelpWindow(this);
     frmHelp->exec();
+}
+
+void MainWindow::miUserGuide_Click()
+{
+    if (!frmGuide)
+        frmGuide = new UserGuideWindow(QLocale(), this);
+    frmGuide->show();
+    frmGuide->raise();
+    frmGuide->activateWindow();
 }
 
 void MainWindow::miAbout_Click()

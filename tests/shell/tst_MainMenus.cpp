@@ -126,7 +126,8 @@ private slots:
                                              "-",
                                              "miUndo|Undo|Ctrl+Z",
                                              "miRedo|Redo|Ctrl+Y; Ctrl+Shift+Z"};
-        QTest::newRow("Help") << 3 << "&Help" << QStringList{"miInstructions|&Instructions|F1", "miAbout|&About|"};
+        QTest::newRow("Help") << 3 << "&Help" << QStringList{"miInstructions|&Instructions|F1", "miUserGuide|&User Guide|",
+                                                                      "miAbout|&About|"};
     }
     void menus()
     {
