@@ -58,6 +58,7 @@ void leaveCopy(const QString &folder, const QString &name, int ageSeconds, const
     QFile out(folder + u'/' + name + RecoveryStore::kEnding);
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
+    QVERIFY(out.flush()); // written now, so the close does not stamp the file again
     QVERIFY(out.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
 }
 } // namespace
