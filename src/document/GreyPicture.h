@@ -16,6 +16,10 @@
 // (LIGHT_PLANE 0, DARK_PLANE 1).
 
 enum class GreyLevel : uint8_t { White = 0, LightGrey = 1, DarkGrey = 2, Black = 3 };
+
+// Each level's grey (sRGB) as the screen shows it on average, for pictures and prints made of
+// a grey picture: in linear light 1, 2/3, 1/3 and 0.
+constexpr uint8_t kGreyShades[] = {255, 213, 156, 0};
 enum class GreyPlane { Light = 0, Dark = 1 };
 
 struct GreyPicture

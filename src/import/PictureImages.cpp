@@ -146,8 +146,8 @@ QByteArray pictureFileBytes(const PixelGrid &pixels, int width, int height, cons
 
 QRgb greyLevelColour(GreyLevel level)
 {
-    static const QRgb colours[] = {qRgb(255, 255, 255), qRgb(213, 213, 213), qRgb(156, 156, 156), qRgb(0, 0, 0)};
-    return colours[static_cast<int>(level) & 3];
+    const uint8_t shade = kGreyShades[static_cast<int>(level) & 3];
+    return qRgb(shade, shade, shade);
 }
 
 QImage greyImage(const GreyPicture &picture)

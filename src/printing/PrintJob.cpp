@@ -1,5 +1,6 @@
 #include "printing/PrintJob.h"
 
+#include "document/GreyPicture.h"
 #include "platform/PrintDialog.h"
 #include "platform/PrinterPage.h"
 
@@ -37,10 +38,11 @@ std::optional<Placement> place(const PrintInput &input, const PageSetup &setup)
 // Every black pixel as a filled square of three quarters of the pitch, row by row. Each
 // run of black pixels in a row goes to the page as one row of squares, so the page grows
 // with the runs, not with the pixels. A grey picture's pixels print in their greys, as its
-// picture export shows them (RGB 213 light, 156 dark, 0 black), each run of one level.
+// picture export shows them (kGreyShades), each run of one level.
 bool drawPixels(PrinterPage &page, const PrintInput &input, const Placement &at)
 {
-    static const QColor kGreys[] = {Qt::white, QColor(213, 213, 213), QColor(156, 156, 156), Qt::black};
+    const auto grey = [](int level) { return QColor(kGreyShades[level], kGreyShades[level], kGreyShades[level]); };
+    static const QColor kGreys[] = {grey(0), grey(1), grey(2), grey(3)};
     const double s = at.pitch;
     const auto level = [&input](int x, int y) { return input.grey ? input.pixels.at(x, y) & 3 : (input.pixels.at(x, y) == 1 ? 3 : 0); };
     for (int y = 0; y < input.height; ++y) {
