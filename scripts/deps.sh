@@ -2,7 +2,9 @@
 
 # fonts-urw-base35: the metafile renderer (libwmf) needs its fonts to start at all.
 # qt6-wayland: the editor's own window under a Wayland session (else it goes through Xwayland).
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland libgl-dev libticonv-dev libwmf-dev
+# qt6-l10n-tools: lrelease compiles the French and German texts (and lupdate checks them);
+# qt6-translations-l10n: Qt's own dialogs in those languages.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland qt6-l10n-tools qt6-translations-l10n libgl-dev libticonv-dev libwmf-dev
                 libexpat1-dev libjpeg-dev libarchive-dev
                 libticalcs-dev libticables-dev libtifiles-dev libusb-1.0-0-dev
                 libx11-dev fonts-liberation2 fonts-urw-base35)

@@ -1,4 +1,5 @@
 #include "platform/Licence.h"
+#include "platform/Translations.h"
 #include "qtdialogs/QtFileDialogs.h"
 #include "qtdialogs/QtMessages.h"
 #include "qtdialogs/QtPrintDialog.h"
@@ -130,6 +131,7 @@ int main(int argc, char *argv[])
     g_qtHandler = qInstallMessageHandler(noDisplayHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtHandler);
+    Translations::install(); // the system's language: French or German, else as written
     QList<QByteArray> words; // as the system passed them: a name need not be valid text
     for (int i = firstName; i < argc; ++i)
         words << QByteArray(argv[i]);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 // The drawing tools, numbered as the items of the tool menu (mitool 1 to 12, then the
 // selection, the fills and the text). Odd numbers up to 12 draw black, even ones white;
 // None means "no tool until the next press", which then takes the saved tool.
@@ -30,11 +33,21 @@ constexpr bool isFreehand(Tool tool) { return tool == Tool::Pen || tool == Tool:
 // The tools' names, as the tool menu shows them.
 inline const char *toolName(Tool tool)
 {
-    static const char *const kNames[] = {"",      "Pen",     "Erase",  "Line",     "WhLine", "Box",
-                                         "WhBox", "Bar",     "WhBar",  "Circle",   "WhCircle", "Ellipse",
-                                         "WhEllipse", "Select", "Fill", "WhFill", "Text"};
+    static const char *const kNames[] = {
+        "",
+        QT_TRANSLATE_NOOP("Tool", "Pen"),       QT_TRANSLATE_NOOP("Tool", "Erase"),
+        QT_TRANSLATE_NOOP("Tool", "Line"),      QT_TRANSLATE_NOOP("Tool", "WhLine"),
+        QT_TRANSLATE_NOOP("Tool", "Box"),       QT_TRANSLATE_NOOP("Tool", "WhBox"),
+        QT_TRANSLATE_NOOP("Tool", "Bar"),       QT_TRANSLATE_NOOP("Tool", "WhBar"),
+        QT_TRANSLATE_NOOP("Tool", "Circle"),    QT_TRANSLATE_NOOP("Tool", "WhCircle"),
+        QT_TRANSLATE_NOOP("Tool", "Ellipse"),   QT_TRANSLATE_NOOP("Tool", "WhEllipse"),
+        QT_TRANSLATE_NOOP("Tool", "Select"),    QT_TRANSLATE_NOOP("Tool", "Fill"),
+        QT_TRANSLATE_NOOP("Tool", "WhFill"),    QT_TRANSLATE_NOOP("Tool", "Text")};
     return kNames[toolNumber(tool) >= 0 && toolNumber(tool) <= kAllToolCount ? toolNumber(tool) : 0];
 }
+
+// A tool's name in the user's language, as the menu and the status bar show it.
+inline QString shownToolName(Tool tool) { return QCoreApplication::translate("Tool", toolName(tool)); }
 
 // The tool of a letter key pressed over the canvas, Shift for the white variant: P Pen,
 // E Erase, L Line, B Box, R Bar, C Circle, O Ellipse, S Select, F Fill, T Text. None for

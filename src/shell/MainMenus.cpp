@@ -4,6 +4,7 @@
 #include "shell/MainWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,87 +32,93 @@ struct Row
 constexpr Row kSeparator{"-", "", "", nullptr, nullptr};
 
 const Row kFile[] = {
-    {"miNew", "&New", "", &MainWindow::miNew_Click, &MainMenus::miNew},
-    {"miOpen", "&Open", "Ctrl+O", &MainWindow::miOpen_click, &MainMenus::miOpen},
-    {"miSave", "&Save", "Ctrl+S", &MainWindow::miSave_click, &MainMenus::miSave},
-    {"miSaveAs", "S&ave As...", "Ctrl+A", &MainWindow::miSaveAs_Click, &MainMenus::miSaveAs},
+    {"miNew", QT_TRANSLATE_NOOP("MainMenus", "&New"), "", &MainWindow::miNew_Click, &MainMenus::miNew},
+    {"miOpen", QT_TRANSLATE_NOOP("MainMenus", "&Open"), "Ctrl+O", &MainWindow::miOpen_click, &MainMenus::miOpen},
+    {"miSave", QT_TRANSLATE_NOOP("MainMenus", "&Save"), "Ctrl+S", &MainWindow::miSave_click, &MainMenus::miSave},
+    {"miSaveAs", QT_TRANSLATE_NOOP("MainMenus", "S&ave As..."), "Ctrl+A", &MainWindow::miSaveAs_Click, &MainMenus::miSaveAs},
     kSeparator,
-    {"miImport", "&Import", "", &MainWindow::miImport_Click, nullptr},
-    {"miImportScaled", "Import Scale&d...", "", &MainWindow::miImportScaled_Click, nullptr},
-    {"miExport", "&Export Picture...", "", nullptr, nullptr, &EditCommands::exportPicture},
-    {"miExportSource", "Export So&urce...", "", &MainWindow::miExportSource_Click, nullptr},
-    {"miAddToGroup", "Add to &Group...", "", &MainWindow::miAddToGroup_Click, nullptr},
+    {"miImport", QT_TRANSLATE_NOOP("MainMenus", "&Import"), "", &MainWindow::miImport_Click, nullptr},
+    {"miImportScaled", QT_TRANSLATE_NOOP("MainMenus", "Import Scale&d..."), "", &MainWindow::miImportScaled_Click, nullptr},
+    {"miExport", QT_TRANSLATE_NOOP("MainMenus", "&Export Picture..."), "", nullptr, nullptr, &EditCommands::exportPicture},
+    {"miExportSource", QT_TRANSLATE_NOOP("MainMenus", "Export So&urce..."), "", &MainWindow::miExportSource_Click, nullptr},
+    {"miAddToGroup", QT_TRANSLATE_NOOP("MainMenus", "Add to &Group..."), "", &MainWindow::miAddToGroup_Click, nullptr},
     kSeparator,
-    {"miPrint", "&Print", "Ctrl+P", &MainWindow::miPrint_click, &MainMenus::miPrint},
-    {"mipgset", "Page Setup", "", &MainWindow::mipgset_Click, nullptr},
+    {"miPrint", QT_TRANSLATE_NOOP("MainMenus", "&Print"), "Ctrl+P", &MainWindow::miPrint_click, &MainMenus::miPrint},
+    {"mipgset", QT_TRANSLATE_NOOP("MainMenus", "Page Setup"), "", &MainWindow::mipgset_Click, nullptr},
     kSeparator,
-    {"miSend", "Send to Calculator...", "Ctrl+L", &MainWindow::miSend_Click, nullptr},
-    {"miReceive", "&Receive from Calculator...", "", &MainWindow::miReceive_Click, nullptr},
-    {"miCapture", "&Capture Calculator Screen...", "", &MainWindow::miCapture_Click, nullptr},
-    {"miLinkSettings", "Lin&k Settings...", "", &MainWindow::miLinkSettings_Click, nullptr},
-    {"miOpenInTilp", "Open in &TiLP...", "", &MainWindow::miOpenInTilp_Click, &MainMenus::miOpenInTilp},
+    {"miSend", QT_TRANSLATE_NOOP("MainMenus", "Send to Calculator..."), "Ctrl+L", &MainWindow::miSend_Click, nullptr},
+    {"miReceive", QT_TRANSLATE_NOOP("MainMenus", "&Receive from Calculator..."), "", &MainWindow::miReceive_Click, nullptr},
+    {"miCapture", QT_TRANSLATE_NOOP("MainMenus", "&Capture Calculator Screen..."), "", &MainWindow::miCapture_Click, nullptr},
+    {"miLinkSettings", QT_TRANSLATE_NOOP("MainMenus", "Lin&k Settings..."), "", &MainWindow::miLinkSettings_Click, nullptr},
+    {"miOpenInTilp", QT_TRANSLATE_NOOP("MainMenus", "Open in &TiLP..."), "", &MainWindow::miOpenInTilp_Click, &MainMenus::miOpenInTilp},
     kSeparator,
-    {"miExit", "E&xit", "Ctrl+X", &MainWindow::miExit_Click, &MainMenus::miExit},
+    {"miExit", QT_TRANSLATE_NOOP("MainMenus", "E&xit"), "Ctrl+X", &MainWindow::miExit_Click, &MainMenus::miExit},
     {"mirecent", "", "", nullptr, nullptr},
 };
 // The designed items first; the zoom and the history follow, each after a separator.
 const Row kDraw[] = {
-    {"miCls", "&ClrDraw ", "Ctrl+C", &MainWindow::miCls_Click, &MainMenus::miCls},
-    {"miTools", "Tools...", "", nullptr, nullptr},
+    {"miCls", QT_TRANSLATE_NOOP("MainMenus", "&ClrDraw "), "Ctrl+C", &MainWindow::miCls_Click, &MainMenus::miCls},
+    {"miTools", QT_TRANSLATE_NOOP("MainMenus", "Tools..."), "", nullptr, nullptr},
     kSeparator,
-    {"miZoomIn", "Zoom In", "Ctrl++; Ctrl+=", &MainWindow::miZoomIn_Click, nullptr},
-    {"miZoomOut", "Zoom Out", "Ctrl+-", &MainWindow::miZoomOut_Click, nullptr},
-    {"miActualSize", "Actual Size", "Ctrl+0", &MainWindow::miActualSize_Click, nullptr},
-    {"miFit", "Fit", "", &MainWindow::miFit_Click, nullptr},
+    {"miZoomIn", QT_TRANSLATE_NOOP("MainMenus", "Zoom In"), "Ctrl++; Ctrl+=", &MainWindow::miZoomIn_Click, nullptr},
+    {"miZoomOut", QT_TRANSLATE_NOOP("MainMenus", "Zoom Out"), "Ctrl+-", &MainWindow::miZoomOut_Click, nullptr},
+    {"miActualSize", QT_TRANSLATE_NOOP("MainMenus", "Actual Size"), "Ctrl+0", &MainWindow::miActualSize_Click, nullptr},
+    {"miFit", QT_TRANSLATE_NOOP("MainMenus", "Fit"), "", &MainWindow::miFit_Click, nullptr},
     kSeparator,
-    {"miUndo", "Undo", "Ctrl+Z", &MainWindow::miUndo_Click, &MainMenus::miUndo},
-    {"miRedo", "Redo", "Ctrl+Y; Ctrl+Shift+Z", &MainWindow::miRedo_Click, &MainMenus::miRedo},
+    {"miUndo", QT_TRANSLATE_NOOP("MainMenus", "Undo"), "Ctrl+Z", &MainWindow::miUndo_Click, &MainMenus::miUndo},
+    {"miRedo", QT_TRANSLATE_NOOP("MainMenus", "Redo"), "Ctrl+Y; Ctrl+Shift+Z", &MainWindow::miRedo_Click, &MainMenus::miRedo},
 };
 const Row kEdit[] = {
-    {"miCut", "Cu&t", "Shift+Del", nullptr, &MainMenus::miCut, &EditCommands::cut},
-    {"miCopy", "&Copy", "Ctrl+Ins", nullptr, &MainMenus::miCopy, &EditCommands::copy},
-    {"miPaste", "&Paste", "Ctrl+V; Shift+Ins", nullptr, nullptr, &EditCommands::paste},
-    {"miPasteNew", "Paste as &New Picture", "Ctrl+Shift+V", nullptr, nullptr, &EditCommands::pasteAsNewPicture},
-    {"miDelete", "&Delete", "Del", nullptr, &MainMenus::miDelete, &EditCommands::erase},
-    {"miSelectAll", "Select &All", "Ctrl+Shift+A", nullptr, nullptr, &EditCommands::selectAll},
-    {"miDeselect", "D&eselect", "Esc", nullptr, &MainMenus::miDeselect, &EditCommands::deselect},
-    {"miCrop", "C&rop to Selection", "Ctrl+Shift+X", nullptr, &MainMenus::miCrop, &EditCommands::crop},
+    {"miCut", QT_TRANSLATE_NOOP("MainMenus", "Cu&t"), "Shift+Del", nullptr, &MainMenus::miCut, &EditCommands::cut},
+    {"miCopy", QT_TRANSLATE_NOOP("MainMenus", "&Copy"), "Ctrl+Ins", nullptr, &MainMenus::miCopy, &EditCommands::copy},
+    {"miPaste", QT_TRANSLATE_NOOP("MainMenus", "&Paste"), "Ctrl+V; Shift+Ins", nullptr, nullptr, &EditCommands::paste},
+    {"miPasteNew", QT_TRANSLATE_NOOP("MainMenus", "Paste as &New Picture"), "Ctrl+Shift+V", nullptr, nullptr, &EditCommands::pasteAsNewPicture},
+    {"miDelete", QT_TRANSLATE_NOOP("MainMenus", "&Delete"), "Del", nullptr, &MainMenus::miDelete, &EditCommands::erase},
+    {"miSelectAll", QT_TRANSLATE_NOOP("MainMenus", "Select &All"), "Ctrl+Shift+A", nullptr, nullptr, &EditCommands::selectAll},
+    {"miDeselect", QT_TRANSLATE_NOOP("MainMenus", "D&eselect"), "Esc", nullptr, &MainMenus::miDeselect, &EditCommands::deselect},
+    {"miCrop", QT_TRANSLATE_NOOP("MainMenus", "C&rop to Selection"), "Ctrl+Shift+X", nullptr, &MainMenus::miCrop, &EditCommands::crop},
     kSeparator,
-    {"miFlipH", "Flip &Horizontal", "Ctrl+Shift+H", nullptr, nullptr, &EditCommands::flipHorizontal},
-    {"miFlipV", "Flip &Vertical", "Ctrl+Shift+J", nullptr, nullptr, &EditCommands::flipVertical},
-    {"miRotateRight", "Rotate Ri&ght", "Ctrl+R", nullptr, nullptr, &EditCommands::rotateRight},
-    {"miRotateLeft", "Rotate &Left", "Ctrl+Shift+R", nullptr, nullptr, &EditCommands::rotateLeft},
-    {"miInvert", "&Invert", "Ctrl+I", nullptr, nullptr, &EditCommands::invert},
-    {"miShift", "Shi&ft", "", nullptr, nullptr},
-    {"miCanvasSize", "Canvas &Size...", "", nullptr, nullptr, &EditCommands::canvasSize},
-    {"miGreyLevels", "Gre&y Levels", "", nullptr, &MainMenus::miGreyLevels, &EditCommands::toggleGreyLevels},
+    {"miFlipH", QT_TRANSLATE_NOOP("MainMenus", "Flip &Horizontal"), "Ctrl+Shift+H", nullptr, nullptr, &EditCommands::flipHorizontal},
+    {"miFlipV", QT_TRANSLATE_NOOP("MainMenus", "Flip &Vertical"), "Ctrl+Shift+J", nullptr, nullptr, &EditCommands::flipVertical},
+    {"miRotateRight", QT_TRANSLATE_NOOP("MainMenus", "Rotate Ri&ght"), "Ctrl+R", nullptr, nullptr, &EditCommands::rotateRight},
+    {"miRotateLeft", QT_TRANSLATE_NOOP("MainMenus", "Rotate &Left"), "Ctrl+Shift+R", nullptr, nullptr, &EditCommands::rotateLeft},
+    {"miInvert", QT_TRANSLATE_NOOP("MainMenus", "&Invert"), "Ctrl+I", nullptr, nullptr, &EditCommands::invert},
+    {"miShift", QT_TRANSLATE_NOOP("MainMenus", "Shi&ft"), "", nullptr, nullptr},
+    {"miCanvasSize", QT_TRANSLATE_NOOP("MainMenus", "Canvas &Size..."), "", nullptr, nullptr, &EditCommands::canvasSize},
+    {"miGreyLevels", QT_TRANSLATE_NOOP("MainMenus", "Gre&y Levels"), "", nullptr, &MainMenus::miGreyLevels, &EditCommands::toggleGreyLevels},
     kSeparator,
-    {"miTransparent", "Transparent Selecti&on", "", nullptr, &MainMenus::miTransparent, &EditCommands::toggleTransparent},
+    {"miTransparent", QT_TRANSLATE_NOOP("MainMenus", "Transparent Selecti&on"), "", nullptr, &MainMenus::miTransparent, &EditCommands::toggleTransparent},
 };
 // Shifting the picture, or the selection, by a pixel; what leaves one edge comes back at
 // the other.
 const Row kShift[] = {
-    {"miShiftLeft", "&Left", "Ctrl+Shift+Left", nullptr, nullptr, &EditCommands::shiftLeft},
-    {"miShiftRight", "&Right", "Ctrl+Shift+Right", nullptr, nullptr, &EditCommands::shiftRight},
-    {"miShiftUp", "&Up", "Ctrl+Shift+Up", nullptr, nullptr, &EditCommands::shiftUp},
-    {"miShiftDown", "&Down", "Ctrl+Shift+Down", nullptr, nullptr, &EditCommands::shiftDown},
+    {"miShiftLeft", QT_TRANSLATE_NOOP("MainMenus", "&Left"), "Ctrl+Shift+Left", nullptr, nullptr, &EditCommands::shiftLeft},
+    {"miShiftRight", QT_TRANSLATE_NOOP("MainMenus", "&Right"), "Ctrl+Shift+Right", nullptr, nullptr, &EditCommands::shiftRight},
+    {"miShiftUp", QT_TRANSLATE_NOOP("MainMenus", "&Up"), "Ctrl+Shift+Up", nullptr, nullptr, &EditCommands::shiftUp},
+    {"miShiftDown", QT_TRANSLATE_NOOP("MainMenus", "&Down"), "Ctrl+Shift+Down", nullptr, nullptr, &EditCommands::shiftDown},
 };
 const Row kHelp[] = {
-    {"miInstructions", "&Instructions", "F1", &MainWindow::miInstructions_click, nullptr},
-    {"miUserGuide", "&User Guide", "", &MainWindow::miUserGuide_Click, nullptr},
-    {"miAbout", "&About", "", &MainWindow::miAbout_Click, nullptr},
+    {"miInstructions", QT_TRANSLATE_NOOP("MainMenus", "&Instructions"), "F1", &MainWindow::miInstructions_click, nullptr},
+    {"miUserGuide", QT_TRANSLATE_NOOP("MainMenus", "&User Guide"), "", &MainWindow::miUserGuide_Click, nullptr},
+    {"miAbout", QT_TRANSLATE_NOOP("MainMenus", "&About"), "", &MainWindow::miAbout_Click, nullptr},
 };
 struct Menu
 {
     const char *title;
     std::span<const Row> rows;
 };
-const Menu kMenus[] = {{"&File", kFile}, {"&Edit", kEdit}, {"&Draw", kDraw}, {"&Help", kHelp}};
+const Menu kMenus[] = {{QT_TRANSLATE_NOOP("MainMenus", "&File"), kFile},
+                        {QT_TRANSLATE_NOOP("MainMenus", "&Edit"), kEdit},
+                        {QT_TRANSLATE_NOOP("MainMenus", "&Draw"), kDraw},
+                        {QT_TRANSLATE_NOOP("MainMenus", "&Help"), kHelp}};
+
+// A caption of the tables in the user's language.
+QString shown(const char *caption) { return QCoreApplication::translate("MainMenus", caption); }
 
 // The tools added after the designed twelve carry access keys.
 QString toolCaption(int tool)
 {
-    const QString name = QString::fromLatin1(toolName(toolFromNumber(tool)));
+    const QString name = shownToolName(toolFromNumber(tool));
     return tool > kToolCount ? u'&' + name : name;
 }
 
@@ -159,17 +166,17 @@ void addRow(const Row &row, MainWindow &window, QMenu &menu, MainMenus &menus)
     if (name == u'-')
         menu.addSeparator();
     else if (name == QStringLiteral("miTools")) {
-        menus.miTools = menu.addMenu(QString::fromLatin1(row.caption));
+        menus.miTools = menu.addMenu(shown(row.caption));
         addTools(window, *menus.miTools, menus);
     } else if (name == QStringLiteral("miShift")) {
-        QMenu *shift = menu.addMenu(QString::fromLatin1(row.caption));
+        QMenu *shift = menu.addMenu(shown(row.caption));
         shift->menuAction()->setObjectName(name);
         for (const Row &one : kShift)
             addRow(one, window, *shift, menus);
     } else if (name == QStringLiteral("mirecent"))
         addRecent(window, menu, menus);
     else {
-        QAction *item = newItem(window, name, QString::fromLatin1(row.caption));
+        QAction *item = newItem(window, name, shown(row.caption));
         if (*row.keys)
             item->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys)));
         if (row.edit)
@@ -190,9 +197,9 @@ MainMenus buildMainMenus(MainWindow &window, QMenuBar &bar)
 {
     MainMenus menus;
     for (const Menu &menu : kMenus) {
-        QMenu *shown = bar.addMenu(QString::fromLatin1(menu.title));
+        QMenu *items = bar.addMenu(shown(menu.title));
         for (const Row &row : menu.rows)
-            addRow(row, window, *shown, menus);
+            addRow(row, window, *items, menus);
     }
     return menus;
 }

@@ -53,7 +53,7 @@ void MainWindow::updateSelectionActions() { showSelection(m_menus, m_tools.selec
 
 void MainWindow::showToolAndZoom()
 {
-    m_toolPanel->setText(QStringLiteral("%1  %2%").arg(QString::fromLatin1(toolName(m_tools.checkedTool())))
+    m_toolPanel->setText(QStringLiteral("%1  %2%").arg(shownToolName(m_tools.checkedTool()))
                              .arg(qRound(Picture1->zoom() * 100)));
 }
 
