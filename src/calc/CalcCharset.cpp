@@ -1,5 +1,6 @@
 #include "calc/CalcCharset.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <array>
 #include <cstring>
@@ -128,8 +129,8 @@ QString unstorableCommentNote(const QString &comment)
     const QStringList lost = unstorable(comment);
     if (lost.isEmpty())
         return {};
-    return QStringLiteral("The comment was stored with \"?\" in place of %1, which the calculator's characters do "
-                          "not include.")
+    return QCoreApplication::translate("CalcCharset", "The comment was stored with \"?\" in place of %1, which the "
+                                                      "calculator's characters do not include.")
         .arg(lost.join(QStringLiteral(" ")));
 }
 

@@ -1,5 +1,6 @@
 #include "calc/Tilp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -52,8 +53,8 @@ QString cableHint(const QString &output)
 {
     if (!output.contains(QStringLiteral("Opening cable null")))
         return {};
-    return QStringLiteral("TiLP has no link cable set up: start TiLP (tilp) and choose the cable and the calculator "
-                          "in its settings.");
+    return QCoreApplication::translate("Tilp", "TiLP has no link cable set up: start TiLP (tilp) and choose the cable "
+                                               "and the calculator in its settings.");
 }
 
 } // namespace Tilp

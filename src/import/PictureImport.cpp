@@ -1,5 +1,7 @@
 #include "import/PictureImport.h"
 
+#include <QCoreApplication>
+
 #include <tuple>
 #include <utility>
 
@@ -63,5 +65,5 @@ void importPicture(const QImage &picture, const std::function<void(int x, int y)
 
 QString importQuestion(const QString &fileName)
 {
-    return fileName + QStringLiteral("\n\r\n\r     ...this picture?");
+    return QCoreApplication::translate("PictureImport", "%1\n\r\n\r     ...this picture?").arg(fileName);
 }

@@ -1,5 +1,6 @@
 #include "platform/ShownNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 QString shownName(const QString &name, int maxLength)
@@ -63,6 +64,7 @@ QString shownBytes(const QByteArray &name)
 
 QString uncarriedNameReason()
 {
-    return QStringLiteral("The name is not valid UTF-8 text, so this program cannot open or write a file by it. "
-                          "Rename the file.");
+    return QCoreApplication::translate("ShownNames",
+                                       "The name is not valid UTF-8 text, so this program cannot open or write a file "
+                                       "by it. Rename the file.");
 }

@@ -90,7 +90,7 @@ void QtProgress::begin(const QString &text, std::function<void()> cancel)
     end();
     m_cancel = std::move(cancel);
     m_text = text;
-    m_dialog = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, 0, m_parent);
+    m_dialog = std::make_unique<QProgressDialog>(text, QCoreApplication::translate("QtProgress", "Cancel"), 0, 0, m_parent);
     m_dialog->setWindowTitle(m_caption);
     m_dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog->setAutoClose(false);
@@ -123,6 +123,7 @@ void QtProgress::step(qint64 done, qint64 total)
     // QProgressDialog counts in int: large totals are counted in kilobytes.
     const int scale = total > INT_MAX ? 1024 : 1;
     m_dialog->setMaximum(int(total / scale));
-    m_dialog->setLabelText(QStringLiteral("%1\n%2 of %3 bytes").arg(m_text).arg(done).arg(total));
+    m_dialog->setLabelText(QCoreApplication::translate("QtProgress", "%1\n%2 of %3 bytes")
+                                .arg(m_text, QString::number(done), QString::number(total)));
     m_dialog->setValue(int(std::clamp(done, qint64(0), total) / scale));
 }

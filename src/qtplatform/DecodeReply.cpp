@@ -3,6 +3,7 @@
 #include "qtplatform/DecodeProtocol.h"
 #include "qtplatform/QtPictureLoader.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 
@@ -10,6 +11,12 @@
 #include <cstring>
 
 namespace {
+
+// The context of these words in the translations.
+class DecodeReplyText
+{
+    Q_DECLARE_TR_FUNCTIONS(DecodeReply)
+};
 
 constexpr qsizetype kHeader = DecodeProtocol::kPictureHeaderBytes;
 // Everything the helper may send: the header, then at most the largest picture allowed.
@@ -37,7 +44,7 @@ Done DecodeReply::readFrom(QIODevice &from)
             if (Done header = readHeader(); !header)
                 return header;
         if (m_bytes.size() > (m_expected >= 0 ? m_expected : kMaxReply))
-            return notAPicture(QStringLiteral("the picture reader sent more than it announced"));
+            return notAPicture(DecodeReplyText::tr("the picture reader sent more than it announced"));
         if (got <= 0)
             break;
     }
@@ -57,9 +64,9 @@ Done DecodeReply::readHeader()
     const qint64 width = wordAt(m_bytes, 8), height = wordAt(m_bytes, 12);
     const qint64 fullWidth = wordAt(m_bytes, 16), fullHeight = wordAt(m_bytes, 20);
     if (width == 0 || height == 0 || width * height > QtPictureLoader::kMaxPixels)
-        return notAPicture(QStringLiteral("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
+        return notAPicture(DecodeReplyText::tr("the picture reader announced a picture of %1 x %2 pixels").arg(width).arg(height));
     if (fullWidth == 0 || fullHeight == 0 || fullWidth * fullHeight > QtPictureLoader::kMaxJpegPixels)
-        return notAPicture(QStringLiteral("the picture reader announced a full size of %1 x %2 pixels").arg(fullWidth).arg(fullHeight));
+        return notAPicture(DecodeReplyText::tr("the picture reader announced a full size of %1 x %2 pixels").arg(fullWidth).arg(fullHeight));
     m_expected = kHeader + width * height * 4;
     m_bytes.reserve(m_expected + 1);
     return {};
@@ -68,7 +75,7 @@ Done DecodeReply::readHeader()
 Outcome<LoadedPicture> DecodeReply::picture(int exitCode)
 {
     if (m_expected < 0 || m_bytes.size() != m_expected)
-        return notAPicture(QStringLiteral("the picture reader ended without an answer (exit status %1)").arg(exitCode));
+        return notAPicture(DecodeReplyText::tr("the picture reader ended without an answer (exit status %1)").arg(exitCode));
     if (wordAt(m_bytes, 4) == DecodeProtocol::kProblem)
         return notAPicture(QString::fromUtf8(m_bytes.mid(12)));
     const int width = int(wordAt(m_bytes, 8)), height = int(wordAt(m_bytes, 12));
@@ -83,7 +90,7 @@ Outcome<LoadedPicture> DecodeReply::picture(int exitCode)
                        [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, pixels);
     if (image.isNull()) {
         delete pixels;
-        return notAPicture(QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
+        return notAPicture(DecodeReplyText::tr("there is not enough memory for a picture of %1 x %2 pixels").arg(width).arg(height));
     }
     return LoadedPicture{image, fullSize, cutShort};
 }

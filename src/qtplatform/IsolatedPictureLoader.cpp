@@ -17,6 +17,12 @@
 
 namespace {
 
+// The context of these words in the translations.
+class PictureLoaderText
+{
+    Q_DECLARE_TR_FUNCTIONS(IsolatedPictureLoader)
+};
+
 const QString kHelperName = QStringLiteral("dotlark-decode");
 
 QStringList helperArguments(const QString &path, const LoadHint &hint)
@@ -35,13 +41,13 @@ QStringList helperArguments(const QString &path, const LoadHint &hint)
 QString endingProblem(const QProcess &process)
 {
     if (process.error() == QProcess::FailedToStart)
-        return QStringLiteral("the picture reader %1 cannot be started: %2").arg(process.program(), process.errorString());
+        return PictureLoaderText::tr("the picture reader %1 cannot be started: %2").arg(process.program(), process.errorString());
     if (process.exitStatus() != QProcess::CrashExit)
         return {};
     const int signal = process.exitCode(); // the signal that ended the helper
     if (signal == SIGXCPU)
-        return QStringLiteral("reading the picture took more than %1 seconds of processor time").arg(DecodeProtocol::kCpuSeconds);
-    return QStringLiteral("the picture reader stopped on a fault (%1)").arg(QString::fromLocal8Bit(strsignal(signal)));
+        return PictureLoaderText::tr("reading the picture took more than %1 seconds of processor time").arg(DecodeProtocol::kCpuSeconds);
+    return PictureLoaderText::tr("the picture reader stopped on a fault (%1)").arg(QString::fromLocal8Bit(strsignal(signal)));
 }
 
 // One run of the helper, turned by an event loop of its own: its answer, its end, the
@@ -85,7 +91,7 @@ HelperRun::HelperRun(int timeoutMs) : m_timeoutMs(timeoutMs)
     });
     m_deadline.setSingleShot(true);
     QObject::connect(&m_deadline, &QTimer::timeout, &m_loop, [this] {
-        stop(QStringLiteral("reading the picture took longer than %1 seconds").arg(m_timeoutMs / 1000.0));
+        stop(PictureLoaderText::tr("reading the picture took longer than %1 seconds").arg(m_timeoutMs / 1000.0));
     });
 }
 
@@ -107,7 +113,7 @@ void HelperRun::run(const QString &helper, const QStringList &arguments, Progres
     m_process.start(helper, arguments);
     m_deadline.start(m_timeoutMs);
     if (progress)
-        progress->begin(text, [this] { stop(QStringLiteral("the reading was cancelled")); });
+        progress->begin(text, [this] { stop(PictureLoaderText::tr("the reading was cancelled")); });
     if (!m_ended) // a helper that cannot start may say so at once
         m_loop.exec();
     if (progress)
@@ -143,8 +149,8 @@ Outcome<LoadedPicture> IsolatedPictureLoader::loadFor(const QString &path, const
 {
     const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
     if (helper.isEmpty())
-        return notAPicture(QStringLiteral("the picture reader %1 is not installed").arg(kHelperName), path);
+        return notAPicture(PictureLoaderText::tr("the picture reader %1 is not installed").arg(kHelperName), path);
     HelperRun run(m_timeoutMs);
-    run.run(helper, helperArguments(path, hint), m_progress, QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
+    run.run(helper, helperArguments(path, hint), m_progress, PictureLoaderText::tr("Reading %1...").arg(QFileInfo(path).fileName()));
     return run.result(path);
 }

@@ -2,9 +2,16 @@
 
 #include "qtplatform/LinkProtocol.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace {
+
+// The context of these words in the translations.
+class LinkReplyText
+{
+    Q_DECLARE_TR_FUNCTIONS(LinkReply)
+};
 
 std::optional<CalculatorVariable> variableOf(const QList<QByteArray> &fields)
 {
@@ -72,12 +79,12 @@ LinkReply LinkReply::parse(const QByteArray &output)
         if (line.isEmpty())
             continue;
         if (reply.done || !reply.failure.isEmpty() || !take(reply, line)) {
-            reply.malformed = QStringLiteral("the link helper gave an answer that is not one");
+            reply.malformed = LinkReplyText::tr("the link helper gave an answer that is not one");
             reply.done = false;
             return reply;
         }
     }
     if (!reply.done && reply.failure.isEmpty())
-        reply.malformed = QStringLiteral("the link helper ended without an answer");
+        reply.malformed = LinkReplyText::tr("the link helper ended without an answer");
     return reply;
 }

@@ -3,6 +3,8 @@
 #include "qtplatform/PictureLimits.h"
 #include "qtplatform/QtPictureLoader.h"
 
+#include <QCoreApplication>
+
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 
@@ -10,6 +12,12 @@
 #include <cstring>
 
 namespace {
+
+// The context of these words in the translations.
+class MetafileText
+{
+    Q_DECLARE_TR_FUNCTIONS(MetafileReader)
+};
 
 quint16 word(const QByteArray &bytes, qsizetype offset)
 {
@@ -36,16 +44,16 @@ Outcome<std::optional<wmfD_Rect>> placeableFrame(const QByteArray &bytes)
     if (!hasPlaceableKey(bytes))
         return std::optional<wmfD_Rect>();
     if (bytes.size() < 22)
-        return notAPicture(QStringLiteral("the metafile's placeable header is cut short"));
+        return notAPicture(MetafileText::tr("the metafile's placeable header is cut short"));
     const auto signedWord = [&](qsizetype offset) { return int(qint16(word(bytes, offset))); };
     const int width = std::abs(signedWord(10) - signedWord(6));
     const int height = std::abs(signedWord(12) - signedWord(8));
     const int inch = word(bytes, 14);
     if (width == 0 || height == 0)
-        return notAPicture(QStringLiteral("the metafile's placeable header gives an empty frame of %1 x %2 units")
+        return notAPicture(MetafileText::tr("the metafile's placeable header gives an empty frame of %1 x %2 units")
                            .arg(width).arg(height));
     if (inch == 0)
-        return notAPicture(QStringLiteral("the metafile's placeable header gives 0 units per inch"));
+        return notAPicture(MetafileText::tr("the metafile's placeable header gives 0 units per inch"));
     wmfD_Rect frame;
     frame.TL = {0, 0};
     frame.BR = {float(width * 72.0 / inch), float(height * 72.0 / inch)};
@@ -121,14 +129,14 @@ QString bitmapProblem(const QByteArray &bytes, qsizetype record, quint32 words, 
         height = std::abs(qint64(qint32(dword(bytes, header + 8))));
         colours = dword(bytes, header + 32);
     } else { // libwmf read a header of 13 to 39 bytes, or none, without end
-        return QStringLiteral("the metafile holds a bitmap whose header of %1 bytes is not one of a bitmap")
+        return MetafileText::tr("the metafile holds a bitmap whose header of %1 bytes is not one of a bitmap")
             .arg(headerSize);
     }
     if (width * height > QtPictureLoader::kMaxMetafilePixels)
-        return QStringLiteral("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
+        return MetafileText::tr("the metafile holds a bitmap of %1 x %2 pixels, more than the %3 pixels read at most")
             .arg(width).arg(height).arg(QtPictureLoader::kMaxMetafilePixels);
     if (4 * colours > bytes.size() - header)
-        return QStringLiteral("the metafile holds a bitmap whose colour table of %1 colours is larger than the file")
+        return MetafileText::tr("the metafile holds a bitmap whose colour table of %1 colours is larger than the file")
             .arg(colours);
     return {};
 }
@@ -156,23 +164,23 @@ QString recordProblem(const QByteArray &bytes)
         const quint32 words = dword(bytes, record);
         const quint16 function = word(bytes, record + 4);
         if (words > largest)
-            return QStringLiteral("the metafile's record at byte %1 is of %2 words, larger than the %3 its header allows")
+            return MetafileText::tr("the metafile's record at byte %1 is of %2 words, larger than the %3 its header allows")
                 .arg(record).arg(words).arg(largest);
         if (usesObject(function) && words > 3 && record + 8 <= bytes.size() && word(bytes, record + 6) >= objects)
-            return QStringLiteral("the metafile's record at byte %1 uses object %2 of a table of %3")
+            return MetafileText::tr("the metafile's record at byte %1 uses object %2 of a table of %3")
                 .arg(record).arg(word(bytes, record + 6)).arg(objects);
         if (const QString bitmap = bitmapProblem(bytes, record, words, function); !bitmap.isEmpty())
             return bitmap;
         if (words < 3)
-            return QStringLiteral("the metafile's record at byte %1 is of %2 words, too short to be a record")
+            return MetafileText::tr("the metafile's record at byte %1 is of %2 words, too short to be a record")
                 .arg(record).arg(words);
         if (record + 2 * qint64(words) > bytes.size())
-            return QStringLiteral("the metafile ends in the middle of its record at byte %1").arg(record);
+            return MetafileText::tr("the metafile ends in the middle of its record at byte %1").arg(record);
         if (function == 0)
             return {}; // the end record
         record += 2 * qsizetype(words);
     }
-    return QStringLiteral("the metafile ends without its end record");
+    return MetafileText::tr("the metafile ends without its end record");
 }
 
 // libwmf fills a shape point by point and clips each point on its own, so a shape reaching far
@@ -250,12 +258,12 @@ private:
 QString libwmfProblem(wmf_error_t error)
 {
     switch (error) {
-    case wmf_E_InsMem: return QStringLiteral("there is not enough memory to draw the metafile");
-    case wmf_E_BadFile: return QStringLiteral("the metafile reader cannot read it");
-    case wmf_E_BadFormat: return QStringLiteral("the metafile's records are damaged");
-    case wmf_E_EOF: return QStringLiteral("the metafile ends in the middle of a record");
-    case wmf_E_DeviceError: return QStringLiteral("the metafile's picture cannot be drawn");
-    default: return QStringLiteral("the metafile reader failed on it (libwmf error %1)").arg(int(error));
+    case wmf_E_InsMem: return MetafileText::tr("there is not enough memory to draw the metafile");
+    case wmf_E_BadFile: return MetafileText::tr("the metafile reader cannot read it");
+    case wmf_E_BadFormat: return MetafileText::tr("the metafile's records are damaged");
+    case wmf_E_EOF: return MetafileText::tr("the metafile ends in the middle of a record");
+    case wmf_E_DeviceError: return MetafileText::tr("the metafile's picture cannot be drawn");
+    default: return MetafileText::tr("the metafile reader failed on it (libwmf error %1)").arg(int(error));
     }
 }
 
@@ -265,16 +273,16 @@ QString unplayable(const QByteArray &bytes)
     // libwmf reads a metafile header only when it gives its own size as 9 words.
     const qsizetype header = headerStart(bytes);
     if (bytes.size() >= header + 4 && word(bytes, header + 2) != 9)
-        return QStringLiteral("the metafile's header gives its size as %1 words, not 9").arg(word(bytes, header + 2));
+        return MetafileText::tr("the metafile's header gives its size as %1 words, not 9").arg(word(bytes, header + 2));
     if (!largestRecordFits(bytes))
-        return QStringLiteral("the metafile's header claims a record larger than the file");
+        return MetafileText::tr("the metafile's header claims a record larger than the file");
     return recordProblem(bytes);
 }
 
 Outcome<QImage> WmfPlayer::render(QByteArray bytes)
 {
     if (!m_api)
-        return notAPicture(QStringLiteral("the metafile reader cannot be started"));
+        return notAPicture(MetafileText::tr("the metafile reader cannot be started"));
     const Outcome<std::optional<wmfD_Rect>> frameRead = placeableFrame(bytes);
     if (!frameRead)
         return frameRead.failure();
@@ -293,11 +301,11 @@ Outcome<QImage> WmfPlayer::render(QByteArray bytes)
     if (wmf_display_size(m_api, &width, &height, dpi, dpi) != wmf_E_None)
         return notAPicture(libwmfProblem(m_api->err));
     if (width == 0 || height == 0)
-        return notAPicture(QStringLiteral("the metafile's picture is %1 x %2 pixels: it has no size").arg(width).arg(height));
+        return notAPicture(MetafileText::tr("the metafile's picture is %1 x %2 pixels: it has no size").arg(width).arg(height));
     if (!sizeAcceptable(width, height, QtPictureLoader::kMaxMetafilePixels))
         return notAPicture(tooLarge(width, height, QtPictureLoader::kMaxMetafilePixels));
     if (!drawingNearFrame(drawn, frame, width, height))
-        return notAPicture(QStringLiteral("the metafile draws far beyond its picture"));
+        return notAPicture(MetafileText::tr("the metafile draws far beyond its picture"));
     return play(frame, width, height);
 }
 
@@ -305,7 +313,7 @@ Outcome<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height
 {
     wmf_gd_t *device = WMF_GD_GetData(m_api);
     if (!(device->flags & WMF_GD_SUPPORTS_PNG))
-        return notAPicture(QStringLiteral("the metafile reader cannot draw into a picture here (libwmf has no PNG output)"));
+        return notAPicture(MetafileText::tr("the metafile reader cannot draw into a picture here (libwmf has no PNG output)"));
     QByteArray png;
     device->type = wmf_gd_png;
     device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER; // hand the PNG to our sink
@@ -318,7 +326,7 @@ Outcome<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height
         return notAPicture(libwmfProblem(m_api->err));
     QImage image;
     if (!image.loadFromData(png, "PNG") || image.isNull())
-        return notAPicture(QStringLiteral("the metafile reader gave no picture of %1 x %2 pixels").arg(width).arg(height));
+        return notAPicture(MetafileText::tr("the metafile reader gave no picture of %1 x %2 pixels").arg(width).arg(height));
     return onWhite(image);
 }
 

@@ -1,6 +1,14 @@
 #include "qtplatform/NetpbmReader.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// The context of the reader's reasons in the translations.
+class NetpbmText
+{
+    Q_DECLARE_TR_FUNCTIONS(NetpbmReader)
+};
 
 // Thrown inside the reader only; read() turns it into the refusal's reason.
 struct Refusal
@@ -12,12 +20,30 @@ struct Refusal
 
 [[noreturn]] void refuseEndInRow(int row, int height)
 {
-    refuse(QStringLiteral("the picture data is cut short (it ends in row %1 of %2)").arg(row + 1).arg(height));
+    refuse(NetpbmText::tr("the picture data is cut short (it ends in row %1 of %2)").arg(row + 1).arg(height));
 }
 
 // White space as netpbm counts it: blank, tab, line feed, vertical tab, form feed, return.
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number of the file, as the refusals name it.
+struct Field
+{
+    enum Kind { Width, Height, Maxval, Sample } kind;
+    int row = 0; // a sample's, from 0
+
+    QString name() const
+    {
+        switch (kind) {
+        case Width: return NetpbmText::tr("the width");
+        case Height: return NetpbmText::tr("the height");
+        case Maxval: return NetpbmText::tr("the maxval");
+        case Sample: break;
+        }
+        return NetpbmText::tr("a sample in row %1").arg(row + 1);
+    }
+};
 
 // Position in the file's bytes, with the comment-aware reading the header and the plain
 // samples share.
@@ -55,22 +81,23 @@ public:
     }
 
     // An unsigned decimal number after blanks and comments, ended by a blank, a comment or the
-    // end of the file. `what` names it in the refusals ("the width", "a sample").
-    qint64 number(const QString &what, qint64 limit)
+    // end of the file. `what` names it in the refusals, worded only when one is made (a plain
+    // file's every sample is read through here).
+    qint64 number(const Field &what, qint64 limit)
     {
         skipBlanksAndComments();
         if (atEnd())
-            refuse(QStringLiteral("the file ends before %1").arg(what));
+            refuse(NetpbmText::tr("the file ends before %1").arg(what.name()));
         if (!isDigit(peek()))
-            refuse(QStringLiteral("%1 is not a number").arg(what));
+            refuse(NetpbmText::tr("%1 is not a number").arg(what.name()));
         qint64 value = 0;
         while (!atEnd() && isDigit(peek())) {
             value = value * 10 + (take() - '0');
             if (value > limit)
-                refuse(QStringLiteral("%1 is larger than %2").arg(what).arg(limit));
+                refuse(NetpbmText::tr("%1 is larger than %2").arg(what.name()).arg(limit));
         }
         if (!atEnd() && !isBlank(peek()) && peek() != '#')
-            refuse(QStringLiteral("%1 is followed by '%2' instead of a blank").arg(what, QChar(peek())));
+            refuse(NetpbmText::tr("%1 is followed by '%2' instead of a blank").arg(what.name(), QChar(peek())));
         return value;
     }
 
@@ -106,29 +133,29 @@ Header readHeader(Cursor &in, qint64 maxPixels)
     Header h;
     in.skip(1);
     h.format = in.take();
-    const qint64 width = in.number(QStringLiteral("the width"), kLargestSide);
-    const qint64 height = in.number(QStringLiteral("the height"), kLargestSide);
+    const qint64 width = in.number({Field::Width}, kLargestSide);
+    const qint64 height = in.number({Field::Height}, kLargestSide);
     if (width == 0 || height == 0)
-        refuse(QStringLiteral("the picture is %1 x %2 pixels, so it has none").arg(width).arg(height));
+        refuse(NetpbmText::tr("the picture is %1 x %2 pixels, so it has none").arg(width).arg(height));
     if (width * height > maxPixels)
-        refuse(QStringLiteral("the header claims %1 x %2 pixels, more than the %3 pixels accepted")
+        refuse(NetpbmText::tr("the header claims %1 x %2 pixels, more than the %3 pixels accepted")
                    .arg(width).arg(height).arg(maxPixels));
     h.width = int(width);
     h.height = int(height);
     if (!h.bitmap()) {
-        h.maxval = int(in.number(QStringLiteral("the maxval"), kLargestMaxval));
+        h.maxval = int(in.number({Field::Maxval}, kLargestMaxval));
         if (h.maxval == 0)
-            refuse(QStringLiteral("the maxval is 0"));
+            refuse(NetpbmText::tr("the maxval is 0"));
     }
     if (!h.plain()) {
         // Exactly one blank (a comment counts as one) separates the header from raw samples.
         if (in.atEnd())
-            refuse(QStringLiteral("the file ends after the header"));
+            refuse(NetpbmText::tr("the file ends after the header"));
         if (in.take() == '#')
             in.skipComment();
     }
     if (in.remaining() < h.leastDataBytes())
-        refuse(QStringLiteral("the picture data is cut short (%1 x %2 pixels need at least %3 bytes, %4 are there)")
+        refuse(NetpbmText::tr("the picture data is cut short (%1 x %2 pixels need at least %3 bytes, %4 are there)")
                    .arg(h.width).arg(h.height).arg(h.leastDataBytes()).arg(in.remaining()));
     return h;
 }
@@ -143,7 +170,7 @@ void readPlainBits(Cursor &in, const Header &h, QImage &image)
                 refuseEndInRow(y, h.height);
             const char bit = in.take();
             if (bit != '0' && bit != '1')
-                refuse(QStringLiteral("a pixel is '%1' instead of 0 or 1 (row %2)").arg(QChar(bit)).arg(y + 1));
+                refuse(NetpbmText::tr("a pixel is '%1' instead of 0 or 1 (row %2)").arg(QChar(bit)).arg(y + 1));
             line[x] = bit == '1' ? 0 : 255;
         }
     }
@@ -169,7 +196,7 @@ int nextSample(Cursor &in, const Header &h, int row)
         in.skipBlanksAndComments();
         if (in.atEnd())
             refuseEndInRow(row, h.height);
-        value = in.number(QStringLiteral("a sample in row %1").arg(row + 1), kLargestSide);
+        value = in.number({Field::Sample, row}, kLargestSide);
     } else {
         // The size was checked against the data before the samples are read.
         value = in.take() & 0xff;
@@ -177,7 +204,7 @@ int nextSample(Cursor &in, const Header &h, int row)
             value = value << 8 | (in.take() & 0xff);
     }
     if (value > h.maxval)
-        refuse(QStringLiteral("a sample in row %1 is %2, above the maxval %3").arg(row + 1).arg(value).arg(h.maxval));
+        refuse(NetpbmText::tr("a sample in row %1 is %2, above the maxval %3").arg(row + 1).arg(value).arg(h.maxval));
     return int((value * 255 + h.maxval / 2) / h.maxval);
 }
 
@@ -209,13 +236,13 @@ bool NetpbmReader::recognises(const QByteArray &bytes)
 Outcome<QImage> NetpbmReader::read(const QByteArray &bytes) const
 {
     if (!recognises(bytes))
-        return notAPicture(QStringLiteral("it is not a netpbm picture (no P1 to P6 at its start)"));
+        return notAPicture(NetpbmText::tr("it is not a netpbm picture (no P1 to P6 at its start)"));
     try {
         Cursor in(bytes);
         const Header h = readHeader(in, m_maxPixels);
         QImage image(h.width, h.height, h.channels() == 3 ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
         if (image.isNull())
-            refuse(QStringLiteral("there is not enough memory for its %1 x %2 pixels").arg(h.width).arg(h.height));
+            refuse(NetpbmText::tr("there is not enough memory for its %1 x %2 pixels").arg(h.width).arg(h.height));
         if (h.format == '1')
             readPlainBits(in, h, image);
         else if (h.format == '4')

@@ -2,6 +2,7 @@
 
 #include "qtplatform/QtPictureLoader.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The pixel limits of the picture readers: whether a picture of width x height is within
@@ -13,6 +14,6 @@ inline bool sizeAcceptable(qint64 width, qint64 height, qint64 limit = QtPicture
 
 inline QString tooLarge(qint64 width, qint64 height, qint64 limit = QtPictureLoader::kMaxPixels)
 {
-    return QStringLiteral("the picture is %1 x %2 pixels, more than the %3 pixels read at most")
+    return QCoreApplication::translate("PictureLimits", "the picture is %1 x %2 pixels, more than the %3 pixels read at most")
         .arg(width).arg(height).arg(limit);
 }

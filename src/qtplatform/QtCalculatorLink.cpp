@@ -17,6 +17,12 @@
 
 namespace {
 
+// The context of these words in the translations.
+class CalculatorLinkText
+{
+    Q_DECLARE_TR_FUNCTIONS(QtCalculatorLink)
+};
+
 const QString kHelperName = QStringLiteral("dotlark-link");
 
 Failure linkFailure(const QString &why) { return {Failure::What::LinkFailed, {}, why}; }
@@ -25,9 +31,9 @@ Failure linkFailure(const QString &why) { return {Failure::What::LinkFailed, {},
 QString endingProblem(const QProcess &process)
 {
     if (process.error() == QProcess::FailedToStart)
-        return QStringLiteral("the link helper %1 cannot be started: %2").arg(process.program(), process.errorString());
+        return CalculatorLinkText::tr("the link helper %1 cannot be started: %2").arg(process.program(), process.errorString());
     if (process.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("the link helper stopped on a fault (%1)")
+        return CalculatorLinkText::tr("the link helper stopped on a fault (%1)")
             .arg(QString::fromLocal8Bit(strsignal(process.exitCode())));
     return {};
 }
@@ -98,7 +104,7 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
 {
     const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
     if (helper.isEmpty())
-        return {{}, QStringLiteral("the link helper %1 is not installed").arg(kHelperName)};
+        return {{}, CalculatorLinkText::tr("the link helper %1 is not installed").arg(kHelperName)};
     QProcess process;
     QEventLoop loop;
     QTimer deadline;
@@ -115,7 +121,7 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
     QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
         output += process.readAllStandardOutput();
         if (output.size() > LinkProtocol::kMaxAnswerBytes)
-            stop(QStringLiteral("the link helper's answer is too long"));
+            stop(CalculatorLinkText::tr("the link helper's answer is too long"));
         else if (m_progress)
             shown = showProgress(output, shown, *m_progress);
     });
@@ -126,12 +132,12 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
     });
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        stop(QStringLiteral("the calculator did not answer within %1 seconds").arg(m_deadlineMs / 1000.0));
+        stop(CalculatorLinkText::tr("the calculator did not answer within %1 seconds").arg(m_deadlineMs / 1000.0));
     });
     process.start(helper, helperArguments(operation, m_settings));
     deadline.start(m_deadlineMs);
     if (m_progress)
-        m_progress->begin(text, [&] { stop(QStringLiteral("the transfer was cancelled")); });
+        m_progress->begin(text, [&] { stop(CalculatorLinkText::tr("the transfer was cancelled")); });
     if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart)
         loop.exec();
     if (m_progress)
@@ -144,7 +150,7 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
 Done QtCalculatorLink::send(const QString &variableFile)
 {
     const Answer answer = run({QStringLiteral("send"), QFileInfo(variableFile).absoluteFilePath()},
-                              QStringLiteral("Sending %1 to the calculator...").arg(QFileInfo(variableFile).fileName()));
+                              CalculatorLinkText::tr("Sending %1 to the calculator...").arg(QFileInfo(variableFile).fileName()));
     if (!answer.problem.isEmpty())
         return linkFailure(answer.problem);
     return {};
@@ -152,7 +158,7 @@ Done QtCalculatorLink::send(const QString &variableFile)
 
 Outcome<std::vector<CalculatorVariable>> QtCalculatorLink::list()
 {
-    const Answer answer = run({QStringLiteral("list")}, QStringLiteral("Reading the calculator's variables..."));
+    const Answer answer = run({QStringLiteral("list")}, CalculatorLinkText::tr("Reading the calculator's variables..."));
     if (!answer.problem.isEmpty())
         return linkFailure(answer.problem);
     return answer.reply.variables;
@@ -161,7 +167,7 @@ Outcome<std::vector<CalculatorVariable>> QtCalculatorLink::list()
 Done QtCalculatorLink::receive(const QString &folder, const QString &name, const QString &outFile)
 {
     const Answer answer = run({QStringLiteral("receive"), folder, name, QFileInfo(outFile).absoluteFilePath()},
-                              QStringLiteral("Receiving %1\\%2 from the calculator...").arg(folder, name));
+                              CalculatorLinkText::tr("Receiving %1\\%2 from the calculator...").arg(folder, name));
     if (!answer.problem.isEmpty())
         return linkFailure(answer.problem);
     return {};
@@ -170,10 +176,10 @@ Done QtCalculatorLink::receive(const QString &folder, const QString &name, const
 Outcome<CalculatorScreen> QtCalculatorLink::capture(bool full)
 {
     const Answer answer = run({QStringLiteral("screen"), full ? QStringLiteral("full") : QStringLiteral("clipped")},
-                              QStringLiteral("Capturing the calculator's screen..."));
+                              CalculatorLinkText::tr("Capturing the calculator's screen..."));
     if (!answer.problem.isEmpty())
         return linkFailure(answer.problem);
     if (!answer.reply.screen)
-        return linkFailure(QStringLiteral("the link helper sent no screen"));
+        return linkFailure(CalculatorLinkText::tr("the link helper sent no screen"));
     return *answer.reply.screen;
 }

@@ -6,6 +6,7 @@
 #include "qtplatform/NetpbmReader.h"
 #include "qtplatform/PictureLimits.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -14,6 +15,12 @@
 #include <algorithm>
 
 namespace {
+
+// The context of these words in the translations.
+class PictureLoaderText
+{
+    Q_DECLARE_TR_FUNCTIONS(QtPictureLoader)
+};
 
 constexpr int kPngMaxSide = 1000000;
 
@@ -43,7 +50,7 @@ QString pngSideProblem(const QByteArray &bytes)
     const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
     if (std::max(width, height) <= kPngMaxSide)
         return {};
-    return QStringLiteral("the picture is %1 x %2 pixels; a PNG picture is read up to %3 pixels wide and high")
+    return PictureLoaderText::tr("the picture is %1 x %2 pixels; a PNG picture is read up to %3 pixels wide and high")
         .arg(width).arg(height).arg(kPngMaxSide);
 }
 
@@ -96,7 +103,7 @@ Outcome<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint,
         if (reader.error() != QImageReader::UnknownError)
             problem = reader.errorString();
         if (reader.error() == QImageReader::UnsupportedFormatError)
-            problem = QStringLiteral("it is no picture format known here");
+            problem = PictureLoaderText::tr("it is no picture format known here");
         return notAPicture(problem, path);
     }
     const QSize full = jpeg ? size : image.size();
