@@ -41,7 +41,7 @@ void CalculatorCommands::linkSettings()
 std::unique_ptr<CalculatorLink> CalculatorCommands::openLink(const LinkSettings &settings)
 {
     if (!m_services.calculatorLink) {
-        m_services.messages.warn(QStringLiteral("This editor has no calculator link."), AppInfo::title);
+        m_services.messages.warn(tr("This editor has no calculator link."), AppInfo::title);
         return nullptr;
     }
     return m_services.calculatorLink(settings, m_services.linkProgress);
@@ -53,10 +53,11 @@ void CalculatorCommands::failed(const QString &what, const Failure &failure)
     m_services.messages.warn(what + u'\r' + describe(failure), AppInfo::title);
 }
 
-bool CalculatorCommands::askToReplacePicture(const QString &withWhat)
+// `question`: "The picture has not been saved. Replace it with ...?"
+bool CalculatorCommands::askToReplacePicture(const QString &question)
 {
     return !m_session.document().hasUnsavedWork()
-           || m_services.messages.show(QStringLiteral("The picture has not been saved. Replace it with %1?").arg(withWhat),
+           || m_services.messages.show(question,
                                        AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
                   == Messages::Answer::Yes;
 }
@@ -67,14 +68,14 @@ bool CalculatorCommands::askToReplaceVariable(CalculatorLink &link, const QStrin
     const QString shown = variableName(folder, name);
     const Outcome<std::vector<CalculatorVariable>> listed = link.list();
     if (!listed) {
-        failed(QStringLiteral("%1 was not sent to the calculator.").arg(shown), listed.failure());
+        failed(tr("%1 was not sent to the calculator.").arg(shown), listed.failure());
         return false;
     }
     const bool held = std::any_of(listed->begin(), listed->end(), [&](const CalculatorVariable &variable) {
         return variable.folder.compare(folder, Qt::CaseInsensitive) == 0 && variable.name.compare(name, Qt::CaseInsensitive) == 0;
     });
     return !held
-           || m_services.messages.show(QStringLiteral("The calculator already holds %1. Replace it with this picture?").arg(shown),
+           || m_services.messages.show(tr("The calculator already holds %1. Replace it with this picture?").arg(shown),
                                        AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
                   == Messages::Answer::Yes;
 }
@@ -95,11 +96,11 @@ void CalculatorCommands::send()
         return;
     const PrivateCopy copy = PrivateCopy::write(m_services.files, m_session, name, kind);
     if (!copy.failure.isEmpty())
-        return m_services.messages.warn(QStringLiteral("%1 was not sent to the calculator: its copy for the link cannot be "
-                                                       "written.\r%2").arg(shown, copy.failure), AppInfo::title);
+        return m_services.messages.warn(tr("%1 was not sent to the calculator: its copy for the link cannot be "
+                                           "written.\r%2").arg(shown, copy.failure), AppInfo::title);
     if (const Done sent = link->send(copy.path); !sent)
-        return failed(QStringLiteral("%1 was not sent to the calculator.").arg(shown), sent.failure());
-    m_services.messages.show(QStringLiteral("%1 was sent to %2.").arg(shown, calcTitle(settings.calc)), AppInfo::title,
+        return failed(tr("%1 was not sent to the calculator.").arg(shown), sent.failure());
+    m_services.messages.show(tr("%1 was sent to %2.").arg(shown, calcTitle(settings.calc)), AppInfo::title,
                              Messages::Icon::None, Messages::Buttons::Ok);
 }
 
@@ -109,7 +110,7 @@ void CalculatorCommands::sendPlanes(const LinkSettings &settings, CalcKind kind,
 {
     const FileSession::PlaneNames names = m_session.planeNames();
     const QString planes[] = {CalcCharset::toUnicode(names.light), CalcCharset::toUnicode(names.dark)};
-    const QString both = QStringLiteral("%1 and %2").arg(variableName(folder, planes[0]), variableName(folder, planes[1]));
+    const QString light = variableName(folder, planes[0]), dark = variableName(folder, planes[1]);
     std::unique_ptr<CalculatorLink> link = openLink(settings);
     if (!link || !askToReplaceVariable(*link, folder, planes[0]) || !askToReplaceVariable(*link, folder, planes[1]))
         return;
@@ -117,22 +118,22 @@ void CalculatorCommands::sendPlanes(const LinkSettings &settings, CalcKind kind,
     for (int i = 0; i < 2; ++i) {
         const EncodeResult plane{encoded.error, i == 0 ? encoded.light : encoded.dark};
         const QString shown = variableName(folder, planes[i]);
-        const QString notSent = i == 0 ? QStringLiteral("%1 were not sent to the calculator.").arg(both)
-                                       : QStringLiteral("%1 was sent to the calculator, %2 was not.").arg(variableName(folder, planes[0]), shown);
+        const QString notSent = i == 0 ? tr("%1 and %2 were not sent to the calculator.").arg(light, dark)
+                                       : tr("%1 was sent to the calculator, %2 was not.").arg(light, shown);
         const PrivateCopy copy = PrivateCopy::write(m_services.files, plane, planes[i], kind);
         if (!copy.failure.isEmpty())
-            return m_services.messages.warn(notSent + QStringLiteral(" Its copy for the link cannot be written.\r") + copy.failure,
+            return m_services.messages.warn(tr("%1 Its copy for the link cannot be written.\r%2").arg(notSent, copy.failure),
                                             AppInfo::title);
         if (const Done sent = link->send(copy.path); !sent)
             return failed(notSent, sent.failure());
     }
-    m_services.messages.show(QStringLiteral("%1 were sent to %2.").arg(both, calcTitle(settings.calc)), AppInfo::title,
+    m_services.messages.show(tr("%1 and %2 were sent to %3.").arg(light, dark, calcTitle(settings.calc)), AppInfo::title,
                              Messages::Icon::None, Messages::Buttons::Ok);
 }
 
 void CalculatorCommands::receive()
 {
-    if (!askToReplacePicture(QStringLiteral("a picture from the calculator")))
+    if (!askToReplacePicture(tr("The picture has not been saved. Replace it with a picture from the calculator?")))
         return;
     const LinkSettings settings = LinkPreferences(m_services.settings).load();
     std::unique_ptr<CalculatorLink> link = openLink(settings);
@@ -140,12 +141,12 @@ void CalculatorCommands::receive()
         return;
     Outcome<std::vector<CalculatorVariable>> listed = link->list();
     if (!listed)
-        return failed(QStringLiteral("No picture was received from the calculator."), listed.failure());
+        return failed(tr("No picture was received from the calculator."), listed.failure());
     std::vector<CalculatorVariable> pictures;
     std::copy_if(listed->begin(), listed->end(), std::back_inserter(pictures),
                  [](const CalculatorVariable &variable) { return variable.type == kPictureType; });
     if (pictures.empty()) {
-        m_services.messages.show(QStringLiteral("The calculator holds no pictures."), AppInfo::title, Messages::Icon::None,
+        m_services.messages.show(tr("The calculator holds no pictures."), AppInfo::title, Messages::Icon::None,
                                  Messages::Buttons::Ok);
         return;
     }
@@ -178,7 +179,7 @@ std::optional<CalcPicture> CalculatorCommands::fetch(CalculatorLink &link, const
     else
         picture = receivedPicture(path, *bytes);
     if (!picture && picture.failure().what == Failure::What::NotAPicture)
-        m_services.messages.warn(QStringLiteral("%1 is not a picture: it cannot be opened.").arg(shown), AppInfo::title);
+        m_services.messages.warn(tr("%1 is not a picture: it cannot be opened.").arg(shown), AppInfo::title);
     else if (!picture)
         failed(notReceived, picture.failure());
     if (!picture)
@@ -191,7 +192,7 @@ std::optional<CalcPicture> CalculatorCommands::fetch(CalculatorLink &link, const
 void CalculatorCommands::receiveOne(CalculatorLink &link, const CalculatorVariable &variable)
 {
     const QString shown = variableName(variable.folder, variable.name);
-    if (std::optional<CalcPicture> picture = fetch(link, variable, QStringLiteral("%1 was not received from the calculator.").arg(shown)))
+    if (std::optional<CalcPicture> picture = fetch(link, variable, tr("%1 was not received from the calculator.").arg(shown)))
         take(std::move(*picture));
 }
 
@@ -200,7 +201,7 @@ void CalculatorCommands::receiveOne(CalculatorLink &link, const CalculatorVariab
 void CalculatorCommands::receiveIntoGroup(CalculatorLink &link, const std::vector<CalculatorVariable> &chosen, CalcKind kind)
 {
     FileDialogs::Request request;
-    request.title = QStringLiteral("TI-89 DOTLARK: Receive into Group");
+    request.title = tr("TI-89 DOTLARK: Receive into Group");
     request.filter = kGroupFilesFilter;
     request.confirmOverwrite = true;
     const std::optional<FileDialogs::Choice> choice = m_services.dialogs.saveFile(request);
@@ -209,7 +210,7 @@ void CalculatorCommands::receiveIntoGroup(CalculatorLink &link, const std::vecto
     QString path = choice->path;
     if (!isGroupPath(path))
         path += u'.' + QString::fromStdString(groupFileEnding(kind));
-    const QString notWritten = QStringLiteral("No group was written: %1 was not received from the calculator.");
+    const QString notWritten = tr("No group was written: %1 was not received from the calculator.");
     GroupFile group;
     group.kind = kindFromGroupEnding(path.toStdString()).value_or(kind);
     group.comment = kNewPictureComment;
@@ -220,20 +221,20 @@ void CalculatorCommands::receiveIntoGroup(CalculatorLink &link, const std::vecto
         picture->kind = group.kind;
         std::optional<GroupEntry> entry = pictureVariable(*picture);
         if (!entry)
-            return failed(QStringLiteral("No group was written."), pictureFailure(path, Picture89iError::TooLargeToWrite));
+            return failed(tr("No group was written."), pictureFailure(path, Picture89iError::TooLargeToWrite));
         putVariable(group, std::move(*entry));
     }
     const Outcome<QByteArray> bytes = encodeGroupFile(path, group);
     const Done written = bytes ? m_services.files.writeAll(path, *bytes) : Done(bytes.failure());
     if (!written)
-        return failed(QStringLiteral("No group was written."), written.failure());
-    m_services.messages.show(QStringLiteral("%1 pictures were received into %2.").arg(chosen.size()).arg(QDir::toNativeSeparators(path)),
+        return failed(tr("No group was written."), written.failure());
+    m_services.messages.show(tr("%1 pictures were received into %2.").arg(chosen.size()).arg(QDir::toNativeSeparators(path)),
                              AppInfo::title, Messages::Icon::None, Messages::Buttons::Ok);
 }
 
 void CalculatorCommands::capture()
 {
-    if (!askToReplacePicture(QStringLiteral("the calculator's screen")))
+    if (!askToReplacePicture(tr("The picture has not been saved. Replace it with the calculator's screen?")))
         return;
     LinkPreferences preferences(m_services.settings);
     const std::optional<bool> full = m_questions.askCaptureFull(preferences.captureFull());
@@ -246,7 +247,7 @@ void CalculatorCommands::capture()
         return;
     const Outcome<CalculatorScreen> screen = link->capture(*full);
     if (!screen)
-        return failed(QStringLiteral("The calculator's screen was not captured."), screen.failure());
+        return failed(tr("The calculator's screen was not captured."), screen.failure());
     CalcPicture picture = screenPicture(*screen);
     picture.kind = pictureKindOf(settings.calc);
     take(std::move(picture));

@@ -5,6 +5,8 @@
 #include "platform/CalculatorLink.h"
 #include "shell/Services.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,6 +21,8 @@ class LinkQuestions;
 // picture stays as it was.
 class CalculatorCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(CalculatorCommands)
+
 public:
     // `pictureReplaced`: the window shows the session's new picture and texts.
     CalculatorCommands(Services services, FileSession &session, LinkQuestions &questions,
@@ -32,7 +36,7 @@ public:
 
 private:
     std::unique_ptr<CalculatorLink> openLink(const LinkSettings &settings);
-    bool askToReplacePicture(const QString &withWhat);
+    bool askToReplacePicture(const QString &question);
     bool askToReplaceVariable(CalculatorLink &link, const QString &folder, const QString &name);
     void failed(const QString &what, const Failure &failure);
     void sendPlanes(const LinkSettings &settings, CalcKind kind, const QString &folder);

@@ -32,9 +32,9 @@ Questions::ExitChoice DialogQuestions::askExit()
 Questions::RecoverChoice DialogQuestions::askRecover(const QString &question)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("TI-89 DOTLARK Plus"), question, QMessageBox::NoButton, m_parent);
-    QPushButton *recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
-    QPushButton *discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
-    QPushButton *later = box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
+    QPushButton *recover = box.addButton(tr("Recover"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
+    QPushButton *later = box.addButton(tr("Later"), QMessageBox::RejectRole);
     recover->setObjectName(QStringLiteral("Recover"));
     discard->setObjectName(QStringLiteral("Discard"));
     later->setObjectName(QStringLiteral("Later"));

@@ -3,6 +3,7 @@
 #include "platform/Questions.h"
 #include "shell/ScaledImportQuestion.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class ExitDialog;
@@ -15,6 +16,8 @@ class QWidget;
 // Import Scaled dialog, made anew for each picture.
 class DialogQuestions : public Questions, public ScaledImportQuestion
 {
+    Q_DECLARE_TR_FUNCTIONS(DialogQuestions)
+
 public:
     explicit DialogQuestions(Messages &messages) : m_messages(messages) {}
     ~DialogQuestions() override;

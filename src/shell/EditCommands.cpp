@@ -98,7 +98,7 @@ void EditCommands::paste()
 {
     const QImage image = m_desk.clipboard.image();
     if (image.isNull())
-        return m_desk.messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
+        return m_desk.messages.warn(tr("The clipboard holds no picture."), AppInfo::title);
     if (image.width() > document().width() || image.height() > document().height()) {
         if (m_host.importScaled)
             m_host.importScaled(image);
@@ -114,13 +114,13 @@ void EditCommands::pasteAsNewPicture()
 {
     const QImage image = m_desk.clipboard.image();
     if (image.isNull())
-        return m_desk.messages.warn(QStringLiteral("The clipboard holds no picture."), AppInfo::title);
+        return m_desk.messages.warn(tr("The clipboard holds no picture."), AppInfo::title);
     if (checkWritableSize(image.width(), image.height()) != Picture89iError::None)
-        return m_desk.messages.warn(QStringLiteral("The clipboard's picture is %1 x %2 pixels, more than a picture file holds.")
+        return m_desk.messages.warn(tr("The clipboard's picture is %1 x %2 pixels, more than a picture file holds.")
                                    .arg(image.width()).arg(image.height()),
                                AppInfo::title);
     if (document().hasUnsavedWork()
-        && m_desk.messages.show(QStringLiteral("The picture has not been saved. Replace it with the clipboard's picture?"),
+        && m_desk.messages.show(tr("The picture has not been saved. Replace it with the clipboard's picture?"),
                            AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
                != Messages::Answer::Yes)
         return;
@@ -266,8 +266,9 @@ void EditCommands::exportPicture()
     const bool grey = document().isGrey();
     const QStringList suffixes{QStringLiteral("png"), grey ? QStringLiteral("pgm") : QStringLiteral("pbm"), QStringLiteral("bmp")};
     FileDialogs::Request request;
-    request.title = QStringLiteral("Export Picture");
-    request.filter = grey ? QStringLiteral("PNG, four greys (*.png)|*.png|PGM, four greys (*.pgm)|*.pgm|BMP, four greys (*.bmp)|*.bmp")
+    request.title = tr("Export Picture");
+    request.filter = grey ? QStringLiteral("%1 (*.png)|*.png|%2 (*.pgm)|*.pgm|%3 (*.bmp)|*.bmp")
+                                .arg(tr("PNG, four greys"), tr("PGM, four greys"), tr("BMP, four greys"))
                           : QStringLiteral("PNG (*.png)|*.png|PBM (*.pbm)|*.pbm|BMP (*.bmp)|*.bmp");
     request.confirmOverwrite = true;
     const std::optional<FileDialogs::Choice> choice = m_desk.dialogs.saveFile(request);
@@ -283,9 +284,11 @@ void EditCommands::exportPicture()
     const PixelGrid pixels = scaled(picture.pixels(), picture.width(), picture.height(), *scale);
     const QByteArray bytes = grey ? greyFileBytes(greyFromLevels(pixels, pixels.width(), pixels.height()), suffix)
                                   : pictureFileBytes(pixels, pixels.width(), pixels.height(), suffix);
-    const QString failed = QStringLiteral("Can't write the picture ") + QDir::toNativeSeparators(path) + u'\r';
+    const auto failed = [&](const QString &reason) {
+        m_desk.messages.warn(tr("Can't write the picture %1\r%2").arg(QDir::toNativeSeparators(path), reason), AppInfo::title);
+    };
     if (bytes.isEmpty())
-        return m_desk.messages.warn(failed + QStringLiteral("the picture could not be encoded"), AppInfo::title);
+        return failed(tr("the picture could not be encoded"));
     if (const Done written = m_desk.files.writeAll(path, bytes); !written)
-        m_desk.messages.warn(failed + describe(written.failure()), AppInfo::title);
+        failed(describe(written.failure()));
 }

@@ -4,6 +4,7 @@
 #include "platform/Clipboard.h"
 #include "shell/EditQuestions.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPoint>
 #include <functional>
@@ -34,6 +35,8 @@ private:
 // rotations, Invert and the shifts work on the selection alone.
 class EditCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(EditCommands)
+
 public:
     // What the commands need of the window.
     struct Host

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontComboBox>
@@ -25,7 +26,8 @@ struct Preset
     int height;
 };
 // The calculators' screens, for Canvas Size... to offer.
-constexpr Preset kPresets[] = {{"TI-89 screen, 160 x 77", 160, 77}, {"TI-92 and Voyage 200 screen, 240 x 128", 240, 128}};
+constexpr Preset kPresets[] = {{QT_TRANSLATE_NOOP("EditDialogs", "TI-89 screen, 160 x 77"), 160, 77},
+                               {QT_TRANSLATE_NOOP("EditDialogs", "TI-92 and Voyage 200 screen, 240 x 128"), 240, 128}};
 
 QSpinBox *spin(int from, int to, int value)
 {
@@ -39,13 +41,18 @@ QSpinBox *spin(int from, int to, int value)
 QButtonGroup *anchorButtons(QGridLayout *grid)
 {
     auto *group = new QButtonGroup(grid);
-    static const char *const kNames[] = {"Top left", "Top", "Top right", "Left", "Centre", "Right",
-                                         "Bottom left", "Bottom", "Bottom right"};
+    static const char *const kNames[] = {
+        QT_TRANSLATE_NOOP("EditDialogs", "Top left"),    QT_TRANSLATE_NOOP("EditDialogs", "Top"),
+        QT_TRANSLATE_NOOP("EditDialogs", "Top right"),   QT_TRANSLATE_NOOP("EditDialogs", "Left"),
+        QT_TRANSLATE_NOOP("EditDialogs", "Centre"),      QT_TRANSLATE_NOOP("EditDialogs", "Right"),
+        QT_TRANSLATE_NOOP("EditDialogs", "Bottom left"), QT_TRANSLATE_NOOP("EditDialogs", "Bottom"),
+        QT_TRANSLATE_NOOP("EditDialogs", "Bottom right")};
     for (int i = 0; i < 9; ++i) {
         auto *button = new QPushButton;
         button->setCheckable(true);
-        button->setToolTip(QString::fromLatin1(kNames[i]));
-        button->setAccessibleName(QString::fromLatin1(kNames[i]));
+        const QString name = QCoreApplication::translate("EditDialogs", kNames[i]);
+        button->setToolTip(name);
+        button->setAccessibleName(name);
         button->setFixedSize(28, 28);
         group->addButton(button, i);
         grid->addWidget(button, i / 3, i % 3);
@@ -62,15 +69,15 @@ QButtonGroup *anchorButtons(QGridLayout *grid)
 std::optional<CanvasSizeChoice> EditDialogs::askCanvasSize(QSize current)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral("Canvas Size"));
+    dialog.setWindowTitle(tr("Canvas Size"));
     auto *presets = new QComboBox;
-    presets->addItem(QStringLiteral("Custom"));
+    presets->addItem(tr("Custom"));
     for (const Preset &preset : kPresets)
-        presets->addItem(QString::fromLatin1(preset.caption));
+        presets->addItem(QCoreApplication::translate("EditDialogs", preset.caption));
     QSpinBox *width = spin(1, kPicture89iMaxSide, current.width());
     QSpinBox *height = spin(1, kPicture89iMaxSide, current.height());
-    width->setSuffix(QStringLiteral(" pixels"));
-    height->setSuffix(QStringLiteral(" pixels"));
+    width->setSuffix(tr(" pixels"));
+    height->setSuffix(tr(" pixels"));
     QObject::connect(presets, &QComboBox::activated, &dialog, [=](int index) {
         if (index <= 0)
             return;
@@ -82,16 +89,16 @@ std::optional<CanvasSizeChoice> EditDialogs::askCanvasSize(QSize current)
     QButtonGroup *anchors = anchorButtons(anchorGrid);
     auto *tooLarge = new QLabel;
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Preset:"), presets);
-    form->addRow(QStringLiteral("&Width:"), width);
-    form->addRow(QStringLiteral("&Height:"), height);
-    form->addRow(QStringLiteral("Anchor:"), anchorGrid);
+    form->addRow(tr("&Preset:"), presets);
+    form->addRow(tr("&Width:"), width);
+    form->addRow(tr("&Height:"), height);
+    form->addRow(tr("Anchor:"), anchorGrid);
     form->addRow(tooLarge);
     QDialogButtonBox *buttons = okCancel(dialog);
     // A size the picture file cannot hold is not offered.
     const auto check = [=] {
         const bool fits = checkWritableSize(width->value(), height->value()) == Picture89iError::None;
-        tooLarge->setText(fits ? QString() : QStringLiteral("Too large for a picture file."));
+        tooLarge->setText(fits ? QString() : tr("Too large for a picture file."));
         buttons->button(QDialogButtonBox::Ok)->setEnabled(fits);
     };
     QObject::connect(width, &QSpinBox::valueChanged, &dialog, check);
@@ -109,14 +116,14 @@ std::optional<TextChoice> EditDialogs::askText(const TextChoice &initial,
                                                const std::function<void(const TextChoice &)> &preview)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral("Text"));
+    dialog.setWindowTitle(tr("Text"));
     auto *text = new QLineEdit(initial.text);
     auto *family = new QFontComboBox;
     if (!initial.family.isEmpty())
         family->setCurrentFont(QFont(initial.family));
     QSpinBox *size = spin(5, 96, initial.pixelSize);
-    size->setSuffix(QStringLiteral(" pixels"));
-    auto *bold = new QCheckBox(QStringLiteral("&Bold"));
+    size->setSuffix(tr(" pixels"));
+    auto *bold = new QCheckBox(tr("&Bold"));
     bold->setChecked(initial.bold);
     const auto choice = [=] { return TextChoice{text->text(), family->currentFont().family(), size->value(), bold->isChecked()}; };
     const auto changed = [=] {
@@ -128,9 +135,9 @@ std::optional<TextChoice> EditDialogs::askText(const TextChoice &initial,
     QObject::connect(size, &QSpinBox::valueChanged, &dialog, changed);
     QObject::connect(bold, &QCheckBox::toggled, &dialog, changed);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Text:"), text);
-    form->addRow(QStringLiteral("&Font:"), family);
-    form->addRow(QStringLiteral("&Size:"), size);
+    form->addRow(tr("&Text:"), text);
+    form->addRow(tr("&Font:"), family);
+    form->addRow(tr("&Size:"), size);
     form->addRow(bold);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
@@ -144,11 +151,11 @@ std::optional<TextChoice> EditDialogs::askText(const TextChoice &initial,
 std::optional<int> EditDialogs::askExportScale()
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral("Export Picture"));
+    dialog.setWindowTitle(tr("Export Picture"));
     QSpinBox *scale = spin(1, 16, m_lastScale);
     scale->setPrefix(QStringLiteral("x "));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Scale (each pixel as a square of):"), scale);
+    form->addRow(tr("&Scale (each pixel as a square of):"), scale);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(okCancel(dialog));

@@ -2,6 +2,7 @@
 
 #include "shell/EditQuestions.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class QWidget;
@@ -10,6 +11,8 @@ class QWidget;
 // The Text box remembers its font between uses; the export its scale.
 class EditDialogs : public EditQuestions
 {
+    Q_DECLARE_TR_FUNCTIONS(EditDialogs)
+
 public:
     void setParent(QWidget *parent) { m_parent = parent; }
 

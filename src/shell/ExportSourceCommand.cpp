@@ -19,8 +19,10 @@ namespace {
 std::optional<QString> askSourceFile(FileDialogs &dialogs)
 {
     FileDialogs::Request request;
-    request.title = QStringLiteral("Export Source");
-    request.filter = QStringLiteral("C header (*.h)|*.h|C source (*.c)|*.c");
+    request.title = QCoreApplication::translate("ExportSourceCommand", "Export Source");
+    request.filter = QStringLiteral("%1 (*.h)|*.h|%2 (*.c)|*.c")
+                         .arg(QCoreApplication::translate("ExportSourceCommand", "C header"),
+                              QCoreApplication::translate("ExportSourceCommand", "C source"));
     request.defaultExtension = QStringLiteral("h");
     request.confirmOverwrite = true;
     const std::optional<FileDialogs::Choice> choice = dialogs.saveFile(request);
@@ -30,6 +32,17 @@ std::optional<QString> askSourceFile(FileDialogs &dialogs)
     if (suffix == u"h" || suffix == u"c")
         return choice->path;
     return choice->path + (choice->filterIndex == 2 ? QStringLiteral(".c") : QStringLiteral(".h"));
+}
+
+// Why no source can be made, in the user's words: the width of the area and what the rows hold.
+QString refusal(SpriteError error, int width, SpriteWidth rows)
+{
+    if (error == SpriteError::Empty)
+        return QCoreApplication::translate("ExportSourceCommand", "there are no pixels to write");
+    return QCoreApplication::translate("ExportSourceCommand", "the picture is %1 pixels wide, wider than rows of %2 pixels "
+                                                              "(rows of bytes for SpriteX8 take any width)")
+        .arg(width)
+        .arg(pixelsPerElement(rows));
 }
 } // namespace
 
@@ -59,8 +72,7 @@ void ExportSourceCommand::run(const PictureDocument &document, const Selection &
         return;
     const PixelRect area{0, 0, picture.width, picture.height};
     if (const SpriteResult tried = spriteSource(picture.planes, area, *request); tried.error != SpriteError::None) {
-        const std::string reason = spriteErrorText(tried.error, picture.width, request->width);
-        return m_desk.messages.warn(QStringLiteral("The C source can't be made: ") + QString::fromStdString(reason),
+        return m_desk.messages.warn(tr("The C source can't be made: %1").arg(refusal(tried.error, picture.width, request->width)),
                                     AppInfo::title);
     }
     const std::optional<QString> path = askSourceFile(m_desk.dialogs);
@@ -69,7 +81,6 @@ void ExportSourceCommand::run(const PictureDocument &document, const Selection &
     request->header = QFileInfo(*path).suffix().toLower() == u"h";
     const SpriteResult source = spriteSource(picture.planes, area, *request);
     if (const Done written = m_desk.files.writeAll(*path, QByteArray::fromStdString(source.text)); !written)
-        m_desk.messages.warn(QStringLiteral("Can't write the source ") + QDir::toNativeSeparators(*path) + u'\r'
-                                 + describe(written.failure()),
+        m_desk.messages.warn(tr("Can't write the source %1\r%2").arg(QDir::toNativeSeparators(*path), describe(written.failure())),
                              AppInfo::title);
 }

@@ -3,6 +3,8 @@
 #include "document/PixelGrid.h"
 #include "shell/ExportSourceQuestion.h"
 
+#include <QCoreApplication>
+
 #include <string_view>
 #include <vector>
 
@@ -29,6 +31,8 @@ SourcePicture sourcePicture(const PictureDocument &document, const Selection &se
 // is asked for. The file is written whole or left as it was.
 class ExportSourceCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(ExportSourceCommand)
+
 public:
     struct Desk
     {

@@ -19,21 +19,22 @@ constexpr int kNoMask = -1;
 
 QString sizeText(const ExportSourceOffer &offer)
 {
-    return QStringLiteral("%1: %2 x %3 pixels, %4")
-        .arg(offer.selection ? QStringLiteral("Selection") : QStringLiteral("Picture"))
+    const QString levels = offer.grey ? ExportSourceDialog::tr("4 grey levels") : ExportSourceDialog::tr("black and white");
+    return (offer.selection ? ExportSourceDialog::tr("Selection: %1 x %2 pixels, %3")
+                            : ExportSourceDialog::tr("Picture: %1 x %2 pixels, %3"))
         .arg(offer.width)
         .arg(offer.height)
-        .arg(offer.grey ? QStringLiteral("4 grey levels") : QStringLiteral("black and white"));
+        .arg(levels);
 }
 
 QComboBox *widthBox(const ExportSourceOffer &offer)
 {
     auto *box = new QComboBox;
     box->setObjectName(QStringLiteral("rows"));
-    box->addItem(QStringLiteral("8 pixels (unsigned char)"), int(SpriteWidth::W8));
-    box->addItem(QStringLiteral("16 pixels (unsigned short)"), int(SpriteWidth::W16));
-    box->addItem(QStringLiteral("32 pixels (unsigned long)"), int(SpriteWidth::W32));
-    box->addItem(QStringLiteral("Bytes, any width (SpriteX8)"), int(SpriteWidth::X8));
+    box->addItem(ExportSourceDialog::tr("8 pixels (unsigned char)"), int(SpriteWidth::W8));
+    box->addItem(ExportSourceDialog::tr("16 pixels (unsigned short)"), int(SpriteWidth::W16));
+    box->addItem(ExportSourceDialog::tr("32 pixels (unsigned long)"), int(SpriteWidth::W32));
+    box->addItem(ExportSourceDialog::tr("Bytes, any width (SpriteX8)"), int(SpriteWidth::X8));
     box->setCurrentIndex(box->findData(int(fittingWidth(offer.width))));
     return box;
 }
@@ -43,26 +44,26 @@ QComboBox *maskBox(bool grey)
 {
     auto *box = new QComboBox;
     box->setObjectName(QStringLiteral("mask"));
-    box->addItem(QStringLiteral("None"), kNoMask);
-    box->addItem(QStringLiteral("Set where not white"), int(GreyLevel::White));
+    box->addItem(ExportSourceDialog::tr("None"), kNoMask);
+    box->addItem(ExportSourceDialog::tr("Set where not white"), int(GreyLevel::White));
     if (grey) {
-        box->addItem(QStringLiteral("Set where not light grey"), int(GreyLevel::LightGrey));
-        box->addItem(QStringLiteral("Set where not dark grey"), int(GreyLevel::DarkGrey));
+        box->addItem(ExportSourceDialog::tr("Set where not light grey"), int(GreyLevel::LightGrey));
+        box->addItem(ExportSourceDialog::tr("Set where not dark grey"), int(GreyLevel::DarkGrey));
     }
-    box->addItem(QStringLiteral("Set where not black"), int(GreyLevel::Black));
+    box->addItem(ExportSourceDialog::tr("Set where not black"), int(GreyLevel::Black));
     return box;
 }
 
 QHBoxLayout *planeButtons(QButtonGroup *group, bool grey)
 {
     auto *row = new QHBoxLayout;
-    const QString captions[] = {QStringLiteral("Separate arrays"), QStringLiteral("Interlaced rows")};
+    const QString captions[] = {ExportSourceDialog::tr("Separate arrays"), ExportSourceDialog::tr("Interlaced rows")};
     for (int i = 0; i < 2; ++i) {
         auto *button = new QRadioButton(captions[i]);
         button->setObjectName(i ? QStringLiteral("interlaced") : QStringLiteral("separate"));
         button->setEnabled(grey);
         if (!grey)
-            button->setToolTip(QStringLiteral("A black-and-white picture has one plane"));
+            button->setToolTip(ExportSourceDialog::tr("A black-and-white picture has one plane"));
         group->addButton(button, i);
         row->addWidget(button);
     }
@@ -82,7 +83,7 @@ SpriteWidth fittingWidth(int width)
 
 ExportSourceDialog::ExportSourceDialog(const ExportSourceOffer &offer, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Export Source"));
+    setWindowTitle(tr("Export Source"));
     auto *form = new QFormLayout;
     m_width = widthBox(offer);
     m_mask = maskBox(offer.grey);
@@ -90,10 +91,10 @@ ExportSourceDialog::ExportSourceDialog(const ExportSourceOffer &offer, QWidget *
     m_name = new QLineEdit(offer.name);
     m_name->setObjectName(QStringLiteral("name"));
     m_name->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z_][A-Za-z0-9_]{0,62}")), m_name));
-    form->addRow(QStringLiteral("&Rows:"), m_width);
-    form->addRow(QStringLiteral("&Mask:"), m_mask);
-    form->addRow(QStringLiteral("Planes:"), planeButtons(m_planes, offer.grey));
-    form->addRow(QStringLiteral("Array &name:"), m_name);
+    form->addRow(tr("&Rows:"), m_width);
+    form->addRow(tr("&Mask:"), m_mask);
+    form->addRow(tr("Planes:"), planeButtons(m_planes, offer.grey));
+    form->addRow(tr("Array &name:"), m_name);
     auto *layout = new QVBoxLayout(this);
     auto *size = new QLabel(sizeText(offer));
     size->setObjectName(QStringLiteral("size"));

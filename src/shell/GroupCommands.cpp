@@ -34,7 +34,7 @@ std::vector<GroupChoice> choicesIn(const GroupFile &group, const std::vector<Gro
 FileDialogs::Request addToGroupRequest()
 {
     FileDialogs::Request request;
-    request.title = QStringLiteral("TI-89 DOTLARK: Add to Group");
+    request.title = GroupCommands::tr("TI-89 DOTLARK: Add to Group");
     request.filter = kGroupFilesFilter;
     return request; // an existing group is added to, not replaced: no question here
 }
@@ -53,7 +53,7 @@ void GroupCommands::open(const QString &path, bool addToRecent)
         return m_apply(FileSession::groupRefused(read.failure()));
     const std::vector<GroupPicture> pictures = picturesIn(read->group);
     if (pictures.empty())
-        return m_apply(SessionOutcome::refused(QStringLiteral("%1 holds no picture.").arg(shownPath(path)), AppInfo::title));
+        return m_apply(SessionOutcome::refused(tr("%1 holds no picture.").arg(shownPath(path)), AppInfo::title));
     if (const std::vector<GreyPair> pairs = greyPairsIn(read->group); !pairs.empty() && askOpenGrey(path, read->group, pairs.front()))
         return m_apply(m_session.openGreyPair(std::move(*read), pairs.front(), addToRecent));
     int entry = pictures.front().entry;
@@ -74,8 +74,8 @@ bool GroupCommands::askOpenGrey(const QString &path, const GroupFile &group, con
         const GroupEntry &variable = group.entries.at(size_t(entry));
         return CalcCharset::toUnicode(variable.folder) + u'\\' + CalcCharset::toUnicode(variable.name);
     };
-    return m_services.messages.show(QStringLiteral("%1 holds %2 and %3, the light and dark planes of a grey picture. Open them "
-                                                   "as one picture of four grey levels?")
+    return m_services.messages.show(tr("%1 holds %2 and %3, the light and dark planes of a grey picture. Open them "
+                                       "as one picture of four grey levels?")
                                         .arg(shownPath(path), shown(pair.lightEntry), shown(pair.darkEntry)),
                                     AppInfo::title, Messages::Icon::None, Messages::Buttons::YesNo)
            == Messages::Answer::Yes;
@@ -83,7 +83,7 @@ bool GroupCommands::askOpenGrey(const QString &path, const GroupFile &group, con
 
 bool GroupCommands::askToReplace(const QString &group, const QString &variable)
 {
-    return m_services.messages.show(QStringLiteral("%1 already holds %2. Replace it with this picture?").arg(shownPath(group), variable),
+    return m_services.messages.show(tr("%1 already holds %2. Replace it with this picture?").arg(shownPath(group), variable),
                                     AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
            == Messages::Answer::Yes;
 }
@@ -112,6 +112,6 @@ void GroupCommands::addToGroup()
     const SessionOutcome outcome = m_session.addToGroup(std::move(*target));
     m_apply(outcome);
     if (outcome.ok)
-        m_services.messages.show(QStringLiteral("%1 %2 added to %3.").arg(variable, two ? QStringLiteral("were") : QStringLiteral("was"), shownPath(path)), AppInfo::title,
-                                 Messages::Icon::None, Messages::Buttons::Ok);
+        m_services.messages.show((two ? tr("%1 were added to %2.") : tr("%1 was added to %2.")).arg(variable, shownPath(path)),
+                                 AppInfo::title, Messages::Icon::None, Messages::Buttons::Ok);
 }

@@ -2,6 +2,7 @@
 
 #include "shell/Services.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -16,6 +17,8 @@ struct SessionOutcome;
 // `apply`.
 class GroupCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(GroupCommands)
+
 public:
     GroupCommands(Services services, FileSession &session, GroupQuestions &questions,
                   std::function<void(const SessionOutcome &)> apply);

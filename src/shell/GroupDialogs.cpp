@@ -35,9 +35,9 @@ QTreeWidget *pictureList(const std::vector<GroupChoice> &pictures)
 {
     auto *list = new QTreeWidget;
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({QStringLiteral("Picture"), QStringLiteral("Size")});
+    list->setHeaderLabels({GroupDialogs::tr("Picture"), GroupDialogs::tr("Size")});
     for (const GroupChoice &choice : pictures) {
-        auto *item = new QTreeWidgetItem(list, {choice.name, QStringLiteral("%1 bytes").arg(choice.size)});
+        auto *item = new QTreeWidgetItem(list, {choice.name, GroupDialogs::tr("%1 bytes").arg(choice.size)});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -48,7 +48,7 @@ QTreeWidget *pictureList(const std::vector<GroupChoice> &pictures)
 std::optional<int> GroupDialogs::choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral("Open from Group"));
+    dialog.setWindowTitle(tr("Open from Group"));
     QTreeWidget *list = pictureList(pictures);
     auto *shown = new QLabel;
     shown->setFixedSize(kPreviewWidth + 8, kPreviewHeight + 8);
@@ -61,7 +61,7 @@ std::optional<int> GroupDialogs::choosePicture(const QString &groupPath, const s
     });
     QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
     list->setCurrentItem(list->topLevelItem(0));
-    auto *label = new QLabel(QStringLiteral("&Open which picture of %1?").arg(QFileInfo(groupPath).fileName()));
+    auto *label = new QLabel(tr("&Open which picture of %1?").arg(QFileInfo(groupPath).fileName()));
     label->setBuddy(list);
     auto *row = new QHBoxLayout;
     row->addWidget(list, 1);

@@ -2,6 +2,7 @@
 
 #include "shell/GroupQuestions.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class QWidget;
@@ -10,6 +11,8 @@ class QWidget;
 // preview of the one selected.
 class GroupDialogs : public GroupQuestions
 {
+    Q_DECLARE_TR_FUNCTIONS(GroupDialogs)
+
 public:
     void setParent(QWidget *parent) { m_parent = parent; }
     std::optional<int> choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures) override;

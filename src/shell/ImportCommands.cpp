@@ -18,7 +18,6 @@
 #include <QStringList>
 
 namespace {
-const QString kCaption = QStringLiteral("Import...");
 const QString kSection = QStringLiteral("Import Scaled");
 const QString kKey = QStringLiteral("Last");
 
@@ -83,13 +82,16 @@ ImportCommands::ImportCommands(Services services, FileSession &session, DrawingT
 
 ImportCommands::~ImportCommands() = default;
 
+QString ImportCommands::caption() { return tr("Import..."); }
+
 FileDialogs::Request ImportCommands::request()
 {
     FileDialogs::Request request;
-    request.title = QStringLiteral("Import a picture");
+    request.title = tr("Import a picture");
     // The designed filter stays first and chosen.
-    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF|All pictures|")
-                     + allPicturePatterns() + QStringLiteral("|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm|PNG|*.png");
+    request.filter = QStringLiteral("BMP, ICO, RLE, WMF,JPG,GIF|*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.GIF|%1|%2"
+                                    "|netpbm (PBM, PGM, PPM)|*.pbm;*.pgm;*.ppm;*.pnm|PNG|*.png")
+                         .arg(tr("All pictures"), allPicturePatterns());
     request.defaultExtension = QStringLiteral("BMP");
     request.mustExist = true;
     return request;
@@ -126,8 +128,8 @@ void ImportCommands::importPicture(QSize shown)
 
 void ImportCommands::refuseImport(const Failure &failure)
 {
-    m_services.messages.show(QStringLiteral("Can't import %1: %2").arg(failure.path, describe(failure, Wording::Phrase)),
-                             QStringLiteral("Import..."), Messages::Icon::Exclamation, Messages::Buttons::Ok);
+    m_services.messages.show(tr("Can't import %1: %2").arg(failure.path, describe(failure, Wording::Phrase)), caption(),
+                             Messages::Icon::Exclamation, Messages::Buttons::Ok);
 }
 
 // Shows the picture over the window's corner while asking; the caller hides it again.
@@ -137,7 +139,7 @@ bool ImportCommands::askToImport(const QString &path, const QImage &picture)
     m_preview.resize(picture.size());
     m_preview.raise();
     m_preview.show();
-    return m_services.messages.show(importQuestion(path), kCaption, Messages::Icon::None, Messages::Buttons::YesNo)
+    return m_services.messages.show(importQuestion(path), caption(), Messages::Icon::None, Messages::Buttons::YesNo)
            == Messages::Answer::Yes;
 }
 
@@ -193,10 +195,10 @@ void ImportCommands::askAndPlot(const ScaleSource &source, const QString &name)
 // the user decides whether that is worth importing. True to import it.
 bool ImportCommands::importCutShort(const QString &path)
 {
-    const QString text = QStringLiteral("The file %1 is damaged: it ends before its picture does. "
-                                        "Import the part that could be read?")
+    const QString text = tr("The file %1 is damaged: it ends before its picture does. "
+                            "Import the part that could be read?")
                              .arg(QDir::toNativeSeparators(path));
-    return m_services.messages.show(text, kCaption, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
+    return m_services.messages.show(text, caption(), Messages::Icon::Exclamation, Messages::Buttons::YesNo)
            == Messages::Answer::Yes;
 }
 

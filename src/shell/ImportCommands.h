@@ -3,6 +3,7 @@
 #include "platform/FileDialogs.h"
 #include "shell/Services.h"
 
+#include <QCoreApplication>
 #include <QSize>
 #include <functional>
 #include <memory>
@@ -22,6 +23,8 @@ class ScaleSource;
 // picture then has no file and counts as drawn on; the Pen is the tool.
 class ImportCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(ImportCommands)
+
 public:
     // `preview` shows the picture over the window's corner while File > Import asks;
     // `dialogParent` carries the Import Scaled dialog when the services bring none.
@@ -43,6 +46,7 @@ public:
     static FileDialogs::Request request();
 
 private:
+    static QString caption(); // of the import's messages
     void refuseImport(const Failure &failure);
     bool importCutShort(const QString &path);
     bool askToImport(const QString &path, const QImage &picture);

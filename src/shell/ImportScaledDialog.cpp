@@ -86,7 +86,7 @@ ImportScaledDialog::ImportScaledDialog(const ScaleSource &source, const QString 
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_source(source), m_beneath(beneath), m_beneathLevels(beneathLevels == 4 ? 4 : 2)
 {
-    setWindowTitle(QStringLiteral("Import Scaled..."));
+    setWindowTitle(tr("Import Scaled..."));
     buildControls(path);
     setChoice({});
 }
@@ -96,12 +96,10 @@ void ImportScaledDialog::buildControls(const QString &path)
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     const QSize full = m_source.fullSize(), target = m_source.target();
-    auto *about = new QLabel(QStringLiteral("%1: %2 x %3 pixels onto %4 x %5")
-                                 .arg(QFileInfo(path).fileName())
-                                 .arg(full.width())
-                                 .arg(full.height())
-                                 .arg(target.width())
-                                 .arg(target.height()),
+    const auto number = [](int value) { return QString::number(value); };
+    auto *about = new QLabel(tr("%1: %2 x %3 pixels onto %4 x %5")
+                                 .arg(QFileInfo(path).fileName(), number(full.width()), number(full.height()),
+                                      number(target.width()), number(target.height())),
                              this);
     about->setObjectName(QStringLiteral("about"));
     about->setToolTip(path);
@@ -128,9 +126,11 @@ void ImportScaledDialog::buildControls(const QString &path)
     layout->addLayout(boxes);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
-    buttons->button(QDialogButtonBox::Reset)->setText(QStringLiteral("R&eset"));
-    for (const auto which : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Reset})
-        buttons->button(which)->setObjectName(buttons->button(which)->text().remove(u'&').toLower());
+    buttons->button(QDialogButtonBox::Reset)->setText(tr("R&eset"));
+    // Named in English whatever the buttons say.
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    buttons->button(QDialogButtonBox::Reset)->setObjectName(QStringLiteral("reset"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons->button(QDialogButtonBox::Reset), &QPushButton::clicked, this, [this] { setChoice({}); });
@@ -140,14 +140,14 @@ void ImportScaledDialog::buildControls(const QString &path)
 
 QWidget *ImportScaledDialog::placementBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("Placement"), this);
+    auto *box = new QGroupBox(tr("Placement"), this);
     auto *column = new QVBoxLayout(box);
     m_placement = new QButtonGroup(box);
-    column->addWidget(radio(*m_placement, int(Placement::Fit), QStringLiteral("fit"), QStringLiteral("&Fit"), box));
-    column->addWidget(radio(*m_placement, int(Placement::Fill), QStringLiteral("fill"), QStringLiteral("F&ill"), box));
+    column->addWidget(radio(*m_placement, int(Placement::Fit), QStringLiteral("fit"), tr("&Fit"), box));
+    column->addWidget(radio(*m_placement, int(Placement::Fill), QStringLiteral("fill"), tr("F&ill"), box));
     column->addWidget(
-        radio(*m_placement, int(Placement::Stretch), QStringLiteral("stretch"), QStringLiteral("&Stretch"), box));
-    column->addWidget(radio(*m_placement, int(Placement::Actual), QStringLiteral("actual"), QStringLiteral("&1:1"), box));
+        radio(*m_placement, int(Placement::Stretch), QStringLiteral("stretch"), tr("&Stretch"), box));
+    column->addWidget(radio(*m_placement, int(Placement::Actual), QStringLiteral("actual"), tr("&1:1"), box));
     connect(m_placement, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             place();
@@ -175,30 +175,30 @@ QSlider *ImportScaledDialog::slider(const QString &name, int minimum, int maximu
 
 QWidget *ImportScaledDialog::toneBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("Tone"), this);
+    auto *box = new QGroupBox(tr("Tone"), this);
     auto *grid = new QGridLayout(box);
     m_tone = new QButtonGroup(box);
-    grid->addWidget(radio(*m_tone, int(Tone::Threshold), QStringLiteral("threshold"), QStringLiteral("&Threshold"), box),
+    grid->addWidget(radio(*m_tone, int(Tone::Threshold), QStringLiteral("threshold"), tr("&Threshold"), box),
                     0, 0);
     m_threshold = slider(QStringLiteral("thresholdLevel"), 0, 256, m_thresholdValue);
-    m_threshold->setToolTip(QStringLiteral("Pixels darker than this grey become black"));
+    m_threshold->setToolTip(tr("Pixels darker than this grey become black"));
     grid->addWidget(m_threshold, 0, 1);
     grid->addWidget(m_thresholdValue, 0, 2);
     grid->addWidget(radio(*m_tone, int(Tone::FloydSteinberg), QStringLiteral("floydSteinberg"),
-                          QStringLiteral("Dither (F&loyd-Steinberg)"), box),
+                          tr("Dither (F&loyd-Steinberg)"), box),
                     1, 0, 1, 3);
     grid->addWidget(
-        radio(*m_tone, int(Tone::Atkinson), QStringLiteral("atkinson"), QStringLiteral("Dither (&Atkinson)"), box), 2, 0,
+        radio(*m_tone, int(Tone::Atkinson), QStringLiteral("atkinson"), tr("Dither (&Atkinson)"), box), 2, 0,
         1, 3);
     connect(m_tone, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             tone();
     });
     // Beside the black-and-white tones: the picture becomes a grey one of two planes.
-    m_grey = new QCheckBox(QStringLiteral("&4 grey levels"), box);
+    m_grey = new QCheckBox(tr("&4 grey levels"), box);
     m_grey->setObjectName(QStringLiteral("greyLevels"));
-    m_grey->setToolTip(QStringLiteral("White, light grey, dark grey and black, as the calculator shows grey; "
-                                      "Threshold takes the nearest of the four"));
+    m_grey->setToolTip(tr("White, light grey, dark grey and black, as the calculator shows grey; "
+                          "Threshold takes the nearest of the four"));
     connect(m_grey, &QCheckBox::toggled, this, [this] { tone(); });
     grid->addWidget(m_grey, 3, 0, 1, 3);
     return box;
@@ -206,9 +206,9 @@ QWidget *ImportScaledDialog::toneBox()
 
 QWidget *ImportScaledDialog::adjustBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("Adjust"), this);
+    auto *box = new QGroupBox(tr("Adjust"), this);
     auto *grid = new QGridLayout(box);
-    m_invert = new QCheckBox(QStringLiteral("In&vert"), box);
+    m_invert = new QCheckBox(tr("In&vert"), box);
     m_invert->setObjectName(QStringLiteral("invert"));
     connect(m_invert, &QCheckBox::toggled, this, [this] { tone(); });
     grid->addWidget(m_invert, 0, 0, 1, 3);
@@ -220,19 +220,19 @@ QWidget *ImportScaledDialog::adjustBox()
         grid->addWidget(control, at, 1);
         grid->addWidget(value, at, 2);
     };
-    row(1, QStringLiteral("brightness"), QStringLiteral("&Brightness"), m_brightness, m_brightnessValue);
-    row(2, QStringLiteral("contrast"), QStringLiteral("&Contrast"), m_contrast, m_contrastValue);
+    row(1, QStringLiteral("brightness"), tr("&Brightness"), m_brightness, m_brightnessValue);
+    row(2, QStringLiteral("contrast"), tr("&Contrast"), m_contrast, m_contrastValue);
     return box;
 }
 
 QWidget *ImportScaledDialog::plotBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("Plot"), this);
+    auto *box = new QGroupBox(tr("Plot"), this);
     auto *column = new QVBoxLayout(box);
     m_plot = new QButtonGroup(box);
-    column->addWidget(radio(*m_plot, 0, QStringLiteral("add"), QStringLiteral("Add blac&k pixels"), box));
-    column->addWidget(radio(*m_plot, 1, QStringLiteral("replace"), QStringLiteral("&Replace the picture"), box));
-    m_plot->button(1)->setToolTip(QStringLiteral("White pixels of the result are set white too"));
+    column->addWidget(radio(*m_plot, 0, QStringLiteral("add"), tr("Add blac&k pixels"), box));
+    column->addWidget(radio(*m_plot, 1, QStringLiteral("replace"), tr("&Replace the picture"), box));
+    m_plot->button(1)->setToolTip(tr("White pixels of the result are set white too"));
     connect(m_plot, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             showResult();
@@ -291,8 +291,8 @@ void ImportScaledDialog::tone()
     const bool threshold = chosen.settings.tone == Tone::Threshold && chosen.levels == 2;
     m_threshold->setEnabled(threshold);
     m_thresholdValue->setEnabled(threshold);
-    m_plot->button(0)->setText(chosen.levels == 4 ? QStringLiteral("Add grey and blac&k pixels")
-                                                  : QStringLiteral("Add blac&k pixels"));
+    m_plot->button(0)->setText(chosen.levels == 4 ? tr("Add grey and blac&k pixels")
+                                                  : tr("Add blac&k pixels"));
     m_result = toneLevels(m_placed, chosen.settings, chosen.levels);
     showResult();
 }

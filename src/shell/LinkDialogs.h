@@ -2,6 +2,7 @@
 
 #include "shell/LinkQuestions.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class QWidget;
@@ -9,6 +10,8 @@ class QWidget;
 // The link questions asked with dialogs over the main window, made anew for each question.
 class LinkDialogs : public LinkQuestions
 {
+    Q_DECLARE_TR_FUNCTIONS(LinkDialogs)
+
 public:
     void setParent(QWidget *parent) { m_parent = parent; }
 

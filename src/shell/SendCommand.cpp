@@ -15,12 +15,12 @@ QString shownPath(const QString &path) { return shownName(QDir::toNativeSeparato
 
 QString notSentMessage(const QString &file, const ProgramEnd &end)
 {
-    const QString how = end.exitStatus < 0 ? QStringLiteral("TiLP ended abnormally.")
-                        : end.exitStatus > 0 ? QStringLiteral("TiLP ended with exit status %1.").arg(end.exitStatus)
-                                             : QStringLiteral("TiLP reported an error.");
+    const QString how = end.exitStatus < 0 ? SendCommand::tr("TiLP ended abnormally.")
+                        : end.exitStatus > 0 ? SendCommand::tr("TiLP ended with exit status %1.").arg(end.exitStatus)
+                                             : SendCommand::tr("TiLP reported an error.");
     const QString hint = Tilp::cableHint(end.output);
     const QString tail = outputTail(end.output);
-    return QStringLiteral("%1 was not sent to the calculator.\r%2").arg(shownPath(file), how)
+    return SendCommand::tr("%1 was not sent to the calculator.\r%2").arg(shownPath(file), how)
            + (hint.isEmpty() ? QString() : u'\r' + hint) + (tail.isEmpty() ? QString() : QStringLiteral("\r\r") + tail);
 }
 } // namespace
@@ -29,13 +29,13 @@ bool SendCommand::ready()
 {
     m_tilp = m_services.programs.find(Tilp::program);
     if (m_tilp.isEmpty()) {
-        m_services.messages.warn(QStringLiteral("TiLP, the program that sends files to the calculator, is not installed."
-                                                "\rInstall it with:  sudo apt install tilp2"), AppInfo::title);
+        m_services.messages.warn(tr("TiLP, the program that sends files to the calculator, is not installed."
+                                    "\rInstall it with:  sudo apt install tilp2"), AppInfo::title);
         return false;
     }
     if (m_services.programs.isRunning(m_tilp)) {
-        m_services.messages.warn(QStringLiteral("TiLP is already running, sending a picture to the calculator."
-                                                "\rWait until it has finished, then send again."), AppInfo::title);
+        m_services.messages.warn(tr("TiLP is already running, sending a picture to the calculator."
+                                    "\rWait until it has finished, then send again."), AppInfo::title);
         return false;
     }
     return true;
@@ -48,8 +48,8 @@ void SendCommand::sendCopy(const QString &variable)
     const CalcKind kind = m_session.kind();
     PrivateCopy copy = PrivateCopy::write(m_services.files, m_session, variable, kind);
     if (!copy.failure.isEmpty()) {
-        m_services.messages.warn(QStringLiteral("%1 was not sent to the calculator: its copy for TiLP cannot be written."
-                                                "\r%2").arg(shownPath(m_session.currentFile()), copy.failure), AppInfo::title);
+        m_services.messages.warn(tr("%1 was not sent to the calculator: its copy for TiLP cannot be written."
+                                    "\r%2").arg(shownPath(m_session.currentFile()), copy.failure), AppInfo::title);
         return;
     }
     start(copy.path, m_session.currentFile(), kind, std::move(copy.folder));
@@ -63,5 +63,5 @@ void SendCommand::start(const QString &path, const QString &shownFile, CalcKind 
             m_services.messages.warn(notSentMessage(shownFile, end), AppInfo::title);
     };
     if (!m_services.programs.start(m_tilp, Tilp::windowArguments(kind, path), ended))
-        m_services.messages.warn(QStringLiteral("Can't start ") + m_tilp, AppInfo::title);
+        m_services.messages.warn(tr("Can't start %1").arg(m_tilp), AppInfo::title);
 }

@@ -3,6 +3,7 @@
 #include "document/CalcKind.h"
 #include "shell/Services.h"
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -16,6 +17,8 @@ struct ProgramEnd;
 // sends once ready() said yes.
 class SendCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+
 public:
     SendCommand(Services services, FileSession &session) : m_services(services), m_session(session) {}
 

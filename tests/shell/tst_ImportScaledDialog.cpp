@@ -1,4 +1,5 @@
 #include "canvas/CanvasView.h"
+#include "platform/Translations.h"
 #include "shell/ImportScaledDialog.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSlider>
 #include <QTest>
@@ -207,6 +209,32 @@ private slots:
         QVERIFY2(size.width() <= 1000 && size.height() <= 700,
                  qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
         QCOMPARE(dialog.result().width(), target.width());
+    }
+
+    // In French and German, with the longest captions (four grey levels), the dialog still fits
+    // a 1024 x 768 screen, and its buttons keep the names that find them.
+    void translatedFitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("French") << "fr_FR";
+        QTest::newRow("German") << "de_DE";
+    }
+    void translatedFitsTheScreen()
+    {
+        QFETCH(QString, locale);
+        QVERIFY(!Translations::install(QLocale(locale)).isEmpty());
+        const auto english = qScopeGuard([] { Translations::install(QLocale::c()); });
+        const ScaleSource source(photo(), QSize(240, 128));
+        ImportScaledDialog dialog(source, QStringLiteral("/p/photo.jpg"), m_blank);
+        QVERIFY(dialog.windowTitle() != QStringLiteral("Import Scaled..."));
+        ScaledImportChoice grey;
+        grey.levels = 4;
+        dialog.setChoice(grey);
+        const QSize size = dialog.sizeHint();
+        QVERIFY2(size.width() <= 1000 && size.height() <= 700,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        for (const char *name : {"ok", "cancel", "reset"})
+            QVERIFY2(dialog.findChild<QPushButton *>(QString::fromLatin1(name)), name);
     }
 
     // Tab goes through the groups in reading order, then the buttons.
