@@ -110,10 +110,12 @@ OptionTable linkOptions(OptionTable more)
     // The defaults are the editor's File > Link Settings..., else these.
     more.push_back({"--cable", "C", Convert::tr("%1 (default: the editor's link settings, else auto: the USB cable found)")
                                         .arg(kCables.join(u'|'))});
-    more.push_back({"--port", "N", Convert::tr("the cable's port, 1-4 (default: the editor's, else 1; 2 with tiemu, the emulator's link)")});
+    more.push_back(
+        {"--port", "N", Convert::tr("the cable's port, 1-4 (default: the editor's, else 1; 2 with tiemu, the emulator's link)")});
     more.push_back({"--calc", "M", Convert::tr("%1 (default: the editor's, else the picture's calculator, else auto)")
                                        .arg(kCalcs.join(u'|'))});
-    more.push_back({"--timeout", "S", Convert::tr("seconds the cable waits for each answer, 1-600 (default: the editor's, else 2)")});
+    more.push_back(
+        {"--timeout", "S", Convert::tr("seconds the cable waits for each answer, 1-600 (default: the editor's, else 2)")});
     return more;
 }
 

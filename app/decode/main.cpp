@@ -110,7 +110,8 @@ int sendPicture(const QImage &picture, QSize fullSize, bool cutShort)
     // An opaque picture's RGB32 pixels are already ARGB32 ones (alpha 0xff): sent as they are.
     const QImage image = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
-        return sendProblem(QCoreApplication::translate("PictureReader", "there is not enough memory to convert the picture"));
+        return sendProblem(
+            QCoreApplication::translate("PictureReader", "there is not enough memory to convert the picture"));
     // A pipe that holds the whole reply (up to what the system allows) lets this process
     // write it in one go and end, rather than wait for the caller at every 64 KB.
     const qint64 replyBytes = DecodeProtocol::kPictureHeaderBytes + qint64(image.width()) * image.height() * 4;
@@ -148,7 +149,8 @@ QString outOfMemory()
     rlimit bound{};
     if (::getrlimit(RLIMIT_AS, &bound) != 0 || bound.rlim_cur == RLIM_INFINITY)
         return QCoreApplication::translate("PictureReader", "there is not enough memory to read the picture");
-    return QCoreApplication::translate("PictureReader", "reading the picture needs more than the %1 MB of memory this reader may use")
+    return QCoreApplication::translate("PictureReader",
+                                       "reading the picture needs more than the %1 MB of memory this reader may use")
         .arg(quint64(bound.rlim_cur) >> 20);
 }
 
@@ -198,9 +200,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     if (answerGoesToAFileOrTerminal()) {
-        say(QCoreApplication::translate(
-            "PictureReader", "dotlark-decode: this is DOTLARK's picture reader. dotlark and dotlark-convert run it and read\n"
-                             "its binary answer through a pipe; it writes no files. To convert a picture, use dotlark-convert."));
+        say(QCoreApplication::translate("PictureReader",
+                                        "dotlark-decode: this is DOTLARK's picture reader. dotlark and dotlark-convert "
+                                        "run it and read\nits binary answer through a pipe; it writes no files. To "
+                                        "convert a picture, use dotlark-convert."));
         return 2;
     }
     limitResources();

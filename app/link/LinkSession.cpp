@@ -275,7 +275,8 @@ int LinkSession::run(const LinkRequest &request)
 int LinkSession::send(const std::string &file)
 {
     if (const int error = ticalcs_calc_send_var2(m_calc, MODE_NORMAL, file.c_str()); error != 0)
-        return LinkOutput::failure(transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the picture was not sent")), error));
+        return LinkOutput::failure(
+            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the picture was not sent")), error));
     return LinkOutput::done();
 }
 
@@ -317,7 +318,8 @@ int LinkSession::screen(bool full)
     coord.format = full ? SCREEN_FULL : SCREEN_CLIPPED;
     uint8_t *bitmap = nullptr;
     if (const int error = ticalcs_calc_recv_screen(m_calc, &coord, &bitmap); error != 0)
-        return LinkOutput::failure(transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the screen was not received")), error));
+        return LinkOutput::failure(
+            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the screen was not received")), error));
     const unsigned width = full ? coord.width : coord.clipped_width;
     const unsigned height = full ? coord.height : coord.clipped_height;
     LinkOutput::screen(width, height, bitmap);
