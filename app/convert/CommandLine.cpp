@@ -30,13 +30,13 @@ ParsedArguments parseArguments(const QStringList &arguments, const OptionTable &
         }
         const OptionRule *rule = findRule(table, argument);
         if (!rule)
-            return {std::nullopt, QStringLiteral("this command has no option %1").arg(argument)};
+            return {std::nullopt, Convert::tr("this command has no option %1").arg(argument)};
         if (invocation.has(argument))
-            return {std::nullopt, QStringLiteral("%1 given twice").arg(argument)};
+            return {std::nullopt, Convert::tr("%1 given twice").arg(argument)};
         QString value;
         if (!rule->valueName.isEmpty()) {
             if (++i == arguments.size())
-                return {std::nullopt, QStringLiteral("%1 needs a value").arg(argument)};
+                return {std::nullopt, Convert::tr("%1 needs a value").arg(argument)};
             value = arguments[i];
         }
         invocation.options.insert(argument, value);

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
+
+// The tool's words: Convert::tr("...") gives them in the user's language once main() has
+// installed the translations (option names, file names and file contents stay as they are).
+struct Convert
+{
+    Q_DECLARE_TR_FUNCTIONS(Convert)
+};
 
 // One option a command knows; the parser reads by it and the help text lists it.
 struct OptionRule

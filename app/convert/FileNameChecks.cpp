@@ -45,7 +45,8 @@ int checkFileNames(const Invocation &call, const OptionTable &options)
         }
         for (const NamedFile &earlier : seen)
             if (file.exists && earlier.exists && earlier.device == file.device && earlier.inode == file.inode)
-                return refuse(name, QStringLiteral("is the same file as %1; an output never replaces its input").arg(earlier.name));
+                return refuse(name,
+                              Convert::tr("is the same file as %1; an output never replaces its input").arg(earlier.name));
         seen.push_back(file);
     }
     return kExitOk;

@@ -30,9 +30,9 @@ const GreyPair *chosenPair(const Invocation &call, const QString &path, const st
     if (!call.has("--var")) {
         if (pairs.size() == 1)
             return &pairs.front();
-        refuse(path, pairs.empty() ? QStringLiteral("the group holds no light/dark pair of pictures (two pictures of "
+        refuse(path, pairs.empty() ? Convert::tr("the group holds no light/dark pair of pictures (two pictures of "
                                                     "one size in one folder, named NAMEl and NAMEd)")
-                                   : QStringLiteral("the group holds %1 light/dark pairs: name one with --var "
+                                   : Convert::tr("the group holds %1 light/dark pairs: name one with --var "
                                                     "FOLDER\\NAME (the name without its l or d)").arg(pairs.size()));
         return nullptr;
     }
@@ -42,7 +42,7 @@ const GreyPair *chosenPair(const Invocation &call, const QString &path, const st
     for (const GreyPair &pair : pairs)
         if (pair.folder == folder && pair.name == name)
             return &pair;
-    refuse(path, QStringLiteral("the group holds no light/dark pair %1l and %1d").arg(shownVariable(folder, name)));
+    refuse(path, Convert::tr("the group holds no light/dark pair %1l and %1d").arg(shownVariable(folder, name)));
     return nullptr;
 }
 
@@ -80,13 +80,13 @@ int extractGreyPicture(Context &context, const GroupFile &group)
     const QString &in = context.call.files[0];
     const QString &out = context.call.files[1];
     if (!QStringList{"png", "bmp"}.contains(suffixOf(out)))
-        return refuse(out, QStringLiteral("a light/dark pair is written as a PNG or BMP image of four grey levels"));
+        return refuse(out, Convert::tr("a light/dark pair is written as a PNG or BMP image of four grey levels"));
     const std::optional<NamedGreyPicture> grey = chosenGreyPicture(context.call, in, group);
     if (!grey)
         return kExitRefused;
     const QByteArray data = greyFileBytes(grey->picture, suffixOf(out));
     if (data.isEmpty())
-        return refuse(out, QStringLiteral("the image could not be encoded"));
+        return refuse(out, Convert::tr("the image could not be encoded"));
     return writeOutput(context, out, data);
 }
 
@@ -117,7 +117,7 @@ int claimGreyFiles(Context &context)
             continue;
         const Outcome<QByteArray> bytes = context.files.readAll(path);
         if (!bytes || !decodePictureFile(path, *bytes))
-            return refuse(path, QStringLiteral("is there and is not a calculator picture: the planes of four grey levels "
+            return refuse(path, Convert::tr("is there and is not a calculator picture: the planes of four grey levels "
                                                "replace only picture files (the file is left as it is)"));
     }
     return kExitOk;
@@ -143,7 +143,7 @@ int writeGreyFiles(Context &context, const QString &source, const GreyPicture &p
     if (encoded.error != Picture89iError::None)
         return refuse(pictureFailure(source, encoded.error));
     if (variables.light.name.size() >= 8 && !texts.comment.empty())
-        printNote(QStringLiteral("with an 8-character variable name (%1) the comment is not stored")
+        printNote(Convert::tr("with an 8-character variable name (%1) the comment is not stored")
                       .arg(CalcCharset::toUnicode(variables.light.name)));
     std::optional<QByteArray> lightBefore;
     if (!isMissing(paths[0]))
@@ -155,7 +155,7 @@ int writeGreyFiles(Context &context, const QString &source, const GreyPicture &p
         putBack(paths[0], lightBefore, context); // one plane alone is no picture
         return written;
     }
-    printNote(QStringLiteral("four grey levels were written as the light plane %1 and the dark plane %2")
+    printNote(Convert::tr("four grey levels were written as the light plane %1 and the dark plane %2")
                   .arg(QDir::toNativeSeparators(paths[0]), QDir::toNativeSeparators(paths[1])));
     return kExitOk;
 }

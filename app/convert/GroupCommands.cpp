@@ -48,8 +48,8 @@ int chosenPicture(const Invocation &call, const QString &path, const GroupFile &
     if (!call.has("--var")) {
         if (pictures.size() == 1)
             return pictures.front().entry;
-        refuse(path, pictures.empty() ? QStringLiteral("the group holds no picture")
-                                      : QStringLiteral("the group holds %1 pictures: name one with --var FOLDER\\NAME "
+        refuse(path, pictures.empty() ? Convert::tr("the group holds no picture")
+                                      : Convert::tr("the group holds %1 pictures: name one with --var FOLDER\\NAME "
                                                        "(--list shows them)").arg(pictures.size()));
         return -1;
     }
@@ -58,7 +58,7 @@ int chosenPicture(const Invocation &call, const QString &path, const GroupFile &
         return -1;
     const int entry = findVariable(group, folder, name);
     if (entry < 0 || group.entries[size_t(entry)].type != kGroupPictureType)
-        refuse(path, QStringLiteral("the group holds no picture variable %1").arg(shownVariable(folder, name)));
+        refuse(path, Convert::tr("the group holds no picture variable %1").arg(shownVariable(folder, name)));
     return entry < 0 || group.entries[size_t(entry)].type != kGroupPictureType ? -1 : entry;
 }
 
@@ -80,7 +80,7 @@ bool putPicture(const QString &path, CalcPicture picture, GroupFile &group)
         return false;
     }
     if (findVariable(group, variable->folder, variable->name) >= 0)
-        printNote(QStringLiteral("%1 replaces the variable %2").arg(path, shownVariable(picture.folder, picture.name)));
+        printNote(Convert::tr("%1 replaces the variable %2").arg(path, shownVariable(picture.folder, picture.name)));
     putVariable(group, *variable);
     return true;
 }
@@ -122,7 +122,7 @@ int addToGroup(Context &context)
     const QString &in = context.call.files[0];
     const QString &out = context.call.files[1];
     if (!isGroupPath(out))
-        return usageError(QStringLiteral("the group must end in %1").arg(kGroupEndings));
+        return usageError(Convert::tr("the group must end in %1").arg(kGroupEndings));
     std::optional<CalcPicture> picture = readPicture(context.files, in);
     if (!picture)
         return kExitRefused;
@@ -138,7 +138,7 @@ int makeGroup(Context &context)
 {
     const QString out = context.call.value("--group");
     if (!isGroupPath(out))
-        return usageError(QStringLiteral("--group takes a file ending in %1").arg(kGroupEndings));
+        return usageError(Convert::tr("--group takes a file ending in %1").arg(kGroupEndings));
     context.outputsAtStart.insert(out, context.files.identify(out));
     GroupFile group = newGroup(out);
     for (const QString &in : context.call.files) {

@@ -36,21 +36,21 @@ std::optional<LinkSettings> linkSettings(const Invocation &call, const QString &
     if (settings.calc == QStringLiteral("auto") && !pictureCalc.isEmpty())
         settings.calc = pictureCalc;
     if (call.has("--cable") && !kCables.contains(settings.cable = call.value("--cable").toLower())) {
-        usageError(QStringLiteral("--cable takes %1").arg(kCables.join(u'|')));
+        usageError(Convert::tr("--cable takes %1").arg(kCables.join(u'|')));
         return std::nullopt;
     }
     if (call.has("--calc") && !kCalcs.contains(settings.calc = call.value("--calc").toLower())) {
-        usageError(QStringLiteral("--calc takes %1").arg(kCalcs.join(u'|')));
+        usageError(Convert::tr("--calc takes %1").arg(kCalcs.join(u'|')));
         return std::nullopt;
     }
     bool ok = true;
     if (call.has("--port") && ((settings.port = call.value("--port").toInt(&ok)) < 1 || settings.port > 4 || !ok)) {
-        usageError(QStringLiteral("--port takes 1 to 4"));
+        usageError(Convert::tr("--port takes 1 to 4"));
         return std::nullopt;
     }
     if (call.has("--timeout")
         && ((settings.timeoutSeconds = call.value("--timeout").toInt(&ok)) < 1 || settings.timeoutSeconds > 600 || !ok)) {
-        usageError(QStringLiteral("--timeout takes 1 to 600 seconds"));
+        usageError(Convert::tr("--timeout takes 1 to 600 seconds"));
         return std::nullopt;
     }
     // The emulator's link is port 2 from our side.
@@ -79,7 +79,7 @@ public:
     void step(qint64 done, qint64 total) override
     {
         m_shown = true;
-        std::fprintf(stderr, "\r%lld of %lld bytes", static_cast<long long>(done), static_cast<long long>(total));
+        std::fputs(qUtf8Printable(u'\r' + Convert::tr("%1 of %2 bytes").arg(done).arg(total)), stderr);
         std::fflush(stderr);
     }
 
@@ -108,10 +108,14 @@ int linkRefused(const QString &what, const Failure &failure)
 OptionTable linkOptions(OptionTable more)
 {
     // The defaults are the editor's File > Link Settings..., else these.
-    more.push_back({"--cable", "C", kCables.join(u'|') + " (default: the editor's link settings, else auto: the USB cable found)"});
-    more.push_back({"--port", "N", "the cable's port, 1-4 (default: the editor's, else 1; 2 with tiemu, the emulator's link)"});
-    more.push_back({"--calc", "M", kCalcs.join(u'|') + " (default: the editor's, else the picture's calculator, else auto)"});
-    more.push_back({"--timeout", "S", "seconds the cable waits for each answer, 1-600 (default: the editor's, else 2)"});
+    more.push_back({"--cable", "C", Convert::tr("%1 (default: the editor's link settings, else auto: the USB cable found)")
+                                        .arg(kCables.join(u'|'))});
+    more.push_back(
+        {"--port", "N", Convert::tr("the cable's port, 1-4 (default: the editor's, else 1; 2 with tiemu, the emulator's link)")});
+    more.push_back({"--calc", "M", Convert::tr("%1 (default: the editor's, else the picture's calculator, else auto)")
+                                       .arg(kCalcs.join(u'|'))});
+    more.push_back(
+        {"--timeout", "S", Convert::tr("seconds the cable waits for each answer, 1-600 (default: the editor's, else 2)")});
     return more;
 }
 
@@ -133,14 +137,14 @@ int sendToCalculator(Context &context)
     QTemporaryDir folder;
     const QString sent = folder.filePath(QStringLiteral("picture.") + QString::fromLatin1(infoOf(picture->kind).ending));
     if (!folder.isValid() || !context.files.writeAll(sent, asByteArray(encoded.bytes)))
-        return refuse(file, QStringLiteral("cannot be sent: no temporary file can be written"));
+        return refuse(file, Convert::tr("cannot be sent: no temporary file can be written"));
     const QString variable = CalcCharset::toUnicode(picture->folder) + u'\\' + CalcCharset::toUnicode(picture->name);
-    sayWorking(QStringLiteral("sending %1 as %2...").arg(file, variable));
+    sayWorking(Convert::tr("sending %1 as %2...").arg(file, variable));
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
     if (const Done done = link.send(sent); !done)
         return linkRefused(file, done.failure());
-    sayWorking(QStringLiteral("sent %1 as %2").arg(file, variable));
+    sayWorking(Convert::tr("sent %1 as %2").arg(file, variable));
     return kExitOk;
 }
 
@@ -149,12 +153,12 @@ int listCalculator(Context &context)
     const std::optional<LinkSettings> settings = linkSettings(context.call);
     if (!settings)
         return kExitUsage;
-    sayWorking(QStringLiteral("reading the calculator's variables..."));
+    sayWorking(Convert::tr("reading the calculator's variables..."));
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
     const Outcome<std::vector<CalculatorVariable>> variables = link.list();
     if (!variables)
-        return linkRefused(QStringLiteral("calculator"), variables.failure());
+        return linkRefused(Convert::tr("calculator"), variables.failure());
     for (const CalculatorVariable &variable : *variables)
         printLine(escapedControls(variable.folder) + u'\\' + escapedControls(variable.name) + u'\t' + QString::fromStdString(variableTypeName(uint8_t(variable.type))) + u'\t'
                   + QString::number(variable.size));
@@ -174,12 +178,12 @@ int receiveFromCalculator(Context &context)
         return kExitUsage;
     QTemporaryDir temporary;
     const QString received = temporary.filePath(QStringLiteral("received.89i"));
-    sayWorking(QStringLiteral("receiving %1...").arg(variable));
+    sayWorking(Convert::tr("receiving %1...").arg(variable));
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
     if (const Done done = link.receive(CalcCharset::toUnicode(folder), CalcCharset::toUnicode(name), received); !done)
         return linkRefused(variable, done.failure());
-    sayWorking(QStringLiteral("received %1").arg(variable));
+    sayWorking(Convert::tr("received %1").arg(variable));
     const std::optional<QByteArray> bytes = readFile(context.files, received);
     if (!bytes)
         return kExitRefused;
@@ -196,12 +200,12 @@ int captureCalculatorScreen(Context &context)
     const std::optional<LinkSettings> settings = linkSettings(context.call);
     if (!settings)
         return kExitUsage;
-    sayWorking(QStringLiteral("capturing the calculator's screen..."));
+    sayWorking(Convert::tr("capturing the calculator's screen..."));
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
     const Outcome<CalculatorScreen> screen = link.capture(context.call.has("--full"));
     if (!screen)
-        return linkRefused(QStringLiteral("calculator"), screen.failure());
-    sayWorking(QStringLiteral("captured the calculator's screen"));
+        return linkRefused(Convert::tr("calculator"), screen.failure());
+    sayWorking(Convert::tr("captured the calculator's screen"));
     return writePictureAs(context, out, screenPicture(*screen));
 }

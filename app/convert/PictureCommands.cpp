@@ -18,6 +18,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
 
 // One calculator text from an option: at most maxLength calculator characters and, for
@@ -29,7 +33,7 @@ bool takeText(const Invocation &call, const QString &option, int maxLength, std:
         return true;
     const QString value = call.value(option);
     if (CalcCharset::characters(value).size() > maxLength) {
-        refuse(value, QStringLiteral("%1 takes at most %2 characters").arg(option).arg(maxLength));
+        refuse(value, Convert::tr("%1 takes at most %2 characters").arg(option).arg(maxLength));
         return false;
     }
     if (kind) {
@@ -58,7 +62,7 @@ int writePicture(Context &context, const QString &source, CalcPicture picture)
         return refuse(pictureFailure(source, encoded.error));
     const bool commentStored = picture.name.size() < 8;
     if (!commentStored && !picture.comment.empty())
-        printNote(QStringLiteral("with an 8-character variable name the comment is not stored"));
+        printNote(Convert::tr("with an 8-character variable name the comment is not stored"));
     const int written = writeOutput(context, context.call.files[1], asByteArray(encoded.bytes));
     if (written == kExitOk && commentStored && context.call.has("--comment"))
         if (const QString note = CalcCharset::unstorableCommentNote(context.call.value("--comment")); !note.isEmpty())
@@ -76,11 +80,11 @@ std::optional<LoadedPicture> loadImage(Context &context, const QString &in, cons
     }
     Outcome<LoadedPicture> loaded = context.loader.loadFor(in, hint);
     if (!loaded) {
-        refuse(in, QStringLiteral("cannot be read as a picture: ") + describe(loaded.failure(), Wording::Phrase));
+        refuse(in, Convert::tr("cannot be read as a picture: %1").arg(describe(loaded.failure(), Wording::Phrase)));
         return std::nullopt;
     }
     if (loaded->cutShort)
-        printNote(QStringLiteral("%1 is damaged: it ends before its picture does; the part that could be read is imported")
+        printNote(Convert::tr("%1 is damaged: it ends before its picture does; the part that could be read is imported")
                       .arg(QDir::toNativeSeparators(in)));
     return std::move(*loaded);
 }
@@ -93,7 +97,7 @@ std::optional<int> numberOption(const Invocation &call, const QString &option, i
     bool ok = false;
     const int value = call.value(option).toInt(&ok);
     if (!ok || value < low || value > high) {
-        usageError(QStringLiteral("%1 takes a whole number from %2 to %3, not \"%4\"")
+        usageError(Convert::tr("%1 takes a whole number from %2 to %3, not \"%4\"")
                        .arg(option).arg(low).arg(high).arg(call.value(option)));
         return std::nullopt;
     }
@@ -113,7 +117,7 @@ std::optional<std::pair<ScaleSettings, QSize>> scaledOptions(const Invocation &c
         else if (dither == u"atkinson")
             settings.tone = Tone::Atkinson;
         else {
-            usageError(QStringLiteral("--dither takes fs or atkinson, not \"%1\"").arg(dither));
+            usageError(Convert::tr("--dither takes fs or atkinson, not \"%1\"").arg(dither));
             return std::nullopt;
         }
     }
@@ -123,7 +127,7 @@ std::optional<std::pair<ScaleSettings, QSize>> scaledOptions(const Invocation &c
     if (!contrast)
         return std::nullopt;
     if (call.has("--gray") && call.value("--gray") != u"2" && call.value("--gray") != u"4") {
-        usageError(QStringLiteral("--gray takes 2 or 4, not \"%1\"").arg(call.value("--gray")));
+        usageError(Convert::tr("--gray takes 2 or 4, not \"%1\"").arg(call.value("--gray")));
         return std::nullopt;
     }
     settings.threshold = *threshold;
@@ -136,12 +140,24 @@ std::optional<std::pair<ScaleSettings, QSize>> scaledOptions(const Invocation &c
         const QRegularExpressionMatch match = pattern.match(call.value("--size"));
         size = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
         if (size.isEmpty() || checkWritableSize(size.width(), size.height()) != Picture89iError::None) {
-            usageError(QStringLiteral("--size takes WIDTHxHEIGHT of a picture the calculator can hold, not \"%1\"")
+            usageError(Convert::tr("--size takes WIDTHxHEIGHT of a picture the calculator can hold, not \"%1\"")
                            .arg(call.value("--size")));
             return std::nullopt;
         }
     }
     return std::pair{settings, size};
+}
+
+// Labelled lines, the values in one column a blank after the longest label.
+QString aligned(const std::vector<std::pair<QString, QString>> &fields)
+{
+    qsizetype column = 0;
+    for (const auto &field : fields)
+        column = std::max(column, field.first.size() + 1);
+    QStringList lines;
+    for (const auto &[label, value] : fields)
+        lines << label.leftJustified(column) + value;
+    return lines.join(u'\n');
 }
 
 } // namespace
@@ -161,7 +177,7 @@ int exportPicture(Context &context)
     const PixelGrid pixels = PictureOps::scaled(picture->pixels, picture->width, picture->height, *scale);
     const QByteArray data = pictureFileBytes(pixels, pixels.width(), pixels.height(), suffixOf(out));
     if (data.isEmpty())
-        return refuse(out, QStringLiteral("the image could not be encoded"));
+        return refuse(out, Convert::tr("the image could not be encoded"));
     return writeOutput(context, out, data);
 }
 
@@ -206,7 +222,7 @@ int importScaled(Context &context)
     const bool grey = context.call.value("--gray") == u"4";
     const bool group = isGroupPath(context.call.files[1]);
     if (group && !grey)
-        return usageError(QStringLiteral("a scaled import into a group takes --gray 4"));
+        return usageError(Convert::tr("a scaled import into a group takes --gray 4"));
     // Four levels into a picture file: two picture files beside it, one per plane.
     if (grey && !group)
         if (const int refused = claimGreyFiles(context); refused != kExitOk)
@@ -244,21 +260,20 @@ int describePicture(Context &context)
         return kExitRefused;
     const CalcPicture &p = *decoded;
     const Picture89iCheck check = inspect89i(asBytes(*data));
-    const auto verdict = [](bool agrees) { return agrees ? QStringLiteral("agrees") : QStringLiteral("disagrees"); };
-    const QStringList lines{
-        "folder:      " + escapedControls(CalcCharset::toUnicode(p.folder)),
-        "name:        " + escapedControls(CalcCharset::toUnicode(p.name)),
-        "comment:     " + escapedControls(CalcCharset::toUnicode(p.comment)),
-        "width:       " + QString::number(p.width),
-        "height:      " + QString::number(p.height),
-        "calculator:  " + QString::fromLatin1(infoOf(p.kind).model),
-        "signature:   " + verdict(check.signature),
-        "type byte:   " + verdict(check.typeByte),
-        "file length: " + verdict(check.fileLength),
-        "data length: " + verdict(check.dataLength),
-        "tag byte:    " + verdict(check.tagByte),
-        "checksum:    " + verdict(check.checksum),
-    };
-    printLine(lines.join(u'\n'));
+    const auto verdict = [](bool agrees) { return agrees ? Convert::tr("agrees") : Convert::tr("disagrees"); };
+    printLine(aligned({
+        {Convert::tr("folder:"), escapedControls(CalcCharset::toUnicode(p.folder))},
+        {Convert::tr("name:"), escapedControls(CalcCharset::toUnicode(p.name))},
+        {Convert::tr("comment:"), escapedControls(CalcCharset::toUnicode(p.comment))},
+        {Convert::tr("width:"), QString::number(p.width)},
+        {Convert::tr("height:"), QString::number(p.height)},
+        {Convert::tr("calculator:"), QString::fromLatin1(infoOf(p.kind).model)},
+        {Convert::tr("signature:"), verdict(check.signature)},
+        {Convert::tr("type byte:"), verdict(check.typeByte)},
+        {Convert::tr("file length:"), verdict(check.fileLength)},
+        {Convert::tr("data length:"), verdict(check.dataLength)},
+        {Convert::tr("tag byte:"), verdict(check.tagByte)},
+        {Convert::tr("checksum:"), verdict(check.checksum)},
+    }));
     return kExitOk;
 }

@@ -16,7 +16,7 @@ const QStringList kAnchors{"tl", "t", "tr", "l", "c", "r", "bl", "b", "br"};
 
 bool refuseValue(const QString &option, const QString &wanted, const QString &given)
 {
-    usageError(QStringLiteral("%1 takes %2, not \"%3\"").arg(option, wanted, given));
+    usageError(Convert::tr("%1 takes %2, not \"%3\"").arg(option, wanted, given));
     return false;
 }
 
@@ -29,7 +29,7 @@ bool resizeCanvas(const QString &value, CalcPicture &picture)
     if (!match.hasMatch() || width < 1 || height < 1 || anchor < 0
         || checkWritableSize(width, height) != Picture89iError::None)
         return refuseValue(QStringLiteral("--canvas"),
-                           QStringLiteral("WIDTHxHEIGHT of a picture the calculator can hold, then +tl, +t, +tr, +l, "
+                           Convert::tr("WIDTHxHEIGHT of a picture the calculator can hold, then +tl, +t, +tr, +l, "
                                           "+c, +r, +bl, +b or +br"),
                            value);
     picture.pixels = resized(picture.pixels, picture.width, picture.height, width, height, static_cast<Anchor>(anchor));
@@ -42,13 +42,13 @@ bool resizeCanvas(const QString &value, CalcPicture &picture)
 OptionTable transformOptions(bool scale)
 {
     OptionTable table{
-        {"--canvas", "WxH[+A]", "canvas size; A where the picture stays: tl (default), t, tr, l, c, r, bl, b, br"},
-        {"--flip", "h|v", "flip left to right (h) or top to bottom (v)"},
-        {"--rotate", "90|180|270", "rotate clockwise by so many degrees"},
-        {"--invert", {}, "swap black and white"},
+        {"--canvas", "WxH[+A]", Convert::tr("canvas size; A where the picture stays: tl (default), t, tr, l, c, r, bl, b, br")},
+        {"--flip", "h|v", Convert::tr("flip left to right (h) or top to bottom (v)")},
+        {"--rotate", "90|180|270", Convert::tr("rotate clockwise by so many degrees")},
+        {"--invert", {}, Convert::tr("swap black and white")},
     };
     if (scale)
-        table.push_back({"--scale", "N", "1..16: each pixel a square of N x N (default 1)"});
+        table.push_back({"--scale", "N", Convert::tr("1..16: each pixel a square of N x N (default 1)")});
     return table;
 }
 
@@ -59,14 +59,14 @@ bool transformPicture(const Invocation &call, CalcPicture &picture)
     if (call.has("--flip")) {
         const QString axis = call.value("--flip");
         if (axis != u"h" && axis != u"v")
-            return refuseValue(QStringLiteral("--flip"), QStringLiteral("h or v"), axis);
+            return refuseValue(QStringLiteral("--flip"), Convert::tr("h or v"), axis);
         picture.pixels = flipped(picture.pixels, picture.width, picture.height, axis == u"h" ? Axis::Horizontal : Axis::Vertical);
     }
     if (call.has("--rotate")) {
         const QString degrees = call.value("--rotate");
         static const QMap<QString, Turn> kTurns{{"90", Turn::Right}, {"180", Turn::Half}, {"270", Turn::Left}};
         if (!kTurns.contains(degrees))
-            return refuseValue(QStringLiteral("--rotate"), QStringLiteral("90, 180 or 270"), degrees);
+            return refuseValue(QStringLiteral("--rotate"), Convert::tr("90, 180 or 270"), degrees);
         picture.pixels = rotated(picture.pixels, picture.width, picture.height, kTurns[degrees]);
         if (kTurns[degrees] != Turn::Half)
             std::swap(picture.width, picture.height);
@@ -83,7 +83,7 @@ std::optional<int> scaleOption(const Invocation &call)
     bool number = false;
     const int scale = call.value("--scale").toInt(&number);
     if (!number || scale < 1 || scale > 16) {
-        refuseValue(QStringLiteral("--scale"), QStringLiteral("a whole number from 1 to 16"), call.value("--scale"));
+        refuseValue(QStringLiteral("--scale"), Convert::tr("a whole number from 1 to 16"), call.value("--scale"));
         return std::nullopt;
     }
     return scale;

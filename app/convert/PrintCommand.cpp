@@ -44,9 +44,9 @@ SetupResult pageSetupFrom(const Invocation &call)
         bool ok = false;
         const double inches = text.toDouble(&ok);
         if (!ok || !std::isfinite(inches))
-            return {std::nullopt, QStringLiteral("%1 takes a number of inches, not \"%2\"").arg(length.name, text)};
+            return {std::nullopt, Convert::tr("%1 takes a number of inches, not \"%2\"").arg(length.name, text)};
         if (inches < length.least)
-            return {std::nullopt, QStringLiteral("%1 must be at least %2 inches, not %3")
+            return {std::nullopt, Convert::tr("%1 must be at least %2 inches, not %3")
                                       .arg(length.name, QString::number(length.least), text)};
         setup.*length.field = inches;
     }
@@ -73,8 +73,8 @@ PrintInput printInputFrom(const CalcPicture &picture, const QString &path)
 QString inchesText(double inches)
 {
     if (!std::isfinite(inches))
-        return QStringLiteral("more than %1 inches").arg(std::numeric_limits<double>::max(), 0, 'g', 2);
-    return QStringLiteral("%1 inches").arg(inches, 0, 'g', 6);
+        return Convert::tr("more than %1 inches").arg(std::numeric_limits<double>::max(), 0, 'g', 2);
+    return Convert::tr("%1 inches").arg(inches, 0, 'g', 6);
 }
 
 // Why some pixels of the picture would not be on the page at all (the PDF would show it
@@ -86,11 +86,11 @@ QString offPageReason(const CalcPicture &picture, const PageSetup &setup)
     const QSizeF page = QtPdfPage::pageInches();
     const auto value = [](double inches) { return QString::number(inches, 'g', 15); };
     if (!(corners.right() < page.width()))
-        return QStringLiteral("--left %1 and --width %2 put the picture off the page: its last column would start %3 "
+        return Convert::tr("--left %1 and --width %2 put the picture off the page: its last column would start %3 "
                               "from the page's left edge, and the page is %4 wide")
             .arg(value(setup.left), value(setup.width), inchesText(corners.right()), inchesText(page.width()));
     if (!(corners.bottom() < page.height()))
-        return QStringLiteral("--top %1 and --width %2 put the picture off the page: its last row would start %3 "
+        return Convert::tr("--top %1 and --width %2 put the picture off the page: its last row would start %3 "
                               "from the page's top edge, and the page is %4 tall")
             .arg(value(setup.top), value(setup.width), inchesText(corners.bottom()), inchesText(page.height()));
     return {};
@@ -103,7 +103,7 @@ int printPdf(Context &context)
     const QString out = context.call.value("--print-pdf");
     const QString &in = context.call.files[0];
     if (suffixOf(out) != u"pdf")
-        return usageError(QStringLiteral("the --print-pdf output must end in .pdf"));
+        return usageError(Convert::tr("the --print-pdf output must end in .pdf"));
     const SetupResult setup = pageSetupFrom(context.call);
     if (!setup.setup)
         return usageError(setup.error);
@@ -121,8 +121,8 @@ int printPdf(Context &context)
     // The print job ends without a page when one pixel column leaves no pitch to spread
     // the width over; otherwise the PDF could not be saved.
     if (input.width < 2)
-        return refuse(in, QStringLiteral("cannot be printed: a picture must be at least 2 pixels wide"));
+        return refuse(in, Convert::tr("cannot be printed: a picture must be at least 2 pixels wide"));
     if (printed.failure().what == Failure::What::NoPage)
-        return refuse(out, QStringLiteral("cannot be written"));
-    return refuse(out, QStringLiteral("cannot be written: %1").arg(describe(printed.failure())));
+        return refuse(out, Convert::tr("cannot be written"));
+    return refuse(out, Convert::tr("cannot be written: %1").arg(describe(printed.failure())));
 }

@@ -29,12 +29,12 @@ std::optional<SpriteRequest> requestOf(const Invocation &call, int &status)
     const qsizetype width = widths.indexOf(call.value("--sprite").toLower());
     const qsizetype transparent = levels.indexOf(call.has("--transparent") ? call.value("--transparent").toLower() : "white");
     if (width < 0)
-        status = usageError(QStringLiteral("--sprite takes 8, 16, 32 or x8, not \"%1\"").arg(call.value("--sprite")));
+        status = usageError(Convert::tr("--sprite takes 8, 16, 32 or x8, not \"%1\"").arg(call.value("--sprite")));
     else if (transparent < 0)
-        status = usageError(QStringLiteral("--transparent takes white, light, dark or black, not \"%1\"")
+        status = usageError(Convert::tr("--transparent takes white, light, dark or black, not \"%1\"")
                                 .arg(call.value("--transparent")));
     else if (call.has("--transparent") && !call.has("--mask"))
-        status = usageError(QStringLiteral("--transparent goes with --mask"));
+        status = usageError(Convert::tr("--transparent goes with --mask"));
     if (width < 0 || transparent < 0 || (call.has("--transparent") && !call.has("--mask")))
         return std::nullopt;
     request.width = static_cast<SpriteWidth>(width);
@@ -70,11 +70,11 @@ std::optional<SpritePicture> onePlane(Context &context, const QString &path)
 OptionTable spriteOptions()
 {
     return {
-        {"--sprite", "8|16|32|x8", "rows of 8, 16 or 32 pixels, or of bytes for SpriteX8"},
-        {"--mask", {}, "add a mask plane: set where the picture is not white"},
-        {"--transparent", "LEVEL", "white, light, dark or black: the level the mask leaves out (default white)"},
-        {"--interlaced", {}, "one array with each row's planes in turn (light, dark[, mask])"},
-        {"--var", "FOLDER\\NAME", "the group's pair NAMEl and NAMEd (FOLDER\\ may be left out: main)"},
+        {"--sprite", "8|16|32|x8", Convert::tr("rows of 8, 16 or 32 pixels, or of bytes for SpriteX8")},
+        {"--mask", {}, Convert::tr("add a mask plane: set where the picture is not white")},
+        {"--transparent", "LEVEL", Convert::tr("white, light, dark or black: the level the mask leaves out (default white)")},
+        {"--interlaced", {}, Convert::tr("one array with each row's planes in turn (light, dark[, mask])")},
+        {"--var", "FOLDER\\NAME", Convert::tr("the group's pair NAMEl and NAMEd (FOLDER\\ may be left out: main)")},
     };
 }
 
@@ -86,7 +86,7 @@ int writeSpriteSource(Context &context)
     if (!request)
         return status;
     if (context.call.has("--var") && !isGroupPath(in))
-        return usageError(QStringLiteral("--var goes with a group"));
+        return usageError(Convert::tr("--var goes with a group"));
     const std::optional<SpritePicture> picture = isGroupPath(in) ? greyPair(context, in) : onePlane(context, in);
     if (!picture)
         return kExitRefused;

@@ -30,11 +30,11 @@ int refuse(const Failure &failure) { return refuse(failure.path, describe(failur
 
 int usageError(const QString &reason)
 {
-    printTo(stderr, QStringLiteral("dotlark-convert: %1\nTry 'dotlark-convert --help'.").arg(reason));
+    printTo(stderr, Convert::tr("dotlark-convert: %1\nTry 'dotlark-convert --help'.").arg(reason));
     return kExitUsage;
 }
 
-void printNote(const QString &text) { printTo(stderr, QStringLiteral("dotlark-convert: note: ") + text); }
+void printNote(const QString &text) { printTo(stderr, Convert::tr("dotlark-convert: note: %1").arg(text)); }
 
 void printLine(const QString &text) { printTo(stdout, text); }
 
@@ -100,5 +100,5 @@ Done OutputFiles::writeAll(const QString &path, const QByteArray &bytes)
 int writeOutput(Context &context, const QString &path, const QByteArray &data)
 {
     const Done written = OutputFiles(context).writeAll(path, data);
-    return written ? kExitOk : refuse(path, QStringLiteral("cannot be written: %1").arg(describe(written.failure())));
+    return written ? kExitOk : refuse(path, Convert::tr("cannot be written: %1").arg(describe(written.failure())));
 }

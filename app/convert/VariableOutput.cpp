@@ -13,7 +13,7 @@ bool splitVariable(const QString &text, std::string &folder, std::string &name)
     const QString nameText = cut < 0 ? text : text.mid(cut + 1);
     for (const auto &[value, kind] : {std::pair{folderText, NameKind::Folder}, std::pair{nameText, NameKind::PicVar}}) {
         if (CalcCharset::characters(value).size() > 8) {
-            refuse(text, QStringLiteral("a calculator name has at most 8 characters"));
+            refuse(text, Convert::tr("a calculator name has at most 8 characters"));
             return false;
         }
         if (const std::optional<NameProblem> problem = findNameProblem(value, kind)) {
@@ -39,6 +39,6 @@ int writePictureAs(Context &context, const QString &out, CalcPicture picture)
         data = pictureFileBytes(picture.pixels, picture.width, picture.height, suffixOf(out));
     }
     if (data.isEmpty())
-        return refuse(out, QStringLiteral("the output must end in .89i, .9xi, .v2i, .92i, .png, .bmp or .pbm"));
+        return refuse(out, Convert::tr("the output must end in .89i, .9xi, .v2i, .92i, .png, .bmp or .pbm"));
     return writeOutput(context, out, data);
 }

@@ -2,6 +2,7 @@
 #include "ConvertCommands.h"
 #include "FileNameChecks.h"
 #include "ToolSupport.h"
+#include "platform/Translations.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/IsolatedPictureLoader.h"
 
@@ -19,8 +20,6 @@ int main(int argc, char *argv[])
     // Only printing paints text, which needs Qt's fonts and so a GUI application; the
     // offscreen platform gives that without a display (a platform the user chose is kept).
     // The other commands start quicker without one.
-    if (const int refused = checkArgumentsCarry(argc, argv); refused != kExitOk)
-        return refused;
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -32,6 +31,9 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    Translations::install(); // the messages and the help in the system's language
+    if (const int refused = checkArgumentsCarry(argc, argv); refused != kExitOk)
+        return refused;
     QtFileStore files;
     IsolatedPictureLoader loader; // pictures are decoded in a helper process
     const int status = runConvert(QCoreApplication::arguments().mid(1), files, loader);

@@ -1,4 +1,5 @@
 #include "platform/FailureText.h"
+#include "platform/Translations.h"
 #include "qtplatform/DecodeProtocol.h"
 #include "qtplatform/OrdinaryFile.h"
 #include "qtplatform/QtPictureLoader.h"
@@ -64,7 +65,11 @@ void limitResources()
     limit(RLIMIT_CORE, 0, 0);
 }
 
-void say(const char *text) { [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, text, std::strlen(text)); }
+void say(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8() + '\n';
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, bytes.constData(), size_t(bytes.size()));
+}
 
 // The editor and the converter read the answer through a pipe. Run by hand, it would go to a
 // terminal or into a file, which the file-size limit forbids: refused, saying why, before
@@ -105,7 +110,8 @@ int sendPicture(const QImage &picture, QSize fullSize, bool cutShort)
     // An opaque picture's RGB32 pixels are already ARGB32 ones (alpha 0xff): sent as they are.
     const QImage image = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
-        return sendProblem(QStringLiteral("there is not enough memory to convert the picture"));
+        return sendProblem(
+            QCoreApplication::translate("PictureReader", "there is not enough memory to convert the picture"));
     // A pipe that holds the whole reply (up to what the system allows) lets this process
     // write it in one go and end, rather than wait for the caller at every 64 KB.
     const qint64 replyBytes = DecodeProtocol::kPictureHeaderBytes + qint64(image.width()) * image.height() * 4;
@@ -142,8 +148,9 @@ QString outOfMemory()
 {
     rlimit bound{};
     if (::getrlimit(RLIMIT_AS, &bound) != 0 || bound.rlim_cur == RLIM_INFINITY)
-        return QStringLiteral("there is not enough memory to read the picture");
-    return QStringLiteral("reading the picture needs more than the %1 MB of memory this reader may use")
+        return QCoreApplication::translate("PictureReader", "there is not enough memory to read the picture");
+    return QCoreApplication::translate("PictureReader",
+                                       "reading the picture needs more than the %1 MB of memory this reader may use")
         .arg(quint64(bound.rlim_cur) >> 20);
 }
 
@@ -182,18 +189,24 @@ std::optional<std::pair<const char *, LoadHint>> parseArguments(int argc, char *
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication app(argc, argv); // the image format plugins are found through it
+    // The reasons sent back reach the user as they are: in the user's language, as the
+    // caller (started in the same locale) speaks.
+    Translations::install();
     const auto arguments = parseArguments(argc, argv);
     if (!arguments) {
-        say("usage: dotlark-decode FILE [--cover WxH] [--top-left WxH] (used by DOTLARK to read pictures)\n");
+        say(QCoreApplication::translate("PictureReader", "usage: dotlark-decode FILE [--cover WxH] [--top-left WxH] "
+                                                         "(used by DOTLARK to read pictures)"));
         return 2;
     }
     if (answerGoesToAFileOrTerminal()) {
-        say("dotlark-decode: this is DOTLARK's picture reader. dotlark and dotlark-convert run it and read\n"
-            "its binary answer through a pipe; it writes no files. To convert a picture, use dotlark-convert.\n");
+        say(QCoreApplication::translate("PictureReader",
+                                        "dotlark-decode: this is DOTLARK's picture reader. dotlark and dotlark-convert "
+                                        "run it and read\nits binary answer through a pipe; it writes no files. To "
+                                        "convert a picture, use dotlark-convert."));
         return 2;
     }
     limitResources();
-    QCoreApplication app(argc, argv); // the image format plugins are found through it
     int status = 0;
     try {
         status = decode(arguments->first, arguments->second);

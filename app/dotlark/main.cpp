@@ -22,25 +22,41 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <unistd.h>
 
 namespace {
 
+// Says something before the editor's application exists (the help, a wrong option, no
+// display) in the system's language, through a plain application of its own that ends with it.
+void sayBeforeStart(const std::function<void()> &say)
+{
+    int argc = 1;
+    char name[] = "dotlark";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    Translations::install();
+    say();
+}
+
 void printHelp()
 {
-    std::puts("Usage: dotlark [PICTURE]\n"
-              "       dotlark --help | --version\n"
-              "\n"
-              "Opens the editor for TI-89, TI-92, TI-92 Plus and Voyage 200 pictures\n"
-              "(.89i, .92i, .9xi, .v2i), reading PICTURE when one is named. The words after\n"
-              "the options are joined with blanks into one file name, and a pair of double\n"
-              "quotes around it is removed. Put -- before a name that starts with '-';\n"
-              "a lone - is a file named -.\n"
-              "\n"
-              "  --help     show this text and exit\n"
-              "  --version  show the version and licence and exit\n"
-              "\n"
-              "dotlark-convert --help describes the command-line tool.");
+    sayBeforeStart([] {
+        std::puts(qUtf8Printable(QCoreApplication::translate(
+            "EditorStart", "Usage: dotlark [PICTURE]\n"
+                           "       dotlark --help | --version\n"
+                           "\n"
+                           "Opens the editor for TI-89, TI-92, TI-92 Plus and Voyage 200 pictures\n"
+                           "(.89i, .92i, .9xi, .v2i), reading PICTURE when one is named. The words after\n"
+                           "the options are joined with blanks into one file name, and a pair of double\n"
+                           "quotes around it is removed. Put -- before a name that starts with '-';\n"
+                           "a lone - is a file named -.\n"
+                           "\n"
+                           "  --help     show this text and exit\n"
+                           "  --version  show the version and licence and exit\n"
+                           "\n"
+                           "dotlark-convert --help describes the command-line tool.")));
+    });
 }
 
 // Returns the exit status when the options ask for no window, -1 to start the editor.
@@ -65,16 +81,23 @@ int handleOptions(int argc, char *argv[], int &firstName)
             std::printf("dotlark %d.%d.%d\n%s", AppInfo::major, AppInfo::minor, AppInfo::revision, Licence::notice);
             return 0;
         }
-        std::fprintf(stderr, "dotlark: unknown option '%s'\nTry 'dotlark --help'.\n", word);
+        sayBeforeStart([word] {
+            const QString text =
+                QCoreApplication::translate("EditorStart", "dotlark: unknown option '%1'\nTry 'dotlark --help'.");
+            std::fputs(qUtf8Printable(text.arg(QString::fromLocal8Bit(word)) + u'\n'), stderr);
+        });
         return 2;
     }
     return -1;
 }
 
-void sayNoDisplay(const char *detail)
+void sayNoDisplay(const QString &detail)
 {
-    std::fprintf(stderr, "dotlark: there is no display to show the editor on: %s.\n"
-                         "Run it from a desktop session, or under a virtual display: xvfb-run -a dotlark\n", detail);
+    const QString text = QCoreApplication::translate("EditorStart",
+                                                     "dotlark: there is no display to show the editor on: %1.\n"
+                                                     "Run it from a desktop session, or under a virtual display: "
+                                                     "xvfb-run -a dotlark");
+    std::fputs(qUtf8Printable(text.arg(detail) + u'\n'), stderr);
 }
 
 // Qt ends the program (abort, exit status 134, with advice to reinstall) when it finds no
@@ -92,8 +115,12 @@ void noDisplayHandler(QtMsgType type, const QMessageLogContext &context, const Q
             g_qtHandler(type, context, message);
         return;
     }
-    const QString reason = g_firstWarning.isEmpty() ? QStringLiteral("the window system could not be reached") : g_firstWarning;
-    sayNoDisplay(qUtf8Printable(reason));
+    // Qt says this while the application is being made: it exists, without its translations yet.
+    if (QCoreApplication::instance())
+        Translations::install();
+    sayNoDisplay(g_firstWarning.isEmpty()
+                     ? QCoreApplication::translate("EditorStart", "the window system could not be reached")
+                     : g_firstWarning);
     std::fflush(stderr);
     ::_exit(1);
 }
@@ -125,7 +152,9 @@ int main(int argc, char *argv[])
         return status;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        sayNoDisplay("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        sayBeforeStart([] {
+            sayNoDisplay(QCoreApplication::translate("EditorStart", "neither DISPLAY nor WAYLAND_DISPLAY is set"));
+        });
         return 1;
     }
     g_qtHandler = qInstallMessageHandler(noDisplayHandler);

@@ -8,6 +8,8 @@
 #include <tilp2/tifiles.h>
 #undef restrict
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -33,6 +35,21 @@ constexpr uint8_t kPictureType = 0x10;
 // libticables2's "timeout occurred while reading from the device".
 constexpr int kReadTimeout = 4;
 
+// Words the user reads: the editor and the converter show a failure as it comes, so it is
+// said in the user's language; %1, %2, ... take the arguments.
+template <typename... Texts>
+std::string said(const char *text, const Texts &...arguments)
+{
+    const QString words = QCoreApplication::translate("LinkSession", text);
+    if constexpr (sizeof...(arguments) == 0)
+        return words.toStdString();
+    else
+        return words.arg(QString::fromStdString(arguments)...).toStdString();
+}
+
+const char *const kNoUsbCable = QT_TRANSLATE_NOOP("LinkSession", "no USB link cable was found (plug in the SilverLink "
+                                                                  "or the TI-89 Titanium's cable, or choose the cable)");
+
 std::string ownedText(char *text)
 {
     std::string copy = text ? text : "";
@@ -49,9 +66,9 @@ std::optional<CableModel> usbCable(std::string &why)
     if (const int error = ticables_get_usb_devices(&devices, &count); error != 0) {
         // Without any USB device file the library fails to list them (errno 2).
         const std::string text = linkErrorText(error);
-        why = text.find("errno = 2)") != std::string::npos ? "no USB link cable was found (plug in the SilverLink "
-                                                              "or the TI-89 Titanium's cable, or choose the cable)"
-                                                           : "the USB cables cannot be listed: " + text;
+        why = text.find("errno = 2)") != std::string::npos
+                  ? said(kNoUsbCable)
+                  : said(QT_TRANSLATE_NOOP("LinkSession", "the USB cables cannot be listed: %1"), text);
         return std::nullopt;
     }
     std::optional<CableModel> found;
@@ -60,8 +77,7 @@ std::optional<CableModel> usbCable(std::string &why)
             found = devices[i] == PID_TIGLUSB ? CABLE_SLV : CABLE_USB;
     ticables_free_usb_devices(devices);
     if (!found)
-        why = "no USB link cable was found (plug in the SilverLink or the TI-89 Titanium's cable, "
-              "or choose the cable)";
+        why = said(kNoUsbCable);
     return found;
 }
 
@@ -105,7 +121,7 @@ std::string linkErrorText(int error)
             g_free(message);
             message = nullptr;
             if (tifiles_error_get(error, &message) != 0 || !message)
-                return "error " + std::to_string(error) + " of the link library";
+                return said(QT_TRANSLATE_NOOP("LinkSession", "error %1 of the link library"), std::to_string(error));
         }
     }
     std::string text = ownedText(message);
@@ -114,15 +130,16 @@ std::string linkErrorText(int error)
     for (char &c : text)
         if (c == '\n' || c == '\t' || c == '\r')
             c = ' ';
-    return text + " (error " + std::to_string(error) + ")";
+    return said(QT_TRANSLATE_NOOP("LinkSession", "%1 (error %2)"), text, std::to_string(error));
 }
 
 std::string transferFailure(const std::string &what, int error)
 {
-    std::string text = what + ": " + linkErrorText(error);
+    const std::string text = said(QT_TRANSLATE_NOOP("LinkSession", "%1: %2"), what, linkErrorText(error));
     // A calculator showing an error box takes no packet until the box is dismissed.
     if (error == kReadTimeout)
-        text += "; if the calculator shows an error, press ESC on it and try again";
+        return said(QT_TRANSLATE_NOOP("LinkSession", "%1; if the calculator shows an error, press ESC on it and try again"),
+                    text);
     return text;
 }
 
@@ -150,13 +167,14 @@ std::string LinkSession::open(const LinkRequest &request)
     else if (const auto known = kCables.find(request.cable); known != kCables.end())
         cable = known->second;
     else
-        why = "there is no cable called \"" + request.cable + "\"";
+        why = said(QT_TRANSLATE_NOOP("LinkSession", "there is no cable called \"%1\""), request.cable);
     if (!cable)
         return why;
     const CablePort port = request.cable == "auto" ? PORT_1 : CablePort(request.port);
     // The null cable has nothing to share: the tests that use it may run side by side.
     if (*cable != CABLE_NUL && !lockCable(*cable, port))
-        return "the cable is busy: another transfer is using it (wait until it ends, then try again)";
+        return said(QT_TRANSLATE_NOOP("LinkSession", "the cable is busy: another transfer is using it (wait until it "
+                                                     "ends, then try again)"));
     return attach(*cable, port, request);
 }
 
@@ -166,11 +184,14 @@ namespace {
 // to be allowed.
 std::string openingFailure(int error, CableModel cable)
 {
-    std::string text = "the cable cannot be opened: " + linkErrorText(error);
+    const std::string reason = linkErrorText(error);
+    const std::string text = said(QT_TRANSLATE_NOOP("LinkSession", "the cable cannot be opened: %1"), reason);
     if ((cable == CABLE_SLV || cable == CABLE_USB)
-        && (text.find("errno = 13") != std::string::npos || text.find("ermission denied") != std::string::npos))
-        text += "; the cable is there but this user may not use it: the udev rules of the libticables2 "
-                "package allow the members of the plugdev group (sudo adduser $USER plugdev, then log in again)";
+        && (reason.find("errno = 13") != std::string::npos || reason.find("ermission denied") != std::string::npos))
+        return said(QT_TRANSLATE_NOOP("LinkSession", "%1; the cable is there but this user may not use it: the udev "
+                                                     "rules of the libticables2 package allow the members of the plugdev "
+                                                     "group (sudo adduser $USER plugdev, then log in again)"),
+                    text);
     return text;
 }
 
@@ -201,23 +222,24 @@ std::string LinkSession::attach(int cableModel, int port, const LinkRequest &req
 {
     const auto cable = CableModel(cableModel);
     if (cable == CABLE_TIE && !emulatorListens())
-        return "no emulator is running with its link on (start TiEmu with the TiEmu cable set up)";
+        return said(QT_TRANSLATE_NOOP("LinkSession", "no emulator is running with its link on (start TiEmu with the "
+                                                     "TiEmu cable set up)"));
     m_cable = ticables_handle_new(cable, CablePort(port));
     if (!m_cable)
-        return "the cable cannot be used on port " + std::to_string(port);
+        return said(QT_TRANSLATE_NOOP("LinkSession", "the cable cannot be used on port %1"), std::to_string(port));
     ticables_options_set_timeout(m_cable, unsigned(request.timeoutSeconds * 10));
     CalcModel model = CALC_NONE;
     if (const auto known = kCalcs.find(request.calc); known != kCalcs.end()) {
         model = known->second;
     } else if (request.calc != "auto") {
-        return "there is no calculator called \"" + request.calc + "\"";
+        return said(QT_TRANSLATE_NOOP("LinkSession", "there is no calculator called \"%1\""), request.calc);
     } else if (const int error = ticalcs_probe(cable, CablePort(port), &model, 0); error != 0 || model == CALC_NONE) {
-        return "no calculator answers on the cable: " + linkErrorText(error);
+        return said(QT_TRANSLATE_NOOP("LinkSession", "no calculator answers on the cable: %1"), linkErrorText(error));
     }
     m_model = model;
     m_calc = ticalcs_handle_new(model);
     if (!m_calc)
-        return "the calculator cannot be handled";
+        return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator cannot be handled"));
     ticalcs_update_set(m_calc, &progressUpdate());
     if (const int error = ticalcs_cable_attach(m_calc, m_cable); error != 0)
         return openingFailure(error, cable);
@@ -228,9 +250,9 @@ std::string LinkSession::attach(int cableModel, int port, const LinkRequest &req
     // (without it a TI-92 Plus times out on every transfer).
     std::this_thread::sleep_for(std::chrono::seconds(2));
     if (const int error = ticalcs_calc_isready(m_calc); error != 0)
-        return "the calculator does not answer (is it on, at its home screen with no error shown (press ESC), "
-               "and the cable plugged in?): "
-               + linkErrorText(error);
+        return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator does not answer (is it on, at its home screen with "
+                                                     "no error shown (press ESC), and the cable plugged in?): %1"),
+                    linkErrorText(error));
     return {};
 }
 
@@ -253,7 +275,8 @@ int LinkSession::run(const LinkRequest &request)
 int LinkSession::send(const std::string &file)
 {
     if (const int error = ticalcs_calc_send_var2(m_calc, MODE_NORMAL, file.c_str()); error != 0)
-        return LinkOutput::failure(transferFailure("the picture was not sent", error));
+        return LinkOutput::failure(
+            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the picture was not sent")), error));
     return LinkOutput::done();
 }
 
@@ -262,7 +285,8 @@ int LinkSession::list()
     GNode *vars = nullptr;
     GNode *apps = nullptr;
     if (const int error = ticalcs_calc_get_dirlist(m_calc, &vars, &apps); error != 0)
-        return LinkOutput::failure(transferFailure("the calculator's variables cannot be listed", error));
+        return LinkOutput::failure(
+            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's variables cannot be listed")), error));
     const auto model = CalcModel(m_model);
     for (GNode *folder = vars ? g_node_first_child(vars) : nullptr; folder; folder = g_node_next_sibling(folder)) {
         for (GNode *node = g_node_first_child(folder); node; node = g_node_next_sibling(node)) {
@@ -283,7 +307,8 @@ int LinkSession::receive(const std::string &folder, const std::string &name, con
     name.copy(request.name, sizeof request.name - 1);
     request.type = kPictureType;
     if (const int error = ticalcs_calc_recv_var2(m_calc, MODE_NORMAL, out.c_str(), &request); error != 0)
-        return LinkOutput::failure(transferFailure("the variable " + folder + "\\" + name + " was not received", error));
+        return LinkOutput::failure(transferFailure(
+            said(QT_TRANSLATE_NOOP("LinkSession", "the variable %1 was not received"), folder + '\\' + name), error));
     return LinkOutput::done();
 }
 
@@ -293,7 +318,8 @@ int LinkSession::screen(bool full)
     coord.format = full ? SCREEN_FULL : SCREEN_CLIPPED;
     uint8_t *bitmap = nullptr;
     if (const int error = ticalcs_calc_recv_screen(m_calc, &coord, &bitmap); error != 0)
-        return LinkOutput::failure(transferFailure("the screen was not received", error));
+        return LinkOutput::failure(
+            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the screen was not received")), error));
     const unsigned width = full ? coord.width : coord.clipped_width;
     const unsigned height = full ? coord.height : coord.clipped_height;
     LinkOutput::screen(width, height, bitmap);

@@ -1,6 +1,9 @@
 #include "LinkOutput.h"
 #include "LinkRequest.h"
 #include "LinkSession.h"
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <string>
@@ -16,13 +19,18 @@
 
 int main(int argc, char *argv[])
 {
+    // The failures it sends are shown to the user as they come: in the user's language, as
+    // the caller (started in the same locale) speaks. The cable libraries follow the locale too.
+    QCoreApplication app(argc, argv);
+    Translations::install();
     const std::optional<LinkRequest> request = parseLinkRequest(std::vector<std::string>(argv + 1, argv + argc));
     if (!request) {
-        std::fputs("usage: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped\n"
-                   "       [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]\n"
-                   "       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]\n"
-                   "(used by DOTLARK to talk to the calculator)\n",
-                   stderr);
+        const QString usage = QCoreApplication::translate(
+            "LinkSession", "usage: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped\n"
+                           "       [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]\n"
+                           "       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]\n"
+                           "(used by DOTLARK to talk to the calculator)");
+        std::fputs(qUtf8Printable(usage + u'\n'), stderr);
         return 2;
     }
     int status = 0;

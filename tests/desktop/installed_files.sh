@@ -7,6 +7,9 @@
 # Arguments: build folder, dotlark, dotlark-convert. Exit 77: skipped.
 set -u
 build=$1 dotlark=$2 convert=$3
+# The programs speak the locale's language: English here, whatever the machine's.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 fail=0
 check() { if "$@"; then :; else echo "FAILED: $*"; fail=1; fi; }
 contains() { grep -q -- "$2" "$1" || { echo "FAILED: no '$2' in $1"; fail=1; }; }
@@ -60,6 +63,28 @@ contains "$stage/err" "usage: dotlark-decode"
 contains "$stage/err" "dotlark-convert"
 { "$decode" "$png" 2>"$stage/err"; echo $? >"$stage/status"; } | cat >/dev/null
 check test "$(cat "$stage/status")" -eq 0
+
+# In French and German: the programs' help and the link helper's failures (its protocol word
+# kept), and every name, summary and paragraph the menu and the software centre show.
+for pair in fr_FR:Utilisation de_DE:Aufruf; do
+  locale=${pair%%:*} word=${pair#*:} lang=${pair%%_*}
+  check test -f "$share/dotlark/translations/dotlark_$lang.qm"
+  for program in "$stage/usr/bin/dotlark" "$stage/usr/bin/dotlark-convert"; do
+    LANG=$locale.UTF-8 "$program" --help | head -n 1 | grep -q "^$word" || { echo "FAILED: $program --help in $lang"; fail=1; }
+  done
+  LANG=$locale.UTF-8 "$stage/usr/libexec/dotlark/dotlark-link" list --cable nothing >"$stage/out"
+  contains "$stage/out" "^failure	.*nothing"
+  grep -q "no cable called" "$stage/out" && { echo "FAILED: dotlark-link in $lang"; fail=1; }
+  for key in Name GenericName Comment Keywords; do
+    if grep -q "^$key=" "$share/applications/dotlark.desktop"; then
+      contains "$share/applications/dotlark.desktop" "^$key\[$lang\]="
+    fi
+  done
+  metainfo=$share/metainfo/io.github.dotlark.metainfo.xml
+  for tag in name summary p; do
+    check test "$(grep -c "<$tag>" "$metainfo")" -eq "$(grep -c "<$tag xml:lang=\"$lang\">" "$metainfo")"
+  done
+done
 
 skipped=
 if command -v desktop-file-validate >/dev/null; then
