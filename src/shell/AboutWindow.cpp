@@ -34,12 +34,12 @@ bool isClick(const QWidget &widget, const QEvent &event)
 
 AboutWindow::AboutWindow(Desktop &desktop, QWidget *parent) : QDialog(parent), m_desktop(desktop)
 {
-    shapeDialog(*this, QStringLiteral("About DOTLARK"), QSize(364, kDesignHeight + kLicenceHeight), Qt::white);
+    shapeDialog(*this, tr("About DOTLARK"), QSize(364, kDesignHeight + kLicenceHeight), Qt::white);
     buildLabels();
     buildPictures();
     buildLicenceLine();
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(288, 128, 65, 33);
     ok->setDefault(true);
@@ -57,12 +57,12 @@ void AboutWindow::buildLabels()
     QLabel *title = placeLabel(*this, QStringLiteral("Label1"), QStringLiteral("TI-89 DOTLARK"),
                                QRect(2, 0, 361, 41), serifFont(24));
     title->setAlignment(Qt::AlignCenter);
-    QLabel *author = placeLabel(*this, QStringLiteral("Label2"), QStringLiteral("by the DOTLARK developers"),
+    QLabel *author = placeLabel(*this, QStringLiteral("Label2"), tr("by the DOTLARK developers"),
                                 QRect(2, 38, 361, 30), serifFont(18));
     author->setAlignment(Qt::AlignCenter);
-    placeLabel(*this, QStringLiteral("Label4"), QStringLiteral("The DOTLARK Project"), QRect(8, 72, 121, 36),
+    placeLabel(*this, QStringLiteral("Label4"), tr("The DOTLARK Project"), QRect(8, 72, 121, 36),
                serifFont(12));
-    placeLabel(*this, QStringLiteral("Label3"), QStringLiteral("November '98"), QRect(8, 144, 121, 17),
+    placeLabel(*this, QStringLiteral("Label3"), tr("November '98"), QRect(8, 144, 121, 17),
                dialogFont(12, true));
     m_version = placeLabel(*this, QStringLiteral("lblVer"), QStringLiteral("Label6"), QRect(8, 112, 123, 19),
                            dialogFont(12, true));
@@ -97,7 +97,7 @@ void AboutWindow::buildPictures()
 void AboutWindow::buildLicenceLine()
 {
     QLabel *licence = placeLabel(*this, QStringLiteral("lblLicence"),
-                                 QStringLiteral("Free software under the GNU GPL, version 2 or later"),
+                                 tr("Free software under the GNU GPL, version 2 or later"),
                                  QRect(0, kDesignHeight + 1, width(), kLicenceHeight - 1), dialogFont(8));
     licence->setAlignment(Qt::AlignCenter);
     licence->setAutoFillBackground(true);
@@ -147,7 +147,7 @@ void AboutWindow::form_activate()
 {
     m_timer->start();
     setPictureTop(kStartTwips);
-    m_version->setText(QStringLiteral("Version %1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
+    m_version->setText(tr("Version %1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
 }
 
 void AboutWindow::Timer1_Timer()

@@ -12,14 +12,14 @@ ExitDialog::ExitDialog(QWidget *parent) : QDialog(parent)
     shapeDialog(*this, tr("Unsaved picture!"), QSize(217, 104), QColor(255, 0, 0));
 
     QLabel *label = placeLabel(*this, QStringLiteral("Label1"),
-                               QStringLiteral("Picture NOT saved as 89i. Press either button..."),
+                               tr("Picture NOT saved as 89i. Press either button..."),
                                QRect(8, 8, 217, 41), dialogFont(12, true));
     setTextColour(*label, QColor(224, 224, 224));
 
-    m_quit = new WrappingButton(QStringLiteral("  Quit Anyway"), this);
+    m_quit = new WrappingButton(tr("  Quit Anyway"), this);
     m_quit->setObjectName(QStringLiteral("Command1"));
     m_quit->setGeometry(16, 56, 65, 33);
-    m_continue = new WrappingButton(QStringLiteral("Continue   Working"), this);
+    m_continue = new WrappingButton(tr("Continue   Working"), this);
     m_continue->setObjectName(QStringLiteral("Command2"));
     m_continue->setGeometry(136, 56, 65, 33);
     setTabOrder(m_quit, m_continue);

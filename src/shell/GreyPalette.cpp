@@ -50,8 +50,9 @@ GreyPalette::GreyPalette(QWidget *parent) : QWidget(parent)
 
 QString GreyPalette::levelName(int level)
 {
-    static const char *const kNames[] = {"White", "Light grey", "Dark grey", "Black"};
-    return QString::fromLatin1(kNames[level & 3]);
+    static const char *const kNames[] = {QT_TRANSLATE_NOOP("GreyPalette", "White"), QT_TRANSLATE_NOOP("GreyPalette", "Light grey"),
+                                         QT_TRANSLATE_NOOP("GreyPalette", "Dark grey"), QT_TRANSLATE_NOOP("GreyPalette", "Black")};
+    return tr(kNames[level & 3]);
 }
 
 void GreyPalette::showLevel(int level) { m_buttons.at(level & 3)->setChecked(true); }

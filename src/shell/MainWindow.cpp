@@ -39,6 +39,8 @@ constexpr QSize kClientSize(592, 425); // screen pixels
 const QColor kOrange(255, 128, 0);
 const QColor kFrame(192, 64, 0);
 const QColor kTextBack(255, 224, 192);
+constexpr QRect kFolderBox(250, 36, 95, 32), kNameBox(465, 35, 95, 32), kCommentBox(127, 370, 337, 24);
+constexpr int kCaptionGap = 4; // screen pixels between a moved caption and its box
 
 void paint(QWidget *widget, const QColor &background, const QColor &foreground = Qt::black)
 {
@@ -51,15 +53,20 @@ void paint(QWidget *widget, const QColor &background, const QColor &foreground =
     widget->setAutoFillBackground(true);
 }
 
-QLabel *label(const QString &text, QPoint at, QWidget *parent)
+// A white caption at its design place before the box it names, whose left edge is at `boxLeft`.
+// A caption too long for the room there (a translation) ends a little before the box instead,
+// reaching further left, so it never runs under the box.
+QLabel *label(const QString &text, QPoint at, int boxLeft, QWidget *parent)
 {
     auto *caption = new QLabel(text, parent);
     caption->setFont(dialogFont(8.25, true));
     QPalette palette = caption->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     caption->setPalette(palette);
-    caption->move(at);
     caption->adjustSize();
+    if (at.x() + caption->width() > boxLeft)
+        at.setX(std::max(0, boxLeft - kCaptionGap - caption->width()));
+    caption->move(at);
     return caption;
 }
 } // namespace
@@ -102,15 +109,15 @@ void MainWindow::createControls()
     setMouseTracking(true);
 
     createToolbar(client);
-    label(QStringLiteral("Folder:"), {205, 47}, client);
+    label(tr("Folder:"), {205, 47}, kFolderBox.left(), client);
     Text3 = new TextBox(8, client);
-    Text3->setGeometry(250, 36, 95, 32);
-    label(QStringLiteral("Pic Var Name:"), {379, 47}, client);
+    Text3->setGeometry(kFolderBox);
+    label(tr("Pic Var Name:"), {379, 47}, kNameBox.left(), client);
     Text2 = new TextBox(8, client);
-    Text2->setGeometry(465, 35, 95, 32);
+    Text2->setGeometry(kNameBox);
     for (TextBox *box : {Text3, Text2}) {
         box->setFont(calcFont());
-        box->setToolTip(QStringLiteral("in the calculator"));
+        box->setToolTip(tr("in the calculator"));
     }
 
     Panel3D1 = new QWidget(client);
@@ -127,11 +134,11 @@ void MainWindow::createControls()
     m_canvasArea->setWidget(Picture1);
     paint(m_canvasArea->viewport(), kFrame);
 
-    label(QStringLiteral("Comment:"), {68, 378}, client);
+    label(tr("Comment:"), {68, 378}, kCommentBox.left(), client);
     Text1 = new TextBox(39, client);
-    Text1->setGeometry(127, 370, 337, 24);
+    Text1->setGeometry(kCommentBox);
     Text1->setFont(systemFont());
-    Text1->setToolTip(QStringLiteral("saved in PC file only."));
+    Text1->setToolTip(tr("saved in PC file only."));
     for (TextBox *box : {Text1, Text2, Text3}) {
         paint(box, kTextBack);
         // What the user types counts as unsaved work at once; what the program sets does not.
@@ -162,21 +169,22 @@ void MainWindow::createToolbar(QWidget *client)
     Toolbar1->setIconSize(QSize(16, 16));
     Toolbar1->setMovable(false);
     paint(Toolbar1, Toolbar1->palette().color(QPalette::Button)); // a docked bar, not the window's orange
-    const auto button = [this](const QIcon &icon, const QString &key) {
-        QAction *action = Toolbar1->addAction(icon, key);
-        action->setToolTip(key);
+    // The key names the button to the program (and in its object name); the caption is the user's.
+    const auto button = [this](const QIcon &icon, const QString &key, const QString &caption) {
+        QAction *action = Toolbar1->addAction(icon, caption);
+        action->setToolTip(caption);
         action->setObjectName(QStringLiteral("button") + key);
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     };
-    button(openIcon(), QStringLiteral("Open"));
-    button(saveIcon(), QStringLiteral("Save"));
-    button(printIcon(), QStringLiteral("Print"));
+    button(openIcon(), QStringLiteral("Open"), tr("Open"));
+    button(saveIcon(), QStringLiteral("Save"), tr("Save"));
+    button(printIcon(), QStringLiteral("Print"), tr("Print"));
     Toolbar1->addSeparator();
-    button(helpIcon(), QStringLiteral("Help"));
+    button(helpIcon(), QStringLiteral("Help"), tr("Help"));
 
     Command2 = new QPushButton(QStringLiteral("WLink89"), client);
     Command2->setGeometry(107, 2, 65, 23);
-    Command2->setToolTip(QStringLiteral("Runs or switches to Wlink89.exe"));
+    Command2->setToolTip(tr("Runs or switches to Wlink89.exe"));
     Command2->setFocusPolicy(Qt::TabFocus);
     connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
 }
@@ -188,11 +196,11 @@ void MainWindow::createStatusBar(QWidget *client)
     status->setGeometry(0, kClientSize.height() - 22, kClientSize.width(), 22);
     paint(status, palette().color(QPalette::Button));
     m_fileNamePanel = new QLabel(status);
-    m_fileNamePanel->setAccessibleName(QStringLiteral("Filename"));
+    m_fileNamePanel->setAccessibleName(tr("Filename"));
     m_coordinatesPanel = new QLabel(status);
-    m_coordinatesPanel->setAccessibleName(QStringLiteral("Coordinates"));
+    m_coordinatesPanel->setAccessibleName(tr("Coordinates"));
     m_toolPanel = new QLabel(status);
-    m_toolPanel->setAccessibleName(QStringLiteral("Tool and zoom"));
+    m_toolPanel->setAccessibleName(tr("Tool and zoom"));
     for (QLabel *panel : {m_fileNamePanel, m_coordinatesPanel, m_toolPanel}) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -202,7 +210,7 @@ void MainWindow::createStatusBar(QWidget *client)
     status->addWidget(m_coordinatesPanel, 1);
     status->addWidget(m_toolPanel, 1);
     m_levelPanel = new QLabel(status);
-    m_levelPanel->setAccessibleName(QStringLiteral("Grey level"));
+    m_levelPanel->setAccessibleName(tr("Grey level"));
     m_levelPanel->setFrameShape(QFrame::Panel);
     m_levelPanel->setFrameShadow(QFrame::Sunken);
     status->addWidget(m_levelPanel, 1);

@@ -30,7 +30,7 @@ void MainWindow::createEditCommands()
         return QPoint(std::max(0, int(std::ceil(at.x()))), std::max(0, int(std::ceil(at.y()))));
     };
     host.importScaled = [this](const QImage &image) {
-        m_import->importScaledImage(image, QStringLiteral("the clipboard's picture"), QSize(document().width(), document().height()));
+        m_import->importScaledImage(image, tr("the clipboard's picture"), QSize(document().width(), document().height()));
     };
     host.pictureChanged = [this] {
         if (m_session.currentFile().isEmpty())

@@ -31,10 +31,10 @@ void setCaption(QAction *item, const QString &caption)
 FileDialogs::Request saveAsRequest()
 {
     FileDialogs::Request request;
-    request.title = QStringLiteral("TI-89 DOTLARK Save As...");
+    request.title = MainWindow::tr("TI-89 DOTLARK Save As...");
     // The bitmap filter stays second: the file commands know it by its place.
-    request.filter = QStringLiteral("Readable Files (89i)|*.89i|Bitmap (*.bmp)|*.bmp|TI-92 Plus (9xi)|*.9xi"
-                                    "|Voyage 200 (v2i)|*.v2i|TI-92 (92i)|*.92i");
+    request.filter = QStringLiteral("%1|*.89i|%2|*.bmp|TI-92 Plus (9xi)|*.9xi|Voyage 200 (v2i)|*.v2i|TI-92 (92i)|*.92i")
+                         .arg(MainWindow::tr("Readable Files (89i)"), MainWindow::tr("Bitmap (*.bmp)"));
     request.confirmOverwrite = true;
     return request;
 }
@@ -93,8 +93,9 @@ bool MainWindow::OpenFile(const QString &path, const QString &title)
 void MainWindow::miOpen_click()
 {
     FileDialogs::Request request;
-    request.title = QStringLiteral("TI-89 DOTLARK: Open File");
-    request.filter = QStringLiteral("Readable Images (89i)|*.89i|Calculator pictures (89i, 9xi, v2i, 92i)|*.89i;*.9xi;*.v2i;*.92i|")
+    request.title = tr("TI-89 DOTLARK: Open File");
+    request.filter = QStringLiteral("%1|*.89i|%2|*.89i;*.9xi;*.v2i;*.92i|")
+                         .arg(tr("Readable Images (89i)"), tr("Calculator pictures (89i, 9xi, v2i, 92i)"))
                      + kGroupFilesFilter;
     request.mustExist = true;
     if (const auto choice = m_services.dialogs.openFile(request); choice && !openGroupInstead(choice->path, true, false))
@@ -130,8 +131,8 @@ void MainWindow::saveToCurrentFile()
 
 bool MainWindow::askToReplaceChanged(const QString &path)
 {
-    return m_services.messages.show(shownName(QDir::toNativeSeparators(path), kMessageNameLength)
-                                        + QStringLiteral(" has changed on disk since it was opened. Replace it with this picture?"),
+    return m_services.messages.show(tr("%1 has changed on disk since it was opened. Replace it with this picture?")
+                                        .arg(shownName(QDir::toNativeSeparators(path), kMessageNameLength)),
                                     kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
            == Messages::Answer::Yes;
 }
@@ -155,7 +156,7 @@ void MainWindow::miSaveAs_Click()
     if (target.kind == Kind::Bitmap)
         apply(m_session.exportBitmap(target.path, shownCanvas())); // the document stays as it is
     else if (target.kind == Kind::InvalidName)
-        m_services.messages.warn(QStringLiteral("Invalid Filename: Use *.89i"), QStringLiteral("Filename ERROR!"));
+        m_services.messages.warn(tr("Invalid Filename: Use *.89i"), tr("Filename ERROR!"));
     else {
         const QString title = target.path == choice->path ? choice->title : baseName(target.path);
         const SessionOutcome outcome = m_session.saveAs(target.path, title);
@@ -173,7 +174,7 @@ void MainWindow::saveGreyAs()
     FileDialogs::Request request = saveAsRequest();
     request.filter = kGreySaveFilter;
     request.suggestedPath = m_session.recoveredFrom();
-    request.names = {{QStringLiteral("Light plane:"), asText(proposed.light)}, {QStringLiteral("Dark plane:"), asText(proposed.dark)}};
+    request.names = {{tr("Light plane:"), asText(proposed.light)}, {tr("Dark plane:"), asText(proposed.dark)}};
     const auto choice = m_services.dialogs.saveFile(request);
     if (!choice)
         return;
@@ -185,7 +186,7 @@ void MainWindow::saveGreyAs()
             return m_services.messages.warn(problem->message, problem->title);
     }
     if (names.light == names.dark)
-        return m_services.messages.warn(QStringLiteral("The light and dark planes need two different names."), kTitle);
+        return m_services.messages.warn(tr("The light and dark planes need two different names."), kTitle);
     const FileSession::GreySaveTarget target = m_session.greySaveAsTarget(choice->path, choice->filterIndex, names);
     for (const QString &existing : target.toAsk)
         if (!askToReplace(existing))
@@ -210,7 +211,7 @@ void MainWindow::noteUnstorableComment()
 
 bool MainWindow::askToReplace(const QString &path)
 {
-    return m_services.messages.show(QDir::toNativeSeparators(path) + QStringLiteral(" already exists.\rDo you want to replace it?"),
+    return m_services.messages.show(tr("%1 already exists.\rDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
                                     kTitle, Messages::Icon::Exclamation, Messages::Buttons::YesNo)
            == Messages::Answer::Yes;
 }

@@ -25,9 +25,9 @@ SessionOutcome recovered()
 
 QString recoverQuestion(const RecoveryCopy &copy)
 {
-    const QString file = copy.file.empty() ? QStringLiteral("Untitled") : shownPath(QString::fromStdString(copy.file));
+    const QString file = copy.file.empty() ? MainWindow::tr("Untitled") : shownPath(QString::fromStdString(copy.file));
     const QString time = QDateTime::fromMSecsSinceEpoch(copy.madeAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    return QStringLiteral("Recover the unsaved picture of %1 from %2?").arg(file, time);
+    return MainWindow::tr("Recover the unsaved picture of %1 from %2?").arg(file, time);
 }
 } // namespace
 
@@ -56,10 +56,10 @@ void MainWindow::offerRecovery()
         const Outcome<RecoveryCopy> copy = store.read(orphan.path);
         if (!copy) {
             const QString aside = store.setAside(orphan);
-            m_services.messages.warn(QStringLiteral("The recovery copy %1 cannot be read.\r%2\r%3")
+            m_services.messages.warn(tr("The recovery copy %1 cannot be read.\r%2\r%3")
                                          .arg(shownPath(orphan.path), describe(copy.failure()),
-                                              aside.isEmpty() ? QStringLiteral("It could not be set aside.")
-                                                              : QStringLiteral("It was set aside as %1.").arg(shownPath(aside))),
+                                              aside.isEmpty() ? tr("It could not be set aside.")
+                                                              : tr("It was set aside as %1.").arg(shownPath(aside))),
                                      kTitle);
             continue;
         }

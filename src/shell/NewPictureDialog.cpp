@@ -38,7 +38,7 @@ QLineEdit *placeBox(QWidget &parent, const QString &name, const QString &text, c
 
 NewPictureDialog::NewPictureDialog(Messages &messages, QWidget *parent) : QDialog(parent), m_messages(messages)
 {
-    shapeDialog(*this, QStringLiteral("DOTLARK: New picture dialog"), kDesignedSize + QSize(kExtensionWidth, 0),
+    shapeDialog(*this, tr("DOTLARK: New picture dialog"), kDesignedSize + QSize(kExtensionWidth, 0),
                 QColor(192, 192, 255));
     buildControls();
     buildExtension();
@@ -51,21 +51,21 @@ NewPictureDialog::NewPictureDialog(Messages &messages, QWidget *parent) : QDialo
 void NewPictureDialog::buildControls()
 {
     placeLabel(*this, QStringLiteral("Label1"),
-               QStringLiteral("Enter the dimensions below. The width must be between 1 and 160. "
-                              "The height must be between 1and 77."),
+               tr("Enter the dimensions below. The width must be between 1 and 160. "
+                  "The height must be between 1and 77."),
                QRect(25, 16, 258, 104), dialogFont(13.5));
-    placeLabel(*this, QStringLiteral("lblWdt"), QStringLiteral("Width:"), QRect(24, 116, 100, 20),
+    placeLabel(*this, QStringLiteral("lblWdt"), tr("Width:"), QRect(24, 116, 100, 20),
                dialogFont(12, true));
-    placeLabel(*this, QStringLiteral("lblHt"), QStringLiteral("Height:"), QRect(165, 115, 100, 20),
+    placeLabel(*this, QStringLiteral("lblHt"), tr("Height:"), QRect(165, 115, 100, 20),
                dialogFont(12, true));
     m_width = placeBox(*this, QStringLiteral("txtWd"), kDefaultWidth, QRect(58, 135, 81, 22));
     m_height = placeBox(*this, QStringLiteral("txtHt"), kDefaultHeight, QRect(210, 135, 81, 21));
 
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setGeometry(73, 164, 81, 33);
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cancel->setGeometry(172, 164, 81, 33);
 
@@ -81,11 +81,14 @@ void NewPictureDialog::buildExtension()
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(kDesignedSize.width(), 12, 4, kDesignedSize.height() - 24);
-    m_grey = new QCheckBox(QStringLiteral("&4 grey levels"), this);
+    m_grey = new QCheckBox(tr("&4 grey levels"), this);
     m_grey->setObjectName(QStringLiteral("chkGrey"));
     m_grey->setFont(dialogFont(12, true));
-    m_grey->setGeometry(kDesignedSize.width() + 12, 135, kExtensionWidth - 20, 22);
-    m_grey->setToolTip(QStringLiteral("white, light grey, dark grey and black, in two planes"));
+    // A caption longer than the designed room (a translation) widens the extension, never cuts.
+    const int width = std::max(kExtensionWidth - 20, m_grey->sizeHint().width());
+    m_grey->setGeometry(kDesignedSize.width() + 12, 135, width, 22);
+    setFixedSize(kDesignedSize + QSize(width + 20, 0));
+    m_grey->setToolTip(tr("white, light grey, dark grey and black, in two planes"));
     setTabOrder(m_height, m_grey);
 }
 
@@ -132,7 +135,7 @@ void NewPictureDialog::cmdOK_Click()
         accept();
         return;
     }
-    m_messages.warn(QStringLiteral("Error in dimensions. resetting to 160x77."), AppInfo::title);
+    m_messages.warn(tr("Error in dimensions. resetting to 160x77."), AppInfo::title);
     m_width->setText(kDefaultWidth);
     m_height->setText(kDefaultHeight);
     m_width->setFocus(Qt::OtherFocusReason);

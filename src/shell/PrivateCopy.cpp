@@ -13,8 +13,8 @@ PrivateCopy PrivateCopy::write(FileStore &files, const FileSession &session, con
 {
     if (session.document().isGrey()) { // a picture file holds one plane: no grey goes lost unsaid
         PrivateCopy copy;
-        copy.failure = QStringLiteral("The picture has four grey levels; a picture file holds one black-and-white picture. "
-                                      "Send to Calculator sends both planes.");
+        copy.failure = tr("The picture has four grey levels; a picture file holds one black-and-white picture. "
+                          "Send to Calculator sends both planes.");
         return copy;
     }
     return write(files, session.encoded(kind), variable, kind);

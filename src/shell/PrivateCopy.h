@@ -3,6 +3,7 @@
 #include "document/CalcKind.h"
 #include "document/Picture89i.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -14,6 +15,9 @@ class FileStore;
 // window shows, and the user's file is not written behind their back.
 struct PrivateCopy
 {
+    Q_DECLARE_TR_FUNCTIONS(PrivateCopy)
+
+public:
     std::shared_ptr<void> folder; // removed with its last holder
     QString path;
     QString failure; // why there is no copy, as the user reads it; empty when there is one

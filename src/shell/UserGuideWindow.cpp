@@ -1,5 +1,7 @@
 #include "shell/UserGuideWindow.h"
 
+#include "platform/Translations.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -53,14 +55,10 @@ QStringList UserGuideWindow::languages()
     return found;
 }
 
-QString UserGuideWindow::languageFor(const QStringList &uiLanguages, const QStringList &available)
+QString UserGuideWindow::languageFor(const QLocale &locale, const QStringList &available)
 {
-    for (const QString &wanted : uiLanguages) {
-        const QString language = wanted.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
-        if (available.contains(language))
-            return language;
-    }
-    return kEnglish;
+    const QString language = Translations::languageFor(locale);
+    return !language.isEmpty() && available.contains(language) ? language : kEnglish;
 }
 
 QString UserGuideWindow::folder(const QString &language) { return QStringLiteral(":/guide/") + language; }
@@ -80,12 +78,12 @@ QList<std::pair<QString, QString>> UserGuideWindow::topics(const QString &indexH
 UserGuideWindow::UserGuideWindow(const QLocale &locale, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     loadGuideResources();
-    m_folder = folder(languageFor(locale.uiLanguages(), languages()));
-    setWindowTitle(QStringLiteral("DOTLARK User Guide"));
+    m_folder = folder(languageFor(locale, languages()));
+    setWindowTitle(tr("DOTLARK User Guide"));
     setObjectName(QStringLiteral("frmGuide"));
 
-    m_back = arrowButton(Qt::LeftArrow, QStringLiteral("Back"), this);
-    m_forward = arrowButton(Qt::RightArrow, QStringLiteral("Forward"), this);
+    m_back = arrowButton(Qt::LeftArrow, tr("Back"), this);
+    m_forward = arrowButton(Qt::RightArrow, tr("Forward"), this);
     m_index = new QListWidget(this);
     m_index->setObjectName(QStringLiteral("lstTopics"));
     m_browser = new QTextBrowser(this);

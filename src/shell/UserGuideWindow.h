@@ -23,8 +23,9 @@ public:
 
     // The guide's languages as folders of the resources ("en", ...).
     static QStringList languages();
-    // The first of the locale's languages that has a guide ("de-AT" takes "de"), else "en".
-    static QString languageFor(const QStringList &uiLanguages, const QStringList &available);
+    // The language the program's texts take for the locale ("de-AT" takes "de") when the
+    // guide is available in it, else "en": the guide speaks as the menus do.
+    static QString languageFor(const QLocale &locale, const QStringList &available);
     // The folder of the guide in `language`, as a resource path: ":/guide/en".
     static QString folder(const QString &language);
     // The topics of a guide's index page: each link's target and its text, in order.
