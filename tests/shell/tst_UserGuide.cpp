@@ -103,7 +103,9 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QString, folder);
-        UserGuideWindow guide{QLocale(locale)};
+        QLocale::setDefault(QLocale(locale));
+        const auto english = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        UserGuideWindow guide;
         QCOMPARE(guide.source().path().section(u'/', -2, -2), folder);
         const auto titles = UserGuideWindow::topics(read(UserGuideWindow::folder(folder) + QStringLiteral("/index.html")));
         QCOMPARE(guide.findChild<QListWidget *>()->item(0)->text(), titles.value(0).second);
