@@ -1,4 +1,5 @@
 #include "fakes/FakeWindow.h"
+#include "platform/Translations.h"
 #include "shell/UserGuideWindow.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -60,23 +62,53 @@ class tst_UserGuide : public QObject
     Q_OBJECT
 
 private slots:
-    // A command added to the menus without a word in the guide fails here, in each language.
+    // The guide the window opens follows the system's language; the tests read the English one.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // A command added to the menus without a word in the guide fails here, in each language:
+    // each guide is read against the menus as the program shows them in its language.
     void everyMenuItemIsInTheGuide()
     {
-        FakeWindow bench;
-        QStringList items;
-        for (const QAction *menu : bench.window.menuBar()->actions())
-            items << captions(menu->menu());
-        QVERIFY(UserGuideWindow::languages().contains(QStringLiteral("en")));
+        const auto english = qScopeGuard([] { Translations::install(QLocale::c()); });
         QMap<QString, QString> text; // language folder -> what its pages read
         for (const QString &page : pages()) {
             QTextDocument document;
             document.setHtml(read(page));
             text[QFileInfo(page).path()] += document.toPlainText() + u'\n';
         }
-        for (auto guide = text.cbegin(); guide != text.cend(); ++guide)
-            for (const QString &item : items)
-                QVERIFY2(guide.value().contains(item), qPrintable(guide.key() + QStringLiteral(": ") + item));
+        QVERIFY(UserGuideWindow::languages().contains(QStringLiteral("en")));
+        for (const QString &language : UserGuideWindow::languages()) {
+            const bool isEnglish = language == QStringLiteral("en");
+            QCOMPARE(Translations::install(isEnglish ? QLocale::c() : QLocale(language)), isEnglish ? QString() : language);
+            FakeWindow bench;
+            const QString guide = text.value(UserGuideWindow::folder(language));
+            for (const QAction *menu : bench.window.menuBar()->actions())
+                for (const QString &item : captions(menu->menu()))
+                    QVERIFY2(guide.contains(item), qPrintable(language + QStringLiteral(": ") + item));
+        }
+    }
+
+    // The guide opens in the user's language when it has one, else in English.
+    void opensInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("French") << "fr_FR" << "fr";
+        QTest::newRow("Canadian French") << "fr_CA" << "fr";
+        QTest::newRow("English") << "en_GB" << "en";
+        QTest::newRow("C") << "C" << "en";
+        QTest::newRow("no guide in it") << "es_ES" << "en";
+    }
+    void opensInTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, folder);
+        QLocale::setDefault(QLocale(locale));
+        const auto english = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        UserGuideWindow guide;
+        QCOMPARE(guide.source().path().section(u'/', -2, -2), folder);
+        const auto titles = UserGuideWindow::topics(read(UserGuideWindow::folder(folder) + QStringLiteral("/index.html")));
+        QCOMPARE(guide.findChild<QListWidget *>()->item(0)->text(), titles.value(0).second);
     }
 
     // Every link reaches a page of the guide (and the place on it it names), every picture
