@@ -11,7 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +28,18 @@ QString numberText(double inches) { return QString::fromStdString(generalNumber(
 
 double numberIn(const QLineEdit *box) { return leadingNumber(box->text().toStdString()); }
 
+// The widest run of a text that wrapping cannot break (a no-break space joins its words).
+int widestWord(const QFontMetrics &metrics, const QString &text)
+{
+    int widest = 0;
+    for (const QString &word : text.split(QRegularExpression(QStringLiteral("[ \n]")), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.boundingRect(QRect(), Qt::TextSingleLine, word).width()); // with overhangs
+    return widest;
+}
+
+// How far left a widened caption may reach.
+constexpr int kMinimumLeft = 4;
+
 // Marker lines stand for the printed text lines: the file line 0.2 inch under the
 // picture, the comment line 0.4 inch under it.
 constexpr double kFileLineOffset = 0.2;
@@ -35,7 +50,7 @@ constexpr double kCommentLineOffset = 0.4;
 PageSetupDialog::PageSetupDialog(PageSetup &values, Host host, QWidget *parent)
     : QDialog(parent), m_values(values), m_host(std::move(host))
 {
-    setWindowTitle(QStringLiteral("DOTLARK Page Setup"));
+    setWindowTitle(tr("DOTLARK Page Setup"));
     setFixedSize(fromTwips(0, 0, 6345, 2535).size());
     QPalette yellow = palette();
     yellow.setColor(QPalette::Window, QColor(255, 255, 0));
@@ -83,29 +98,31 @@ void PageSetupDialog::createControls()
         caption->setWordWrap(true);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         caption->setGeometry(fromTwips(l, t, w, h));
+        return caption;
     };
-    label(QStringLiteral("Top Margin:"), 360, 240, 615, 495);
+    m_marginCaptions << label(tr("Top Margin:"), 360, 240, 615, 495);
     m_text1 = textBox(QStringLiteral("Text1"), QStringLiteral(" 1"), QRect(1080, 345, 630, 300));
     m_spin1 = arrows(QStringLiteral("Spin1"), QRect(1920, 240, 240, 495));
-    label(QStringLiteral("Inches"), 2400, 435, 615, 255);
-    label(QStringLiteral("Left Margin:"), 360, 720, 615, 375);
+    m_unitCaptions << label(tr("Inches"), 2400, 435, 615, 255);
+    m_marginCaptions << label(tr("Left Margin:"), 360, 720, 615, 375);
     m_text2 = textBox(QStringLiteral("Text2"), QStringLiteral(" 1"), QRect(1080, 840, 615, 285));
     m_spin2 = arrows(QStringLiteral("Spin2"), QRect(1800, 840, 495, 315));
-    label(QStringLiteral("Inches"), 2400, 960, 615, 255);
-    label(QStringLiteral("Image Width:"), 360, 1200, 615, 495);
+    m_unitCaptions << label(tr("Inches"), 2400, 960, 615, 255);
+    m_marginCaptions << label(tr("Image Width:"), 360, 1200, 615, 495);
     m_text3 = textBox(QStringLiteral("Text3"), QStringLiteral(" 4"), QRect(1080, 1320, 615, 285));
     m_spin3 = arrows(QStringLiteral("Spin3"), QRect(1800, 1320, 495, 315));
-    label(QStringLiteral("Inches"), 2400, 1380, 615, 255);
-    label(QStringLiteral("Paper:"), 3600, 120, 615, 255);
+    m_unitCaptions << label(tr("Inches"), 2400, 1380, 615, 255);
+    m_unitCaptions << label(tr("Paper:"), 3600, 120, 615, 255);
     createOptionsAndButtons();
+    fitCaptions();
 }
 
 void PageSetupDialog::createOptionsAndButtons()
 {
-    m_ckPrtFileinfo = new QCheckBox(QStringLiteral("Info (filename, folder, var)"), this);
+    m_ckPrtFileinfo = new QCheckBox(tr("Info (filename, folder, var)"), this);
     m_ckPrtFileinfo->setObjectName(QStringLiteral("ckPrtFileinfo"));
     m_ckPrtFileinfo->setGeometry(fromTwips(600, 1800, 2775, 255));
-    m_ckPrtComment = new QCheckBox(QStringLiteral("Comment"), this);
+    m_ckPrtComment = new QCheckBox(tr("Comment"), this);
     m_ckPrtComment->setObjectName(QStringLiteral("ckPrtComment"));
     m_ckPrtComment->setGeometry(fromTwips(600, 2160, 1215, 255));
 
@@ -119,10 +136,37 @@ void PageSetupDialog::createOptionsAndButtons()
         push->setGeometry(fromTwips(l, t, w, h));
         return push;
     };
-    m_command1 = button(QStringLiteral("Command1"), QStringLiteral("OK"), 5160, 360, 960, 495);
-    m_cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("Print"), 5160, 960, 975, 495);
-    m_command2 = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), 5160, 1560, 945, 495);
+    m_command1 = button(QStringLiteral("Command1"), tr("OK"), 5160, 360, 960, 495);
+    m_cmdPrint = button(QStringLiteral("cmdPrint"), tr("Print"), 5160, 960, 975, 495);
+    m_command2 = button(QStringLiteral("Command2"), tr("Cancel"), 5160, 1560, 945, 495);
     m_command1->setDefault(true);
+}
+
+// The designed captions fit their places; a language with longer words widens a caption
+// instead of cutting it: the margin captions together to the left (the boxes stay where
+// they are), the unit captions, the check boxes and the buttons to the right.
+void PageSetupDialog::fitCaptions()
+{
+    int marginWords = 0;
+    for (const QLabel *caption : std::as_const(m_marginCaptions))
+        marginWords = std::max(marginWords, widestWord(caption->fontMetrics(), caption->text()));
+    for (QLabel *caption : std::as_const(m_marginCaptions)) {
+        QRect place = caption->geometry();
+        place.setLeft(std::max(kMinimumLeft, std::min(place.left(), place.right() + 1 - marginWords)));
+        caption->setGeometry(place);
+    }
+    for (QLabel *caption : std::as_const(m_unitCaptions))
+        caption->resize(std::max(caption->width(), widestWord(caption->fontMetrics(), caption->text())), caption->height());
+    for (QCheckBox *box : {m_ckPrtFileinfo, m_ckPrtComment})
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    const QList<QPushButton *> buttons{m_command1, m_cmdPrint, m_command2};
+    int buttonText = 0;
+    for (const QPushButton *push : buttons)
+        buttonText = std::max(buttonText, push->fontMetrics().horizontalAdvance(push->text()));
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_ButtonMargin) + style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    for (QPushButton *push : buttons)
+        if (push->width() < buttonText + margins)
+            push->resize(std::min(buttonText + margins, width() - push->x()), push->height());
 }
 
 void PageSetupDialog::connectControls()

@@ -9,6 +9,7 @@
 class ArrowPair;
 class PagePreview;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -66,6 +67,7 @@ private:
     void createOptionsAndButtons();
     void connectControls();
     void arrangeTabOrder();
+    void fitCaptions();
     QLineEdit *textBox(const QString &name, const QString &text, const QRect &twips);
     ArrowPair *arrows(const QString &name, const QRect &twips);
 
@@ -90,6 +92,8 @@ private:
     ArrowPair *m_spin1 = nullptr;
     ArrowPair *m_spin2 = nullptr;
     ArrowPair *m_spin3 = nullptr;
+    QList<QLabel *> m_marginCaptions; // Top Margin, Left Margin, Image Width
+    QList<QLabel *> m_unitCaptions;   // the three Inches and Paper
     QCheckBox *m_ckPrtFileinfo = nullptr;
     QCheckBox *m_ckPrtComment = nullptr;
     PagePreview *m_preview = nullptr;

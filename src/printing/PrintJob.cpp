@@ -4,6 +4,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/PrinterPage.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 
@@ -83,10 +84,9 @@ bool drawTextLines(PrinterPage &page, const PrintInput &input, const PageSetup &
         return false;
     if (setup.fileInfo) {
         if (!input.fileTitle.isEmpty()
-            && !page.PrintText(QStringLiteral("File: ") + input.fileTitle + QStringLiteral("  "), false))
+            && !page.PrintText(QCoreApplication::translate("PrintJob", "File: %1  ").arg(input.fileTitle), false))
             return false;
-        if (!page.PrintText(QStringLiteral("Folder: ") + input.folder + QStringLiteral("  Var: ")
-                                + input.variable,
+        if (!page.PrintText(QCoreApplication::translate("PrintJob", "Folder: %1  Var: %2").arg(input.folder, input.variable),
                             true))
             return false;
     }

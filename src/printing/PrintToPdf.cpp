@@ -9,7 +9,7 @@ Done printToPdf(PdfPage &page, FileStore &files, const QString &pdfPath, const P
 {
     // Fonts and their metrics come from the GUI side of Qt.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return Failure{Failure::What::NoPage, pdfPath, QStringLiteral("no display to draw the page with")};
+        return Failure{Failure::What::NoPage, pdfPath, QCoreApplication::translate("PrintToPdf", "no display to draw the page with")};
     page.setTitle(input.fileTitle.isEmpty() ? input.variable : input.fileTitle);
     if (!printPicture(page, input, setup))
         return Failure{Failure::What::NoPage, pdfPath, {}};

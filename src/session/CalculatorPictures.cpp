@@ -3,6 +3,7 @@
 #include "calc/PictureFile.h"
 #include "session/FileSession.h"
 
+#include <QCoreApplication>
 #include <span>
 
 CalcPicture screenPicture(const CalculatorScreen &screen)
@@ -24,7 +25,7 @@ Outcome<CalcPicture> receivedPicture(const QString &path, const QByteArray &byte
     if (!picture && picture.failure().what == Failure::What::PictureTooLarge)
         return picture;
     if (!picture || !check.dataLength || !check.tagByte)
-        return Failure{Failure::What::NotAPicture, path, QStringLiteral("it is not a picture variable")};
+        return Failure{Failure::What::NotAPicture, path, QCoreApplication::translate("CalculatorPictures", "it is not a picture variable")};
     // The file's comment is the link library's ("Single file dated ..."), not the user's.
     picture->comment = kNewPictureComment;
     return picture;

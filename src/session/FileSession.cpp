@@ -14,12 +14,13 @@
 #include <QImageWriter>
 
 namespace {
-const QString kNotSaved = QStringLiteral("Current image not saved. Save it or clear it.");
-const QString kOnePlaneOnly = QStringLiteral("The picture has four grey levels; a picture file holds one black-and-white "
-                                             "picture. Save As writes it as a group of two pictures or as two picture files.");
+QString notSaved() { return QCoreApplication::translate("FileSession", "Current image not saved. Save it or clear it."); }
 
-// A path as a message shows it: a name of thousands of characters would fill the screen.
-QString nativePath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
+QString onePlaneOnly()
+{
+    return QCoreApplication::translate("FileSession", "The picture has four grey levels; a picture file holds one black-and-white "
+                                                      "picture. Save As writes it as a group of two pictures or as two picture files.");
+}
 
 SessionOutcome done(bool pictureReplaced = false, bool fileTitleChanged = false, bool recentChanged = false)
 {
@@ -33,11 +34,28 @@ SessionOutcome done(bool pictureReplaced = false, bool fileTitleChanged = false,
 
 SessionOutcome cannotOpen(const QString &path, const QString &reason)
 {
-    return SessionOutcome::refused(QStringLiteral("Can't open ") + nativePath(path) + u'\r' + reason, AppInfo::title);
+    return SessionOutcome::refused(
+        QCoreApplication::translate("FileSession", "Can't open %1\r%2").arg(FileSession::nativePath(path), reason),
+        AppInfo::title);
 }
 
 SessionOutcome cannotOpen(const Failure &failure) { return cannotOpen(failure.path, describe(failure)); }
 } // namespace
+
+QString FileSession::nativePath(const QString &path)
+{
+    return shownName(QDir::toNativeSeparators(path), kMessageNameLength);
+}
+
+QString FileSession::savingError(const QString &shownFile, const QString &why)
+{
+    return tr("ERROR in Saving!\r%1\r%2").arg(shownFile, why);
+}
+
+QString FileSession::writeError(const QString &shownFile, const QString &why)
+{
+    return tr("Disk write error\r%1\r%2").arg(shownFile, why);
+}
 
 SessionOutcome SessionOutcome::refused(const QString &message, const QString &caption)
 {
@@ -83,7 +101,7 @@ SessionOutcome FileSession::groupRefused(const Failure &failure) { return cannot
 
 SessionOutcome FileSession::mayReplacePicture() const
 {
-    return m_document.hasUnsavedWork() ? SessionOutcome::refused(kNotSaved, AppInfo::title) : done();
+    return m_document.hasUnsavedWork() ? SessionOutcome::refused(notSaved(), AppInfo::title) : done();
 }
 
 SessionOutcome FileSession::uncarriedName(const QByteArray &name)
@@ -94,7 +112,7 @@ SessionOutcome FileSession::uncarriedName(const QByteArray &name)
 SessionOutcome FileSession::openChosen(const QString &path, const QString &title)
 {
     if (!hasPictureEnding(path))
-        return SessionOutcome::refused(QStringLiteral("Not a valid filename!"), AppInfo::title);
+        return SessionOutcome::refused(tr("Not a valid filename!"), AppInfo::title);
     return openFile(path, title, true);
 }
 
@@ -104,21 +122,20 @@ SessionOutcome FileSession::openDropped(const QStringList &paths)
         return done();
     const QString path = QDir::toNativeSeparators(paths.first()); // further files are ignored
     if (!hasPictureEnding(path))
-        return SessionOutcome::refused(QStringLiteral("Oops! The filename must have a '89i' extension."),
-                                       QStringLiteral("Drag/Drop Error"));
+        return SessionOutcome::refused(tr("Oops! The filename must have a '89i' extension."), tr("Drag/Drop Error"));
     // A drop would replace the drawing without a word: it has to be saved first.
     if (m_document.hasUnsavedWork())
-        return SessionOutcome::refused(kNotSaved, AppInfo::title);
+        return SessionOutcome::refused(notSaved(), AppInfo::title);
     return openFile(path, baseName(path), true);
 }
 
 SessionOutcome FileSession::openRecent(int index)
 {
     if (m_document.hasUnsavedWork())
-        return SessionOutcome::refused(kNotSaved, AppInfo::title);
+        return SessionOutcome::refused(notSaved(), AppInfo::title);
     const QString path = m_recent.at(index).path;
     if (!hasPictureEnding(path))
-        return SessionOutcome::refused(QStringLiteral("Not a valid filename!"), AppInfo::title);
+        return SessionOutcome::refused(tr("Not a valid filename!"), AppInfo::title);
     return openFile(path, baseName(path), false); // the list keeps its order
 }
 
@@ -161,13 +178,10 @@ SessionOutcome FileSession::saveGuarded(const WriteGuard &guard)
     if (m_planes)
         return savePlanes(guard);
     if (greyInOnePicture())
-        return SessionOutcome::refused(
-            QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile)
-                + u'\r' + kOnePlaneOnly,
-            AppInfo::title);
+        return SessionOutcome::refused(savingError(nativePath(CurrentFile), onePlaneOnly()), AppInfo::title);
     SessionOutcome outcome = m_group ? writeIntoGroup(guard) : write(CurrentFile, kind(), &guard);
     if (!outcome.ok)
-        outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
+        outcome.message = savingError(nativePath(CurrentFile), outcome.message);
     else
     {
         m_onDisk = m_files.identify(CurrentFile);
@@ -205,9 +219,9 @@ FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int f
 SessionOutcome FileSession::saveAs(const QString &path, const QString &title)
 {
     const CalcKind kind = kindFromEnding(path.right(3).toStdString()).value_or(CalcKind::TI89);
-    SessionOutcome outcome = m_document.isGrey() ? SessionOutcome::refused(kOnePlaneOnly, AppInfo::title) : write(path, kind);
+    SessionOutcome outcome = m_document.isGrey() ? SessionOutcome::refused(onePlaneOnly(), AppInfo::title) : write(path, kind);
     if (!outcome.ok) {
-        outcome.message = QStringLiteral("Disk write error\r") + nativePath(path) + u'\r' + outcome.message;
+        outcome.message = writeError(nativePath(path), outcome.message);
         return outcome;
     }
     CurrentFile = path;
@@ -224,17 +238,19 @@ SessionOutcome FileSession::saveAs(const QString &path, const QString &title)
 
 SessionOutcome FileSession::exportBitmap(const QString &path, const QImage &shown)
 {
-    const QString failed = QStringLiteral("Can't write the bitmap ") + nativePath(path) + u'\r';
+    const auto failed = [&path](const Failure &failure) {
+        return SessionOutcome::refused(tr("Can't write the bitmap %1\r%2").arg(nativePath(path), describe(failure)),
+                                       AppInfo::title);
+    };
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(shown.convertToFormat(QImage::Format_RGB888)))
-        return SessionOutcome::refused(failed + describe({Failure::What::CannotEncode, path, writer.errorString()}),
-                                       AppInfo::title);
+        return failed({Failure::What::CannotEncode, path, writer.errorString()});
     const Done written = m_files.writeAll(path, bytes);
     if (!written)
-        return SessionOutcome::refused(failed + describe(written.failure()), AppInfo::title);
+        return failed(written.failure());
     return done();
 }
 
@@ -242,14 +258,14 @@ FileSession::Guarded FileSession::toolbarCommand(const QString &key) const
 {
     const FileMenuState &state = m_document.menus;
     if (key == QStringLiteral("Open"))
-        return m_document.hasUnsavedWork() ? Guarded{Command::None, kNotSaved} : Guarded{Command::Open, {}};
+        return m_document.hasUnsavedWork() ? Guarded{Command::None, notSaved()} : Guarded{Command::Open, {}};
     if (key == QStringLiteral("Save")) {
         if (!state.knownFile && !state.pictureShown)
-            return {Command::None, QStringLiteral("Nothing to save.")};
+            return {Command::None, tr("Nothing to save.")};
         return {CurrentFile.isEmpty() ? Command::SaveAs : Command::Save, {}};
     }
     if (key == QStringLiteral("Print"))
-        return state.pictureShown ? Guarded{Command::Print, {}} : Guarded{Command::None, QStringLiteral("Nuttin' to print.")};
+        return state.pictureShown ? Guarded{Command::Print, {}} : Guarded{Command::None, tr("Nuttin' to print.")};
     if (key == QStringLiteral("Help"))
         return {Command::Instructions, {}};
     return {};

@@ -10,7 +10,9 @@
 #include "platform/Failure.h"
 #include "platform/FileIdentity.h"
 #include "session/RecentList.h"
+#include "session/ShownText.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -44,9 +46,9 @@ struct GroupOnDisk
 };
 
 // The Save As file types of a grey picture, in the order greySaveAsTarget knows them by.
-inline const QString kGreySaveFilter =
-    QStringLiteral("Group of two pictures (89g)|*.89g|Bitmap (*.bmp)|*.bmp|Two picture files (89i)|*.89i"
-                   "|TI-92 Plus group (9xg)|*.9xg|Voyage 200 group (v2g)|*.v2g|TI-92 group (92g)|*.92g");
+inline constexpr ShownText kGreySaveFilter{
+    "FileSession", QT_TRANSLATE_NOOP("FileSession", "Group of two pictures (89g)|*.89g|Bitmap (*.bmp)|*.bmp|Two picture files (89i)|*.89i"
+                                                    "|TI-92 Plus group (9xg)|*.9xg|Voyage 200 group (v2g)|*.v2g|TI-92 group (92g)|*.92g")};
 
 // The comment of a picture made here: a new one, a captured screen, one received from the
 // calculator (which keeps no comment).
@@ -68,6 +70,8 @@ struct CalcTexts
 // differ from the ones read, written or reset last are unsaved work, like drawing.
 class FileSession
 {
+    Q_DECLARE_TR_FUNCTIONS(FileSession)
+
 public:
     FileSession(FileStore &files, Settings &settings) : m_files(files), m_settings(settings) {}
 
@@ -249,6 +253,13 @@ public:
     };
     Guarded toolbarCommand(const QString &key) const;
 
+    // A path as a message shows it: a name of thousands of characters would fill the screen.
+    static QString nativePath(const QString &path);
+    // The messages of a failed save and of a failed write: the heading, the file(s) as shown
+    // and why, one per line.
+    static QString savingError(const QString &shownFile, const QString &why);
+    static QString writeError(const QString &shownFile, const QString &why);
+
 private:
     // Where the picture is in its group: the variable as last opened or saved.
     struct GroupPlace
@@ -276,6 +287,7 @@ private:
     SessionOutcome write(const QString &path, CalcKind kind, const WriteGuard *guard = nullptr);
     SessionOutcome saveGuarded(const WriteGuard &guard);
     void fileHoldsDocument(); // just read or written: picture and texts are saved as they are
+
 
     FileStore &m_files;
     Settings &m_settings;

@@ -7,7 +7,6 @@
 #include "document/GreyFiles.h"
 #include "platform/FailureText.h"
 #include "platform/FileStore.h"
-#include "platform/ShownNames.h"
 #include "session/AppInfo.h"
 #include "session/FileNames.h"
 #include "session/FileSession.h"
@@ -18,7 +17,6 @@
 #include <QFileInfo>
 
 namespace {
-QString nativePath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
 QString text(const std::string &bytes) { return CalcCharset::toUnicode(bytes); }
 
 SessionOutcome refused(const QString &reason) { return SessionOutcome::refused(reason, AppInfo::title); }
@@ -67,7 +65,7 @@ QString FileSession::shownVariables() const
     QStringList shown;
     for (const std::string &name : variableNames())
         shown << text(m_texts.folder) + u'\\' + text(name);
-    return shown.join(QStringLiteral(" and "));
+    return shown.size() == 2 ? tr("%1 and %2", "two picture variables").arg(shown[0], shown[1]) : shown.value(0);
 }
 
 std::vector<GroupEntry> FileSession::variablesFor(CalcKind kind) const
@@ -115,7 +113,7 @@ FileSession::GreySaveTarget FileSession::greySaveAsTarget(const QString &chosen,
 
 SessionOutcome FileSession::saveGreyAsGroup(const QString &path, const QString &title, const PlaneNames &names)
 {
-    const QString failed = QStringLiteral("Disk write error\r") + nativePath(path) + u'\r';
+    const auto failed = [&path](const Failure &failure) { return refused(writeError(nativePath(path), describe(failure))); };
     GroupFile group;
     group.kind = kindFromGroupEnding(path.toStdString()).value_or(kind());
     group.comment = m_texts.comment;
@@ -123,14 +121,14 @@ SessionOutcome FileSession::saveGreyAsGroup(const QString &path, const QString &
     for (const auto &[name, plane] : {std::pair{&names.light, &grey.light}, std::pair{&names.dark, &grey.dark}}) {
         std::optional<GroupEntry> variable = pictureVariable(planeVariable(m_texts.folder, *name, m_texts.comment, grey, *plane, group.kind));
         if (!variable)
-            return refused(failed + describe(pictureFailure(path, Picture89iError::TooLargeToWrite)));
+            return failed(pictureFailure(path, Picture89iError::TooLargeToWrite));
         putVariable(group, std::move(*variable));
     }
     const Outcome<QByteArray> bytes = encodeGroupFile(path, group);
     if (!bytes)
-        return refused(failed + describe(bytes.failure()));
+        return failed(bytes.failure());
     if (const Done done = m_files.writeAll(path, *bytes); !done)
-        return refused(failed + describe(done.failure()));
+        return failed(done.failure());
     CurrentFile = path;
     CurrentFileTitle = pairTitle(title, m_texts.folder, names);
     m_onDisk = m_files.identify(path);
@@ -187,20 +185,21 @@ SessionOutcome FileSession::writePlaneFiles(const QString &light, const QString 
 {
     const CalcKind kind = kindFromEnding(light.right(3).toStdString()).value_or(CalcKind::TI89);
     const GreyEncodeResult encoded = encodedPlanes(names, kind);
-    const QString failed = QStringLiteral("Disk write error\r%1\r").arg(nativePath(light) + QStringLiteral(", ") + nativePath(dark));
+    const QString both = nativePath(light) + QStringLiteral(", ") + nativePath(dark);
+    const auto failed = [&both](const QString &why) { return refused(writeError(both, why)); };
     if (encoded.error != Picture89iError::None)
-        return refused(failed + describe(pictureFailure(light, encoded.error)));
+        return failed(describe(pictureFailure(light, encoded.error)));
     const Outcome<QByteArray> before = m_files.readAll(light);
     auto put = [this](const QString &path, const std::vector<uint8_t> &bytes, const WriteGuard *guard) {
         return guard ? m_files.writeGuarded(path, asByteArray(bytes), *guard) : m_files.writeAll(path, asByteArray(bytes));
     };
     if (const Done done = put(light, encoded.light, lightGuard); !done)
-        return refused(failed + describe(done.failure()));
+        return failed(describe(done.failure()));
     if (const Done done = put(dark, encoded.dark, darkGuard); !done) {
         const bool restored = before && m_files.writeAll(light, *before);
-        const QString left = restored ? QStringLiteral("\r%1 was put back as it was.").arg(nativePath(light))
-                                      : QStringLiteral("\r%1 holds the light plane; %2 was not written.").arg(nativePath(light), nativePath(dark));
-        return refused(failed + describe(done.failure()) + left);
+        const QString left = restored ? tr("%1 was put back as it was.").arg(nativePath(light))
+                                      : tr("%1 holds the light plane; %2 was not written.").arg(nativePath(light), nativePath(dark));
+        return failed(describe(done.failure()) + u'\r' + left);
     }
     m_document.menus.fileWritten();
     return written(false, false);
@@ -253,7 +252,7 @@ SessionOutcome FileSession::savePlanes(const WriteGuard &guard)
         }
     }
     if (!outcome.ok)
-        outcome.message = QStringLiteral("ERROR in Saving!\r") + nativePath(CurrentFile) + u'\r' + outcome.message;
+        outcome.message = savingError(nativePath(CurrentFile), outcome.message);
     else {
         m_onDisk = m_files.identify(CurrentFile);
         fileHoldsDocument();

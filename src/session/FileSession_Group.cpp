@@ -6,14 +6,12 @@
 #include "calc/PictureFile.h"
 #include "platform/FailureText.h"
 #include "platform/FileStore.h"
-#include "platform/ShownNames.h"
 #include "session/AppInfo.h"
 #include "session/FileNames.h"
 #include "session/FileSession.h"
 #include "session/GroupPlacing.h"
 #include "session/TiGroup.h"
 
-#include <QDir>
 
 #include <algorithm>
 
@@ -155,9 +153,9 @@ SessionOutcome FileSession::writeIntoGroup(const WriteGuard &guard)
 
 SessionOutcome FileSession::addToGroup(GroupOnDisk target)
 {
-    const QString notAdded = QStringLiteral("%1 %2 not added to %3.\r")
-                                 .arg(shownVariables(), variableNames().size() > 1 ? QStringLiteral("were") : QStringLiteral("was"),
-                                      shownName(QDir::toNativeSeparators(target.path), kMessageNameLength));
+    const QString notAdded = (variableNames().size() > 1 ? tr("%1 were not added to %2.") : tr("%1 was not added to %2."))
+                                 .arg(shownVariables(), nativePath(target.path))
+                             + u'\r';
     std::vector<GroupEntry> variables = variablesFor(target.group.kind);
     if (variables.empty())
         return refused(notAdded + describe(pictureFailure(target.path, Picture89iError::TooLargeToWrite)));

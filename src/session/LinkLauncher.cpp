@@ -17,8 +17,8 @@ void LinkLauncher::Command2_Click()
     const QString path = askForLocation();
     // Only the ending counts: any file whose name ends in wlink89.exe, in any case.
     if (path.right(11).toUpper() != QLatin1String("WLINK89.EXE")) {
-        m_messages.show(QStringLiteral("The file you selected is not WLINK89.EXE.\n\r Action ignored."),
-                        QStringLiteral("Didn't find Wlink89.exe!"), Messages::Icon::None, Messages::Buttons::Ok);
+        m_messages.show(tr("The file you selected is not WLINK89.EXE.\n\r Action ignored."), tr("Didn't find Wlink89.exe!"),
+                        Messages::Icon::None, Messages::Buttons::Ok);
     } else {
         m_settings.setValue(application, section, key, path);
         m_launcher.start(path, ProgramLauncher::WindowStyle::NormalWithoutFocus, windowTitle);
@@ -31,8 +31,8 @@ void LinkLauncher::Command2_Click()
 QString LinkLauncher::askForLocation()
 {
     FileDialogs::Request request;
-    request.title = QStringLiteral("Where is Wlink89.exe?");
-    request.filter = QStringLiteral("*89.EXE files|*89.exe");
+    request.title = tr("Where is Wlink89.exe?");
+    request.filter = tr("*89.EXE files|*89.exe");
     request.mustExist = true;
     const std::optional<FileDialogs::Choice> choice = m_dialogs.openFile(request);
     return choice ? choice->path : QString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class FileDialogs;
@@ -12,6 +13,8 @@ class Settings;
 // the settings store. Touches nothing of the picture and keeps no state between presses.
 class LinkLauncher
 {
+    Q_DECLARE_TR_FUNCTIONS(LinkLauncher)
+
 public:
     LinkLauncher(Settings &settings, FileDialogs &dialogs, Messages &messages, ProgramLauncher &launcher)
         : m_settings(settings), m_dialogs(dialogs), m_messages(messages), m_launcher(launcher)

@@ -2,6 +2,9 @@
 
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
+#include <iterator>
+
 namespace {
 const QString kSection = QStringLiteral("link");
 
@@ -73,8 +76,11 @@ CalcKind pictureKindOf(const QString &calc)
 
 QString calcTitle(const QString &calc)
 {
-    static const QStringList titles{"the calculator", "the TI-89", "the TI-89 Titanium", "the TI-92", "the TI-92 Plus",
-                                    "the Voyage 200"};
+    // Messages name the calculator as the receiver: "%1 was sent to %2."
+    static const char *const titles[] = {
+        QT_TRANSLATE_NOOP("LinkPreferences", "the calculator"),     QT_TRANSLATE_NOOP("LinkPreferences", "the TI-89"),
+        QT_TRANSLATE_NOOP("LinkPreferences", "the TI-89 Titanium"), QT_TRANSLATE_NOOP("LinkPreferences", "the TI-92"),
+        QT_TRANSLATE_NOOP("LinkPreferences", "the TI-92 Plus"),     QT_TRANSLATE_NOOP("LinkPreferences", "the Voyage 200")};
     const qsizetype index = LinkPreferences::kCalcs.indexOf(calc);
-    return titles.value(index < 0 ? 0 : index);
+    return QCoreApplication::translate("LinkPreferences", titles[index < 0 || index >= qsizetype(std::size(titles)) ? 0 : index]);
 }

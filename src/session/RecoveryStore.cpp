@@ -62,7 +62,7 @@ bool RecoveryStore::lockOwn()
 Done RecoveryStore::write(const RecoveryCopy &copy)
 {
     if (!lockOwn())
-        return Failure{Failure::What::CannotWrite, ownPath(), QStringLiteral("The recovery folder cannot be locked.")};
+        return Failure{Failure::What::CannotWrite, ownPath(), QCoreApplication::translate("RecoveryStore", "The recovery folder cannot be locked.")};
     const std::vector<uint8_t> bytes = encodeRecovery(copy);
     if (bytes.empty())
         return Failure{Failure::What::PictureTooLarge, ownPath(), {}};

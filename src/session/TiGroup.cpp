@@ -6,6 +6,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 
@@ -23,7 +24,12 @@ Failure damaged(const QString &path, const QString &why) { return {Failure::What
 QString archiveWords(archive *a)
 {
     const char *words = archive_error_string(a);
-    return words ? QString::fromLocal8Bit(words) : QStringLiteral("unknown error");
+    return words ? QString::fromLocal8Bit(words) : QCoreApplication::translate("TiGroup", "unknown error");
+}
+
+QString unreadable(archive *a)
+{
+    return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: %1.").arg(archiveWords(a));
 }
 
 QString entryName(const GroupEntry &entry)
@@ -36,7 +42,7 @@ void addWarnings(const GroupReadResult &read, QStringList *warnings)
     if (!warnings)
         return;
     for (const int index : read.checksumMismatches)
-        *warnings << QStringLiteral("the checksum of %1 disagrees with its data")
+        *warnings << QCoreApplication::translate("TiGroup", "the checksum of %1 disagrees with its data")
                          .arg(entryName(read.group.entries[size_t(index)]));
 }
 
@@ -122,7 +128,7 @@ Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, Q
     ReadArchive a(archive_read_new(), archive_read_free);
     archive_read_support_format_zip(a.get());
     if (archive_read_open_memory(a.get(), bytes.constData(), size_t(bytes.size())) != ARCHIVE_OK)
-        return damaged(path, QStringLiteral("The TIGroup cannot be read: %1.").arg(archiveWords(a.get())));
+        return damaged(path, unreadable(a.get()));
     GroupFile group;
     group.entries.clear();
     bool kindKnown = false;
@@ -135,10 +141,10 @@ Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, Q
         const QString member = QString::fromUtf8(archive_entry_pathname(entry));
         QByteArray data;
         if (!readMember(a.get(), entry, data, unpacked))
-            return damaged(path, QStringLiteral("The TIGroup's member %1 cannot be unpacked.").arg(member));
+            return damaged(path, QCoreApplication::translate("TiGroup", "The TIGroup's member %1 cannot be unpacked.").arg(member));
         Outcome<GroupFile> variables = decode68k(path, data, warnings);
         if (!variables)
-            return damaged(path, QStringLiteral("The TIGroup's member %1 is no calculator variable: %2")
+            return damaged(path, QCoreApplication::translate("TiGroup", "The TIGroup's member %1 is no calculator variable: %2")
                                      .arg(member, variables.failure().detail));
         if (!kindKnown)
             group.kind = variables->kind, kindKnown = true;
@@ -147,7 +153,7 @@ Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, Q
                 putVariable(group, std::move(variable));
     }
     if (status != ARCHIVE_EOF)
-        return damaged(path, QStringLiteral("The TIGroup cannot be read: %1.").arg(archiveWords(a.get())));
+        return damaged(path, unreadable(a.get()));
     return group;
 }
 
@@ -166,6 +172,7 @@ Outcome<QByteArray> encodeTiGroup(const QString &path, const GroupFile &group)
         ok = writeMember(a.get(), name, singleVariableFile(group, int(i)));
     }
     if (!ok || archive_write_close(a.get()) != ARCHIVE_OK)
-        return Failure{Failure::What::CannotEncode, path, QStringLiteral("The TIGroup cannot be made: %1.").arg(archiveWords(a.get()))};
+        return Failure{Failure::What::CannotEncode, path,
+                       QCoreApplication::translate("TiGroup", "The TIGroup cannot be made: %1.").arg(archiveWords(a.get()))};
     return zip;
 }

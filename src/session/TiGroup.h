@@ -2,6 +2,7 @@
 
 #include "document/GroupFile.h"
 #include "platform/Failure.h"
+#include "session/ShownText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +19,8 @@ bool isTiGroup(const QByteArray &bytes);
 // Whether a path names a group file by its ending (.89g, .92g, .9xg, .v2g or .tig).
 bool isGroupPath(const QString &path);
 // The file dialogs' filter of group files ("title|patterns").
-inline const QString kGroupFilesFilter =
-    QStringLiteral("Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig");
+inline constexpr ShownText kGroupFilesFilter{
+    "TiGroup", QT_TRANSLATE_NOOP("TiGroup", "Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig")};
 
 // The group in a file's bytes; its variables in the file's order (a TIGroup's folder
 // entries are made as a 68k group of the same variables has them). warnings gets one line

@@ -1,9 +1,12 @@
 #include "pagesetup/PagePreview.h"
 #include "pagesetup/PageSetupDialog.h"
+#include "fakes/TableTranslator.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -328,6 +331,49 @@ private slots:
         QVERIFY(slot);
         QVERIFY(values.fileInfo); // the stored option survives until the next OK or Print
         delete slot.data();
+    }
+
+    // Every caption shows whole inside the fixed dialog: the designed ones where they were
+    // designed, longer translations in widened places that still clear the boxes beside them.
+    void captionsFit_data()
+    {
+        QTest::addColumn<TableTranslator::Table>("table");
+        QTest::newRow("English") << TableTranslator::Table{};
+        QTest::newRow("French and German") << TableTranslator::Table{ // the longest words of each
+            {"PageSetupDialog",
+             {{"Top Margin:", "Oberer Rand:"}, {"Left Margin:", "Marge gauche\u00a0:"}, {"Image Width:", "Bildbreite:"},
+              {"Inches", "Pouces"}, {"Paper:", "Papier\u00a0:"}, {"Info (filename, folder, var)", "Infos (fichier, dossier, var)"},
+              {"Comment", "Commentaire"}, {"Print", "Imprimer"}, {"Cancel", "Abbrechen"}}}};
+    }
+    void captionsFit()
+    {
+        QFETCH(TableTranslator::Table, table);
+        const TableTranslator translator(table);
+        open();
+        const QRect inside = dialog->rect();
+        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height() + 1, qPrintable(label->text()));
+            QVERIFY(inside.contains(label->geometry()));
+            for (const char *box : {"Text1", "Text2", "Text3", "Spin1", "Spin2", "Spin3"})
+                QVERIFY2(!label->geometry().intersects(control<QWidget>(box)->geometry()), qPrintable(label->text()));
+        }
+        for (const char *name : {"ckPrtFileinfo", "ckPrtComment"}) {
+            const QCheckBox *box = control<QCheckBox>(name);
+            QVERIFY2(box->sizeHint().width() <= box->width() && inside.contains(box->geometry()), name);
+        }
+        const int margins = 2 * dialog->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        for (const char *name : {"Command1", "cmdPrint", "Command2"}) {
+            const QPushButton *push = control<QPushButton>(name);
+            QVERIFY2(push->fontMetrics().horizontalAdvance(push->text()) + margins <= push->width(), name);
+            QVERIFY(inside.contains(push->geometry()));
+        }
+        if (table.isEmpty()) { // the designed places, in twips / 15
+            QCOMPARE(control<QCheckBox>("ckPrtComment")->geometry(), QRect(40, 144, 81, 17));
+            QCOMPARE(control<QPushButton>("Command2")->geometry(), QRect(344, 104, 63, 33));
+            for (const QLabel *label : dialog->findChildren<QLabel *>())
+                QVERIFY(label->x() == 24 || label->x() == 160 || label->x() == 240);
+        }
     }
 
     // The widget paints the rectangle where the inches say (Letter page over the box).

@@ -1,6 +1,8 @@
 #include "fakes/Fakes.h"
 #include "fakes/PictureFixtures.h"
+#include "fakes/TableTranslator.h"
 #include "session/FileSession.h"
+#include "session/TiGroup.h"
 
 #include <QDir>
 #include <QTest>
@@ -42,6 +44,21 @@ private slots:
     }
 
     // A refused file changes nothing of the session.
+    // The file dialogs' filters are constants, made before the editor loads its language:
+    // they still show in the language loaded later, and in English without one.
+    void filtersFollowTheLanguage()
+    {
+        const QString english = kGroupFilesFilter;
+        QVERIFY(english.startsWith(QStringLiteral("Calculator groups (")));
+        {
+            const TableTranslator french({{"TiGroup", {{kGroupFilesFilter.source, "Groupes|*.89g"}}},
+                                          {"FileSession", {{kGreySaveFilter.source, "Deux images|*.89g"}}}});
+            QCOMPARE(QString(kGroupFilesFilter), QStringLiteral("Groupes|*.89g"));
+            QCOMPARE(QString(kGreySaveFilter), QStringLiteral("Deux images|*.89g"));
+        }
+        QCOMPARE(QString(kGroupFilesFilter), english);
+    }
+
     void refusalsChangeNothing_data()
     {
         QTest::addColumn<QString>("path");
