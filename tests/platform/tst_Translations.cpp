@@ -29,13 +29,13 @@ QList<Message> readMessages(const QString &path)
         if (!xml.isStartElement())
             continue;
         if (xml.name() == QStringLiteral("name"))
-            context = xml.readElementText();
+            context = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (xml.name() == QStringLiteral("source"))
-            messages.append({context, xml.readElementText(), {}, false});
+            messages.append({context, xml.readElementText(QXmlStreamReader::IncludeChildElements), {}, false});
         else if (xml.name() == QStringLiteral("translation") && !messages.isEmpty()) {
             const QString type = xml.attributes().value(QStringLiteral("type")).toString();
             messages.last().unfinished = type == QStringLiteral("unfinished");
-            messages.last().translation = xml.readElementText();
+            messages.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
     }
     return messages;
