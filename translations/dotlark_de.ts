@@ -1114,14 +1114,6 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
         <translation>C-Quelltext</translation>
     </message>
     <message>
-        <source>there are no pixels to write</source>
-        <translation>es gibt keine Pixel zu schreiben</translation>
-    </message>
-    <message>
-        <source>the picture is %1 pixels wide, wider than rows of %2 pixels (rows of bytes for SpriteX8 take any width)</source>
-        <translation>das Bild ist %1 Pixel breit, breiter als Zeilen von %2 Pixeln (Zeilen aus Bytes für SpriteX8 erlauben jede Breite)</translation>
-    </message>
-    <message>
         <source>The C source can&apos;t be made: %1</source>
         <translation>Der C-Quelltext kann nicht erzeugt werden: %1</translation>
     </message>
@@ -1455,6 +1447,49 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
     <message>
         <source>&amp;Open which picture of %1?</source>
         <translation>Welches Bild aus %1 ö&amp;ffnen?</translation>
+    </message>
+</context>
+<context>
+    <name>GroupFile</name>
+    <message>
+        <source>Entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>Entry %1 (%2)</source>
+        <translation>Eintrag %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The file is too short to be a calculator group: it has no complete 60-byte header.</source>
+        <translation>Die Datei ist zu kurz für eine Taschenrechner-Gruppe: Ihr fehlt ein vollständiger Kopf von 60 Byte.</translation>
+    </message>
+    <message>
+        <source>The file is not a calculator group (.89g, .92g, .9xg or .v2g).</source>
+        <translation>Die Datei ist keine Taschenrechner-Gruppe (.89g, .92g, .9xg oder .v2g).</translation>
+    </message>
+    <message>
+        <source>The group&apos;s table of entries runs past the end of the file.</source>
+        <translation>Die Eintragstabelle der Gruppe reicht über das Ende der Datei hinaus.</translation>
+    </message>
+    <message>
+        <source>%1 of the group has its data outside the file.</source>
+        <translation>%1 der Gruppe hat seine Daten außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>%1 of the group is a folder of more variables than follow it.</source>
+        <translation>%1 der Gruppe ist ein Ordner mit mehr Variablen, als ihm folgen.</translation>
+    </message>
+    <message>
+        <source>%1 of the group is longer than its place in the file.</source>
+        <translation>%1 der Gruppe ist länger als sein Platz in der Datei.</translation>
+    </message>
+    <message>
+        <source>The group is too large for a group file.</source>
+        <translation>Die Gruppe ist zu groß für eine Gruppendatei.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
     </message>
 </context>
 <context>
@@ -2741,6 +2776,45 @@ benutzen Sie dotlark-convert.</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>No error.</source>
+        <translation>Kein Fehler.</translation>
+    </message>
+    <message>
+        <source>It is not a recovery copy.</source>
+        <translation>Sie ist keine Wiederherstellungskopie.</translation>
+    </message>
+    <message>
+        <source>It was written by another version of the editor.</source>
+        <translation>Sie wurde von einer anderen Version des Editors geschrieben.</translation>
+    </message>
+    <message>
+        <source>It ends before its picture does.</source>
+        <translation>Sie endet vor ihrem Bild.</translation>
+    </message>
+    <message>
+        <source>Its picture size, levels, calculator or texts are out of range.</source>
+        <translation>Ihre Bildgröße, Stufen, Taschenrechner oder Texte liegen außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>It holds pixels beyond the picture&apos;s levels.</source>
+        <translation>Sie enthält Pixel jenseits der Stufen des Bildes.</translation>
+    </message>
+    <message>
+        <source>Its checksum does not match: the file is damaged.</source>
+        <translation>Ihre Prüfsumme stimmt nicht: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It has bytes after the end of the copy.</source>
+        <translation>Sie hat Bytes nach dem Ende der Kopie.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryStore</name>
     <message>
         <source>The recovery folder cannot be locked.</source>
@@ -2787,6 +2861,17 @@ benutzen Sie dotlark-convert.</translation>
     <message>
         <source>The name is not valid UTF-8 text, so this program cannot open or write a file by it. Rename the file.</source>
         <translation>Der Name ist kein gültiger UTF-8-Text, daher kann dieses Programm unter diesem Namen keine Datei öffnen oder schreiben. Benennen Sie die Datei um.</translation>
+    </message>
+</context>
+<context>
+    <name>SpriteSource</name>
+    <message>
+        <source>there are no pixels to write</source>
+        <translation>es gibt keine Pixel zu schreiben</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels wide, wider than rows of %2 pixels (rows of bytes for SpriteX8 take any width)</source>
+        <translation>das Bild ist %1 Pixel breit, breiter als Zeilen von %2 Pixeln (Zeilen aus Bytes für SpriteX8 nehmen jede Breite)</translation>
     </message>
 </context>
 <context>

@@ -1115,14 +1115,6 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
         <translation>Source C</translation>
     </message>
     <message>
-        <source>there are no pixels to write</source>
-        <translation>il n&apos;y a aucun pixel à écrire</translation>
-    </message>
-    <message>
-        <source>the picture is %1 pixels wide, wider than rows of %2 pixels (rows of bytes for SpriteX8 take any width)</source>
-        <translation>l&apos;image a une largeur de %1 pixels, plus que des lignes de %2 pixels (les lignes d&apos;octets de SpriteX8 acceptent toute largeur)</translation>
-    </message>
-    <message>
         <source>The C source can&apos;t be made: %1</source>
         <translation>Impossible de produire la source C&#xa0;: %1</translation>
     </message>
@@ -1456,6 +1448,49 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
     <message>
         <source>&amp;Open which picture of %1?</source>
         <translation>&amp;Quelle image de %1 ouvrir&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>GroupFile</name>
+    <message>
+        <source>Entry %1</source>
+        <translation>L&apos;entrée %1</translation>
+    </message>
+    <message>
+        <source>Entry %1 (%2)</source>
+        <translation>L&apos;entrée %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The file is too short to be a calculator group: it has no complete 60-byte header.</source>
+        <translation>Le fichier est trop court pour être un groupe de calculatrice : il n&apos;a pas d&apos;en-tête complet de 60 octets.</translation>
+    </message>
+    <message>
+        <source>The file is not a calculator group (.89g, .92g, .9xg or .v2g).</source>
+        <translation>Le fichier n&apos;est pas un groupe de calculatrice (.89g, .92g, .9xg ou .v2g).</translation>
+    </message>
+    <message>
+        <source>The group&apos;s table of entries runs past the end of the file.</source>
+        <translation>La table des entrées du groupe dépasse la fin du fichier.</translation>
+    </message>
+    <message>
+        <source>%1 of the group has its data outside the file.</source>
+        <translation>%1 du groupe a ses données hors du fichier.</translation>
+    </message>
+    <message>
+        <source>%1 of the group is a folder of more variables than follow it.</source>
+        <translation>%1 du groupe est un dossier de plus de variables qu&apos;il n&apos;en suit.</translation>
+    </message>
+    <message>
+        <source>%1 of the group is longer than its place in the file.</source>
+        <translation>%1 du groupe est plus longue que sa place dans le fichier.</translation>
+    </message>
+    <message>
+        <source>The group is too large for a group file.</source>
+        <translation>Le groupe est trop grand pour un fichier de groupe.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
     </message>
 </context>
 <context>
@@ -2742,6 +2777,45 @@ utilisez dotlark-convert.</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>No error.</source>
+        <translation>Aucune erreur.</translation>
+    </message>
+    <message>
+        <source>It is not a recovery copy.</source>
+        <translation>Ce n&apos;est pas une copie de récupération.</translation>
+    </message>
+    <message>
+        <source>It was written by another version of the editor.</source>
+        <translation>Elle a été écrite par une autre version de l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>It ends before its picture does.</source>
+        <translation>Elle se termine avant son image.</translation>
+    </message>
+    <message>
+        <source>Its picture size, levels, calculator or texts are out of range.</source>
+        <translation>La taille de son image, ses niveaux, sa calculatrice ou ses textes sont hors limites.</translation>
+    </message>
+    <message>
+        <source>It holds pixels beyond the picture&apos;s levels.</source>
+        <translation>Elle contient des pixels au-delà des niveaux de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Its checksum does not match: the file is damaged.</source>
+        <translation>Sa somme de contrôle ne correspond pas : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>It has bytes after the end of the copy.</source>
+        <translation>Elle a des octets après la fin de la copie.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryStore</name>
     <message>
         <source>The recovery folder cannot be locked.</source>
@@ -2788,6 +2862,17 @@ utilisez dotlark-convert.</translation>
     <message>
         <source>The name is not valid UTF-8 text, so this program cannot open or write a file by it. Rename the file.</source>
         <translation>Le nom n&apos;est pas un texte UTF-8 valide&#xa0;; ce programme ne peut donc ni ouvrir ni écrire de fichier sous ce nom. Renommez le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>SpriteSource</name>
+    <message>
+        <source>there are no pixels to write</source>
+        <translation>il n&apos;y a aucun pixel à écrire</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels wide, wider than rows of %2 pixels (rows of bytes for SpriteX8 take any width)</source>
+        <translation>l&apos;image a une largeur de %1 pixels, plus que des lignes de %2 pixels (les lignes d&apos;octets pour SpriteX8 acceptent toute largeur)</translation>
     </message>
 </context>
 <context>

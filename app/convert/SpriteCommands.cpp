@@ -4,6 +4,7 @@
 #include "GroupCommands.h"
 #include "VariableOutput.h"
 
+#include "calc/DocumentWords.h"
 #include "calc/PictureFile.h"
 #include "document/SpriteSource.h"
 #include "session/TiGroup.h"
@@ -93,6 +94,6 @@ int writeSpriteSource(Context &context)
     request->name = picture->name;
     const SpriteResult source = spriteSource(picture->planes, {0, 0, picture->width, picture->height}, *request);
     if (source.error != SpriteError::None)
-        return refuse(in, QString::fromStdString(spriteErrorText(source.error, picture->width, request->width)));
+        return refuse(in, spriteReason(source.error, picture->width, request->width));
     return writeOutput(context, context.call.files[1], QByteArray::fromStdString(source.text));
 }

@@ -1,5 +1,6 @@
 #include "session/RecoveryStore.h"
 
+#include "calc/DocumentWords.h"
 #include "platform/FileStore.h"
 
 #include <QCoreApplication>
@@ -106,7 +107,7 @@ Outcome<RecoveryCopy> RecoveryStore::read(const QString &path)
         return bytes.failure();
     const RecoveryRead read = decodeRecovery(std::span(reinterpret_cast<const uint8_t *>(bytes->constData()), size_t(bytes->size())));
     if (read.error != RecoveryError::None)
-        return Failure{Failure::What::DamagedPicture, path, QString::fromUtf8(errorText(read.error))};
+        return Failure{Failure::What::DamagedPicture, path, recoveryReason(read.error)};
     return read.copy;
 }
 

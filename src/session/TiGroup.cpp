@@ -2,6 +2,7 @@
 
 #include "calc/ByteConversions.h"
 #include "calc/CalcCharset.h"
+#include "calc/DocumentWords.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -50,7 +51,7 @@ Outcome<GroupFile> decode68k(const QString &path, const QByteArray &bytes, QStri
 {
     const GroupReadResult read = readGroup(asBytes(bytes));
     if (read.error != GroupError::None)
-        return damaged(path, CalcCharset::toUnicode(groupErrorText(read.error, read.entry, read.entryName)));
+        return damaged(path, groupReason(read.error, read.entry, CalcCharset::toUnicode(read.entryName)));
     addWarnings(read, warnings);
     return read.group;
 }
@@ -119,7 +120,7 @@ Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group)
         return encodeTiGroup(path, group);
     const std::optional<std::vector<uint8_t>> bytes = writeGroup(group);
     if (!bytes)
-        return Failure{Failure::What::CannotEncode, path, QString::fromStdString(groupErrorText(GroupError::TooLarge))};
+        return Failure{Failure::What::CannotEncode, path, groupReason(GroupError::TooLarge)};
     return asByteArray(*bytes);
 }
 

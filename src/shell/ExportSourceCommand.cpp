@@ -1,5 +1,6 @@
 #include "shell/ExportSourceCommand.h"
 
+#include "calc/DocumentWords.h"
 #include "document/GreyPicture.h"
 #include "document/PictureDocument.h"
 #include "document/PictureOps.h"
@@ -34,16 +35,6 @@ std::optional<QString> askSourceFile(FileDialogs &dialogs)
     return choice->path + (choice->filterIndex == 2 ? QStringLiteral(".c") : QStringLiteral(".h"));
 }
 
-// Why no source can be made, in the user's words: the width of the area and what the rows hold.
-QString refusal(SpriteError error, int width, SpriteWidth rows)
-{
-    if (error == SpriteError::Empty)
-        return QCoreApplication::translate("ExportSourceCommand", "there are no pixels to write");
-    return QCoreApplication::translate("ExportSourceCommand", "the picture is %1 pixels wide, wider than rows of %2 pixels "
-                                                              "(rows of bytes for SpriteX8 take any width)")
-        .arg(width)
-        .arg(pixelsPerElement(rows));
-}
 } // namespace
 
 SourcePicture sourcePicture(const PictureDocument &document, const Selection &selection)
@@ -72,7 +63,7 @@ void ExportSourceCommand::run(const PictureDocument &document, const Selection &
         return;
     const PixelRect area{0, 0, picture.width, picture.height};
     if (const SpriteResult tried = spriteSource(picture.planes, area, *request); tried.error != SpriteError::None) {
-        return m_desk.messages.warn(tr("The C source can't be made: %1").arg(refusal(tried.error, picture.width, request->width)),
+        return m_desk.messages.warn(tr("The C source can't be made: %1").arg(spriteReason(tried.error, picture.width, request->width)),
                                     AppInfo::title);
     }
     const std::optional<QString> path = askSourceFile(m_desk.dialogs);

@@ -1,4 +1,5 @@
 #include "calc/ByteConversions.h"
+#include "calc/DocumentWords.h"
 #include "calc/NameProblem.h"
 #include "calc/PictureFile.h"
 #include "platform/FailureText.h"
@@ -79,6 +80,25 @@ private slots:
         QVERIFY(problem);
         QCOMPARE(problem->title, QString::fromStdString(nameFaultTitle(kind)));
         QCOMPARE(problem->message, QString::fromStdString(nameFaultMessage(kind, fault, character.toStdString())));
+    }
+
+    // The group, recovery copy and sprite reasons: every one of them, with and without the
+    // entry's name, the same English as the format's own words.
+    void formatReasonsInEnglish()
+    {
+        for (int e = int(GroupError::None); e <= int(GroupError::TooLarge); ++e) {
+            const auto error = GroupError(e);
+            QCOMPARE(groupReason(error, 2), QString::fromStdString(groupErrorText(error, 2)));
+            QCOMPARE(groupReason(error, 2, QStringLiteral("main\\pic")), QString::fromStdString(groupErrorText(error, 2, "main\\pic")));
+        }
+        for (int e = int(RecoveryError::None); e <= int(RecoveryError::TrailingBytes); ++e)
+            QCOMPARE(recoveryReason(RecoveryError(e)), QString::fromUtf8(errorText(RecoveryError(e))));
+        for (const SpriteError error : {SpriteError::None, SpriteError::Empty, SpriteError::TooWide})
+            QCOMPARE(spriteReason(error, 40, SpriteWidth::W32), QString::fromStdString(spriteErrorText(error, 40, SpriteWidth::W32)));
+        Translations::install(QLocale(QLocale::German, QLocale::Germany));
+        const QString german = groupReason(GroupError::OffsetOutside, 2, QStringLiteral("main\\pic"));
+        QVERIFY(german != QString::fromStdString(groupErrorText(GroupError::OffsetOutside, 2, "main\\pic")));
+        QVERIFY(german.contains(QStringLiteral("3")) && german.contains(QStringLiteral("main\\pic")));
     }
 
     // In French the words change, and the invalid-character message still breaks its line
