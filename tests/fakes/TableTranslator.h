@@ -4,23 +4,38 @@
 #include <QHash>
 #include <QTranslator>
 
-// A translator made from a table instead of a compiled file, installed while it lives: a test
-// shows the program in a language of its own (longer words, other texts) without lrelease.
-class TableTranslator : public QTranslator
+#include <functional>
+
+// A translator of a test's own, installed while it lives: the program shown in a language
+// made up for the test (longer words, other texts) without lrelease. `shown` says how a text
+// of a context reads; an empty answer leaves it as written. (It is a function given at
+// construction, not a virtual: installing calls it at once, before a subclass exists.)
+class ScopedTranslator : public QTranslator
 {
 public:
-    // context -> (English -> shown)
-    using Table = QHash<QString, QHash<QString, QString>>;
+    using Shown = std::function<QString(const QString &context, const QString &source)>;
 
-    explicit TableTranslator(Table table) : m_table(std::move(table)) { QCoreApplication::installTranslator(this); }
-    ~TableTranslator() override { QCoreApplication::removeTranslator(this); }
+    explicit ScopedTranslator(Shown shown) : m_shown(std::move(shown)) { QCoreApplication::installTranslator(this); }
+    ~ScopedTranslator() override { QCoreApplication::removeTranslator(this); }
 
-    bool isEmpty() const override { return m_table.isEmpty(); }
+    bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char * = nullptr, int = -1) const override
     {
-        return m_table.value(QString::fromUtf8(context)).value(QString::fromUtf8(source));
+        return m_shown(QString::fromUtf8(context), QString::fromUtf8(source));
     }
 
 private:
-    Table m_table;
+    Shown m_shown;
+};
+
+// The translations of a table: context -> (English -> shown).
+class TableTranslator : public ScopedTranslator
+{
+public:
+    using Table = QHash<QString, QHash<QString, QString>>;
+
+    explicit TableTranslator(const Table &table)
+        : ScopedTranslator([table](const QString &context, const QString &source) { return table.value(context).value(source); })
+    {
+    }
 };

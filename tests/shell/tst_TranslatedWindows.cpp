@@ -1,3 +1,4 @@
+#include "fakes/TableTranslator.h"
 #include "fakes/FakeWindow.h"
 #include "platform/Translations.h"
 #include "shell/AboutWindow.h"
@@ -21,16 +22,14 @@
 namespace {
 // A wordier language, for as long as it lives: every text comes out longer, its access key
 // and its %1 kept.
-class Wordier : public QTranslator
+class Wordier : public ScopedTranslator
 {
 public:
-    Wordier() { QCoreApplication::installTranslator(this); }
-    ~Wordier() override { QCoreApplication::removeTranslator(this); }
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *source, const char *, int) const override
+    Wordier()
+        : ScopedTranslator([](const QString &, const QString &text) {
+              return text.endsWith(u':') ? text.chopped(1) + QStringLiteral(" wordier:") : text + QStringLiteral(" wordier");
+          })
     {
-        const QString text = QString::fromUtf8(source);
-        return text.endsWith(u':') ? text.chopped(1) + QStringLiteral(" wordier:") : text + QStringLiteral(" wordier");
     }
 };
 
