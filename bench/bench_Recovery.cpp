@@ -32,8 +32,7 @@ struct Editor
 
     Editor(int width, int height, bool recovery)
     {
-        session.document().replace(PixelGrid(width, height), width, height);
-        session.document().menus.fileRead();
+        session.document().read(PixelGrid(width, height), width, height, 2, CalcTexts(), nullptr);
         if (recovery) {
             keeper = std::make_unique<RecoveryKeeper>(session, store);
             tools.menusChanged = [this] { keeper->changed(); };
@@ -81,7 +80,7 @@ BENCHMARK(shortStrokeWithRecovery)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond
 static void writeCopy(benchmark::State &state)
 {
     Editor editor(int(state.range(0)), int(state.range(1)), true);
-    editor.session.document().menus.drawingPress();
+    editor.session.document().drawn();
     for (auto _ : state)
         editor.keeper->keepNow();
 }

@@ -38,6 +38,7 @@ public:
     bool exists(const QString &path) override { return m_context.files.exists(path); }
     Outcome<QByteArray> readAll(const QString &path) override { return m_context.files.readAll(path); }
     Done writeAll(const QString &path, const QByteArray &bytes) override;
+    Done remove(const QString &path) override { return m_context.files.remove(path); }
     FileIdentity identify(const QString &path) override { return m_context.files.identify(path); }
     Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override
     {

@@ -31,7 +31,7 @@ bool DrawingTools::landSelection()
 {
     if (!m_selection.commit())
         return false;
-    m_document.menus.drawingPress();
+    m_document.drawn();
     if (menusChanged)
         menusChanged();
     if (historyChanged)
@@ -98,9 +98,9 @@ void DrawingTools::Picture1_MouseDown(int button, float X, float Y)
             startText(roundDown(X), roundDown(Y));
         return;
     }
-    if (!m_document.menus.pictureShown)
+    if (!m_document.menus().pictureShown)
         m_document.freshScreenGrid();
-    m_document.menus.drawingPress();
+    m_document.drawn();
     if (menusChanged)
         menusChanged();
     m_drag.EndX = m_drag.StartX;

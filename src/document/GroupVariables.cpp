@@ -86,13 +86,11 @@ int findVariable(const GroupFile &group, std::string_view folder, std::string_vi
 
 std::optional<GroupEntry> pictureVariable(const CalcPicture &picture)
 {
-    const EncodeResult encoded = encode89i(picture);
-    if (encoded.error != Picture89iError::None)
+    VariableDataResult made = pictureVariableData(picture.width, picture.height, picture.pixels);
+    if (made.error != Picture89iError::None)
         return std::nullopt;
-    GroupReadResult single = readGroup(encoded.bytes);
-    if (single.error != GroupError::None || single.group.entries.size() != 1)
-        return std::nullopt;
-    return std::move(single.group.entries.front());
+    // Names are cut to their 8-byte fields, as a file stores them.
+    return GroupEntry{picture.name.substr(0, 8), kGroupPictureType, 0, picture.folder.substr(0, 8), std::move(made.data)};
 }
 
 void putVariable(GroupFile &group, GroupEntry variable)

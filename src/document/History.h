@@ -33,6 +33,9 @@ struct Revision
     enum class Kind { Nothing, Pixels, WholePicture } kind = Kind::Nothing;
     // Kind::Pixels: the pixels that changed; the grid holds their new values.
     std::span<const PixelChange> pixels;
+    // The step replaced the whole picture state (ClrDraw, New, a picture from elsewhere):
+    // the texts, the file and the File menu came back with it (PictureDocument).
+    bool stateChanged = false;
 };
 
 // The undo and redo history of one picture, for one session of the editor: every change is

@@ -131,7 +131,7 @@ unsigned checksumOf(Bytes b, size_t tagAt)
 }
 
 std::vector<uint8_t> headerOf(std::string_view folder, std::string_view name, std::string_view comment,
-                              CalcKind kind)
+                              CalcKind kind, FullNameComment fullName)
 {
     const std::string_view signature = infoOf(kind).signature;
     std::vector<uint8_t> out(signature.begin(), signature.end());
@@ -139,7 +139,8 @@ std::vector<uint8_t> headerOf(std::string_view folder, std::string_view name, st
     appendField(out, folder, kFieldSize);
     // An 8-byte name fills its field with no zero byte; the comment is then not stored.
     const bool nameFillsField = name.size() >= kFieldSize && name[kFieldSize - 1] != 0;
-    appendField(out, nameFillsField ? std::string_view() : comment, kCommentSize);
+    const bool dropped = nameFillsField && fullName == FullNameComment::Dropped;
+    appendField(out, dropped ? std::string_view() : comment, kCommentSize);
     out.insert(out.end(), {0x01, 0x00, 0x52, 0x00, 0x00, 0x00}); // one variable, data at 82
     appendField(out, name, kFieldSize);
     out.insert(out.end(), {kPictureType, 0, 0, 0, 0, 0, 0, 0, 0xA5, 0x5A, 0, 0, 0, 0});
@@ -189,7 +190,20 @@ Picture89iError structureError(Bytes bytes)
     return Picture89iError::None;
 }
 
+// The variable's data from its length field to the tag byte, appended to out.
+void appendVariableData(std::vector<uint8_t> &out, int width, int height, const PixelGrid &pixels)
+{
+    const long dataLength = long(bytesPerRow(width)) * height + 5;
+    out.reserve(out.size() + size_t(dataLength) + 2 + kTrailerSize);
+    appendBE16(out, unsigned(dataLength));
+    appendBE16(out, unsigned(height));
+    appendBE16(out, unsigned(width));
+    packRows(pixels, width, height, out);
+    out.push_back(kTagByte);
+}
+
 } // namespace
+
 
 DecodeResult decode89i(Bytes bytes)
 {
@@ -217,22 +231,25 @@ DecodeResult decode89i(Bytes bytes)
     return result;
 }
 
+VariableDataResult pictureVariableData(int width, int height, const PixelGrid &pixels)
+{
+    if (const Picture89iError error = checkWritableSize(width, height); error != Picture89iError::None)
+        return {error, {}};
+    VariableDataResult result;
+    appendVariableData(result.data, width, height, pixels);
+    return result;
+}
+
 EncodeResult encode89i(std::string_view folder, std::string_view name, std::string_view comment,
-                       int width, int height, const PixelGrid &pixels, CalcKind kind)
+                       int width, int height, const PixelGrid &pixels, CalcKind kind, FullNameComment fullName)
 {
     if (const Picture89iError error = checkWritableSize(width, height); error != Picture89iError::None)
         return {error, {}};
 
-    const long dataLength = long(bytesPerRow(width)) * height + 5;
     EncodeResult result;
     std::vector<uint8_t> &out = result.bytes;
-    out = headerOf(folder, name, comment, kind);
-    out.reserve(kPicture89iHeaderSize + dataLength - 5 + kTrailerSize);
-    appendBE16(out, unsigned(dataLength));
-    appendBE16(out, unsigned(height));
-    appendBE16(out, unsigned(width));
-    packRows(pixels, width, height, out);
-    out.push_back(kTagByte);
+    out = headerOf(folder, name, comment, kind, fullName);
+    appendVariableData(out, width, height, pixels);
     const unsigned sum = checksumOf(out, out.size() - 1);
     out.push_back(uint8_t(sum));
     out.push_back(uint8_t(sum >> 8));
@@ -255,10 +272,10 @@ Picture89iError checkWritableSize(int width, int height)
     return Picture89iError::None;
 }
 
-EncodeResult encode89i(const CalcPicture &picture)
+EncodeResult encode89i(const CalcPicture &picture, FullNameComment fullName)
 {
     return encode89i(picture.folder, picture.name, picture.comment, picture.width, picture.height,
-                     picture.pixels, picture.kind);
+                     picture.pixels, picture.kind, fullName);
 }
 
 std::string errorText(Picture89iError error, std::string_view foreignKind)

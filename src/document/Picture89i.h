@@ -59,10 +59,24 @@ DecodeResult decode89i(std::span<const uint8_t> bytes);
 // Builds a whole file. width x height is the picture; the grid may be larger (the part
 // outside is not written) or smaller (missing pixels are white). Folder and name are cut
 // to their 8-byte fields, the comment to 40 bytes; a name of 8 bytes leaves no room for a
-// zero byte, and the comment is then not stored.
+// zero byte, and the comment is then not stored, unless `fullName` says Kept (the files of
+// a grey picture's planes, whose names often fill their field, keep the picture's comment:
+// the field is the file's, not the name's).
+enum class FullNameComment { Dropped, Kept };
 EncodeResult encode89i(std::string_view folder, std::string_view name, std::string_view comment,
-                       int width, int height, const PixelGrid &pixels, CalcKind kind = CalcKind::TI89);
-EncodeResult encode89i(const CalcPicture &picture);
+                       int width, int height, const PixelGrid &pixels, CalcKind kind = CalcKind::TI89,
+                       FullNameComment fullName = FullNameComment::Dropped);
+EncodeResult encode89i(const CalcPicture &picture, FullNameComment fullName = FullNameComment::Dropped);
+
+// A picture variable's data as the calculator keeps it (what a group file holds of it, and
+// what follows the header of a picture file): the data length, the height and width
+// (big-endian), the rows and the tag byte. An error for a size the format cannot hold.
+struct VariableDataResult
+{
+    Picture89iError error = Picture89iError::None;
+    std::vector<uint8_t> data;
+};
+VariableDataResult pictureVariableData(int width, int height, const PixelGrid &pixels);
 
 // Whether the writer can take a picture of this size: ZeroSize, SizeTooLarge,
 // TooLargeToWrite or None.

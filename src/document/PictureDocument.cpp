@@ -30,15 +30,105 @@ void PictureDocument::replace(PixelGrid pixels, int width, int height, int level
     Pixels = std::move(pixels);
     takeSize({width, height, levels == 4 ? 4 : 2});
     m_history.clear();
+    m_stateSteps.clear();
     announce({PictureChange::Kind::NewPicture, {}});
 }
 
-void PictureDocument::blank(int width, int height, Blanking blanking, int levels)
+void PictureDocument::startUp()
+{
+    m_state = PictureState();
+    m_state.facts.startUp();
+    replace(PixelGrid(kScreenWidth, kScreenHeight), kScreenWidth, kScreenHeight);
+}
+
+void PictureDocument::read(PixelGrid pixels, int width, int height, int levels, const CalcTexts &texts,
+                           std::shared_ptr<const DocumentPlace> place)
+{
+    m_state.facts.fileRead();
+    m_state.texts = m_state.savedTexts = texts;
+    m_state.place = std::move(place);
+    replace(std::move(pixels), width, height, levels);
+    markSaved();
+}
+
+void PictureDocument::recovered(PixelGrid pixels, int width, int height, int levels, const CalcTexts &texts)
+{
+    m_state = PictureState();
+    m_state.facts.newPicture();
+    m_state.facts.drawingPress();
+    m_state.texts = texts;
+    replace(std::move(pixels), width, height, levels);
+}
+
+void PictureDocument::written(std::shared_ptr<const DocumentPlace> place)
+{
+    m_state.facts.fileWritten();
+    m_state.savedTexts = m_state.texts;
+    m_state.place = std::move(place);
+    markSaved();
+}
+
+void PictureDocument::placeRenewed(const DocumentPlace &was, std::shared_ptr<const DocumentPlace> now)
+{
+    if (m_state.place.get() != &was)
+        return;
+    m_state.place = std::move(now);
+}
+
+void PictureDocument::imported()
+{
+    m_state.facts.imported();
+    m_state.place.reset();
+    m_state.saved.reset();
+}
+
+void PictureDocument::blankState(void (FileMenuState::*event)())
+{
+    (m_state.facts.*event)();
+    m_state.texts = m_state.savedTexts = CalcTexts();
+    m_state.place.reset();
+    m_state.saved.reset();
+}
+
+void PictureDocument::clearDrawing()
+{
+    PictureState before = m_state;
+    blankState(&FileMenuState::clearDrawing);
+    blankGrid(PicWidth, PicHeight, Blanking::ClrDraw, 0, true);
+    recordState(std::move(before));
+}
+
+void PictureDocument::newPicture(int width, int height, int levels)
+{
+    PictureState before = m_state;
+    blankState(&FileMenuState::newPicture);
+    blankGrid(width, height, Blanking::New, levels, true);
+    recordState(std::move(before));
+}
+
+void PictureDocument::takeUnsaved(PixelGrid pixels, int width, int height, const CalcTexts &texts)
+{
+    PictureState before = m_state;
+    m_state.place.reset();
+    m_state.saved.reset();
+    m_state.facts.newPicture();
+    m_state.facts.drawingPress();
+    m_state.texts = texts;
+    transform(std::move(pixels), width, height);
+    recordState(std::move(before));
+}
+
+void PictureDocument::recordState(PictureState before)
+{
+    m_stateSteps[m_history.position()] = {std::move(before), m_state};
+}
+
+void PictureDocument::blankGrid(int width, int height, Blanking blanking, int levels, bool evenIfBlank)
 {
     PixelGrid white(width, height);
     const PictureSize was = size();
     const PictureSize now{width, height, levels == 4 || (levels == 0 && isGrey()) ? 4 : 2};
-    if (Pixels != white || was != now) // blanking a blank picture changes nothing
+    if (evenIfBlank || Pixels != white || was != now) // blanking a blank picture changes nothing
         m_history.recordBlank(std::move(Pixels), was, {width, height});
     Pixels = std::move(white);
     takeSize(now);
@@ -136,9 +226,16 @@ void PictureDocument::freshScreenGrid()
     announce({PictureChange::Kind::Whole, {}});
 }
 
+FileMenuState PictureDocument::menus() const
+{
+    FileMenuState facts = m_state.facts;
+    facts.knownFile = hasFile();
+    return facts;
+}
+
 FileMenuState::Items PictureDocument::shownMenus() const
 {
-    FileMenuState::Items shown = menus.items();
+    FileMenuState::Items shown = menus().items();
     if (textsGuard())
         shown.newEnabled = shown.openEnabled = false;
     return shown;
@@ -147,23 +244,34 @@ FileMenuState::Items PictureDocument::shownMenus() const
 void PictureDocument::markSaved()
 {
     m_history.commit();
-    m_saved = SavedStep{m_history.position(), menus};
+    m_state.saved = SavedStep{m_history.position(), m_state.facts};
 }
 
 // After an undo or redo the picture is its file's again on the saved step, and counts as
-// drawn on anywhere else.
+// drawn on anywhere else; a step that replaced the whole picture state gives back the state
+// on its side.
 Revision PictureDocument::revise(Revision (History::*step)(PixelGrid &, PictureSize &))
 {
     const PictureSize was = size();
     PictureSize now = was;
-    const Revision revision = (m_history.*step)(Pixels, now);
+    const uint64_t from = m_history.position();
+    Revision revision = (m_history.*step)(Pixels, now);
     takeSize(now);
     if (revision.kind == Revision::Kind::Nothing)
         return revision;
-    if (atSavedStep())
-        menus = m_saved->menus;
+    const bool undone = step == &History::undo;
+    // Undone: the step left was the last done; redone: the step now done.
+    const auto stateStep = m_stateSteps.find(undone ? from : m_history.position());
+    revision.stateChanged = stateStep != m_stateSteps.end();
+    if (revision.stateChanged) {
+        // The side left keeps the state as it is now (texts edited since, a save), for the way back.
+        StateStep &sides = stateStep->second;
+        (undone ? sides.after : sides.before) = std::exchange(m_state, undone ? sides.before : sides.after);
+    }
+    else if (atSavedStep())
+        m_state.facts = m_state.saved->facts;
     else
-        menus.drawingPress();
+        m_state.facts.drawingPress();
     if (revision.kind == Revision::Kind::WholePicture) {
         const bool resized = was.width != PicWidth || was.height != PicHeight;
         announce({resized ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/CalcTexts.h"
+#include "document/DocumentPlace.h"
 #include "document/FileMenuState.h"
 #include "document/History.h"
 #include "document/PictureOps.h"
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -22,12 +25,17 @@ struct PictureChange
     PixelRect area;
 };
 
-// The one picture the editor works on: its grid, its size, its history and the state the
-// File menu carries. It is the only place where the grid and the size change; each change
-// is recorded in the history where it can be undone, and announced to the views watching,
-// which show the grid through pixels() and keep no copy of it. The calculator texts live
-// with the file session; whether they were edited since the file was read or written is
-// kept here.
+// The one picture the editor works on: its grid, its size, its history, its calculator
+// texts, the place on disk it belongs to and the state the File menu carries. It is the only
+// place where any of them change; each change of the grid is recorded in the history where
+// it can be undone, and announced to the views watching, which show the grid through
+// pixels() and keep no copy of it.
+//
+// The File-menu facts are the document's own: the events below set them, an undo or redo
+// gives back those of the saved step, and "a file is known" is whether the picture has a
+// place. A command that replaces the whole picture state (ClrDraw, New, a picture taken
+// from elsewhere) is one step of the history with that state: its undo brings back the
+// texts, the place and the File menu with the pixels.
 class PictureDocument
 {
 public:
@@ -52,10 +60,16 @@ public:
     uint8_t black() const { return isGrey() ? 3 : 1; }
     const History &history() const { return m_history; }
 
-    FileMenuState menus;
-    // The calculator texts differ from the ones last read, written or reset (the file session
-    // compares them). Not part of the history.
-    bool textsEdited = false;
+    // The File-menu facts; knownFile is whether the picture has a place.
+    FileMenuState menus() const;
+    // The calculator texts as the boxes hold them; edited: they differ from the ones last
+    // read, written or reset (text edits are not steps of the history).
+    const CalcTexts &texts() const { return m_state.texts; }
+    void setTexts(const CalcTexts &texts) { m_state.texts = texts; }
+    bool textsEdited() const { return m_state.texts != m_state.savedTexts; }
+    // Where the picture was read from or last written to; none: it has no file.
+    const std::shared_ptr<const DocumentPlace> &place() const { return m_state.place; }
+    bool hasFile() const { return m_state.place != nullptr; }
 
     // Views: `watcher` is told of every change from now on, for as long as the Watch
     // returned is kept (it may outlive the document).
@@ -70,15 +84,40 @@ public:
     // anything and is now a step of the history.
     bool endChange() { return m_history.commit(); }
 
-    // A picture read from a file (or the blank screen at start-up): the grid is the
-    // picture's, and a new history starts.
-    // `levels` 4: the grid holds grey levels.
+    // The events that change the picture state as a whole.
+    // Start-up: the blank calculator screen, nothing to save, the texts a new picture's.
+    void startUp();
+    // A picture read from `place` (or recovered, with no place): its grid, texts and a new
+    // history; read from a place it is saved as it is, recovered it counts as drawn on.
+    void read(PixelGrid pixels, int width, int height, int levels, const CalcTexts &texts,
+              std::shared_ptr<const DocumentPlace> place);
+    void recovered(PixelGrid pixels, int width, int height, int levels, const CalcTexts &texts);
+    // The picture and its texts, as they are now, were written to `place`.
+    void written(std::shared_ptr<const DocumentPlace> place);
+    // The place the picture is in was written to without changing the picture (another
+    // picture added to its group): the place as it is now. Nothing when the picture is elsewhere.
+    void placeRenewed(const DocumentPlace &was, std::shared_ptr<const DocumentPlace> now);
+    // A press of a drawing tool, or a command that changed pixels: drawn on.
+    void drawn() { m_state.facts.drawingPress(); }
+    // File > Import placed a picture: changed, and no longer the file's.
+    void imported();
+    // ClrDraw: a white picture of the same size, the texts a new picture's, no file.
+    void clearDrawing();
+    // New: a white picture of width x height (`levels` 4: grey), the texts a new
+    // picture's, no file.
+    void newPicture(int width, int height, int levels);
+    // A picture from elsewhere (the calculator, the clipboard) in place of this one, as one
+    // step of the history: no file, drawn on, its texts.
+    void takeUnsaved(PixelGrid pixels, int width, int height, const CalcTexts &texts);
+
+    // A picture to work on with a new history (tests, and the events above): the grid is
+    // the picture's. `levels` 4: the grid holds grey levels.
     void replace(PixelGrid pixels, int width, int height, int levels = 2);
     // ClrDraw and New: a white grid of width x height becomes the picture, one step of the
     // history. ClrDraw keeps the views as they are; New makes them fit the new picture.
     // New may make a grey picture (`levels` 4); ClrDraw keeps the levels the picture has.
     enum class Blanking { ClrDraw, New };
-    void blank(int width, int height, Blanking blanking, int levels = 0);
+    void blank(int width, int height, Blanking blanking, int levels = 0) { blankGrid(width, height, blanking, levels, false); }
     // The picture as 2 or 4 levels (Edit > Grey Levels), one step of the history: black
     // stays black and white white; grey becomes black where the dark plane is set (the
     // darker half). False when it has that many already.
@@ -109,26 +148,44 @@ public:
 
     // Work that Exit, New, Open, a recent file and a drop must not lose: unsaved drawing
     // (Open disabled), or edited texts of a picture that can be saved.
-    bool hasUnsavedWork() const { return menus.hasUnsavedDrawing() || textsGuard(); }
+    bool hasUnsavedWork() const { return m_state.facts.hasUnsavedDrawing() || textsGuard(); }
     // The File-menu items as shown: edited texts guard New and Open as unsaved drawing does.
     FileMenuState::Items shownMenus() const;
-
-    // The file holds the picture as it is now (just read or written): an undo or redo back to
-    // this step gives the File menu as it is now again. A change under way becomes a step
-    // first, as the file holds it.
-    void markSaved();
-    // The picture has no file any more (New, ClrDraw, an import): no step is the saved one.
-    void forgetSaved() { m_saved.reset(); }
-    bool atSavedStep() const { return m_saved && m_saved->position == m_history.position(); }
+    // The undo position is the one the file holds (just read or written).
+    bool atSavedStep() const { return m_state.saved && m_state.saved->position == m_history.position(); }
 
 private:
     struct SavedStep
     {
         uint64_t position = 0;
-        FileMenuState menus; // as the file was read or written
+        FileMenuState facts; // as the file was read or written
+    };
+    // Everything of the picture but its grid and size: what a step that replaces the whole
+    // picture state keeps for its undo and redo.
+    struct PictureState
+    {
+        CalcTexts texts;
+        CalcTexts savedTexts; // as last read, written or reset
+        std::shared_ptr<const DocumentPlace> place;
+        FileMenuState facts; // knownFile is not used: the place says it
+        std::optional<SavedStep> saved;
+    };
+    struct StateStep
+    {
+        PictureState before, after;
     };
 
-    bool textsGuard() const { return textsEdited && menus.pictureShown; }
+    bool textsGuard() const { return textsEdited() && m_state.facts.pictureShown; }
+    // The file holds the picture as it is now: an undo or redo back to this step gives the
+    // File menu as it is now again. A change under way becomes a step first.
+    void markSaved();
+    // The blanking itself; `evenIfBlank`: a step of the history also when the picture is
+    // white already (the step then carries the picture state).
+    void blankGrid(int width, int height, Blanking blanking, int levels, bool evenIfBlank);
+    // Records that the step just made took the picture state from `before` to the state now.
+    void recordState(PictureState before);
+    // The state a blanking leaves: a new picture's texts, no file.
+    void blankState(void (FileMenuState::*event)());
     Revision revise(Revision (History::*step)(PixelGrid &, PictureSize &));
     void announce(const PictureChange &change) const;
     // Sets a pixel inside the grid as part of the change under way, telling no one.
@@ -153,7 +210,8 @@ private:
     int PicHeight = kScreenHeight;
     int m_levels = 2;
     History m_history; // of the picture's grid and size, since start-up or the last file read
-    std::optional<SavedStep> m_saved;
+    PictureState m_state;
+    std::map<uint64_t, StateStep> m_stateSteps; // by the position of the step
     struct Watchers
     {
         std::vector<std::pair<int, Watcher>> list;

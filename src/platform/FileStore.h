@@ -16,6 +16,9 @@ public:
     // Writes bytes as the file's whole new content. Either the file holds exactly the new
     // bytes afterwards, or it is left as it was.
     virtual Done writeAll(const QString &path, const QByteArray &bytes) = 0;
+    // The file gone (nothing there is no failure): what a write of two files takes back of
+    // the first when the second fails.
+    virtual Done remove(const QString &path) = 0;
 
     // What the path names now (Missing when nothing), to compare with a later state.
     virtual FileIdentity identify(const QString &path) = 0;

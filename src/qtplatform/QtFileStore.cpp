@@ -8,6 +8,8 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 bool QtFileStore::exists(const QString &path) { return QFileInfo::exists(path); }
 
@@ -23,6 +25,13 @@ Outcome<QByteArray> QtFileStore::readAll(const QString &path)
 }
 
 Done QtFileStore::writeAll(const QString &path, const QByteArray &bytes) { return writeWholeFile(path, bytes); }
+
+Done QtFileStore::remove(const QString &path)
+{
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        return Failure{Failure::What::CannotWrite, path, QString::fromLocal8Bit(std::strerror(errno))};
+    return {};
+}
 
 FileIdentity QtFileStore::identify(const QString &path) { return identifyPath(path); }
 

@@ -1,8 +1,5 @@
 #include "session/FileSession.h"
 
-#include "calc/ByteConversions.h"
-#include "calc/PictureFile.h"
-#include "document/Picture89i.h"
 #include "platform/FailureText.h"
 #include "platform/FileStore.h"
 #include "platform/ShownNames.h"
@@ -15,12 +12,6 @@
 
 namespace {
 QString notSaved() { return QCoreApplication::translate("FileSession", "Current image not saved. Save it or clear it."); }
-
-QString onePlaneOnly()
-{
-    return QCoreApplication::translate("FileSession", "The picture has four grey levels; a picture file holds one black-and-white "
-                                                      "picture. Save As writes it as a group of two pictures or as two picture files.");
-}
 
 SessionOutcome done(bool pictureReplaced = false, bool fileTitleChanged = false, bool recentChanged = false)
 {
@@ -67,34 +58,35 @@ SessionOutcome SessionOutcome::refused(const QString &message, const QString &ca
 
 void FileSession::startUp()
 {
-    m_document.menus.startUp();
     m_recent.read(m_settings);
-    m_document.replace(PixelGrid(PictureDocument::kScreenWidth, PictureDocument::kScreenHeight),
-                       PictureDocument::kScreenWidth, PictureDocument::kScreenHeight);
+    m_document.startUp();
+}
+
+CalcKind FileSession::kind() const { return place() ? place()->kind() : m_kind; }
+
+StoredPicture FileSession::stored() const
+{
+    return {m_document.texts(), m_document.width(), m_document.height(), m_document.levels(), m_document.pixels(), kind()};
+}
+
+SessionOutcome FileSession::take(Outcome<Place::Opened> opened, bool addToRecent)
+{
+    if (!opened)
+        return cannotOpen(opened.failure());
+    StoredPicture &picture = opened->picture;
+    const Place &place = *opened->place;
+    m_document.read(std::move(picture.pixels), picture.width, picture.height, picture.levels, picture.texts,
+                    std::move(opened->place)); // a new history
+    m_recoveredFrom.clear();
+    if (addToRecent)
+        m_recent.push(place.path(), place.fileTitle());
+    return done(true, true, addToRecent);
 }
 
 SessionOutcome FileSession::openFile(const QString &path, const QString &title, bool addToRecent)
 {
-    // Taken before the read: a change made while it reads shows at the next save.
-    const FileIdentity onDisk = m_files.identify(path);
     // Whatever the format can hold can be shown, edited and saved again; nothing beyond.
-    Outcome<CalcPicture> read = readPictureFile(m_files, path);
-    if (!read)
-        return cannotOpen(read.failure());
-    CalcPicture &picture = *read;
-    CurrentFile = absoluteCleanPath(path); // the same name from any folder
-    CurrentFileTitle = title;
-    m_onDisk = onDisk;
-    m_group.reset();
-    m_planes.reset();
-    m_document.menus.fileRead();
-    m_texts = {picture.folder, picture.name, picture.comment};
-    m_kind = picture.kind;
-    m_document.replace(std::move(picture.pixels), picture.width, picture.height); // a new history
-    fileHoldsDocument();
-    if (addToRecent)
-        m_recent.push(CurrentFile, CurrentFileTitle);
-    return done(true, true, addToRecent);
+    return take(Place::openPictureFile(m_files, path, title), addToRecent);
 }
 
 SessionOutcome FileSession::groupRefused(const Failure &failure) { return cannotOpen(failure); }
@@ -139,62 +131,42 @@ SessionOutcome FileSession::openRecent(int index)
     return openFile(path, baseName(path), false); // the list keeps its order
 }
 
-CalcKind FileSession::kind() const { return kindFromEnding(CurrentFile.right(3).toStdString()).value_or(m_kind); }
-
-SessionOutcome FileSession::write(const QString &path, CalcKind kind, const WriteGuard *guard)
+SessionOutcome FileSession::saveInto(const Place &target, const Place::Overwrite &overwrite)
 {
-    const EncodeResult encoded = this->encoded(kind);
-    if (encoded.error != Picture89iError::None)
-        return SessionOutcome::refused(describe(pictureFailure(path, encoded.error)), AppInfo::title);
-    const QByteArray bytes = asByteArray(encoded.bytes);
-    const Done written = guard ? m_files.writeGuarded(path, bytes, *guard) : m_files.writeAll(path, bytes);
+    const Outcome<Place::Written> written = target.write(m_files, stored(), overwrite);
     if (!written)
         return SessionOutcome::refused(describe(written.failure()), AppInfo::title);
-    m_document.menus.fileWritten();
-    return done();
-}
-
-SessionOutcome FileSession::save() { return saveGuarded({m_onDisk, true}); }
-
-std::optional<FileIdentity> FileSession::changedOnDisk()
-{
-    if (CurrentFile.isEmpty())
-        return std::nullopt;
-    FileIdentity now = m_files.identify(CurrentFile);
-    if (now == m_onDisk)
-        return std::nullopt;
-    return now;
-}
-
-SessionOutcome FileSession::saveReplacing(const FileIdentity &found)
-{
-    const bool linkOpenedThrough = found.link && m_onDisk.link && found.linkDevice == m_onDisk.linkDevice
-                                   && found.linkInode == m_onDisk.linkInode && found.linkTarget == m_onDisk.linkTarget;
-    return saveGuarded({found, linkOpenedThrough});
-}
-
-SessionOutcome FileSession::saveGuarded(const WriteGuard &guard)
-{
-    if (m_planes)
-        return savePlanes(guard);
-    if (greyInOnePicture())
-        return SessionOutcome::refused(savingError(nativePath(CurrentFile), onePlaneOnly()), AppInfo::title);
-    SessionOutcome outcome = m_group ? writeIntoGroup(guard) : write(CurrentFile, kind(), &guard);
-    if (!outcome.ok)
-        outcome.message = savingError(nativePath(CurrentFile), outcome.message);
-    else
-    {
-        m_onDisk = m_files.identify(CurrentFile);
-        fileHoldsDocument();
-    }
+    const bool titleChanged = !place() || written->place->title() != place()->title();
+    m_document.written(written->place);
+    m_recoveredFrom.clear();
+    SessionOutcome outcome = done(false, titleChanged);
+    outcome.message = written->notes.join(u'\r');
+    outcome.caption = AppInfo::title;
     return outcome;
 }
 
-void FileSession::fileHoldsDocument()
+SessionOutcome FileSession::save()
 {
-    m_savedTexts = m_texts;
-    m_document.textsEdited = false;
-    m_document.markSaved();
+    if (!place()) // nothing to write to: Save is disabled then
+        return SessionOutcome::refused(savingError(QString(), tr("The picture has no file yet: use Save As.")), AppInfo::title);
+    SessionOutcome outcome = saveInto(*place(), {});
+    if (!outcome.ok)
+        outcome.message = savingError(nativePath(currentFile()), outcome.message);
+    return outcome;
+}
+
+std::optional<Place::Changed> FileSession::changedOnDisk() const
+{
+    return place() ? place()->changedOnDisk(m_files) : std::nullopt;
+}
+
+SessionOutcome FileSession::saveReplacing(const Place::Changed &found)
+{
+    const QString file = currentFile();
+    SessionOutcome outcome = saveInto(*place(), {Place::Overwrite::Files::AsFound, found.now, false});
+    if (!outcome.ok)
+        outcome.message = savingError(nativePath(file), outcome.message);
+    return outcome;
 }
 
 FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int filterIndex) const
@@ -219,21 +191,14 @@ FileSession::SaveAsTarget FileSession::saveAsTarget(const QString &chosen, int f
 SessionOutcome FileSession::saveAs(const QString &path, const QString &title)
 {
     const CalcKind kind = kindFromEnding(path.right(3).toStdString()).value_or(CalcKind::TI89);
-    SessionOutcome outcome = m_document.isGrey() ? SessionOutcome::refused(onePlaneOnly(), AppInfo::title) : write(path, kind);
+    SessionOutcome outcome = saveInto(Place::pictureFile(absoluteCleanPath(path), title, kind), {Place::Overwrite::Files::AsTheyAre, {}, false});
     if (!outcome.ok) {
         outcome.message = writeError(nativePath(path), outcome.message);
         return outcome;
     }
-    CurrentFile = path;
-    CurrentFileTitle = title;
-    m_onDisk = m_files.identify(path);
-    m_kind = kind;
-    m_group.reset(); // the picture has a file of its own now
-    m_planes.reset();
-    m_document.menus.savedAs();
-    fileHoldsDocument();
-    m_recent.push(CurrentFile, CurrentFileTitle);
-    return done(false, true, true);
+    m_recent.push(place()->path(), place()->fileTitle());
+    outcome.fileTitleChanged = outcome.recentChanged = true;
+    return outcome;
 }
 
 SessionOutcome FileSession::exportBitmap(const QString &path, const QImage &shown)
@@ -254,15 +219,23 @@ SessionOutcome FileSession::exportBitmap(const QString &path, const QImage &show
     return done();
 }
 
+void FileSession::takeUnsavedPicture(CalcPicture picture)
+{
+    m_kind = picture.kind;
+    m_recoveredFrom.clear();
+    m_document.takeUnsaved(std::move(picture.pixels), picture.width, picture.height,
+                           {picture.folder, picture.name, picture.comment});
+}
+
 FileSession::Guarded FileSession::toolbarCommand(const QString &key) const
 {
-    const FileMenuState &state = m_document.menus;
+    const FileMenuState state = m_document.menus();
     if (key == QStringLiteral("Open"))
         return m_document.hasUnsavedWork() ? Guarded{Command::None, notSaved()} : Guarded{Command::Open, {}};
     if (key == QStringLiteral("Save")) {
         if (!state.knownFile && !state.pictureShown)
             return {Command::None, tr("Nothing to save.")};
-        return {CurrentFile.isEmpty() ? Command::SaveAs : Command::Save, {}};
+        return {state.knownFile ? Command::Save : Command::SaveAs, {}};
     }
     if (key == QStringLiteral("Print"))
         return state.pictureShown ? Guarded{Command::Print, {}} : Guarded{Command::None, tr("Nuttin' to print.")};

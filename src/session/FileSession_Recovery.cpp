@@ -17,25 +17,21 @@ RecoveryCopy FileSession::recoveryCopy() const
     for (int y = 0; y < copy.height; ++y)
         for (int x = 0; x < copy.width; ++x)
             copy.pixels.put(x, y, uint8_t(grid.at(x, y)));
-    copy.folder = m_texts.folder;
-    copy.name = m_texts.name;
-    copy.comment = m_texts.comment;
+    const CalcTexts &texts = m_document.texts();
+    copy.folder = texts.folder;
+    copy.name = texts.name;
+    copy.comment = texts.comment;
     copy.kind = kind();
-    copy.file = (CurrentFile.isEmpty() ? m_recoveredFrom : CurrentFile).toStdString();
+    copy.file = (place() ? place()->path() : m_recoveredFrom).toStdString();
     copy.madeAt = QDateTime::currentMSecsSinceEpoch();
     return copy;
 }
 
 void FileSession::takeRecovered(const RecoveryCopy &copy)
 {
-    forgetFile();
-    CurrentFileTitle.clear();
     m_kind = copy.kind;
     m_recoveredFrom = QString::fromStdString(copy.file);
     // A history of its own, as for a file read; the File menu as after drawing on a picture
     // without a file.
-    m_document.replace(copy.pixels, copy.width, copy.height, copy.levels);
-    m_document.menus.newPicture();
-    m_document.menus.drawingPress();
-    setTexts({copy.folder, copy.name, copy.comment});
+    m_document.recovered(copy.pixels, copy.width, copy.height, copy.levels, {copy.folder, copy.name, copy.comment});
 }

@@ -8,11 +8,12 @@
 #include "platform/Messages.h"
 #include "session/AppInfo.h"
 #include "session/CalculatorPictures.h"
+#include "session/GroupChange.h"
+#include "session/LinkCopy.h"
 #include "session/FileSession.h"
 #include "session/LinkPreferences.h"
 #include "session/TiGroup.h"
 #include "shell/LinkQuestions.h"
-#include "shell/PrivateCopy.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -86,19 +87,20 @@ void CalculatorCommands::send()
     const CalcKind kind = m_session.kind();
     if (settings.calc == QStringLiteral("auto"))
         settings.calc = linkCalcOf(kind);
-    const QString folder = CalcCharset::toUnicode(m_session.texts().folder);
+    const QString folder = CalcCharset::toUnicode(m_session.document().texts().folder);
     if (m_session.document().isGrey())
         return sendPlanes(settings, kind, folder);
-    const QString name = CalcCharset::toUnicode(m_session.texts().name);
+    const std::string &variable = m_session.document().texts().name;
+    const QString name = CalcCharset::toUnicode(variable);
     const QString shown = variableName(folder, name);
     std::unique_ptr<CalculatorLink> link = openLink(settings);
     if (!link || !askToReplaceVariable(*link, folder, name))
         return;
-    const PrivateCopy copy = PrivateCopy::write(m_services.files, m_session, name, kind);
+    const LinkCopy copy = LinkCopy::write(m_services.files, m_session.stored(), {variable}, kind);
     if (!copy.failure.isEmpty())
         return m_services.messages.warn(tr("%1 was not sent to the calculator: its copy for the link cannot be "
                                            "written.\r%2").arg(shown, copy.failure), AppInfo::title);
-    if (const Done sent = link->send(copy.path); !sent)
+    if (const Done sent = link->send(copy.paths.front()); !sent)
         return failed(tr("%1 was not sent to the calculator.").arg(shown), sent.failure());
     m_services.messages.show(tr("%1 was sent to %2.").arg(shown, calcTitle(settings.calc)), AppInfo::title,
                              Messages::Icon::None, Messages::Buttons::Ok);
@@ -108,23 +110,21 @@ void CalculatorCommands::send()
 // its own. When the dark one fails after the light one went, the message says so.
 void CalculatorCommands::sendPlanes(const LinkSettings &settings, CalcKind kind, const QString &folder)
 {
-    const FileSession::PlaneNames names = m_session.planeNames();
+    const PlaneNames names = m_session.planeNames();
     const QString planes[] = {CalcCharset::toUnicode(names.light), CalcCharset::toUnicode(names.dark)};
     const QString light = variableName(folder, planes[0]), dark = variableName(folder, planes[1]);
     std::unique_ptr<CalculatorLink> link = openLink(settings);
     if (!link || !askToReplaceVariable(*link, folder, planes[0]) || !askToReplaceVariable(*link, folder, planes[1]))
         return;
-    const GreyEncodeResult encoded = m_session.encodedPlanes(names, kind);
+    const LinkCopy copy = LinkCopy::write(m_services.files, m_session.stored(), {names.light, names.dark}, kind);
     for (int i = 0; i < 2; ++i) {
-        const EncodeResult plane{encoded.error, i == 0 ? encoded.light : encoded.dark};
         const QString shown = variableName(folder, planes[i]);
         const QString notSent = i == 0 ? tr("%1 and %2 were not sent to the calculator.").arg(light, dark)
                                        : tr("%1 was sent to the calculator, %2 was not.").arg(light, shown);
-        const PrivateCopy copy = PrivateCopy::write(m_services.files, plane, planes[i], kind);
         if (!copy.failure.isEmpty())
             return m_services.messages.warn(tr("%1 Its copy for the link cannot be written.\r%2").arg(notSent, copy.failure),
                                             AppInfo::title);
-        if (const Done sent = link->send(copy.path); !sent)
+        if (const Done sent = link->send(copy.paths[i]); !sent)
             return failed(notSent, sent.failure());
     }
     m_services.messages.show(tr("%1 and %2 were sent to %3.").arg(light, dark, calcTitle(settings.calc)), AppInfo::title,
@@ -211,20 +211,18 @@ void CalculatorCommands::receiveIntoGroup(CalculatorLink &link, const std::vecto
     if (!isGroupPath(path))
         path += u'.' + QString::fromStdString(groupFileEnding(kind));
     const QString notWritten = tr("No group was written: %1 was not received from the calculator.");
-    GroupFile group;
-    group.kind = kindFromGroupEnding(path.toStdString()).value_or(kind);
-    group.comment = kNewPictureComment;
+    const CalcKind groupKind = kindFromGroupEnding(path.toStdString()).value_or(kind);
+    std::vector<GroupEntry> variables;
     for (const CalculatorVariable &variable : chosen) {
         std::optional<CalcPicture> picture = fetch(link, variable, notWritten.arg(variableName(variable.folder, variable.name)));
         if (!picture)
             return;
-        picture->kind = group.kind;
         std::optional<GroupEntry> entry = pictureVariable(*picture);
         if (!entry)
             return failed(tr("No group was written."), pictureFailure(path, Picture89iError::TooLargeToWrite));
-        putVariable(group, std::move(*entry));
+        variables.push_back(std::move(*entry));
     }
-    const Outcome<QByteArray> bytes = encodeGroupFile(path, group);
+    const Outcome<QByteArray> bytes = freshGroup(path, groupKind, kNewPictureComment, variables);
     const Done written = bytes ? m_services.files.writeAll(path, *bytes) : Done(bytes.failure());
     if (!written)
         return failed(tr("No group was written."), written.failure());

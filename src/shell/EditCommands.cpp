@@ -60,7 +60,7 @@ bool EditCommands::hasSelection() const { return m_tools.selection().active(); }
 // The picture counts as drawn on, as after a press of the Pen.
 void EditCommands::drawn()
 {
-    document().menus.drawingPress();
+    document().drawn();
     if (m_host.pictureChanged)
         m_host.pictureChanged();
 }
@@ -126,8 +126,7 @@ void EditCommands::pasteAsNewPicture()
         return;
     m_tools.landSelection();
     selection().deselect();
-    m_session.forgetFile();
-    document().transform(cellsOf(image), image.width(), image.height());
+    document().takeUnsaved(cellsOf(image), image.width(), image.height(), document().texts());
     drawn();
 }
 

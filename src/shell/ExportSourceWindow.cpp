@@ -18,5 +18,5 @@ void MainWindow::miExportSource_Click()
         m_exportSource = std::make_unique<ExportSourceCommand>(
             ExportSourceCommand::Desk{*question, m_services.dialogs, m_services.files, m_services.messages});
     }
-    m_exportSource->run(document(), m_tools.selection(), m_session.texts().name);
+    m_exportSource->run(document(), m_tools.selection(), m_session.document().texts().name);
 }

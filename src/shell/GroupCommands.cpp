@@ -66,6 +66,22 @@ void GroupCommands::open(const QString &path, bool addToRecent)
     m_apply(m_session.openFromGroup(std::move(*read), entry, addToRecent));
 }
 
+bool GroupCommands::openPair(const QString &path, bool addToRecent)
+{
+    const std::optional<std::pair<QString, QString>> pair = m_session.pairedFiles(path);
+    if (!pair)
+        return false;
+    const bool asked = m_services.messages.show(tr("%1 and %2 hold the light and dark planes of a grey picture. Open them "
+                                                   "as one picture of four grey levels?")
+                                                    .arg(shownPath(pair->first), shownPath(pair->second)),
+                                                AppInfo::title, Messages::Icon::None, Messages::Buttons::YesNo)
+                       == Messages::Answer::Yes;
+    if (!asked)
+        return false;
+    m_apply(m_session.openFilePair(pair->first, pair->second, addToRecent));
+    return true;
+}
+
 // The first pair of the group, one grey picture rather than two pictures, when the user
 // says so; No goes on to the group's pictures.
 bool GroupCommands::askOpenGrey(const QString &path, const GroupFile &group, const GreyPair &pair)
@@ -102,14 +118,14 @@ void GroupCommands::addToGroup()
     QString path = choice->path;
     if (!isGroupPath(path)) // a bare name gets the group ending of the picture's calculator
         path += u'.' + QString::fromStdString(groupFileEnding(m_session.kind()));
-    Outcome<GroupOnDisk> target = m_session.groupForAdding(path);
+    const Outcome<GroupOnDisk> target = m_session.groupForAdding(path);
     if (!target)
         return m_apply(FileSession::groupRefused(target.failure()));
     if (const QString held = m_session.heldInGroup(*target); !held.isEmpty() && !askToReplace(path, held))
         return;
     const QString variable = m_session.shownVariables();
     const bool two = m_session.variableNames().size() > 1;
-    const SessionOutcome outcome = m_session.addToGroup(std::move(*target));
+    const SessionOutcome outcome = m_session.addToGroup(path);
     m_apply(outcome);
     if (outcome.ok)
         m_services.messages.show((two ? tr("%1 were added to %2.") : tr("%1 was added to %2.")).arg(variable, shownPath(path)),

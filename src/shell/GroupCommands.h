@@ -25,6 +25,9 @@ public:
 
     // Opens a picture of the group file at path: the only one, or the one the user chooses.
     void open(const QString &path, bool addToRecent);
+    // Opens the picture file at path with the other plane's file as one grey picture, when
+    // it is one of such a pair and the user says so; false otherwise (nothing opened).
+    bool openPair(const QString &path, bool addToRecent);
     // The picture, its names taken and checked, into a group file the user names.
     void addToGroup();
     // Before a save into the group under names of another of its variables: whether the

@@ -144,7 +144,7 @@ void MainWindow::createControls()
         // What the user types counts as unsaved work at once; what the program sets does not.
         connect(box, &QLineEdit::textEdited, this, &MainWindow::Text_Change);
     }
-    resetTexts();
+    showTexts();
 
     // A click on the canvas takes the keyboard from a text box, so the window's shortcuts
     // (Ctrl+C ClrDraw, Ctrl+A Save As, Ctrl+X Exit) work again once the user draws.
@@ -262,12 +262,6 @@ QString MainWindow::statusFileName() const { return m_fileNamePanel->text(); }
 
 void MainWindow::setStatusFileName(const QString &text) { m_fileNamePanel->setText(text); }
 
-void MainWindow::resetTexts()
-{
-    m_session.resetTexts();
-    showTexts();
-}
-
 void MainWindow::start(const QStringList &arguments)
 {
     // The program reads its command line as one string, as typed.
@@ -286,6 +280,7 @@ void MainWindow::Form_Load(const QString &commandLine)
 {
     setWindowTitle(QStringLiteral("%1 v.%2.%3").arg(kTitle).arg(AppInfo::major).arg(AppInfo::minor));
     m_session.startUp();
+    showTexts();
     updateActions();
     showRecentFiles();
     Picture1->setEnabled(true);

@@ -118,7 +118,7 @@ public:
     EditCommands &edit() { return *m_edit; }
     CanvasView &canvas() { return *Picture1; }
     PageSetup &pageSetup() { return m_pageSetup; }
-    const QString &currentFile() const { return m_session.currentFile(); }
+    QString currentFile() const { return m_session.currentFile(); }
     const RecentList &recentFiles() const { return m_session.recent(); }
     QString statusFileName() const;
     QString statusTool() const; // status bar panel 3: the tool and the zoom
@@ -155,8 +155,9 @@ private:
     void apply(const SessionOutcome &outcome);
     void showTexts();
     void takeTexts();
+    // The texts, the file and the File menu of a picture state put back or made anew.
+    void pictureStateChanged();
     void showRecentFiles();
-    void resetTexts();
     PrintInput printInput() const;
     void setStatusFileName(const QString &text);
     bool askToReplace(const QString &path);

@@ -12,26 +12,18 @@ void MainWindow::miNew_Click()
     const std::optional<NewPicture> asked = m_services.questions.askNewSize();
     if (!asked || asked->size.height() <= 0)
         return; // cancelled: the picture stays as it is
-    PictureDocument &document = m_session.document();
-    document.menus.newPicture();
-    // Undoable: the old picture is kept. The canvas fits itself to the new one.
-    document.blank(asked->size.width(), asked->size.height(), PictureDocument::Blanking::New, asked->levels);
-    updateActions();
-    resetTexts();
-    m_session.forgetFile();
-    setStatusFileName(QString());
+    // Undoable with the texts and the file: the old picture is kept. The canvas fits itself
+    // to the new one.
+    m_session.document().newPicture(asked->size.width(), asked->size.height(), asked->levels);
+    pictureStateChanged();
 }
 
 void MainWindow::miCls_Click()
 {
-    PictureDocument &document = m_session.document();
-    // No confirmation: the blanking is one step of the history, undone like any other.
-    document.menus.clearDrawing();
-    document.blank(document.width(), document.height(), PictureDocument::Blanking::ClrDraw);
-    updateActions();
-    setStatusFileName(QString());
-    resetTexts();
-    m_session.forgetFile();
+    // No confirmation: the blanking, with the texts and the file forgotten, is one step of
+    // the history, undone like any other.
+    m_session.document().clearDrawing();
+    pictureStateChanged();
 }
 
 // The imports and the zoom run in their own classes; the window gives them the sizes it shows.

@@ -57,13 +57,13 @@ void MainWindow::apply(const SessionOutcome &outcome)
 
 void MainWindow::showTexts()
 {
-    const CalcTexts &texts = m_session.texts();
+    const CalcTexts &texts = m_session.document().texts();
     Text1->setText(asText(texts.comment));
     Text3->setText(asText(texts.folder));
     Text2->setText(asText(texts.name));
 }
 
-void MainWindow::takeTexts() { m_session.setTexts({asBytes(Text3), asBytes(Text2), asBytes(Text1)}); }
+void MainWindow::takeTexts() { m_session.document().setTexts({asBytes(Text3), asBytes(Text2), asBytes(Text1)}); }
 
 void MainWindow::Text_Change()
 {
@@ -104,10 +104,12 @@ void MainWindow::miOpen_click()
 
 void MainWindow::miSave_click()
 {
+    if (!m_session.place()) // nothing to write to (an import forgot the file): Save As asks where
+        return miSaveAs_Click();
     if (!checkBothNames(Text2, Text3, m_services.messages))
         return;
     takeTexts();
-    if (m_session.inGroup() && !m_groups->mayReplaceOnSave())
+    if (!m_groups->mayReplaceOnSave())
         return;
     saveToCurrentFile();
 }
@@ -116,11 +118,11 @@ void MainWindow::miSave_click()
 // has changed it since, the user decides, and No keeps the picture unsaved.
 void MainWindow::saveToCurrentFile()
 {
-    const std::optional<FileIdentity> found = m_session.changedOnDisk();
+    const std::optional<Place::Changed> found = m_session.changedOnDisk();
     SessionOutcome outcome;
     if (!found)
         outcome = m_session.save();
-    else if (askToReplaceChanged(m_session.currentFile()))
+    else if (askToReplaceChanged(found->paths.join(QStringLiteral(", "))))
         outcome = m_session.saveReplacing(*found);
     else
         return;
@@ -170,7 +172,7 @@ void MainWindow::miSaveAs_Click()
 // editable below the dialog's file list; or the bitmap of the canvas.
 void MainWindow::saveGreyAs()
 {
-    const FileSession::PlaneNames proposed = m_session.planeNames();
+    const PlaneNames proposed = m_session.planeNames();
     FileDialogs::Request request = saveAsRequest();
     request.filter = kGreySaveFilter;
     request.suggestedPath = m_session.recoveredFrom();
@@ -178,7 +180,7 @@ void MainWindow::saveGreyAs()
     const auto choice = m_services.dialogs.saveFile(request);
     if (!choice)
         return;
-    FileSession::PlaneNames names = proposed;
+    PlaneNames names = proposed;
     if (choice->names.size() == 2)
         names = {CalcCharset::fromUnicode(choice->names[0]), CalcCharset::fromUnicode(choice->names[1])};
     for (const std::string &name : {names.light, names.dark}) {
@@ -187,23 +189,21 @@ void MainWindow::saveGreyAs()
     }
     if (names.light == names.dark)
         return m_services.messages.warn(tr("The light and dark planes need two different names."), kTitle);
-    const FileSession::GreySaveTarget target = m_session.greySaveAsTarget(choice->path, choice->filterIndex, names);
+    const FileSession::GreySaveTarget target = m_session.greySaveAsTarget(choice->path, choice->filterIndex);
     for (const QString &existing : target.toAsk)
         if (!askToReplace(existing))
             return;
     using Kind = FileSession::GreySaveTarget::Kind;
     if (target.kind == Kind::Bitmap)
         return apply(m_session.exportBitmap(target.path, shownCanvas()));
-    const QString title = target.path == choice->path ? choice->title : baseName(target.path);
-    apply(target.kind == Kind::Group ? m_session.saveGreyAsGroup(target.path, title, names)
-                                     : m_session.saveGreyAsFiles(target.path, names));
+    apply(m_session.saveGreyAs(target, names));
 }
 
 // Characters of the comment box that the calculator does not have were saved as '?': the
 // box keeps them, the user is told. With an 8-character name no comment is stored at all.
 void MainWindow::noteUnstorableComment()
 {
-    if (m_session.texts().name.size() >= 8)
+    if (m_session.document().texts().name.size() >= 8)
         return;
     if (const QString note = CalcCharset::unstorableCommentNote(Text1->text()); !note.isEmpty())
         m_services.messages.warn(note, kTitle);
@@ -220,7 +220,7 @@ QImage MainWindow::shownCanvas() const
 {
     // What the canvas shows of the picture, at its logical size: grey background, black squares.
     const PictureDocument &document = m_session.document();
-    return Picture1->render(document.menus.pictureShown ? document.pixels() : PixelGrid());
+    return Picture1->render(document.menus().pictureShown ? document.pixels() : PixelGrid());
 }
 
 void MainWindow::Picture1_OLEDragDrop(const QStringList &paths)
@@ -251,16 +251,22 @@ void MainWindow::createGroupCommands()
     });
 }
 
-// A group file is opened through its chooser; guard: not over unsaved work (a drop, a
-// recent file; Open is disabled while there is any). False when path is no group file.
+// A group file is opened through its chooser, and one of the two picture files of a grey
+// picture as the pair when the user says so; guard: not over unsaved work (a drop, a recent
+// file; Open is disabled while there is any). False when the path is to be opened as one
+// picture file.
 bool MainWindow::openGroupInstead(const QString &path, bool addToRecent, bool guard)
 {
-    if (!isGroupPath(path))
+    const bool group = isGroupPath(path);
+    if (!group && !(hasPictureEnding(path) && m_session.pairedFiles(path)))
         return false;
-    if (const SessionOutcome may = m_session.mayReplacePicture(); guard && !may.ok)
+    if (const SessionOutcome may = m_session.mayReplacePicture(); guard && !may.ok) {
         apply(may);
-    else
-        m_groups->open(path, addToRecent);
+        return true;
+    }
+    if (!group)
+        return m_groups->openPair(path, addToRecent);
+    m_groups->open(path, addToRecent);
     return true;
 }
 

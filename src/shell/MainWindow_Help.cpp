@@ -50,7 +50,7 @@ void MainWindow::mipgset_Click()
 {
     PageSetupDialog::Host host;
     host.pictureSize = [this] { return QSize(document().width(), document().height()); };
-    host.printEnabled = [this] { return document().menus.pictureShown; };
+    host.printEnabled = [this] { return document().menus().pictureShown; };
     host.print = [this] {
         activateWindow();
         miPrint_click();

@@ -57,7 +57,7 @@ void MainWindow::miOpenInTilp_Click()
         return;
     if (m_session.currentFile().isEmpty()) {
         Toolbar1_ButtonClick(QStringLiteral("Save"));
-        if (!m_session.currentFile().isEmpty() && !document().menus.hasUnsavedDrawing())
+        if (!m_session.currentFile().isEmpty() && !document().menus().hasUnsavedDrawing())
             m_send->sendFile();
         return;
     }

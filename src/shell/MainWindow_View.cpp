@@ -12,15 +12,26 @@ void MainWindow::updateEditActions()
     m_menus.miRedo->setEnabled(history.canRedo());
 }
 
-// The canvas shows what the step changed; the menus follow the document.
+// The canvas shows what the step changed; the menus follow the document, and a step that
+// replaced the whole picture state (ClrDraw, New, a picture from elsewhere) gives back its
+// texts and file too.
 void MainWindow::miUndo_Click()
 {
-    m_session.document().undo();
+    if (m_session.document().undo().stateChanged)
+        return pictureStateChanged();
     updateActions();
 }
 
 void MainWindow::miRedo_Click()
 {
-    m_session.document().redo();
+    if (m_session.document().redo().stateChanged)
+        return pictureStateChanged();
+    updateActions();
+}
+
+void MainWindow::pictureStateChanged()
+{
+    showTexts();
+    setStatusFileName(m_session.currentFileTitle());
     updateActions();
 }

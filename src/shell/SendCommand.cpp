@@ -1,12 +1,13 @@
 #include "shell/SendCommand.h"
 
+#include "calc/CalcCharset.h"
 #include "calc/Tilp.h"
 #include "platform/Messages.h"
 #include "platform/ProgramRunner.h"
 #include "platform/ShownNames.h"
 #include "session/AppInfo.h"
 #include "session/FileSession.h"
-#include "shell/PrivateCopy.h"
+#include "session/LinkCopy.h"
 
 #include <QDir>
 
@@ -46,13 +47,18 @@ void SendCommand::sendFile() { start(m_session.currentFile(), m_session.currentF
 void SendCommand::sendCopy(const QString &variable)
 {
     const CalcKind kind = m_session.kind();
-    PrivateCopy copy = PrivateCopy::write(m_services.files, m_session, variable, kind);
+    LinkCopy copy;
+    if (m_session.document().isGrey()) // a picture file holds one plane: no grey goes lost unsaid
+        copy.failure = QCoreApplication::translate("PrivateCopy", "The picture has four grey levels; a picture file holds one "
+                                                                  "black-and-white picture. Send to Calculator sends both planes.");
+    else
+        copy = LinkCopy::write(m_services.files, m_session.stored(), {CalcCharset::fromUnicode(variable)}, kind);
     if (!copy.failure.isEmpty()) {
         m_services.messages.warn(tr("%1 was not sent to the calculator: its copy for TiLP cannot be written."
                                     "\r%2").arg(shownPath(m_session.currentFile()), copy.failure), AppInfo::title);
         return;
     }
-    start(copy.path, m_session.currentFile(), kind, std::move(copy.folder));
+    start(copy.paths.front(), m_session.currentFile(), kind, std::move(copy.folder));
 }
 
 // `keep` holds the copy's folder until TiLP has ended.

@@ -386,7 +386,7 @@ private slots:
         QCOMPARE(popups, 1);
         if (zoom == 1.0)
             QCOMPARE(canvas.pressPosition(), canvas.mapToGlobal(QPoint(26, 26)));
-        QVERIFY(!document.menus.hasUnsavedDrawing());
+        QVERIFY(!document.menus().hasUnsavedDrawing());
         send(canvas, QEvent::MouseButtonRelease, {7.5, 7.5}, Qt::RightButton, Qt::NoButton);
 
         send(canvas, QEvent::MouseButtonPress, {1.5, 1.5}, Qt::MiddleButton, Qt::MiddleButton);

@@ -150,8 +150,8 @@ private slots:
         bench.press(pressButtons, {5.5, 5.5});
         QCOMPARE(bench.black().size(), pixelsAfterPress);
         QCOMPARE(bench.popups, popup ? 1 : 0);
-        QCOMPARE(bench.document.menus.hasUnsavedDrawing(), !popup);
-        QCOMPARE(bench.document.menus.pictureShown, !popup);
+        QCOMPARE(bench.document.menus().hasUnsavedDrawing(), !popup);
+        QCOMPARE(bench.document.menus().pictureShown, !popup);
         bench.move(moveButtons, {8.5, 5.5});
         QCOMPARE(bench.black().size(), pixelsAfterMove);
         bench.tools.Picture1_MouseUp(moveButtons, 8.5f, 5.5f);
@@ -238,7 +238,7 @@ private slots:
         QFETCH(bool, allBlack);
         QFETCH(int, changed);
         Bench bench;
-        bench.document.menus.drawingPress(); // keep the grid at the press
+        bench.document.drawn(); // keep the grid at the press
         Points all;
         for (int x = 0; allBlack && x < 160; ++x)
             for (int y = 0; y < 77; ++y)
@@ -287,7 +287,7 @@ private slots:
         Bench bench;
         int added = 0;
         bench.tools.historyChanged = [&] { ++added; };
-        bench.document.menus.drawingPress(); // a picture drawn on: the press keeps its grid
+        bench.document.drawn(); // a picture drawn on: the press keeps its grid
         bench.picture(160, 77, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}});
         const PixelGrid before = bench.document.pixels();
         bench.tools.miTool_Click(tool);
@@ -339,7 +339,7 @@ private slots:
         QFETCH(int, steps);
         Bench bench;
         bench.picture(160, 77, {{0, 0}, {1, 0}, {5, 5}});
-        bench.document.menus.drawingPress();
+        bench.document.drawn();
         int added = 0;
         bench.tools.historyChanged = [&] { ++added; };
         QPoint textAt;

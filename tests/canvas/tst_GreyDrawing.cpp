@@ -22,7 +22,7 @@ class tst_GreyDrawing : public QObject
         {
             const int width = int(rows.first().size()), height = int(rows.size());
             document.replace(levels == 4 ? levelsFromGrey(greyOf(rows)) : gridOf(rows), width, height, levels);
-            document.menus.drawingPress(); // keep the grid at the press
+            document.drawn(); // keep the grid at the press
         }
         QStringList rows() const
         {

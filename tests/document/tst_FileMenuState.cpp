@@ -61,7 +61,7 @@ private slots:
     void startsAsANewProgram()
     {
         const PictureDocument document;
-        QCOMPARE(flags(document.menus), QStringLiteral("EEDDD"));
+        QCOMPARE(flags(document.menus()), QStringLiteral("EEDDD"));
         QCOMPARE(document.pixels().width(), 160);
         QCOMPARE(document.pixels().height(), 77);
     }

@@ -59,6 +59,12 @@ Done FakeFileStore::writeAll(const QString &path, const QByteArray &bytes)
     return {};
 }
 
+Done FakeFileStore::remove(const QString &path)
+{
+    files.remove(path);
+    return {};
+}
+
 // A file of the map is known by its content: any write that changes it changes the identity.
 FileIdentity FakeFileStore::identify(const QString &path)
 {

@@ -54,6 +54,7 @@ public:
     bool exists(const QString &path) override { return files.contains(path); }
     Outcome<QByteArray> readAll(const QString &path) override;
     Done writeAll(const QString &path, const QByteArray &bytes) override;
+    Done remove(const QString &path) override;
     FileIdentity identify(const QString &path) override;
     Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
 };

@@ -36,8 +36,8 @@ private slots:
         const SessionOutcome outcome = bench.session.openChosen(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"));
         QVERIFY(outcome.ok && outcome.pictureReplaced && outcome.fileTitleChanged && outcome.recentChanged);
         QVERIFY(outcome.message.isEmpty());
-        QCOMPARE(bench.session.texts().folder, "fold");
-        QCOMPARE(bench.session.texts().comment, "note");
+        QCOMPARE(bench.session.document().texts().folder, "fold");
+        QCOMPARE(bench.session.document().texts().comment, "note");
         QCOMPARE(bench.session.document().width(), 20);
         QCOMPARE(bench.session.document().pixels().at(1, 1), 1);
         QCOMPARE(bench.session.recent().at(0).caption, QStringLiteral("a.89i"));
@@ -150,15 +150,15 @@ private slots:
         Bench bench;
         bench.files.files[QStringLiteral("/p/a.89i")] = sample(8, 8);
         bench.session.openFile(QStringLiteral("/p/a.89i"), QStringLiteral("a.89i"), false);
-        bench.session.document().menus.drawingPress();
+        bench.session.document().drawn();
         bench.files.unwritable << QStringLiteral("/ro/b.89i");
         const SessionOutcome failed = bench.session.saveAs(QStringLiteral("/ro/b.89i"), QStringLiteral("b.89i"));
         QCOMPARE(failed.message, QStringLiteral("Disk write error\r/ro/b.89i\rPermission denied"));
         QCOMPARE(bench.session.currentFile(), QStringLiteral("/p/a.89i"));
-        QVERIFY(bench.session.document().menus.hasUnsavedDrawing());
+        QVERIFY(bench.session.document().menus().hasUnsavedDrawing());
         QVERIFY(bench.session.saveAs(QStringLiteral("/p/b.89i"), QStringLiteral("b.89i")).ok);
         QCOMPARE(bench.session.currentFileTitle(), QStringLiteral("b.89i"));
-        QVERIFY(!bench.session.document().menus.hasUnsavedDrawing());
+        QVERIFY(!bench.session.document().menus().hasUnsavedDrawing());
         QCOMPARE(bench.session.recent().at(0).path, QStringLiteral("/p/b.89i"));
     }
 

@@ -67,7 +67,7 @@ class tst_Recovery : public QObject
         // A press of the pen on the picture, as the tools make it.
         void draw(int x, int y, int value = 1)
         {
-            session.document().menus.drawingPress();
+            session.document().drawn();
             session.document().setPixel(x, y, value);
             session.document().endChange();
             keeper->changed();
@@ -95,7 +95,7 @@ private slots:
         if (levels == 4)
             QVERIFY(bench.session.document().setLevels(4));
         bench.draw(5, 6, levels == 4 ? 2 : 1);
-        bench.session.setTexts({"f", "n", "comment \x81"});
+        bench.session.document().setTexts({"f", "n", "comment \x81"});
         bench.keeper->changed();
         QVERIFY(!bench.copyExists()); // not at once: a few moments after the last change
         QTRY_VERIFY(bench.copyExists());

@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(bench.fakes.linkProgress.begun.size(), 2); // each transfer shows its progress
         if (!file.isEmpty())
             QCOMPARE(bench.fakes.files.written.filter(file), QStringList()); // the user's file stays
-        QVERIFY(bench.window.document().menus.hasUnsavedDrawing());
+        QVERIFY(bench.window.document().menus().hasUnsavedDrawing());
     }
 
     // Names are checked as Save checks them, before the link opens; a variable the calculator

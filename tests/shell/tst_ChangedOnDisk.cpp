@@ -38,7 +38,7 @@ class tst_ChangedOnDisk : public QObject
         const QString opened = through.isEmpty() ? path(QStringLiteral("a.89i")) : through;
         QVERIFY(window.OpenFile(opened, QFileInfo(opened).fileName()));
         drawDot(window);
-        QVERIFY(window.document().menus.hasUnsavedDrawing());
+        QVERIFY(window.document().menus().hasUnsavedDrawing());
     }
 
 private slots:
@@ -71,7 +71,7 @@ private slots:
         RealFilesWindow bench;
         MainWindow &window = bench.window;
         openAndDraw(window);
-        const FileMenuState menus = window.document().menus;
+        const FileMenuState menus = window.document().menus();
         const QString file = path(QStringLiteral("a.89i")), notes = path(QStringLiteral("victim/notes.txt"));
         const QByteArray theirs = pictureFile(160, 77, {{7, 7}}, {.name = "theirs", .comment = "kept"}); // as long as ours
         if (change == u"rewritten") {
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(readFile(notes), QByteArray("notes"));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("victim/made.89i"))));
         if (!replace) {
-            QCOMPARE(window.document().menus, menus);
+            QCOMPARE(window.document().menus(), menus);
             QVERIFY(!window.action(QStringLiteral("miOpen"))->isEnabled());
             QCOMPARE(QFileInfo(file).isSymLink(), change.contains(u"link"));
             if (change == u"rewritten" || change == u"replaced")
@@ -104,11 +104,11 @@ private slots:
         }
         QVERIFY(!QFileInfo(file).isSymLink());
         QVERIFY(holdsTheDrawing(file));
-        QVERIFY(!window.document().menus.hasUnsavedDrawing());
+        QVERIFY(!window.document().menus().hasUnsavedDrawing());
         window.tools().Picture1_MouseDown(1, 5.5f, 5.5f);
         window.miSave_click();
         QCOMPARE(bench.fakes.messages.shown.size(), 1);
-        QVERIFY(!window.document().menus.hasUnsavedDrawing());
+        QVERIFY(!window.document().menus().hasUnsavedDrawing());
     }
 
     // A file nobody else touched saves without a question, again and again, also when it was
@@ -139,7 +139,7 @@ private slots:
             window.miSave_click();
         }
         QCOMPARE(bench.fakes.messages.texts(), QStringList());
-        QVERIFY(!window.document().menus.hasUnsavedDrawing());
+        QVERIFY(!window.document().menus().hasUnsavedDrawing());
         QVERIFY(holdsTheDrawing(how == u"saved as" ? path(QStringLiteral("b.89i")) : file));
         QCOMPARE(QFileInfo(link).isSymLink(), how == u"link");
     }

@@ -60,8 +60,7 @@ class tst_EditCommands : public QObject
         {
             session.startUp();
             PixelGrid pixels = gridOf(kPicture);
-            session.document().replace(std::move(pixels), 4, 3);
-            session.document().menus.fileRead();
+            session.document().read(std::move(pixels), 4, 3, 2, CalcTexts(), nullptr); // a picture read, as from a file
         }
         PictureDocument &document() { return session.document(); }
         // Commands separated by ';', each a verb and its numbers.
@@ -139,7 +138,7 @@ private slots:
         bench.run(command);
         QCOMPARE(text(bench.document()), after);
         steps = after != kPicture ? 1 : 0;
-        QCOMPARE(bench.document().menus.hasUnsavedDrawing(), steps == 1);
+        QCOMPARE(bench.document().menus().hasUnsavedDrawing(), steps == 1);
         for (int i = 0; i < steps; ++i)
             bench.document().undo();
         QVERIFY(!bench.document().history().canUndo());
@@ -238,14 +237,14 @@ private slots:
         QFETCH(bool, replaced);
         Bench bench;
         if (unsaved)
-            bench.document().menus.drawingPress();
+            bench.document().drawn();
         bench.messages.answers = {answer};
         bench.clipboard.held = image({"#....", ".....", "....#"});
         bench.edit.pasteAsNewPicture();
         QCOMPARE(bench.messages.shown.size(), unsaved ? 1 : 0);
         const QStringList pasted{"#....", ".....", "....#"};
         QCOMPARE(text(bench.document()), replaced ? pasted : kPicture);
-        QCOMPARE(bench.document().menus.hasUnsavedDrawing(), replaced || unsaved);
+        QCOMPARE(bench.document().menus().hasUnsavedDrawing(), replaced || unsaved);
     }
 
     // Export Picture: the picture itself at the scale asked, the kind by the name's ending or

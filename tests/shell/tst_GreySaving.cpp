@@ -90,8 +90,9 @@ private slots:
         QTest::newRow("group by the filter") << "/g/sprites" << 1 << QStringList() << QStringList{"/g/sprites.89g"};
         QTest::newRow("92 Plus group") << "/g/sprites" << 4 << QStringList() << QStringList{"/g/sprites.9xg"};
         QTest::newRow("names edited") << "/g/s.89g" << 3 << QStringList{"lite", "dark"} << QStringList{"/g/s.89g"};
-        QTest::newRow("two files by the filter") << "/g/x" << 3 << QStringList() << QStringList{"/g/sprl.89i", "/g/sprd.89i"};
-        QTest::newRow("two files by the ending") << "/g/x.9xi" << 1 << QStringList() << QStringList{"/g/sprl.9xi", "/g/sprd.9xi"};
+        // The name typed names the two files; the planes' variables keep their own names.
+        QTest::newRow("two files by the filter") << "/g/x" << 3 << QStringList() << QStringList{"/g/xl.89i", "/g/xd.89i"};
+        QTest::newRow("two files by the ending") << "/g/x.9xi" << 1 << QStringList() << QStringList{"/g/xl.9xi", "/g/xd.9xi"};
     }
     void savesAsAGroupOrTwoFiles()
     {
@@ -273,12 +274,12 @@ private slots:
         QCOMPARE(read[0].type, 0x10);
         QCOMPARE(read[1].type, 0x10);
 #endif
-        const QString light = folder.filePath(QStringLiteral("sprl.89i"));
+        const QString light = folder.filePath(QStringLiteral("xl.89i"));
         QFile old(light);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("before") == 6);
         old.close();
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sprd.89i")));
-        bench.fakes.messages.answers = {Messages::Answer::Yes}; // replace sprl.89i
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("xd.89i")));
+        bench.fakes.messages.answers = {Messages::Answer::Yes}; // replace xl.89i
         bench.fakes.dialogs.choose(folder.filePath(QStringLiteral("x.89i")), 3);
         bench.window.miSaveAs_Click();
         QVERIFY(lastMessage(bench.fakes).startsWith(QStringLiteral("Disk write error\r")));

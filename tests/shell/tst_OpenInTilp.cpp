@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(QFile(QFileInfo(copy).path()).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
         QCOMPARE(bench.fakes.files.written, QStringList{copy});
         QCOMPARE(bench.fakes.files.files.value(file), before);
-        QVERIFY(bench.window.document().menus.hasUnsavedDrawing());
+        QVERIFY(bench.window.document().menus().hasUnsavedDrawing());
         const DecodeResult sent = decode89i(asBytes(bench.fakes.files.files.value(copy)));
         QCOMPARE(sent.picture.comment, std::string("new comment"));
         QVERIFY(sent.picture.pixels.at(3, 3));
