@@ -199,9 +199,6 @@ Done writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGua
     // would allow a new file in its place. The system's rule decides: root may write it.
     if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
         return failure(errno, path);
-    // Further hard links keep seeing the same content only when it changes in place.
-    if (exists && status.st_nlink > 1)
-        return writeInPlace(target, bytes, path, guard);
     int createError = 0;
     const Result replaced = replaceBySibling(target, bytes, exists ? &status : nullptr, createError, path, guard);
     const bool changed = !replaced && replaced.failure().what == Failure::What::ChangedOnDisk;

@@ -11,13 +11,14 @@
 // The bytes are complete in memory before anything on disk changes. Normally they go into a
 // new file beside the target, which is flushed to the disk (every write and the final sync
 // checked) and then renamed over it, so the target is always either the old or the new
-// complete file; the old file's permissions, and its owner where the system allows, carry
-// over. When the folder allows no new file but the file itself is writable, and when the
-// file has further hard links that must keep sharing its content, the file is written in
-// place instead: its room is reserved first, so a full disk is found before any old byte
-// changes; it is opened without following a link, so a link put in its place meanwhile is
-// not written through. A symbolic link at the path is followed and the file it names is
-// written, unless a guard says otherwise.
+// complete file, however the writer is stopped; the old file's permissions, and its owner
+// where the system allows, carry over. A file with further hard links is replaced the same
+// way: the link is broken, and the other names keep the old content. Only when the folder
+// allows no new file but the file itself is writable is the file written in place: its room
+// is reserved first, so a full disk is found before any old byte changes; it is opened
+// without following a link, so a link put in its place meanwhile is not written through. A
+// symbolic link at the path is followed and the file it names is written, unless a guard
+// says otherwise.
 //
 // With a guard, the path must still name guard->expected, looked at again just before the
 // file on disk changes; otherwise nothing changes and the failure is ChangedOnDisk.
