@@ -1,6 +1,8 @@
 #include "fakes/FailureWords.h"
 #include "fakes/FullDisk.h"
 #include "fakes/OrdinaryUser.h"
+#include "fakes/PlacementProbe.h"
+#include "fakes/RenameRace.h"
 #include "fakes/TestFiles.h"
 #include "qtplatform/PathIdentity.h"
 #include "qtplatform/StaleSiblings.h"
@@ -331,6 +333,74 @@ private slots:
         QCOMPARE(QFileInfo::exists(named), !dangling);
         if (!dangling)
             QCOMPARE(readFile(named), follow ? QByteArray("mine") : QByteArray("named"));
+    }
+
+    // Another program renames its versions in at the worst moments: just before ours goes in
+    // (placement 0), between the exchanges that put theirs back (1, 2), or while ours is
+    // written (-1). The last of theirs stands, the write is refused, and nothing is left
+    // beside. Where the file system refuses the exchange, the writer checks and renames.
+    void guardedWriteKeepsWhatArrivesMeanwhile_data()
+    {
+        QTest::addColumn<bool>("missing"); // the guard expects no file
+        QTest::addColumn<QList<int>>("arrivals");
+        QTest::addColumn<bool>("noExchange");
+        QTest::newRow("one just before ours goes in") << false << QList<int>{0} << false;
+        QTest::newRow("one where none was") << true << QList<int>{0} << false;
+        QTest::newRow("a second between the exchanges") << false << QList<int>{0, 1} << false;
+        QTest::newRow("a third after the second") << false << QList<int>{0, 1, 2} << false;
+        QTest::newRow("none, no exchange") << false << QList<int>{} << true;
+        QTest::newRow("none where none was, no exchange") << true << QList<int>{} << true;
+        QTest::newRow("one while written, no exchange") << false << QList<int>{-1} << true;
+    }
+
+    void guardedWriteKeepsWhatArrivesMeanwhile()
+    {
+        QFETCH(bool, missing);
+        QFETCH(QList<int>, arrivals);
+        QFETCH(bool, noExchange);
+        QTemporaryDir own;
+        const QString target = own.filePath(QStringLiteral("pic.89g")), staging = own.filePath(QStringLiteral("theirs"));
+        if (!missing)
+            QVERIFY(writeFile(target, "opened"));
+        const WriteGuard guard{identifyPath(target), true};
+        PlacementProbe probe;
+        probe.refuseFlags = noExchange;
+        int arrived = 0;
+        const auto arrive = [&] {
+            QVERIFY(writeFile(staging, "theirs " + QByteArray::number(++arrived)));
+            QVERIFY(::rename(QFile::encodeName(staging).constData(), QFile::encodeName(target).constData()) == 0);
+        };
+        for (const int placement : arrivals)
+            if (placement < 0)
+                atNextSync = arrive;
+            else
+                probe.before(placement, arrive);
+
+        const Done result = writeWholeFile(target, "mine", &guard);
+        atNextSync = nullptr;
+        QCOMPARE(arrived, arrivals.size());
+        QCOMPARE(result.ok(), arrivals.isEmpty());
+        QCOMPARE(readFile(target), arrivals.isEmpty() ? QByteArray("mine") : "theirs " + QByteArray::number(arrived));
+        if (!arrivals.isEmpty())
+            QCOMPARE(wordsOf(result), QStringLiteral("Another program changed it meanwhile; it is left as it is."));
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{QStringLiteral("pic.89g")});
+    }
+
+    // Guarded writes against another program that renames new versions of the file into
+    // place in a loop: every write either replaces exactly the version it expected or is
+    // refused leaving theirs. Both outcomes must occur, or the race showed nothing.
+    void guardedWritesRaceARenamingProgram()
+    {
+        QTemporaryDir own; // on the disk the tests run on, so every write really syncs
+        const RaceFigures race = runRenameRace(own.path(), 300, 64 * 1024, 10000);
+        qInfo("%d guarded writes in %lld ms against %ld renamed versions: %d succeeded, %d refused "
+              "(%d putting theirs back, %d more than once), %d lost",
+              race.writes, race.milliseconds, race.theirs, race.succeeded, race.refused, race.putBack,
+              race.putBackAgain, race.lost);
+        QVERIFY2(race.lost == 0, qPrintable(race.firstLoss));
+        QCOMPARE(race.failed, 0);
+        QVERIFY(race.succeeded >= 10);
+        QVERIFY(race.refused >= 10);
     }
 
     // A full disk leaves the old file byte for byte, by either way of writing, and no
