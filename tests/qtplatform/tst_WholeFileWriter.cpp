@@ -343,20 +343,23 @@ private slots:
     {
         QTest::addColumn<bool>("missing"); // the guard expects no file
         QTest::addColumn<QList<int>>("arrivals");
+        QTest::addColumn<bool>("into"); // theirs is written into the file, not renamed over it
         QTest::addColumn<bool>("noExchange");
-        QTest::newRow("one just before ours goes in") << false << QList<int>{0} << false;
-        QTest::newRow("one where none was") << true << QList<int>{0} << false;
-        QTest::newRow("a second between the exchanges") << false << QList<int>{0, 1} << false;
-        QTest::newRow("a third after the second") << false << QList<int>{0, 1, 2} << false;
-        QTest::newRow("none, no exchange") << false << QList<int>{} << true;
-        QTest::newRow("none where none was, no exchange") << true << QList<int>{} << true;
-        QTest::newRow("one while written, no exchange") << false << QList<int>{-1} << true;
+        QTest::newRow("one just before ours goes in") << false << QList<int>{0} << false << false;
+        QTest::newRow("one written into it just before") << false << QList<int>{0} << true << false;
+        QTest::newRow("one where none was") << true << QList<int>{0} << false << false;
+        QTest::newRow("a second between the exchanges") << false << QList<int>{0, 1} << false << false;
+        QTest::newRow("a third after the second") << false << QList<int>{0, 1, 2} << false << false;
+        QTest::newRow("none, no exchange") << false << QList<int>{} << false << true;
+        QTest::newRow("none where none was, no exchange") << true << QList<int>{} << false << true;
+        QTest::newRow("one while written, no exchange") << false << QList<int>{-1} << false << true;
     }
 
     void guardedWriteKeepsWhatArrivesMeanwhile()
     {
         QFETCH(bool, missing);
         QFETCH(QList<int>, arrivals);
+        QFETCH(bool, into);
         QFETCH(bool, noExchange);
         QTemporaryDir own;
         const QString target = own.filePath(QStringLiteral("pic.89g")), staging = own.filePath(QStringLiteral("theirs"));
@@ -367,8 +370,8 @@ private slots:
         probe.refuseFlags = noExchange;
         int arrived = 0;
         const auto arrive = [&] {
-            QVERIFY(writeFile(staging, "theirs " + QByteArray::number(++arrived)));
-            QVERIFY(::rename(QFile::encodeName(staging).constData(), QFile::encodeName(target).constData()) == 0);
+            QVERIFY(writeFile(into ? target : staging, "theirs " + QByteArray::number(++arrived)));
+            QVERIFY(into || ::rename(QFile::encodeName(staging).constData(), QFile::encodeName(target).constData()) == 0);
         };
         for (const int placement : arrivals)
             if (placement < 0)
