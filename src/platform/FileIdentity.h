@@ -5,7 +5,7 @@
 
 // What a path names at one moment: enough to tell later whether another program has since
 // changed the file, put another one in its place, removed it or turned the path into a
-// symbolic link. Two identities are the same state only when every field agrees.
+// symbolic link. Two identities are the same state only when every field but `links` agrees.
 struct FileIdentity
 {
     enum class Kind { Missing, File, Other }; // Other: a folder, a pipe, a device, unreadable
@@ -27,8 +27,24 @@ struct FileIdentity
     // rewrite of the same length within one tick shows only here. Empty for a file too
     // large or not readable.
     QByteArray digest;
+    // How many names the file has (hard links; 0 when missing). Not part of its state:
+    // another name made for a file is no change of the file, but a write breaks the link.
+    quint64 links = 0;
 
-    bool operator==(const FileIdentity &) const = default;
+    // The same link at the path, saying the same (or no link, both).
+    bool sameLinkAs(const FileIdentity &other) const
+    {
+        return link == other.link && linkDevice == other.linkDevice && linkInode == other.linkInode
+               && linkTarget == other.linkTarget;
+    }
+    // The same file finally named, with the same length, time and content.
+    bool sameFileAs(const FileIdentity &other) const
+    {
+        return kind == other.kind && device == other.device && inode == other.inode && size == other.size
+               && modifiedSeconds == other.modifiedSeconds && modifiedNanoseconds == other.modifiedNanoseconds
+               && digest == other.digest;
+    }
+    bool operator==(const FileIdentity &other) const { return sameLinkAs(other) && sameFileAs(other); }
 };
 
 // A write that replaces a file the program knows: it goes ahead only while the path still

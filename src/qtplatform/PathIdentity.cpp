@@ -19,6 +19,7 @@ void takeStatus(FileIdentity &identity, const struct stat &status)
     identity.size = status.st_size;
     identity.modifiedSeconds = status.st_mtim.tv_sec;
     identity.modifiedNanoseconds = status.st_mtim.tv_nsec;
+    identity.links = status.st_nlink;
 }
 
 QByteArray linkText(const QByteArray &name)

@@ -1,5 +1,7 @@
 #include "qtplatform/WholeFileWriter.h"
 
+#include "qtplatform/Descriptor.h"
+#include "qtplatform/GuardedPlacement.h"
 #include "qtplatform/PathIdentity.h"
 #include "qtplatform/StaleSiblings.h"
 
@@ -30,31 +32,6 @@ bool stillExpected(const QString &path, const WriteGuard *guard)
 {
     return !guard || identifyPath(path) == guard->expected;
 }
-
-// Closes the descriptor when the write is abandoned half-way.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-    // Closes now and says whether the system took the last of the data (NFS reports late).
-    int close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
 
 // Writes every byte at the descriptor's offset 0 onwards; 0 or the error number.
 int writeAllAt(int fd, const QByteArray &bytes)
@@ -141,8 +118,39 @@ int createSibling(const QByteArray &target, QByteArray &sibling)
     return -1;
 }
 
-// The path of a guarded write is looked at once more just before the rename: the file
-// written replaces nothing but what the caller expects there.
+// Puts the complete sibling in the target's place; on failure it is gone, unless a version
+// of another program waits under its name (GuardedPlacement's Unsettled).
+Result putInPlace(const QByteArray &sibling, const QByteArray &target, const QString &path, const WriteGuard *guard)
+{
+    // A last look first, so that the exchange below rarely shows the new file at the path
+    // for the moment before it goes back out.
+    if (!stillExpected(path, guard)) {
+        ::unlink(sibling.constData());
+        return changedMeanwhile(path);
+    }
+    if (guard) {
+        const GuardedPlacement placed = GuardedPlacement::place(sibling, target, *guard);
+        switch (placed.outcome) {
+        case GuardedPlacement::Outcome::Placed:
+            return {};
+        case GuardedPlacement::Outcome::Changed:
+        case GuardedPlacement::Outcome::Unsettled:
+            return changedMeanwhile(path);
+        case GuardedPlacement::Outcome::Failed:
+            ::unlink(sibling.constData());
+            return failure(placed.error, path);
+        case GuardedPlacement::Outcome::Unsupported:
+            break; // the file system knows neither flag: the look just taken has to do
+        }
+    }
+    if (::rename(sibling.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(sibling.constData());
+        return failure(error, path);
+    }
+    return {};
+}
+
 Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const struct stat *old, int &createError,
                         const QString &path, const WriteGuard *guard)
 {
@@ -163,16 +171,12 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
         error = errno;
     if (!error)
         error = fd.close();
-    if (!error && !stillExpected(path, guard)) {
-        ::unlink(sibling.constData());
-        return changedMeanwhile(path);
-    }
-    if (!error && ::rename(sibling.constData(), target.constData()) != 0)
-        error = errno;
     if (error) {
         ::unlink(sibling.constData());
         return failure(error, path);
     }
+    if (const Result placed = putInPlace(sibling, target, path, guard); !placed)
+        return placed;
     const QByteArray folder = folderOf(target);
     syncFolder(folder);
     removeStaleSiblings(folder, target.mid(target.lastIndexOf('/') + 1));
@@ -199,9 +203,6 @@ Done writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGua
     // would allow a new file in its place. The system's rule decides: root may write it.
     if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
         return failure(errno, path);
-    // Further hard links keep seeing the same content only when it changes in place.
-    if (exists && status.st_nlink > 1)
-        return writeInPlace(target, bytes, path, guard);
     int createError = 0;
     const Result replaced = replaceBySibling(target, bytes, exists ? &status : nullptr, createError, path, guard);
     const bool changed = !replaced && replaced.failure().what == Failure::What::ChangedOnDisk;

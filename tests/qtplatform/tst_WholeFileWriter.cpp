@@ -1,6 +1,8 @@
 #include "fakes/FailureWords.h"
 #include "fakes/FullDisk.h"
 #include "fakes/OrdinaryUser.h"
+#include "fakes/PlacementProbe.h"
+#include "fakes/RenameRace.h"
 #include "fakes/TestFiles.h"
 #include "qtplatform/PathIdentity.h"
 #include "qtplatform/StaleSiblings.h"
@@ -14,6 +16,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <functional>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -94,7 +97,9 @@ private slots:
 
     void followsLinks()
     {
-        // A symbolic link stays a link to the rewritten file; a hard link keeps sharing it.
+        // A symbolic link stays a link to the rewritten file. A hard link is broken, as a
+        // careful editor breaks it: the file at the path is replaced like any other, so that
+        // a kill never leaves it half-written, and the other name keeps the old bytes.
         const QString real = path(QStringLiteral("real.89i")), symbolic = path(QStringLiteral("sym.89i")),
                       hard = path(QStringLiteral("hard.89i"));
         QVERIFY(writeFile(real, "old"));
@@ -102,10 +107,31 @@ private slots:
         QVERIFY(::link(QFile::encodeName(real).constData(), QFile::encodeName(hard).constData()) == 0);
         QVERIFY(writeWholeFile(symbolic, "via symlink").ok());
         QVERIFY(QFileInfo(symbolic).isSymLink());
-        QCOMPARE(readFile(hard), QByteArray("via symlink"));
+        QCOMPARE(readFile(real), QByteArray("via symlink"));
+        QCOMPARE(readFile(hard), QByteArray("old"));
         QVERIFY(writeWholeFile(hard, "via hard link, longer than before").ok());
-        QCOMPARE(readFile(real), QByteArray("via hard link, longer than before"));
-        QCOMPARE(inode(real), inode(hard));
+        QCOMPARE(readFile(hard), QByteArray("via hard link, longer than before"));
+        QCOMPARE(readFile(real), QByteArray("via symlink"));
+        QVERIFY(inode(real) != inode(hard));
+    }
+
+    // Another name made for a file is no change of the file: a guarded write still goes
+    // ahead, and the identity says how many names the file has.
+    void aSecondNameIsNoChange()
+    {
+        QTemporaryDir own;
+        const QString target = own.filePath(QStringLiteral("pic.89i")), other = own.filePath(QStringLiteral("backup"));
+        QCOMPARE(identifyPath(target).links, quint64(0));
+        QVERIFY(writeFile(target, "opened"));
+        const WriteGuard guard{identifyPath(target), true};
+        QCOMPARE(guard.expected.links, quint64(1));
+        QVERIFY(::link(QFile::encodeName(target).constData(), QFile::encodeName(other).constData()) == 0);
+        QCOMPARE(identifyPath(target).links, quint64(2));
+        const Done result = writeWholeFile(target, "mine", &guard);
+        QVERIFY2(result.ok(), qPrintable(wordsOf(result)));
+        QCOMPARE(readFile(target), QByteArray("mine"));
+        QCOMPARE(readFile(other), QByteArray("opened"));
+        QCOMPARE(identifyPath(target).links, quint64(1));
     }
 
     void writableFileInReadOnlyFolder()
@@ -245,7 +271,7 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("hardLinked");
         QTest::newRow("unchanged") << "none" << false;
-        QTest::newRow("unchanged, written in place") << "none" << true;
+        QTest::newRow("unchanged, hard-linked") << "none" << true;
         QTest::newRow("rewritten keeping length and time") << "keepTime" << false;
         QTest::newRow("rewritten while written") << "during" << false;
     }
@@ -309,32 +335,116 @@ private slots:
             QCOMPARE(readFile(named), follow ? QByteArray("mine") : QByteArray("named"));
     }
 
+    // Another program renames its versions in at the worst moments: just before ours goes in
+    // (placement 0), between the exchanges that put theirs back (1, 2), or while ours is
+    // written (-1). The last of theirs stands, the write is refused, and nothing is left
+    // beside. Where the file system refuses the exchange, the writer checks and renames.
+    void guardedWriteKeepsWhatArrivesMeanwhile_data()
+    {
+        QTest::addColumn<bool>("missing"); // the guard expects no file
+        QTest::addColumn<QList<int>>("arrivals");
+        QTest::addColumn<bool>("into"); // theirs is written into the file, not renamed over it
+        QTest::addColumn<bool>("noExchange");
+        QTest::newRow("one just before ours goes in") << false << QList<int>{0} << false << false;
+        QTest::newRow("one written into it just before") << false << QList<int>{0} << true << false;
+        QTest::newRow("one where none was") << true << QList<int>{0} << false << false;
+        QTest::newRow("a second between the exchanges") << false << QList<int>{0, 1} << false << false;
+        QTest::newRow("a third after the second") << false << QList<int>{0, 1, 2} << false << false;
+        QTest::newRow("none, no exchange") << false << QList<int>{} << false << true;
+        QTest::newRow("none where none was, no exchange") << true << QList<int>{} << false << true;
+        QTest::newRow("one while written, no exchange") << false << QList<int>{-1} << false << true;
+    }
+
+    void guardedWriteKeepsWhatArrivesMeanwhile()
+    {
+        QFETCH(bool, missing);
+        QFETCH(QList<int>, arrivals);
+        QFETCH(bool, into);
+        QFETCH(bool, noExchange);
+        QTemporaryDir own;
+        const QString target = own.filePath(QStringLiteral("pic.89g")), staging = own.filePath(QStringLiteral("theirs"));
+        if (!missing)
+            QVERIFY(writeFile(target, "opened"));
+        const WriteGuard guard{identifyPath(target), true};
+        PlacementProbe probe;
+        probe.refuseFlags = noExchange;
+        int arrived = 0;
+        const auto arrive = [&] {
+            QVERIFY(writeFile(into ? target : staging, "theirs " + QByteArray::number(++arrived)));
+            QVERIFY(into || ::rename(QFile::encodeName(staging).constData(), QFile::encodeName(target).constData()) == 0);
+        };
+        for (const int placement : arrivals)
+            if (placement < 0)
+                atNextSync = arrive;
+            else
+                probe.before(placement, arrive);
+
+        const Done result = writeWholeFile(target, "mine", &guard);
+        atNextSync = nullptr;
+        QCOMPARE(arrived, arrivals.size());
+        QCOMPARE(result.ok(), arrivals.isEmpty());
+        QCOMPARE(readFile(target), arrivals.isEmpty() ? QByteArray("mine") : "theirs " + QByteArray::number(arrived));
+        if (!arrivals.isEmpty())
+            QCOMPARE(wordsOf(result), QStringLiteral("Another program changed it meanwhile; it is left as it is."));
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{QStringLiteral("pic.89g")});
+    }
+
+    // Guarded writes against another program that renames new versions of the file into
+    // place in a loop: every write either replaces exactly the version it expected or is
+    // refused leaving theirs. Both outcomes must occur, or the race showed nothing.
+    void guardedWritesRaceARenamingProgram()
+    {
+        QTemporaryDir own; // on the disk the tests run on, so every write really syncs
+        const RaceFigures race = runRenameRace(own.path(), 300, 64 * 1024, 10000);
+        qInfo("%d guarded writes in %lld ms against %ld renamed versions: %d succeeded, %d refused "
+              "(%d putting theirs back, %d more than once), %d lost",
+              race.writes, race.milliseconds, race.theirs, race.succeeded, race.refused, race.putBack,
+              race.putBackAgain, race.lost);
+        QVERIFY2(race.lost == 0, qPrintable(race.firstLoss));
+        QCOMPARE(race.failed, 0);
+        QVERIFY(race.succeeded >= 10);
+        QVERIFY(race.refused >= 10);
+    }
+
     // A full disk leaves the old file byte for byte, by either way of writing, and no
     // temporary file behind.
     void fullDiskKeepsTheOldFile_data()
     {
-        QTest::addColumn<bool>("hardLinked");
-        QTest::newRow("replaced by a new file") << false;
-        QTest::newRow("written in place") << true;
+        QTest::addColumn<QString>("way");
+        QTest::newRow("replaced by a new file") << "replaced";
+        QTest::newRow("hard-linked, replaced by a new file") << "hardLinked";
+        QTest::newRow("written in place, the folder taking no new file") << "inPlace";
     }
 
     void fullDiskKeepsTheOldFile()
     {
-        QFETCH(bool, hardLinked);
+        QFETCH(QString, way);
         FullDisk disk(8);
         REQUIRE_FULL_DISK(disk);
         const QByteArray old(1635, 'o');
-        QVERIFY(disk.put(QStringLiteral("old.89i"), old));
-        if (hardLinked)
-            QVERIFY(::link(QFile::encodeName(disk.path(QStringLiteral("old.89i"))).constData(),
+        const QString folder = way == u"inPlace" ? disk.path(QStringLiteral("locked")) : disk.path({});
+        const QString target = folder + QStringLiteral("/old.89i");
+        if (way == u"inPlace")
+            QVERIFY(QDir().mkdir(folder) && OrdinaryUser::own(folder));
+        QVERIFY(writeFile(target, old));
+        if (way == u"hardLinked")
+            QVERIFY(::link(QFile::encodeName(target).constData(),
                            QFile::encodeName(disk.path(QStringLiteral("link.89i"))).constData()) == 0);
+        if (way == u"inPlace")
+            QVERIFY(OrdinaryUser::own(target) && ::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
         disk.fill();
-        const QStringList before = disk.entries();
-        const Done result = writeWholeFile(disk.path(QStringLiteral("old.89i")), QByteArray(6000, 'n'));
+        const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        const Done result = [&] {
+            std::optional<OrdinaryUser> user; // bound by the folder's permissions, as root is not
+            if (way == u"inPlace")
+                user.emplace();
+            return writeWholeFile(target, QByteArray(6000, 'n'));
+        }();
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
         QVERIFY(!result);
         QCOMPARE(wordsOf(result), QStringLiteral("No space left on device"));
-        QCOMPARE(readFile(disk.path(QStringLiteral("old.89i"))), old);
-        QCOMPARE(disk.entries(), before);
+        QCOMPARE(readFile(target), old);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
     }
 };
 
