@@ -3,7 +3,6 @@
 #include "document/ZipFields.h"
 
 #include <algorithm>
-#include <limits>
 
 using namespace zipfields;
 
@@ -225,7 +224,7 @@ std::optional<std::vector<uint8_t>> writeTigArchive(const TigArchive &archive)
         return std::nullopt;
     uint64_t total = 0, directorySize = 0;
     for (const TigMember &m : archive.members) {
-        if (m.central.size() < kCentralFixed)
+        if (m.central.size() < kCentralFixed || m.local.size() < kLocalFixed)
             return std::nullopt;
         total += m.local.size();
         directorySize += m.central.size();

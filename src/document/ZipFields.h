@@ -19,16 +19,16 @@ constexpr uint32_t kZip64LocatorSignature = 0x07064B50;
 
 // Local header: 30 bytes, then name and extra field.
 constexpr size_t kLocalFixed = 30;
-constexpr size_t kLocalNeeded = 4, kLocalFlags = 6, kLocalMethod = 8, kLocalTime = 10, kLocalCrc = 14,
-                 kLocalPacked = 18, kLocalUnpacked = 22, kLocalNameLength = 26, kLocalExtraLength = 28;
+constexpr size_t kLocalFlags = 6, kLocalMethod = 8, kLocalCrc = 14, kLocalPacked = 18, kLocalUnpacked = 22,
+                 kLocalNameLength = 26, kLocalExtraLength = 28;
 // Central record: 46 bytes, then name, extra field and comment.
 constexpr size_t kCentralFixed = 46;
 constexpr size_t kCentralMadeBy = 4, kCentralFlags = 8, kCentralMethod = 10, kCentralCrc = 16, kCentralPacked = 20,
                  kCentralUnpacked = 24, kCentralNameLength = 28, kCentralExtraLength = 30, kCentralCommentLength = 32,
                  kCentralDisk = 34, kCentralExternal = 38, kCentralLocalOffset = 42;
-// The central record repeats the local header's fields from "version needed" to "extra
-// length" (26 bytes) two bytes later.
-constexpr size_t kCentralShared = 6, kLocalShared = 4, kSharedLength = 26;
+// The central record repeats the local header's 26 bytes from "version needed" (at 4) to
+// "extra length", two bytes later (at 6).
+constexpr size_t kLocalShared = 4, kSharedLength = 26;
 // End record: 22 bytes, then the archive comment. The ZIP64 locator (20 bytes) would stand
 // right before it.
 constexpr size_t kEndFixed = 22;

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 QByteArray variableFile(CalcKind kind, const GroupEntry &variable)
 {
     return asByteArray(singleVariableFile(GroupFile{kind, variable.folder, {}, {variable}, {}}, 0));
@@ -39,7 +38,6 @@ GroupEntry picture(const char *name, int step)
 }
 
 const GroupEntry kProgram{"q", 0x12, 0, "main", {0x00, 0x05, 0x00, 0x01, 0x02, 0xE9, 0xDC}};
-
 const GroupEntry kText{"b", 0x0B, 0, "memo", {0x00, 0x06, 0x00, 0x01, 'h', 'i', 0x00, 0xE0}};
 
 // Members of every kind: two of one variable, a TI-92 program, a folder, a link, a group of
