@@ -5,14 +5,15 @@
 # qt6-l10n-tools: lrelease compiles the French and German texts (and lupdate checks them);
 # qt6-translations-l10n: Qt's own dialogs in those languages.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland qt6-l10n-tools qt6-translations-l10n libgl-dev libticonv-dev libwmf-dev
-                libexpat1-dev libjpeg-dev libarchive-dev
+                libexpat1-dev libjpeg-dev zlib1g-dev
                 libticalcs-dev libticables-dev libtifiles-dev libusb-1.0-0-dev
                 libx11-dev fonts-liberation2 fonts-urw-base35)
+# libarchive-dev: an independent maker and reader of the ZIP archives the TIGroup tests feed ours.
 # tiemu: the emulated calculator (it ships PedroM) the link tests talk to; xdotool presses
 # its ESC key to dismiss PedroM's link error box.
 # desktop-file-utils .. libfile-mimeinfo-perl: the check of the installed desktop files
 # (xdg-mime reads the staged picture types through the last one).
-TEST_PACKAGES=(libtifiles-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2 tiemu xdotool
+TEST_PACKAGES=(libtifiles-dev libarchive-dev libbenchmark-dev xvfb xauth poppler-utils netpbm tilp2 tiemu xdotool
                desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl)
 
 missing_packages() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the .89i reader, the writer's round trip, the import loader and the start-up
-# settings read (tests/fuzz) with libFuzzer, AddressSanitizer and UBSan.
+# Fuzzes the .89i reader, the writer's round trip, the group and TIGroup readers, the import
+# loader, the start-up settings read and the recovery copies (tests/fuzz) with libFuzzer,
+# AddressSanitizer and UBSan.
 #
 #   bash scripts/fuzz.sh [SECONDS [TARGET...]]
 #
@@ -19,7 +20,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_decode89i fuzz_encode89i fuzz_group fuzz_loader fuzz_settings fuzz_recovery)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_decode89i fuzz_encode89i fuzz_group fuzz_loader fuzz_settings fuzz_recovery fuzz_tig)
 out=build-fuzz
 
 skip() {

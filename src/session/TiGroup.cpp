@@ -4,38 +4,23 @@
 #include "calc/CalcCharset.h"
 #include "calc/DocumentWords.h"
 
-#include <archive.h>
-#include <archive_entry.h>
+#include "document/TiGroupFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <memory>
+#include <QDateTime>
 
 namespace {
 
-// No variable comes near this; a member that claims more is refused rather than unpacked.
-constexpr la_int64_t kMaxMemberSize = 16 * 1024 * 1024;
-constexpr qsizetype kMaxUnpacked = 64 * 1024 * 1024;
-
-using ReadArchive = std::unique_ptr<archive, decltype(&archive_read_free)>;
-using WriteArchive = std::unique_ptr<archive, decltype(&archive_write_free)>;
-
 Failure damaged(const QString &path, const QString &why) { return {Failure::What::DamagedPicture, path, why}; }
-
-QString archiveWords(archive *a)
-{
-    const char *words = archive_error_string(a);
-    return words ? QString::fromLocal8Bit(words) : QCoreApplication::translate("TiGroup", "unknown error");
-}
-
-QString unreadable(archive *a)
-{
-    return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: %1.").arg(archiveWords(a));
-}
 
 QString entryName(const GroupEntry &entry)
 {
     return CalcCharset::toUnicode(entry.folder) + u'\\' + CalcCharset::toUnicode(entry.name);
+}
+
+QString checksumWarning(const GroupEntry &entry)
+{
+    return QCoreApplication::translate("TiGroup", "the checksum of %1 disagrees with its data").arg(entryName(entry));
 }
 
 void addWarnings(const GroupReadResult &read, QStringList *warnings)
@@ -43,8 +28,7 @@ void addWarnings(const GroupReadResult &read, QStringList *warnings)
     if (!warnings)
         return;
     for (const int index : read.checksumMismatches)
-        *warnings << QCoreApplication::translate("TiGroup", "the checksum of %1 disagrees with its data")
-                         .arg(entryName(read.group.entries[size_t(index)]));
+        *warnings << checksumWarning(read.group.entries[size_t(index)]);
 }
 
 Outcome<GroupFile> decode68k(const QString &path, const QByteArray &bytes, QStringList *warnings)
@@ -56,18 +40,72 @@ Outcome<GroupFile> decode68k(const QString &path, const QByteArray &bytes, QStri
     return read.group;
 }
 
-// One member's bytes; false after an error of the archive or a member too large.
-bool readMember(archive *a, archive_entry *entry, QByteArray &out, qsizetype &unpacked)
+// Why the archive cannot be read, for the errors that are the whole archive's.
+QString archiveReason(TigError error)
 {
-    if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > kMaxMemberSize)
-        return false;
-    char buffer[65536];
-    for (la_ssize_t got; (got = archive_read_data(a, buffer, sizeof buffer)) != 0;) {
-        if (got < 0 || out.size() + got > kMaxMemberSize || (unpacked += got) > kMaxUnpacked)
-            return false;
-        out.append(buffer, got);
+    switch (error) {
+    case TigError::NoEndRecord:
+        return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: no ZIP end record closes it (it is no ZIP archive, or it is cut short).");
+    case TigError::Spanned:
+        return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: it is one part of an archive spread over several files.");
+    case TigError::Zip64:
+        return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: it uses ZIP64 records, which calculator groups never need.");
+    case TigError::DirectoryOutside:
+        return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: its list of members does not lie where its end record says.");
+    case TigError::BadRecord:
+        return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: its list of members is damaged.");
+    case TigError::ArchiveTooLarge:
+        return QCoreApplication::translate("TiGroup", "The TIGroup cannot be unpacked: its members add up to more than %1 MiB.").arg(kTigArchiveLimit >> 20);
+    default:
+        return {};
     }
-    return true;
+}
+
+// Why the member `member` (shown as it stands) cannot be read or unpacked.
+QString memberReason(TigError error, const QString &member)
+{
+    switch (error) {
+    case TigError::MemberOutside:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 lies outside the file.").arg(member);
+    case TigError::MembersOverlap:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 shares its bytes with another member.").arg(member);
+    case TigError::LocalDisagrees:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 has a header that disagrees with the archive's list of members.").arg(member);
+    case TigError::Encrypted:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 is encrypted.").arg(member);
+    case TigError::UnknownMethod:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 cannot be unpacked: it is compressed by a method other than deflate.").arg(member);
+    case TigError::TooLarge:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 cannot be unpacked: it is larger than %2 MiB.").arg(member).arg(kTigMemberLimit >> 20);
+    case TigError::BadData:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 cannot be unpacked: its data are damaged.").arg(member);
+    case TigError::WrongCrc:
+        return QCoreApplication::translate("TiGroup", "The TIGroup's member %1 cannot be unpacked: its CRC disagrees with its data.").arg(member);
+    default:
+        return archiveReason(error);
+    }
+}
+
+QString memberName(const std::string &name) { return QString::fromUtf8(name.data(), qsizetype(name.size())); }
+
+// A TIGroup's variables as a group: in member order, with a folder entry wherever the
+// folder changes, as a 68k group of the same variables has them; one variable alone has
+// none, as a single variable file.
+GroupFile groupOf(std::vector<TigVariable> &variables)
+{
+    GroupFile group;
+    group.entries.clear();
+    if (variables.empty())
+        return group;
+    group.kind = variables.front().kind;
+    group.defaultFolder = variables.front().variable.folder;
+    const bool folders = variables.size() > 1;
+    for (TigVariable &v : variables) {
+        if (folders && (group.entries.empty() || group.entries.back().folder != v.variable.folder))
+            group.entries.push_back({v.variable.folder, kGroupFolderType, 0, {}, {}});
+        group.entries.push_back(std::move(v.variable));
+    }
+    return group;
 }
 
 // A name as part of a member's name: a group read from a file may hold any bytes in its
@@ -81,22 +119,29 @@ QString memberPart(const std::string &name)
     return part;
 }
 
-la_ssize_t appendToBuffer(archive *, void *buffer, const void *data, size_t size)
+TigTime now()
 {
-    static_cast<QByteArray *>(buffer)->append(static_cast<const char *>(data), qsizetype(size));
-    return la_ssize_t(size);
+    const QDateTime t = QDateTime::currentDateTime();
+    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
 }
 
-bool writeMember(archive *a, const QString &name, const std::vector<uint8_t> &bytes)
+// One member a variable, named "folder.name.ending"; nothing when one cannot be made.
+std::optional<TigArchive> archiveOf(const GroupFile &group)
 {
-    std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(), archive_entry_free);
-    const QByteArray utf8 = name.toUtf8();
-    archive_entry_set_pathname(entry.get(), utf8.constData());
-    archive_entry_set_filetype(entry.get(), AE_IFREG);
-    archive_entry_set_perm(entry.get(), 0644);
-    archive_entry_set_size(entry.get(), la_int64_t(bytes.size()));
-    return archive_write_header(a, entry.get()) == ARCHIVE_OK
-           && archive_write_data(a, bytes.data(), bytes.size()) == la_ssize_t(bytes.size());
+    TigArchive archive;
+    const TigTime time = now();
+    for (size_t i = 0; i < group.entries.size(); ++i) {
+        const GroupEntry &variable = group.entries[i];
+        if (variable.isFolder())
+            continue;
+        const QString name = memberPart(variable.folder) + u'.' + memberPart(variable.name) + u'.'
+                             + QString::fromStdString(variableFileEnding(group.kind, variable.type));
+        std::optional<TigMember> member = makeTigMember(name.toStdString(), singleVariableFile(group, int(i)), time);
+        if (!member)
+            return std::nullopt;
+        archive.members.push_back(std::move(*member));
+    }
+    return archive;
 }
 
 } // namespace
@@ -126,54 +171,29 @@ Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group)
 
 Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, QStringList *warnings)
 {
-    ReadArchive a(archive_read_new(), archive_read_free);
-    archive_read_support_format_zip(a.get());
-    if (archive_read_open_memory(a.get(), bytes.constData(), size_t(bytes.size())) != ARCHIVE_OK)
-        return damaged(path, unreadable(a.get()));
-    GroupFile group;
-    group.entries.clear();
-    bool kindKnown = false;
-    qsizetype unpacked = 0;
-    archive_entry *entry = nullptr;
-    int status;
-    while ((status = archive_read_next_header(a.get(), &entry)) == ARCHIVE_OK) {
-        if (archive_entry_filetype(entry) != AE_IFREG)
-            continue;
-        const QString member = QString::fromUtf8(archive_entry_pathname(entry));
-        QByteArray data;
-        if (!readMember(a.get(), entry, data, unpacked))
-            return damaged(path, QCoreApplication::translate("TiGroup", "The TIGroup's member %1 cannot be unpacked.").arg(member));
-        Outcome<GroupFile> variables = decode68k(path, data, warnings);
-        if (!variables)
-            return damaged(path, QCoreApplication::translate("TiGroup", "The TIGroup's member %1 is no calculator variable: %2")
-                                     .arg(member, variables.failure().detail));
-        if (!kindKnown)
-            group.kind = variables->kind, kindKnown = true;
-        for (GroupEntry &variable : variables->entries)
-            if (!variable.isFolder())
-                putVariable(group, std::move(variable));
+    TigReadResult read = readTigArchive(asBytes(bytes));
+    if (read.error != TigError::None)
+        return damaged(path, memberReason(read.error, memberName(read.member)));
+    TigVariables found = tigVariables(read.archive);
+    if (found.error == TigError::NotVariable) {
+        const QString why = groupReason(found.groupError, found.groupEntry, CalcCharset::toUnicode(found.groupEntryName));
+        return damaged(path, QCoreApplication::translate("TiGroup", "The TIGroup's member %1 is no calculator variable: %2")
+                                 .arg(memberName(found.memberName), why));
     }
-    if (status != ARCHIVE_EOF)
-        return damaged(path, unreadable(a.get()));
-    return group;
+    if (found.error != TigError::None)
+        return damaged(path, memberReason(found.error, memberName(found.memberName)));
+    for (const TigVariable &v : found.variables)
+        if (!v.checksumAgrees && warnings)
+            *warnings << checksumWarning(v.variable);
+    return groupOf(found.variables);
 }
 
 Outcome<QByteArray> encodeTiGroup(const QString &path, const GroupFile &group)
 {
-    QByteArray zip;
-    WriteArchive a(archive_write_new(), archive_write_free);
-    bool ok = archive_write_set_format_zip(a.get()) == ARCHIVE_OK
-              && archive_write_open(a.get(), &zip, nullptr, appendToBuffer, nullptr) == ARCHIVE_OK;
-    for (size_t i = 0; ok && i < group.entries.size(); ++i) {
-        const GroupEntry &variable = group.entries[i];
-        if (variable.isFolder())
-            continue;
-        const QString name = memberPart(variable.folder) + u'.' + memberPart(variable.name) + u'.'
-                             + QString::fromStdString(variableFileEnding(group.kind, variable.type));
-        ok = writeMember(a.get(), name, singleVariableFile(group, int(i)));
-    }
-    if (!ok || archive_write_close(a.get()) != ARCHIVE_OK)
+    const std::optional<TigArchive> archive = archiveOf(group);
+    const std::optional<std::vector<uint8_t>> zip = archive ? writeTigArchive(*archive) : std::nullopt;
+    if (!zip)
         return Failure{Failure::What::CannotEncode, path,
-                       QCoreApplication::translate("TiGroup", "The TIGroup cannot be made: %1.").arg(archiveWords(a.get()))};
-    return zip;
+                       QCoreApplication::translate("TiGroup", "The TIGroup cannot be made: it would reach 4 GiB or 65,535 members.")};
+    return asByteArray(*zip);
 }

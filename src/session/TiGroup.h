@@ -10,9 +10,8 @@
 
 // Group files of both kinds, as the editor and the converter read and write them: the 68k
 // group file (.89g, .92g, .9xg, .v2g, also a backup or a single variable file) and the
-// TIGroup (.tig): a ZIP archive of single-variable files named like "main.pic1.89i",
-// read and written through libarchive (which libtifiles2 uses for them too, so it adds no
-// library to the package).
+// TIGroup (.tig): a ZIP archive of single-variable files named like "main.pic1.89i"
+// (document/TiGroupFile.h reads and writes the archive).
 
 // A TIGroup by its first bytes (a ZIP archive); else a 68k group file is assumed.
 bool isTiGroup(const QByteArray &bytes);
@@ -22,15 +21,17 @@ bool isGroupPath(const QString &path);
 inline constexpr ShownText kGroupFilesFilter{
     "TiGroup", QT_TRANSLATE_NOOP("TiGroup", "Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig")};
 
-// The group in a file's bytes; its variables in the file's order (a TIGroup's folder
-// entries are made as a 68k group of the same variables has them). warnings gets one line
-// per variable whose checksum disagrees. A damaged file is a DamagedPicture failure whose
-// detail says why.
+// The group in a file's bytes; its variables in the file's order. A TIGroup's are in member
+// order, with folder entries as a 68k group of the same variables has them; two members of
+// one folder\name both give their variable; its calculator is the first variable member's.
+// warnings gets one line per variable whose checksum disagrees. A damaged file is a
+// DamagedPicture failure whose detail says why.
 Outcome<GroupFile> decodeGroupFile(const QString &path, const QByteArray &bytes, QStringList *warnings = nullptr);
 // The bytes of the group as the kind of file `path` names: a TIGroup for .tig, else a 68k
 // group file.
 Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group);
 
-// The TIGroup codecs themselves.
+// The TIGroup codecs themselves. Encoding writes one member a variable, named
+// "folder.name.ending", stamped with the time of now.
 Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, QStringList *warnings = nullptr);
 Outcome<QByteArray> encodeTiGroup(const QString &path, const GroupFile &group);

@@ -5,6 +5,7 @@
 #include "document/GroupFile.h"
 #include "document/Picture89i.h"
 #include "document/RecoveryCopy.h"
+#include "document/TiGroupFile.h"
 #include "fakes/PictureFixtures.h"
 #include "qtplatform/QtPictureLoader.h"
 
@@ -266,6 +267,48 @@ void recoverySeeds(const QString &folder)
     }
 }
 
+// ---- TIGroup archives ----
+
+std::span<const uint8_t> bytesOf(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())};
+}
+
+// The member as writers that stream it have it: flag bit 3, zero CRC and sizes in the local
+// header, and a data descriptor (with its signature) after the data.
+TigMember streamed(TigMember m)
+{
+    m.local[6] |= 8;
+    m.central[8] |= 8;
+    std::fill(m.local.begin() + 14, m.local.begin() + 26, 0);
+    const uint32_t fields[] = {0x08074B50, m.crc, m.compressedSize, m.size};
+    for (const uint32_t field : fields)
+        for (int i = 0; i < 4; ++i)
+            m.local.push_back(uint8_t(field >> (8 * i)));
+    return m;
+}
+
+void saveArchive(const QString &folder, const QString &name, const TigArchive &archive, qsizetype cut = -1)
+{
+    const std::vector<uint8_t> bytes = *writeTigArchive(archive);
+    const QByteArray whole(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+    save(folder, name, cut < 0 ? whole : whole.left(cut));
+}
+
+// A picture member alone; a group member, a text member, a streamed picture and an empty
+// folder member (stored) with an archive comment; an archive cut short.
+void tigSeeds(const QString &folder)
+{
+    const TigMember picture = *makeTigMember("main.pic0.89i", bytesOf(groupFile(CalcKind::TI89, 1, false)));
+    const TigMember group = *makeTigMember("three.89g", bytesOf(groupFile(CalcKind::TI89, 3, true)));
+    const TigMember text = *makeTigMember("memo.notes.9xt", bytesOf(groupFile(CalcKind::TI92Plus, 0, true)));
+    TigMember sub = *makeTigMember("sub/", {});
+    sub.central[38 + 2] = 0xED, sub.central[38 + 3] = 0x41; // Unix mode 040755: a folder
+    saveArchive(folder, "picture.tig", {{picture}, {}});
+    saveArchive(folder, "mixed.tig", {{group, text, streamed(picture), sub}, "made for the fuzzer"});
+    saveArchive(folder, "cut.tig", {{group, picture}, {}}, 200);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -282,5 +325,6 @@ int main(int argc, char *argv[])
     loaderSeeds(root + QStringLiteral("/fuzz_loader"));
     settingsSeeds(root + QStringLiteral("/fuzz_settings"));
     recoverySeeds(root + QStringLiteral("/fuzz_recovery"));
+    tigSeeds(root + QStringLiteral("/fuzz_tig"));
     return failed ? 1 : 0;
 }

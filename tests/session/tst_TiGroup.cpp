@@ -3,9 +3,9 @@
 #include "fakes/TifilesOracle.h"
 #include "session/TiGroup.h"
 
+#include "fakes/LibarchiveZips.h"
+
 #include <QTemporaryDir>
-#include <archive.h>
-#include <archive_entry.h>
 #include <QTest>
 
 namespace {
@@ -45,29 +45,14 @@ QStringList variablesOf(const GroupFile &group)
     return shown;
 }
 
-// A ZIP archive of one member, made by libarchive itself.
-QByteArray zipOf(const char *name, const QByteArray &data)
+QByteArray fileOf(CalcKind kind, const GroupEntry &variable)
 {
-    QByteArray zip;
-    archive *a = archive_write_new();
-    archive_write_set_format_zip(a);
-    archive_write_open(a, &zip, nullptr, [](archive *, void *out, const void *bytes, size_t size) -> la_ssize_t {
-        static_cast<QByteArray *>(out)->append(static_cast<const char *>(bytes), qsizetype(size));
-        return la_ssize_t(size);
-    }, nullptr);
-    archive_entry *entry = archive_entry_new();
-    archive_entry_set_pathname(entry, name);
-    archive_entry_set_filetype(entry, AE_IFREG);
-    archive_entry_set_size(entry, data.size());
-    archive_write_header(a, entry);
-    archive_write_data(a, data.constData(), size_t(data.size()));
-    archive_entry_free(entry);
-    archive_write_close(a);
-    archive_write_free(a);
-    return zip;
+    return asByteArray(singleVariableFile(GroupFile{kind, variable.folder, {}, {variable}, {}}, 0));
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(CalcKind)
 
 class tst_TiGroup : public QObject
 {
@@ -79,6 +64,7 @@ private slots:
         const Outcome<QByteArray> zip = encodeTiGroup("g.tig", sampleGroup());
         QVERIFY(zip);
         QVERIFY(isTiGroup(*zip));
+        QVERIFY(zip->right(22).startsWith("PK\x05\x06")); // nothing after the end record
         const Outcome<GroupFile> back = decodeGroupFile("g.tig", *zip);
         QVERIFY(back);
         QCOMPARE(variablesOf(*back), variablesOf(sampleGroup()));
@@ -118,7 +104,7 @@ private slots:
 
     void memberNoVariable()
     {
-        const QByteArray archive = zipOf("readme.txt", "not a calculator file at all");
+        const QByteArray archive = libarchiveZip({{"readme.txt", "not a calculator file at all"}});
         QVERIFY(isTiGroup(archive));
         const Outcome<GroupFile> read = decodeTiGroup("x.tig", archive);
         QVERIFY(!read);
@@ -133,6 +119,42 @@ private slots:
         QStringList warnings;
         QVERIFY(decodeGroupFile("g.89g", asByteArray(bytes), &warnings));
         QCOMPARE(warnings, QStringList{"the checksum of notes\\memo disagrees with its data"});
+    }
+
+    // A TIGroup's variables in member order, both of two members of one variable, with
+    // folder entries that a 68k group keeps; its calculator the first member's; folder and
+    // link members hold none.
+    void tigVariables_data()
+    {
+        QTest::addColumn<QByteArray>("zip");
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<CalcKind>("kind");
+        const GroupEntry pic2 = pictureEntry("main", "pic1", 2), pic3 = pictureEntry("main", "pic1", 3);
+        const GroupEntry program{"q", 0x12, 0, "main", {0x00, 0x03, 0x01, 0x02, 0xDC}}, text{"memo", 0x0B, 0, "notes", kTextData};
+        const auto shown = [](const std::vector<GroupEntry> &entries) { return variablesOf({CalcKind::TI89, "main", {}, entries, {}}); };
+        QTest::newRow("one variable twice")
+            << libarchiveZip({{"main.pic1.89i", fileOf(CalcKind::TI89, pic2)}, {"main.pic1.89i", fileOf(CalcKind::TI89, pic3)}})
+            << shown({pic2, pic3}) << CalcKind::TI89;
+        QTest::newRow("TI-92 first, a folder and a link")
+            << libarchiveZip({{"main.q.92p", fileOf(CalcKind::TI92, program)}, {"sub/", {}, AE_IFDIR},
+                              {"link", "main.q.92p", AE_IFLNK}, {"main.pic1.89i", fileOf(CalcKind::TI89, pic2)}})
+            << shown({program, pic2}) << CalcKind::TI92;
+        QTest::newRow("folders in turn")
+            << libarchiveZip({{"a.89i", fileOf(CalcKind::TI89, pic2)}, {"b.89t", fileOf(CalcKind::TI89, text)},
+                              {"c.89p", fileOf(CalcKind::TI89, program)}})
+            << shown({pic2, text, program}) << CalcKind::TI89;
+    }
+    void tigVariables()
+    {
+        QFETCH(QByteArray, zip);
+        QFETCH(QStringList, variables);
+        QFETCH(CalcKind, kind);
+        const Outcome<GroupFile> read = decodeGroupFile("g.tig", zip);
+        QVERIFY2(read, qPrintable(read ? QString() : read.failure().detail));
+        QCOMPARE(variablesOf(*read), variables);
+        QCOMPARE(read->kind, kind);
+        const GroupReadResult again = readGroup(*writeGroup(*read));
+        QCOMPARE(variablesOf(again.group), variables);
     }
 
     // Both ways against libtifiles2: a TIGroup it makes of single files we read; one we
