@@ -1,6 +1,7 @@
 #include "fakes/AsciiPictures.h"
 #include "fakes/FakeWindow.h"
 #include "fakes/PictureFixtures.h"
+#include "qtplatform/PosixPrivateFolder.h"
 #include "qtplatform/QtFileStore.h"
 #include "session/RecoveryStore.h"
 #include "shell/TextBox.h"
@@ -26,10 +27,12 @@ struct RecoveringWindow
 {
     FakeServices fakes;
     QtFileStore files;
+    PosixPrivateFolder privateFolder;
     RecoveryStore store;
     MainWindow window;
     int ended = 0;
-    explicit RecoveringWindow(const QString &folder) : store(files, folder), window(withStore(fakes, store))
+    explicit RecoveringWindow(const QString &folder)
+        : privateFolder(folder), store(files, privateFolder), window(withStore(fakes, store))
     {
         window.endProgram = [this] { ++ended; };
         window.Form_Load({});
