@@ -35,7 +35,6 @@ private slots:
         QTest::addColumn<int>("modeAfter"); // of what stands at the path (a link's target); -1: not looked at
         QTest::newRow("missing, its parent too") << "missing" << Trouble::None << 0700;
         QTest::newRow("ours, open to all") << "ours 0777" << Trouble::None << 0700;
-        QTest::newRow("ours, private") << "ours 0700" << Trouble::None << 0700;
         QTest::newRow("a link to a folder of ours") << "link 0755" << Trouble::Link << 0755;
         QTest::newRow("a file") << "file" << Trouble::NotAFolder << -1;
         QTest::newRow("another user's, open to all") << "theirs 0777" << Trouble::OtherOwner << 0777;

@@ -64,10 +64,8 @@ private slots:
         QTest::addColumn<QString>("actions");
         QTest::addColumn<Choice>("choice");
         QTest::addColumn<int>("copy");
-        QTest::newRow("one: Recover") << 1 << "Recover" << Choice::Recover << 0;
         QTest::newRow("one: Return recovers") << 1 << "Return" << Choice::Recover << 0;
         QTest::newRow("one: Discard") << 1 << "Discard" << Choice::Discard << 0;
-        QTest::newRow("one: Later") << 1 << "Later" << Choice::Later << 0;
         QTest::newRow("one: Escape is Later") << 1 << "Escape" << Choice::Later << 0;
         QTest::newRow("several: Return recovers the newest") << 3 << "Return" << Choice::Recover << 0;
         QTest::newRow("several: the one selected") << 3 << "row2 Recover" << Choice::Recover << 2;
