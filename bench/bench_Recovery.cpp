@@ -4,6 +4,7 @@
 // seconds after the last change, never inside a stroke.
 #include "canvas/CanvasView.h"
 #include "canvas/DrawingTools.h"
+#include "qtplatform/PosixPrivateFolder.h"
 #include "qtplatform/QtFileStore.h"
 #include "qtplatform/QtSettings.h"
 #include "session/FileSession.h"
@@ -24,7 +25,8 @@ struct Editor
     QtFileStore files;
     QtSettings settings;
     FileSession session{files, settings};
-    RecoveryStore store{files, folder.path()};
+    PosixPrivateFolder privateFolder{folder.path()};
+    RecoveryStore store{files, privateFolder};
     std::unique_ptr<RecoveryKeeper> keeper;
     QScrollArea frame;
     CanvasView *canvas = new CanvasView(session.document());

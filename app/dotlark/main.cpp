@@ -5,6 +5,7 @@
 #include "qtdialogs/QtPrintDialog.h"
 #include "qtdialogs/QtProgress.h"
 #include "qtplatform/IsolatedPictureLoader.h"
+#include "qtplatform/PosixPrivateFolder.h"
 #include "qtplatform/QtCalculatorLink.h"
 #include "qtplatform/QtClipboard.h"
 #include "qtplatform/QtDesktop.h"
@@ -185,7 +186,8 @@ int main(int argc, char *argv[])
         return std::make_unique<QtCalculatorLink>(link, QString(), QtCalculatorLink::kDefaultDeadlineMs, progress);
     };
     services.linkProgress = &linkProgress;
-    RecoveryStore recovery(files); // before the window, which writes to it until it is gone
+    PosixPrivateFolder recoveryFolder(RecoveryStore::defaultFolder());
+    RecoveryStore recovery(files, recoveryFolder); // before the window, which writes to it until it is gone
     services.recovery = &recovery;
     MainWindow window(services);
     messages.setParent(&window);

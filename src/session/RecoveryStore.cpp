@@ -40,34 +40,39 @@ QString RecoveryStore::defaultFolder()
     return QDir::cleanPath(state + QStringLiteral("/dotlark/recovery"));
 }
 
-RecoveryStore::RecoveryStore(FileStore &files, const QString &folder)
-    : m_files(files), m_folder(QDir::cleanPath(folder)),
+RecoveryStore::RecoveryStore(FileStore &files, PrivateFolder &folder)
+    : m_files(files), m_private(folder), m_folder(QDir::cleanPath(folder.path())),
       m_name(QStringLiteral("editor-%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
 {
 }
 
 RecoveryStore::~RecoveryStore() = default; // the lock file goes with m_lock
 
+const PrivateFolder::Check &RecoveryStore::folderCheck()
+{
+    if (!m_check)
+        m_check = m_private.prepare();
+    return *m_check;
+}
+
 bool RecoveryStore::lockOwn()
 {
     if (m_lock)
         return true;
-    // The copies hold the user's drawings: the folder is the user's alone.
-    if (!QDir().mkpath(m_folder))
-        return false;
-    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_lock = tryLock(m_folder + u'/' + m_name + QStringLiteral(".lock"));
     return m_lock != nullptr;
 }
 
 Done RecoveryStore::write(const RecoveryCopy &copy)
 {
+    if (!usable()) // said once at start
+        return Failure{Failure::What::CannotWrite, ownPath(), {}};
     if (!lockOwn())
         return Failure{Failure::What::CannotWrite, ownPath(), QCoreApplication::translate("RecoveryStore", "The recovery folder cannot be locked.")};
     const std::vector<uint8_t> bytes = encodeRecovery(copy);
     if (bytes.empty())
         return Failure{Failure::What::PictureTooLarge, ownPath(), {}};
-    const Done written = m_files.writeAll(ownPath(), QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
+    const Done written = m_private.writeFile(m_name + kEnding, QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
     if (written)
         m_written = true;
     return written;
@@ -83,9 +88,11 @@ void RecoveryStore::remove()
 std::vector<RecoveryStore::Orphan> RecoveryStore::lockOrphans()
 {
     std::vector<Orphan> orphans;
+    if (!usable())
+        return orphans;
     const QFileInfoList copies = QDir(m_folder).entryInfoList({QStringLiteral("*") + kEnding}, QDir::Files);
     for (const QFileInfo &copy : copies) {
-        if (copy.absoluteFilePath() == QFileInfo(ownPath()).absoluteFilePath())
+        if (copy.absoluteFilePath() == QFileInfo(ownPath()).absoluteFilePath() || !m_private.ownsFile(copy.fileName()))
             continue;
         if (std::unique_ptr<QLockFile> lock = tryLock(lockPathOf(copy.absoluteFilePath())))
             orphans.push_back({copy.absoluteFilePath(), copy.lastModified(), std::move(lock)});

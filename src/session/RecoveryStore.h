@@ -2,11 +2,13 @@
 
 #include "document/RecoveryCopy.h"
 #include "platform/Failure.h"
+#include "platform/PrivateFolder.h"
 
 #include <QDateTime>
 #include <QLockFile>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FileStore;
@@ -15,7 +17,9 @@ class FileStore;
 // removed as the picture's unsaved work comes and goes, and those left by editors that no
 // longer run (orphans), offered at the next start. Each editor holds a lock beside its copy
 // (NAME.lock, a QLockFile) for as long as it runs, so no other editor takes a live copy; a
-// copy whose lock is stale, its editor gone, is an orphan.
+// copy whose lock is stale, its editor gone, is an orphan. The folder must be the user's
+// alone: in any other, no copy is written and none is offered, since another user could
+// read the drawings, plant a copy to be recovered or redirect a write to another file.
 class RecoveryStore
 {
 public:
@@ -23,7 +27,8 @@ public:
     // $XDG_STATE_HOME/dotlark/recovery, ~/.local/state/dotlark/recovery when it is not set.
     static QString defaultFolder();
 
-    explicit RecoveryStore(FileStore &files, const QString &folder = defaultFolder());
+    // The copies are kept in `folder` and read back through `files`.
+    RecoveryStore(FileStore &files, PrivateFolder &folder);
     ~RecoveryStore();
     RecoveryStore(const RecoveryStore &) = delete;
     RecoveryStore &operator=(const RecoveryStore &) = delete;
@@ -33,6 +38,9 @@ public:
 
     const QString &folder() const { return m_folder; }
     QString ownPath() const { return m_folder + u'/' + m_name + kEnding; }
+    // Whether the folder is the user's alone, made or narrowed to be so on the first call;
+    // the answer is kept for the editor's run.
+    const PrivateFolder::Check &folderCheck();
 
     // This editor's copy, whole or not at all (the folder made and the lock taken first).
     Done write(const RecoveryCopy &copy);
@@ -48,7 +56,8 @@ public:
         QDateTime modified;
         std::unique_ptr<QLockFile> lock;
     };
-    // Every orphan of the folder, newest first. Copies of running editors are left alone.
+    // Every orphan of the folder, newest first. Copies of running editors are left alone, and
+    // so is anything that is not the user's own regular file, readable.
     std::vector<Orphan> lockOrphans();
     Outcome<RecoveryCopy> read(const QString &path);
     // Deleted with its lock (Discard, or recovered into this editor).
@@ -60,9 +69,12 @@ public:
     QString setAside(Orphan &orphan);
 
 private:
+    bool usable() { return folderCheck().trouble == PrivateFolder::Trouble::None; }
     bool lockOwn();
 
     FileStore &m_files;
+    PrivateFolder &m_private;
+    std::optional<PrivateFolder::Check> m_check;
     QString m_folder;
     QString m_name; // of this editor's copy and lock, without the ending
     std::unique_ptr<QLockFile> m_lock;

@@ -12,8 +12,9 @@ class NewPictureDialog;
 class QWidget;
 
 // The questions asked with the program's windows: frmNew and frmExit, made on first use
-// over the main window and afterwards only hidden and shown, Qt pop-up menus, and the
-// Import Scaled dialog, made anew for each picture.
+// over the main window and afterwards only hidden and shown, Qt pop-up menus, the
+// recovery question (a message box for one copy, a list for several), and the Import
+// Scaled dialog, made anew for each picture.
 class DialogQuestions : public Questions, public ScaledImportQuestion
 {
     Q_DECLARE_TR_FUNCTIONS(DialogQuestions)
@@ -25,12 +26,15 @@ public:
 
     std::optional<NewPicture> askNewSize() override;
     ExitChoice askExit() override;
-    RecoverChoice askRecover(const QString &question) override;
+    RecoverAnswer askRecover(const QList<LeftCopy> &copies) override;
     std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint at) override;
     std::optional<ScaledImportAnswer> askScaledImport(const ScaleSource &source, const QString &path, const PixelGrid &beneath,
                                                       int beneathLevels, const ScaledImportChoice &initial) override;
 
 private:
+    RecoverAnswer askRecoverOne(const LeftCopy &copy);
+    RecoverAnswer askRecoverAmong(const QList<LeftCopy> &copies);
+
     Messages &m_messages;
     QPointer<QWidget> m_parent;
     QPointer<NewPictureDialog> frmNew;

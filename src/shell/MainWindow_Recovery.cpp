@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace {
 QString shownPath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
 
@@ -23,11 +25,64 @@ SessionOutcome recovered()
     return outcome;
 }
 
-QString recoverQuestion(const RecoveryCopy &copy)
+QString folderTrouble(const PrivateFolder::Check &check)
 {
-    const QString file = copy.file.empty() ? MainWindow::tr("Untitled") : shownPath(QString::fromStdString(copy.file));
-    const QString time = QDateTime::fromMSecsSinceEpoch(copy.madeAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    return MainWindow::tr("Recover the unsaved picture of %1 from %2?").arg(file, time);
+    using Trouble = PrivateFolder::Trouble;
+    switch (check.trouble) {
+    case Trouble::Link:
+        return MainWindow::tr("It is a symbolic link.");
+    case Trouble::NotAFolder:
+        return MainWindow::tr("It is not a folder.");
+    case Trouble::OtherOwner:
+        return MainWindow::tr("It belongs to another user.");
+    case Trouble::OpenToOthers:
+        return MainWindow::tr("Other users may use it, and its permissions cannot be narrowed: %1").arg(check.detail);
+    case Trouble::Unreachable:
+        return MainWindow::tr("It cannot be made or opened: %1").arg(check.detail);
+    case Trouble::None:
+        break;
+    }
+    return {};
+}
+
+// A copy read back, with the orphan it came from.
+struct LeftOver
+{
+    RecoveryStore::Orphan orphan;
+    RecoveryCopy copy;
+};
+
+// Every orphan that reads, newest first. One that cannot be read is set aside under another
+// name, never offered again, never lost, and named in a message.
+std::vector<LeftOver> readOrphans(RecoveryStore &store, Messages &messages)
+{
+    std::vector<LeftOver> left;
+    for (RecoveryStore::Orphan &orphan : store.lockOrphans()) {
+        Outcome<RecoveryCopy> copy = store.read(orphan.path);
+        if (copy) {
+            left.push_back({std::move(orphan), std::move(*copy)});
+            continue;
+        }
+        const QString aside = store.setAside(orphan);
+        messages.warn(MainWindow::tr("The recovery copy %1 cannot be read.\r%2\r%3")
+                          .arg(shownPath(orphan.path), describe(copy.failure()),
+                               aside.isEmpty() ? MainWindow::tr("It could not be set aside.")
+                                               : MainWindow::tr("It was set aside as %1.").arg(shownPath(aside))),
+                      MainWindow::kTitle);
+    }
+    std::stable_sort(left.begin(), left.end(), [](const LeftOver &a, const LeftOver &b) { return a.copy.madeAt > b.copy.madeAt; });
+    return left;
+}
+
+QList<LeftCopy> shownCopies(const std::vector<LeftOver> &left)
+{
+    QList<LeftCopy> shown;
+    for (const LeftOver &one : left) {
+        const RecoveryCopy &copy = one.copy;
+        shown.append({copy.file.empty() ? MainWindow::tr("Untitled") : shownPath(QString::fromStdString(copy.file)),
+                      QDateTime::fromMSecsSinceEpoch(copy.madeAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"))});
+    }
+    return shown;
 }
 } // namespace
 
@@ -40,47 +95,40 @@ void MainWindow::createRecovery()
     m_recovery->busy = [] { return QGuiApplication::mouseButtons() != Qt::NoButton; };
 }
 
-// One picture at a time: once one is recovered, the others wait for the next start. A copy
-// that cannot be read is set aside under another name, never offered again, never lost.
+// One question lists every copy left; one picture at a time is recovered, and the copies
+// not chosen wait for the next start. A folder that is not the user's alone is said once:
+// no copy is kept or offered there, so unsaved work is not protected against a crash.
 void MainWindow::offerRecovery()
 {
     if (!m_recovery)
         return;
     RecoveryStore &store = *m_services.recovery;
-    bool taken = m_session.document().hasUnsavedWork();
-    for (RecoveryStore::Orphan &orphan : store.lockOrphans()) {
-        if (taken) {
-            store.release(orphan);
-            continue;
-        }
-        const Outcome<RecoveryCopy> copy = store.read(orphan.path);
-        if (!copy) {
-            const QString aside = store.setAside(orphan);
-            m_services.messages.warn(tr("The recovery copy %1 cannot be read.\r%2\r%3")
-                                         .arg(shownPath(orphan.path), describe(copy.failure()),
-                                              aside.isEmpty() ? tr("It could not be set aside.")
-                                                              : tr("It was set aside as %1.").arg(shownPath(aside))),
-                                     kTitle);
-            continue;
-        }
-        switch (m_services.questions.askRecover(recoverQuestion(*copy))) {
-        case Questions::RecoverChoice::Recover:
-            m_tools.selection().deselect();
-            m_session.takeRecovered(*copy);
-            apply(recovered());
-            // The old copy goes once this editor's own holds the work.
-            if (m_recovery->keepNow())
-                store.discard(orphan);
-            else
-                store.release(orphan);
-            taken = true;
-            break;
-        case Questions::RecoverChoice::Discard:
-            store.discard(orphan);
-            break;
-        case Questions::RecoverChoice::Later:
-            store.release(orphan);
-            break;
-        }
+    if (const PrivateFolder::Check &check = store.folderCheck(); check.trouble != PrivateFolder::Trouble::None) {
+        m_services.messages.warn(tr("The recovery folder %1 cannot be used.\r%2\rNo recovery copies are kept, so "
+                                    "unsaved work is lost if DOTLARK crashes or is killed.")
+                                     .arg(shownPath(store.folder()), folderTrouble(check)),
+                                 kTitle);
+        return;
+    }
+    std::vector<LeftOver> left = readOrphans(store, m_services.messages);
+    const Questions::RecoverAnswer answer = left.empty() || m_session.document().hasUnsavedWork()
+                                                ? Questions::RecoverAnswer{}
+                                                : m_services.questions.askRecover(shownCopies(left));
+    const bool recovering = answer.choice == Questions::RecoverChoice::Recover && answer.copy >= 0
+                            && size_t(answer.copy) < left.size();
+    if (recovering) {
+        LeftOver &chosen = left[size_t(answer.copy)];
+        m_tools.selection().deselect();
+        m_session.takeRecovered(chosen.copy);
+        apply(recovered());
+        // The old copy goes once this editor's own holds the work.
+        if (m_recovery->keepNow())
+            store.discard(chosen.orphan);
+    }
+    for (LeftOver &one : left) {
+        if (answer.choice == Questions::RecoverChoice::Discard)
+            store.discard(one.orphan);
+        else
+            RecoveryStore::release(one.orphan); // nothing once discarded
     }
 }

@@ -84,8 +84,8 @@ public:
     std::deque<std::optional<NewPicture>> newSizes; // nothing left = cancel
     std::deque<ExitChoice> exitChoices;         // nothing left = Continue Working
     std::deque<std::optional<int>> menuChoices; // nothing left = closed without a choice
-    std::deque<RecoverChoice> recoverChoices;   // nothing left = Later
-    QStringList recoverAsked;                   // every recovery question, in order
+    std::deque<RecoverAnswer> recoverAnswers;   // nothing left = Later
+    QList<QList<LeftCopy>> recoverAsked;        // the copies of every recovery question, in order
     int exitAsked = 0;
     QStringList lastMenu;
     int lastChecked = -1;
@@ -96,10 +96,10 @@ public:
         ++exitAsked;
         return take(exitChoices, ExitChoice::ContinueWorking);
     }
-    RecoverChoice askRecover(const QString &question) override
+    RecoverAnswer askRecover(const QList<LeftCopy> &copies) override
     {
-        recoverAsked << question;
-        return take(recoverChoices, RecoverChoice::Later);
+        recoverAsked << copies;
+        return take(recoverAnswers, RecoverAnswer{});
     }
     std::optional<int> popUpMenu(const QStringList &items, int checked, QPoint) override
     {

@@ -1,5 +1,7 @@
 #include "fakes/Fakes.h"
+#include "fakes/OrdinaryUser.h"
 #include "fakes/PictureFixtures.h"
+#include "qtplatform/PosixPrivateFolder.h"
 #include "qtplatform/QtFileStore.h"
 #include "session/FileSession.h"
 #include "session/RecoveryKeeper.h"
@@ -41,6 +43,19 @@ void writeFile(const QString &path, const QByteArray &bytes, int ageSeconds = 0)
     file.write(bytes);
     file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
 }
+
+// A copy that reads: a blank picture of 8 x 4 pixels.
+QByteArray goodCopy()
+{
+    RecoveryCopy copy;
+    copy.width = 8;
+    copy.height = 4;
+    copy.pixels = PixelGrid(8, 4);
+    const std::vector<uint8_t> bytes = encodeRecovery(copy);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+bool givenToNobody(const QString &path) { return ::geteuid() == 0 && OrdinaryUser::own(path); }
 } // namespace
 
 // The recovery copy without a window: when the keeper writes and removes it, what it holds,
@@ -55,7 +70,8 @@ class tst_Recovery : public QObject
         FakeFileStore pictures; // the session's picture files
         FakeSettings settings;
         QtFileStore files;      // the copies are real files
-        RecoveryStore store{files, folder.path()};
+        PosixPrivateFolder privateFolder{folder.path()};
+        RecoveryStore store{files, privateFolder};
         FileSession session{pictures, settings};
         std::unique_ptr<RecoveryKeeper> keeper;
         Bench()
@@ -176,7 +192,7 @@ private slots:
         QCOMPARE(QFileInfo(orphans[1].path).fileName(), "killed.dlrecovery");
         QVERIFY(!folder.exists("ended.lock") && folder.exists("live.lock"));
         // Held while offered: another editor starting now does not offer them too.
-        RecoveryStore second(bench.files, folder.path());
+        RecoveryStore second(bench.files, bench.privateFolder);
         QVERIFY(second.lockOrphans().empty());
 
         RecoveryStore::release(orphans[0]);
@@ -191,6 +207,60 @@ private slots:
         QVERIFY(!folder.exists("unlocked.dlrecovery") && folder.exists("unlocked.dlrecovery.damaged"));
         QVERIFY(bench.store.lockOrphans().empty());
         QVERIFY(bench.copyExists());
+    }
+
+    // Only the user's own copies are offered: not another user's (root plants them, as that
+    // user could in a folder open to all), readable or not, and not a link to one of ours.
+    // None of them is locked, or renamed as damaged.
+    void othersCopiesAreNotOffered()
+    {
+        Bench bench;
+        const QDir folder(bench.folder.path());
+        QTemporaryDir elsewhere;
+        writeFile(folder.filePath("theirs.dlrecovery"), goodCopy());
+        writeFile(folder.filePath("theirs-damaged.dlrecovery"), "x");
+        if (!givenToNobody(folder.filePath("theirs.dlrecovery")) || !givenToNobody(folder.filePath("theirs-damaged.dlrecovery")))
+            QSKIP("Only root can give a copy to another user.");
+        writeFile(elsewhere.filePath("ours.dlrecovery"), goodCopy());
+        QVERIFY(QFile::link(elsewhere.filePath("ours.dlrecovery"), folder.filePath("link.dlrecovery")));
+        writeFile(folder.filePath("mine.dlrecovery"), goodCopy());
+        QStringList after = folder.entryList(QDir::Files | QDir::System) << "mine.lock"; // held while offered
+        after.sort();
+
+        std::vector<RecoveryStore::Orphan> orphans = bench.store.lockOrphans();
+        QCOMPARE(orphans.size(), size_t(1));
+        QCOMPARE(QFileInfo(orphans[0].path).fileName(), "mine.dlrecovery");
+        QCOMPARE(folder.entryList(QDir::Files | QDir::System, QDir::Name), after);
+    }
+
+    // A folder that is not the user's alone keeps no copy and offers none, even one that reads.
+    void refusedFolderKeepsAndOffersNothing_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("a link to a folder of ours") << true;
+        QTest::newRow("another user's, open to all") << false;
+    }
+    void refusedFolderKeepsAndOffersNothing()
+    {
+        QFETCH(bool, link);
+        QTemporaryDir dir;
+        const QString real = dir.filePath("real"), used = link ? dir.filePath("recovery") : real;
+        QVERIFY(QDir().mkdir(real) && ::chmod(QFile::encodeName(real).constData(), 0777) == 0);
+        if (link)
+            QVERIFY(QFile::link(real, used));
+        else if (!givenToNobody(real))
+            QSKIP("Only root can give a folder to another user.");
+        writeFile(real + "/planted.dlrecovery", goodCopy());
+        QtFileStore files;
+        PosixPrivateFolder privateFolder(used);
+        RecoveryStore store(files, privateFolder);
+        QVERIFY(store.folderCheck().trouble != PrivateFolder::Trouble::None);
+        QVERIFY(store.lockOrphans().empty());
+        RecoveryCopy copy;
+        copy.width = copy.height = 1;
+        copy.pixels = PixelGrid(1, 1);
+        QVERIFY(!store.write(copy).ok());
+        QCOMPARE(QDir(real).entryList(QDir::Files | QDir::System), QStringList{"planted.dlrecovery"});
     }
 
     void folderFollowsXdgState_data()

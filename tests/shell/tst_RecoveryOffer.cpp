@@ -1,6 +1,7 @@
 #include "fakes/AsciiPictures.h"
 #include "fakes/FakeWindow.h"
 #include "fakes/PictureFixtures.h"
+#include "qtplatform/PosixPrivateFolder.h"
 #include "qtplatform/QtFileStore.h"
 #include "session/RecoveryStore.h"
 #include "shell/TextBox.h"
@@ -26,10 +27,12 @@ struct RecoveringWindow
 {
     FakeServices fakes;
     QtFileStore files;
+    PosixPrivateFolder privateFolder;
     RecoveryStore store;
     MainWindow window;
     int ended = 0;
-    explicit RecoveringWindow(const QString &folder) : store(files, folder), window(withStore(fakes, store))
+    explicit RecoveringWindow(const QString &folder)
+        : privateFolder(folder), store(files, privateFolder), window(withStore(fakes, store))
     {
         window.endProgram = [this] { ++ended; };
         window.Form_Load({});
@@ -62,9 +65,6 @@ void leaveCopy(const QString &folder, const QString &name, int ageSeconds, const
     QVERIFY(out.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
 }
 } // namespace
-
-using RecoverChoices = QList<Questions::RecoverChoice>;
-Q_DECLARE_METATYPE(RecoverChoices)
 
 // The editor's recovery copies as the user meets them: a killed editor's drawing offered at
 // the next start and recovered, a running editor's copy left alone, the answers, a damaged
@@ -106,15 +106,14 @@ private slots:
         QVERIFY(editor.waitForFinished());
 
         RecoveringWindow next(folder);
-        next.fakes.questions.recoverChoices = {Questions::RecoverChoice::Recover};
+        next.fakes.questions.recoverAnswers = {{Questions::RecoverChoice::Recover, 0}};
         next.window.offerRecovery();
         QCOMPARE(next.fakes.questions.recoverAsked.size(), 1);
-        const QString question = next.fakes.questions.recoverAsked.first();
-        QVERIFY2(QRegularExpression(QStringLiteral("^Recover the unsaved picture of %1 from \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\?$")
-                                        .arg(QRegularExpression::escape(picture)))
-                     .match(question)
-                     .hasMatch(),
-                 qPrintable(question));
+        QCOMPARE(next.fakes.questions.recoverAsked.first().size(), 1);
+        const LeftCopy asked = next.fakes.questions.recoverAsked.first().first();
+        QCOMPARE(asked.file, picture);
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d$")).match(asked.time).hasMatch(),
+                 qPrintable(asked.time));
         // The pixels as the same stroke leaves them in an editor that is not killed.
         FakeWindow drawn;
         drawn.fakes.files.files[picture] = bytes;
@@ -140,47 +139,69 @@ private slots:
         QCOMPARE(copiesIn(folder), QStringList{QFileInfo(next.store.ownPath()).fileName()});
     }
 
-    // Recover takes the newest and leaves the rest for the next start; Discard deletes;
-    // Later keeps.
+    // One question lists both copies, newest first. Recover takes the one chosen (the newest
+    // by default) and leaves the other for the next start; Discard deletes both; Later keeps
+    // both.
     void answers_data()
     {
         using C = Questions::RecoverChoice;
-        QTest::addColumn<RecoverChoices>("choices");
-        QTest::addColumn<int>("asked");
+        QTest::addColumn<Questions::RecoverChoice>("choice");
+        QTest::addColumn<int>("copy");
         QTest::addColumn<QStringList>("left");
-        QTest::addColumn<bool>("recovered");
-        QTest::newRow("Recover") << RecoverChoices{C::Recover} << 1 << QStringList{"older.dlrecovery"} << true;
-        QTest::newRow("Discard") << RecoverChoices{C::Discard, C::Discard} << 2 << QStringList{} << false;
-        QTest::newRow("Later") << RecoverChoices{C::Later, C::Later} << 2
-                               << QStringList{"newer.dlrecovery", "older.dlrecovery"} << false;
+        QTest::addColumn<QString>("recovered"); // the picture's name; empty: none recovered
+        QTest::newRow("Recover the newest") << C::Recover << 0 << QStringList{"older.dlrecovery"} << "newer";
+        QTest::newRow("Recover the older") << C::Recover << 1 << QStringList{"newer.dlrecovery"} << "older";
+        QTest::newRow("Discard") << C::Discard << 0 << QStringList{} << "";
+        QTest::newRow("Later") << C::Later << 0 << QStringList{"newer.dlrecovery", "older.dlrecovery"} << "";
     }
     void answers()
     {
-        QFETCH(RecoverChoices, choices);
-        QFETCH(int, asked);
+        QFETCH(Questions::RecoverChoice, choice);
+        QFETCH(int, copy);
         QFETCH(QStringList, left);
-        QFETCH(bool, recovered);
+        QFETCH(QString, recovered);
         QTemporaryDir folder;
         leaveCopy(folder.path(), QStringLiteral("newer"), 60, "");
         leaveCopy(folder.path(), QStringLiteral("older"), 3600, "/p/old.89i");
         RecoveringWindow window(folder.path());
-        window.fakes.questions.recoverChoices.assign(choices.begin(), choices.end());
+        window.fakes.questions.recoverAnswers = {{choice, copy}};
         window.window.offerRecovery();
-        QCOMPARE(window.fakes.questions.recoverAsked.size(), asked);
-        QVERIFY(window.fakes.questions.recoverAsked.first().startsWith("Recover the unsaved picture of Untitled from "));
-        if (asked > 1)
-            QVERIFY(window.fakes.questions.recoverAsked[1].contains("/p/old.89i"));
-        QCOMPARE(window.window.nameBox()->text(), recovered ? "newer" : "picture");
-        QCOMPARE(window.window.document().hasUnsavedWork(), recovered);
+        QCOMPARE(window.fakes.questions.recoverAsked.size(), 1);
+        const QList<LeftCopy> asked = window.fakes.questions.recoverAsked.first();
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[0].file, "Untitled");
+        QCOMPARE(asked[1].file, "/p/old.89i");
+        QCOMPARE(window.window.nameBox()->text(), recovered.isEmpty() ? "picture" : recovered);
+        QCOMPARE(window.window.document().hasUnsavedWork(), !recovered.isEmpty());
         QStringList expected = left;
-        if (recovered)
+        if (!recovered.isEmpty())
             expected.prepend(QFileInfo(window.store.ownPath()).fileName());
         expected.sort();
         QCOMPARE(copiesIn(folder.path()), expected);
-        // What is left is offered again by the next editor.
+        // What is left is offered again by the next editor, in one question.
         RecoveringWindow next(folder.path());
         next.window.offerRecovery();
-        QCOMPARE(next.fakes.questions.recoverAsked.size(), int(left.size()));
+        QCOMPARE(next.fakes.questions.recoverAsked.size(), left.isEmpty() ? 0 : 1);
+        if (!left.isEmpty())
+            QCOMPARE(next.fakes.questions.recoverAsked.first().size(), left.size());
+    }
+
+    // A recovery folder that is a link is refused, said at start naming it and why, and no
+    // question is asked.
+    void refusedFolderIsSaid()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath(QStringLiteral("real")), folder = dir.filePath(QStringLiteral("recovery"));
+        QVERIFY(QDir().mkdir(real) && QFile::link(real, folder));
+        leaveCopy(real, QStringLiteral("left"), 60, "");
+        RecoveringWindow window(folder);
+        window.window.offerRecovery();
+        QCOMPARE(window.fakes.messages.shown.size(), 1);
+        QCOMPARE(window.fakes.messages.shown.first().text,
+                 QStringLiteral("The recovery folder %1 cannot be used.\rIt is a symbolic link.\rNo recovery copies are "
+                                "kept, so unsaved work is lost if DOTLARK crashes or is killed.")
+                     .arg(folder));
+        QVERIFY(window.fakes.questions.recoverAsked.isEmpty());
     }
 
     // A copy that cannot be read is set aside with a message naming it; the others are offered.
@@ -198,6 +219,7 @@ private slots:
                  QStringLiteral("The recovery copy %1 cannot be read.\rIt ends before its picture does.\rIt was set aside as %1.damaged.")
                      .arg(damaged.fileName()));
         QCOMPARE(window.fakes.questions.recoverAsked.size(), 1);
+        QCOMPARE(window.fakes.questions.recoverAsked.first().size(), 1);
         QCOMPARE(copiesIn(folder.path()), (QStringList{"bad.dlrecovery.damaged", "good.dlrecovery"}));
     }
 
