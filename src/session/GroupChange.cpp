@@ -33,12 +33,12 @@ void apply(GroupFile &group, const GroupChange &change)
 
 Outcome<QByteArray> changedGroup(const QString &path, const QByteArray &bytes, const GroupChange &change)
 {
+    if (isTiGroup(bytes))
+        return changedTiGroup(path, bytes, change);
     Outcome<GroupFile> group = decodeGroupFile(path, bytes);
     if (!group)
         return group.failure();
     apply(*group, change);
-    if (isTiGroup(bytes))
-        return encodeTiGroup(path, *group);
     const std::optional<std::vector<uint8_t>> written = writeGroup(*group);
     if (!written)
         return Failure{Failure::What::CannotEncode, path, groupReason(GroupError::TooLarge)};

@@ -20,11 +20,12 @@ struct GroupChange
     std::vector<std::string> oldNames; // as they were; empty: the variables are added
     std::vector<GroupEntry> variables; // what goes in their places, in the same order
     std::optional<std::string> comment;
+    CalcKind kind = CalcKind::TI89;    // of variables new to a TIGroup, each a member of its own
 };
 
 // The group file `bytes` (a 68k group or a TIGroup, by its content), read from `path`, with
 // the change made: its new bytes, or why it cannot be made (the group is damaged, holds the
-// variable twice, ...).
+// variable twice, ...). A TIGroup is changed member by member (changedTiGroup).
 Outcome<QByteArray> changedGroup(const QString &path, const QByteArray &bytes, const GroupChange &change);
 
 // A new group file of the kind `path` names (a TIGroup for .tig) holding only `variables`,

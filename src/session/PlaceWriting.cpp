@@ -62,6 +62,19 @@ Outcome<std::vector<GroupEntry>> groupVariablesOf(const QString &path, const Sto
 }
 
 QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// A file with further names (hard links) is written as a new file, which those names do not
+// share: so that no crash can leave it half written. The user is told.
+QStringList linksBroken(const QStringList &paths, const std::vector<WriteGuard> &guards)
+{
+    QStringList notes;
+    for (int i = 0; i < paths.size(); ++i)
+        if (guards[size_t(i)].expected.links > 1)
+            notes << Place::tr("%1 had other names (hard links). It was written as a new file, so that a crash cannot "
+                               "leave it half written; the other names keep the version before this save.")
+                         .arg(shownPath(paths[i]));
+    return notes;
+}
 } // namespace
 
 Outcome<std::vector<QByteArray>> pictureFilesOf(const StoredPicture &picture, const std::vector<std::string> &names,
@@ -136,7 +149,7 @@ Outcome<Place::Written> Place::writePictureFile(FileStore &files, const StoredPi
     const WriteGuard guard = guardOf(0, overwrite, now);
     if (const Done done = files.writeGuarded(path(), bytes->front(), guard); !done)
         return done.failure();
-    return Written{after(files, picture, {picture.texts.name}), {}, {guard.expected}};
+    return Written{after(files, picture, {picture.texts.name}), linksBroken({path()}, {guard}), {guard.expected}};
 }
 
 // The group is read as it is now and changed; a group that is not there (any more) is made
@@ -160,7 +173,7 @@ Outcome<Place::Written> Place::writeIntoGroup(FileStore &files, const StoredPict
         const Outcome<QByteArray> read = files.readAll(path());
         if (!read)
             return read.failure();
-        GroupChange change{m_folder, m_names, std::move(*variables), std::nullopt};
+        GroupChange change{m_folder, m_names, std::move(*variables), std::nullopt, picture.kind};
         if (picture.texts.comment != m_comment) // the group's one comment, shown in the box
             change.comment = picture.texts.comment;
         bytes = changedGroup(path(), *read, change);
@@ -169,7 +182,7 @@ Outcome<Place::Written> Place::writeIntoGroup(FileStore &files, const StoredPict
         return bytes.failure();
     if (const Done done = files.writeGuarded(path(), *bytes, guard); !done)
         return done.failure();
-    return Written{after(files, picture, names), {}, {guard.expected}};
+    return Written{after(files, picture, names), linksBroken({path()}, {WriteGuard{now, true}}), {guard.expected}};
 }
 
 // Both files or neither: when the dark one cannot be written after the light one was, the
@@ -198,7 +211,7 @@ Outcome<Place::Written> Place::writeFilePair(FileStore &files, const StoredPictu
                                             .arg(shownPath(m_files[0]), shownPath(m_files[1]));
         return Failure{Failure::What::CannotWrite, m_files[1], describe(done.failure()) + u'\r' + left};
     }
-    return Written{after(files, picture, names), {}, {guards[0].expected, guards[1].expected}};
+    return Written{after(files, picture, names), linksBroken(m_files, guards), {guards[0].expected, guards[1].expected}};
 }
 
 QString Place::variableInTheWay(FileStore &files, const StoredPicture &picture) const

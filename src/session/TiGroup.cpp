@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace {
 
 Failure damaged(const QString &path, const QString &why) { return {Failure::What::DamagedPicture, path, why}; }
@@ -84,6 +86,11 @@ QString memberReason(TigError error, const QString &member)
     default:
         return archiveReason(error);
     }
+}
+
+QString tooLargeToMake()
+{
+    return QCoreApplication::translate("TiGroup", "The TIGroup cannot be made: it would reach 4 GiB or 65,535 members.");
 }
 
 QString memberName(const std::string &name) { return QString::fromUtf8(name.data(), qsizetype(name.size())); }
@@ -193,7 +200,105 @@ Outcome<QByteArray> encodeTiGroup(const QString &path, const GroupFile &group)
     const std::optional<TigArchive> archive = archiveOf(group);
     const std::optional<std::vector<uint8_t>> zip = archive ? writeTigArchive(*archive) : std::nullopt;
     if (!zip)
-        return Failure{Failure::What::CannotEncode, path,
-                       QCoreApplication::translate("TiGroup", "The TIGroup cannot be made: it would reach 4 GiB or 65,535 members.")};
+        return Failure{Failure::What::CannotEncode, path, tooLargeToMake()};
+    return asByteArray(*zip);
+}
+
+namespace {
+
+// Every member that holds folder\name, by its index.
+std::vector<size_t> holdersOf(const std::vector<TigVariable> &variables, const std::string &folder, const std::string &name)
+{
+    std::vector<size_t> members;
+    for (const TigVariable &v : variables)
+        if (v.variable.folder == folder && v.variable.name == name
+            && std::find(members.begin(), members.end(), v.member) == members.end())
+            members.push_back(v.member);
+    return members;
+}
+
+size_t variablesIn(const std::vector<TigVariable> &variables, size_t member)
+{
+    return size_t(std::count_if(variables.begin(), variables.end(), [&](const TigVariable &v) { return v.member == member; }));
+}
+
+const TigVariable *firstOf(const std::vector<TigVariable> &variables, size_t member)
+{
+    for (const TigVariable &v : variables)
+        if (v.member == member)
+            return &v;
+    return nullptr;
+}
+
+// The comment a member's own file holds (its header's), empty when it cannot be read.
+std::string memberComment(const TigMember &member)
+{
+    const TigUnpacked content = memberContent(member);
+    return content.error == TigError::None ? readGroup(content.bytes).group.comment : std::string();
+}
+
+Failure cannotKeep(const QString &path, const QString &why) { return {Failure::What::CannotEncode, path, why}; }
+
+} // namespace
+
+Outcome<QByteArray> changedTiGroup(const QString &path, const QByteArray &bytes, const GroupChange &change)
+{
+    TigReadResult read = readTigArchive(asBytes(bytes));
+    if (read.error != TigError::None)
+        return damaged(path, memberReason(read.error, memberName(read.member)));
+    TigArchive &archive = read.archive;
+    const TigVariables found = tigVariables(archive);
+    if (found.error != TigError::None)
+        return decodeTiGroup(path, bytes).failure(); // worded as opening it would
+    std::vector<std::optional<TigMember>> members(archive.members.size()); // a replacement, or the member
+    std::vector<bool> gone(archive.members.size(), false);
+    std::vector<TigMember> added;
+    const TigTime time = now();
+    for (size_t i = 0; i < change.variables.size(); ++i) {
+        const GroupEntry &variable = change.variables[i];
+        const std::string &old = i < change.oldNames.size() ? change.oldNames[i] : variable.name;
+        const std::vector<size_t> mine = holdersOf(found.variables, change.folder, old);
+        std::vector<size_t> inTheWay = holdersOf(found.variables, variable.folder, variable.name);
+        std::erase_if(inTheWay, [&](size_t m) { return std::find(mine.begin(), mine.end(), m) != mine.end(); });
+        const QString shown = entryName(GroupEntry{old, 0, 0, change.folder, {}});
+        if (mine.size() > 1 || inTheWay.size() > 1)
+            return cannotKeep(path, QCoreApplication::translate("TiGroup", "The TIGroup holds %1 in two members, %2 and %3: "
+                                                                           "which one to replace cannot be told.")
+                                        .arg(mine.size() > 1 ? shown : entryName(variable),
+                                             memberName(archive.members[mine.size() > 1 ? mine[0] : inTheWay[0]].name),
+                                             memberName(archive.members[mine.size() > 1 ? mine[1] : inTheWay[1]].name)));
+        for (const std::vector<size_t> *holders : {&mine, static_cast<const std::vector<size_t> *>(&inTheWay)})
+            for (const size_t m : *holders)
+                if (variablesIn(found.variables, m) > 1)
+                    return cannotKeep(path, QCoreApplication::translate("TiGroup", "The TIGroup's member %1 holds other "
+                                                                                   "variables beside %2, which a rewrite of it would lose.")
+                                                .arg(memberName(archive.members[m].name), entryName(firstOf(found.variables, m)->variable)));
+        for (const size_t m : inTheWay)
+            gone[m] = true;
+        // The variable's file, of its member's calculator and comment unless the change says otherwise.
+        const TigVariable *was = mine.empty() ? nullptr : firstOf(found.variables, mine[0]);
+        const CalcKind kind = was ? was->kind : change.kind;
+        const std::string comment = change.comment ? *change.comment : was ? memberComment(archive.members[mine[0]]) : std::string();
+        const GroupFile single{kind, variable.folder, comment, {variable}, {}};
+        const bool sameName = was && variable.folder == change.folder && variable.name == old;
+        const QString name = sameName ? memberName(archive.members[mine[0]].name)
+                                      : memberPart(variable.folder) + u'.' + memberPart(variable.name) + u'.'
+                                            + QString::fromStdString(variableFileEnding(kind, variable.type));
+        std::optional<TigMember> member = makeTigMember(name.toStdString(), singleVariableFile(single, 0), time);
+        if (!member)
+            return cannotKeep(path, tooLargeToMake());
+        if (was)
+            members[mine[0]] = std::move(*member);
+        else
+            added.push_back(std::move(*member));
+    }
+    TigArchive changed{{}, archive.comment};
+    for (size_t m = 0; m < archive.members.size(); ++m)
+        if (!gone[m])
+            changed.members.push_back(members[m] ? std::move(*members[m]) : std::move(archive.members[m]));
+    std::move(added.begin(), added.end(), std::back_inserter(changed.members));
+    const std::optional<std::vector<uint8_t>> zip = writeTigArchive(changed);
+    if (!zip)
+        return cannotKeep(path, tooLargeToMake());
     return asByteArray(*zip);
 }

@@ -2,6 +2,7 @@
 
 #include "document/GroupFile.h"
 #include "platform/Failure.h"
+#include "session/GroupChange.h"
 #include "session/ShownText.h"
 
 #include <QByteArray>
@@ -35,3 +36,13 @@ Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group)
 // "folder.name.ending", stamped with the time of now.
 Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, QStringList *warnings = nullptr);
 Outcome<QByteArray> encodeTiGroup(const QString &path, const GroupFile &group);
+
+// The TIGroup `bytes` with a save's change made member by member: the member that holds a
+// changed variable gets the new variable's file in its place (under its own name while the
+// variable keeps its name, else "folder.name.ending"), a variable new to the archive comes
+// as a member at its end, a member that holds only a variable the change replaces by
+// another name goes; every other member stays byte for byte, of whatever calculator, kind
+// or comment. Refused, naming the members, when a changed variable is held by two members
+// or shares its member with other variables: which one is meant, or what else the member
+// holds, cannot be kept.
+Outcome<QByteArray> changedTiGroup(const QString &path, const QByteArray &bytes, const GroupChange &change);
