@@ -194,8 +194,8 @@ const std::vector<Command> &commands()
          [](const QStringList &f) { return f.size() == 2; }, addToGroup},
         {"--group", "A.89i B.89i ... --group OUT.89g",
          Convert::tr("Writes a group file of the pictures (.89g, .92g, .9xg, .v2g by the calculator, or a\n"
-         "TIGroup .tig), each under its own folder\\name; a later one of the same name replaces\n"
-         "an earlier one."),
+         "TIGroup .tig), each under its own folder\\name; two pictures of one folder\\name are\n"
+         "refused (name them apart with --name first)."),
          {{"--group", "OUT.89g", Convert::tr("the group file to write")}},
          [](const QStringList &f) { return !f.isEmpty(); }, makeGroup},
     };

@@ -6,6 +6,7 @@
 #include "calc/CalcCharset.h"
 #include "calc/PictureFile.h"
 #include "document/GreyFiles.h"
+#include "session/Place.h"
 #include "import/PictureImages.h"
 #include "session/TiGroup.h"
 
@@ -90,28 +91,34 @@ int extractGreyPicture(Context &context, const GroupFile &group)
     return writeOutput(context, out, data);
 }
 
+namespace {
+// The picture of four levels as a save hands it over, with the texts and the calculator.
+StoredPicture storedGrey(const GreyPicture &picture, const CalcPicture &texts, CalcKind kind)
+{
+    return {{texts.folder, texts.name, texts.comment}, picture.width, picture.height, 4, levelsFromGrey(picture), kind};
+}
+
+std::vector<std::string> planeNamesOf(const std::string &name)
+{
+    const auto [light, dark] = planeVariableNames(name);
+    return {light, dark};
+}
+} // namespace
+
 int writeGreyGroup(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts)
 {
     const QString &out = context.call.files[1];
-    GroupFile group;
-    group.kind = kindFromGroupEnding(out.toStdString()).value_or(CalcKind::TI89);
-    group.comment = texts.comment;
-    if (!putGreyPicture(group, picture, texts.folder, texts.name))
-        return refuse(pictureFailure(source, checkWritableSize(picture.width, picture.height)));
-    const Outcome<QByteArray> bytes = encodeGroupFile(out, group);
-    return bytes ? writeOutput(context, out, *bytes) : refuse(bytes.failure());
-}
-
-QStringList greyFilePaths(const QString &out)
-{
-    const QString suffix = QFileInfo(out).suffix(); // a picture ending, as the command was chosen by
-    const QString stem = out.left(out.size() - suffix.size() - 1);
-    return {stem + QStringLiteral("l.") + suffix, stem + QStringLiteral("d.") + suffix};
+    if (const Picture89iError error = checkWritableSize(picture.width, picture.height); error != Picture89iError::None)
+        return refuse(pictureFailure(source, error));
+    const CalcKind kind = kindFromGroupEnding(out.toStdString()).value_or(CalcKind::TI89);
+    const Place group = Place::inGroup(out, texts.folder, planeNamesOf(texts.name), texts.comment, kind, texts.name);
+    return writePlace(context, group, storedGrey(picture, texts, kind), true);
 }
 
 int claimGreyFiles(Context &context)
 {
-    for (const QString &path : greyFilePaths(context.call.files[1])) {
+    const auto [light, dark] = Place::planeFiles(context.call.files[1]);
+    for (const QString &path : {light, dark}) {
         context.outputsAtStart.insert(path, context.files.identify(path));
         if (isMissing(path))
             continue;
@@ -123,39 +130,17 @@ int claimGreyFiles(Context &context)
     return kExitOk;
 }
 
-namespace {
-// Puts back what a path held before a write that is being undone: its bytes, or nothing.
-void putBack(const QString &path, const std::optional<QByteArray> &before, Context &context)
-{
-    if (before)
-        context.files.writeAll(path, *before);
-    else
-        QFile::remove(path);
-}
-} // namespace
-
 int writeGreyFiles(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts)
 {
-    const QStringList paths = greyFilePaths(context.call.files[1]);
+    const auto [light, dark] = Place::planeFiles(context.call.files[1]);
+    if (const Picture89iError error = checkWritableSize(picture.width, picture.height); error != Picture89iError::None)
+        return refuse(pictureFailure(source, error));
     const CalcKind kind = kindFromEnding(context.call.files[1].toStdString()).value_or(CalcKind::TI89);
-    const GreyVariables variables = greyVariables(picture, texts.folder, texts.name, texts.comment, kind);
-    const GreyEncodeResult encoded = encodeGreyFiles(variables);
-    if (encoded.error != Picture89iError::None)
-        return refuse(pictureFailure(source, encoded.error));
-    if (variables.light.name.size() >= 8 && !texts.comment.empty())
-        printNote(Convert::tr("with an 8-character variable name (%1) the comment is not stored")
-                      .arg(CalcCharset::toUnicode(variables.light.name)));
-    std::optional<QByteArray> lightBefore;
-    if (!isMissing(paths[0]))
-        if (const Outcome<QByteArray> bytes = context.files.readAll(paths[0]))
-            lightBefore = *bytes;
-    if (const int written = writeOutput(context, paths[0], asByteArray(encoded.light)); written != kExitOk)
+    const std::vector<std::string> names = planeNamesOf(texts.name);
+    const Place pair = Place::filePair(light, dark, texts.folder, {names[0], names[1]}, kind, texts.name);
+    if (const int written = writePlace(context, pair, storedGrey(picture, texts, kind), false); written != kExitOk)
         return written;
-    if (const int written = writeOutput(context, paths[1], asByteArray(encoded.dark)); written != kExitOk) {
-        putBack(paths[0], lightBefore, context); // one plane alone is no picture
-        return written;
-    }
     printNote(Convert::tr("four grey levels were written as the light plane %1 and the dark plane %2")
-                  .arg(QDir::toNativeSeparators(paths[0]), QDir::toNativeSeparators(paths[1])));
+                  .arg(QDir::toNativeSeparators(light), QDir::toNativeSeparators(dark)));
     return kExitOk;
 }

@@ -31,17 +31,13 @@ int extractGreyPicture(Context &context, const GroupFile &group);
 // `texts`' name, in its folder, the group's comment its comment).
 int writeGreyGroup(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts);
 
-// The two picture files a picture of four levels is written to for OUT.89i (any picture
-// ending): OUT's name with "l" and "d" before its ending, beside it (light, dark).
-QStringList greyFilePaths(const QString &out);
-
 // Before the slow work: both files are outputs of the command (written only as they are
 // now), and neither is anything but a calculator picture, which the command replaces (OUT
 // is replaced whatever it is; these names the user did not type). kExitOk, or kExitRefused
 // after saying why.
 int claimGreyFiles(Context &context);
 
-// A picture of four levels as its two picture files (greyFilePaths), of OUT's calculator,
-// the variables named after `texts`' name in its folder, each with its comment. Both are
-// written or neither is changed.
+// A picture of four levels as its two picture files (OUT's name with "l" and "d" before its
+// ending: Place::planeFiles), of OUT's calculator, the variables named after `texts`' name
+// in its folder, each with its comment. Both are written or neither is changed.
 int writeGreyFiles(Context &context, const QString &source, const GreyPicture &picture, const CalcPicture &texts);

@@ -7,7 +7,13 @@
 #include "calc/PictureFile.h"
 #include "import/PictureImages.h"
 #include "platform/Messages.h"
+#include "platform/FailureText.h"
+#include "session/GroupChange.h"
+#include "session/Place.h"
 #include "session/TiGroup.h"
+
+#include <QDir>
+#include <QMap>
 
 QString shownVariable(const std::string &folder, const std::string &name)
 {
@@ -34,12 +40,9 @@ std::optional<GroupFile> readGroupFile(Context &context, const QString &path)
 namespace {
 
 const QString kGroupEndings = QStringLiteral(".89g, .92g, .9xg, .v2g or .tig");
-
-int writeGroupFile(Context &context, const QString &path, const GroupFile &group)
-{
-    const Outcome<QByteArray> bytes = encodeGroupFile(path, group);
-    return bytes ? writeOutput(context, path, *bytes) : refuse(bytes.failure());
-}
+// How often --add reads the group again when another program replaced it between the read
+// and the write (each time keeping that program's version: nothing of it is lost).
+constexpr int kAddAttempts = 8;
 
 // The picture variable --var names, or the group's only picture; -1 after saying why.
 int chosenPicture(const Invocation &call, const QString &path, const GroupFile &group)
@@ -60,29 +63,6 @@ int chosenPicture(const Invocation &call, const QString &path, const GroupFile &
     if (entry < 0 || group.entries[size_t(entry)].type != kGroupPictureType)
         refuse(path, Convert::tr("the group holds no picture variable %1").arg(shownVariable(folder, name)));
     return entry < 0 || group.entries[size_t(entry)].type != kGroupPictureType ? -1 : entry;
-}
-
-// A new group of the calculator the path's ending names (a TIGroup's: the TI-89's).
-GroupFile newGroup(const QString &path)
-{
-    GroupFile group;
-    group.kind = kindFromGroupEnding(path.toStdString()).value_or(CalcKind::TI89);
-    group.comment = "made with DOTLARK";
-    return group;
-}
-
-// Puts the picture file's picture into the group; false after saying why.
-bool putPicture(const QString &path, CalcPicture picture, GroupFile &group)
-{
-    const std::optional<GroupEntry> variable = pictureVariable(picture);
-    if (!variable) {
-        refuse(pictureFailure(path, encode89i(picture).error));
-        return false;
-    }
-    if (findVariable(group, variable->folder, variable->name) >= 0)
-        printNote(Convert::tr("%1 replaces the variable %2").arg(path, shownVariable(picture.folder, picture.name)));
-    putVariable(group, *variable);
-    return true;
 }
 
 } // namespace
@@ -128,10 +108,28 @@ int addToGroup(Context &context)
         return kExitRefused;
     if (context.call.has("--var") && !splitVariable(context.call.value("--var"), picture->folder, picture->name))
         return kExitRefused;
-    std::optional<GroupFile> group = isMissing(out) ? newGroup(out) : readGroupFile(context, out);
-    if (!group || !putPicture(in, *picture, *group))
-        return kExitRefused;
-    return writeGroupFile(context, out, *group);
+    if (!isMissing(out)) {
+        const std::optional<GroupFile> group = readGroupFile(context, out);
+        if (!group)
+            return kExitRefused;
+        if (findVariable(*group, picture->folder, picture->name) >= 0)
+            printNote(Convert::tr("%1 replaces the variable %2").arg(in, shownVariable(picture->folder, picture->name)));
+    }
+    // The group as it is when written: read again, our variable put in, written only over
+    // the very file read; another program's version that came meanwhile is read in turn.
+    const CalcKind kind = kindFromGroupEnding(out.toStdString()).value_or(picture->kind);
+    const Place group = Place::inGroup(out, picture->folder, {picture->name}, picture->comment, kind);
+    Place::Overwrite adding{Place::Overwrite::Files::AsTheyAre, {}, false, true};
+    for (int attempt = 1;; ++attempt) {
+        const Outcome<Place::Written> written = group.write(context.files, storedOf(*picture), adding);
+        if (written) {
+            for (const QString &note : written->notes)
+                printNote(note);
+            return kExitOk;
+        }
+        if (written.failure().what != Failure::What::ChangedOnDisk || attempt == kAddAttempts)
+            return refuse(out, Convert::tr("cannot be written: %1").arg(describe(written.failure())));
+    }
 }
 
 int makeGroup(Context &context)
@@ -140,11 +138,24 @@ int makeGroup(Context &context)
     if (!isGroupPath(out))
         return usageError(Convert::tr("--group takes a file ending in %1").arg(kGroupEndings));
     context.outputsAtStart.insert(out, context.files.identify(out));
-    GroupFile group = newGroup(out);
+    std::vector<GroupEntry> variables;
+    QMap<QString, QString> from; // folder\name -> the file that holds it
     for (const QString &in : context.call.files) {
         const std::optional<CalcPicture> picture = readPicture(context.files, in);
-        if (!picture || !putPicture(in, *picture, group))
+        if (!picture)
             return kExitRefused;
+        const QString variable = shownVariable(picture->folder, picture->name);
+        if (from.contains(variable))
+            return refuse(in, Convert::tr("holds %1, as %2 does: a group holds one variable of each name. Name them apart "
+                                          "first (dotlark-convert IN.89i OUT.89i --name NAME), then group the files made.")
+                                  .arg(variable, QDir::toNativeSeparators(from.value(variable))));
+        from.insert(variable, in);
+        std::optional<GroupEntry> entry = pictureVariable(*picture);
+        if (!entry)
+            return refuse(pictureFailure(in, encode89i(*picture).error));
+        variables.push_back(std::move(*entry));
     }
-    return writeGroupFile(context, out, group);
+    const CalcKind kind = kindFromGroupEnding(out.toStdString()).value_or(CalcKind::TI89);
+    const Outcome<QByteArray> bytes = freshGroup(out, kind, kNewPictureComment, variables);
+    return bytes ? writeOutput(context, out, *bytes) : refuse(bytes.failure());
 }

@@ -12,6 +12,7 @@
 #include "qtplatform/QtCalculatorLink.h"
 #include "qtplatform/QtSettings.h"
 #include "session/CalculatorPictures.h"
+#include "session/LinkCopy.h"
 #include "session/LinkPreferences.h"
 
 #include <QTemporaryDir>
@@ -130,14 +131,12 @@ int sendToCalculator(Context &context)
     const std::optional<LinkSettings> settings = linkSettings(context.call, linkCalcOf(picture->kind));
     if (!settings)
         return kExitUsage;
-    // The picture as written by this program (lengths and checksum right), under its name.
-    const EncodeResult encoded = encode89i(*picture);
-    if (encoded.error != Picture89iError::None)
-        return refuse(pictureFailure(file, encoded.error));
-    QTemporaryDir folder;
-    const QString sent = folder.filePath(QStringLiteral("picture.") + QString::fromLatin1(infoOf(picture->kind).ending));
-    if (!folder.isValid() || !context.files.writeAll(sent, asByteArray(encoded.bytes)))
+    // The picture as written by this program (lengths and checksum right), under its name,
+    // in a folder of its own, as the editor sends it.
+    const LinkCopy copy = LinkCopy::write(context.files, storedOf(*picture), {picture->name}, picture->kind);
+    if (!copy.failure.isEmpty())
         return refuse(file, Convert::tr("cannot be sent: no temporary file can be written"));
+    const QString &sent = copy.paths.front();
     const QString variable = CalcCharset::toUnicode(picture->folder) + u'\\' + CalcCharset::toUnicode(picture->name);
     sayWorking(Convert::tr("sending %1 as %2...").arg(file, variable));
     ConverterLink terminal(*settings);

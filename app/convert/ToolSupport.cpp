@@ -3,6 +3,7 @@
 #include "calc/PictureFile.h"
 #include "platform/FailureText.h"
 #include "platform/FileStore.h"
+#include "platform/Messages.h"
 #include "platform/ShownNames.h"
 
 #include <QDir>
@@ -101,4 +102,23 @@ int writeOutput(Context &context, const QString &path, const QByteArray &data)
 {
     const Done written = OutputFiles(context).writeAll(path, data);
     return written ? kExitOk : refuse(path, Convert::tr("cannot be written: %1").arg(describe(written.failure())));
+}
+
+int writePlace(Context &context, const Place &place, const StoredPicture &picture, bool freshGroup)
+{
+    std::vector<FileIdentity> atStart;
+    for (const QString &file : place.files()) {
+        if (!context.outputsAtStart.contains(file))
+            context.outputsAtStart.insert(file, context.files.identify(file));
+        atStart.push_back(context.outputsAtStart.value(file));
+    }
+    Place::Overwrite overwrite;
+    overwrite.freshGroup = freshGroup;
+    const Outcome<Place::Written> written = place.renewed(atStart)->write(context.files, picture, overwrite);
+    if (!written)
+        return refuse(written.failure().path,
+                      Convert::tr("cannot be written: %1").arg(screenLines(describe(written.failure())).replace(u'\n', u' ')));
+    for (const QString &note : written->notes)
+        printNote(note);
+    return kExitOk;
 }

@@ -5,6 +5,7 @@
 #include "document/Picture89i.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileStore.h"
+#include "session/Place.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -81,4 +82,10 @@ std::optional<CalcPicture> readPicture(FileStore &files, const QString &path);
 int writeOutput(Context &context, const QString &path, const QByteArray &data);
 // The same for the bytes of a file already read.
 std::optional<CalcPicture> decodePicture(const QString &path, const QByteArray &data);
+
+// A picture written into a place that is the command's output (a picture file, a new group,
+// two picture files), each of its files only while it is as it was when the command
+// started; kExitOk or, after saying why, kExitRefused. Notes the write has (a hard link
+// broken) are printed.
+int writePlace(Context &context, const Place &place, const StoredPicture &picture, bool freshGroup);
 

@@ -94,7 +94,7 @@ SessionOutcome FileSession::addToGroup(const QString &path)
     const StoredPicture picture = stored();
     const CalcKind groupKind = kindFromGroupEnding(path.toStdString()).value_or(kind());
     const Place target = Place::inGroup(path, picture.texts.folder, variableNames(), picture.texts.comment, groupKind);
-    const Outcome<Place::Written> written = target.write(m_files, picture, {Place::Overwrite::Files::AsTheyAre, {}, false});
+    const Outcome<Place::Written> written = target.write(m_files, picture, {Place::Overwrite::Files::AsTheyAre, {}, false, true});
     if (!written)
         return refused(notAdded + describe(written.failure()));
     // Written over the picture's own group as it was: its next save need not ask.

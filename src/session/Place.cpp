@@ -19,12 +19,6 @@ QString text(const std::string &bytes) { return CalcCharset::toUnicode(bytes); }
 
 QString variableName(const std::string &folder, const std::string &name) { return text(folder) + u'\\' + text(name); }
 
-StoredPicture storedOf(CalcPicture picture)
-{
-    return {{picture.folder, picture.name, picture.comment}, picture.width, picture.height, 2, std::move(picture.pixels),
-            picture.kind};
-}
-
 // "NAMEl" and "NAMEd" (either case) as one name: NAME; nothing when they are no such pair.
 std::optional<std::string> pairStem(const std::string &light, const std::string &dark)
 {
@@ -35,6 +29,12 @@ std::optional<std::string> pairStem(const std::string &light, const std::string 
     return stem == dark.substr(0, dark.size() - 1) ? std::optional(stem) : std::nullopt;
 }
 } // namespace
+
+StoredPicture storedOf(CalcPicture picture)
+{
+    return {{picture.folder, picture.name, picture.comment}, picture.width, picture.height, 2, std::move(picture.pixels),
+            picture.kind};
+}
 
 Place Place::pictureFile(const QString &path, const QString &title, CalcKind kind)
 {

@@ -44,6 +44,9 @@ struct StoredPicture
 Outcome<std::vector<QByteArray>> pictureFilesOf(const StoredPicture &picture, const std::vector<std::string> &names,
                                                 CalcKind kind, const QString &path);
 
+// A picture file's picture (black and white) as a place holds it.
+StoredPicture storedOf(CalcPicture picture);
+
 // A group file (or TIGroup) as read to open one of its pictures or to add to it: what the
 // path named when it was read, and its variables.
 struct GroupOnDisk
@@ -133,12 +136,15 @@ public:
     // agreed to replace it (`found`, from changedOnDisk); or whatever is there when the write
     // looks (Save As, whose dialog asked; adding to a group, which keeps every other
     // variable as it finds it). `freshGroup`: a group is written anew holding only the
-    // picture, not read and changed (Save As into a group).
+    // picture, not read and changed (Save As into a group). `adding`: the picture is added to
+    // a group that is not its file (Add to Group): the group's comment stays its own, and a
+    // group made anew gets a new picture's comment.
     struct Overwrite
     {
         enum class Files { AsKnown, AsFound, AsTheyAre } files = Files::AsKnown;
         std::vector<FileIdentity> found;
         bool freshGroup = false;
+        bool adding = false;
     };
     // The picture written into the place. A group's other variables stay as they are on disk
     // now, byte for byte; a picture file, or a pair of them, is replaced whole (both or

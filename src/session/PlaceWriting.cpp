@@ -168,13 +168,13 @@ Outcome<Place::Written> Place::writeIntoGroup(FileStore &files, const StoredPict
     Outcome<QByteArray> bytes = QByteArray();
     if (overwrite.freshGroup || now.kind == FileIdentity::Kind::Missing) {
         const CalcKind kind = kindFromGroupEnding(path().toStdString()).value_or(m_kind);
-        bytes = freshGroup(path(), kind, picture.texts.comment, *variables);
+        bytes = freshGroup(path(), kind, overwrite.adding ? kNewPictureComment : picture.texts.comment, *variables);
     } else {
         const Outcome<QByteArray> read = files.readAll(path());
         if (!read)
             return read.failure();
         GroupChange change{m_folder, m_names, std::move(*variables), std::nullopt, picture.kind};
-        if (picture.texts.comment != m_comment) // the group's one comment, shown in the box
+        if (!overwrite.adding && picture.texts.comment != m_comment) // the group's one comment, shown in the box
             change.comment = picture.texts.comment;
         bytes = changedGroup(path(), *read, change);
     }
