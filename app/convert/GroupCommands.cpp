@@ -40,9 +40,6 @@ std::optional<GroupFile> readGroupFile(Context &context, const QString &path)
 namespace {
 
 const QString kGroupEndings = QStringLiteral(".89g, .92g, .9xg, .v2g or .tig");
-// How often --add reads the group again when another program replaced it between the read
-// and the write (each time keeping that program's version: nothing of it is lost).
-constexpr int kAddAttempts = 8;
 
 // The picture variable --var names, or the group's only picture; -1 after saying why.
 int chosenPicture(const Invocation &call, const QString &path, const GroupFile &group)
@@ -116,20 +113,16 @@ int addToGroup(Context &context)
             printNote(Convert::tr("%1 replaces the variable %2").arg(in, shownVariable(picture->folder, picture->name)));
     }
     // The group as it is when written: read again, our variable put in, written only over
-    // the very file read; another program's version that came meanwhile is read in turn.
+    // the very file read (another program's version that came meanwhile is read in turn).
     const CalcKind kind = kindFromGroupEnding(out.toStdString()).value_or(picture->kind);
     const Place group = Place::inGroup(out, picture->folder, {picture->name}, picture->comment, kind);
-    Place::Overwrite adding{Place::Overwrite::Files::AsTheyAre, {}, false, true};
-    for (int attempt = 1;; ++attempt) {
-        const Outcome<Place::Written> written = group.write(context.files, storedOf(*picture), adding);
-        if (written) {
-            for (const QString &note : written->notes)
-                printNote(note);
-            return kExitOk;
-        }
-        if (written.failure().what != Failure::What::ChangedOnDisk || attempt == kAddAttempts)
-            return refuse(out, Convert::tr("cannot be written: %1").arg(describe(written.failure())));
-    }
+    const Outcome<Place::Written> written =
+        group.write(context.files, storedOf(*picture), {Place::Overwrite::Files::AsTheyAre, {}, false, true});
+    if (!written)
+        return refuse(out, Convert::tr("cannot be written: %1").arg(describe(written.failure())));
+    for (const QString &note : written->notes)
+        printNote(note);
+    return kExitOk;
 }
 
 int makeGroup(Context &context)

@@ -174,6 +174,7 @@ private:
     Place() = default;
     Outcome<Written> writePictureFile(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
     Outcome<Written> writeIntoGroup(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
+    Outcome<Written> writeGroupOnce(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
     Outcome<Written> writeFilePair(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
     // The guard of file i for this overwrite; `now` is its state as just looked at.
     WriteGuard guardOf(size_t i, const Overwrite &overwrite, const FileIdentity &now) const;

@@ -154,8 +154,21 @@ Outcome<Place::Written> Place::writePictureFile(FileStore &files, const StoredPi
 
 // The group is read as it is now and changed; a group that is not there (any more) is made
 // anew when the write may replace whatever is there, and one that cannot be read is a
-// refusal: never a copy of it kept from before.
+// refusal: never a copy of it kept from before. When the write may take the group as it
+// finds it, another program's version that lands between the read and the write is read in
+// turn, a few times, so that nothing of it is lost.
 Outcome<Place::Written> Place::writeIntoGroup(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const
+{
+    constexpr int kAttempts = 8;
+    const bool again = overwrite.files == Overwrite::Files::AsTheyAre && !overwrite.freshGroup;
+    for (int attempt = 1;; ++attempt) {
+        Outcome<Written> written = writeGroupOnce(files, picture, overwrite);
+        if (written || !again || attempt == kAttempts || written.failure().what != Failure::What::ChangedOnDisk)
+            return written;
+    }
+}
+
+Outcome<Place::Written> Place::writeGroupOnce(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const
 {
     const std::vector<std::string> names = namesFor(picture.texts.name, m_names.size() == 2);
     Outcome<std::vector<GroupEntry>> variables = groupVariablesOf(path(), picture, names);

@@ -22,6 +22,7 @@ class tst_ConvertGroups : public QObject
     {
         QVERIFY(writeFile(path("a.89i"), pictureFile(9, 4, {{1, 1}}, {"main", "pica"})));
         QVERIFY(writeFile(path("b.89i"), pictureFile(9, 4, {{7, 2}}, {"sprites", "picb"})));
+        QVERIFY(writeFile(path("c.89i"), pictureFile(9, 4, {{3, 3}}, {"main", "pica"}))); // a.89i's name
     }
 
 private slots:
@@ -118,6 +119,9 @@ private slots:
         QTest::newRow("missing group") << QStringList{"--list", "none.89g"} << 1 << "none.89g: The file does not exist.";
         QTest::newRow("link options") << QStringList{"--list", "g.89g", "--cable", "null"} << 2
                                       << "--cable does not go with this command";
+        // A group holds one variable of a name: neither picture is dropped unsaid.
+        QTest::newRow("two pictures of one name") << QStringList{"a.89i", "c.89i", "--group", "all.89g"} << 1
+                                                  << "c.89i: holds main\\pica, as ";
     }
     void refusals()
     {
@@ -135,6 +139,7 @@ private slots:
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.contains(words), qPrintable(r.err));
         QVERIFY(!QFile::exists(path("out.png")));
+        QVERIFY(!QFile::exists(path("all.89g")));
         QCOMPARE(readFile(path("b.89i")), before);
     }
 };
