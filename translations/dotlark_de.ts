@@ -422,14 +422,6 @@ waren. Eine fehlende Gruppe wird angelegt.</translation>
         <translation>die Variable, als die es gespeichert wird</translation>
     </message>
     <message>
-        <source>Writes a group file of the pictures (.89g, .92g, .9xg, .v2g by the calculator, or a
-TIGroup .tig), each under its own folder\name; a later one of the same name replaces
-an earlier one.</source>
-        <translation>Schreibt eine Gruppendatei der Bilder (.89g, .92g, .9xg, .v2g je nach Taschenrechner
-oder eine TIGroup .tig), jedes unter seinem eigenen Ordner\Namen; ein späteres mit
-demselben Namen ersetzt ein früheres.</translation>
-    </message>
-    <message>
         <source>the group file to write</source>
         <translation>die zu schreibende Gruppendatei</translation>
     </message>
@@ -517,10 +509,6 @@ ein Dateiname, der kein gültiges UTF-8 ist; 2 falscher Aufruf
     <message>
         <source>is there and is not a calculator picture: the planes of four grey levels replace only picture files (the file is left as it is)</source>
         <translation>ist vorhanden und kein Taschenrechnerbild: die Ebenen von vier Graustufen ersetzen nur Bilddateien (die Datei bleibt, wie sie ist)</translation>
-    </message>
-    <message>
-        <source>with an 8-character variable name (%1) the comment is not stored</source>
-        <translation>bei einem Variablennamen aus 8 Zeichen (%1) wird der Kommentar nicht gespeichert</translation>
     </message>
     <message>
         <source>four grey levels were written as the light plane %1 and the dark plane %2</source>
@@ -844,6 +832,18 @@ Versuchen Sie „dotlark-convert --help“.</translation>
         <source>a calculator name has at most 8 characters</source>
         <translation>ein Taschenrechnername hat höchstens 8 Zeichen</translation>
     </message>
+    <message>
+        <source>Writes a group file of the pictures (.89g, .92g, .9xg, .v2g by the calculator, or a
+TIGroup .tig), each under its own folder\name; two pictures of one folder\name are
+refused (name them apart with --name first).</source>
+        <translation>Schreibt eine Gruppendatei der Bilder (.89g, .92g, .9xg, .v2g je nach Taschenrechner, oder eine
+TIGroup .tig), jedes unter seinem eigenen Ordner\Namen; zwei Bilder mit demselben Ordner\Namen
+werden abgelehnt (vorher mit --name verschieden benennen).</translation>
+    </message>
+    <message>
+        <source>holds %1, as %2 does: a group holds one variable of each name. Name them apart first (dotlark-convert IN.89i OUT.89i --name NAME), then group the files made.</source>
+        <translation>enthält %1 wie %2: Eine Gruppe enthält von jedem Namen nur eine Variable. Zuerst verschieden benennen (dotlark-convert IN.89i OUT.89i --name NAME), dann die so erzeugten Dateien gruppieren.</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -881,6 +881,22 @@ Versuchen Sie „dotlark-convert --help“.</translation>
     <message>
         <source>Later</source>
         <translation>Später</translation>
+    </message>
+    <message>
+        <source>Recover the unsaved picture of %1 from %2?</source>
+        <translation>Das ungespeicherte Bild „%1“ vom %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>DOTLARK ended without saving these pictures. Recover the one selected? The others are kept for a later start; Discard deletes all of them.</source>
+        <translation>DOTLARK wurde beendet, ohne diese Bilder zu speichern. Das ausgewählte wiederherstellen? Die anderen bleiben für einen späteren Start erhalten; „Verwerfen“ löscht alle.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1395,10 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
         <source>%1 was not added to %2.</source>
         <translation>%1 wurde nicht zu %2 hinzugefügt.</translation>
     </message>
+    <message>
+        <source>The picture has no file yet: use Save As.</source>
+        <translation>Das Bild hat noch keine Datei: „Speichern unter“ verwenden.</translation>
+    </message>
 </context>
 <context>
     <name>GreyPalette</name>
@@ -1424,6 +1444,10 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
     <message>
         <source>%1 was added to %2.</source>
         <translation>%1 wurde zu %2 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the light and dark planes of a grey picture. Open them as one picture of four grey levels?</source>
+        <translation>%1 und %2 enthalten die helle und die dunkle Ebene eines Graustufenbilds. Als ein Bild mit vier Graustufen öffnen?</translation>
     </message>
 </context>
 <context>
@@ -2261,10 +2285,6 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>Recover the unsaved picture of %1 from %2?</source>
-        <translation>Das ungespeicherte Bild „%1“ vom %2 wiederherstellen?</translation>
-    </message>
-    <message>
         <source>The recovery copy %1 cannot be read.<byte value="xd"/>%2<byte value="xd"/>%3</source>
         <translation>Die Wiederherstellungskopie %1 kann nicht gelesen werden.<byte value="xd"/>%2<byte value="xd"/>%3</translation>
     </message>
@@ -2275,6 +2295,30 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
     <message>
         <source>It was set aside as %1.</source>
         <translation>Sie wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link.</source>
+        <translation>Er ist ein symbolischer Link.</translation>
+    </message>
+    <message>
+        <source>It is not a folder.</source>
+        <translation>Er ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>It belongs to another user.</source>
+        <translation>Er gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Other users may use it, and its permissions cannot be narrowed: %1</source>
+        <translation>Andere Benutzer dürfen ihn verwenden, und seine Rechte lassen sich nicht einschränken: %1</translation>
+    </message>
+    <message>
+        <source>It cannot be made or opened: %1</source>
+        <translation>Er kann weder angelegt noch geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>The recovery folder %1 cannot be used.<byte value="xd"/>%2<byte value="xd"/>No recovery copies are kept, so unsaved work is lost if DOTLARK crashes or is killed.</source>
+        <translation>Der Wiederherstellungsordner %1 kann nicht verwendet werden.<byte value="xd"/>%2<byte value="xd"/>Es werden keine Wiederherstellungskopien angelegt; ungespeicherte Arbeit geht verloren, wenn DOTLARK abstürzt oder beendet wird.</translation>
     </message>
 </context>
 <context>
@@ -2680,6 +2724,17 @@ benutzen Sie dotlark-convert.</translation>
     </message>
 </context>
 <context>
+    <name>Place</name>
+    <message>
+        <source>The light plane is %1 x %2 pixels and the dark plane %3 x %4: the planes of a grey picture are of one size.</source>
+        <translation>Die helle Ebene hat %1 x %2 Pixel und die dunkle %3 x %4: Die Ebenen eines Graustufenbilds sind gleich groß.</translation>
+    </message>
+    <message>
+        <source>%1 had other names (hard links). It was written as a new file, so that a crash cannot leave it half written; the other names keep the version before this save.</source>
+        <translation>%1 hatte weitere Namen (harte Links). Die Datei wurde neu geschrieben, damit ein Absturz sie nicht halb geschrieben zurücklassen kann; die anderen Namen behalten die Fassung vor diesem Speichern.</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>File: %1  </source>
@@ -2877,32 +2932,84 @@ benutzen Sie dotlark-convert.</translation>
 <context>
     <name>TiGroup</name>
     <message>
-        <source>unknown error</source>
-        <translation>unbekannter Fehler</translation>
-    </message>
-    <message>
-        <source>The TIGroup cannot be read: %1.</source>
-        <translation>Die TIGroup kann nicht gelesen werden: %1.</translation>
-    </message>
-    <message>
         <source>the checksum of %1 disagrees with its data</source>
         <translation>die Prüfsumme von %1 stimmt nicht mit den Daten überein</translation>
-    </message>
-    <message>
-        <source>The TIGroup&apos;s member %1 cannot be unpacked.</source>
-        <translation>Das Element %1 der TIGroup kann nicht entpackt werden.</translation>
     </message>
     <message>
         <source>The TIGroup&apos;s member %1 is no calculator variable: %2</source>
         <translation>Das Element %1 der TIGroup ist keine Taschenrechnervariable: %2</translation>
     </message>
     <message>
-        <source>The TIGroup cannot be made: %1.</source>
-        <translation>Die TIGroup kann nicht erstellt werden: %1.</translation>
-    </message>
-    <message>
         <source>Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig</source>
         <translation>Taschenrechnergruppen (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: no ZIP end record closes it (it is no ZIP archive, or it is cut short).</source>
+        <translation>Die TIGroup kann nicht gelesen werden: Kein ZIP-Endeintrag schließt sie ab (sie ist kein ZIP-Archiv oder abgeschnitten).</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: it is one part of an archive spread over several files.</source>
+        <translation>Die TIGroup kann nicht gelesen werden: Sie ist Teil eines auf mehrere Dateien verteilten Archivs.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: it uses ZIP64 records, which calculator groups never need.</source>
+        <translation>Die TIGroup kann nicht gelesen werden: Sie verwendet ZIP64-Einträge, die Taschenrechnergruppen nie brauchen.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: its list of members does not lie where its end record says.</source>
+        <translation>Die TIGroup kann nicht gelesen werden: Ihre Elementliste liegt nicht dort, wo ihr Endeintrag angibt.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: its list of members is damaged.</source>
+        <translation>Die TIGroup kann nicht gelesen werden: Ihre Elementliste ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be unpacked: its members add up to more than %1 MiB.</source>
+        <translation>Die TIGroup kann nicht entpackt werden: Ihre Elemente ergeben zusammen mehr als %1 MiB.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 lies outside the file.</source>
+        <translation>Das Element %1 der TIGroup liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 shares its bytes with another member.</source>
+        <translation>Das Element %1 der TIGroup teilt seine Bytes mit einem anderen Element.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 has a header that disagrees with the archive&apos;s list of members.</source>
+        <translation>Das Element %1 der TIGroup hat einen Kopf, der nicht zur Elementliste des Archivs passt.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 is encrypted.</source>
+        <translation>Das Element %1 der TIGroup ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: it is compressed by a method other than deflate.</source>
+        <translation>Das Element %1 der TIGroup kann nicht entpackt werden: Es ist mit einem anderen Verfahren als Deflate komprimiert.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: it is larger than %2 MiB.</source>
+        <translation>Das Element %1 der TIGroup kann nicht entpackt werden: Es ist größer als %2 MiB.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: its data are damaged.</source>
+        <translation>Das Element %1 der TIGroup kann nicht entpackt werden: Seine Daten sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: its CRC disagrees with its data.</source>
+        <translation>Das Element %1 der TIGroup kann nicht entpackt werden: Seine CRC passt nicht zu seinen Daten.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be made: it would reach 4 GiB or 65,535 members.</source>
+        <translation>Die TIGroup kann nicht erstellt werden: Sie würde 4 GiB oder 65.535 Elemente erreichen.</translation>
+    </message>
+    <message>
+        <source>The TIGroup holds %1 in two members, %2 and %3: which one to replace cannot be told.</source>
+        <translation>Die TIGroup enthält %1 in zwei Elementen, %2 und %3: Welches ersetzt werden soll, lässt sich nicht sagen.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 holds other variables beside %2, which a rewrite of it would lose.</source>
+        <translation>Das Element %1 der TIGroup enthält außer %2 weitere Variablen, die beim Neuschreiben verloren gingen.</translation>
     </message>
 </context>
 <context>

@@ -423,14 +423,6 @@ groupe absent est créé.</translation>
         <translation>la variable sous laquelle la ranger</translation>
     </message>
     <message>
-        <source>Writes a group file of the pictures (.89g, .92g, .9xg, .v2g by the calculator, or a
-TIGroup .tig), each under its own folder\name; a later one of the same name replaces
-an earlier one.</source>
-        <translation>Écrit un fichier de groupe des images (.89g, .92g, .9xg, .v2g selon la calculatrice, ou
-un TIGroup .tig), chacune sous son propre dossier\nom&#xa0;; une image suivante de même nom
-remplace la précédente.</translation>
-    </message>
-    <message>
         <source>the group file to write</source>
         <translation>le fichier de groupe à écrire</translation>
     </message>
@@ -518,10 +510,6 @@ de fichier qui n&apos;est pas de l&apos;UTF-8 valide&#xa0;; 2 mauvaise utilisati
     <message>
         <source>is there and is not a calculator picture: the planes of four grey levels replace only picture files (the file is left as it is)</source>
         <translation>existe et n&apos;est pas une image de calculatrice&#xa0;: les plans de quatre niveaux de gris ne remplacent que des fichiers image (le fichier est laissé tel quel)</translation>
-    </message>
-    <message>
-        <source>with an 8-character variable name (%1) the comment is not stored</source>
-        <translation>avec un nom de variable de 8 caractères (%1), le commentaire n&apos;est pas enregistré</translation>
     </message>
     <message>
         <source>four grey levels were written as the light plane %1 and the dark plane %2</source>
@@ -845,6 +833,18 @@ Essayez «&#xa0;dotlark-convert --help&#xa0;».</translation>
         <source>a calculator name has at most 8 characters</source>
         <translation>un nom de calculatrice a au plus 8 caractères</translation>
     </message>
+    <message>
+        <source>Writes a group file of the pictures (.89g, .92g, .9xg, .v2g by the calculator, or a
+TIGroup .tig), each under its own folder\name; two pictures of one folder\name are
+refused (name them apart with --name first).</source>
+        <translation>Écrit un fichier de groupe des images (.89g, .92g, .9xg, .v2g selon la calculatrice, ou un
+TIGroup .tig), chacune sous son propre dossier\nom&#xa0;; deux images de même dossier\nom sont
+refusées (donnez-leur d&apos;abord des noms distincts avec --name).</translation>
+    </message>
+    <message>
+        <source>holds %1, as %2 does: a group holds one variable of each name. Name them apart first (dotlark-convert IN.89i OUT.89i --name NAME), then group the files made.</source>
+        <translation>contient %1, comme %2&#xa0;: un groupe contient une seule variable de chaque nom. Donnez-leur d&apos;abord des noms distincts (dotlark-convert IN.89i OUT.89i --name NAME), puis groupez les fichiers obtenus.</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -882,6 +882,22 @@ Essayez «&#xa0;dotlark-convert --help&#xa0;».</translation>
     <message>
         <source>Later</source>
         <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Recover the unsaved picture of %1 from %2?</source>
+        <translation>Récupérer l&apos;image non enregistrée de %1 du %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>DOTLARK ended without saving these pictures. Recover the one selected? The others are kept for a later start; Discard deletes all of them.</source>
+        <translation>DOTLARK s&apos;est arrêté sans enregistrer ces images. Récupérer celle qui est choisie&#xa0;? Les autres sont gardées pour un prochain démarrage&#xa0;; «&#xa0;Abandonner&#xa0;» les supprime toutes.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1396,10 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
         <source>%1 was not added to %2.</source>
         <translation>%1 n&apos;a pas été ajoutée à %2.</translation>
     </message>
+    <message>
+        <source>The picture has no file yet: use Save As.</source>
+        <translation>L&apos;image n&apos;a pas encore de fichier&#xa0;: utilisez «&#xa0;Enregistrer sous&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>GreyPalette</name>
@@ -1425,6 +1445,10 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
     <message>
         <source>%1 was added to %2.</source>
         <translation>%1 a été ajouté à %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the light and dark planes of a grey picture. Open them as one picture of four grey levels?</source>
+        <translation>%1 et %2 contiennent les plans clair et foncé d&apos;une image en gris. Les ouvrir comme une seule image à quatre niveaux de gris&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -2262,10 +2286,6 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
         <translation>Sans titre</translation>
     </message>
     <message>
-        <source>Recover the unsaved picture of %1 from %2?</source>
-        <translation>Récupérer l&apos;image non enregistrée de «&#xa0;%1&#xa0;» du %2&#xa0;?</translation>
-    </message>
-    <message>
         <source>The recovery copy %1 cannot be read.<byte value="xd"/>%2<byte value="xd"/>%3</source>
         <translation>La copie de récupération %1 ne peut pas être lue.<byte value="xd"/>%2<byte value="xd"/>%3</translation>
     </message>
@@ -2276,6 +2296,30 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
     <message>
         <source>It was set aside as %1.</source>
         <translation>Elle a été mise de côté sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link.</source>
+        <translation>C&apos;est un lien symbolique.</translation>
+    </message>
+    <message>
+        <source>It is not a folder.</source>
+        <translation>Ce n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>It belongs to another user.</source>
+        <translation>Il appartient à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>Other users may use it, and its permissions cannot be narrowed: %1</source>
+        <translation>D&apos;autres utilisateurs peuvent s&apos;en servir et ses droits ne peuvent pas être restreints&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>It cannot be made or opened: %1</source>
+        <translation>Il ne peut être ni créé ni ouvert&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The recovery folder %1 cannot be used.<byte value="xd"/>%2<byte value="xd"/>No recovery copies are kept, so unsaved work is lost if DOTLARK crashes or is killed.</source>
+        <translation>Le dossier de récupération %1 ne peut pas être utilisé.<byte value="xd"/>%2<byte value="xd"/>Aucune copie de récupération n&apos;est gardée&#xa0;: le travail non enregistré est perdu si DOTLARK plante ou est tué.</translation>
     </message>
 </context>
 <context>
@@ -2681,6 +2725,17 @@ utilisez dotlark-convert.</translation>
     </message>
 </context>
 <context>
+    <name>Place</name>
+    <message>
+        <source>The light plane is %1 x %2 pixels and the dark plane %3 x %4: the planes of a grey picture are of one size.</source>
+        <translation>Le plan clair fait %1 x %2 pixels et le plan foncé %3 x %4&#xa0;: les plans d&apos;une image en gris sont de même taille.</translation>
+    </message>
+    <message>
+        <source>%1 had other names (hard links). It was written as a new file, so that a crash cannot leave it half written; the other names keep the version before this save.</source>
+        <translation>%1 avait d&apos;autres noms (liens physiques). Il a été écrit comme un nouveau fichier, pour qu&apos;une panne ne puisse pas le laisser à moitié écrit&#xa0;; les autres noms gardent la version d&apos;avant cet enregistrement.</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>File: %1  </source>
@@ -2878,32 +2933,84 @@ utilisez dotlark-convert.</translation>
 <context>
     <name>TiGroup</name>
     <message>
-        <source>unknown error</source>
-        <translation>erreur inconnue</translation>
-    </message>
-    <message>
-        <source>The TIGroup cannot be read: %1.</source>
-        <translation>Le TIGroup ne peut pas être lu&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>the checksum of %1 disagrees with its data</source>
         <translation>la somme de contrôle de %1 ne correspond pas à ses données</translation>
-    </message>
-    <message>
-        <source>The TIGroup&apos;s member %1 cannot be unpacked.</source>
-        <translation>Le membre %1 du TIGroup ne peut pas être décompressé.</translation>
     </message>
     <message>
         <source>The TIGroup&apos;s member %1 is no calculator variable: %2</source>
         <translation>Le membre %1 du TIGroup n&apos;est pas une variable de calculatrice&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The TIGroup cannot be made: %1.</source>
-        <translation>Le TIGroup ne peut pas être créé&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig</source>
         <translation>Groupes de calculatrice (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: no ZIP end record closes it (it is no ZIP archive, or it is cut short).</source>
+        <translation>Le TIGroup ne peut pas être lu&#xa0;: aucun enregistrement de fin ZIP ne le termine (ce n&apos;est pas une archive ZIP, ou elle est tronquée).</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: it is one part of an archive spread over several files.</source>
+        <translation>Le TIGroup ne peut pas être lu&#xa0;: c&apos;est une partie d&apos;une archive répartie sur plusieurs fichiers.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: it uses ZIP64 records, which calculator groups never need.</source>
+        <translation>Le TIGroup ne peut pas être lu&#xa0;: il utilise des enregistrements ZIP64, dont les groupes de calculatrice n&apos;ont jamais besoin.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: its list of members does not lie where its end record says.</source>
+        <translation>Le TIGroup ne peut pas être lu&#xa0;: sa liste des membres n&apos;est pas là où son enregistrement de fin l&apos;indique.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be read: its list of members is damaged.</source>
+        <translation>Le TIGroup ne peut pas être lu&#xa0;: sa liste des membres est endommagée.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be unpacked: its members add up to more than %1 MiB.</source>
+        <translation>Le TIGroup ne peut pas être décompressé&#xa0;: ses membres font ensemble plus de %1 Mio.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 lies outside the file.</source>
+        <translation>Le membre %1 du TIGroup se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 shares its bytes with another member.</source>
+        <translation>Le membre %1 du TIGroup partage ses octets avec un autre membre.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 has a header that disagrees with the archive&apos;s list of members.</source>
+        <translation>Le membre %1 du TIGroup a un en-tête qui ne correspond pas à la liste des membres de l&apos;archive.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 is encrypted.</source>
+        <translation>Le membre %1 du TIGroup est chiffré.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: it is compressed by a method other than deflate.</source>
+        <translation>Le membre %1 du TIGroup ne peut pas être décompressé&#xa0;: il est compressé par une autre méthode que deflate.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: it is larger than %2 MiB.</source>
+        <translation>Le membre %1 du TIGroup ne peut pas être décompressé&#xa0;: il fait plus de %2 Mio.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: its data are damaged.</source>
+        <translation>Le membre %1 du TIGroup ne peut pas être décompressé&#xa0;: ses données sont endommagées.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 cannot be unpacked: its CRC disagrees with its data.</source>
+        <translation>Le membre %1 du TIGroup ne peut pas être décompressé&#xa0;: son CRC ne correspond pas à ses données.</translation>
+    </message>
+    <message>
+        <source>The TIGroup cannot be made: it would reach 4 GiB or 65,535 members.</source>
+        <translation>Le TIGroup ne peut pas être créé&#xa0;: il atteindrait 4 Gio ou 65&#xa0;535 membres.</translation>
+    </message>
+    <message>
+        <source>The TIGroup holds %1 in two members, %2 and %3: which one to replace cannot be told.</source>
+        <translation>Le TIGroup contient %1 dans deux membres, %2 et %3&#xa0;: impossible de savoir lequel remplacer.</translation>
+    </message>
+    <message>
+        <source>The TIGroup&apos;s member %1 holds other variables beside %2, which a rewrite of it would lose.</source>
+        <translation>Le membre %1 du TIGroup contient d&apos;autres variables que %2, qu&apos;une réécriture perdrait.</translation>
     </message>
 </context>
 <context>
