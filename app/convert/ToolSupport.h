@@ -41,6 +41,7 @@ public:
     Done writeAll(const QString &path, const QByteArray &bytes) override;
     Done remove(const QString &path) override { return m_context.files.remove(path); }
     FileIdentity identify(const QString &path) override { return m_context.files.identify(path); }
+    Outcome<Read> readIdentified(const QString &path) override { return m_context.files.readIdentified(path); }
     Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override
     {
         return m_context.files.writeGuarded(path, bytes, guard);

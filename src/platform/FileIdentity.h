@@ -37,12 +37,13 @@ struct FileIdentity
         return link == other.link && linkDevice == other.linkDevice && linkInode == other.linkInode
                && linkTarget == other.linkTarget;
     }
-    // The same file finally named, with the same length, time and content.
-    bool sameFileAs(const FileIdentity &other) const
+    // The same file finally named, with the same length, time and content (`content` false:
+    // the content not compared, for an identity taken without its digest).
+    bool sameFileAs(const FileIdentity &other, bool content = true) const
     {
         return kind == other.kind && device == other.device && inode == other.inode && size == other.size
                && modifiedSeconds == other.modifiedSeconds && modifiedNanoseconds == other.modifiedNanoseconds
-               && digest == other.digest;
+               && (!content || digest == other.digest);
     }
     bool operator==(const FileIdentity &other) const { return sameLinkAs(other) && sameFileAs(other); }
 };

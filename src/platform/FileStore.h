@@ -22,6 +22,14 @@ public:
 
     // What the path names now (Missing when nothing), to compare with a later state.
     virtual FileIdentity identify(const QString &path) = 0;
+    // A whole file and the identity of what was read, from one reading of it: no change
+    // made between the two can go unseen, and the file is read once.
+    struct Read
+    {
+        QByteArray bytes;
+        FileIdentity identity;
+    };
+    virtual Outcome<Read> readIdentified(const QString &path) = 0;
     // As writeAll, but only while the path still names guard.expected; otherwise nothing
     // is written and the failure is ChangedOnDisk.
     virtual Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) = 0;

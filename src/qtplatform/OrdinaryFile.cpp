@@ -43,7 +43,7 @@ OrdinaryFileRead readOrdinaryFile(const QString &path, qint64 maxBytes)
         got += n;
     }
     bytes.truncate(got);
-    return {Problem::None, 0, std::move(bytes)};
+    return {Problem::None, 0, std::move(bytes), info};
 }
 
 Failure ordinaryReadFailure(const QString &path, const OrdinaryFileRead &read, qint64 maxBytes)

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/stat.h>
+
 // Reads a whole file only when it is an ordinary one of at most maxBytes: it is opened
 // without waiting (a pipe with no writer, a terminal) and looked at before any read, so a
 // FIFO, a device or a huge file never blocks or floods the reader.
@@ -14,6 +16,7 @@ struct OrdinaryFileRead
     Problem problem = Problem::None;
     int error = 0;    // the system's error number, for CannotOpen and ReadFailed
     QByteArray bytes; // what was read (less than the size when the file shrank meanwhile)
+    struct stat status {}; // of the file opened and read
 };
 
 OrdinaryFileRead readOrdinaryFile(const QString &path, qint64 maxBytes);

@@ -63,7 +63,7 @@ void takeContent(FileIdentity &identity, const QByteArray &name)
 
 } // namespace
 
-FileIdentity identifyPath(const QString &path)
+FileIdentity identifyPath(const QString &path, Digest digest)
 {
     const QByteArray name = QFile::encodeName(path);
     FileIdentity identity;
@@ -79,7 +79,16 @@ FileIdentity identifyPath(const QString &path)
             return identity; // a link to nothing: the file it names is missing
     }
     takeStatus(identity, status);
-    if (identity.kind == FileIdentity::Kind::File)
+    if (identity.kind == FileIdentity::Kind::File && digest == Digest::Read)
         takeContent(identity, name);
+    return identity;
+}
+
+FileIdentity identityOfRead(const QString &path, const struct stat &status, const QByteArray &bytes)
+{
+    FileIdentity identity = identifyPath(path, Digest::Skip);
+    takeStatus(identity, status);
+    if (identity.kind == FileIdentity::Kind::File && status.st_size <= kDigestLimit && bytes.size() == status.st_size)
+        identity.digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     return identity;
 }

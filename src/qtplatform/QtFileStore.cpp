@@ -16,9 +16,19 @@ bool QtFileStore::exists(const QString &path) { return QFileInfo::exists(path); 
 // Only an ordinary file of at most kMaxReadBytes is read, and nothing blocks on the way.
 Outcome<QByteArray> QtFileStore::readAll(const QString &path)
 {
+    Outcome<Read> read = readIdentified(path, false);
+    if (!read)
+        return read.failure();
+    return std::move(read->bytes);
+}
+
+Outcome<FileStore::Read> QtFileStore::readIdentified(const QString &path) { return readIdentified(path, true); }
+
+Outcome<FileStore::Read> QtFileStore::readIdentified(const QString &path, bool identified)
+{
     OrdinaryFileRead read = readOrdinaryFile(path, kMaxReadBytes);
     if (read.problem == OrdinaryFileRead::Problem::None)
-        return std::move(read.bytes);
+        return Read{read.bytes, identified ? identityOfRead(path, read.status, read.bytes) : FileIdentity()};
     if (read.problem == OrdinaryFileRead::Problem::CannotOpen && read.error == ENOENT)
         return Failure{Failure::What::Missing, path, {}};
     return ordinaryReadFailure(path, read, kMaxReadBytes);

@@ -15,5 +15,10 @@ public:
     Done writeAll(const QString &path, const QByteArray &bytes) override;
     Done remove(const QString &path) override;
     FileIdentity identify(const QString &path) override;
+    Outcome<Read> readIdentified(const QString &path) override;
     Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
+
+private:
+    // `identified`: the identity of what was read too.
+    Outcome<Read> readIdentified(const QString &path, bool identified);
 };

@@ -187,8 +187,13 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
 
 Done writeWholeFile(const QString &path, const QByteArray &bytes, const WriteGuard *guard)
 {
-    if (!stillExpected(path, guard))
-        return changedMeanwhile(path);
+    // A first look at the status alone, so that a file plainly changed costs no new file;
+    // the content is compared at the last look, before the file on disk changes.
+    if (guard) {
+        const FileIdentity now = identifyPath(path, Digest::Skip);
+        if (!now.sameLinkAs(guard->expected) || !now.sameFileAs(guard->expected, false))
+            return changedMeanwhile(path);
+    }
     const bool follow = !guard || guard->followLink;
     const QByteArray target = QFile::encodeName(follow ? finalTarget(path) : path);
     struct stat status {};

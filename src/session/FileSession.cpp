@@ -69,7 +69,7 @@ StoredPicture FileSession::stored() const
     return {m_document.texts(), m_document.width(), m_document.height(), m_document.levels(), m_document.pixels(), kind()};
 }
 
-SessionOutcome FileSession::take(Outcome<Place::Opened> opened, bool addToRecent)
+SessionOutcome FileSession::open(Outcome<Place::Opened> opened, bool addToRecent)
 {
     if (!opened)
         return cannotOpen(opened.failure());
@@ -86,7 +86,7 @@ SessionOutcome FileSession::take(Outcome<Place::Opened> opened, bool addToRecent
 SessionOutcome FileSession::openFile(const QString &path, const QString &title, bool addToRecent)
 {
     // Whatever the format can hold can be shown, edited and saved again; nothing beyond.
-    return take(Place::openPictureFile(m_files, path, title), addToRecent);
+    return open(Place::openPictureFile(m_files, path, title), addToRecent);
 }
 
 SessionOutcome FileSession::groupRefused(const Failure &failure) { return cannotOpen(failure); }

@@ -81,16 +81,13 @@ public:
     // A command that would replace the picture: refused while there is unsaved work.
     SessionOutcome mayReplacePicture() const;
 
-    // Group files: a picture opened from a group keeps the group as its file; Save writes the
-    // variable back into the group as it is on disk then, every other variable byte for byte.
-    Outcome<GroupOnDisk> readGroupAt(const QString &path) { return Place::readGroup(m_files, path); }
-    SessionOutcome openFromGroup(const GroupOnDisk &group, int entry, bool addToRecent);
-    SessionOutcome openGreyPair(const GroupOnDisk &group, const GreyPair &pair, bool addToRecent);
+    // The picture a place opened (Place::openVariable, openGreyPair, openFilePair: one of a
+    // group's, or two picture files as one grey picture): it keeps that place as its file;
+    // Save writes it back there, a group as it is on disk then, every other variable byte
+    // for byte. Refused, naming the file and the reason, when it could not be opened.
+    SessionOutcome open(Outcome<Place::Opened> opened, bool addToRecent);
     // Refused as opening a group file is: naming the file and the reason.
     static SessionOutcome groupRefused(const Failure &failure);
-    // A grey picture kept as two picture files: the pair `path` is one of, when there is one.
-    std::optional<std::pair<QString, QString>> pairedFiles(const QString &path) { return Place::pairedFiles(m_files, path); }
-    SessionOutcome openFilePair(const QString &light, const QString &dark, bool addToRecent);
 
     // The variables the picture goes to a group as: Pic Var Name, or a grey picture's (or
     // one kept as two planes) two plane names; shown as "main\pic1" or "main\sprl and main\sprd".
@@ -178,8 +175,6 @@ public:
     static QString writeError(const QString &shownFile, const QString &why);
 
 private:
-    // The picture opened from `opened`: the document takes it, the recent list its file.
-    SessionOutcome take(Outcome<Place::Opened> opened, bool addToRecent);
     // The picture written into `place`: the document's file from now on.
     SessionOutcome saveInto(const Place &place, const Place::Overwrite &overwrite);
 

@@ -22,21 +22,6 @@ QString shownVariable(const std::string &folder, const std::string &name)
 SessionOutcome refused(const QString &reason) { return SessionOutcome::refused(reason, AppInfo::title); }
 } // namespace
 
-SessionOutcome FileSession::openFromGroup(const GroupOnDisk &group, int entry, bool addToRecent)
-{
-    return take(Place::openVariable(group, entry), addToRecent);
-}
-
-SessionOutcome FileSession::openGreyPair(const GroupOnDisk &group, const GreyPair &pair, bool addToRecent)
-{
-    return take(Place::openGreyPair(group, pair), addToRecent);
-}
-
-SessionOutcome FileSession::openFilePair(const QString &light, const QString &dark, bool addToRecent)
-{
-    return take(Place::openFilePair(m_files, light, dark), addToRecent);
-}
-
 PlaneNames FileSession::planeNames() const
 {
     const std::vector<std::string> names = place() ? place()->namesFor(m_document.texts().name, true)
@@ -69,7 +54,7 @@ Outcome<GroupOnDisk> FileSession::groupForAdding(const QString &path)
 {
     const FileIdentity onDisk = m_files.identify(path);
     if (onDisk.kind != FileIdentity::Kind::Missing)
-        return readGroupAt(path);
+        return Place::readGroup(m_files, path);
     GroupFile group;
     group.kind = kindFromGroupEnding(path.toStdString()).value_or(kind());
     group.comment = CalcTexts().comment;

@@ -174,7 +174,15 @@ Outcome<Place::Written> Place::writeGroupOnce(FileStore &files, const StoredPict
     Outcome<std::vector<GroupEntry>> variables = groupVariablesOf(path(), picture, names);
     if (!variables)
         return variables.failure();
-    const FileIdentity now = files.identify(path());
+    // The group and what the path named as it was read, from one reading: the write goes
+    // only over that very file.
+    Outcome<FileStore::Read> read = overwrite.freshGroup ? Outcome<FileStore::Read>(FileStore::Read{{}, files.identify(path())})
+                                                          : files.readIdentified(path());
+    if (!read && read.failure().what == Failure::What::Missing) // nothing there (a link to nothing, maybe)
+        read = FileStore::Read{{}, files.identify(path())};
+    if (!read)
+        return read.failure();
+    const FileIdentity &now = read->identity;
     const WriteGuard guard = guardOf(0, overwrite, now);
     if (now != guard.expected)
         return Failure{Failure::What::ChangedOnDisk, path(), {}};
@@ -183,13 +191,10 @@ Outcome<Place::Written> Place::writeGroupOnce(FileStore &files, const StoredPict
         const CalcKind kind = kindFromGroupEnding(path().toStdString()).value_or(m_kind);
         bytes = freshGroup(path(), kind, overwrite.adding ? kNewPictureComment : picture.texts.comment, *variables);
     } else {
-        const Outcome<QByteArray> read = files.readAll(path());
-        if (!read)
-            return read.failure();
         GroupChange change{m_folder, m_names, std::move(*variables), std::nullopt, picture.kind};
         if (!overwrite.adding && picture.texts.comment != m_comment) // the group's one comment, shown in the box
             change.comment = picture.texts.comment;
-        bytes = changedGroup(path(), *read, change);
+        bytes = changedGroup(path(), read->bytes, change);
     }
     if (!bytes)
         return bytes.failure();

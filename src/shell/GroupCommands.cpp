@@ -48,14 +48,14 @@ GroupCommands::GroupCommands(Services services, FileSession &session, GroupQuest
 
 void GroupCommands::open(const QString &path, bool addToRecent)
 {
-    Outcome<GroupOnDisk> read = m_session.readGroupAt(path);
+    Outcome<GroupOnDisk> read = Place::readGroup(m_services.files, path);
     if (!read)
         return m_apply(FileSession::groupRefused(read.failure()));
     const std::vector<GroupPicture> pictures = picturesIn(read->group);
     if (pictures.empty())
         return m_apply(SessionOutcome::refused(tr("%1 holds no picture.").arg(shownPath(path)), AppInfo::title));
     if (const std::vector<GreyPair> pairs = greyPairsIn(read->group); !pairs.empty() && askOpenGrey(path, read->group, pairs.front()))
-        return m_apply(m_session.openGreyPair(std::move(*read), pairs.front(), addToRecent));
+        return m_apply(m_session.open(Place::openGreyPair(*read, pairs.front()), addToRecent));
     int entry = pictures.front().entry;
     if (pictures.size() > 1) {
         const std::optional<int> chosen = m_questions.choosePicture(path, choicesIn(read->group, pictures));
@@ -63,12 +63,12 @@ void GroupCommands::open(const QString &path, bool addToRecent)
             return;
         entry = pictures[size_t(*chosen)].entry;
     }
-    m_apply(m_session.openFromGroup(std::move(*read), entry, addToRecent));
+    m_apply(m_session.open(Place::openVariable(*read, entry), addToRecent));
 }
 
 bool GroupCommands::openPair(const QString &path, bool addToRecent)
 {
-    const std::optional<std::pair<QString, QString>> pair = m_session.pairedFiles(path);
+    const std::optional<std::pair<QString, QString>> pair = Place::pairedFiles(m_services.files, path);
     if (!pair)
         return false;
     const bool asked = m_services.messages.show(tr("%1 and %2 hold the light and dark planes of a grey picture. Open them "
@@ -78,7 +78,7 @@ bool GroupCommands::openPair(const QString &path, bool addToRecent)
                        == Messages::Answer::Yes;
     if (!asked)
         return false;
-    m_apply(m_session.openFilePair(pair->first, pair->second, addToRecent));
+    m_apply(m_session.open(Place::openFilePair(m_services.files, pair->first, pair->second), addToRecent));
     return true;
 }
 

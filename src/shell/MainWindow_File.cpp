@@ -258,7 +258,7 @@ void MainWindow::createGroupCommands()
 bool MainWindow::openGroupInstead(const QString &path, bool addToRecent, bool guard)
 {
     const bool group = isGroupPath(path);
-    if (!group && !(hasPictureEnding(path) && m_session.pairedFiles(path)))
+    if (!group && !(hasPictureEnding(path) && Place::pairedFiles(m_services.files, path)))
         return false;
     if (const SessionOutcome may = m_session.mayReplacePicture(); guard && !may.ok) {
         apply(may);

@@ -77,6 +77,14 @@ FileIdentity FakeFileStore::identify(const QString &path)
     return identity;
 }
 
+Outcome<FileStore::Read> FakeFileStore::readIdentified(const QString &path)
+{
+    Outcome<QByteArray> bytes = readAll(path);
+    if (!bytes)
+        return bytes.failure();
+    return Read{*bytes, identify(path)};
+}
+
 Done FakeFileStore::writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard)
 {
     if (identify(path) != guard.expected)

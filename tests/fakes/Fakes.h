@@ -56,6 +56,7 @@ public:
     Done writeAll(const QString &path, const QByteArray &bytes) override;
     Done remove(const QString &path) override;
     FileIdentity identify(const QString &path) override;
+    Outcome<Read> readIdentified(const QString &path) override;
     Done writeGuarded(const QString &path, const QByteArray &bytes, const WriteGuard &guard) override;
 };
 

@@ -96,8 +96,8 @@ class tst_Places : public QObject
         // The group's picture folder\name opened, a dot drawn at (0, 0).
         bool openAndDraw(const QString &group, const std::string &name, const std::string &folder = "main")
         {
-            const Outcome<GroupOnDisk> read = session.readGroupAt(group);
-            if (!read || !session.openFromGroup(*read, findVariable(read->group, folder, name), false).ok)
+            const Outcome<GroupOnDisk> read = Place::readGroup(files, group);
+            if (!read || !session.open(Place::openVariable(*read, findVariable(read->group, folder, name)), false).ok)
                 return false;
             draw();
             return true;
@@ -252,10 +252,10 @@ private slots:
             QCOMPARE(decode89i(asBytes(readFile(file))).picture.comment, "my note"); // picturel: 8 characters
 
         Bench again;
-        const auto pair = again.session.pairedFiles(b.path("greypaird.89i"));
+        const auto pair = Place::pairedFiles(again.files, b.path("greypaird.89i"));
         QVERIFY(pair);
         QCOMPARE(pair->first, b.path("greypairl.89i"));
-        QVERIFY(again.session.openFilePair(pair->first, pair->second, true).ok);
+        QVERIFY(again.session.open(Place::openFilePair(again.files, pair->first, pair->second), true).ok);
         QCOMPARE(again.document().levels(), 4);
         QCOMPARE(again.document().pixels(), b.document().pixels());
         QCOMPARE(again.document().texts(), (CalcTexts{"main", "picture", "my note"}));
