@@ -2,6 +2,9 @@
 
 #include "document/PictureOps.h"
 
+#include <map>
+#include <tuple>
+
 GreyPicture greyFromPlane(const PixelGrid &pixels, int width, int height)
 {
     GreyPicture picture(width, height);
@@ -73,14 +76,21 @@ namespace {
 struct PictureSize
 {
     int width = -1, height = -1;
+    auto operator<=>(const PictureSize &) const = default;
 };
 
+// The size a picture variable's data give (big-endian length, rows, columns, then the rows),
+// read where it stands; -1 when the data do not hold a whole picture of that size.
 PictureSize sizeOf(const GroupFile &group, int entry)
 {
-    const DecodeResult decoded = decodeGroupPicture(group, entry);
-    if (decoded.error != Picture89iError::None)
+    const std::vector<uint8_t> &data = group.entries[size_t(entry)].data;
+    if (data.size() < 6)
         return {};
-    return {decoded.picture.width, decoded.picture.height};
+    const int height = data[2] << 8 | data[3], width = data[4] << 8 | data[5];
+    if (width <= 0 || height <= 0 || width > kPicture89iMaxSide || height > kPicture89iMaxSide
+        || data.size() - 6 < size_t(height) * size_t(bytesPerRow(width)))
+        return {};
+    return {width, height};
 }
 
 bool endsIn(const std::string &name, char lower)
@@ -93,25 +103,27 @@ bool endsIn(const std::string &name, char lower)
 std::vector<GreyPair> greyPairsIn(const GroupFile &group)
 {
     const std::vector<GroupPicture> pictures = picturesIn(group);
+    // The dark planes by folder, name without its last byte and size, each in file order with
+    // the next one not yet taken: every light plane finds its own in one look, so a group of
+    // tens of thousands of pictures is paired in linear time.
+    using Key = std::tuple<std::string, std::string, PictureSize>;
+    std::map<Key, std::pair<std::vector<size_t>, size_t>> darks;
+    for (size_t d = 0; d < pictures.size(); ++d) {
+        const GroupPicture &dark = pictures[d];
+        const PictureSize size = sizeOf(group, dark.entry);
+        if (endsIn(dark.name, 'd') && size.width >= 0)
+            darks[{dark.folder, dark.name.substr(0, dark.name.size() - 1), size}].first.push_back(d);
+    }
     std::vector<GreyPair> pairs;
-    std::vector<bool> taken(pictures.size(), false);
-    for (size_t l = 0; l < pictures.size(); ++l) {
-        const GroupPicture &light = pictures[l];
+    for (const GroupPicture &light : pictures) {
         if (!endsIn(light.name, 'l'))
             continue;
         const std::string base = light.name.substr(0, light.name.size() - 1);
-        for (size_t d = 0; d < pictures.size(); ++d) {
-            const GroupPicture &dark = pictures[d];
-            if (taken[d] || dark.folder != light.folder || !endsIn(dark.name, 'd')
-                || dark.name.compare(0, dark.name.size() - 1, base) != 0 || dark.name.size() != light.name.size())
-                continue;
-            const PictureSize a = sizeOf(group, light.entry), b = sizeOf(group, dark.entry);
-            if (a.width < 0 || a.width != b.width || a.height != b.height)
-                continue;
-            taken[d] = true;
-            pairs.push_back({light.entry, dark.entry, light.folder, base});
-            break;
-        }
+        const auto found = darks.find({light.folder, base, sizeOf(group, light.entry)});
+        if (found == darks.end() || found->second.second == found->second.first.size())
+            continue;
+        const size_t dark = found->second.first[found->second.second++];
+        pairs.push_back({light.entry, pictures[dark].entry, light.folder, base});
     }
     return pairs;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -45,13 +46,11 @@ void giveFolderEntries(GroupFile &group)
     if (std::any_of(group.entries.begin(), group.entries.end(), [](const GroupEntry &e) { return e.isFolder(); }))
         return;
     std::vector<GroupEntry> entries;
-    for (const GroupEntry &entry : group.entries) {
-        const bool newFolder = std::none_of(entries.begin(), entries.end(), [&](const GroupEntry &e) {
-            return e.isFolder() && e.name == entry.folder;
-        });
-        if (newFolder)
+    std::set<std::string> folders; // those with their entry made: linear in the variables
+    for (GroupEntry &entry : group.entries) {
+        if (folders.insert(entry.folder).second)
             entries.push_back({entry.folder, kGroupFolderType, 0, {}, {}});
-        entries.push_back(entry);
+        entries.push_back(std::move(entry));
     }
     group.entries = std::move(entries);
 }

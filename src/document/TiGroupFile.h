@@ -39,6 +39,10 @@
 // far above any calculator variable, well below what hurts the machine.
 inline constexpr size_t kTigMemberLimit = size_t(16) << 20;
 inline constexpr size_t kTigArchiveLimit = size_t(64) << 20;
+// The most variables an archive is read with: as many as a group file holds. Tiny variables
+// in a well-compressed archive could otherwise be millions, which no calculator has and
+// which would cost hundreds of megabytes to hold.
+inline constexpr size_t kTigVariableLimit = 65535;
 
 enum class TigMemberKind { File, Folder, Link, Other };
 
@@ -78,6 +82,7 @@ enum class TigError {
     WrongCrc,
     // Reading the variables.
     NotVariable, // a file member is no calculator variable file (the group error says why)
+    TooManyVariables, // more variables than kTigVariableLimit, with the member that passed it
 };
 
 struct TigReadResult

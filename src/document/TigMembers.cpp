@@ -185,6 +185,8 @@ TigVariables tigVariables(const TigArchive &archive, size_t memberLimit, size_t 
             const TigUnpacked content = memberContent(member, memberLimit);
             unpacked += content.bytes.size();
             result.error = content.error != TigError::None ? content.error : addVariables(content.bytes, i, result);
+            if (result.error == TigError::None && result.variables.size() > kTigVariableLimit)
+                result.error = TigError::TooManyVariables;
         }
         if (result.error != TigError::None)
             result.member = i, result.memberName = member.name;

@@ -58,6 +58,9 @@ QString archiveReason(TigError error)
         return QCoreApplication::translate("TiGroup", "The TIGroup cannot be read: its list of members is damaged.");
     case TigError::ArchiveTooLarge:
         return QCoreApplication::translate("TiGroup", "The TIGroup cannot be unpacked: its members add up to more than %1 MiB.").arg(kTigArchiveLimit >> 20);
+    case TigError::TooManyVariables:
+        return QCoreApplication::translate("TiGroup", "The TIGroup holds more than %1 variables, more than a group file holds.")
+            .arg(kTigVariableLimit);
     default:
         return {};
     }

@@ -18,16 +18,12 @@
 namespace {
 QString shownPath(const QString &path) { return shownName(QDir::toNativeSeparators(path), kMessageNameLength); }
 
-// Every picture of the group, decoded for the chooser's preview.
-std::vector<GroupChoice> choicesIn(const GroupFile &group, const std::vector<GroupPicture> &pictures)
+// Every picture of the group as the chooser lists it.
+std::vector<GroupChoice> choicesIn(const std::vector<GroupPicture> &pictures)
 {
     std::vector<GroupChoice> choices;
-    for (const GroupPicture &picture : pictures) {
-        GroupChoice choice{CalcCharset::toUnicode(picture.folder) + u'\\' + CalcCharset::toUnicode(picture.name), picture.size, {}};
-        if (Outcome<CalcPicture> decoded = decodePictureFile({}, asByteArray(singleVariableFile(group, picture.entry))))
-            choice.picture = std::move(*decoded);
-        choices.push_back(std::move(choice));
-    }
+    for (const GroupPicture &picture : pictures)
+        choices.push_back({CalcCharset::toUnicode(picture.folder) + u'\\' + CalcCharset::toUnicode(picture.name), picture.size});
     return choices;
 }
 
@@ -58,7 +54,12 @@ void GroupCommands::open(const QString &path, bool addToRecent)
         return m_apply(m_session.open(Place::openGreyPair(*read, pairs.front()), addToRecent));
     int entry = pictures.front().entry;
     if (pictures.size() > 1) {
-        const std::optional<int> chosen = m_questions.choosePicture(path, choicesIn(read->group, pictures));
+        const GroupFile &group = read->group;
+        const auto previewOf = [&](int at) {
+            Outcome<CalcPicture> decoded = decodePictureFile({}, asByteArray(singleVariableFile(group, pictures.at(size_t(at)).entry)));
+            return decoded ? std::move(*decoded) : CalcPicture();
+        };
+        const std::optional<int> chosen = m_questions.choosePicture(path, choicesIn(pictures), previewOf);
         if (!chosen || *chosen < 0 || size_t(*chosen) >= pictures.size())
             return;
         entry = pictures[size_t(*chosen)].entry;

@@ -35,6 +35,7 @@ QTreeWidget *pictureList(const std::vector<GroupChoice> &pictures)
 {
     auto *list = new QTreeWidget;
     list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true); // tens of thousands of rows stay quick
     list->setHeaderLabels({GroupDialogs::tr("Picture"), GroupDialogs::tr("Size")});
     for (const GroupChoice &choice : pictures) {
         auto *item = new QTreeWidgetItem(list, {choice.name, GroupDialogs::tr("%1 bytes").arg(choice.size)});
@@ -45,7 +46,8 @@ QTreeWidget *pictureList(const std::vector<GroupChoice> &pictures)
 }
 } // namespace
 
-std::optional<int> GroupDialogs::choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures)
+std::optional<int> GroupDialogs::choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures,
+                                               const GroupPreview &previewOf)
 {
     QDialog dialog(m_parent);
     dialog.setWindowTitle(tr("Open from Group"));
@@ -57,7 +59,7 @@ std::optional<int> GroupDialogs::choosePicture(const QString &groupPath, const s
     shown->setAutoFillBackground(true);
     QObject::connect(list, &QTreeWidget::currentItemChanged, &dialog, [&, list, shown] {
         const int at = list->indexOfTopLevelItem(list->currentItem());
-        shown->setPixmap(at >= 0 ? preview(pictures[size_t(at)].picture) : QPixmap());
+        shown->setPixmap(at >= 0 ? preview(previewOf(at)) : QPixmap());
     });
     QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
     list->setCurrentItem(list->topLevelItem(0));

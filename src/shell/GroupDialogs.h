@@ -15,7 +15,8 @@ class GroupDialogs : public GroupQuestions
 
 public:
     void setParent(QWidget *parent) { m_parent = parent; }
-    std::optional<int> choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures) override;
+    std::optional<int> choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures,
+                                     const GroupPreview &previewOf) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -254,6 +254,11 @@ private slots:
         const QByteArray group = asByteArray(*writeGroup(full));
         damaged("members over 64 MiB", libarchiveZip({{"1", group}, {"2", group}, {"3", group}, {"4", group}, {"5", group}}),
                 TigError::ArchiveTooLarge, "5", none);
+        // Tiny variables compress to nearly nothing: two groups of 40,000 pass 65,535.
+        GroupFile many{CalcKind::TI89, "main", {}, std::vector<GroupEntry>(40000, {"x", 0x0B, 0, "main", {0, 0}}), {}};
+        const QByteArray manyGroup = asByteArray(*writeGroup(many));
+        damaged("more variables than a group holds", libarchiveZip({{"a", manyGroup}, {"b", manyGroup}}),
+                TigError::TooManyVariables, "b", none);
     }
     void refusals()
     {

@@ -16,13 +16,15 @@ public:
     QList<QStringList> offered;
     QList<QList<QSize>> previews; // the size of each choice's preview picture
 
-    std::optional<int> choosePicture(const QString &, const std::vector<GroupChoice> &pictures) override
+    std::optional<int> choosePicture(const QString &, const std::vector<GroupChoice> &pictures,
+                                     const GroupPreview &previewOf) override
     {
         QStringList names;
         QList<QSize> sizes;
-        for (const GroupChoice &choice : pictures) {
-            names << QStringLiteral("%1 %2").arg(choice.name).arg(choice.size);
-            sizes << QSize(choice.picture.width, choice.picture.height);
+        for (size_t i = 0; i < pictures.size(); ++i) {
+            names << QStringLiteral("%1 %2").arg(pictures[i].name).arg(pictures[i].size);
+            const CalcPicture shown = previewOf(int(i));
+            sizes << QSize(shown.width, shown.height);
         }
         offered << names;
         previews << sizes;
