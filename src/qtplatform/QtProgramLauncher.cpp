@@ -2,6 +2,7 @@
 
 #include "qtplatform/X11Windows.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -23,23 +24,37 @@ QtProgramLauncher::QtProgramLauncher()
 
 QtProgramLauncher::~QtProgramLauncher() = default;
 
-bool QtProgramLauncher::start(const QString &path, WindowStyle style, const QString &windowTitle)
+ProgramLauncher::Start QtProgramLauncher::start(const QString &path, WindowStyle style, const QString &windowTitle)
 {
     const QFileInfo file(path);
-    if (path.isEmpty() || !file.isFile())
-        return false;
+    if (path.isEmpty() || !file.exists())
+        return Start::Missing;
+    if (!file.isFile())
+        return Start::NotProgram;
     // The program starts in its own folder, where it looks for its own files.
     const QString program = file.absoluteFilePath();
     const QString folder = file.absolutePath();
     qint64 pid = 0;
-    bool started = file.isExecutable() && QProcess::startDetached(program, {}, folder, &pid);
-    if (!started && program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
-        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
-        started = !wine.isEmpty() && QProcess::startDetached(wine, {program}, folder, &pid);
-    }
-    if (started)
+    const bool byItself = file.isExecutable() && QProcess::startDetached(program, {}, folder, &pid);
+    const Start result = byItself ? Start::Started : startByWine(program, &pid);
+    if (result == Start::Started)
         follow(pid, windowTitle, style == WindowStyle::NormalWithFocus);
-    return started;
+    return result;
+}
+
+ProgramLauncher::Start QtProgramLauncher::startByWine(const QString &program, qint64 *pid)
+{
+    // Wine starts whatever it is given and only then finds out that it is no program: a
+    // file that does not begin as a Windows program does ("MZ") is refused here instead.
+    QFile file(program);
+    if (!program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) || !file.open(QIODevice::ReadOnly)
+        || file.read(2) != "MZ")
+        return Start::NotProgram;
+    const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+    if (wine.isEmpty())
+        return Start::NoWine;
+    return QProcess::startDetached(wine, {program}, QFileInfo(program).absolutePath(), pid) ? Start::Started
+                                                                                           : Start::WineFailed;
 }
 
 bool QtProgramLauncher::activate(const QString &title)

@@ -11,11 +11,12 @@
 class X11Windows;
 
 // Starts programs with QProcess (Windows programs through wine when the system cannot run
-// them itself) and activates windows through the X server. Without an X server activation
-// fails silently. In a Wayland session that X server is Xwayland's: the windows of X programs
-// (wine's among them) are found and activated there, while a native Wayland window of another
-// program is out of any client's reach (Qt 6.4 offers no public way to hand a started program
-// an xdg-activation token), so asking for one ends silently as well.
+// them itself), saying why one cannot start, and activates windows through the X server.
+// Without an X server activation fails silently. In a Wayland session that X server is
+// Xwayland's: the windows of X programs (wine's among them) are found and activated there,
+// while a native Wayland window of another program is out of any client's reach (Qt 6.4
+// offers no public way to hand a started program an xdg-activation token), so asking for one
+// ends silently as well.
 //
 // After a start the launcher follows the program's new window for a while: a top-level
 // window owned by the started process (or a descendant), or one with the given title that
@@ -28,7 +29,7 @@ class QtProgramLauncher : public ProgramLauncher
 public:
     QtProgramLauncher();
     ~QtProgramLauncher() override;
-    bool start(const QString &path, WindowStyle style, const QString &windowTitle) override;
+    Start start(const QString &path, WindowStyle style, const QString &windowTitle) override;
     bool activate(const QString &title) override;
 
     // How long a started program's first window is waited for, in milliseconds (a Windows
@@ -45,6 +46,8 @@ private:
         bool activate = false;             // bring the window to the front when it appears
     };
 
+    // A program the system would not start, run by wine when it is a Windows program.
+    static Start startByWine(const QString &program, qint64 *pid);
     void follow(qint64 pid, const QString &title, bool activate);
     void lookForFollowedWindow();
     std::optional<unsigned long> followedWindow();

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a staging prefix and checks what a desktop reads from it: the menu
 # entry and the metainfo validate, a picture is known by its name and, renamed, by its first
-# bytes, and the editor is its default program. The installed programs find their picture
+# bytes (a program or a group is not a picture however named), the editor is the default
+# program of pictures, groups and TIGroups. The installed programs find their picture
 # reader under the prefix they are in, and the reader run by hand refuses politely. Also the
 # programs' own options, which need no display.
 # Arguments: build folder, dotlark, dotlark-convert. Exit 77: skipped.
@@ -99,18 +100,42 @@ if command -v update-mime-database >/dev/null && command -v xdg-mime >/dev/null;
   printf 'P1\n2 1\n1 0\n' > "$stage/dot.pbm"
   "$convert" "$stage/dot.pbm" "$stage/dot.89i" >/dev/null || fail=1
   "$convert" "$stage/dot.pbm" "$stage/dot.v2i" >/dev/null || fail=1
+  # A group of one picture is a picture file byte for byte: this one holds two.
+  "$convert" "$stage/dot.pbm" "$stage/other.89i" --name other >/dev/null || fail=1
+  "$convert" "$stage/dot.89i" "$stage/other.89i" --group "$stage/group.89g" >/dev/null || fail=1
   cp "$stage/dot.89i" "$stage/dot.bin"
   # By content alone: the link program's package claims *.v2i for a type of its own.
   cp "$stage/dot.v2i" "$stage/dot.dat"
-  export XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" XDG_CURRENT_DESKTOP=X-Generic
+  cp "$stage/group.89g" "$stage/group"
+  # Every calculator file starts as a picture file does. A program differs in its type byte
+  # (offset 72: 0x12 for 0x10), a group led by a picture in its count of entries (offset 58).
+  poke() { cp "$stage/dot.89i" "$stage/$1"; printf "$3" | dd of="$stage/$1" bs=1 seek="$2" conv=notrunc 2>/dev/null; }
+  poke prog.89p 72 '\022'; poke prog 72 '\022'; poke two 58 '\002'
+  cp "$stage/dot.89i" "$stage/pictures.tig" # known by its name alone
+  export XDG_DATA_HOME="$share" XDG_CURRENT_DESKTOP=X-Generic
   export XDG_CONFIG_HOME="$stage/config" HOME="$stage"
-  for pair in dot.89i:image/x-ti89-picture \
-              dot.bin:image/x-ti89-picture dot.dat:image/x-v200-picture; do
-    got=$(xdg-mime query filetype "$stage/${pair%%:*}")
-    check test "$got" = "${pair#*:}"
+  # file:type with these types alone (as where the link program is not installed):type beside
+  # the system's ("other": anything but a picture; the link program's types where it is).
+  for row in dot.89i:image/x-ti89-picture:image/x-ti89-picture \
+             dot.bin:image/x-ti89-picture:image/x-ti89-picture dot.dat:image/x-v200-picture:image/x-v200-picture \
+             group.89g:application/x-ti89-group:application/x-ti89-group \
+             pictures.tig:application/x-tilp-tigroup:application/x-tilp-tigroup \
+             prog.89p:application/octet-stream:other prog:application/octet-stream:other \
+             two:application/octet-stream:other group:application/octet-stream:other; do
+    file=${row%%:*} types=${row#*:}
+    got=$(XDG_DATA_DIRS="$share" xdg-mime query filetype "$stage/$file")
+    [ "$got" = "${types%%:*}" ] || { echo "FAILED: $file alone is $got"; fail=1; }
+    got=$(XDG_DATA_DIRS="$share:/usr/share" xdg-mime query filetype "$stage/$file")
+    case ${types#*:}:$got in
+      other:image/x-*-picture) echo "FAILED: $file beside the system's types is $got"; fail=1 ;;
+      other:*) ;;
+      *) [ "$got" = "${types#*:}" ] || { echo "FAILED: $file beside the system's types is $got"; fail=1; } ;;
+    esac
   done
   command -v update-desktop-database >/dev/null && update-desktop-database "$share/applications"
-  check test "$(xdg-mime query default image/x-ti89-picture)" = dotlark.desktop
+  for type in image/x-ti89-picture application/x-ti89-group application/x-tilp-tigroup; do
+    check test "$(XDG_DATA_DIRS="$share:/usr/share" xdg-mime query default $type)" = dotlark.desktop
+  done
 else skipped="$skipped update-mime-database/xdg-mime"; fi
 
 [ -n "$skipped" ] && echo "not installed, not checked:$skipped"

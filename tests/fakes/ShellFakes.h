@@ -12,6 +12,7 @@
 #include "platform/Questions.h"
 
 #include <QMap>
+#include <deque>
 #include <algorithm>
 
 class FakePictureLoader : public PictureLoader
@@ -47,15 +48,19 @@ public:
 class FakeProgramLauncher : public ProgramLauncher
 {
 public:
-    bool starts = true;
+    std::deque<Start> results; // the answers to the starts in turn; Started when none is left
     bool activates = true;
     QStringList calls; // "start <path> focus|nofocus" or "activate <title>"
     QString startedTitle; // the window title the last start was told to follow
-    bool start(const QString &path, WindowStyle style, const QString &windowTitle) override
+    Start start(const QString &path, WindowStyle style, const QString &windowTitle) override
     {
         startedTitle = windowTitle;
         calls << QStringLiteral("start %1 %2").arg(path, style == WindowStyle::NormalWithFocus ? "focus" : "nofocus");
-        return starts;
+        if (results.empty())
+            return Start::Started;
+        const Start result = results.front();
+        results.pop_front();
+        return result;
     }
     bool activate(const QString &title) override
     {

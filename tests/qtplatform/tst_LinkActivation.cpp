@@ -13,6 +13,8 @@
 
 #include <csignal>
 
+Q_DECLARE_METATYPE(ProgramLauncher::Start)
+
 // Starting programs, and activating windows on a real X server without a window manager
 // (as under xvfb-run), where the launcher itself has to raise and focus them.
 class tst_LinkActivation : public QObject
@@ -131,48 +133,63 @@ private slots:
             XCloseDisplay(m_display);
     }
 
+    // What the launcher says of a start; the program runs in its own folder, or through wine.
     void start_data()
     {
         QTest::addColumn<QString>("name");      // empty: the file does not exist
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("executable");
-        QTest::addColumn<bool>("wine");         // a wine on the PATH
-        QTest::addColumn<bool>("started");
+        QTest::addColumn<QByteArray>("wine");   // the wine on the PATH, empty: none
+        QTest::addColumn<ProgramLauncher::Start>("result");
         QTest::addColumn<bool>("byWine");
+        using Start = ProgramLauncher::Start;
         const QByteArray script = "#!/bin/sh\necho \"$PWD\" > ran\n", windows("MZ\x90\0\3\0\0\0", 8);
-        QTest::newRow("missing file") << "" << QByteArray() << false << true << false << false;
-        QTest::newRow("program the system runs") << "run" << script << true << true << true << false;
-        QTest::newRow("not executable") << "notes.txt" << script << false << true << false << false;
-        QTest::newRow("windows program through wine") << "LINK89.EXE" << windows << false << true << true << true;
-        QTest::newRow("executable the system cannot run") << "link89.exe" << windows << true << true << true << true;
-        QTest::newRow("windows program without wine") << "LINK89.EXE" << windows << false << false << false << false;
+        const QByteArray wine = "#!/bin/sh\necho \"$1\" > \"$WINE_ARGS\"\n", brokenWine = "not a program\n";
+        QTest::newRow("missing file") << "" << QByteArray() << false << wine << Start::Missing << false;
+        QTest::newRow("folder") << "folder.exe" << QByteArray() << false << wine << Start::NotProgram << false;
+        QTest::newRow("program the system runs") << "run" << script << true << wine << Start::Started << false;
+        QTest::newRow("not executable") << "notes.txt" << script << false << wine << Start::NotProgram << false;
+        QTest::newRow("windows program through wine")
+            << "LINK89.EXE" << windows << false << wine << Start::Started << true;
+        QTest::newRow("executable the system cannot run")
+            << "link89.exe" << windows << true << wine << Start::Started << true;
+        QTest::newRow("windows program without wine")
+            << "LINK89.EXE" << windows << false << QByteArray() << Start::NoWine << false;
+        QTest::newRow("text named .exe") << "LINK89.EXE" << script << false << wine << Start::NotProgram << false;
+        QTest::newRow("wine that does not start")
+            << "LINK89.EXE" << windows << false << brokenWine << Start::WineFailed << false;
     }
     void start()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         QFETCH(bool, executable);
-        QFETCH(bool, wine);
-        QFETCH(bool, started);
+        QFETCH(QByteArray, wine);
+        QFETCH(ProgramLauncher::Start, result);
         QFETCH(bool, byWine);
 
         QTemporaryDir folder;
         QDir(folder.path()).mkpath("bin");
         const QString program = folder.filePath(name.isEmpty() ? "absent.exe" : name);
-        if (!name.isEmpty())
+        if (name.startsWith("folder"))
+            QVERIFY(QDir().mkpath(program));
+        else if (!name.isEmpty())
             QVERIFY(executable ? writeProgram(program, content) : writeFile(program, content));
         const QString wineArgs = folder.filePath("wine.args");
-        if (wine)
-            QVERIFY(writeProgram(folder.filePath("bin/wine"), "#!/bin/sh\necho \"$1\" > '" + wineArgs.toUtf8() + "'\n"));
+        if (!wine.isEmpty())
+            QVERIFY(writeProgram(folder.filePath("bin/wine"), wine));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", folder.filePath("bin").toUtf8());
-        const bool result = QtProgramLauncher().start(program, ProgramLauncher::WindowStyle::NormalWithoutFocus, QString());
+        qputenv("WINE_ARGS", wineArgs.toUtf8());
+        const ProgramLauncher::Start got =
+            QtProgramLauncher().start(program, ProgramLauncher::WindowStyle::NormalWithoutFocus, QString());
         qputenv("PATH", path);
+        qunsetenv("WINE_ARGS");
 
-        QCOMPARE(result, started);
+        QCOMPARE(got, result);
         if (byWine)
             QTRY_COMPARE(readFile(wineArgs).trimmed(), program.toUtf8());
-        else if (started) // the program runs in its own folder
+        else if (result == ProgramLauncher::Start::Started) // the program runs in its own folder
             QTRY_COMPARE(readFile(folder.filePath("ran")).trimmed(), folder.path().toUtf8());
     }
 
