@@ -1819,6 +1819,36 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
         <source>*89.EXE files|*89.exe</source>
         <translation>*89.EXE-Dateien|*89.exe</translation>
     </message>
+    <message>
+        <source>Can&apos;t start %1
+%2
+
+Choose Wlink89.exe again?</source>
+        <translation>%1 kann nicht gestartet werden
+%2
+
+Wlink89.exe erneut auswählen?</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start Wlink89.exe</source>
+        <translation>Wlink89.exe kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is not a program this computer can run.</source>
+        <translation>Es ist kein Programm, das dieser Computer ausführen kann.</translation>
+    </message>
+    <message>
+        <source>It is a Windows program, and Wine, which runs Windows programs here, is not installed.</source>
+        <translation>Es ist ein Windows-Programm, und Wine, das hier Windows-Programme ausführt, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>It is a Windows program, and Wine would not start it.</source>
+        <translation>Es ist ein Windows-Programm, und Wine konnte es nicht starten.</translation>
+    </message>
 </context>
 <context>
     <name>LinkPreferences</name>
@@ -3010,6 +3040,10 @@ benutzen Sie dotlark-convert.</translation>
     <message>
         <source>The TIGroup&apos;s member %1 holds other variables beside %2, which a rewrite of it would lose.</source>
         <translation>Das Element %1 der TIGroup enthält außer %2 weitere Variablen, die beim Neuschreiben verloren gingen.</translation>
+    </message>
+    <message>
+        <source>The TIGroup holds more than %1 variables, more than a group file holds.</source>
+        <translation>Die TIGroup enthält mehr als %1 Variablen, mehr als eine Gruppendatei fasst.</translation>
     </message>
 </context>
 <context>

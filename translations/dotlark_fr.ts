@@ -1820,6 +1820,36 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
         <source>*89.EXE files|*89.exe</source>
         <translation>Fichiers *89.EXE|*89.exe</translation>
     </message>
+    <message>
+        <source>Can&apos;t start %1
+%2
+
+Choose Wlink89.exe again?</source>
+        <translation>Impossible de démarrer %1
+%2
+
+Choisir de nouveau Wlink89.exe&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start Wlink89.exe</source>
+        <translation>Impossible de démarrer Wlink89.exe</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is not a program this computer can run.</source>
+        <translation>Ce n&apos;est pas un programme que cet ordinateur peut exécuter.</translation>
+    </message>
+    <message>
+        <source>It is a Windows program, and Wine, which runs Windows programs here, is not installed.</source>
+        <translation>C&apos;est un programme Windows, et Wine, qui exécute ici les programmes Windows, n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>It is a Windows program, and Wine would not start it.</source>
+        <translation>C&apos;est un programme Windows, et Wine n&apos;a pas pu le démarrer.</translation>
+    </message>
 </context>
 <context>
     <name>LinkPreferences</name>
@@ -3011,6 +3041,10 @@ utilisez dotlark-convert.</translation>
     <message>
         <source>The TIGroup&apos;s member %1 holds other variables beside %2, which a rewrite of it would lose.</source>
         <translation>Le membre %1 du TIGroup contient d&apos;autres variables que %2, qu&apos;une réécriture perdrait.</translation>
+    </message>
+    <message>
+        <source>The TIGroup holds more than %1 variables, more than a group file holds.</source>
+        <translation>Le TIGroup contient plus de %1 variables, plus qu&apos;un fichier de groupe n&apos;en contient.</translation>
     </message>
 </context>
 <context>
