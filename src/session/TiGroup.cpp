@@ -175,7 +175,7 @@ Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group)
         return encodeTiGroup(path, group);
     const std::optional<std::vector<uint8_t>> bytes = writeGroup(group);
     if (!bytes)
-        return Failure{Failure::What::CannotEncode, path, groupReason(GroupError::TooLarge)};
+        return Failure{Failure::What::CannotEncode, path, groupReason(groupWriteError(group))};
     return asByteArray(*bytes);
 }
 
