@@ -5,8 +5,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(Failure::What)
-
 // The link settings kept between runs, and the pictures that come from the calculator.
 class tst_LinkPreferences : public QObject
 {
@@ -97,28 +95,6 @@ private slots:
         }
         else
             QCOMPARE(read.failure().what, Failure::What::NotAPicture);
-    }
-
-    // What the link wrote is read as the variable it is: a failure names folder\name, not
-    // the temporary file.
-    void receivedCopyNamesTheVariable_data()
-    {
-        QTest::addColumn<QByteArray>("copy"); // empty: no file was written
-        QTest::addColumn<Failure::What>("what");
-        QTest::newRow("no copy") << QByteArray() << Failure::What::Missing;
-        QTest::newRow("not a picture") << QByteArray("**TI89**\1\0main\0\0\0\0hello") << Failure::What::NotAPicture;
-    }
-    void receivedCopyNamesTheVariable()
-    {
-        QFETCH(QByteArray, copy);
-        QFETCH(Failure::What, what);
-        FakeFileStore files;
-        if (!copy.isEmpty())
-            files.files[QStringLiteral("/tmp/r/received.89i")] = copy;
-        const Outcome<CalcPicture> read = readReceivedPicture(files, QStringLiteral("/tmp/r/received.89i"), "main\\pic");
-        QVERIFY(!read);
-        QCOMPARE(read.failure().what, what);
-        QCOMPARE(read.failure().path, QStringLiteral("main\\pic"));
     }
 };
 
