@@ -1,18 +1,14 @@
 #include "CommandLine.h"
 
-namespace {
+bool isOption(const QString &argument) { return argument.startsWith(u'-') && argument != u"-"; }
 
-const OptionRule *findRule(const OptionTable &table, const QString &name)
+const OptionRule *findOption(const OptionTable &table, const QString &name)
 {
     for (const OptionRule &rule : table)
         if (rule.name == name)
             return &rule;
     return nullptr;
 }
-
-bool isOption(const QString &argument) { return argument.startsWith(u'-') && argument != u"-"; }
-
-} // namespace
 
 ParsedArguments parseArguments(const QStringList &arguments, const OptionTable &table)
 {
@@ -28,7 +24,7 @@ ParsedArguments parseArguments(const QStringList &arguments, const OptionTable &
             optionsEnded = true;
             continue;
         }
-        const OptionRule *rule = findRule(table, argument);
+        const OptionRule *rule = findOption(table, argument);
         if (!rule)
             return {std::nullopt, Convert::tr("this command has no option %1").arg(argument)};
         if (invocation.has(argument))

@@ -42,5 +42,10 @@ struct ParsedArguments
 // option may take a value in one command and be a flag in another). "--" ends the options.
 ParsedArguments parseArguments(const QStringList &arguments, const OptionTable &table);
 
+// Whether an argument before "--" is read as an option (a lone "-" is a file named -).
+bool isOption(const QString &argument);
+// The rule of the option named `name` in `table`, or nothing.
+const OptionRule *findOption(const OptionTable &table, const QString &name);
+
 // Whether `option` is among the arguments before any "--".
 bool mentions(const QStringList &arguments, const QString &option);

@@ -285,6 +285,8 @@ QString helpText()
     return text;
 }
 
+OptionTable optionsOfArguments(const QStringList &arguments) { return optionsOfMode(modesIn(arguments).value(0)); }
+
 int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &loader)
 {
     if (mentions(arguments, "--help")) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandLine.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,3 +15,7 @@ class PictureLoader;
 int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &loader);
 
 QString helpText();
+
+// The options runConvert reads these arguments against: those of the mode they name (the
+// first, when they name several), or of the commands chosen by their files.
+OptionTable optionsOfArguments(const QStringList &arguments);

@@ -19,6 +19,9 @@ struct NamedFile
     ino_t inode = 0;
 };
 
+// An argument that is not text, in a message of its own (not a file's, which refuse() shortens).
+QString shownArgument(const QByteArray &argument) { return shownName(shownBytes(argument), kMessageNameLength); }
+
 QStringList fileNames(const Invocation &call, const OptionTable &options)
 {
     QStringList names = call.files;
@@ -52,10 +55,24 @@ int checkFileNames(const Invocation &call, const OptionTable &options)
     return kExitOk;
 }
 
-int checkArgumentsCarry(int argc, char *argv[])
+int checkArgumentsCarry(const QList<QByteArray> &arguments, const OptionTable &options)
 {
-    for (int i = 1; i < argc; ++i)
-        if (!carriesAsText(QByteArray(argv[i])))
-            return refuse(shownBytes(QByteArray(argv[i])), uncarriedNameReason());
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString text = QFile::decodeName(arguments[i]);
+        const bool option = !optionsEnded && isOption(text);
+        if (option && !carriesAsText(arguments[i]))
+            return usageError(Convert::tr("this command has no option %1").arg(shownArgument(arguments[i])));
+        optionsEnded = optionsEnded || (option && text == u"--");
+        const OptionRule *rule = option ? findOption(options, text) : nullptr;
+        if (rule && !rule->valueName.isEmpty() && i + 1 < arguments.size()) {
+            ++i; // the value, whatever it looks like, as parseArguments takes it
+            if (!carriesAsText(arguments[i]) && !rule->valueName.startsWith(QStringLiteral("OUT")))
+                return usageError(Convert::tr("the value of %1 is not valid UTF-8 text: \"%2\"")
+                                      .arg(rule->name, shownArgument(arguments[i])));
+        }
+        if (!carriesAsText(arguments[i])) // a file's name, or an OUT option's value
+            return refuse(shownBytes(arguments[i]), uncarriedNameReason());
+    }
     return kExitOk;
 }

@@ -9,6 +9,9 @@
 // kExitOk when the command may run, else kExitRefused after saying why.
 int checkFileNames(const Invocation &call, const OptionTable &options);
 
-// Every argument must come through as text unchanged: a name that is not valid UTF-8 would
-// name another file. kExitOk, or kExitRefused after naming the first one that does not.
-int checkArgumentsCarry(int argc, char *argv[]);
+// Every argument (without the program name, as the system passed it) must come through as
+// text unchanged: a name that is not valid UTF-8 would name another file, a value another
+// value. kExitOk, or else after saying what the first one that does not is: a file's name
+// (kExitRefused), or an option or an option's value (kExitUsage, naming the option), read
+// against `options` as the command line is parsed.
+int checkArgumentsCarry(const QList<QByteArray> &arguments, const OptionTable &options);

@@ -27,13 +27,14 @@ std::optional<GroupFile> readGroupFile(Context &context, const QString &path)
     if (!bytes)
         return std::nullopt;
     QStringList warnings;
-    Outcome<GroupFile> group = decodeGroupFile(path, *bytes, &warnings);
+    // The names come from the file: escaped, so that none forges a line; the separator is ours.
+    Outcome<GroupFile> group = decodeGroupFile(path, *bytes, &warnings, shownVariable);
     if (!group) {
         refuse(group.failure());
         return std::nullopt;
     }
     for (const QString &warning : warnings)
-        printNote(QStringLiteral("%1: %2").arg(path, escapedControls(warning)));
+        printNote(QStringLiteral("%1: %2").arg(path, warning));
     return std::move(*group);
 }
 

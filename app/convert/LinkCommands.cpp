@@ -183,12 +183,9 @@ int receiveFromCalculator(Context &context)
     if (const Done done = link.receive(CalcCharset::toUnicode(folder), CalcCharset::toUnicode(name), received); !done)
         return linkRefused(variable, done.failure());
     sayWorking(Convert::tr("received %1").arg(variable));
-    const std::optional<QByteArray> bytes = readFile(context.files, received);
-    if (!bytes)
-        return kExitRefused;
-    const Outcome<CalcPicture> picture = receivedPicture(received, *bytes);
+    const Outcome<CalcPicture> picture = readReceivedPicture(context.files, received, variable);
     if (!picture)
-        return refuse(variable, describe(picture.failure(), Wording::Phrase));
+        return refuse(picture.failure().path, describe(picture.failure(), Wording::Phrase));
     return writePictureAs(context, out, *picture);
 }
 

@@ -32,7 +32,8 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     Translations::install(); // the messages and the help in the system's language
-    if (const int refused = checkArgumentsCarry(argc, argv); refused != kExitOk)
+    const QList<QByteArray> given(argv + 1, argv + argc);
+    if (const int refused = checkArgumentsCarry(given, optionsOfArguments(arguments)); refused != kExitOk)
         return refused;
     QtFileStore files;
     IsolatedPictureLoader loader; // pictures are decoded in a helper process

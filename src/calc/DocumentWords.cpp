@@ -23,6 +23,8 @@ QString groupReason(GroupError error, int entry, const QString &entryName)
         return QCoreApplication::translate("GroupFile", "%1 of the group is longer than its place in the file.").arg(which);
     case GroupError::TooLarge:
         return QCoreApplication::translate("GroupFile", "The group is too large for a group file.");
+    case GroupError::TooManyEntries:
+        return QCoreApplication::translate("GroupFile", "The group has more than 65,535 entries (variables and folders), the most a group file holds.");
     }
     return QCoreApplication::translate("GroupFile", "Unknown error.");
 }

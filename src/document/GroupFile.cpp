@@ -139,8 +139,18 @@ std::vector<uint8_t> headerOf(const GroupFile &group)
     return out;
 }
 
-// The table, the file size and A5 5A; the file size, or nothing past 4 GiB.
-std::optional<uint32_t> appendTable(std::vector<uint8_t> &out, const std::vector<GroupEntry> &entries)
+// The bytes the whole file takes: header, table, trailer and every variable's slot.
+uint64_t fileSizeOf(const std::vector<GroupEntry> &entries)
+{
+    uint64_t size = kTableAt + kEntrySize * entries.size() + kTableTrailer;
+    for (const GroupEntry &entry : entries)
+        if (!entry.isFolder())
+            size += entry.data.size() + slotFrame(entry.type);
+    return size;
+}
+
+// The table, the file size and A5 5A, for a group that groupWriteError lets through.
+void appendTable(std::vector<uint8_t> &out, const std::vector<GroupEntry> &entries)
 {
     uint64_t offset = kTableAt + kEntrySize * entries.size() + kTableTrailer;
     std::vector<uint8_t> types;
@@ -156,11 +166,8 @@ std::optional<uint32_t> appendTable(std::vector<uint8_t> &out, const std::vector
         if (!entry.isFolder())
             offset += entry.data.size() + slotFrame(entry.type);
     }
-    if (offset > std::numeric_limits<uint32_t>::max())
-        return std::nullopt;
     appendLE(out, uint32_t(offset), 4);
     out.insert(out.end(), {0xA5, 0x5A});
-    return uint32_t(offset);
 }
 
 } // namespace
@@ -186,16 +193,23 @@ GroupReadResult readGroup(Bytes bytes)
     return result;
 }
 
+GroupError groupWriteError(const GroupFile &group)
+{
+    if (group.entries.size() > std::numeric_limits<uint16_t>::max())
+        return GroupError::TooManyEntries;
+    if (fileSizeOf(group.entries) > std::numeric_limits<uint32_t>::max())
+        return GroupError::TooLarge;
+    return GroupError::None;
+}
+
 std::optional<std::vector<uint8_t>> writeGroup(const GroupFile &group)
 {
+    if (groupWriteError(group) != GroupError::None)
+        return std::nullopt;
     const auto &entries = group.entries;
-    if (entries.size() > std::numeric_limits<uint16_t>::max())
-        return std::nullopt;
     std::vector<uint8_t> out = headerOf(group);
-    const std::optional<uint32_t> fileSize = appendTable(out, entries);
-    if (!fileSize)
-        return std::nullopt;
-    out.reserve(*fileSize);
+    out.reserve(fileSizeOf(entries));
+    appendTable(out, entries);
     for (const GroupEntry &entry : entries) {
         if (entry.isFolder())
             continue;
@@ -235,6 +249,8 @@ std::string groupErrorText(GroupError error, int entry, std::string_view entryNa
         return which + " of the group is longer than its place in the file.";
     case GroupError::TooLarge:
         return "The group is too large for a group file.";
+    case GroupError::TooManyEntries:
+        return "The group has more than 65,535 entries (variables and folders), the most a group file holds.";
     }
     return "Unknown error.";
 }

@@ -58,6 +58,7 @@ enum class GroupError {
     CountDoesNotFit, // a folder entry counts more variables than follow it
     LengthPastSlot,  // a variable's own length runs past its place in the file
     TooLarge,        // (writing) the file would pass 4 GiB
+    TooManyEntries,  // (writing) more than 65,535 entries, folder entries included
 };
 
 struct GroupReadResult
@@ -72,9 +73,11 @@ struct GroupReadResult
 GroupReadResult readGroup(std::span<const uint8_t> bytes);
 
 // The whole file, offsets, folder counts, file size and checksums computed; each
-// variable's data as it is held. Nothing when it cannot be written (TooLarge: more than
-// 65535 entries or 4 GiB).
+// variable's data as it is held. Nothing when it cannot be written (groupWriteError).
 std::optional<std::vector<uint8_t>> writeGroup(const GroupFile &group);
+// Why writeGroup gives nothing for this group: TooManyEntries when the u16 count cannot
+// hold its entries, TooLarge when the file would pass 4 GiB; None when it can be written.
+GroupError groupWriteError(const GroupFile &group);
 
 // One variable as a file of its own (for a picture: a .89i file), its folder as the
 // default folder and the group's comment.

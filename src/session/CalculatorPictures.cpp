@@ -1,6 +1,7 @@
 #include "session/CalculatorPictures.h"
 
 #include "calc/PictureFile.h"
+#include "platform/FileStore.h"
 #include "session/FileSession.h"
 
 #include <QCoreApplication>
@@ -29,4 +30,15 @@ Outcome<CalcPicture> receivedPicture(const QString &path, const QByteArray &byte
     // The file's comment is the link library's ("Single file dated ..."), not the user's.
     picture->comment = kNewPictureComment;
     return picture;
+}
+
+Outcome<CalcPicture> readReceivedPicture(FileStore &files, const QString &copy, const QString &variable)
+{
+    Outcome<QByteArray> bytes = files.readAll(copy);
+    if (!bytes) {
+        Failure failure = bytes.failure();
+        failure.path = variable;
+        return failure;
+    }
+    return receivedPicture(variable, *bytes);
 }

@@ -15,30 +15,28 @@ namespace {
 
 Failure damaged(const QString &path, const QString &why) { return {Failure::What::DamagedPicture, path, why}; }
 
-QString entryName(const GroupEntry &entry)
+QString entryName(const GroupEntry &entry) { return plainVariableName(entry.folder, entry.name); }
+
+QString checksumWarning(const GroupEntry &entry, VariableNaming naming)
 {
-    return CalcCharset::toUnicode(entry.folder) + u'\\' + CalcCharset::toUnicode(entry.name);
+    return QCoreApplication::translate("TiGroup", "the checksum of %1 disagrees with its data")
+        .arg(naming(entry.folder, entry.name));
 }
 
-QString checksumWarning(const GroupEntry &entry)
-{
-    return QCoreApplication::translate("TiGroup", "the checksum of %1 disagrees with its data").arg(entryName(entry));
-}
-
-void addWarnings(const GroupReadResult &read, QStringList *warnings)
+void addWarnings(const GroupReadResult &read, QStringList *warnings, VariableNaming naming)
 {
     if (!warnings)
         return;
     for (const int index : read.checksumMismatches)
-        *warnings << checksumWarning(read.group.entries[size_t(index)]);
+        *warnings << checksumWarning(read.group.entries[size_t(index)], naming);
 }
 
-Outcome<GroupFile> decode68k(const QString &path, const QByteArray &bytes, QStringList *warnings)
+Outcome<GroupFile> decode68k(const QString &path, const QByteArray &bytes, QStringList *warnings, VariableNaming naming)
 {
     const GroupReadResult read = readGroup(asBytes(bytes));
     if (read.error != GroupError::None)
         return damaged(path, groupReason(read.error, read.entry, CalcCharset::toUnicode(read.entryName)));
-    addWarnings(read, warnings);
+    addWarnings(read, warnings, naming);
     return read.group;
 }
 
@@ -164,9 +162,14 @@ bool isGroupPath(const QString &path)
            || kindFromGroupEnding(path.toStdString()).has_value();
 }
 
-Outcome<GroupFile> decodeGroupFile(const QString &path, const QByteArray &bytes, QStringList *warnings)
+QString plainVariableName(const std::string &folder, const std::string &name)
 {
-    return isTiGroup(bytes) ? decodeTiGroup(path, bytes, warnings) : decode68k(path, bytes, warnings);
+    return CalcCharset::toUnicode(folder) + u'\\' + CalcCharset::toUnicode(name);
+}
+
+Outcome<GroupFile> decodeGroupFile(const QString &path, const QByteArray &bytes, QStringList *warnings, VariableNaming naming)
+{
+    return isTiGroup(bytes) ? decodeTiGroup(path, bytes, warnings, naming) : decode68k(path, bytes, warnings, naming);
 }
 
 Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group)
@@ -175,11 +178,11 @@ Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group)
         return encodeTiGroup(path, group);
     const std::optional<std::vector<uint8_t>> bytes = writeGroup(group);
     if (!bytes)
-        return Failure{Failure::What::CannotEncode, path, groupReason(GroupError::TooLarge)};
+        return Failure{Failure::What::CannotEncode, path, groupReason(groupWriteError(group))};
     return asByteArray(*bytes);
 }
 
-Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, QStringList *warnings)
+Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, QStringList *warnings, VariableNaming naming)
 {
     TigReadResult read = readTigArchive(asBytes(bytes));
     if (read.error != TigError::None)
@@ -194,7 +197,7 @@ Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, Q
         return damaged(path, memberReason(found.error, memberName(found.memberName)));
     for (const TigVariable &v : found.variables)
         if (!v.checksumAgrees && warnings)
-            *warnings << checksumWarning(v.variable);
+            *warnings << checksumWarning(v.variable, naming);
     return groupOf(found.variables);
 }
 

@@ -22,19 +22,27 @@ bool isGroupPath(const QString &path);
 inline constexpr ShownText kGroupFilesFilter{
     "TiGroup", QT_TRANSLATE_NOOP("TiGroup", "Calculator groups (89g, 92g, 9xg, v2g, tig)|*.89g;*.92g;*.9xg;*.v2g;*.tig")};
 
+// How a warning names a variable by its folder and name (calculator bytes, as the file has
+// them). The plain way is folder\name; a caller that prints the warning as a line of its own
+// output escapes what the file holds there, and only that, not the separator.
+using VariableNaming = QString (*)(const std::string &folder, const std::string &name);
+QString plainVariableName(const std::string &folder, const std::string &name);
+
 // The group in a file's bytes; its variables in the file's order. A TIGroup's are in member
 // order, with folder entries as a 68k group of the same variables has them; two members of
 // one folder\name both give their variable; its calculator is the first variable member's.
-// warnings gets one line per variable whose checksum disagrees. A damaged file is a
-// DamagedPicture failure whose detail says why.
-Outcome<GroupFile> decodeGroupFile(const QString &path, const QByteArray &bytes, QStringList *warnings = nullptr);
+// warnings gets one line per variable whose checksum disagrees, the variable named by
+// `naming`. A damaged file is a DamagedPicture failure whose detail says why.
+Outcome<GroupFile> decodeGroupFile(const QString &path, const QByteArray &bytes, QStringList *warnings = nullptr,
+                                   VariableNaming naming = plainVariableName);
 // The bytes of the group as the kind of file `path` names: a TIGroup for .tig, else a 68k
 // group file.
 Outcome<QByteArray> encodeGroupFile(const QString &path, const GroupFile &group);
 
 // The TIGroup codecs themselves. Encoding writes one member a variable, named
 // "folder.name.ending", stamped with the time of now.
-Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, QStringList *warnings = nullptr);
+Outcome<GroupFile> decodeTiGroup(const QString &path, const QByteArray &bytes, QStringList *warnings = nullptr,
+                                VariableNaming naming = plainVariableName);
 Outcome<QByteArray> encodeTiGroup(const QString &path, const GroupFile &group);
 
 // The TIGroup `bytes` with a save's change made member by member: the member that holds a

@@ -174,10 +174,8 @@ std::optional<CalcPicture> CalculatorCommands::fetch(CalculatorLink &link, const
     Outcome<CalcPicture> picture = Failure{};
     if (const Done received = link.receive(variable.folder, variable.name, path); !received)
         picture = received.failure();
-    else if (const Outcome<QByteArray> bytes = m_services.files.readAll(path); !bytes)
-        picture = bytes.failure();
     else
-        picture = receivedPicture(path, *bytes);
+        picture = readReceivedPicture(m_services.files, path, shown);
     if (!picture && picture.failure().what == Failure::What::NotAPicture)
         m_services.messages.warn(tr("%1 is not a picture: it cannot be opened.").arg(shown), AppInfo::title);
     else if (!picture)

@@ -86,7 +86,7 @@ private slots:
     // entry's name, the same English as the format's own words.
     void formatReasonsInEnglish()
     {
-        for (int e = int(GroupError::None); e <= int(GroupError::TooLarge); ++e) {
+        for (int e = int(GroupError::None); e <= int(GroupError::TooManyEntries); ++e) {
             const auto error = GroupError(e);
             QCOMPARE(groupReason(error, 2), QString::fromStdString(groupErrorText(error, 2)));
             QCOMPARE(groupReason(error, 2, QStringLiteral("main\\pic")), QString::fromStdString(groupErrorText(error, 2, "main\\pic")));

@@ -1,5 +1,6 @@
 #include "calc/ByteConversions.h"
 #include "document/GroupFile.h"
+#include "document/TiGroupFile.h"
 #include "fakes/ConvertRun.h"
 #include "fakes/FullDisk.h"
 #include "fakes/PictureFixtures.h"
@@ -100,6 +101,37 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains("cannot be written: No space left on device"), qPrintable(r.err));
         QCOMPARE(readFile(disk.path("g.89g")), old);
+    }
+
+    // A variable whose checksum disagrees is noted by its folder\name: what the file holds
+    // escaped, the separator written once.
+    void checksumNoteNamesTheVariable_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain names") << QByteArray("foo") << QByteArray("picb") << "g.89g" << "foo\\picb";
+        QTest::newRow("a TIGroup") << QByteArray("foo") << QByteArray("picb") << "g.tig" << "foo\\picb";
+        QTest::newRow("a line break") << QByteArray("fo\ro") << QByteArray("picb") << "g.89g" << "fo\\ro\\picb";
+        QTest::newRow("a backslash held") << QByteArray("a\\b") << QByteArray("pic") << "g.89g" << "a\\\\b\\pic";
+    }
+    void checksumNoteNamesTheVariable()
+    {
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, name);
+        QFETCH(QString, group);
+        QFETCH(QString, shown);
+        GroupFile file;
+        putVariable(file, *pictureVariable({folder.toStdString(), name.toStdString(), {}, 9, 4, PixelGrid(9, 4)}));
+        QByteArray bytes = asByteArray(*writeGroup(file));
+        bytes[bytes.size() - 3] = char(bytes[bytes.size() - 3] ^ 0x10); // the variable's last byte
+        if (group.endsWith(".tig"))
+            bytes = asByteArray(*writeTigArchive({{*makeTigMember("foo.picb.89i", asBytes(bytes))}, {}}));
+        QVERIFY(writeFile(path(group), bytes));
+        const ToolRun r = runConvert({"--list", path(group)});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, "dotlark-convert: note: " + path(group) + ": the checksum of " + shown + " disagrees with its data\n");
     }
 
     void refusals_data()

@@ -79,6 +79,36 @@ private slots:
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.contains(says), qPrintable(r.err));
     }
+
+    // What --receive got is named by the variable, never by the temporary file the link
+    // wrote it to: a stand-in for the link helper (a script beside a copy of the tool, where
+    // the tool looks for its helper) says it received the variable and writes this.
+    void receivedVariableNamed_data()
+    {
+        QTest::addColumn<QString>("writes"); // a shell command; $out is the file to write
+        QTest::addColumn<QString>("said");
+        QTest::newRow("nothing") << "" << "The file does not exist.";
+        QTest::newRow("5 MB") << "head -c 5000000 /dev/zero >\"$out\"" << "the file is larger than 4194304 bytes";
+        QTest::newRow("a text") << "printf '**TI89**' >\"$out\"" << "it is not a picture variable";
+    }
+    void receivedVariableNamed()
+    {
+        QFETCH(QString, writes);
+        QFETCH(QString, said);
+        QTemporaryDir tool;
+        const QString copy = tool.filePath(QStringLiteral("dotlark-convert"));
+        QVERIFY(QFile::copy(convertToolPath(), copy));
+        QVERIFY(writeFile(tool.filePath(QStringLiteral("dotlark-link")),
+                          ("#!/bin/sh\n[ \"$1\" = receive ] || exit 2\nout=$4\n" + writes + "\necho done\n").toUtf8()));
+        for (const QString &program : {copy, tool.filePath(QStringLiteral("dotlark-link"))})
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcess process;
+        process.start(copy, {"--receive", "main\\pic", dir.filePath(QStringLiteral("r.89i")), "--cable", "null"});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), "dotlark-convert: main\\pic: " + said + u'\n');
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("r.89i"))));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_ConvertLink)

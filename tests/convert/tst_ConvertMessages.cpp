@@ -27,6 +27,7 @@ class tst_ConvertMessages : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
+    QTemporaryDir runtime; // the children's: --print-pdf starts a GUI application, which warns without one
 
     struct Run
     {
@@ -65,6 +66,8 @@ private slots:
     {
         QVERIFY(dir.isValid());
         QVERIFY2(QFile::exists(kTool), "build dotlark-convert first");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
         write("photo.png", photoFile(64, 40, "PNG"));
         write("photo.jpg", photoFile(64, 40, "JPEG"));
         write("png.89i", photoFile(64, 40, "PNG"));
@@ -96,6 +99,12 @@ private slots:
         QTest::newRow("an output not UTF-8") << QByteArrayList{"s.89i", "o\xff.pbm"} << "o\\xFF.pbm" + notText;
         QTest::newRow("a cut sequence") << QByteArrayList{"photo.jpg", "o\xc3.89i", "--fit"} << "o\\xC3.89i" + notText;
         QTest::newRow("an overlong /") << QByteArrayList{"s.89i", "o\xc0\xaf.pbm"} << "o\\xC0\\xAF.pbm" + notText;
+        // Where --comment is a flag, or the option's value is an output file, a name it is.
+        QTest::newRow("a flag's neighbour not UTF-8")
+            << QByteArrayList{"--print-pdf", "o.pdf", "--comment", "s\xff.89i"} << "s\\xFF.89i" + notText;
+        QTest::newRow("a PDF to write not UTF-8") << QByteArrayList{"--print-pdf", "o\xff.pdf", "s.89i"} << "o\\xFF.pdf" + notText;
+        QTest::newRow("a group to write not UTF-8")
+            << QByteArrayList{"s.89i", "--group", "g\xe9.89g"} << "g\\xE9.89g" + notText;
         const QByteArray huge(100 * 1024, 'c');
         QTest::newRow("a 100 KB comment") << QByteArrayList{"photo.jpg", "x.89i", "--fit", "--comment", huge}
                                           << shownName(QString::fromLatin1(huge), kMessageNameLength)
@@ -110,6 +119,36 @@ private slots:
         const Run result = run(arguments);
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(QString::fromUtf8(result.err), "dotlark-convert: " + message + u'\n');
+        QCOMPARE(entries(), before);
+    }
+
+    // An option's value that is not UTF-8 is wrong usage naming the option, not a file to
+    // rename; an option that is not UTF-8 is one the command does not have.
+    void refusesAValueNotText_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("--comment") << QByteArrayList{"photo.jpg", "x.89i", "--comment", "caf\xe9"}
+                                   << "the value of --comment is not valid UTF-8 text: \"caf\\xE9\"";
+        QTest::newRow("--name, before the files") << QByteArrayList{"--name", "\xff", "s.89i", "t.89i"}
+                                                   << "the value of --name is not valid UTF-8 text: \"\\xFF\"";
+        QTest::newRow("--var of a group") << QByteArrayList{"g.89g", "o.89i", "--var", "main\\p\xc3"}
+                                          << "the value of --var is not valid UTF-8 text: \"main\\p\\xC3\"";
+        QTest::newRow("--receive") << QByteArrayList{"--receive", "\xc0\xaf", "o.89i"}
+                                   << "the value of --receive is not valid UTF-8 text: \"\\xC0\\xAF\"";
+        QTest::newRow("--size of --fit") << QByteArrayList{"photo.jpg", "x.89i", "--fit", "--size", "16\xd7" "7"}
+                                         << "the value of --size is not valid UTF-8 text: \"16\\xD77\"";
+        QTest::newRow("an option") << QByteArrayList{"s.89i", "t.89i", "--n\xe4me", "x"}
+                                   << "this command has no option --n\\xE4me";
+    }
+    void refusesAValueNotText()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QString, message);
+        const QStringList before = entries();
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(QString::fromUtf8(result.err), "dotlark-convert: " + message + "\nTry 'dotlark-convert --help'.\n");
         QCOMPARE(entries(), before);
     }
 

@@ -50,6 +50,8 @@ void put32(Bytes &b, size_t at, uint32_t v) { put16(b, at, v & 0xFFFF), put16(b,
 
 } // namespace
 
+Q_DECLARE_METATYPE(GroupError)
+
 class tst_GroupFile : public QObject
 {
     Q_OBJECT
@@ -105,6 +107,37 @@ private slots:
         QCOMPARE(group.entries.size(), size_t(6));
         QVERIFY(removeVariable(group, "main", "pic1"));
         QCOMPARE(group.entries[0].name, "main"); // notes is still in it
+    }
+
+    // The u16 count holds 65,535 entries, folder entries among them; one more is refused
+    // as too many entries, not as a file too large.
+    void entryLimit_data()
+    {
+        QTest::addColumn<int>("variables");
+        QTest::addColumn<int>("folders");
+        QTest::addColumn<GroupError>("error");
+        QTest::newRow("65,535 variables") << 65535 << 0 << GroupError::None;
+        QTest::newRow("65,536 variables") << 65536 << 0 << GroupError::TooManyEntries;
+        QTest::newRow("65,534 variables, 2 folders") << 65534 << 2 << GroupError::TooManyEntries;
+    }
+    void entryLimit()
+    {
+        QFETCH(int, variables);
+        QFETCH(int, folders);
+        QFETCH(GroupError, error);
+        GroupFile group;
+        for (int f = 0; f < folders; ++f)
+            group.entries.push_back({"f" + std::to_string(f), kGroupFolderType, 0, {}, {}});
+        group.entries.insert(group.entries.begin() + (folders ? 1 : 0), size_t(variables),
+                             GroupEntry{"t", 0x0B, 0, "f0", Bytes(kTextData.begin(), kTextData.end())});
+        QCOMPARE(groupWriteError(group), error);
+        const std::optional<Bytes> written = writeGroup(group);
+        QCOMPARE(written.has_value(), error == GroupError::None);
+        if (written)
+            QCOMPARE(readGroup(*written).group.entries.size(), size_t(variables + folders));
+        else
+            QCOMPARE(groupErrorText(error), std::string("The group has more than 65,535 entries (variables and "
+                                                        "folders), the most a group file holds."));
     }
 
     // A single .89i file given a second picture becomes a group with folder entries.

@@ -2,16 +2,14 @@
 // built here from pictures drawn in code and byte layouts written by hand, and checks that
 // the loader reads each picture seed at its size, so that every format's reader is reached.
 
-#include "document/GroupFile.h"
+#include "ContainerSeeds.h"
+#include "SeedFiles.h"
 #include "document/Picture89i.h"
-#include "document/RecoveryCopy.h"
-#include "document/TiGroupFile.h"
 #include "fakes/PictureFixtures.h"
 #include "qtplatform/QtPictureLoader.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -21,33 +19,7 @@
 
 namespace {
 
-bool failed = false;
-
-void fail(const QString &what)
-{
-    std::fprintf(stderr, "fuzz_seeds: %s\n", qPrintable(what));
-    failed = true;
-}
-
-void save(const QString &folder, const QString &name, const QByteArray &bytes)
-{
-    QDir().mkpath(folder);
-    QFile file(folder + u'/' + name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        fail(QStringLiteral("cannot write %1").arg(file.fileName()));
-}
-
 // ---- .89i files ----
-
-QByteArray calcFile(int width, int height, CalcKind kind, const std::string &name, int pattern)
-{
-    PixelGrid grid(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            grid.set(x, y, (x * pattern + y) % 3 == 0);
-    const EncodeResult encoded = encode89i("main", name, "seed picture", width, height, grid, kind);
-    return QByteArray(reinterpret_cast<const char *>(encoded.bytes.data()), qsizetype(encoded.bytes.size()));
-}
 
 void calcSeeds(const QString &folder)
 {
@@ -58,37 +30,6 @@ void calcSeeds(const QString &folder)
     save(folder, "tall.v2i", calcFile(3, 128, CalcKind::Voyage200, "tall", 7));
     save(folder, "cut.89i", calcFile(160, 77, CalcKind::TI89, "cut", 1).left(600));
     save(folder, "header.89i", calcFile(8, 8, CalcKind::TI89, "header", 1).left(kPicture89iHeaderSize));
-}
-
-// Groups of each calculator: pictures in two folders and a text variable, one picture
-// alone (a .89i file), a backup-like entry, and a group cut short.
-QByteArray groupFile(CalcKind kind, int pictures, bool text)
-{
-    GroupFile group;
-    group.kind = kind;
-    for (int i = 0; i < pictures; ++i) {
-        const QByteArray file = calcFile(9 + i, 3 + i, kind, "pic" + std::to_string(i), i + 1);
-        GroupReadResult single = readGroup(std::span(reinterpret_cast<const uint8_t *>(file.constData()), size_t(file.size())));
-        single.group.entries.front().folder = i % 2 ? "sprites" : "main";
-        putVariable(group, single.group.entries.front());
-    }
-    if (text)
-        putVariable(group, GroupEntry{"memo", 0x0B, 3, "notes", {0x00, 0x06, 0x00, 0x01, 'h', 'i', 0x00, 0xE0}});
-    const std::vector<uint8_t> bytes = *writeGroup(group);
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-}
-
-void groupSeeds(const QString &folder)
-{
-    save(folder, "three.89g", groupFile(CalcKind::TI89, 3, true));
-    save(folder, "two.92g", groupFile(CalcKind::TI92, 2, false));
-    save(folder, "text.9xg", groupFile(CalcKind::TI92Plus, 1, true));
-    save(folder, "one.v2g", groupFile(CalcKind::Voyage200, 1, false));
-    save(folder, "cut.89g", groupFile(CalcKind::TI89, 3, true).left(150));
-    GroupFile backup;
-    backup.entries.push_back(GroupEntry{"v2.09", kGroupBackupType, 0, "main", std::vector<uint8_t>(40, 0x5A)});
-    const std::vector<uint8_t> bytes = *writeGroup(backup);
-    save(folder, "backup.89g", QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
 }
 
 // The layout fuzz_encode89i reads: width, height, kind, grid differences, text lengths,
@@ -242,73 +183,6 @@ void settingsSeeds(const QString &folder)
     save(folder, "broken.conf", QByteArray("[Recent%20Files\n0recent\n=\n\x01\xff[]\n1recent=\\", 34));
 }
 
-// ---- recovery copies ----
-
-void recoverySeeds(const QString &folder)
-{
-    for (const int levels : {2, 4}) {
-        RecoveryCopy copy;
-        copy.width = 13;
-        copy.height = 5;
-        copy.levels = levels;
-        copy.pixels = PixelGrid(13, 5);
-        for (int i = 0; i < 13; ++i)
-            copy.pixels.put(i, i % 5, uint8_t(i % levels));
-        copy.folder = "main";
-        copy.name = "pic";
-        copy.comment = "seed";
-        copy.file = levels == 2 ? "/p/pic.89i" : "";
-        copy.madeAt = 1796743318573;
-        const std::vector<uint8_t> bytes = encodeRecovery(copy);
-        if (decodeRecovery(bytes).error != RecoveryError::None)
-            fail(QStringLiteral("the recovery seed does not read back"));
-        save(folder, QStringLiteral("copy%1.dlrecovery").arg(levels),
-             QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
-    }
-}
-
-// ---- TIGroup archives ----
-
-std::span<const uint8_t> bytesOf(const QByteArray &bytes)
-{
-    return {reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())};
-}
-
-// The member as writers that stream it have it: flag bit 3, zero CRC and sizes in the local
-// header, and a data descriptor (with its signature) after the data.
-TigMember streamed(TigMember m)
-{
-    m.local[6] |= 8;
-    m.central[8] |= 8;
-    std::fill(m.local.begin() + 14, m.local.begin() + 26, 0);
-    const uint32_t fields[] = {0x08074B50, m.crc, m.compressedSize, m.size};
-    for (const uint32_t field : fields)
-        for (int i = 0; i < 4; ++i)
-            m.local.push_back(uint8_t(field >> (8 * i)));
-    return m;
-}
-
-void saveArchive(const QString &folder, const QString &name, const TigArchive &archive, qsizetype cut = -1)
-{
-    const std::vector<uint8_t> bytes = *writeTigArchive(archive);
-    const QByteArray whole(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-    save(folder, name, cut < 0 ? whole : whole.left(cut));
-}
-
-// A picture member alone; a group member, a text member, a streamed picture and an empty
-// folder member (stored) with an archive comment; an archive cut short.
-void tigSeeds(const QString &folder)
-{
-    const TigMember picture = *makeTigMember("main.pic0.89i", bytesOf(groupFile(CalcKind::TI89, 1, false)));
-    const TigMember group = *makeTigMember("three.89g", bytesOf(groupFile(CalcKind::TI89, 3, true)));
-    const TigMember text = *makeTigMember("memo.notes.9xt", bytesOf(groupFile(CalcKind::TI92Plus, 0, true)));
-    TigMember sub = *makeTigMember("sub/", {});
-    sub.central[38 + 2] = 0xED, sub.central[38 + 3] = 0x41; // Unix mode 040755: a folder
-    saveArchive(folder, "picture.tig", {{picture}, {}});
-    saveArchive(folder, "mixed.tig", {{group, text, streamed(picture), sub}, "made for the fuzzer"});
-    saveArchive(folder, "cut.tig", {{group, picture}, {}}, 200);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -326,5 +200,5 @@ int main(int argc, char *argv[])
     settingsSeeds(root + QStringLiteral("/fuzz_settings"));
     recoverySeeds(root + QStringLiteral("/fuzz_recovery"));
     tigSeeds(root + QStringLiteral("/fuzz_tig"));
-    return failed ? 1 : 0;
+    return anySeedFailed() ? 1 : 0;
 }

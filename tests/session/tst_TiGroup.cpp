@@ -1,4 +1,5 @@
 #include "calc/ByteConversions.h"
+#include "calc/DocumentWords.h"
 #include "fakes/TestFiles.h"
 #include "fakes/TifilesOracle.h"
 #include "session/TiGroup.h"
@@ -119,6 +120,16 @@ private slots:
         QStringList warnings;
         QVERIFY(decodeGroupFile("g.89g", asByteArray(bytes), &warnings));
         QCOMPARE(warnings, QStringList{"the checksum of notes\\memo disagrees with its data"});
+    }
+
+    // A group of more entries than a group file counts is refused saying so.
+    void tooManyEntries()
+    {
+        GroupFile group;
+        group.entries.assign(65536, GroupEntry{"memo", 0x0B, 0, "notes", kTextData});
+        const Outcome<QByteArray> written = encodeGroupFile("g.89g", group);
+        QVERIFY(!written);
+        QCOMPARE(written.failure().detail, groupReason(GroupError::TooManyEntries));
     }
 
     // A TIGroup's variables in member order, both of two members of one variable, with
