@@ -844,6 +844,10 @@ werden abgelehnt (vorher mit --name verschieden benennen).</translation>
         <source>holds %1, as %2 does: a group holds one variable of each name. Name them apart first (dotlark-convert IN.89i OUT.89i --name NAME), then group the files made.</source>
         <translation>enthält %1 wie %2: Eine Gruppe enthält von jedem Namen nur eine Variable. Zuerst verschieden benennen (dotlark-convert IN.89i OUT.89i --name NAME), dann die so erzeugten Dateien gruppieren.</translation>
     </message>
+    <message>
+        <source>the value of %1 is not valid UTF-8 text: &quot;%2&quot;</source>
+        <translation>der Wert von %1 ist kein gültiger UTF-8-Text: „%2“</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -1514,6 +1518,10 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
     <message>
         <source>Unknown error.</source>
         <translation>Unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source>The group has more than 65,535 entries (variables and folders), the most a group file holds.</source>
+        <translation>Die Gruppe hat mehr als 65.535 Einträge (Variablen und Ordner), das Höchste, was eine Gruppendatei fasst.</translation>
     </message>
 </context>
 <context>

@@ -845,6 +845,10 @@ refusées (donnez-leur d&apos;abord des noms distincts avec --name).</translatio
         <source>holds %1, as %2 does: a group holds one variable of each name. Name them apart first (dotlark-convert IN.89i OUT.89i --name NAME), then group the files made.</source>
         <translation>contient %1, comme %2&#xa0;: un groupe contient une seule variable de chaque nom. Donnez-leur d&apos;abord des noms distincts (dotlark-convert IN.89i OUT.89i --name NAME), puis groupez les fichiers obtenus.</translation>
     </message>
+    <message>
+        <source>the value of %1 is not valid UTF-8 text: &quot;%2&quot;</source>
+        <translation>la valeur de %1 n&apos;est pas un texte UTF-8 valide&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -1515,6 +1519,10 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
     <message>
         <source>Unknown error.</source>
         <translation>Erreur inconnue.</translation>
+    </message>
+    <message>
+        <source>The group has more than 65,535 entries (variables and folders), the most a group file holds.</source>
+        <translation>Le groupe a plus de 65&#xa0;535 entrées (variables et dossiers), le maximum qu&apos;un fichier de groupe contient.</translation>
     </message>
 </context>
 <context>

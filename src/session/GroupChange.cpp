@@ -41,7 +41,7 @@ Outcome<QByteArray> changedGroup(const QString &path, const QByteArray &bytes, c
     apply(*group, change);
     const std::optional<std::vector<uint8_t>> written = writeGroup(*group);
     if (!written)
-        return Failure{Failure::What::CannotEncode, path, groupReason(GroupError::TooLarge)};
+        return Failure{Failure::What::CannotEncode, path, groupReason(groupWriteError(*group))};
     return QByteArray(reinterpret_cast<const char *>(written->data()), qsizetype(written->size()));
 }
 
