@@ -7,6 +7,7 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -201,8 +202,10 @@ Planes averagedPlanes(const QImage &picture, const QRect &region, int width, int
     const LinearPixel linear(picture);
     const auto columns = axisContributions(within.x(), within.width(), picture.width(), width);
     const auto rows = axisContributions(within.y(), within.height(), picture.height(), height);
-    const auto [x0, x1] = span(columns);
-    const auto [y0, y1] = span(rows);
+    // Not structured bindings: the lambda below uses x1, and clang 14 lets no lambda take one.
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    std::tie(x0, x1) = span(columns);
+    std::tie(y0, y1) = span(rows);
     Planes out;
     allocatePlanes(out, width, height);
     std::vector<float> red(std::size_t(width), 0.0f), green(red), blue(red); // one row averaged across
