@@ -127,8 +127,8 @@ Outcome<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint,
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer); // no format given: decided from the content alone
     reader.setAutoTransform(false);
-    // The image a reader allocates for a picture whose header (which checks its size below)
-    // said less than it has.
+    // A reader whose image would take more than the checks below allow (a picture whose
+    // header said less than it has) fails rather than allocate it.
     reader.setAllocationLimit(int(QtPictureLoader::kMaxDecodedBytes >> 20));
     // From the header; invalid when the reader cannot tell. A GIF is decoded onto its logical
     // screen, which the reader does not tell: it gives its first frame's size.
