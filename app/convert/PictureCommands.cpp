@@ -13,6 +13,7 @@
 #include "platform/FailureText.h"
 #include "platform/Messages.h"
 #include "platform/PictureLoader.h"
+#include "qtplatform/QtPictureLoader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -174,6 +175,12 @@ int exportPicture(Context &context)
         return kExitRefused;
     if (!transformPicture(context.call, *picture))
         return kExitUsage;
+    // The image and its file are made whole in memory (a plain PBM takes 2 bytes a pixel):
+    // no larger than the largest picture read.
+    const qint64 width = qint64(picture->width) * *scale, height = qint64(picture->height) * *scale;
+    if (width * height > QtPictureLoader::kMaxPixels)
+        return refuse(out, Convert::tr("the image would be %1 x %2 pixels, more than the %3 pixels written at most")
+                               .arg(width).arg(height).arg(QtPictureLoader::kMaxPixels));
     const PixelGrid pixels = PictureOps::scaled(picture->pixels, picture->width, picture->height, *scale);
     const QByteArray data = pictureFileBytes(pixels, pixels.width(), pixels.height(), suffixOf(out));
     if (data.isEmpty())
@@ -188,9 +195,12 @@ int importImage(Context &context)
     if (!takeTexts(context.call, picture))
         return kExitRefused;
     // On the screen only the top-left 160 x 77 can show: a JPEG is decoded that far only.
+    // Whole, a picture wider or higher than a calculator picture can be is refused by its
+    // size in the file: no more than that comes from the reader.
     const bool screen = context.call.has("--screen");
-    const std::optional<LoadedPicture> loaded =
-        loadImage(context, in, screen ? LoadHint{{}, QSize(kScreenWidth, kScreenHeight)} : LoadHint{});
+    const QSize needed = screen ? QSize(kScreenWidth, kScreenHeight)
+                                : QSize(kPicture89iMaxSide + 1, kPicture89iMaxSide + 1);
+    const std::optional<LoadedPicture> loaded = loadImage(context, in, LoadHint{{}, needed});
     if (!loaded)
         return kExitRefused;
     const QImage *image = &loaded->image;
@@ -199,7 +209,7 @@ int importImage(Context &context)
         picture.height = kScreenHeight;
         picture.pixels = screenPixels(*image);
     } else {
-        if (const Picture89iError error = checkWritableSize(image->width(), image->height());
+        if (const Picture89iError error = checkWritableSize(loaded->fullSize.width(), loaded->fullSize.height());
             error != Picture89iError::None)
             return refuse(pictureFailure(in, error));
         picture.width = image->width();
@@ -227,14 +237,16 @@ int importScaled(Context &context)
     if (grey && !group)
         if (const int refused = claimGreyFiles(context); refused != kExitOk)
             return refused;
-    const std::optional<LoadedPicture> loaded = loadImage(context, in, LoadHint{scaleCoverSize(size), {}});
+    std::optional<LoadedPicture> loaded = loadImage(context, in, LoadHint{scaleCoverSize(size), {}});
     if (!loaded)
         return kExitRefused;
+    const ScaleSource source(loaded->image, QImage(), loaded->fullSize, size);
+    loaded.reset(); // the picture as read (up to 192 MB) is not needed any more
     if (grey) {
-        const GreyPicture toned = scaledGrey(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings);
+        const GreyPicture toned = scaledGrey(source, settings);
         return group ? writeGreyGroup(context, in, toned, picture) : writeGreyFiles(context, in, toned, picture);
     }
-    picture.pixels = scaledPixels(ScaleSource(loaded->image, QImage(), loaded->fullSize, size), settings);
+    picture.pixels = scaledPixels(source, settings);
     return writePicture(context, in, picture);
 }
 

@@ -105,26 +105,73 @@ int sendProblem(const QString &problem)
     return sent ? 0 : 1;
 }
 
-int sendPicture(const QImage &picture, QSize fullSize, bool cutShort)
+// The pixels go out as ARGB32 a piece at a time (at most kPiecePixels, whole rows where they
+// fit): a picture in another format is never converted whole, and rows go out together
+// rather than a write each (a picture of 1 x 50,331,648 pixels has as many rows).
+constexpr int kPiecePixels = 1 << 20;
+
+QImage argbPiece(const QImage &picture, const QRect &piece)
 {
     // An opaque picture's RGB32 pixels are already ARGB32 ones (alpha 0xff): sent as they are.
-    const QImage image = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull())
+    const QImage pixels = picture.copy(piece);
+    return pixels.format() == QImage::Format_RGB32 ? pixels : pixels.convertToFormat(QImage::Format_ARGB32);
+}
+
+bool writePiece(const QImage &pixels)
+{
+    const size_t rowBytes = size_t(pixels.width()) * 4;
+    if (size_t(pixels.bytesPerLine()) == rowBytes)
+        return writeAll(pixels.constBits(), rowBytes * size_t(pixels.height()));
+    for (int row = 0; row < pixels.height(); ++row)
+        if (!writeAll(pixels.constScanLine(row), rowBytes))
+            return false;
+    return true;
+}
+
+int sendPicture(const QImage &picture, QSize fullSize, bool cutShort)
+{
+    const int width = picture.width(), height = picture.height();
+    const int rows = std::max(1, kPiecePixels / width);
+    const auto pieceAt = [&](int x, int y) {
+        return QRect(x, y, std::min(kPiecePixels, width - x), std::min(rows, height - y));
+    };
+    QImage pixels = argbPiece(picture, pieceAt(0, 0));
+    if (pixels.isNull())
         return sendProblem(
             QCoreApplication::translate("PictureReader", "there is not enough memory to convert the picture"));
     // A pipe that holds the whole reply (up to what the system allows) lets this process
     // write it in one go and end, rather than wait for the caller at every 64 KB.
-    const qint64 replyBytes = DecodeProtocol::kPictureHeaderBytes + qint64(image.width()) * image.height() * 4;
+    const qint64 replyBytes = DecodeProtocol::kPictureHeaderBytes + qint64(width) * height * 4;
     ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, int(std::min<qint64>(replyBytes, 1 << 20)));
     const quint32 kind = cutShort ? DecodeProtocol::kCutShortPicture : DecodeProtocol::kPicture;
-    if (!writeWord(DecodeProtocol::kMagic) || !writeWord(kind)
-        || !writeWord(quint32(image.width())) || !writeWord(quint32(image.height()))
-        || !writeWord(quint32(fullSize.width())) || !writeWord(quint32(fullSize.height())))
+    if (!writeWord(DecodeProtocol::kMagic) || !writeWord(kind) || !writeWord(quint32(width))
+        || !writeWord(quint32(height)) || !writeWord(quint32(fullSize.width())) || !writeWord(quint32(fullSize.height())))
         return 1;
-    for (int y = 0; y < image.height(); ++y)
-        if (!writeAll(image.constScanLine(y), size_t(image.width()) * 4))
-            return 1;
+    for (int y = 0; y < height; y += rows) {
+        for (int x = 0; x < width; x += kPiecePixels) {
+            if (x != 0 || y != 0)
+                pixels = argbPiece(picture, pieceAt(x, y));
+            // Short of memory halfway, the reply ends: the caller finds it cut short.
+            if (pixels.isNull() || !writePiece(pixels))
+                return 1;
+        }
+    }
     return 0;
+}
+
+// Once the file is in, the address space is bounded anew: what is used so far, plus the
+// most a reader may take for a picture and room for the readers' own work. The checks made
+// from a picture's header keep to that; a reader that would take more (a kind of file no
+// check foresaw) fails for want of memory rather than take up to the first limit.
+void limitToDecoding()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (sanitized() || !statm.open(QIODevice::ReadOnly))
+        return;
+    const qint64 used = statm.readLine().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE);
+    const quint64 bound = quint64(used + QtPictureLoader::kMaxDecodedBytes + DecodeProtocol::kReaderRoomBytes);
+    if (used > 0 && bound < DecodeProtocol::kAddressSpaceBytes)
+        limit(RLIMIT_AS, bound, bound);
 }
 
 // The whole file, read without ever waiting: a pipe or a device is refused before any read.
@@ -134,6 +181,7 @@ int decode(const char *path, const LoadHint &hint)
     const OrdinaryFileRead read = readOrdinaryFile(name, QtPictureLoader::kMaxFileBytes);
     if (read.problem != OrdinaryFileRead::Problem::None)
         return sendProblem(describe(ordinaryReadFailure(name, read, QtPictureLoader::kMaxFileBytes), Wording::Phrase));
+    limitToDecoding();
     const QByteArray &bytes = read.bytes;
     QtPictureLoader loader;
     const Outcome<LoadedPicture> loaded = loader.loadFromBytesFor(bytes, hint);

@@ -52,8 +52,9 @@ void importPicture(const QImage &picture, const std::function<void(int x, int y)
     if (picture.isNull())
         return;
     const ImportPlacement p = importPlacement(picture.width(), picture.height());
-    // One conversion up front keeps the per-pixel read to a plain array access.
-    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    // One conversion up front keeps the per-pixel read to a plain array access; only the part
+    // placed is converted, however large the picture.
+    const QImage source = picture.copy(0, 0, p.lastColumn + 1, p.lastRow + 1).convertToFormat(QImage::Format_ARGB32);
     for (int i = 0; i <= p.lastRow; ++i) {
         const auto *line = reinterpret_cast<const QRgb *>(source.constScanLine(i));
         for (int j = 0; j <= p.lastColumn; ++j) {

@@ -67,6 +67,8 @@ PlacementGeometry placementGeometry(QSize fullSize, QSize target, Placement plac
 //             min(fullSize, target) in each direction (the whole picture will do).
 //   fullSize: the picture's size in its file.
 // Transparent pixels count as white. A null `scaled` gives a source that places nothing.
+// Whatever the picture's size, the copies kept are bounded by the target's (see
+// kMaxWorkingPixels), and making them holds no more besides.
 class ScaleSource
 {
 public:
@@ -88,11 +90,29 @@ public:
     const Planes &working() const { return m_working; } // the reduced whole picture
     const Planes &actual() const { return m_actual; }   // the 1:1 top-left part
 
+    // The most pixels the working copy holds when the whole picture is reduced by one whole
+    // factor (12 bytes each: 48 MB). A picture that one factor would leave larger is of a
+    // shape far from the target's: it is reduced to the cover size along each axis on its
+    // own, and Fill's part apart, each copy then at most the cover size (4 x the target's
+    // pixels).
+    static constexpr qint64 kMaxWorkingPixels = 4 * 1024 * 1024;
+
+    // The reduced copy a placement other than Actual scales from, and the part of the picture
+    // it shows, in the picture's full-size pixels.
+    struct Reduced
+    {
+        const Planes &planes;
+        QRectF shows;
+    };
+    Reduced reducedFor(Placement placement) const;
+
 private:
     QSize m_target;
     QSize m_fullSize;
     Planes m_working;
     Planes m_actual;
+    Planes m_fill;      // Fill's part of a picture reduced along each axis on its own; else empty
+    QRectF m_fillShows; // that part, in the picture's full-size pixels
 };
 
 // The placed picture on the target: linear-light RGB per target pixel, and whether the

@@ -18,7 +18,10 @@ constexpr quint32 kMaxProblemBytes = 4096;
 constexpr int kPictureHeaderBytes = 24;
 constexpr char kCoverOption[] = "--cover";
 constexpr char kTopLeftOption[] = "--top-left";
-// The helper's own limits: address space, processor seconds; it writes no file.
+// The helper's own limits: address space, processor seconds; it writes no file. Once it has
+// read the file, its address space is what it then uses plus the most a reader may take
+// for a picture (QtPictureLoader::kMaxDecodedBytes) and kReaderRoomBytes.
 constexpr quint64 kAddressSpaceBytes = 1024ull * 1024 * 1024;
+constexpr qint64 kReaderRoomBytes = 32ll * 1024 * 1024;
 constexpr int kCpuSeconds = 10;
 } // namespace DecodeProtocol

@@ -5,8 +5,8 @@
 class Progress;
 
 // Loads pictures in a separate process, dotlark-decode, which runs QtPictureLoader under
-// limits (1 GB of address space, 10 s of processor time, no file writing). A file that
-// crashes a reader, exhausts its memory or makes it loop costs only the helper: the load
+// limits (address space, 10 s of processor time, no file writing; see DecodeProtocol). A
+// file that crashes a reader, exhausts its memory or makes it loop costs only the helper: the load
 // is refused, and the failure says what happened. The helper gets timeoutMs of wall
 // clock time before it is killed; what it sends back is checked against
 // QtPictureLoader::kMaxPixels before anything is allocated for it.

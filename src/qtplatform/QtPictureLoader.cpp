@@ -40,6 +40,51 @@ QSize gifScreen(const QByteArray &bytes)
     return QSize(qFromLittleEndian<quint16>(bytes.constData() + 6), qFromLittleEndian<quint16>(bytes.constData() + 8));
 }
 
+// Whether a GIF's first frame is to be restored once shown (disposal method 3 in the graphic
+// control before it): Qt's reader then keeps a copy of the screen beside the picture. The
+// blocks before the first frame are walked: the header, the global colour table, extensions
+// (a label, then sub-blocks of a length byte each, up to an empty one).
+bool gifRestoresFirstFrame(const QByteArray &bytes)
+{
+    if (gifScreen(bytes).isEmpty() || bytes.size() < 13)
+        return false;
+    const auto at = [&bytes](qsizetype i) { return i < bytes.size() ? quint8(bytes[i]) : 0; };
+    qsizetype i = 13 + (at(10) & 0x80 ? 3 * (2 << (at(10) & 7)) : 0);
+    bool restore = false;
+    while (at(i) == 0x21) {
+        if (at(i + 1) == 0xF9 && at(i + 2) >= 1)
+            restore = (at(i + 3) >> 2 & 7) == 3;
+        for (i += 2; at(i) != 0; i += 1 + at(i)) {}
+        ++i;
+    }
+    return restore && at(i) == 0x2C;
+}
+
+// The bytes the reader takes to decode a picture at `decoded` pixels: the image in the
+// format it says it gives (4 bytes a pixel when it cannot tell), and what it keeps besides:
+// a copy of a GIF's screen, a JPEG's coefficients.
+qint64 decodingBytes(const QByteArray &bytes, QImageReader &reader, QSize decoded)
+{
+    const QImage::Format format = reader.imageFormat();
+    const int bits = format == QImage::Format_Invalid ? 32 : int(QImage::toPixelFormat(format).bitsPerPixel());
+    const qint64 pixels = qint64(decoded.width()) * decoded.height();
+    qint64 total = (pixels * bits + 7) / 8;
+    if (reader.format() == "gif" && gifRestoresFirstFrame(bytes))
+        total += pixels * 4;
+    if (reader.format() == "jpeg")
+        total += jpegCoefficientBytes(bytes);
+    return total;
+}
+
+QString needsTooMuch(qint64 bytes, QSize size)
+{
+    return PictureLoaderText::tr("the picture is %1 x %2 pixels, which take %3 MB to decode, more than the %4 MB "
+                                 "a picture may take")
+        .arg(size.width()).arg(size.height())
+        .arg((bytes + (1 << 20) - 1) >> 20)
+        .arg(QtPictureLoader::kMaxDecodedBytes >> 20);
+}
+
 // What the PNG's header chunk, which comes first, says of its size; libpng reads no more
 // than a million rows or columns and beyond that tells neither the size nor why it stops.
 QString pngSideProblem(const QByteArray &bytes)
@@ -57,11 +102,11 @@ QString pngSideProblem(const QByteArray &bytes)
 // How a JPEG of `full` pixels is asked of the reader for the hint: its top-left part, or
 // reduced to cover hint.cover, or whole. What would be decoded must stay within kMaxPixels,
 // and the full size within kMaxJpegPixels; a problem otherwise.
-QString askJpeg(QImageReader &reader, QSize full, const LoadHint &hint)
+QString askJpeg(QImageReader &reader, QSize full, const LoadHint &hint, QSize &decoded)
 {
     if (!sizeAcceptable(full.width(), full.height(), QtPictureLoader::kMaxJpegPixels))
         return tooLarge(full.width(), full.height(), QtPictureLoader::kMaxJpegPixels);
-    QSize decoded = full;
+    decoded = full;
     if (!hint.topLeft.isEmpty()) {
         decoded = full.boundedTo(hint.topLeft);
         reader.setClipRect(QRect(QPoint(0, 0), decoded));
@@ -82,20 +127,25 @@ Outcome<LoadedPicture> loadRaster(const QByteArray &bytes, const LoadHint &hint,
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer); // no format given: decided from the content alone
     reader.setAutoTransform(false);
-    // A picture of kMaxPixels at 16 bits a channel, beyond Qt's own default.
-    reader.setAllocationLimit(int(QtPictureLoader::kMaxPixels * 8 / (1024 * 1024)) + 1);
+    // A reader whose image would take more than the checks below allow (a picture whose
+    // header said less than it has) fails rather than allocate it.
+    reader.setAllocationLimit(int(QtPictureLoader::kMaxDecodedBytes >> 20));
     // From the header; invalid when the reader cannot tell. A GIF is decoded onto its logical
     // screen, which the reader does not tell: it gives its first frame's size.
     const QSize size = reader.size().expandedTo(gifScreen(bytes));
     // Only a JPEG is read reduced or in part; the header of anything else may claim another
     // size than its picture has (an icon's directory, a GIF's first frame): the picture decides.
     const bool jpeg = size.isValid() && reader.format() == "jpeg";
+    QSize decoded = size;
     if (jpeg)
-        problem = askJpeg(reader, size, hint);
+        problem = askJpeg(reader, size, hint, decoded);
     else if (size.isValid() && !sizeAcceptable(size.width(), size.height()))
         problem = tooLarge(size.width(), size.height());
     else
         problem = pngSideProblem(bytes);
+    if (const qint64 need = decoded.isValid() ? decodingBytes(bytes, reader, decoded) : 0;
+        problem.isEmpty() && need > QtPictureLoader::kMaxDecodedBytes)
+        problem = needsTooMuch(need, size);
     if (!problem.isEmpty())
         return notAPicture(problem, path);
     QImage image;

@@ -13,10 +13,13 @@
 class QtPictureLoader : public PictureLoader
 {
 public:
-    // Largest picture decoded, in pixels (width x height): a 50-megapixel photo. At 8 bytes a
-    // pixel (16-bit channels) plus its 4-byte copy sent on, and the file, it stays well
-    // within the decoding helper's 1 GB of address space.
+    // Largest picture decoded, in pixels (width x height): a 50-megapixel photo.
     static constexpr qint64 kMaxPixels = 8192 * 6144;
+    // Most memory a reader may take for a picture, in bytes: the image it decodes into and
+    // what it keeps besides for the whole picture (a GIF's copy of its screen, a progressive
+    // JPEG's coefficients). kMaxPixels at 4 bytes a pixel, so any picture of 8-bit channels
+    // up to kMaxPixels decodes; one of 16-bit channels (8 bytes a pixel) up to half of it.
+    static constexpr qint64 kMaxDecodedBytes = kMaxPixels * 4;
     // Largest JPEG, in pixels, at its full size: a JPEG larger than kMaxPixels is decoded at
     // 1/2, 1/4 or 1/8 of its size, or only its top-left part, whatever keeps what is decoded
     // within kMaxPixels. No picture has a larger full size.

@@ -1,6 +1,7 @@
 #include "fakes/PictureFixtures.h"
 
 #include "calc/ByteConversions.h"
+#include "document/RecoveryCopy.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -169,11 +170,26 @@ QByteArray photoFile(int width, int height, const char *format)
     return imageFile(image, format, 90);
 }
 
-QByteArray imageFile(const QImage &image, const char *format, int quality)
+QByteArray imageFile(const QImage &image, const char *format, int quality, bool progressive)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
+    writer.setProgressiveScanWrite(progressive);
     return writer.write(image) ? buffer.data() : QByteArray();
+}
+
+QByteArray pngClaiming(const QImage &image, int width, int height)
+{
+    QByteArray png = imageFile(image, "PNG");
+    const auto putBig = [&png](int offset, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            png[offset + i] = char(v >> (24 - 8 * i));
+    };
+    putBig(16, quint32(width));
+    putBig(20, quint32(height));
+    // The header chunk's checksum covers its type and content: 17 bytes from offset 12.
+    putBig(29, crc32Of({reinterpret_cast<const uint8_t *>(png.constData()) + 12, 17}));
+    return png;
 }

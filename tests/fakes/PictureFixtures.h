@@ -55,8 +55,12 @@ QByteArray blackPictureFile(int width, int height);
 QByteArray metafile(bool placeable, int right = 1440, int bottom = 720, int inch = 1440);
 
 // The image as Qt writes it in the given format, at the given quality (-1: the format's
-// default); none when Qt cannot write it.
-QByteArray imageFile(const QImage &image, const char *format = "PNG", int quality = -1);
+// default), progressive where the format has such a kind (JPEG); none when Qt cannot write it.
+QByteArray imageFile(const QImage &image, const char *format = "PNG", int quality = -1, bool progressive = false);
+
+// The image as a PNG whose header claims width x height (its checksum made right), so that a
+// reader believes the claim until it reads the pixels.
+QByteArray pngClaiming(const QImage &image, int width, int height);
 
 // A photo-like picture of the given size (smooth shading with a few sharp edges), written
 // by Qt in the given format.

@@ -1,3 +1,4 @@
+#include "fakes/AddressSpace.h"
 #include "import/PictureImport.h"
 
 #include <QList>
@@ -110,6 +111,18 @@ private slots:
         mono.fill(0);
         mono.setPixel(3, 1, 1);
         QCOMPARE(imported(mono), (QList<QPoint>{{79, 38}}));
+    }
+
+    // Only the part placed is converted: a picture of the readers' largest size, 48 MB as
+    // it is, would take 192 MB more converted whole.
+    void hugePictureConvertsOnlyThePlacedPart()
+    {
+        QImage line(50331648, 1, QImage::Format_Indexed8);
+        line.setColorTable({qRgb(0, 0, 0)});
+        line.fill(0);
+        QList<QPoint> points;
+        QVERIFY2(withinAddressSpace(16 << 20, [&] { points = imported(line); }), "more than 16 MB taken");
+        QCOMPARE(filledBounds(points), QRect(0, 38, 160, 1));
     }
 
     void emptyPictureImportsNothing()

@@ -1,5 +1,5 @@
+#include "fakes/AddressSpace.h"
 #include "fakes/GreyRamp.h"
-#include "fakes/Sanitizer.h"
 #include "import/PictureImport.h"
 #include "import/ScaledImport.h"
 
@@ -8,10 +8,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <new>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 Q_DECLARE_METATYPE(Placement)
 Q_DECLARE_METATYPE(Tone)
@@ -58,36 +54,6 @@ QImage edgeGreys(QSize size, bool translucent)
         }
     }
     return image;
-}
-
-// Runs `work` with the process's address space limited to what it has now plus `room` bytes;
-// false when that was not enough. Address sanitizers reserve far more than they use: with one,
-// the work runs unlimited.
-template<typename Work>
-bool withinAddressSpace(qint64 room, Work work)
-{
-    if (kAddressSanitizer) {
-        work();
-        return true;
-    }
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    rlimit old{};
-    if (!statm.open(QIODevice::ReadOnly) || getrlimit(RLIMIT_AS, &old) != 0) {
-        work();
-        return true;
-    }
-    const qint64 used = statm.readAll().split(' ').value(0).toLongLong() * sysconf(_SC_PAGESIZE);
-    rlimit limited = old;
-    limited.rlim_cur = rlim_t(used + room);
-    setrlimit(RLIMIT_AS, &limited);
-    bool fitted = true;
-    try {
-        work();
-    } catch (const std::bad_alloc &) {
-        fitted = false;
-    }
-    setrlimit(RLIMIT_AS, &old);
-    return fitted;
 }
 
 QImage photoLike(QSize size)
@@ -380,6 +346,77 @@ private slots:
         const QRect second = tall ? QRect(0, 40, 160, 37) : QRect(81, 0, 79, 77);
         QCOMPARE(blackCount(grid, first), first.width() * first.height());
         QCOMPARE(blackCount(grid, second), 0);
+    }
+
+    // Pictures of the readers' largest size (50331648 pixels, 1 KB as a run-length-encoded
+    // bitmap) in shapes far from the target's are placed with little besides the picture: no
+    // copy, row or weight table as long as the picture, no copy of it converted whole.
+    // Black in the first half of their length, white in the second.
+    void farShapesTakeLittleMemory_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("indexed"); // else RGB32
+        QTest::addColumn<Placement>("placement");
+        QTest::addColumn<QSize>("target");
+        const QSize wide(50331648, 1), tall(1, 50331648);
+        QTest::newRow("wide, fitted") << wide << false << Placement::Fit << kScreen;
+        QTest::newRow("wide, filling") << wide << false << Placement::Fill << kScreen;
+        QTest::newRow("wide, stretched") << wide << false << Placement::Stretch << kScreen;
+        QTest::newRow("wide, indexed, stretched") << wide << true << Placement::Stretch << kScreen;
+        QTest::newRow("tall, fitted") << tall << false << Placement::Fit << kScreen;
+        QTest::newRow("tall, filling") << tall << false << Placement::Fill << kScreen;
+        QTest::newRow("163000 x 308 onto 32000 x 16") << QSize(163000, 308) << false << Placement::Stretch << QSize(32000, 16);
+    }
+    void farShapesTakeLittleMemory()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, indexed);
+        QFETCH(Placement, placement);
+        QFETCH(QSize, target);
+        const bool across = size.width() >= size.height();
+        QImage image(size, indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+        if (indexed)
+            image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        image.fill(indexed ? 1u : 0xffffffffu);
+        for (int y = 0; y < (across ? size.height() : size.height() / 2); ++y) {
+            uchar *line = image.scanLine(y);
+            const int black = across ? size.width() / 2 : size.width();
+            if (indexed)
+                std::fill(line, line + black, uchar(0));
+            else
+                std::fill(reinterpret_cast<QRgb *>(line), reinterpret_cast<QRgb *>(line) + black, qRgb(0, 0, 0));
+        }
+        PixelGrid grid;
+        QVERIFY2(withinAddressSpace(128 << 20, [&] { grid = scaledPixels(ScaleSource(image, target), {placement}); }),
+                 "more than 128 MB taken");
+        const QRect placed = placementGeometry(size, target, placement).target;
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x) {
+                const double along = across ? (x - placed.x() + 0.5) / placed.width() : (y - placed.y() + 0.5) / placed.height();
+                if (placed.contains(x, y) && std::abs(along - 0.5) < 0.02)
+                    continue; // where black meets white
+                if (grid.at(x, y) != (placed.contains(x, y) && along < 0.5))
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            }
+    }
+
+    // A picture reduced along each axis on its own fills the target from its middle, as that
+    // middle alone stretches onto it: 24000 x 200 pixels, which one factor would leave whole.
+    void farShapeFillsFromItsMiddle()
+    {
+        QImage image(24000, 200, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb(x % 1000 / 4, y, 255 - y));
+        const QRectF middle = placementGeometry(image.size(), kScreen, Placement::Fill).source;
+        const PlacedPicture filled = placePicture(ScaleSource(image, kScreen), Placement::Fill);
+        const QImage part = image.copy(middle.toAlignedRect());
+        const PlacedPicture stretched = placePicture(ScaleSource(part, kScreen), Placement::Stretch);
+        double difference = 0;
+        for (std::size_t i = 0; i < filled.covered.size(); ++i)
+            difference += std::abs(filled.colour.red[i] - stretched.colour.red[i])
+                          + std::abs(filled.colour.green[i] - stretched.colour.green[i]);
+        QVERIFY2(difference / filled.covered.size() < 0.01, qPrintable(QString::number(difference / filled.covered.size())));
     }
 
     // Nothing to place: a null picture, or an empty target.

@@ -26,6 +26,16 @@ QByteArray written(const char *format)
 
 bool dark(const QImage &image, QPoint p) { return qGray(image.pixel(p)) < 128; }
 
+// A real progressive 16 x 16 JPEG of Qt's (colour, its chroma at half resolution) whose frame
+// header claims width x height.
+QByteArray progressiveJpegClaiming(int width, int height)
+{
+    QByteArray bytes = imageFile(QImage::fromData(written("png")).scaled(16, 16), "JPEG", 90, true);
+    const qsizetype frame = bytes.indexOf("\xff\xc2");
+    bytes.replace(frame + 5, 4, Bytes().u16(qToBigEndian(quint16(height))).u16(qToBigEndian(quint16(width))).data);
+    return bytes;
+}
+
 using Points = QList<QPoint>;
 
 } // namespace
@@ -53,6 +63,8 @@ private slots:
         for (const char *format : {"bmp", "ico", "jpg", "png"})
             QTest::newRow(format) << written(format) << QStringLiteral("a.") + format
                                   << QSize(16, 8) << halfDark << halfLight;
+        QTest::newRow("progressive jpg") << imageFile(QImage::fromData(written("png")), "JPEG", -1, true) << "p.jpg"
+                                         << QSize(16, 8) << halfDark << halfLight;
         QTest::newRow("bmp named .gif") << written("bmp") << "b.gif" << QSize(16, 8) << halfDark
                                         << halfLight;
         QTest::newRow("gif") << gif() << "c.gif" << QSize(2, 2) << Points{{0, 0}, {1, 1}}
@@ -181,6 +193,17 @@ private slots:
                 << QStringLiteral("the picture is %1 x %2 pixels; a PNG picture is read up to 1000000 pixels wide and high")
                        .arg(size.width()).arg(size.height());
         }
+        // Decoding would take more than a picture may: 16-bit channels (8 bytes a pixel), a
+        // GIF whose first frame is to be restored (a copy of the screen beside the picture),
+        // a progressive JPEG (every coefficient kept, 2 bytes each).
+        const QString memory = QStringLiteral(
+            "the picture is 8192 x 6144 pixels, which take %1 MB to decode, more than the 192 MB a picture may take");
+        QImage deep(1, 1, QImage::Format_RGBA64);
+        deep.fill(Qt::black);
+        QTest::newRow("png of 16-bit channels") << pngClaiming(deep, 8192, 6144) << memory.arg(384);
+        QTest::newRow("gif restoring its first frame")
+            << gif(8192, 6144).insert(19, QByteArray::fromHex("21f9040c00000000")) << memory.arg(384);
+        QTest::newRow("progressive jpeg") << progressiveJpegClaiming(8192, 6144) << memory.arg(336);
         QTest::newRow("wmf bitmap claiming 4294967293 colours")
             << metafileWithBitmap(0x0142, 2, 2, 40, 0xFFFFFFFD)
             << QStringLiteral("the metafile holds a bitmap whose colour table of 4294967293 colours is larger than the file");
@@ -335,6 +358,11 @@ private slots:
         const auto refused = loader.loadFromBytesFor(jpeg, {QSize(8000, 100), {}});
         QVERIFY(!refused);
         QCOMPARE(refused.failure().detail, QStringLiteral("the picture is 9000 x 6000 pixels, more than the 50331648 pixels read at most"));
+        // Read at 1/8, a progressive JPEG of 8192 x 6144 takes its coefficients (144 MB) and a
+        // 64th of its pixels: within what a picture may take.
+        const auto reduced = loader.loadFromBytesFor(progressiveJpegClaiming(8192, 6144), {QSize(320, 154), {}});
+        QVERIFY2(reduced, qPrintable(reduced ? QString() : reduced.failure().detail));
+        QCOMPARE(reduced->image.size(), QSize(1024, 768));
     }
 
     // A GIF is decoded onto its logical screen, whatever its first frame's size: the screen is
