@@ -848,6 +848,10 @@ werden abgelehnt (vorher mit --name verschieden benennen).</translation>
         <source>the value of %1 is not valid UTF-8 text: &quot;%2&quot;</source>
         <translation>der Wert von %1 ist kein gültiger UTF-8-Text: „%2“</translation>
     </message>
+    <message>
+        <source>the image would be %1 x %2 pixels, more than the %3 pixels written at most</source>
+        <translation>das Bild hätte %1 x %2 Pixel, mehr als die höchstens %3 geschriebenen Pixel</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -2853,6 +2857,10 @@ benutzen Sie dotlark-convert.</translation>
     <message>
         <source>it is no picture format known here</source>
         <translation>es ist kein hier bekanntes Bildformat</translation>
+    </message>
+    <message>
+        <source>the picture is %1 x %2 pixels, which take %3 MB to decode, more than the %4 MB a picture may take</source>
+        <translation>das Bild hat %1 x %2 Pixel, die zum Dekodieren %3 MB brauchen, mehr als die %4 MB, die ein Bild belegen darf</translation>
     </message>
 </context>
 <context>

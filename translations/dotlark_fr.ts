@@ -849,6 +849,10 @@ refusées (donnez-leur d&apos;abord des noms distincts avec --name).</translatio
         <source>the value of %1 is not valid UTF-8 text: &quot;%2&quot;</source>
         <translation>la valeur de %1 n&apos;est pas un texte UTF-8 valide&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
+    <message>
+        <source>the image would be %1 x %2 pixels, more than the %3 pixels written at most</source>
+        <translation>l&apos;image ferait %1 x %2 pixels, plus que les %3 pixels écrits au maximum</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -2854,6 +2858,10 @@ utilisez dotlark-convert.</translation>
     <message>
         <source>it is no picture format known here</source>
         <translation>ce n&apos;est pas un format d&apos;image connu ici</translation>
+    </message>
+    <message>
+        <source>the picture is %1 x %2 pixels, which take %3 MB to decode, more than the %4 MB a picture may take</source>
+        <translation>l&apos;image fait %1 x %2 pixels, qui demandent %3 Mo pour être décodés, plus que les %4 Mo qu&apos;une image peut prendre</translation>
     </message>
 </context>
 <context>

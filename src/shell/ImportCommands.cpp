@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 const QString kSection = QStringLiteral("Import Scaled");
 const QString kKey = QStringLiteral("Last");
@@ -159,20 +161,24 @@ void ImportCommands::importScaled(QSize target)
     const auto file = m_services.dialogs.openFile(request());
     if (!file)
         return;
-    PictureLoader &loader = m_services.pictures;
-    const Outcome<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
-    if (!scaled)
-        return refuseImport(scaled.failure()); // the picture stays as it was
-    // A picture read whole serves 1:1 as well; one read at a reduced size does not.
-    Outcome<LoadedPicture> actual = scaled;
-    if (scaled->image.size() != scaled->fullSize) {
-        actual = loader.loadFor(file->path, LoadHint{{}, target});
-        if (!actual)
-            return refuseImport(actual.failure());
-    }
-    if ((scaled->cutShort || actual->cutShort) && !importCutShort(file->path))
-        return;
-    askAndPlot(ScaleSource(scaled->image, actual->image, scaled->fullSize, target), file->path);
+    std::optional<ScaleSource> source;
+    {
+        PictureLoader &loader = m_services.pictures;
+        const Outcome<LoadedPicture> scaled = loader.loadFor(file->path, LoadHint{scaleCoverSize(target), {}});
+        if (!scaled)
+            return refuseImport(scaled.failure()); // the picture stays as it was
+        // A picture read whole serves 1:1 as well; one read at a reduced size does not.
+        Outcome<LoadedPicture> actual = scaled;
+        if (scaled->image.size() != scaled->fullSize) {
+            actual = loader.loadFor(file->path, LoadHint{{}, target});
+            if (!actual)
+                return refuseImport(actual.failure());
+        }
+        if ((scaled->cutShort || actual->cutShort) && !importCutShort(file->path))
+            return;
+        source.emplace(scaled->image, actual->image, scaled->fullSize, target);
+    } // the pictures as decoded go before the dialog opens: the source keeps what it shows
+    askAndPlot(*source, file->path);
 }
 
 void ImportCommands::importScaledImage(const QImage &image, const QString &name, QSize target)
