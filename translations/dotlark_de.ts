@@ -121,6 +121,14 @@
         <source>The calculator&apos;s screen was not captured.</source>
         <translation>Der Bildschirm des Taschenrechners wurde nicht aufgenommen.</translation>
     </message>
+    <message>
+        <source>The calculator&apos;s list of variables cannot be trusted (%1), so DOTLARK cannot tell whether it holds %2. Send anyway?</source>
+        <translation>Der Liste der Variablen des Taschenrechners ist nicht zu trauen (%1), daher kann DOTLARK nicht sagen, ob er %2 enthält. Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
 </context>
 <context>
     <name>CalculatorPictures</name>
@@ -851,6 +859,34 @@ werden abgelehnt (vorher mit --name verschieden benennen).</translation>
     <message>
         <source>the image would be %1 x %2 pixels, more than the %3 pixels written at most</source>
         <translation>das Bild hätte %1 x %2 Pixel, mehr als die höchstens %3 geschriebenen Pixel</translation>
+    </message>
+    <message>
+        <source>Sends every picture of the group file (.89g, .92g, .9xg, .v2g, .tig) to the calculator,
+each as the variable it is in the group, in one session. The calculator is the group&apos;s
+unless --calc names it.</source>
+        <translation>Sendet jedes Bild der Gruppendatei (.89g, .92g, .9xg, .v2g, .tig) an den Taschenrechner,
+jedes als die Variable, die es in der Gruppe ist, in einer Sitzung. Der Taschenrechner ist
+der der Gruppe, außer --calc nennt ihn.</translation>
+    </message>
+    <message>
+        <source>send the group&apos;s pictures to the calculator</source>
+        <translation>die Bilder der Gruppe an den Taschenrechner senden</translation>
+    </message>
+    <message>
+        <source>the calculator answered as %1</source>
+        <translation>der Taschenrechner hat als %1 geantwortet</translation>
+    </message>
+    <message>
+        <source>the calculator did not say which it is: taken for %1, the one last used on this cable or the picture&apos;s</source>
+        <translation>der Taschenrechner hat nicht gesagt, welcher er ist: genommen für %1, den zuletzt an diesem Kabel benutzten oder den des Bildes</translation>
+    </message>
+    <message>
+        <source>sent %1</source>
+        <translation>%1 gesendet</translation>
+    </message>
+    <message>
+        <source>sending the pictures of %1...</source>
+        <translation>die Bilder von %1 werden gesendet...</translation>
     </message>
 </context>
 <context>
@@ -1955,20 +1991,12 @@ Wlink89.exe erneut auswählen?</translation>
         <translation>es gibt keinen Taschenrechner namens „%1“</translation>
     </message>
     <message>
-        <source>no calculator answers on the cable: %1</source>
-        <translation>kein Taschenrechner antwortet am Kabel: %1</translation>
-    </message>
-    <message>
         <source>the calculator cannot be handled</source>
         <translation>der Taschenrechner kann nicht angesteuert werden</translation>
     </message>
     <message>
         <source>the calculator does not answer (is it on, at its home screen with no error shown (press ESC), and the cable plugged in?): %1</source>
         <translation>der Taschenrechner antwortet nicht (ist er eingeschaltet, auf seinem Hauptbildschirm ohne angezeigten Fehler (ESC drücken) und das Kabel eingesteckt?): %1</translation>
-    </message>
-    <message>
-        <source>the picture was not sent</source>
-        <translation>das Bild wurde nicht gesendet</translation>
     </message>
     <message>
         <source>the calculator&apos;s variables cannot be listed</source>
@@ -1983,14 +2011,54 @@ Wlink89.exe erneut auswählen?</translation>
         <translation>der Bildschirm wurde nicht empfangen</translation>
     </message>
     <message>
-        <source>usage: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped
+        <source>%1: the transfer was cancelled</source>
+        <translation>%1: die Übertragung wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>no calculator answers on the cable: %1; choose the calculator in the link settings if it is on and at its home screen</source>
+        <translation>kein Taschenrechner antwortet am Kabel: %1; wählen Sie den Taschenrechner in den Verbindungseinstellungen, wenn er eingeschaltet ist und seinen Startbildschirm zeigt</translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cancelled, and the calculator did not say it ended it (if it shows &quot;Link in progress&quot;, press ESC on it)</source>
+        <translation>%1: die Übertragung wurde abgebrochen, und der Taschenrechner hat nicht gemeldet, sie beendet zu haben (zeigt er „Link in progress“, drücken Sie dort ESC)</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s list of variables holds one without a name</source>
+        <translation>die Liste der Variablen des Taschenrechners enthält eine ohne Namen</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s list of variables holds %1\%2 of 0 bytes</source>
+        <translation>die Liste der Variablen des Taschenrechners enthält %1\%2 mit 0 Bytes</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s list of variables holds %1\%2 twice</source>
+        <translation>die Liste der Variablen des Taschenrechners enthält %1\%2 zweimal</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s variables were not listed</source>
+        <translation>die Variablen des Taschenrechners wurden nicht aufgelistet</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>kein Speicher mehr frei</translation>
+    </message>
+    <message>
+        <source>%1 was not sent</source>
+        <translation>%1 wurde nicht gesendet</translation>
+    </message>
+    <message>
+        <source>usage: dotlark-link send FILE... [--ask] | list | receive FOLDER NAME OUT | screen full|clipped
        [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]
-       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]
+       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--guess MODEL]... [--timeout SECONDS]
 (used by DOTLARK to talk to the calculator)</source>
-        <translation>Aufruf: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped
+        <translation>Aufruf: dotlark-link send FILE... [--ask] | list | receive FOLDER NAME OUT | screen full|clipped
        [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]
-       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]
+       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--guess MODEL]... [--timeout SECONDS]
 (von DOTLARK benutzt, um mit dem Taschenrechner zu sprechen)</translation>
+    </message>
+    <message>
+        <source>the picture was not sent</source>
+        <translation>das Bild wurde nicht gesendet</translation>
     </message>
 </context>
 <context>
@@ -2846,6 +2914,14 @@ benutzen Sie dotlark-convert.</translation>
     <message>
         <source>Reading the calculator&apos;s variables...</source>
         <translation>Die Variablen des Taschenrechners werden gelesen...</translation>
+    </message>
+    <message>
+        <source>the link helper said it was done, but ended with status %1</source>
+        <translation>das Verbindungshilfsprogramm meldete Erfolg, endete aber mit Status %1</translation>
+    </message>
+    <message>
+        <source>Sending %1 variables to the calculator...</source>
+        <translation>%1 Variablen werden an den Taschenrechner gesendet...</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,14 @@
         <source>The calculator&apos;s screen was not captured.</source>
         <translation>L&apos;écran de la calculatrice n&apos;a pas été capturé.</translation>
     </message>
+    <message>
+        <source>The calculator&apos;s list of variables cannot be trusted (%1), so DOTLARK cannot tell whether it holds %2. Send anyway?</source>
+        <translation>La liste des variables de la calculatrice n&apos;est pas fiable (%1)&#xa0;: DOTLARK ne peut pas savoir si elle contient %2. Envoyer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
 </context>
 <context>
     <name>CalculatorPictures</name>
@@ -852,6 +860,34 @@ refusées (donnez-leur d&apos;abord des noms distincts avec --name).</translatio
     <message>
         <source>the image would be %1 x %2 pixels, more than the %3 pixels written at most</source>
         <translation>l&apos;image ferait %1 x %2 pixels, plus que les %3 pixels écrits au maximum</translation>
+    </message>
+    <message>
+        <source>Sends every picture of the group file (.89g, .92g, .9xg, .v2g, .tig) to the calculator,
+each as the variable it is in the group, in one session. The calculator is the group&apos;s
+unless --calc names it.</source>
+        <translation>Envoie chaque image du fichier de groupe (.89g, .92g, .9xg, .v2g, .tig) à la calculatrice,
+chacune comme la variable qu&apos;elle est dans le groupe, en une seule session. La calculatrice
+est celle du groupe, sauf si --calc la nomme.</translation>
+    </message>
+    <message>
+        <source>send the group&apos;s pictures to the calculator</source>
+        <translation>envoyer les images du groupe à la calculatrice</translation>
+    </message>
+    <message>
+        <source>the calculator answered as %1</source>
+        <translation>la calculatrice a répondu comme %1</translation>
+    </message>
+    <message>
+        <source>the calculator did not say which it is: taken for %1, the one last used on this cable or the picture&apos;s</source>
+        <translation>la calculatrice n&apos;a pas dit laquelle elle est&#xa0;: prise pour %1, la dernière utilisée sur ce câble ou celle de l&apos;image</translation>
+    </message>
+    <message>
+        <source>sent %1</source>
+        <translation>%1 envoyé</translation>
+    </message>
+    <message>
+        <source>sending the pictures of %1...</source>
+        <translation>envoi des images de %1...</translation>
     </message>
 </context>
 <context>
@@ -1956,20 +1992,12 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
         <translation>il n&apos;y a pas de calculatrice nommée «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>no calculator answers on the cable: %1</source>
-        <translation>aucune calculatrice ne répond sur le câble&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>the calculator cannot be handled</source>
         <translation>la calculatrice ne peut pas être prise en charge</translation>
     </message>
     <message>
         <source>the calculator does not answer (is it on, at its home screen with no error shown (press ESC), and the cable plugged in?): %1</source>
         <translation>la calculatrice ne répond pas (est-elle allumée, sur son écran principal sans erreur affichée (appuyez sur ESC), et le câble est-il branché&#xa0;?)&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>the picture was not sent</source>
-        <translation>l&apos;image n&apos;a pas été envoyée</translation>
     </message>
     <message>
         <source>the calculator&apos;s variables cannot be listed</source>
@@ -1984,14 +2012,54 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
         <translation>l&apos;écran n&apos;a pas été reçu</translation>
     </message>
     <message>
-        <source>usage: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped
+        <source>%1: the transfer was cancelled</source>
+        <translation>%1&#xa0;: le transfert a été annulé</translation>
+    </message>
+    <message>
+        <source>no calculator answers on the cable: %1; choose the calculator in the link settings if it is on and at its home screen</source>
+        <translation>aucune calculatrice ne répond sur le câble&#xa0;: %1&#xa0;; choisissez la calculatrice dans les réglages de liaison si elle est allumée et sur son écran principal</translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cancelled, and the calculator did not say it ended it (if it shows &quot;Link in progress&quot;, press ESC on it)</source>
+        <translation>%1&#xa0;: le transfert a été annulé, et la calculatrice n&apos;a pas dit l&apos;avoir terminé (si elle affiche «&#xa0;Link in progress&#xa0;», appuyez sur ESC)</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s list of variables holds one without a name</source>
+        <translation>la liste des variables de la calculatrice en contient une sans nom</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s list of variables holds %1\%2 of 0 bytes</source>
+        <translation>la liste des variables de la calculatrice contient %1\%2 de 0 octet</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s list of variables holds %1\%2 twice</source>
+        <translation>la liste des variables de la calculatrice contient deux fois %1\%2</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s variables were not listed</source>
+        <translation>les variables de la calculatrice n&apos;ont pas été listées</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire épuisée</translation>
+    </message>
+    <message>
+        <source>%1 was not sent</source>
+        <translation>%1 n&apos;a pas été envoyé</translation>
+    </message>
+    <message>
+        <source>usage: dotlark-link send FILE... [--ask] | list | receive FOLDER NAME OUT | screen full|clipped
        [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]
-       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]
+       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--guess MODEL]... [--timeout SECONDS]
 (used by DOTLARK to talk to the calculator)</source>
-        <translation>utilisation&#xa0;: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped
+        <translation>utilisation&#xa0;: dotlark-link send FILE... [--ask] | list | receive FOLDER NAME OUT | screen full|clipped
        [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]
-       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]
+       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--guess MODEL]... [--timeout SECONDS]
 (utilisé par DOTLARK pour parler à la calculatrice)</translation>
+    </message>
+    <message>
+        <source>the picture was not sent</source>
+        <translation>l&apos;image n&apos;a pas été envoyée</translation>
     </message>
 </context>
 <context>
@@ -2847,6 +2915,14 @@ utilisez dotlark-convert.</translation>
     <message>
         <source>Reading the calculator&apos;s variables...</source>
         <translation>Lecture des variables de la calculatrice...</translation>
+    </message>
+    <message>
+        <source>the link helper said it was done, but ended with status %1</source>
+        <translation>l&apos;assistant de liaison a dit avoir fini, mais s&apos;est terminé avec le code %1</translation>
+    </message>
+    <message>
+        <source>Sending %1 variables to the calculator...</source>
+        <translation>Envoi de %1 variables à la calculatrice...</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,12 @@ const std::vector<Command> &commands()
          linkOptions({{"--send", {}, Convert::tr("send the file to the calculator")},
                       {"--var", "FOLDER\\NAME", Convert::tr("the variable to send it as")}}),
          [](const QStringList &f) { return f.size() == 1 && is89i(f[0]); }, sendToCalculator},
+        {"--send", "--send GROUP [--cable C] [--port N] [--calc M]",
+         Convert::tr("Sends every picture of the group file (.89g, .92g, .9xg, .v2g, .tig) to the calculator,\n"
+         "each as the variable it is in the group, in one session. The calculator is the group's\n"
+         "unless --calc names it."),
+         linkOptions({{"--send", {}, Convert::tr("send the group's pictures to the calculator")}}),
+         [](const QStringList &f) { return f.size() == 1 && isGroupPath(f[0]); }, sendGroupToCalculator},
         {"--list", "--list [--cable C] [--port N] [--calc M]",
          Convert::tr("Lists the calculator's variables, one a line: folder\\name, type and size in bytes,\n"
          "separated by tabs."),

@@ -1,4 +1,5 @@
 #include "LinkCommands.h"
+#include "GroupCommands.h"
 #include "VariableOutput.h"
 
 #include "calc/CalcCharset.h"
@@ -25,11 +26,10 @@ namespace {
 // The choices the editor's Link Settings... offer, and the null cable.
 const QStringList &kCables = LinkPreferences::kCables;
 const QStringList &kCalcs = LinkPreferences::kCalcs;
-// How long a whole transfer may take before the helper is ended.
-constexpr int kDeadlineMs = 60000;
 
 // The settings the options give, the editor's link settings where they give none (with
-// its calculator on automatic, the picture's, when there is one); nothing after a usage error.
+// its calculator on automatic, the picture's, when there is one; else what to guess when
+// the calculator does not say which it is); nothing after a usage error.
 std::optional<LinkSettings> linkSettings(const Invocation &call, const QString &pictureCalc = {})
 {
     QtSettings store;
@@ -57,7 +57,22 @@ std::optional<LinkSettings> linkSettings(const Invocation &call, const QString &
     // The emulator's link is port 2 from our side.
     if (settings.cable == "tiemu" && !call.has("--port"))
         settings.port = 2;
-    return settings;
+    return LinkPreferences(store).withGuesses(settings, {});
+}
+
+// After a transfer: the calculator it talked to is kept for the next on the cable, and
+// named when the settings did not name it.
+void noteCalcUsed(const LinkSettings &settings, const QtCalculatorLink &link)
+{
+    QtSettings store;
+    const std::optional<CalcUsed> used = link.calcUsed();
+    LinkPreferences(store).rememberCalc(settings, used);
+    if (!used || used->how == CalcUsed::How::Given)
+        return;
+    printNote(used->how == CalcUsed::How::Asked
+                  ? Convert::tr("the calculator answered as %1").arg(calcTitle(used->calc))
+                  : Convert::tr("the calculator did not say which it is: taken for %1, the one last used on this "
+                                "cable or the picture's").arg(calcTitle(used->calc)));
 }
 
 // A terminal user sees what happens while the cable works: a note at the start and the end,
@@ -92,7 +107,7 @@ private:
 struct ConverterLink
 {
     explicit ConverterLink(const LinkSettings &settings)
-        : link(settings, {}, kDeadlineMs, ::isatty(STDERR_FILENO) ? &progress : nullptr)
+        : link(settings, {}, 0, ::isatty(STDERR_FILENO) ? &progress : nullptr)
     {
     }
     TerminalProgress progress;
@@ -141,7 +156,9 @@ int sendToCalculator(Context &context)
     sayWorking(Convert::tr("sending %1 as %2...").arg(file, variable));
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
-    if (const Done done = link.send(sent); !done)
+    const Done done = link.send(sent);
+    noteCalcUsed(*settings, link);
+    if (!done)
         return linkRefused(file, done.failure());
     sayWorking(Convert::tr("sent %1 as %2").arg(file, variable));
     return kExitOk;
@@ -156,11 +173,48 @@ int listCalculator(Context &context)
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
     const Outcome<std::vector<CalculatorVariable>> variables = link.list();
+    noteCalcUsed(*settings, link);
     if (!variables)
         return linkRefused(Convert::tr("calculator"), variables.failure());
     for (const CalculatorVariable &variable : *variables)
         printLine(escapedControls(variable.folder) + u'\\' + escapedControls(variable.name) + u'\t' + QString::fromStdString(variableTypeName(uint8_t(variable.type))) + u'\t'
                   + QString::number(variable.size));
+    return kExitOk;
+}
+
+// Every picture of a group, in one session, in the group's order, each under its own name.
+int sendGroupToCalculator(Context &context)
+{
+    const QString &file = context.call.files[0];
+    const std::optional<GroupFile> group = readGroupFile(context, file);
+    if (!group)
+        return kExitRefused;
+    const std::vector<GroupPicture> pictures = picturesIn(*group);
+    if (pictures.empty())
+        return refuse(file, Convert::tr("the group holds no picture"));
+    const std::optional<LinkSettings> settings = linkSettings(context.call, linkCalcOf(group->kind));
+    if (!settings)
+        return kExitUsage;
+    QTemporaryDir folder;
+    QStringList paths;
+    for (const GroupPicture &picture : pictures) {
+        const QString path = folder.filePath(QStringLiteral("%1.89i").arg(paths.size()));
+        const Done written = folder.isValid()
+                                 ? context.files.writeAll(path, asByteArray(singleVariableFile(*group, picture.entry)))
+                                 : Done(Failure{Failure::What::CannotWrite, path, folder.errorString()});
+        if (!written)
+            return refuse(file, Convert::tr("cannot be sent: no temporary file can be written"));
+        paths << path;
+    }
+    sayWorking(Convert::tr("sending the pictures of %1...").arg(file));
+    ConverterLink terminal(*settings);
+    QtCalculatorLink &link = terminal.link;
+    const SendReport report = link.sendAll(paths, {});
+    noteCalcUsed(*settings, link);
+    for (const QString &sent : report.sent)
+        printNote(Convert::tr("sent %1").arg(sent));
+    if (report.failure)
+        return linkRefused(file, *report.failure);
     return kExitOk;
 }
 
@@ -180,7 +234,9 @@ int receiveFromCalculator(Context &context)
     sayWorking(Convert::tr("receiving %1...").arg(variable));
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
-    if (const Done done = link.receive(CalcCharset::toUnicode(folder), CalcCharset::toUnicode(name), received); !done)
+    const Done done = link.receive(CalcCharset::toUnicode(folder), CalcCharset::toUnicode(name), received);
+    noteCalcUsed(*settings, link);
+    if (!done)
         return linkRefused(variable, done.failure());
     sayWorking(Convert::tr("received %1").arg(variable));
     const Outcome<CalcPicture> picture = readReceivedPicture(context.files, received, variable);
@@ -200,6 +256,7 @@ int captureCalculatorScreen(Context &context)
     ConverterLink terminal(*settings);
     QtCalculatorLink &link = terminal.link;
     const Outcome<CalculatorScreen> screen = link.capture(context.call.has("--full"));
+    noteCalcUsed(*settings, link);
     if (!screen)
         return linkRefused(Convert::tr("calculator"), screen.failure());
     sayWorking(Convert::tr("captured the calculator's screen"));

@@ -183,7 +183,7 @@ int main(int argc, char *argv[])
     Services services{messages, dialogs, files, settings, pictures, printDialog, launcher, desktop, questions, programs,
                       &questions, &clipboard};
     services.calculatorLink = [](const LinkSettings &link, Progress *progress) -> std::unique_ptr<CalculatorLink> {
-        return std::make_unique<QtCalculatorLink>(link, QString(), QtCalculatorLink::kDefaultDeadlineMs, progress);
+        return std::make_unique<QtCalculatorLink>(link, QString(), 0, progress);
     };
     services.linkProgress = &linkProgress;
     PosixPrivateFolder recoveryFolder(RecoveryStore::defaultFolder());

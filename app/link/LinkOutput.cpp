@@ -36,6 +36,18 @@ void writeLine(const std::string &line)
 
 namespace LinkOutput {
 
+void alive() { writeLine(LinkProtocol::kAlive); }
+
+void calc(const std::string &model, const std::string &how) { line(LinkProtocol::kCalc, {model, how}); }
+
+void line(const char *word, std::initializer_list<std::string> fields)
+{
+    std::string text = word;
+    for (const std::string &f : fields)
+        text += "\t" + field(f);
+    writeLine(text);
+}
+
 void progress(int done, int total)
 {
     writeLine(std::string(LinkProtocol::kProgress) + "\t" + std::to_string(done) + "\t" + std::to_string(total));

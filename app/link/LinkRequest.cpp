@@ -8,14 +8,18 @@ namespace {
 struct OperationRule
 {
     LinkRequest::Operation operation;
-    size_t argumentCount;
+    size_t fewestArguments;
+    size_t mostArguments;
 };
 
+// A send takes the planes of a grey picture, or every picture of a group, in one session.
+constexpr size_t kMostFilesSent = 4096;
+
 const std::map<std::string, OperationRule> kOperations{
-    {"send", {LinkRequest::Operation::Send, 1}},
-    {"list", {LinkRequest::Operation::List, 0}},
-    {"receive", {LinkRequest::Operation::Receive, 3}},
-    {"screen", {LinkRequest::Operation::Screen, 1}},
+    {"send", {LinkRequest::Operation::Send, 1, kMostFilesSent}},
+    {"list", {LinkRequest::Operation::List, 0, 0}},
+    {"receive", {LinkRequest::Operation::Receive, 3, 3}},
+    {"screen", {LinkRequest::Operation::Screen, 1, 1}},
 };
 
 std::optional<int> number(const std::string &text, int low, int high)
@@ -34,6 +38,8 @@ bool takeOption(LinkRequest &request, const std::string &option, const std::stri
         request.cable = value;
     else if (option == "--calc")
         request.calc = value;
+    else if (option == "--guess")
+        request.guesses.push_back(value);
     else if (option == "--port") {
         const std::optional<int> port = number(value, 1, 4);
         if (!port)
@@ -63,13 +69,15 @@ std::optional<LinkRequest> parseLinkRequest(const std::vector<std::string> &argu
     for (size_t i = 1; i < arguments.size(); ++i) {
         if (arguments[i].rfind("--", 0) != 0) {
             request.arguments.push_back(arguments[i]);
+        } else if (arguments[i] == "--ask") {
+            request.ask = true;
         } else if (i + 1 >= arguments.size() || !takeOption(request, arguments[i], arguments[i + 1])) {
             return std::nullopt;
         } else {
             ++i;
         }
     }
-    if (request.arguments.size() != rule->second.argumentCount)
+    if (request.arguments.size() < rule->second.fewestArguments || request.arguments.size() > rule->second.mostArguments)
         return std::nullopt;
     if (request.operation == LinkRequest::Operation::Screen && request.arguments[0] != "full"
         && request.arguments[0] != "clipped")

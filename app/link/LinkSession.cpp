@@ -1,25 +1,34 @@
 #include "LinkSession.h"
 
 #include "LinkOutput.h"
+#include "qtplatform/LinkProtocol.h"
 
 #define restrict __restrict
 #include <tilp2/ticables.h>
 #include <tilp2/ticalcs.h>
 #include <tilp2/tifiles.h>
+// The 68k protocol's own packets, after the declarations they take.
+#include <tilp2/cmd68k.h>
+#include <tilp2/dbus_pkt.h>
 #undef restrict
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <map>
+#include <set>
 #include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -34,6 +43,8 @@ const std::map<std::string, CableModel> kCables{
 constexpr uint8_t kPictureType = 0x10;
 // libticables2's "timeout occurred while reading from the device".
 constexpr int kReadTimeout = 4;
+// libticalcs2's "calculator is not ready".
+constexpr int kNotReady = 257;
 
 // Words the user reads: the editor and the converter show a failure as it comes, so it is
 // said in the user's language; %1, %2, ... take the arguments.
@@ -81,14 +92,58 @@ std::optional<CableModel> usbCable(std::string &why)
     return found;
 }
 
+// The transfer's counters as last told, so that its end can be told whole.
+int g_shownDone = -1;
+int g_shownTotal = 0;
+volatile std::sig_atomic_t g_cancelled = 0;
+
+// A line at most every half second while the library works, so that the caller can tell a
+// slow calculator from a helper that hangs.
+void aliveNow()
+{
+    using Clock = std::chrono::steady_clock;
+    static Clock::time_point last{};
+    const Clock::time_point now = Clock::now();
+    if (now - last >= std::chrono::milliseconds(500)) {
+        last = now;
+        LinkOutput::alive();
+    }
+}
+
+// Set while a variable's data packet goes to the calculator: the one step a cancel may cut,
+// since the calculator can be brought back from it (LinkSession::cancelled).
+bool g_sendingData = false;
+
+// A cancel between the steps of a session: the calculator is at its home screen, nothing
+// was left half done; `what` is what was not done.
+std::optional<std::string> cancelledBetween(const std::string &what)
+{
+    if (!g_cancelled)
+        return std::nullopt;
+    return said(QT_TRANSLATE_NOOP("LinkSession", "%1: the transfer was cancelled"), what);
+}
+
 void reportProgress(CalcUpdate *update)
 {
-    static int shown = -1;
     const int done = std::min(update->cnt1, update->max1);
-    if (update->max1 > 0 && done != shown) {
-        shown = done;
+    if (g_cancelled && g_sendingData && done > 0 && done < update->max1)
+        update->cancel = 1;
+    if (update->max1 > 0 && (done != g_shownDone || update->max1 != g_shownTotal)) {
+        g_shownDone = done;
+        g_shownTotal = update->max1;
         LinkOutput::progress(done, update->max1);
+    } else {
+        aliveNow();
     }
+}
+
+// A transfer that ended well has moved every byte, whatever the library's counter last said.
+void progressComplete()
+{
+    if (g_shownTotal > 0 && g_shownDone != g_shownTotal)
+        LinkOutput::progress(g_shownTotal, g_shownTotal);
+    g_shownDone = -1;
+    g_shownTotal = 0;
 }
 
 void noUpdate() {}
@@ -98,8 +153,8 @@ CalcUpdate &progressUpdate()
     static CalcUpdate update{};
     update.start = noUpdate;
     update.stop = noUpdate;
-    update.refresh = noUpdate;
-    update.label = noUpdate;
+    update.refresh = aliveNow;
+    update.label = aliveNow;
     update.pbar = [] { reportProgress(&update); };
     return update;
 }
@@ -141,18 +196,6 @@ std::string transferFailure(const std::string &what, int error)
         return said(QT_TRANSLATE_NOOP("LinkSession", "%1; if the calculator shows an error, press ESC on it and try again"),
                     text);
     return text;
-}
-
-LinkSession::~LinkSession()
-{
-    if (m_lock >= 0)
-        ::close(m_lock);
-    if (m_calc) {
-        ticalcs_cable_detach(m_calc);
-        ticalcs_handle_del(m_calc);
-    }
-    if (m_cable)
-        ticables_handle_del(m_cable);
 }
 
 std::string LinkSession::open(const LinkRequest &request)
@@ -206,16 +249,155 @@ bool emulatorListens()
 
 } // namespace
 
+
+LinkSession::~LinkSession()
+{
+    if (m_calc) {
+        ticalcs_cable_detach(m_calc);
+        ticalcs_handle_del(m_calc);
+    }
+    if (m_cable)
+        ticables_handle_del(m_cable);
+    // Removed while still held: a transfer that opened it meanwhile sees it gone and takes a
+    // new one (lockCable).
+    if (m_lock >= 0) {
+        ::unlink(m_lockPath.c_str());
+        ::close(m_lock);
+    }
+}
+
+void LinkSession::cancel() { g_cancelled = 1; }
+
+namespace {
+
+// The folder for the lock files: the user's runtime folder, else a folder of the user's own
+// in the temporary folder, made private; empty when neither is safe to use.
+std::string lockFolder()
+{
+    const auto privateFolder = [](const std::string &path) {
+        struct stat status{};
+        return ::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid()
+               && (status.st_mode & 077) == 0;
+    };
+    if (const char *runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/' && privateFolder(runtime))
+        return runtime;
+    const char *temporary = std::getenv("TMPDIR");
+    const std::string folder = std::string(temporary && *temporary == '/' ? temporary : "/tmp") + "/dotlark-"
+                               + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    return privateFolder(folder) ? folder : std::string();
+}
+
+} // namespace
+
 // One transfer at a time on a cable: two at once would mix their packets. The lock is the
-// helper's own (it ends with the process); another program using the cable is not seen here.
+// helper's own (it ends with the process), in a folder only this user can write; another
+// program using the cable is not seen here.
 bool LinkSession::lockCable(int cable, int port)
 {
-    const std::string path = "/tmp/dotlark-link-" + std::to_string(cable) + "-" + std::to_string(port) + ".lock";
-    m_lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (m_lock < 0)
-        m_lock = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    // Without a lock file (an unwritable /tmp) the transfer goes ahead unguarded.
-    return m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) == 0;
+    const std::string folder = lockFolder();
+    // Without a folder for the lock the transfer goes ahead unguarded.
+    if (folder.empty())
+        return true;
+    const std::string path = folder + "/dotlark-link-" + std::to_string(cable) + "-" + std::to_string(port) + ".lock";
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const int lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (lock < 0)
+            return true;
+        if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+            ::close(lock);
+            return false;
+        }
+        // The file locked must still be the one of that name: the transfer before may have
+        // removed it as it ended.
+        struct stat held{}, named{};
+        if (::fstat(lock, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev
+            && held.st_ino == named.st_ino) {
+            m_lock = lock;
+            m_lockPath = path;
+            return true;
+        }
+        ::close(lock);
+    }
+    return false;
+}
+
+namespace {
+
+const char *calcName(CalcModel model)
+{
+    for (const auto &[name, known] : kCalcs)
+        if (known == model)
+            return name.c_str();
+    return "auto";
+}
+
+// The calculator a 68k machine ID names, as it answers the computer.
+std::optional<CalcModel> modelOfMachine(uint8_t machine)
+{
+    switch (machine) {
+    case DBUS_MID_TI89_PC: return CALC_TI89; // also the TI-89 Titanium
+    case DBUS_MID_TI92p_PC: return CALC_TI92P; // also the Voyage 200, on the same protocol
+    case DBUS_MID_TI92_PC: return CALC_TI92;
+    default: return std::nullopt;
+    }
+}
+
+// The protocol a calculator is talked to in: a Voyage 200's own list answers wrong on some
+// systems (one nameless variable of 0 bytes, on PedroM), where the TI-92 Plus's, the same
+// calculator family on the same cable, answers right; its sends, receives and screens are
+// the TI-92 Plus's byte for byte.
+CalcModel protocolOf(CalcModel model) { return model == CALC_V200 ? CALC_TI92P : model; }
+
+// The calculator waits this long after the cable is opened before it takes a packet
+// (without it a TI-92 Plus times out on every transfer).
+void settle()
+{
+    LinkOutput::alive();
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    LinkOutput::alive();
+}
+
+} // namespace
+
+// A handle for `model` on the cable, opened, after the calculator's settle time.
+std::string LinkSession::useModel(int model)
+{
+    if (m_calc) {
+        if (m_model == model)
+            return {};
+        ticalcs_cable_detach(m_calc);
+        ticalcs_handle_del(m_calc);
+    }
+    m_model = model;
+    m_calc = ticalcs_handle_new(CalcModel(model));
+    if (!m_calc)
+        return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator cannot be handled"));
+    ticalcs_update_set(m_calc, &progressUpdate());
+    if (const int error = ticalcs_cable_attach(m_calc, m_cable); error != 0)
+        return openingFailure(error, ticables_get_model(m_cable));
+    // What the emulator sent after the last run's end would be taken for its first answer.
+    if (ticables_get_model(m_cable) == CABLE_TIE)
+        ticables_cable_reset(m_cable);
+    settle();
+    return {};
+}
+
+// Which calculator answers: the packet that asks whether it is ready, the one every 68k
+// calculator takes at its home screen (a fuller probe sends packets some systems do not know,
+// and they show an error until ESC is pressed); the machine ID of its answer names the kind.
+std::optional<int> LinkSession::modelAsked()
+{
+    if (ti68k_send_RDY(m_calc, DBUS_MID_PC_TI89) != 0)
+        return std::nullopt;
+    uint8_t machine = 0, command = 0;
+    uint16_t length = 0;
+    std::vector<uint8_t> data(65536 + 16);
+    if (dbus_recv(m_calc, &machine, &command, &length, data.data()) != 0 || command != DBUS_CMD_ACK)
+        return std::nullopt;
+    if (const std::optional<CalcModel> model = modelOfMachine(machine))
+        return int(*model);
+    return std::nullopt;
 }
 
 std::string LinkSession::attach(int cableModel, int port, const LinkRequest &request)
@@ -228,32 +410,51 @@ std::string LinkSession::attach(int cableModel, int port, const LinkRequest &req
     if (!m_cable)
         return said(QT_TRANSLATE_NOOP("LinkSession", "the cable cannot be used on port %1"), std::to_string(port));
     ticables_options_set_timeout(m_cable, unsigned(request.timeoutSeconds * 10));
-    CalcModel model = CALC_NONE;
-    if (const auto known = kCalcs.find(request.calc); known != kCalcs.end()) {
-        model = known->second;
-    } else if (request.calc != "auto") {
-        return said(QT_TRANSLATE_NOOP("LinkSession", "there is no calculator called \"%1\""), request.calc);
-    } else if (const int error = ticalcs_probe(cable, CablePort(port), &model, 0); error != 0 || model == CALC_NONE) {
-        return said(QT_TRANSLATE_NOOP("LinkSession", "no calculator answers on the cable: %1"), linkErrorText(error));
-    }
-    m_model = model;
-    m_calc = ticalcs_handle_new(model);
-    if (!m_calc)
-        return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator cannot be handled"));
-    ticalcs_update_set(m_calc, &progressUpdate());
-    if (const int error = ticalcs_cable_attach(m_calc, m_cable); error != 0)
-        return openingFailure(error, cable);
-    // What the emulator sent after the last run's end would be taken for its first answer.
-    if (cable == CABLE_TIE)
-        ticables_cable_reset(m_cable);
-    // The calculator needs a moment after the cable is opened before it takes a packet
-    // (without it a TI-92 Plus times out on every transfer).
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    if (const int error = ticalcs_calc_isready(m_calc); error != 0)
+    const auto notReady = [](int error) {
         return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator does not answer (is it on, at its home screen with "
                                                      "no error shown (press ESC), and the cable plugged in?): %1"),
                     linkErrorText(error));
-    return {};
+    };
+    if (const auto known = kCalcs.find(request.calc); known != kCalcs.end()) {
+        if (std::string problem = useModel(protocolOf(known->second)); !problem.empty())
+            return problem;
+        if (const int error = ticalcs_calc_isready(m_calc); error != 0)
+            return notReady(error);
+        LinkOutput::calc(request.calc, "given");
+        return {};
+    }
+    if (request.calc != "auto")
+        return said(QT_TRANSLATE_NOOP("LinkSession", "there is no calculator called \"%1\""), request.calc);
+    // Automatic: the calculator says which it is; when it does not (busy a moment), it is
+    // asked again after the settle time; then the models the caller guesses are taken.
+    std::vector<CalcModel> guesses;
+    for (const std::string &guess : request.guesses)
+        if (const auto known = kCalcs.find(guess); known != kCalcs.end())
+            guesses.push_back(known->second);
+    if (std::string problem = useModel(protocolOf(guesses.empty() ? CALC_TI89 : guesses.front())); !problem.empty())
+        return problem;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt > 0)
+            settle();
+        if (const std::optional<int> model = modelAsked()) {
+            if (std::string problem = useModel(*model); !problem.empty())
+                return problem;
+            LinkOutput::calc(calcName(CalcModel(*model)), "asked");
+            return {};
+        }
+    }
+    for (const CalcModel guess : guesses) {
+        if (std::string problem = useModel(protocolOf(guess)); !problem.empty())
+            return problem;
+        if (ticalcs_calc_isready(m_calc) == 0) {
+            LinkOutput::calc(calcName(guess), "guessed");
+            return {};
+        }
+    }
+    const int error = ticalcs_calc_isready(m_calc);
+    return said(QT_TRANSLATE_NOOP("LinkSession", "no calculator answers on the cable: %1; choose the calculator in the "
+                                                 "link settings if it is on and at its home screen"),
+                linkErrorText(error == 0 ? kNotReady : error));
 }
 
 int LinkSession::run(const LinkRequest &request)
@@ -261,7 +462,7 @@ int LinkSession::run(const LinkRequest &request)
     const auto &a = request.arguments;
     switch (request.operation) {
     case LinkRequest::Operation::Send:
-        return send(a[0]);
+        return send(a, request.ask);
     case LinkRequest::Operation::List:
         return list();
     case LinkRequest::Operation::Receive:
@@ -272,30 +473,201 @@ int LinkSession::run(const LinkRequest &request)
     return LinkOutput::failure("unknown operation");
 }
 
-int LinkSession::send(const std::string &file)
+// A transfer stopped by the user ends the exchange as the protocol allows: the calculator
+// is told there is nothing more (end of transmission), so that it leaves its transfer and
+// takes the next one. Returns what the failure says.
+std::string LinkSession::cancelled(const std::string &what, int error)
 {
-    if (const int error = ticalcs_calc_send_var2(m_calc, MODE_NORMAL, file.c_str()); error != 0)
-        return LinkOutput::failure(
-            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the picture was not sent")), error));
-    return LinkOutput::done();
+    if (!progressUpdate().cancel)
+        return transferFailure(what, error);
+    progressUpdate().cancel = 0;
+    // The data packet was cut short: it is filled up (with a checksum that cannot match), the
+    // calculator asks for it again, and is told to skip the variable; it answers, and is
+    // back at its home screen. A calculator that does not answer is said to be waiting.
+    const int left = g_shownTotal - g_shownDone;
+    g_shownDone = -1;
+    g_shownTotal = 0;
+    std::vector<uint8_t> packet(std::max(left, 0) + 65536 + 16, 0);
+    uint8_t machine = 0, command = 0;
+    uint16_t length = 0;
+    // In pieces, as the library sends: the emulator's link holds a few kilobytes at a time.
+    const auto fill = [&] {
+        for (int sent = 0; sent < left; sent += 1024)
+            if (ticables_cable_send(m_cable, packet.data(), uint32_t(std::min(1024, left - sent))) != 0)
+                return false;
+        return true;
+    };
+    if (left > 0 && fill()) {
+        dbus_recv(m_calc, &machine, &command, &length, packet.data());
+        if (command == DBUS_CMD_ERR && ti89_send_SKP(m_calc, DBUS_REJ_EXIT) == 0
+            && dbus_recv(m_calc, &machine, &command, &length, packet.data()) == 0 && command == DBUS_CMD_ACK
+            && ticalcs_calc_isready(m_calc) == 0)
+            return said(QT_TRANSLATE_NOOP("LinkSession", "%1: the transfer was cancelled"), what);
+    }
+    return said(QT_TRANSLATE_NOOP("LinkSession", "%1: the transfer was cancelled, and the calculator did not say it "
+                                                 "ended it (if it shows \"Link in progress\", press ESC on it)"),
+                what);
 }
 
-int LinkSession::list()
+namespace {
+
+// The calculator's names are case-blind: PIC1 is pic1. Names in the calculator's characters
+// beyond ASCII compare as they are.
+bool sameName(const std::string &a, const std::string &b)
 {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Why a list the calculator gave cannot be true, or nothing: a variable without a name or a
+// folder, of no bytes, or twice.
+std::string impossibleEntry(const std::vector<LinkSession::Entry> &entries)
+{
+    std::set<std::pair<std::string, std::string>> seen;
+    for (const LinkSession::Entry &entry : entries) {
+        if (entry.name.empty() || entry.folder.empty())
+            return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's list of variables holds one without a name"));
+        if (entry.size == 0)
+            return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's list of variables holds %1\\%2 of 0 bytes"),
+                        entry.folder, entry.name);
+        std::string folder = entry.folder, name = entry.name;
+        for (std::string *text : {&folder, &name})
+            std::transform(text->begin(), text->end(), text->begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        if (!seen.emplace(folder, name).second)
+            return said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's list of variables holds %1\\%2 twice"),
+                        entry.folder, entry.name);
+    }
+    return {};
+}
+
+} // namespace
+
+// The calculator's variables; `unsure` says why the list cannot be trusted when it cannot.
+int LinkSession::readList(std::vector<Entry> &entries, std::string &unsure)
+{
+    entries.clear();
     GNode *vars = nullptr;
     GNode *apps = nullptr;
     if (const int error = ticalcs_calc_get_dirlist(m_calc, &vars, &apps); error != 0)
-        return LinkOutput::failure(
-            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's variables cannot be listed")), error));
+        return error;
     const auto model = CalcModel(m_model);
     for (GNode *folder = vars ? g_node_first_child(vars) : nullptr; folder; folder = g_node_next_sibling(folder)) {
         for (GNode *node = g_node_first_child(folder); node; node = g_node_next_sibling(node)) {
             const auto *entry = static_cast<const VarEntry *>(node->data);
-            LinkOutput::variable(utf8Name(model, entry->folder, 0x1F), utf8Name(model, entry->name, entry->type), entry->type, entry->size, entry->attr);
+            entries.push_back({utf8Name(model, entry->folder, 0x1F), utf8Name(model, entry->name, entry->type),
+                               entry->type, entry->size, entry->attr});
         }
     }
     ticalcs_dirlist_destroy(&vars);
     ticalcs_dirlist_destroy(&apps);
+    unsure = impossibleEntry(entries);
+    return 0;
+}
+
+int LinkSession::list()
+{
+    std::vector<Entry> entries;
+    std::string unsure;
+    const int error = readList(entries, unsure);
+    if (error != 0)
+        return LinkOutput::failure(
+            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's variables cannot be listed")), error));
+    if (!unsure.empty())
+        return LinkOutput::failure(unsure);
+    if (const std::optional<std::string> stopped =
+            cancelledBetween(said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's variables were not listed"))))
+        return LinkOutput::failure(*stopped);
+    for (const Entry &entry : entries)
+        LinkOutput::variable(entry.folder, entry.name, entry.type, entry.size, entry.attribute);
+    return LinkOutput::done();
+}
+
+namespace {
+
+struct Sending
+{
+    FileContent *content = nullptr;
+    std::vector<std::pair<std::string, std::string>> names; // folder, name of each variable
+};
+
+} // namespace
+
+// The files in order, in one session. With `ask`, the calculator's list is read first; when
+// it holds any of the variables, or the list cannot be trusted, the caller answers.
+int LinkSession::send(const std::vector<std::string> &files, bool ask)
+{
+    std::vector<Sending> sending;
+    const auto release = [&] {
+        for (Sending &each : sending)
+            tifiles_content_delete_regular(each.content);
+    };
+    for (const std::string &file : files) {
+        Sending each{tifiles_content_create_regular(CalcModel(m_model)), {}};
+        if (!each.content)
+            return release(), LinkOutput::failure(said(QT_TRANSLATE_NOOP("LinkSession", "out of memory")));
+        sending.push_back(each);
+        if (const int error = tifiles_file_read_regular(file.c_str(), each.content); error != 0) {
+            // A content the library failed to read is not its to delete again.
+            sending.pop_back();
+            release();
+            return LinkOutput::failure(
+                transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the picture was not sent")), error));
+        }
+        for (unsigned i = 0; i < each.content->num_entries; ++i) {
+            const VarEntry *entry = each.content->entries[i];
+            sending.back().names.emplace_back(utf8Name(CalcModel(m_model), entry->folder, 0x1F),
+                                              utf8Name(CalcModel(m_model), entry->name, entry->type));
+        }
+    }
+    if (ask) {
+        std::vector<Entry> entries;
+        std::string unsure;
+        const int error = readList(entries, unsure);
+        if (error != 0)
+            return release(), LinkOutput::failure(transferFailure(
+                                  said(QT_TRANSLATE_NOOP("LinkSession", "the calculator's variables cannot be listed")), error));
+        bool question = !unsure.empty();
+        if (question)
+            LinkOutput::line(LinkProtocol::kUnsure, {unsure});
+        else
+            for (const Sending &each : sending)
+                for (const auto &[folder, name] : each.names)
+                    if (std::any_of(entries.begin(), entries.end(), [&](const Entry &held) {
+                            return sameName(held.folder, folder) && sameName(held.name, name);
+                        })) {
+                        LinkOutput::line(LinkProtocol::kHeld, {folder, name});
+                        question = true;
+                    }
+        if (question) {
+            LinkOutput::line(LinkProtocol::kAsk);
+            std::string answer;
+            if (!std::getline(std::cin, answer) || answer != "yes") {
+                release();
+                LinkOutput::line(LinkProtocol::kDeclined);
+                return LinkOutput::done();
+            }
+        }
+    }
+    for (const Sending &each : sending) {
+        const std::string shown = each.names.empty() ? std::string() : each.names.front().first + '\\' + each.names.front().second;
+        // One picture is "the picture"; of several, the failure names the one that did not go.
+        const std::string notSent = sending.size() == 1 ? said(QT_TRANSLATE_NOOP("LinkSession", "the picture was not sent"))
+                                                        : said(QT_TRANSLATE_NOOP("LinkSession", "%1 was not sent"), shown);
+        if (const std::optional<std::string> stopped = cancelledBetween(notSent))
+            return release(), LinkOutput::failure(*stopped);
+        g_sendingData = true;
+        const int error = ticalcs_calc_send_var(m_calc, MODE_NORMAL, each.content);
+        g_sendingData = false;
+        if (error != 0) {
+            release();
+            return LinkOutput::failure(cancelled(notSent, error));
+        }
+        progressComplete();
+        for (const auto &[folder, name] : each.names)
+            LinkOutput::line(LinkProtocol::kSent, {folder, name});
+    }
+    release();
     return LinkOutput::done();
 }
 
@@ -306,9 +678,15 @@ int LinkSession::receive(const std::string &folder, const std::string &name, con
     folder.copy(request.folder, sizeof request.folder - 1);
     name.copy(request.name, sizeof request.name - 1);
     request.type = kPictureType;
+    // Once asked for, the variable comes whole: a cancel meanwhile takes effect at its end.
+    const std::string notReceived = said(QT_TRANSLATE_NOOP("LinkSession", "the variable %1 was not received"), folder + '\\' + name);
+    if (const std::optional<std::string> stopped = cancelledBetween(notReceived))
+        return LinkOutput::failure(*stopped);
     if (const int error = ticalcs_calc_recv_var2(m_calc, MODE_NORMAL, out.c_str(), &request); error != 0)
-        return LinkOutput::failure(transferFailure(
-            said(QT_TRANSLATE_NOOP("LinkSession", "the variable %1 was not received"), folder + '\\' + name), error));
+        return LinkOutput::failure(transferFailure(notReceived, error));
+    if (const std::optional<std::string> stopped = cancelledBetween(notReceived))
+        return LinkOutput::failure(*stopped);
+    progressComplete();
     return LinkOutput::done();
 }
 
@@ -317,9 +695,16 @@ int LinkSession::screen(bool full)
     CalcScreenCoord coord{};
     coord.format = full ? SCREEN_FULL : SCREEN_CLIPPED;
     uint8_t *bitmap = nullptr;
+    const std::string notReceived = said(QT_TRANSLATE_NOOP("LinkSession", "the screen was not received"));
+    if (const std::optional<std::string> stopped = cancelledBetween(notReceived))
+        return LinkOutput::failure(*stopped);
     if (const int error = ticalcs_calc_recv_screen(m_calc, &coord, &bitmap); error != 0)
-        return LinkOutput::failure(
-            transferFailure(said(QT_TRANSLATE_NOOP("LinkSession", "the screen was not received")), error));
+        return LinkOutput::failure(transferFailure(notReceived, error));
+    if (const std::optional<std::string> stopped = cancelledBetween(notReceived)) {
+        ticalcs_free_screen(bitmap);
+        return LinkOutput::failure(*stopped);
+    }
+    progressComplete();
     const unsigned width = full ? coord.width : coord.clipped_width;
     const unsigned height = full ? coord.height : coord.clipped_height;
     LinkOutput::screen(width, height, bitmap);

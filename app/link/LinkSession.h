@@ -2,7 +2,11 @@
 
 #include "LinkRequest.h"
 
+#include <cstdint>
+
+#include <optional>
 #include <string>
+#include <vector>
 
 struct _CableHandle;
 struct _CalcHandle;
@@ -23,10 +27,27 @@ public:
     std::string open(const LinkRequest &request);
     int run(const LinkRequest &request);
 
+    // Called from a signal handler (SIGTERM, SIGINT): the transfer under way stops at its
+    // next packet and the exchange is ended as the protocol allows.
+    static void cancel();
+
+    // One variable the calculator holds, its names in UTF-8.
+    struct Entry
+    {
+        std::string folder, name;
+        int type = 0;
+        uint32_t size = 0;
+        int attribute = 0;
+    };
+
 private:
     bool lockCable(int cable, int port);
     std::string attach(int cable, int port, const LinkRequest &request);
-    int send(const std::string &file);
+    std::string useModel(int model);
+    std::optional<int> modelAsked();
+    int readList(std::vector<Entry> &entries, std::string &unsure);
+    std::string cancelled(const std::string &what, int error);
+    int send(const std::vector<std::string> &files, bool ask);
     int list();
     int receive(const std::string &folder, const std::string &name, const std::string &out);
     int screen(bool full);
@@ -35,6 +56,7 @@ private:
     _CalcHandle *m_calc = nullptr;
     int m_model = 0;
     int m_lock = -1;
+    std::string m_lockPath;
 };
 
 // What a failure says, in the library's words: "TEXT (error N)".

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include <csignal>
+
 #include <unistd.h>
 
-// dotlark-link: one transfer with a calculator per run (send a variable file, list the
+// dotlark-link: one session with a calculator per run (send variable files, list the
 // variables, receive a picture variable, capture the screen), for the editor and the
 // converter, which read its answer through a pipe (qtplatform/LinkProtocol.h). The cable
 // code runs here, so that a cable that hangs or crashes costs this process only; the caller
@@ -26,13 +28,20 @@ int main(int argc, char *argv[])
     const std::optional<LinkRequest> request = parseLinkRequest(std::vector<std::string>(argv + 1, argv + argc));
     if (!request) {
         const QString usage = QCoreApplication::translate(
-            "LinkSession", "usage: dotlark-link send FILE | list | receive FOLDER NAME OUT | screen full|clipped\n"
+            "LinkSession", "usage: dotlark-link send FILE... [--ask] | list | receive FOLDER NAME OUT | screen full|clipped\n"
                            "       [--cable auto|silverlink|directlink|blacklink|graylink|parallel|tiemu|null]\n"
-                           "       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--timeout SECONDS]\n"
+                           "       [--port 1-4] [--calc auto|ti89|ti89t|ti92|ti92+|v200] [--guess MODEL]... [--timeout SECONDS]\n"
                            "(used by DOTLARK to talk to the calculator)");
         std::fputs(qUtf8Printable(usage + u'\n'), stderr);
         return 2;
     }
+    // Cancel: the caller asks the helper to stop (SIGTERM), and the helper ends the exchange
+    // with the calculator before it goes; the caller kills it when that takes too long.
+    struct sigaction stop{};
+    stop.sa_handler = [](int) { LinkSession::cancel(); };
+    sigemptyset(&stop.sa_mask);
+    ::sigaction(SIGTERM, &stop, nullptr);
+    ::sigaction(SIGINT, &stop, nullptr);
     int status = 0;
     {
         LinkSession session;

@@ -45,31 +45,63 @@ std::optional<CalculatorScreen> screenOf(const QList<QByteArray> &fields)
     return screen;
 }
 
-// One line into the reply; false when it is not a line of the protocol.
-bool take(LinkReply &reply, const QByteArray &line)
+QString variableName(const QList<QByteArray> &fields)
+{
+    return QString::fromUtf8(fields[1]) + u'\\' + QString::fromUtf8(fields[2]);
+}
+
+std::optional<CalcUsed> calcOf(const QList<QByteArray> &fields)
+{
+    static const std::pair<const char *, CalcUsed::How> hows[] = {
+        {"given", CalcUsed::How::Given}, {"asked", CalcUsed::How::Asked}, {"guessed", CalcUsed::How::Guessed}};
+    if (fields.size() != 3 || fields[1].isEmpty())
+        return std::nullopt;
+    for (const auto &[word, how] : hows)
+        if (fields[2] == word)
+            return CalcUsed{QString::fromUtf8(fields[1]), how};
+    return std::nullopt;
+}
+
+} // namespace
+
+bool LinkReply::take(const QByteArray &line)
 {
     const QList<QByteArray> fields = line.split('\t');
     const QByteArray &word = fields[0];
-    if (word == LinkProtocol::kProgress)
-        return fields.size() == 3;
+    if (word == LinkProtocol::kProgress || word == LinkProtocol::kAlive)
+        return fields.size() == (word == LinkProtocol::kAlive ? 1 : 3);
     if (word == LinkProtocol::kDone)
-        return reply.done = fields.size() == 1;
+        return done = fields.size() == 1;
     if (word == LinkProtocol::kFailure) {
-        reply.failure = QString::fromUtf8(line.mid(word.size() + 1)).trimmed();
-        return fields.size() >= 2 && !reply.failure.isEmpty();
+        failure = QString::fromUtf8(line.mid(word.size() + 1)).trimmed();
+        return fields.size() >= 2 && !failure.isEmpty();
     }
     if (word == LinkProtocol::kVariable) {
         const std::optional<CalculatorVariable> variable = variableOf(fields);
         if (variable)
-            reply.variables.push_back(*variable);
+            variables.push_back(*variable);
         return variable.has_value();
     }
     if (word == LinkProtocol::kScreen)
-        return (reply.screen = screenOf(fields)).has_value();
+        return (screen = screenOf(fields)).has_value();
+    if (word == LinkProtocol::kCalc)
+        return (calc = calcOf(fields)).has_value();
+    if (word == LinkProtocol::kHeld || word == LinkProtocol::kSent) {
+        if (fields.size() != 3)
+            return false;
+        (word == LinkProtocol::kHeld ? held : sent) << variableName(fields);
+        return true;
+    }
+    if (word == LinkProtocol::kUnsure) {
+        unsure = QString::fromUtf8(line.mid(word.size() + 1)).trimmed();
+        return fields.size() >= 2 && !unsure.isEmpty();
+    }
+    if (word == LinkProtocol::kAsk)
+        return asked = fields.size() == 1;
+    if (word == LinkProtocol::kDeclined)
+        return declined = fields.size() == 1;
     return false;
 }
-
-} // namespace
 
 LinkReply LinkReply::parse(const QByteArray &output)
 {
@@ -78,7 +110,7 @@ LinkReply LinkReply::parse(const QByteArray &output)
     for (const QByteArray &line : lines) {
         if (line.isEmpty())
             continue;
-        if (reply.done || !reply.failure.isEmpty() || !take(reply, line)) {
+        if (reply.done || !reply.failure.isEmpty() || !reply.take(line)) {
             reply.malformed = LinkReplyText::tr("the link helper gave an answer that is not one");
             reply.done = false;
             return reply;

@@ -40,28 +40,13 @@ QString endingProblem(const QProcess &process)
 
 QStringList helperArguments(QStringList operation, const LinkSettings &settings)
 {
-    return operation << QStringLiteral("--cable") << settings.cable << QStringLiteral("--port")
-                     << QString::number(settings.port) << QStringLiteral("--calc") << settings.calc
-                     << QStringLiteral("--timeout") << QString::number(settings.timeoutSeconds);
-}
-
-// Tells `progress` the last "progress DONE TOTAL" line among the whole lines of output from
-// `from` on; returns where the next look starts (after the last whole line).
-qsizetype showProgress(const QByteArray &output, qsizetype from, Progress &progress)
-{
-    const qsizetype end = output.lastIndexOf('\n') + 1;
-    if (end <= from)
-        return from;
-    const QByteArray prefix = QByteArray(LinkProtocol::kProgress) + '\t';
-    const QList<QByteArray> lines = output.mid(from, end - from).split('\n');
-    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-        if (line->startsWith(prefix)) {
-            const QList<QByteArray> fields = line->split('\t');
-            if (fields.size() == 3)
-                progress.step(fields[1].toLongLong(), fields[2].toLongLong());
-            break;
-        }
-    return end;
+    operation << QStringLiteral("--cable") << settings.cable << QStringLiteral("--port") << QString::number(settings.port)
+              << QStringLiteral("--calc") << settings.calc << QStringLiteral("--timeout")
+              << QString::number(settings.timeoutSeconds);
+    if (settings.calc == QStringLiteral("auto"))
+        for (const QString &guess : settings.guesses)
+            operation << QStringLiteral("--guess") << guess;
+    return operation;
 }
 
 } // namespace
@@ -75,76 +60,128 @@ struct QtCalculatorLink::Answer
 
 namespace {
 
-// What the helper that ended said, or why it said nothing.
-QtCalculatorLink::Answer answerOf(const QProcess &process, const QString &stopped, const QByteArray &output)
+// What the helper that ended said, or why it said nothing. A cancelled transfer gives the
+// helper's own words on how it ended, when it had the time to say them.
+QtCalculatorLink::Answer answerOf(const QProcess &process, const QString &stopped, bool cancelled, const QByteArray &output)
 {
-    if (!stopped.isEmpty())
+    if (!stopped.isEmpty() && !cancelled)
+        return {{}, stopped};
+    QtCalculatorLink::Answer answer{LinkReply::parse(output), {}};
+    if (cancelled && (answer.reply.failure.isEmpty() || !answer.reply.malformed.isEmpty()))
         return {{}, stopped};
     if (const QString problem = endingProblem(process); !problem.isEmpty())
-        return {{}, problem};
-    QtCalculatorLink::Answer answer{LinkReply::parse(output), {}};
-    if (!answer.reply.malformed.isEmpty())
+        answer.problem = problem;
+    else if (!answer.reply.malformed.isEmpty())
         answer.problem = answer.reply.malformed;
     else if (!answer.reply.failure.isEmpty())
         answer.problem = answer.reply.failure;
+    else if (process.exitCode() != 0)
+        answer.problem = CalculatorLinkText::tr("the link helper said it was done, but ended with status %1")
+                             .arg(process.exitCode());
     return answer;
 }
 
 } // namespace
 
-QtCalculatorLink::QtCalculatorLink(LinkSettings settings, QString helper, int deadlineMs, Progress *progress)
-    : m_settings(std::move(settings)), m_helper(std::move(helper)), m_deadlineMs(deadlineMs), m_progress(progress)
+QtCalculatorLink::QtCalculatorLink(LinkSettings settings, QString helper, int silenceMs, Progress *progress)
+    : m_settings(std::move(settings)), m_helper(std::move(helper)),
+      m_silenceMs(silenceMs > 0 ? silenceMs : silenceLimitMs(m_settings.timeoutSeconds)), m_progress(progress)
 {
 }
+
+int QtCalculatorLink::silenceLimitMs(int timeoutSeconds) { return (3 * std::max(timeoutSeconds, 1) + 4) * 1000; }
 
 // As the picture reader is found: also where the install put it under another libexec folder.
 QString QtCalculatorLink::findHelper() { return findHelperProgram(kHelperName); }
 
-QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, const QString &text)
+QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, const QString &text, const ReplaceQuestion &ask)
 {
+    m_calcUsed.reset();
     const QString helper = m_helper.isEmpty() ? findHelper() : m_helper;
     if (helper.isEmpty())
         return {{}, CalculatorLinkText::tr("the link helper %1 is not installed").arg(kHelperName)};
     QProcess process;
     QEventLoop loop;
-    QTimer deadline;
+    QTimer silence, grace;
     QString stopped;
+    bool cancelled = false;
     QByteArray output;
-    process.setStandardInputFile(QProcess::nullDevice());
+    LinkReply live; // the whole lines so far, for the question
     process.setStandardErrorFile(QProcess::nullDevice());
     const auto stop = [&](const QString &why) {
         if (stopped.isEmpty())
             stopped = why;
         process.kill();
     };
-    qsizetype shown = 0; // the output up to here has been looked at for progress lines
+    qsizetype looked = 0; // the output up to here has been looked at line by line
+    const auto lookAtLines = [&] {
+        const qsizetype end = output.lastIndexOf('\n') + 1;
+        const QList<QByteArray> lines = end > looked ? output.mid(looked, end - looked).split('\n') : QList<QByteArray>();
+        looked = std::max(looked, end);
+        std::optional<std::pair<qint64, qint64>> step;
+        for (const QByteArray &line : lines) {
+            if (line.isEmpty() || !live.take(line))
+                continue;
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields[0] == LinkProtocol::kProgress)
+                step = {fields[1].toLongLong(), fields[2].toLongLong()};
+            if (fields[0] == LinkProtocol::kAsk && process.state() == QProcess::Running) {
+                // The user's time is not the calculator's: no clock while the question is up.
+                silence.stop();
+                const bool yes = ask && ask(live.held, live.unsure);
+                process.write(yes ? "yes\n" : "no\n");
+                process.closeWriteChannel();
+                silence.start(m_silenceMs);
+            }
+        }
+        if (step && m_progress)
+            m_progress->step(step->first, step->second);
+    };
     QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
         output += process.readAllStandardOutput();
+        if (!cancelled)
+            silence.start(m_silenceMs); // a sign of life
         if (output.size() > LinkProtocol::kMaxAnswerBytes)
             stop(CalculatorLinkText::tr("the link helper's answer is too long"));
-        else if (m_progress)
-            shown = showProgress(output, shown, *m_progress);
+        else
+            lookAtLines();
     });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             loop.quit();
     });
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        stop(CalculatorLinkText::tr("the calculator did not answer within %1 seconds").arg(m_deadlineMs / 1000.0));
+    silence.setSingleShot(true);
+    QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
+        stop(CalculatorLinkText::tr("the calculator did not answer within %1 seconds").arg(m_silenceMs / 1000.0));
     });
+    // Cancel lets the helper end the exchange (the calculator would otherwise wait for the
+    // rest of it); a helper that takes longer than two of the cable's waits is ended.
+    grace.setSingleShot(true);
+    QObject::connect(&grace, &QTimer::timeout, &loop, [&] { process.kill(); });
     process.start(helper, helperArguments(operation, m_settings));
-    deadline.start(m_deadlineMs);
+    if (!ask)
+        process.closeWriteChannel();
+    silence.start(m_silenceMs);
     if (m_progress)
-        m_progress->begin(text, [&] { stop(CalculatorLinkText::tr("the transfer was cancelled")); });
+        m_progress->begin(text, [&] {
+            if (cancelled || !stopped.isEmpty())
+                return;
+            cancelled = true;
+            stopped = CalculatorLinkText::tr("the transfer was cancelled");
+            silence.stop();
+            process.terminate();
+            grace.start((2 * std::max(m_settings.timeoutSeconds, 1) + 2) * 1000);
+        });
     if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart)
         loop.exec();
     if (m_progress)
         m_progress->end();
     process.waitForFinished(1000);
     output += process.readAllStandardOutput();
-    return answerOf(process, stopped, output);
+    Answer answer = answerOf(process, stopped, cancelled, output);
+    m_calcUsed = answer.reply.calc ? answer.reply.calc : live.calc;
+    return answer;
 }
 
 Done QtCalculatorLink::send(const QString &variableFile)
@@ -156,6 +193,24 @@ Done QtCalculatorLink::send(const QString &variableFile)
     return {};
 }
 
+SendReport QtCalculatorLink::sendAll(const QStringList &variableFiles, const ReplaceQuestion &ask)
+{
+    QStringList operation{QStringLiteral("send")};
+    for (const QString &file : variableFiles)
+        operation << QFileInfo(file).absoluteFilePath();
+    if (ask)
+        operation << QStringLiteral("--ask");
+    const QString text = variableFiles.size() == 1
+                             ? CalculatorLinkText::tr("Sending %1 to the calculator...").arg(QFileInfo(variableFiles.front()).fileName())
+                             : CalculatorLinkText::tr("Sending %1 variables to the calculator...").arg(variableFiles.size());
+    const Answer answer = run(operation, text, ask);
+    SendReport report;
+    report.sent = answer.reply.sent;
+    report.declined = answer.reply.declined && answer.problem.isEmpty();
+    if (!answer.problem.isEmpty())
+        report.failure = linkFailure(answer.problem);
+    return report;
+}
 Outcome<std::vector<CalculatorVariable>> QtCalculatorLink::list()
 {
     const Answer answer = run({QStringLiteral("list")}, CalculatorLinkText::tr("Reading the calculator's variables..."));

@@ -55,6 +55,28 @@ void LinkPreferences::setCaptureFull(bool full)
     setValue(QStringLiteral("capture"), full ? QStringLiteral("full") : QStringLiteral("ti89"));
 }
 
+QString LinkPreferences::lastCalcKey(const LinkSettings &link)
+{
+    return QStringLiteral("last-%1-%2").arg(link.cable).arg(link.port);
+}
+
+LinkSettings LinkPreferences::withGuesses(LinkSettings link, const QString &pictureCalc) const
+{
+    if (link.calc != QStringLiteral("auto"))
+        return link;
+    for (const QString &guess : {value(lastCalcKey(link)).toLower(), pictureCalc})
+        if (kCalcs.contains(guess) && guess != QStringLiteral("auto") && !link.guesses.contains(guess))
+            link.guesses << guess;
+    return link;
+}
+
+void LinkPreferences::rememberCalc(const LinkSettings &link, const std::optional<CalcUsed> &used)
+{
+    // A guess that answered is no more known than before.
+    if (used && used->how != CalcUsed::How::Guessed && kCalcs.contains(used->calc))
+        setValue(lastCalcKey(link), used->calc);
+}
+
 QString linkCalcOf(CalcKind kind)
 {
     switch (kind) {

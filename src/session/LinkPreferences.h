@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 class Settings;
 
 // The calculator link as the user set it up in the editor (File > Link Settings...), kept in
@@ -24,8 +26,14 @@ public:
     // Capture Calculator Screen: the whole LCD (true) or the part a TI-89 shows.
     bool captureFull() const;
     void setCaptureFull(bool full);
+    // With the calculator on automatic, what to take when it does not say which it is: the one
+    // that last answered on the same cable and port, then `pictureCalc` (the picture's).
+    LinkSettings withGuesses(LinkSettings link, const QString &pictureCalc) const;
+    // Kept after a transfer: the calculator it talked to on that cable and port.
+    void rememberCalc(const LinkSettings &link, const std::optional<CalcUsed> &used);
 
 private:
+    static QString lastCalcKey(const LinkSettings &link);
     QString value(const QString &key) const;
     void setValue(const QString &key, const QString &value);
 

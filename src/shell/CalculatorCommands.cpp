@@ -63,22 +63,22 @@ bool CalculatorCommands::askToReplacePicture(const QString &question)
                   == Messages::Answer::Yes;
 }
 
-// The calculator's names are case-blind: PIC1 is pic1.
-bool CalculatorCommands::askToReplaceVariable(CalculatorLink &link, const QString &folder, const QString &name)
+// Before a send: each variable the calculator holds is asked about in turn (No to any sends
+// none); a list that cannot be trusted is asked about once, for all the variables.
+bool CalculatorCommands::mayReplace(const QStringList &held, const QString &unsure, const QStringList &sending)
 {
-    const QString shown = variableName(folder, name);
-    const Outcome<std::vector<CalculatorVariable>> listed = link.list();
-    if (!listed) {
-        failed(tr("%1 was not sent to the calculator.").arg(shown), listed.failure());
-        return false;
-    }
-    const bool held = std::any_of(listed->begin(), listed->end(), [&](const CalculatorVariable &variable) {
-        return variable.folder.compare(folder, Qt::CaseInsensitive) == 0 && variable.name.compare(name, Qt::CaseInsensitive) == 0;
+    const auto yes = [this](const QString &question) {
+        return m_services.messages.show(question, AppInfo::title, Messages::Icon::Exclamation,
+                                        Messages::Buttons::YesNoSafeNo)
+               == Messages::Answer::Yes;
+    };
+    if (!unsure.isEmpty())
+        return yes(tr("The calculator's list of variables cannot be trusted (%1), so DOTLARK cannot tell whether it "
+                      "holds %2. Send anyway?")
+                       .arg(unsure, sending.join(tr(" and "))));
+    return std::all_of(held.begin(), held.end(), [&](const QString &name) {
+        return yes(tr("The calculator already holds %1. Replace it with this picture?").arg(name));
     });
-    return !held
-           || m_services.messages.show(tr("The calculator already holds %1. Replace it with this picture?").arg(shown),
-                                       AppInfo::title, Messages::Icon::Exclamation, Messages::Buttons::YesNoSafeNo)
-                  == Messages::Answer::Yes;
 }
 
 void CalculatorCommands::send()
@@ -91,55 +91,68 @@ void CalculatorCommands::send()
     if (m_session.document().isGrey())
         return sendPlanes(settings, kind, folder);
     const std::string &variable = m_session.document().texts().name;
-    const QString name = CalcCharset::toUnicode(variable);
-    const QString shown = variableName(folder, name);
-    std::unique_ptr<CalculatorLink> link = openLink(settings);
-    if (!link || !askToReplaceVariable(*link, folder, name))
-        return;
+    const QString shown = variableName(folder, CalcCharset::toUnicode(variable));
     const LinkCopy copy = LinkCopy::write(m_services.files, m_session.stored(), {variable}, kind);
     if (!copy.failure.isEmpty())
         return m_services.messages.warn(tr("%1 was not sent to the calculator: its copy for the link cannot be "
                                            "written.\r%2").arg(shown, copy.failure), AppInfo::title);
-    if (const Done sent = link->send(copy.paths.front()); !sent)
-        return failed(tr("%1 was not sent to the calculator.").arg(shown), sent.failure());
+    std::unique_ptr<CalculatorLink> link = openLink(settings);
+    if (!link)
+        return;
+    // One session: the list, the question and the send.
+    const SendReport report = link->sendAll({copy.paths.front()}, [&](const QStringList &held, const QString &unsure) {
+        return mayReplace(held, unsure, {shown});
+    });
+    LinkPreferences(m_services.settings).rememberCalc(settings, link->calcUsed());
+    if (report.declined)
+        return;
+    if (report.failure)
+        return failed(tr("%1 was not sent to the calculator.").arg(shown), *report.failure);
     m_services.messages.show(tr("%1 was sent to %2.").arg(shown, calcTitle(settings.calc)), AppInfo::title,
                              Messages::Icon::None, Messages::Buttons::Ok);
 }
 
 // A grey picture goes as its two planes, the light one first, each a picture variable of
-// its own. When the dark one fails after the light one went, the message says so.
+// its own, in one session. When the dark one fails after the light one went, the message
+// says so.
 void CalculatorCommands::sendPlanes(const LinkSettings &settings, CalcKind kind, const QString &folder)
 {
     const PlaneNames names = m_session.planeNames();
-    const QString planes[] = {CalcCharset::toUnicode(names.light), CalcCharset::toUnicode(names.dark)};
-    const QString light = variableName(folder, planes[0]), dark = variableName(folder, planes[1]);
-    std::unique_ptr<CalculatorLink> link = openLink(settings);
-    if (!link || !askToReplaceVariable(*link, folder, planes[0]) || !askToReplaceVariable(*link, folder, planes[1]))
-        return;
+    const QString light = variableName(folder, CalcCharset::toUnicode(names.light));
+    const QString dark = variableName(folder, CalcCharset::toUnicode(names.dark));
     const LinkCopy copy = LinkCopy::write(m_services.files, m_session.stored(), {names.light, names.dark}, kind);
-    for (int i = 0; i < 2; ++i) {
-        const QString shown = variableName(folder, planes[i]);
-        const QString notSent = i == 0 ? tr("%1 and %2 were not sent to the calculator.").arg(light, dark)
-                                       : tr("%1 was sent to the calculator, %2 was not.").arg(light, shown);
-        if (!copy.failure.isEmpty())
-            return m_services.messages.warn(tr("%1 Its copy for the link cannot be written.\r%2").arg(notSent, copy.failure),
-                                            AppInfo::title);
-        if (const Done sent = link->send(copy.paths[i]); !sent)
-            return failed(notSent, sent.failure());
-    }
+    if (!copy.failure.isEmpty())
+        return m_services.messages.warn(
+            tr("%1 Its copy for the link cannot be written.\r%2")
+                .arg(tr("%1 and %2 were not sent to the calculator.").arg(light, dark), copy.failure),
+            AppInfo::title);
+    std::unique_ptr<CalculatorLink> link = openLink(settings);
+    if (!link)
+        return;
+    const SendReport report = link->sendAll({copy.paths[0], copy.paths[1]}, [&](const QStringList &held, const QString &unsure) {
+        return mayReplace(held, unsure, {light, dark});
+    });
+    LinkPreferences(m_services.settings).rememberCalc(settings, link->calcUsed());
+    if (report.declined)
+        return;
+    if (report.failure)
+        return failed(report.sent.isEmpty() ? tr("%1 and %2 were not sent to the calculator.").arg(light, dark)
+                                            : tr("%1 was sent to the calculator, %2 was not.").arg(light, dark),
+                      *report.failure);
     m_services.messages.show(tr("%1 and %2 were sent to %3.").arg(light, dark, calcTitle(settings.calc)), AppInfo::title,
                              Messages::Icon::None, Messages::Buttons::Ok);
 }
 
 void CalculatorCommands::receive()
 {
-    if (!askToReplacePicture(tr("The picture has not been saved. Replace it with a picture from the calculator?")))
-        return;
-    const LinkSettings settings = LinkPreferences(m_services.settings).load();
+    LinkPreferences preferences(m_services.settings);
+    const LinkSettings settings = preferences.withGuesses(preferences.load(), linkCalcOf(m_session.kind()));
     std::unique_ptr<CalculatorLink> link = openLink(settings);
     if (!link)
         return;
     Outcome<std::vector<CalculatorVariable>> listed = link->list();
+    const std::optional<CalcUsed> used = link->calcUsed();
+    preferences.rememberCalc(settings, used);
     if (!listed)
         return failed(tr("No picture was received from the calculator."), listed.failure());
     std::vector<CalculatorVariable> pictures;
@@ -150,13 +163,21 @@ void CalculatorCommands::receive()
                                  Messages::Buttons::Ok);
         return;
     }
+    // By folder, then by name, as the calculator's own VAR-LINK shows them.
+    std::stable_sort(pictures.begin(), pictures.end(), [](const CalculatorVariable &a, const CalculatorVariable &b) {
+        if (const int folder = a.folder.compare(b.folder, Qt::CaseInsensitive); folder != 0)
+            return folder < 0;
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
     std::vector<CalculatorVariable> chosen;
     for (const int at : m_questions.choosePictures(pictures))
         if (at >= 0 && size_t(at) < pictures.size())
             chosen.push_back(pictures[size_t(at)]);
+    const QString calc = used ? used->calc : settings.calc;
     if (chosen.size() > 1)
-        return receiveIntoGroup(*link, chosen, pictureKindOf(settings.calc));
-    if (chosen.size() == 1)
+        return receiveIntoGroup(*link, chosen, pictureKindOf(calc)); // the picture in the window stays
+    if (chosen.size() == 1
+        && askToReplacePicture(tr("The picture has not been saved. Replace it with a picture from the calculator?")))
         receiveOne(*link, chosen.front());
 }
 
@@ -237,15 +258,17 @@ void CalculatorCommands::capture()
     if (!full)
         return;
     preferences.setCaptureFull(*full);
-    const LinkSettings settings = preferences.load();
+    const LinkSettings settings = preferences.withGuesses(preferences.load(), linkCalcOf(m_session.kind()));
     std::unique_ptr<CalculatorLink> link = openLink(settings);
     if (!link)
         return;
     const Outcome<CalculatorScreen> screen = link->capture(*full);
+    const std::optional<CalcUsed> used = link->calcUsed();
+    preferences.rememberCalc(settings, used);
     if (!screen)
         return failed(tr("The calculator's screen was not captured."), screen.failure());
     CalcPicture picture = screenPicture(*screen);
-    picture.kind = pictureKindOf(settings.calc);
+    picture.kind = pictureKindOf(used ? used->calc : settings.calc);
     take(std::move(picture));
 }
 

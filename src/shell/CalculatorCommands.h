@@ -37,7 +37,7 @@ public:
 private:
     std::unique_ptr<CalculatorLink> openLink(const LinkSettings &settings);
     bool askToReplacePicture(const QString &question);
-    bool askToReplaceVariable(CalculatorLink &link, const QString &folder, const QString &name);
+    bool mayReplace(const QStringList &held, const QString &unsure, const QStringList &sending);
     void failed(const QString &what, const Failure &failure);
     void sendPlanes(const LinkSettings &settings, CalcKind kind, const QString &folder);
     void take(CalcPicture picture);

@@ -92,7 +92,7 @@ std::optional<LinkSettings> LinkDialogs::askLinkSettings(const LinkSettings &cur
     layout->addWidget(okCancel(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return LinkSettings{cable->currentData().toString(), port->value(), calc->currentData().toString(), timeout->value()};
+    return LinkSettings{cable->currentData().toString(), port->value(), calc->currentData().toString(), timeout->value(), {}};
 }
 
 std::vector<int> LinkDialogs::choosePictures(const std::vector<CalculatorVariable> &pictures)

@@ -2,7 +2,11 @@
 #include "fakes/PictureFixtures.h"
 #include "fakes/TestFiles.h"
 
+#include "calc/PictureFile.h"
+
+#include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,6 +95,41 @@ private slots:
         QTest::newRow("5 MB") << "head -c 5000000 /dev/zero >\"$out\"" << "the file is larger than 4194304 bytes";
         QTest::newRow("a text") << "printf '**TI89**' >\"$out\"" << "it is not a picture variable";
     }
+    // --send of a group sends each of its pictures, in the group's order, in one run of the
+    // link helper (a stand-in that keeps what it was given).
+    void sendsAGroupsPictures()
+    {
+        QTemporaryDir tool;
+        const QString copy = tool.filePath(QStringLiteral("dotlark-convert"));
+        QVERIFY(QFile::copy(convertToolPath(), copy));
+        const QString kept = tool.filePath(QStringLiteral("kept"));
+        QVERIFY(QDir().mkpath(kept));
+        QVERIFY(writeFile(tool.filePath(QStringLiteral("dotlark-link")),
+                          ("#!/bin/sh\n[ \"$1\" = send ] || exit 2\nshift\nn=0\nfor f; do case $f in --*) break;; esac\n"
+                           "n=$((n+1)); cp \"$f\" '" + kept + "'/$n.89i; printf 'sent\\tmain\\t%s\\n' $n; done\necho done\n")
+                              .toUtf8()));
+        for (const QString &program : {copy, tool.filePath(QStringLiteral("dotlark-link"))})
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString a = dir.filePath(QStringLiteral("ga.89i")), b = dir.filePath(QStringLiteral("gb.89i"));
+        writeFile(a, pictureFile(16, 8));
+        PictureTexts second;
+        second.name = "second";
+        writeFile(b, pictureFile(8, 8, {}, second));
+        const QString group = dir.filePath(QStringLiteral("two.89g"));
+        QCOMPARE(runConvert({a, b, "--group", group}).exitCode, 0);
+        QProcess process;
+        process.start(copy, {"--send", group, "--cable", "null"});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QStringList names;
+        for (const QString &sent : {QStringLiteral("1.89i"), QStringLiteral("2.89i")}) {
+            const Outcome<CalcPicture> picture = decodePictureFile(sent, readFile(kept + u'/' + sent));
+            QVERIFY(picture);
+            names << QString::fromStdString(picture->folder + '\\' + picture->name);
+        }
+        QCOMPARE(names, (QStringList{"main\\pic", "main\\second"}));
+    }
+
     void receivedVariableNamed()
     {
         QFETCH(QString, writes);

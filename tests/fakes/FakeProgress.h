@@ -10,11 +10,12 @@
 #include <algorithm>
 
 // Records the work it is asked to show and presses Cancel after cancelAfterMs of it
-// (never when negative); cancelled tells when it did.
+// (never when negative) or at its first step; cancelled tells when it did.
 class FakeProgress : public Progress
 {
 public:
     int cancelAfterMs = -1;
+    bool cancelAtFirstStep = false; // presses Cancel when the first bytes are told
     QStringList begun;
     int ended = 0;
     QList<std::pair<qint64, qint64>> steps; // done, total
@@ -32,7 +33,15 @@ public:
                 }
             });
     }
-    void step(qint64 done, qint64 total) override { steps.append({done, total}); }
+    void step(qint64 done, qint64 total) override
+    {
+        steps.append({done, total});
+        if (cancelAtFirstStep)
+            if (const std::function<void()> cancelNow = std::exchange(m_cancel, {})) {
+                cancelled.start();
+                cancelNow();
+            }
+    }
     void end() override
     {
         ++ended;

@@ -2,6 +2,7 @@
 
 // A calculator behind a fake link, and scripted answers to the link commands' questions.
 
+#include "calc/PictureFile.h"
 #include "fakes/Fakes.h"
 #include "platform/Progress.h"
 #include "shell/LinkQuestions.h"
@@ -25,6 +26,11 @@ public:
     QString failing;
     QString failure = QStringLiteral("no link cable was found");
     FakeFileStore *files = nullptr;
+
+    // The list it gives cannot be trusted, and why (the link's words).
+    QString unsure;
+    // The calculator the link says it talked to.
+    std::optional<CalcUsed> used;
 
     QList<LinkSettings> opened;
     QStringList calls;  // "list", "send NAME", "receive FOLDER\NAME", "capture full|clipped"
@@ -50,6 +56,41 @@ private:
             m_calculator.sentFiles << m_calculator.sent;
             return run(QStringLiteral("send ") + QFileInfo(variableFile).fileName());
         }
+        // As the link helper does it: the list first when there is a question, then the
+        // files in order until one fails.
+        SendReport sendAll(const QStringList &variableFiles, const ReplaceQuestion &ask) override
+        {
+            SendReport report;
+            if (ask) {
+                if (const Done listed = run(QStringLiteral("list")); !listed) {
+                    report.failure = listed.failure();
+                    return report;
+                }
+                QStringList held;
+                for (const QString &file : variableFiles) {
+                    const Outcome<CalcPicture> picture = decodePictureFile(file, m_calculator.files->files.value(file));
+                    const QString folder = QString::fromStdString(picture ? picture->folder : std::string());
+                    const QString name = QString::fromStdString(picture ? picture->name : std::string());
+                    for (const CalculatorVariable &variable : m_calculator.variables)
+                        if (m_calculator.unsure.isEmpty() && variable.folder.compare(folder, Qt::CaseInsensitive) == 0
+                            && variable.name.compare(name, Qt::CaseInsensitive) == 0)
+                            held << folder + u'\\' + name;
+                }
+                if ((!held.isEmpty() || !m_calculator.unsure.isEmpty()) && !ask(held, m_calculator.unsure)) {
+                    report.declined = true;
+                    return report;
+                }
+            }
+            for (const QString &file : variableFiles) {
+                if (const Done sent = send(file); !sent) {
+                    report.failure = sent.failure();
+                    return report;
+                }
+                report.sent << QFileInfo(file).fileName();
+            }
+            return report;
+        }
+        std::optional<CalcUsed> calcUsed() const override { return m_calculator.used; }
         Outcome<std::vector<CalculatorVariable>> list() override
         {
             if (const Done done = run(QStringLiteral("list")); !done)

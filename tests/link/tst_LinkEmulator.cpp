@@ -174,7 +174,7 @@ private slots:
     // The editor's way: the link shows its work and keeps the event loop running.
     void linkWithProgress()
     {
-        LinkSettings settings{QStringLiteral("tiemu"), 2, QStringLiteral("ti89"), 10};
+        LinkSettings settings{QStringLiteral("tiemu"), 2, QStringLiteral("ti89"), 10, {}};
         FakeProgress progress;
         QtCalculatorLink link(settings, EmulatedCalculator::linkHelper(), 60000, &progress);
         std::optional<Outcome<std::vector<CalculatorVariable>>> listed;
@@ -232,6 +232,61 @@ private slots:
             QVERIFY2(received.exitCode == 0, qPrintable(received.err));
             QCOMPARE(pixelsOf(back), *plane);
         }
+    }
+
+    // Automatic finds the calculator (it says which it is) and the converter says so.
+    void automaticFindsTheCalculator()
+    {
+        ToolRun r;
+        calculator.transfer([&] {
+            r = runConvert({"--list", "--cable", "tiemu", "--port", "2", "--calc", "auto", "--timeout", "10"});
+            return r.exitCode == 0 ? QString() : r.err;
+        });
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("the calculator answered as the TI-89")), qPrintable(r.err));
+    }
+
+    // Cancel before the first packet and in the middle of the data: the old picture stays,
+    // the calculator is told the send ends (it answers: nothing is said to be waiting), and
+    // the next transfer works.
+    void cancelKeepsTheCalculatorReady_data()
+    {
+        QTest::addColumn<int>("cancelAfterMs"); // -1: at the first bytes told
+        QTest::newRow("before the first packet") << 300;
+        QTest::newRow("in the data") << -1;
+    }
+    void cancelKeepsTheCalculatorReady()
+    {
+        QFETCH(int, cancelAfterMs);
+        const QString old = dir.filePath(QStringLiteral("old.89i")), big = dir.filePath(QStringLiteral("cancelled.89i"));
+        writeRandomPicture(old, 5);
+        writeRandomPicture(big, 6, 240, 2000);
+        const ToolRun sent = convert({"--send", old, "--var", "main\\cancel"});
+        QVERIFY2(sent.exitCode == 0, qPrintable(sent.err));
+        const ToolRun named = runConvert({big, dir.filePath(QStringLiteral("cancel.89i")), "--name", "cancel"});
+        QVERIFY2(named.exitCode == 0, qPrintable(named.err));
+        FakeProgress progress;
+        progress.cancelAfterMs = cancelAfterMs;
+        progress.cancelAtFirstStep = cancelAfterMs < 0;
+        QtCalculatorLink link({QStringLiteral("tiemu"), 2, QStringLiteral("ti89"), 10, {}}, EmulatedCalculator::linkHelper(),
+                              0, &progress);
+        Done cancelled;
+        calculator.transfer([&] {
+            progress.steps.clear();
+            cancelled = link.send(dir.filePath(QStringLiteral("cancel.89i")));
+            // PedroM's error box before anything went is no cancel: dismissed and tried again.
+            return !cancelled && cancelled.failure().detail.contains(QStringLiteral("(error 4)")) ? cancelled.failure().detail
+                                                                                               : QString();
+        });
+        QVERIFY(!cancelled);
+        QVERIFY2(cancelled.failure().detail.endsWith(QStringLiteral("the transfer was cancelled")),
+                 qPrintable(cancelled.failure().detail));
+        if (cancelAfterMs < 0)
+            QVERIFY(!progress.steps.isEmpty() && progress.steps.first().first < progress.steps.first().second);
+        const QString back = dir.filePath(QStringLiteral("cancelback.89i"));
+        const ToolRun received = convert({"--receive", "main\\cancel", back});
+        QVERIFY2(received.exitCode == 0, qPrintable(received.err));
+        QCOMPARE(pixelsOf(back), pixelsOf(old));
     }
 
     // A variable that is not a picture: the converter says so and writes nothing.

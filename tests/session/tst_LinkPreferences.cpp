@@ -16,7 +16,7 @@ private slots:
     {
         FakeSettings store;
         LinkPreferences preferences(store);
-        preferences.save({QStringLiteral("graylink"), 3, QStringLiteral("ti92"), 40});
+        preferences.save({QStringLiteral("graylink"), 3, QStringLiteral("ti92"), 40, {}});
         preferences.setCaptureFull(true);
         const LinkSettings read = LinkPreferences(store).load();
         QCOMPARE((QStringList{read.cable, read.calc}), (QStringList{"graylink", "ti92"}));
