@@ -390,10 +390,10 @@ std::optional<int> LinkSession::modelAsked()
 {
     if (ti68k_send_RDY(m_calc, DBUS_MID_PC_TI89) != 0)
         return std::nullopt;
+    // The answer is a header alone: its length field holds the calculator's status, no data.
     uint8_t machine = 0, command = 0;
-    uint16_t length = 0;
-    std::vector<uint8_t> data(65536 + 16);
-    if (dbus_recv(m_calc, &machine, &command, &length, data.data()) != 0 || command != DBUS_CMD_ACK)
+    uint16_t status = 0;
+    if (dbus_recv_header(m_calc, &machine, &command, &status) != 0 || command != DBUS_CMD_ACK)
         return std::nullopt;
     if (const std::optional<CalcModel> model = modelOfMachine(machine))
         return int(*model);
@@ -487,20 +487,22 @@ std::string LinkSession::cancelled(const std::string &what, int error)
     const int left = g_shownTotal - g_shownDone;
     g_shownDone = -1;
     g_shownTotal = 0;
-    std::vector<uint8_t> packet(std::max(left, 0) + 65536 + 16, 0);
-    uint8_t machine = 0, command = 0;
-    uint16_t length = 0;
+    std::vector<uint8_t> zeros(1024, 0);
     // In pieces, as the library sends: the emulator's link holds a few kilobytes at a time.
     const auto fill = [&] {
-        for (int sent = 0; sent < left; sent += 1024)
-            if (ticables_cable_send(m_cable, packet.data(), uint32_t(std::min(1024, left - sent))) != 0)
+        for (int sent = 0; sent < left; sent += int(zeros.size()))
+            if (ticables_cable_send(m_cable, zeros.data(), uint32_t(std::min(int(zeros.size()), left - sent))) != 0)
                 return false;
         return true;
     };
+    // The answers (checksum error, acknowledge) are headers alone.
+    const auto answered = [this](uint8_t expected) {
+        uint8_t machine = 0, command = 0;
+        uint16_t status = 0;
+        return dbus_recv_header(m_calc, &machine, &command, &status) == 0 && command == expected;
+    };
     if (left > 0 && fill()) {
-        dbus_recv(m_calc, &machine, &command, &length, packet.data());
-        if (command == DBUS_CMD_ERR && ti89_send_SKP(m_calc, DBUS_REJ_EXIT) == 0
-            && dbus_recv(m_calc, &machine, &command, &length, packet.data()) == 0 && command == DBUS_CMD_ACK
+        if (answered(DBUS_CMD_ERR) && ti89_send_SKP(m_calc, DBUS_REJ_EXIT) == 0 && answered(DBUS_CMD_ACK)
             && ticalcs_calc_isready(m_calc) == 0)
             return said(QT_TRANSLATE_NOOP("LinkSession", "%1: the transfer was cancelled"), what);
     }

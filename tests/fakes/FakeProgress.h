@@ -16,6 +16,7 @@ class FakeProgress : public Progress
 public:
     int cancelAfterMs = -1;
     bool cancelAtFirstStep = false; // presses Cancel when the first bytes are told
+    bool cancelAtLastStep = false;  // presses Cancel when all the bytes are told
     QStringList begun;
     int ended = 0;
     QList<std::pair<qint64, qint64>> steps; // done, total
@@ -36,7 +37,7 @@ public:
     void step(qint64 done, qint64 total) override
     {
         steps.append({done, total});
-        if (cancelAtFirstStep)
+        if (cancelAtFirstStep || (cancelAtLastStep && done == total))
             if (const std::function<void()> cancelNow = std::exchange(m_cancel, {})) {
                 cancelled.start();
                 cancelNow();

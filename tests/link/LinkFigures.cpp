@@ -1,5 +1,7 @@
 #include "link/EmulatorTransfers.h"
 
+#include "fakes/FakeProgress.h"
+
 #include "qtplatform/QtCalculatorLink.h"
 
 #include <QCoreApplication>
@@ -18,6 +20,9 @@
 // receiving it (TiLP's command line cannot receive), capturing the screen in both sizes.
 // Prints the median wall time of RUNS runs (default 5) of each; a run that met PedroM's error
 // box counts with its successful repetition only. Needs an X display (xvfb-run) and tiemu.
+//
+// linkfigures cancels N: N sends cancelled at each of three moments, each followed by a list
+// (see cancels()).
 //
 // linkfigures cycles ti89|ti92+|v200 N: N cycles of Send then Receive of a picture with the
 // calculator on Automatic, as the editor does them (the list, the send, the list, the
@@ -120,6 +125,60 @@ int cycles(const QString &model, int count, const QString &folder)
     return 0;
 }
 
+// Cancel at three moments of a send of a 60 KB picture over main\\cancel (before the first
+// packet, in the data, when the data is told complete), then a list right after, with no
+// error box dismissed between: what the user was told and whether the list worked.
+int cancels(int rounds, const QString &folder)
+{
+    EmulatedCalculator::cleanLink();
+    EmulatedCalculator calculator;
+    if (!calculator.start()) {
+        std::fprintf(stderr, "linkfigures: %s\n", qPrintable(calculator.why()));
+        return 1;
+    }
+    const QString old = folder + QStringLiteral("/old.89i"), big = folder + QStringLiteral("/cancel.89i");
+    writeRandomPicture(old, 5);
+    QTextStream out(stdout);
+    struct Moment { const char *what; int afterMs; bool firstStep, lastStep; };
+    for (const Moment &moment : {Moment{"before the first packet", 300, false, false}, Moment{"in the data", -1, true, false},
+                                 Moment{"when the data is told complete", -1, false, true}}) {
+        int listed = 0, oldKept = 0;
+        QStringList said;
+        for (int round = 0; round < rounds; ++round) {
+            const QString raw = folder + QStringLiteral("/raw.89i");
+            writeRandomPicture(raw, unsigned(6 + round), 240, 2000);
+            QFile::remove(big);
+            runConvert({raw, big, "--name", "cancel"});
+            calculator.transfer([&] {
+                const ToolRun r = runConvert(QStringList{"--send", old, "--var", "main\\cancel"} + calculator.linkOptions());
+                return r.exitCode == 0 ? QString() : r.err;
+            });
+            FakeProgress progress;
+            progress.cancelAfterMs = moment.afterMs;
+            progress.cancelAtFirstStep = moment.firstStep;
+            progress.cancelAtLastStep = moment.lastStep;
+            QtCalculatorLink link(editorSettings(QStringLiteral("ti89")), EmulatedCalculator::linkHelper(), 0, &progress);
+            const Done sent = link.send(big);
+            said << (sent ? QStringLiteral("sent") : sent.failure().detail);
+            QtCalculatorLink next(editorSettings(QStringLiteral("ti89")), EmulatedCalculator::linkHelper());
+            if (next.list())
+                ++listed;
+            calculator.dismissError();
+            const QString back = folder + QStringLiteral("/back.89i");
+            calculator.transfer([&] {
+                const ToolRun r = runConvert(QStringList{"--receive", "main\\cancel", back} + calculator.linkOptions());
+                return r.exitCode == 0 ? QString() : r.err;
+            });
+            oldKept += pixelsOf(back) == pixelsOf(old);
+        }
+        said.removeDuplicates();
+        out << moment.what << ": " << rounds << " rounds, the list right after worked " << listed << " times, the old picture kept "
+            << oldKept << " times; told: " << said.join(QStringLiteral(" | ")) << Qt::endl;
+    }
+    out << "error boxes dismissed: " << calculator.dismissals() << ", boots: " << calculator.boots() << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -128,6 +187,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     if (argc > 3 && QByteArray(argv[1]) == "cycles")
         return cycles(QString::fromLocal8Bit(argv[2]), std::max(1, atoi(argv[3])), dir.path());
+    if (argc > 2 && QByteArray(argv[1]) == "cancels")
+        return cancels(std::max(1, atoi(argv[2])), dir.path());
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     const QString picture = dir.filePath(QStringLiteral("picture.89i")), back = dir.filePath(QStringLiteral("back.89i"));
     const QString light = dir.filePath(QStringLiteral("picturl.89i")), dark = dir.filePath(QStringLiteral("picturd.89i"));
