@@ -439,6 +439,9 @@ std::string LinkSession::attach(int cableModel, int port, const LinkRequest &req
         if (const std::optional<int> model = modelAsked()) {
             if (std::string problem = useModel(*model); !problem.empty())
                 return problem;
+            // A handle of another calculator opens the cable anew: it is asked once more.
+            if (const int error = ticalcs_calc_isready(m_calc); error != 0)
+                return notReady(error);
             LinkOutput::calc(calcName(CalcModel(*model)), "asked");
             return {};
         }

@@ -24,8 +24,8 @@
 // linkfigures cancels N: N sends cancelled at each of three moments, each followed by a list
 // (see cancels()).
 //
-// linkfigures cycles ti89|ti92+|v200 N: N cycles of Send then Receive of a picture with the
-// calculator on Automatic, as the editor does them (the list, the send, the list, the
+// linkfigures cycles ti89|ti92+|v200 N [CALC]: N cycles of Send then Receive of a picture with
+// the calculator on Automatic (or CALC), as the editor does them (the list, the send, the list, the
 // receive); each failure is printed with what the user was told, then PedroM's error box is
 // dismissed and the cycle goes on.
 
@@ -73,7 +73,7 @@ LinkSettings editorSettings(const QString &calc)
 // What the user reads of a failure: the link's words.
 QString told(const Failure &failure) { return failure.detail; }
 
-int cycles(const QString &model, int count, const QString &folder)
+int cycles(const QString &model, int count, const QString &calc, const QString &folder)
 {
     const EmulatedCalculator::Model kind = model == QStringLiteral("ti92+") ? EmulatedCalculator::Model::TI92Plus
                                            : model == QStringLiteral("v200") ? EmulatedCalculator::Model::Voyage200
@@ -91,7 +91,7 @@ int cycles(const QString &model, int count, const QString &folder)
         const QString picture = folder + QStringLiteral("/cycle.") + calculator.pictureSuffix();
         const QString back = folder + QStringLiteral("/back.") + calculator.pictureSuffix();
         writeRandomPicture(picture, unsigned(100 + cycle));
-        QtCalculatorLink link(editorSettings(QStringLiteral("auto")), EmulatedCalculator::linkHelper());
+        QtCalculatorLink link(editorSettings(calc), EmulatedCalculator::linkHelper());
         QString failed;
         const SendReport sent = link.sendAll({picture}, [](const QStringList &, const QString &) { return true; });
         if (sent.failure)
@@ -120,7 +120,7 @@ int cycles(const QString &model, int count, const QString &folder)
         }
     }
     models.removeDuplicates();
-    out << model << ": " << count << " cycles, " << failures << " failed; Automatic took " << models.join(QStringLiteral(", "))
+    out << model << ", calculator " << calc << ": " << count << " cycles, " << failures << " failed; the link took " << models.join(QStringLiteral(", "))
         << Qt::endl;
     return 0;
 }
@@ -186,7 +186,8 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QTemporaryDir dir;
     if (argc > 3 && QByteArray(argv[1]) == "cycles")
-        return cycles(QString::fromLocal8Bit(argv[2]), std::max(1, atoi(argv[3])), dir.path());
+        return cycles(QString::fromLocal8Bit(argv[2]), std::max(1, atoi(argv[3])),
+                      argc > 4 ? QString::fromLocal8Bit(argv[4]) : QStringLiteral("auto"), dir.path());
     if (argc > 2 && QByteArray(argv[1]) == "cancels")
         return cancels(std::max(1, atoi(argv[2])), dir.path());
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
