@@ -67,7 +67,8 @@ QtCalculatorLink::Answer answerOf(const QProcess &process, const QString &stoppe
     if (!stopped.isEmpty() && !cancelled)
         return {{}, stopped};
     QtCalculatorLink::Answer answer{LinkReply::parse(output), {}};
-    if (cancelled && (answer.reply.failure.isEmpty() || !answer.reply.malformed.isEmpty()))
+    // A transfer that had ended when the cancel came is what it was: done.
+    if (cancelled && !answer.reply.done && (answer.reply.failure.isEmpty() || !answer.reply.malformed.isEmpty()))
         return {{}, stopped};
     if (const QString problem = endingProblem(process); !problem.isEmpty())
         answer.problem = problem;

@@ -112,6 +112,18 @@ private slots:
         QCOMPARE(progress.ended, 1);
     }
 
+    // A cancel that comes when the transfer has ended (the helper says done as it goes) does
+    // not make a sent picture a failure.
+    void cancelAfterTheEnd()
+    {
+        FakeProgress progress;
+        progress.cancelAfterMs = 200;
+        QtCalculatorLink link({}, standIn(QStringLiteral("late.sh"), "trap 'echo done; exit 0' TERM; sleep 30 & wait"), 5000,
+                              &progress);
+        const Done sent = link.send(QStringLiteral("/tmp/a.89i"));
+        QVERIFY2(sent, qPrintable(sent ? QString() : sent.failure().detail));
+    }
+
     // The silence allowed is counted from the helper's last sign of life, not from its start:
     // a transfer that shows progress for longer than that ends well.
     void longTransferWithProgress()
