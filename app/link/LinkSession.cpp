@@ -437,10 +437,11 @@ std::string LinkSession::attach(int cableModel, int port, const LinkRequest &req
         if (attempt > 0)
             settle();
         if (const std::optional<int> model = modelAsked()) {
+            const bool another = *model != m_model;
             if (std::string problem = useModel(*model); !problem.empty())
                 return problem;
             // A handle of another calculator opens the cable anew: it is asked once more.
-            if (const int error = ticalcs_calc_isready(m_calc); error != 0)
+            if (const int error = another ? ticalcs_calc_isready(m_calc) : 0; error != 0)
                 return notReady(error);
             LinkOutput::calc(calcName(CalcModel(*model)), "asked");
             return {};
