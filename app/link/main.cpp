@@ -37,8 +37,11 @@ int main(int argc, char *argv[])
     }
     // Cancel: the caller asks the helper to stop (SIGTERM), and the helper ends the exchange
     // with the calculator before it goes; the caller kills it when that takes too long.
+    // The calls under way go on (SA_RESTART): a read of the calculator's answer cut by the
+    // signal would leave the exchange half done.
     struct sigaction stop{};
     stop.sa_handler = [](int) { LinkSession::cancel(); };
+    stop.sa_flags = SA_RESTART;
     sigemptyset(&stop.sa_mask);
     ::sigaction(SIGTERM, &stop, nullptr);
     ::sigaction(SIGINT, &stop, nullptr);

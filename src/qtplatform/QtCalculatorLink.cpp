@@ -171,6 +171,7 @@ QtCalculatorLink::Answer QtCalculatorLink::run(const QStringList &operation, con
             cancelled = true;
             stopped = CalculatorLinkText::tr("the transfer was cancelled");
             silence.stop();
+            process.closeWriteChannel(); // a helper waiting for the answer to its question hears no
             process.terminate();
             grace.start((2 * std::max(m_settings.timeoutSeconds, 1) + 2) * 1000);
         });
