@@ -263,32 +263,45 @@ QString listed(const QStringList &modes)
 
 } // namespace
 
+std::vector<CommandHelp> commandHelp()
+{
+    std::vector<CommandHelp> help;
+    for (const Command &command : commands())
+        help.push_back({command.synopsis, command.description, command.options});
+    return help;
+}
+
+QString helpImages()
+{
+    return Convert::tr("IMAGE is any picture file the editor imports: BMP (also run-length encoded, as .rle),\n"
+                       "ICO, GIF, JPEG, PNG, WMF, or netpbm's PBM, PGM and PPM (plain or raw), recognised by\n"
+                       "its content. The output type follows the output file's extension. Output files are\n"
+                       "written whole or not at all, never over an input (under any name or link), and not\n"
+                       "over a file that another program changed while the tool worked.\n"
+                       "A lone - is a file named -; put -- before file names that begin with -.");
+}
+
+QString helpExitStatus()
+{
+    return Convert::tr("Exit status: 0 done; 1 an input refused or unreadable, a picture that cannot be\n"
+                       "printed, an output unwritable (the message names the file) or a file name that is\n"
+                       "not valid UTF-8; 2 wrong usage\n"
+                       "(including an option's value out of its range; the message names the option).");
+}
+
 QString helpText()
 {
     QString text = Convert::tr("Usage:") + u'\n';
-    for (const Command &command : commands())
+    const std::vector<CommandHelp> help = commandHelp();
+    for (const CommandHelp &command : help)
         text += "  dotlark-convert " + command.synopsis + '\n';
     text += "  dotlark-convert --help | --version\n";
-    for (const Command &command : commands()) {
+    for (const CommandHelp &command : help) {
         text += "\ndotlark-convert " + command.synopsis + "\n  " + QString(command.description).replace("\n", "\n  ") + '\n';
         for (const OptionRule &rule : command.options)
             text += QStringLiteral("    %1 %2\n").arg((rule.name + u' ' + rule.valueName).leftJustified(20), rule.help);
     }
-    text += u'\n'
-            + Convert::tr("IMAGE is any picture file the editor imports: BMP (also run-length encoded, as .rle),\n"
-                          "ICO, GIF, JPEG, PNG, WMF, or netpbm's PBM, PGM and PPM (plain or raw), recognised by\n"
-                          "its content. The output type follows the output file's extension. Output files are\n"
-                          "written whole or not at all, never over an input (under any name or link), and not\n"
-                          "over a file that another program changed while the tool worked.\n"
-                          "A lone - is a file named -; put -- before file names that begin with -.")
-            + u'\n';
-    text += u'\n'
-            + Convert::tr("Exit status: 0 done; 1 an input refused or unreadable, a picture that cannot be\n"
-                          "printed, an output unwritable (the message names the file) or a file name that is\n"
-                          "not valid UTF-8; 2 wrong usage\n"
-                          "(including an option's value out of its range; the message names the option).")
-            + u'\n';
-    return text;
+    return text + u'\n' + helpImages() + u'\n' + u'\n' + helpExitStatus() + u'\n';
 }
 
 OptionTable optionsOfArguments(const QStringList &arguments) { return optionsOfMode(modesIn(arguments).value(0)); }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class FileStore;
 class PictureLoader;
 
@@ -15,6 +17,18 @@ class PictureLoader;
 int runConvert(const QStringList &arguments, FileStore &files, PictureLoader &loader);
 
 QString helpText();
+
+// What --help says of each command, in its order; the manual page is made from the same.
+struct CommandHelp
+{
+    QString synopsis; // after "dotlark-convert "
+    QString description;
+    OptionTable options;
+};
+std::vector<CommandHelp> commandHelp();
+// The paragraphs that end the help: the pictures taken in, and the exit status.
+QString helpImages();
+QString helpExitStatus();
 
 // The options runConvert reads these arguments against: those of the mode they name (the
 // first, when they name several), or of the commands chosen by their files.

@@ -17,6 +17,9 @@ contains() { grep -q -- "$2" "$1" || { echo "FAILED: no '$2' in $1"; fail=1; }; 
 
 stage=$(mktemp -d) || exit 1
 trap 'rm -rf "$stage"' EXIT
+# Settings of their own: the link's defaults and the calculator last used on a cable are the
+# user's otherwise, and change what the converter says.
+export XDG_CONFIG_HOME="$stage/config"
 for program in "$dotlark" "$convert"; do
   "$program" --version > "$stage/version" || fail=1
   check test "$(head -n 1 "$stage/version")" = "$(basename "$program") 3.0.8"
@@ -35,7 +38,7 @@ for f in bin/dotlark bin/dotlark-convert libexec/dotlark/dotlark-decode libexec/
 done
 check test ! -e "$stage/usr/bin/dotlark-decode" # an internal helper, off the PATH
 contains "$share/doc/dotlark/copyright" "^License: GPL-2+"
-contains "$share/metainfo/io.github.dotlark.metainfo.xml" "<project_license>GPL-2.0-or-later<"
+contains "$share/metainfo/invalid.dotlark.dotlark.metainfo.xml" "<project_license>GPL-2.0-or-later<"
 
 # The installed converter imports through the reader under its own prefix, and says when
 # that one is missing (not using the build tree's or the system's).
@@ -81,7 +84,7 @@ for pair in fr_FR:Utilisation de_DE:Aufruf; do
       contains "$share/applications/dotlark.desktop" "^$key\[$lang\]="
     fi
   done
-  metainfo=$share/metainfo/io.github.dotlark.metainfo.xml
+  metainfo=$share/metainfo/invalid.dotlark.dotlark.metainfo.xml
   for tag in name summary p; do
     check test "$(grep -c "<$tag>" "$metainfo")" -eq "$(grep -c "<$tag xml:lang=\"$lang\">" "$metainfo")"
   done
@@ -92,7 +95,7 @@ if command -v desktop-file-validate >/dev/null; then
   check desktop-file-validate "$share/applications/dotlark.desktop"
 else skipped="$skipped desktop-file-validate"; fi
 if command -v appstreamcli >/dev/null; then
-  check appstreamcli validate --no-net --pedantic "$share/metainfo/io.github.dotlark.metainfo.xml"
+  check appstreamcli validate --no-net --pedantic "$share/metainfo/invalid.dotlark.dotlark.metainfo.xml"
 else skipped="$skipped appstreamcli"; fi
 
 if command -v update-mime-database >/dev/null && command -v xdg-mime >/dev/null; then
