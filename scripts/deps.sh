@@ -23,7 +23,37 @@ missing_packages() {
   done
 }
 
+# For systems without Debian's tools: what the build needs, by upstream name and by the
+# pkg-config module or command CMake looks for.
+UPSTREAM_NEEDS='  CMake 3.25+, Ninja, a C++20 compiler (GCC 12+ or Clang 14+), pkg-config   (commands cmake, ninja, c++, pkg-config)
+  Qt 6.4+ Core, Gui, Widgets, PrintSupport, Test, and its lrelease   (Qt6Widgets, Qt6PrintSupport, Qt6Test)
+  libticonv   (ticonv)
+  zlib, Xlib   (zlib, x11)
+  optional, for the calculator link: libticalcs2, libticables2, libtifiles2, GLib   (ticalcs2, ticables2, tifiles2, glib-2.0)
+  optional, for WMF pictures: libwmf and the URW base 35 fonts   (libwmf)
+  optional, for the benchmarks: Google Benchmark   (benchmark)'
+
+# Without dpkg: checks what CMake will look for and names what is missing by upstream name.
+ensure_upstream() {
+  local missing=()
+  local c m
+  for c in cmake ninja c++ pkg-config; do command -v "$c" >/dev/null 2>&1 || missing+=("$c"); done
+  if command -v pkg-config >/dev/null 2>&1; then
+    for m in Qt6Widgets Qt6PrintSupport Qt6Test ticonv zlib x11; do pkg-config --exists "$m" || missing+=("$m"); done
+  fi
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "This system has no apt-get, and the build needs what is not found here: ${missing[*]}." >&2
+  echo "Install these with your system's package manager (names upstream, pkg-config modules in brackets):" >&2
+  echo "$UPSTREAM_NEEDS" >&2
+  echo "then run this again." >&2
+  exit 1
+}
+
 ensure_packages() {
+  if ! command -v dpkg-query >/dev/null 2>&1; then
+    ensure_upstream
+    return 0
+  fi
   local missing
   missing=$(missing_packages "$@")
   [ -z "$missing" ] && return 0
@@ -39,7 +69,9 @@ ensure_packages() {
   fi
   if ! command -v apt-get >/dev/null 2>&1; then
     echo "This script installs its packages with apt-get (Debian 12); apt-get is not here." >&2
-    echo "Install these packages yourself, then run it again:" $missing >&2
+    echo "Install these Debian packages yourself, then run it again:" $missing >&2
+    echo "(Upstream, the build needs:" >&2
+    echo "$UPSTREAM_NEEDS)" >&2
     exit 1
   fi
   echo "Installing:" $missing
@@ -48,7 +80,19 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
 }
 
-configure_and_build() {
+configure() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+}
+
+# Everything: the programs, the tests and the benchmarks.
+configure_and_build() {
+  configure
   cmake --build build
+}
+
+# Only what the editor needs to run: the editor, the converter and their two helpers, in the
+# same folder, so that a later configure_and_build builds only the rest.
+build_programs() {
+  configure
+  cmake --build build --target programs
 }

@@ -2529,6 +2529,10 @@ Wlink89.exe erneut auswählen?</translation>
         <source>the metafile reader gave no picture of %1 x %2 pixels</source>
         <translation>der Metadatei-Leser lieferte kein Bild von %1 x %2 Pixeln</translation>
     </message>
+    <message>
+        <source>this build of DOTLARK reads no metafiles (it was made without libwmf)</source>
+        <translation>diese Ausgabe von DOTLARK liest keine Metadateien (sie wurde ohne libwmf gebaut)</translation>
+    </message>
 </context>
 <context>
     <name>NameProblem</name>

@@ -2530,6 +2530,10 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
         <source>the metafile reader gave no picture of %1 x %2 pixels</source>
         <translation>le lecteur de métafichiers n&apos;a pas donné d&apos;image de %1 x %2 pixels</translation>
     </message>
+    <message>
+        <source>this build of DOTLARK reads no metafiles (it was made without libwmf)</source>
+        <translation>cette version de DOTLARK ne lit pas les métafichiers (elle a été construite sans libwmf)</translation>
+    </message>
 </context>
 <context>
     <name>NameProblem</name>

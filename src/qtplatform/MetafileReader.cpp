@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 
+#if DOTLARK_WMF
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
+#endif
 
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +36,7 @@ bool hasPlaceableKey(const QByteArray &bytes)
     return bytes.size() >= 4 && dword(bytes, 0) == 0x9AC6CDD7;
 }
 
+#if DOTLARK_WMF
 // The frame of a placeable metafile in libwmf's device units (points, 72 per inch), from
 // the header: bounding box left, top, right, bottom (signed words at 6, 8, 10, 12) in
 // logical units, and logical units per inch (word at 14). It assumes the records put the
@@ -60,6 +63,8 @@ Outcome<std::optional<wmfD_Rect>> placeableFrame(const QByteArray &bytes)
     return std::optional<wmfD_Rect>(frame);
 }
 
+#endif
+
 // A metafile starts either with the placeable header (key 0x9AC6CDD7 at offset 0) or
 // directly with the metafile header: type 1 (memory) or 2 (disk) at offset 0, header size
 // 9 words at 2, version 0x0100 or 0x0300 at 4.
@@ -73,6 +78,7 @@ bool isMetafile(const QByteArray &bytes)
     return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
 }
 
+#if DOTLARK_WMF
 // Where the metafile header starts: behind the placeable header of 22 bytes, when there is one.
 qsizetype headerStart(const QByteArray &bytes)
 {
@@ -330,8 +336,17 @@ Outcome<QImage> WmfPlayer::play(wmfD_Rect frame, unsigned width, unsigned height
     return onWhite(image);
 }
 
+#endif
+
 } // namespace
 
 bool MetafileReader::recognises(const QByteArray &bytes) { return isMetafile(bytes); }
 
+#if DOTLARK_WMF
 Outcome<QImage> MetafileReader::read(const QByteArray &bytes) { return WmfPlayer().render(bytes); }
+#else
+Outcome<QImage> MetafileReader::read(const QByteArray &)
+{
+    return notAPicture(MetafileText::tr("this build of DOTLARK reads no metafiles (it was made without libwmf)"));
+}
+#endif
