@@ -9,6 +9,12 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# The same sources give the same package, byte for byte: every time stamp the build and the
+# package record (files in the archive, resources compiled in) is the last commit's.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || stat -c %Y data/debian/changelog)
+fi
+export SOURCE_DATE_EPOCH
 flag() { dpkg-buildflags --get "$1"; }
 # CMake reads no CPPFLAGS: the preprocessor's flags (fortify) go with the compiler's.
 cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \

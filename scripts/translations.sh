@@ -13,4 +13,15 @@ if [ -z "$lupdate" ]; then
   echo "lupdate was not found: install qt6-l10n-tools (apt-get install qt6-l10n-tools)." >&2
   exit 1
 fi
-"$lupdate" -silent -locations none -no-obsolete -extensions cpp,h src app -ts translations/dotlark_de.ts translations/dotlark_fr.ts "$@"
+# lupdate rewrites every file it is given: it works on copies, and a file whose texts did not
+# change is left untouched, so that the next build does not compile it (and relink) again.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for ts in translations/dotlark_de.ts translations/dotlark_fr.ts; do cp -p "$ts" "$work/"; done
+"$lupdate" -silent -locations none -no-obsolete -extensions cpp,h src app -ts "$work/dotlark_de.ts" "$work/dotlark_fr.ts" "$@"
+for ts in translations/dotlark_de.ts translations/dotlark_fr.ts; do
+  if ! cmp -s "$work/$(basename "$ts")" "$ts"; then
+    cp "$work/$(basename "$ts")" "$ts"
+    echo "updated $ts"
+  fi
+done

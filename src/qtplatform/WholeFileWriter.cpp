@@ -163,8 +163,9 @@ Result replaceBySibling(const QByteArray &target, const QByteArray &bytes, const
     if (old) {
         ::fchmod(fd.get(), old->st_mode & 07777);
         // Only the owner's group, or root, can keep the old owner; otherwise it becomes the saver's.
-        if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0)
-            (void)::fchown(fd.get(), static_cast<uid_t>(-1), old->st_gid);
+        // When even the group cannot be kept, the saver's own stays: nothing more to do.
+        if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0 && ::fchown(fd.get(), static_cast<uid_t>(-1), old->st_gid) != 0) {
+        }
     }
     int error = writeAllAt(fd.get(), bytes);
     if (!error && ::fsync(fd.get()) != 0)
