@@ -1,8 +1,12 @@
 #include "shell/Icons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <array>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -138,10 +142,62 @@ void paintQuestion(QPainter &painter)
 
 } // namespace
 
-QIcon openIcon() { return drawnIcon(paintFolder, {16, 24, 32}); }
-QIcon saveIcon() { return drawnIcon(paintFloppy, {16, 24, 32}); }
-QIcon printIcon() { return drawnIcon(paintPrinter, {16, 24, 32}); }
-QIcon helpIcon() { return drawnIcon(paintQuestion, {16, 24, 32}); }
+namespace {
+
+// A toolbar icon drawn the first time it is shown, not when the toolbar is made: the window
+// appears sooner (the question mark's text alone wants the fonts ready). Its pixmaps are those
+// drawnIcon() renders; sizes are known without drawing, for the toolbar's layout.
+class LazyIconEngine : public QIconEngine
+{
+public:
+    explicit LazyIconEngine(Painting paint) : m_paint(std::move(paint)) {}
+
+    QIconEngine *clone() const override { return new LazyIconEngine(m_paint); }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        // The largest rendering that fits, as a QIcon of the renderings answers.
+        int side = kSizes.front();
+        for (const int each : kSizes)
+            if (each <= std::min(size.width(), size.height()))
+                side = each;
+        return QSize(side, side);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int each : kSizes)
+            sizes << QSize(each, each);
+        return sizes;
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return drawn().pixmap(size, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    static constexpr std::array<int, 3> kSizes{16, 24, 32};
+    QIcon &drawn()
+    {
+        if (m_drawn.isNull())
+            m_drawn = drawnIcon(m_paint, {kSizes[0], kSizes[1], kSizes[2]});
+        return m_drawn;
+    }
+    Painting m_paint;
+    QIcon m_drawn;
+};
+
+QIcon toolbarIcon(Painting paint) { return QIcon(new LazyIconEngine(std::move(paint))); }
+
+} // namespace
+
+QIcon openIcon() { return toolbarIcon(paintFolder); }
+QIcon saveIcon() { return toolbarIcon(paintFloppy); }
+QIcon printIcon() { return toolbarIcon(paintPrinter); }
+QIcon helpIcon() { return toolbarIcon(paintQuestion); }
 
 QPixmap aboutIcon() { return drawnIcon(paintCalculator, {32}, 32).pixmap(32, 32); }
 QIcon appIcon() { return drawnIcon(paintCalculator, {16, 32, 48}, 32); }
