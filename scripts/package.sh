@@ -18,7 +18,7 @@ export SOURCE_DATE_EPOCH
 flag() { dpkg-buildflags --get "$1"; }
 # CMake reads no CPPFLAGS: the preprocessor's flags (fortify) go with the compiler's.
 cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-      -DDOTLARK_TESTS=OFF -DCMAKE_CXX_FLAGS="$(flag CPPFLAGS) $(flag CXXFLAGS)" \
+      -DDOTLARK_TESTS=OFF -DDOTLARK_BENCH=OFF -DCMAKE_CXX_FLAGS="$(flag CPPFLAGS) $(flag CXXFLAGS)" \
       -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null
 cmake --build build-deb
 rm -f build-deb/dotlark_*.deb
