@@ -112,6 +112,17 @@ QPointF CanvasView::toPicture(const QPointF &screen) const
             static_cast<float>(screen.y() * scaleHeight() / height())};
 }
 
+QPointF CanvasView::toolPosition(const QPointF &screen) const
+{
+    const QPointF at = toPicture(screen);
+    // The designed arithmetic (rounding halves to even, single precision) places shapes by
+    // the position within a cell, which at a large zoom can land them a pixel off the one
+    // under the pointer; at the actual size and below it stays as it is.
+    if (m_zoom <= 1.0)
+        return at;
+    return {std::floor(at.x()) + 0.25, std::floor(at.y()) + 0.25};
+}
+
 // Paints the cells of `cells` (within the scale) that touch `area`, a rectangle in device
 // pixels, onto a painter that works in device pixels: background, then one square per
 // black pixel covering the top-left 0.8 of its cell.
@@ -296,7 +307,7 @@ void CanvasView::paintEvent(QPaintEvent *event)
 
 void CanvasView::forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event)
 {
-    const QPointF at = toPicture(event->position());
+    const QPointF at = toolPosition(event->position());
     if (m_tools)
         (m_tools->*handler)(qtButtons(buttons), static_cast<float>(at.x()), static_cast<float>(at.y()));
 }

@@ -63,6 +63,10 @@ public:
 
     // Between mouse positions (screen pixels in the canvas) and picture units.
     QPointF toPicture(const QPointF &screen) const;
+    // Where the tools are told the pointer is: at the actual size and below, toPicture();
+    // zoomed in further, a quarter into the pixel under the pointer from its top-left corner,
+    // so that every shape starts and ends on the pixels under the press and the release.
+    QPointF toolPosition(const QPointF &screen) const;
     QPointF toScreen(const QPointF &picture) const;
 
 signals:

@@ -355,6 +355,52 @@ private slots:
         QCOMPARE(canvas.render(PixelGrid()).size(), QSize(547, 266)); // the actual size at any zoom
     }
 
+    // Zoomed in past the actual size, a shape starts and ends on the pixels under the press
+    // and the release wherever in them the pointer is (the designed rounding, halves to
+    // even, put a bar dragged between pixel centres at 468% a column off).
+    void shapesLandOnThePixelsUnderThePointer_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QPointF>("press");
+        QTest::addColumn<QPointF>("release");
+        QTest::addColumn<QRect>("covered");
+        QTest::addColumn<int>("count");
+        const double largest = CanvasGeometry::largestZoom();
+        QTest::newRow("bar, centres, 468%") << largest << int(Tool::Bar) << QPointF(1.5, 2.5) << QPointF(6.5, 6.5)
+                                           << QRect(QPoint(1, 2), QPoint(6, 6)) << 30;
+        QTest::newRow("bar, edges, 141%") << std::sqrt(2.0) << int(Tool::Bar) << QPointF(1.05, 2.9) << QPointF(6.95, 6.1)
+                                         << QRect(QPoint(1, 2), QPoint(6, 6)) << 30;
+        QTest::newRow("line across, 468%") << largest << int(Tool::Line) << QPointF(2.7, 4.5) << QPointF(10.3, 4.5)
+                                          << QRect(QPoint(2, 4), QPoint(10, 4)) << 9;
+        QTest::newRow("line up, 468%") << largest << int(Tool::Line) << QPointF(4.5, 10.2) << QPointF(4.5, 2.8)
+                                        << QRect(QPoint(4, 2), QPoint(4, 10)) << 9;
+    }
+    void shapesLandOnThePixelsUnderThePointer()
+    {
+        QFETCH(double, zoom);
+        QFETCH(int, tool);
+        QFETCH(QPointF, press);
+        QFETCH(QPointF, release);
+        QFETCH(QRect, covered);
+        QFETCH(int, count);
+        PictureDocument document;
+        CanvasView canvas(document);
+        canvas.setZoom(zoom);
+        DrawingTools tools(document, canvas);
+        canvas.setTools(&tools);
+        tools.miTool_Click(Tool(tool));
+        send(canvas, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        send(canvas, QEvent::MouseMove, release, Qt::NoButton, Qt::LeftButton);
+        send(canvas, QEvent::MouseButtonRelease, release, Qt::LeftButton, Qt::NoButton);
+        const Points black = blackPixels(document.pixels());
+        QRect bounds;
+        for (const QPoint &pixel : black)
+            bounds |= QRect(pixel, QSize(1, 1));
+        QCOMPARE(bounds, covered);
+        QCOMPARE(black.size(), count);
+    }
+
     // Qt's mouse events reach the tools as buttons 1/2/4 and picture positions at every
     // zoom; a shape dragged on the real canvas leaves no trace of its band.
     void mouseEventsReachTheTools_data()
