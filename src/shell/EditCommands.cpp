@@ -141,12 +141,11 @@ void EditCommands::selectAll()
     selection().selectAll();
 }
 
+// What floats lands where it is, as in other editors (Undo puts it back), and the selection ends.
 void EditCommands::deselect()
 {
-    if (selection().floating())
-        selection().cancel();
-    else
-        selection().deselect();
+    land();
+    selection().deselect();
 }
 
 void EditCommands::land()

@@ -98,6 +98,8 @@ class tst_EditCommands : public QObject
                     edit.setTransparent(true);
                 else if (verb == u"escape")
                     edit.deselect();
+                else if (verb == u"undo") // as the window's Undo: what floats lands first
+                    tools.landSelection(), document().undo();
                 else if (verb == u"canvas") {
                     if (w.size() > 1)
                         questions.canvasSize = CanvasSizeChoice{n(1), n(2), static_cast<Anchor>(n(3))};
@@ -125,7 +127,9 @@ private slots:
         QTest::newRow("cut") << "select 0 0 4 1; cut" << QStringList{"....", "#...", "...#"};
         QTest::newRow("crop") << "select 0 1 4 2; crop" << QStringList{"#...", "...#"};
         QTest::newRow("paste lands at the visible top-left") << "clip #. ##; paste; land" << QStringList{"##..", "##..", ".###"};
-        QTest::newRow("escape takes a paste back") << "clip ## ##; paste; escape" << kPicture;
+        QTest::newRow("escape lands a paste") << "clip ## ##; paste; escape" << QStringList{"##..", "###.", ".###"};
+        QTest::newRow("escape lands an inverted selection") << "select 2 0 2 3; invert; escape" << QStringList{"####", "#.##", "..#."};
+        QTest::newRow("undo after escape puts a paste back") << "clip ## ##; paste; escape; undo" << kPicture;
         QTest::newRow("canvas size, bottom right") << "canvas 5 4 8" << QStringList{".....", ".##..", ".#...", "....#"};
         QTest::newRow("canvas size cancelled") << "canvas" << kPicture;
     }
