@@ -166,16 +166,22 @@ void EditCommands::crop()
 void EditCommands::transform(const std::function<PixelGrid(const PixelGrid &, int, int)> &op)
 {
     Selection &selected = selection();
-    if (selected.floating()) {
-        const PixelGrid &pixels = selected.pixels();
-        selected.setFloatingPixels(op(pixels, pixels.width(), pixels.height()));
-        return;
-    }
     if (selected.active()) {
-        // The selection's pixels float, changed, where they were: they land like a move.
-        selected.moveBy(0, 0);
+        // Each command on a selection is a step of its own: what floats lands first (the
+        // move so far is a step), then the selection's pixels change where they are and land.
+        // Pixels that would land beyond the picture keep floating instead, so that nothing of
+        // them is cut off; they land with the next landing.
+        const auto onThePicture = [this](const PixelRect &r) {
+            return r.x >= 0 && r.y >= 0 && r.x + r.width <= document().width() && r.y + r.height <= document().height();
+        };
+        if (!selected.floating() || onThePicture(selected.rect())) {
+            land();
+            selected.moveBy(0, 0); // lifted where it is
+        }
         const PixelGrid &pixels = selected.pixels();
         selected.setFloatingPixels(op(pixels, pixels.width(), pixels.height()));
+        if (onThePicture(selected.rect()))
+            land();
         return;
     }
     const PictureDocument &picture = document();
@@ -200,10 +206,9 @@ void EditCommands::invert()
     transform([black = document().black()](const PixelGrid &p, int w, int h) { return inverted(p, w, h, black); });
 }
 
+// On a selection as on the whole picture: the pixels go round inside it.
 void EditCommands::shift(int dx, int dy)
 {
-    if (selection().active())
-        return selection().moveBy(dx, dy);
     transform([dx, dy](const PixelGrid &p, int w, int h) { return shifted(p, w, h, dx, dy); });
 }
 

@@ -96,6 +96,8 @@ class tst_EditCommands : public QObject
                     edit.copy();
                 else if (verb == u"transparent")
                     edit.setTransparent(true);
+                else if (verb == u"move")
+                    tools.selection().moveBy(n(1), n(2));
                 else if (verb == u"escape")
                     edit.deselect();
                 else if (verb == u"undo") // as the window's Undo: what floats lands first
@@ -122,7 +124,10 @@ private slots:
         QTest::newRow("shift up wraps") << "shift 0 -1" << QStringList{"#...", "...#", "##.."};
         QTest::newRow("flip a selection") << "select 0 0 2 2; flip h; land" << QStringList{"##..", ".#..", "...#"};
         QTest::newRow("invert a selection") << "select 2 0 2 3; invert; land" << QStringList{"####", "#.##", "..#."};
-        QTest::newRow("shift a selection") << "select 0 0 1 2; shift 1 0; land" << QStringList{".#..", ".#..", "...#"};
+        QTest::newRow("shift a selection wraps inside it") << "select 0 0 2 2; shift 1 0; land" << QStringList{"##..", ".#..", "...#"};
+        QTest::newRow("each command on a selection is a step") << "select 0 0 2 2; flip h; flip v; undo" << QStringList{"##..", ".#..", "...#"};
+        QTest::newRow("a selection partly off the picture keeps all of it")
+            << "select 0 0 2 2; move -1 0; flip h; move 1 0; land" << QStringList{"##..", ".#..", "...#"};
         QTest::newRow("delete") << "select 0 0 2 1; delete" << QStringList{"....", "#...", "...#"};
         QTest::newRow("cut") << "select 0 0 4 1; cut" << QStringList{"....", "#...", "...#"};
         QTest::newRow("crop") << "select 0 1 4 2; crop" << QStringList{"#...", "...#"};
