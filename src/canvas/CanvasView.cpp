@@ -305,9 +305,43 @@ void CanvasView::paintEvent(QPaintEvent *event)
     paintBand(painter, to);
 }
 
+namespace {
+
+// Shift held while a line is dragged keeps it across, down or at 45 degrees (whichever is
+// nearest), and a box or bar square; `end` is where the pointer is, the result where the
+// shape ends.
+QPointF constrainedEnd(Tool tool, QPointF start, QPointF end)
+{
+    const double dx = end.x() - start.x(), dy = end.y() - start.y();
+    const double side = std::max(std::fabs(dx), std::fabs(dy));
+    const auto diagonal = [&] { return QPointF(start.x() + std::copysign(side, dx), start.y() + std::copysign(side, dy)); };
+    switch (tool) {
+    case Tool::Line:
+    case Tool::WhLine:
+        if (std::fabs(dy) * 2 < std::fabs(dx))
+            return {end.x(), start.y()};
+        if (std::fabs(dx) * 2 < std::fabs(dy))
+            return {start.x(), end.y()};
+        return diagonal();
+    case Tool::Box:
+    case Tool::WhBox:
+    case Tool::Bar:
+    case Tool::WhBar:
+        return diagonal();
+    default:
+        return end;
+    }
+}
+
+} // namespace
+
 void CanvasView::forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event)
 {
-    const QPointF at = toolPosition(event->position());
+    QPointF at = toolPosition(event->position());
+    if (event->type() == QEvent::MouseButtonPress)
+        m_pressPicture = at;
+    else if ((event->modifiers() & Qt::ShiftModifier) && (buttons & Qt::LeftButton) && m_tools)
+        at = constrainedEnd(m_tools->currentTool(), m_pressPicture, at);
     if (m_tools)
         (m_tools->*handler)(qtButtons(buttons), static_cast<float>(at.x()), static_cast<float>(at.y()));
 }

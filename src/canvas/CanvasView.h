@@ -139,5 +139,6 @@ private:
     double m_zoom = 1.0;
     DrawingTools *m_tools = nullptr;
     QPoint m_pressPosition;
+    QPointF m_pressPicture; // where the last press was, as the tools were told
     int m_wheelAngle = 0; // eighths of a degree not yet turned into zoom steps
 };

@@ -69,6 +69,22 @@ constexpr Tool toolForKey(char letter, bool shift)
     }
 }
 
+// The key of a tool (toolForKey's inverse): its letter, 0 for a tool without one, and
+// whether Shift goes with it.
+struct ToolKey
+{
+    char letter = 0;
+    bool shift = false;
+};
+constexpr ToolKey keyForTool(Tool tool)
+{
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        for (const bool shift : {false, true})
+            if (tool != Tool::None && toolForKey(letter, shift) == tool)
+                return {letter, shift};
+    return {};
+}
+
 // Fill and WhFill: a click fills the region of the clicked colour.
 constexpr bool isFill(Tool tool) { return tool == Tool::Fill || tool == Tool::WhFill; }
 

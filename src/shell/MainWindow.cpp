@@ -1,4 +1,5 @@
 #include "shell/MainWindow.h"
+#include "shell/ToolKeys.h"
 
 #include "canvas/CanvasView.h"
 #include "platform/Messages.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     createControls();
     m_menus = buildMainMenus(*this, *menuBar());
     m_zoom = std::make_unique<CanvasZoom>(*Picture1, *m_canvasArea);
+    new ToolKeys(*this, m_tools);
     m_import = std::make_unique<ImportCommands>(services, m_session, m_tools, *Picture2, *this);
     m_import->imported = [this] { updateActions(); };
     m_send = std::make_unique<SendCommand>(services, m_session);
@@ -226,7 +228,7 @@ void MainWindow::connectCanvas()
     m_tools.popUpTools = [this] {
         QStringList captions;
         for (int tool = 1; tool <= kAllToolCount; ++tool)
-            captions << m_menus.mitool[tool]->text();
+            captions << m_menus.mitool[tool]->text() + u'\t' + toolKeyText(toolFromNumber(tool));
         const int checked = toolNumber(m_tools.checkedTool()) - 1;
         if (const std::optional<int> chosen = m_services.questions.popUpMenu(captions, checked, Picture1->pressPosition()))
             m_tools.miTool_Click(toolFromNumber(*chosen + 1));

@@ -33,11 +33,11 @@ class tst_CanvasView : public QObject
 
     // Sends a mouse event at picture position `at` to the canvas.
     static void send(CanvasView &canvas, QEvent::Type type, QPointF at, Qt::MouseButton button,
-                     Qt::MouseButtons held)
+                     Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const QPointF screen(at.x() * canvas.width() / canvas.scaleWidth(),
                              at.y() * canvas.height() / canvas.scaleHeight());
-        QMouseEvent event(type, screen, canvas.mapToGlobal(screen), button, held, Qt::NoModifier);
+        QMouseEvent event(type, screen, canvas.mapToGlobal(screen), button, held, modifiers);
         QCoreApplication::sendEvent(&canvas, &event);
     }
 
@@ -357,7 +357,8 @@ private slots:
 
     // Zoomed in past the actual size, a shape starts and ends on the pixels under the press
     // and the release wherever in them the pointer is (the designed rounding, halves to
-    // even, put a bar dragged between pixel centres at 468% a column off).
+    // even, put a bar dragged between pixel centres at 468% a column off); Shift keeps lines
+    // straight and boxes square.
     void shapesLandOnThePixelsUnderThePointer_data()
     {
         QTest::addColumn<double>("zoom");
@@ -366,15 +367,25 @@ private slots:
         QTest::addColumn<QPointF>("release");
         QTest::addColumn<QRect>("covered");
         QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("shift");
         const double largest = CanvasGeometry::largestZoom();
         QTest::newRow("bar, centres, 468%") << largest << int(Tool::Bar) << QPointF(1.5, 2.5) << QPointF(6.5, 6.5)
-                                           << QRect(QPoint(1, 2), QPoint(6, 6)) << 30;
+                                           << QRect(QPoint(1, 2), QPoint(6, 6)) << 30 << false;
         QTest::newRow("bar, edges, 141%") << std::sqrt(2.0) << int(Tool::Bar) << QPointF(1.05, 2.9) << QPointF(6.95, 6.1)
-                                         << QRect(QPoint(1, 2), QPoint(6, 6)) << 30;
+                                         << QRect(QPoint(1, 2), QPoint(6, 6)) << 30 << false;
         QTest::newRow("line across, 468%") << largest << int(Tool::Line) << QPointF(2.7, 4.5) << QPointF(10.3, 4.5)
-                                          << QRect(QPoint(2, 4), QPoint(10, 4)) << 9;
+                                          << QRect(QPoint(2, 4), QPoint(10, 4)) << 9 << false;
         QTest::newRow("line up, 468%") << largest << int(Tool::Line) << QPointF(4.5, 10.2) << QPointF(4.5, 2.8)
-                                        << QRect(QPoint(4, 2), QPoint(4, 10)) << 9;
+                                        << QRect(QPoint(4, 2), QPoint(4, 10)) << 9 << false;
+        // Shift while dragging: a line across, down or at 45 degrees, a square box or bar.
+        QTest::newRow("shift: line kept across") << 1.0 << int(Tool::Line) << QPointF(2.5, 2.5) << QPointF(9.5, 3.9)
+                                                << QRect(QPoint(2, 2), QPoint(9, 2)) << 8 << true;
+        QTest::newRow("shift: line at 45 degrees, 468%") << largest << int(Tool::Line) << QPointF(2.5, 2.5) << QPointF(6.5, 7.5)
+                                                        << QRect(QPoint(2, 2), QPoint(7, 7)) << 6 << true;
+        QTest::newRow("shift: square box") << 1.0 << int(Tool::Box) << QPointF(1.5, 1.5) << QPointF(5.5, 3.5)
+                                          << QRect(QPoint(1, 1), QPoint(5, 5)) << 16 << true;
+        QTest::newRow("shift: square bar, 200%") << 2.0 << int(Tool::Bar) << QPointF(5.5, 5.5) << QPointF(1.5, 3.5)
+                                                << QRect(QPoint(1, 1), QPoint(5, 5)) << 25 << true;
     }
     void shapesLandOnThePixelsUnderThePointer()
     {
@@ -384,15 +395,17 @@ private slots:
         QFETCH(QPointF, release);
         QFETCH(QRect, covered);
         QFETCH(int, count);
+        QFETCH(bool, shift);
+        const Qt::KeyboardModifiers held = shift ? Qt::ShiftModifier : Qt::NoModifier;
         PictureDocument document;
         CanvasView canvas(document);
         canvas.setZoom(zoom);
         DrawingTools tools(document, canvas);
         canvas.setTools(&tools);
         tools.miTool_Click(Tool(tool));
-        send(canvas, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
-        send(canvas, QEvent::MouseMove, release, Qt::NoButton, Qt::LeftButton);
-        send(canvas, QEvent::MouseButtonRelease, release, Qt::LeftButton, Qt::NoButton);
+        send(canvas, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton, held);
+        send(canvas, QEvent::MouseMove, release, Qt::NoButton, Qt::LeftButton, held);
+        send(canvas, QEvent::MouseButtonRelease, release, Qt::LeftButton, Qt::NoButton, held);
         const Points black = blackPixels(document.pixels());
         QRect bounds;
         for (const QPoint &pixel : black)

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -39,6 +40,21 @@ class tst_MainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    // A tool's letter chooses it from anywhere in the window but a text box, which keeps its
+    // letters (typing a name never changes the tool).
+    void toolLettersReachTheWindow()
+    {
+        FakeWindow bench;
+        MainWindow &w = bench.window;
+        QTest::keyClick(w.nameBox(), Qt::Key_L);
+        QCOMPARE(w.tools().checkedTool(), Tool::Pen);
+        QVERIFY(w.nameBox()->text().endsWith(u'l', Qt::CaseInsensitive));
+        QTest::keyClick(w.findChild<QPushButton *>(), Qt::Key_R); // the button takes no letters
+        QCOMPARE(w.tools().checkedTool(), Tool::Bar);
+        QTest::keyClick(&w, Qt::Key_L, Qt::ShiftModifier);
+        QCOMPARE(w.tools().checkedTool(), Tool::WhLine);
+    }
+
     void startUp()
     {
         FakeWindow bench;
@@ -351,16 +367,17 @@ private slots:
         QCOMPARE(bench.window.canvas().scaleWidth(), 100);
     }
 
-    // The right button pops up the twelve designed tools and the four added after them, with
-    // the current one checked.
+    // The right button pops up the twelve designed tools and the four added after them, each
+    // with its key, the current one checked.
     void toolPopUp()
     {
         FakeWindow bench;
         bench.fakes.questions.menuChoices.push_back(4);
         bench.window.tools().Picture1_MouseDown(2, 3.5f, 3.5f);
         QCOMPARE(bench.fakes.questions.lastMenu.size(), 16);
-        QCOMPARE(bench.fakes.questions.lastMenu.last(), QStringLiteral("&Text"));
-        QCOMPARE(bench.fakes.questions.lastMenu.at(4), QStringLiteral("Box"));
+        QCOMPARE(bench.fakes.questions.lastMenu.last(), QStringLiteral("&Text\tT"));
+        QCOMPARE(bench.fakes.questions.lastMenu.at(4), QStringLiteral("Box\tB"));
+        QCOMPARE(bench.fakes.questions.lastMenu.at(3), QStringLiteral("WhLine\tShift+L"));
         QCOMPARE(bench.fakes.questions.lastChecked, 0); // Pen
         QCOMPARE(bench.window.tools().checkedTool(), Tool::Box);
         QVERIFY(bench.window.action(QStringLiteral("mitool5"))->isChecked());

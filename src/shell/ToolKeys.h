@@ -1,0 +1,26 @@
+#pragma once
+
+#include "canvas/Tool.h"
+
+#include <QObject>
+#include <QString>
+
+class DrawingTools;
+
+// "P", "Shift+L": the key of a tool as menus show it; empty for a tool without one.
+QString toolKeyText(Tool tool);
+
+// A tool's letter (Shift for the white one) chooses it wherever the main window has the
+// focus, not only over the canvas: the keys no control of the window took for itself come
+// here (a text box takes its letters, so typing a name never changes the tool).
+class ToolKeys : public QObject
+{
+public:
+    ToolKeys(QWidget &window, DrawingTools &tools);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    DrawingTools &m_tools;
+};
