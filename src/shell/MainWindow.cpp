@@ -226,9 +226,7 @@ void MainWindow::connectCanvas()
     m_tools.historyChanged = [this] { updateEditActions(); };
     m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
     m_tools.popUpTools = [this] {
-        QStringList captions;
-        for (int tool = 1; tool <= kAllToolCount; ++tool)
-            captions << m_menus.mitool[tool]->text() + u'\t' + toolKeyText(toolFromNumber(tool));
+        const QStringList captions = toolMenuCaptions(m_menus);
         const int checked = toolNumber(m_tools.checkedTool()) - 1;
         if (const std::optional<int> chosen = m_services.questions.popUpMenu(captions, checked, Picture1->pressPosition()))
             m_tools.miTool_Click(toolFromNumber(*chosen + 1));

@@ -1,7 +1,9 @@
 #include "shell/ToolKeys.h"
 
 #include "canvas/DrawingTools.h"
+#include "shell/MainMenus.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QWidget>
@@ -18,6 +20,14 @@ QString toolKeyText(Tool tool)
 ToolKeys::ToolKeys(QWidget &window, DrawingTools &tools) : QObject(&window), m_tools(tools)
 {
     window.installEventFilter(this);
+}
+
+QStringList toolMenuCaptions(const MainMenus &menus)
+{
+    QStringList captions;
+    for (int tool = 1; tool <= kAllToolCount; ++tool)
+        captions << menus.mitool[tool]->text() + u'\t' + toolKeyText(toolFromNumber(tool));
+    return captions;
 }
 
 bool ToolKeys::eventFilter(QObject *, QEvent *event)

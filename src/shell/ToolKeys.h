@@ -5,10 +5,15 @@
 #include <QObject>
 #include <QString>
 
+#include <QStringList>
+
 class DrawingTools;
+struct MainMenus;
 
 // "P", "Shift+L": the key of a tool as menus show it; empty for a tool without one.
 QString toolKeyText(Tool tool);
+// The canvas's menu of tools: each tool's caption, as the Tools menu has it, with its key.
+QStringList toolMenuCaptions(const MainMenus &menus);
 
 // A tool's letter (Shift for the white one) chooses it wherever the main window has the
 // focus, not only over the canvas: the keys no control of the window took for itself come
