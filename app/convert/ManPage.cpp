@@ -1,7 +1,7 @@
 // dotlark-convert-manpage TEMPLATE OUT: writes the tool's manual page from its template, whose
-// @SYNOPSIS@, @COMMANDS@, @IMAGES@ and @EXIT_STATUS@ lines (and the version) are filled from the table --help
-// is made from, so that the page and the help cannot tell different stories. Run at build
-// time; not installed.
+// @SYNOPSIS@, @COMMANDS@, @IMAGES@ and @EXIT_STATUS@ lines (and the version) are filled from
+// the table --help is made from, so that the page and the help cannot tell different stories.
+// Run at build time; not installed.
 #include "ConvertCommands.h"
 
 #include <QFile>
