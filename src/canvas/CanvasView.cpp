@@ -55,7 +55,7 @@ CanvasView::CanvasView(const PictureDocument &document, QWidget *parent)
     SizeCanvas();
 }
 
-void CanvasView::SizeCanvas() { setZoom(1.0); }
+void CanvasView::SizeCanvas() { setZoom(m_openingZoom ? m_openingZoom(scaleWidth(), scaleHeight()) : 1.0); }
 
 void CanvasView::setTools(DrawingTools *tools)
 {
@@ -78,6 +78,8 @@ void CanvasView::pictureChanged(const PictureChange &change)
 {
     if (change.kind == PictureChange::Kind::NewPicture)
         SizeCanvas();
+    else if (change.kind == PictureChange::Kind::Resized)
+        setZoom(m_zoom);
     else if (change.kind == PictureChange::Kind::Whole)
         update();
     else // the cells and a pixel around them: their squares' rounded edges stay inside

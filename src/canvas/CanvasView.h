@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QWidget>
+#include <functional>
 
 class DrawingTools;
 class QPainter;
@@ -17,8 +18,8 @@ class QPainter;
 // It is a view of the picture document: it paints the exposed part of the document's grid,
 // and the rubber-band outlines that are on it, in device pixels, so the squares stay sharp
 // at any screen scale; it keeps no copy of the pixels and no magnified image. The document
-// tells it what changed: it repaints that, and fits itself to a new picture at the actual
-// size. The zoom multiplies the cell size; 1 is the actual size.
+// tells it what changed: it repaints that, and fits itself to a new picture at its opening
+// zoom. The zoom multiplies the cell size; 1 is the actual size.
 //
 // It is the drawing tools' surface, and hands its mouse events to them as positions in
 // picture units.
@@ -40,6 +41,9 @@ public:
     // stays.
     void setZoom(double zoom);
     double zoom() const { return m_zoom; }
+    // The zoom a picture just opened or made is shown at, from its size; the actual size
+    // without one. A picture cropped, turned or resized keeps the zoom it has.
+    void setOpeningZoom(std::function<double(int width, int height)> zoomOf) { m_openingZoom = std::move(zoomOf); }
 
     // The tools the mouse events go to (none: the canvas only shows); their selection is
     // shown over the picture.
@@ -76,7 +80,7 @@ signals:
     void zoomWheel(int steps, QPointF picture, QPointF screen);
     // The tools' selection moved, grew, floats or landed.
     void selectionChanged();
-    // The zoom changed (also to the actual size, for a new picture).
+    // The zoom changed (also for a new picture).
     void zoomChanged(double zoom);
 
 protected:
@@ -112,8 +116,7 @@ private:
         double cellHeight() const { return extentY / scaleY; }
     };
 
-    // Fits the canvas to the document's picture at the actual size (screen size by the cell
-    // factors), showing it whole.
+    // Fits the canvas to the document's picture at its opening zoom, showing it whole.
     void SizeCanvas();
     void pictureChanged(const PictureChange &change);
 
@@ -137,6 +140,7 @@ private:
     PictureDocument::Watch m_watch;
     QList<Outline> m_band; // the outlines showing, XOR-ed over the cells
     double m_zoom = 1.0;
+    std::function<double(int, int)> m_openingZoom;
     DrawingTools *m_tools = nullptr;
     QPoint m_pressPosition;
     QPointF m_pressPicture; // where the last press was, as the tools were told

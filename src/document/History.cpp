@@ -72,7 +72,7 @@ Revision History::apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &s
         step.grid = std::move(pixels);
         pixels = PixelGrid(step.blankGrid.width, step.blankGrid.height);
     }
-    return {Revision::Kind::WholePicture, {}};
+    return {Revision::Kind::WholePicture, {}, false, true};
 }
 
 Revision History::undo(PixelGrid &pixels, PictureSize &size) { return pass(m_done, m_undone, true, pixels, size); }

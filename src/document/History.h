@@ -36,6 +36,8 @@ struct Revision
     // The step replaced the whole picture state (ClrDraw, New, a picture from elsewhere):
     // the texts, the file and the File menu came back with it (PictureDocument).
     bool stateChanged = false;
+    // The step was a blanking (ClrDraw, New): a picture made afresh, or the one before it.
+    bool blanking = false;
 };
 
 // The undo and redo history of one picture, for one session of the editor: every change is

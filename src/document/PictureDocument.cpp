@@ -114,7 +114,7 @@ void PictureDocument::takeUnsaved(PixelGrid pixels, int width, int height, const
     m_state.facts.newPicture();
     m_state.facts.drawingPress();
     m_state.texts = texts;
-    transform(std::move(pixels), width, height);
+    replaceGrid(std::move(pixels), width, height, 0, PictureChange::Kind::NewPicture);
     recordState(std::move(before));
 }
 
@@ -138,13 +138,18 @@ void PictureDocument::blankGrid(int width, int height, Blanking blanking, int le
 
 void PictureDocument::transform(PixelGrid grid, int width, int height, int levels)
 {
+    replaceGrid(std::move(grid), width, height, levels, PictureChange::Kind::Resized);
+}
+
+void PictureDocument::replaceGrid(PixelGrid grid, int width, int height, int levels, PictureChange::Kind ifResized)
+{
     m_history.commit();
     const PictureSize was = size();
     m_history.recordReplacement(std::move(Pixels), was);
     Pixels = std::move(grid);
     takeSize({width, height, levels == 0 ? m_levels : (levels == 4 ? 4 : 2)});
     const bool resized = was.width != width || was.height != height;
-    announce({resized ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
+    announce({resized ? ifResized : PictureChange::Kind::Whole, {}});
 }
 
 bool PictureDocument::setLevels(int levels)
@@ -273,8 +278,12 @@ Revision PictureDocument::revise(Revision (History::*step)(PixelGrid &, PictureS
     else
         m_state.facts.drawingPress();
     if (revision.kind == Revision::Kind::WholePicture) {
+        // A picture made afresh, or the one before it given back, is shown fitted as it was
+        // then; a crop or a turn undone keeps the zoom.
         const bool resized = was.width != PicWidth || was.height != PicHeight;
-        announce({resized ? PictureChange::Kind::NewPicture : PictureChange::Kind::Whole, {}});
+        const bool fresh = revision.stateChanged || revision.blanking;
+        const auto ifResized = fresh ? PictureChange::Kind::NewPicture : PictureChange::Kind::Resized;
+        announce({resized ? ifResized : PictureChange::Kind::Whole, {}});
     } else if (!revision.pixels.empty()) {
         int left = revision.pixels.front().x, right = left, top = revision.pixels.front().y, bottom = top;
         for (const PixelChange &change : revision.pixels) {

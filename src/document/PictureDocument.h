@@ -17,11 +17,12 @@
 
 // What changed in a picture, for the views that show it. Pixels: the rectangle `area`
 // (picture pixels) holds new values. Whole: any pixel may have changed, the size has not.
-// NewPicture: a picture of another size, or one just read or created: views fit themselves
-// to it.
+// Resized: the same picture at another size (cropped, turned, its canvas changed, or such a
+// command undone): views keep their zoom. NewPicture: a picture just read or created, or
+// the state before it given back: views fit themselves to it.
 struct PictureChange
 {
-    enum class Kind { Pixels, Whole, NewPicture } kind = Kind::Pixels;
+    enum class Kind { Pixels, Whole, Resized, NewPicture } kind = Kind::Pixels;
     PixelRect area;
 };
 
@@ -182,6 +183,8 @@ private:
     // The blanking itself; `evenIfBlank`: a step of the history also when the picture is
     // white already (the step then carries the picture state).
     void blankGrid(int width, int height, Blanking blanking, int levels, bool evenIfBlank);
+    // transform(), telling the views `ifResized` when the size changes.
+    void replaceGrid(PixelGrid grid, int width, int height, int levels, PictureChange::Kind ifResized);
     // Records that the step just made took the picture state from `before` to the state now.
     void recordState(PictureState before);
     // The state a blanking leaves: a new picture's texts, no file.

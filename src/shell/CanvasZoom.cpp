@@ -6,6 +6,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+CanvasZoom::CanvasZoom(CanvasView &canvas, QScrollArea &frame) : m_canvas(canvas), m_frame(frame)
+{
+    canvas.setOpeningZoom([this](int width, int height) {
+        return CanvasGeometry::openingZoom(width, height, m_frame.width(), m_frame.height());
+    });
+}
+
 double CanvasZoom::smallestZoom() const
 {
     return CanvasGeometry::smallestZoom(m_canvas.scaleWidth(), m_canvas.scaleHeight(), m_frame.width(),

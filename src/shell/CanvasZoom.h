@@ -7,14 +7,15 @@ class QScrollArea;
 
 // The canvas's zoom inside the frame that scrolls it: Zoom In, Zoom Out, Actual Size, Fit
 // and Ctrl with the wheel. Each keeps a point of the picture where it was on the screen:
-// the menu's the middle of the frame, the wheel's the one under the mouse.
+// the menu's the middle of the frame, the wheel's the one under the mouse. A picture opened
+// or made smaller than the frame is shown fitted to it in whole cells.
 class CanvasZoom
 {
 public:
-    CanvasZoom(CanvasView &canvas, QScrollArea &frame) : m_canvas(canvas), m_frame(frame) {}
+    CanvasZoom(CanvasView &canvas, QScrollArea &frame);
 
     void zoomIn();
-    void zoomOut(); // not below the size at which the whole picture shows
+    void zoomOut(); // down to a quarter, or further where only that shows the whole picture
     void actualSize();
     void fit();
     // Zooms by `steps` of the wheel, keeping `picture` (picture units) under `screen`

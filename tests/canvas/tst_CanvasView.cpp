@@ -145,7 +145,8 @@ private slots:
 
     // The canvas keeps no pixels of its own: after every kind of change of the document it
     // repaints every cell that changed, shows what a canvas made afresh shows, and a new
-    // picture brings the actual size.
+    // picture brings the actual size; a picture cropped or turned keeps the zoom, and so
+    // does its undo.
     void followsTheDocument_data()
     {
         QTest::addColumn<int>("change");
@@ -159,6 +160,9 @@ private slots:
         QTest::newRow("undo of that New") << 6 << true;
         QTest::newRow("a file read") << 7 << true;
         QTest::newRow("a fresh screen grid") << 8 << false;
+        QTest::newRow("turned, another size") << 9 << false;
+        QTest::newRow("undo of the turn") << 10 << false;
+        QTest::newRow("cropped, then undone and redone") << 11 << false;
     }
     void followsTheDocument()
     {
@@ -185,6 +189,9 @@ private slots:
         case 5: document.blank(20, 10, PictureDocument::Blanking::New); break;
         case 6: document.undo(); break;
         case 7: document.replace(PixelGrid(30, 20), 30, 20), document.setPixel(29, 19, 1); break;
+        case 9: document.transform(PixelGrid(77, 160), 77, 160); break;
+        case 10: document.transform(PixelGrid(77, 160), 77, 160), document.undo(); break;
+        case 11: document.transform(PixelGrid(20, 10), 20, 10), document.undo(), document.redo(); break;
         default: document.freshScreenGrid(); break;
         }
         QCOMPARE(canvas.zoom(), fits ? 1.0 : 2.0);
@@ -310,7 +317,7 @@ private slots:
     }
 
     // The zoom steps are powers of sqrt(2) through the actual size, from the smallest zoom
-    // the caller allows up to cells of 16 screen pixels.
+    // the caller allows up to cells of 64 screen pixels.
     void zoomSteps_data()
     {
         QTest::addColumn<double>("zoom");
@@ -321,7 +328,7 @@ private slots:
         QTest::newRow("actual size") << 1.0 << 0.1 << M_SQRT2 << M_SQRT1_2;
         QTest::newRow("between steps") << 1.2 << 0.1 << M_SQRT2 << 1.0;
         QTest::newRow("at the smallest") << 0.04 << 0.04 << std::pow(2.0, -4.5) << 0.04;
-        QTest::newRow("at the largest") << largest << 0.1 << largest << 4.0;
+        QTest::newRow("at the largest") << largest << 0.1 << largest << 16.0;
         QTest::newRow("actual size fits") << 1.0 << 1.0 << M_SQRT2 << 1.0;
     }
     void zoomSteps()
@@ -332,26 +339,55 @@ private slots:
         QFETCH(double, out);
         QCOMPARE(CanvasGeometry::zoomedIn(zoom), in);
         QCOMPARE(CanvasGeometry::zoomedOut(zoom, smallest), out);
-        QCOMPARE(CanvasGeometry::screenWidth(160, CanvasGeometry::largestZoom()), 160 * 16);
+        QCOMPARE(CanvasGeometry::screenWidth(160, CanvasGeometry::largestZoom()), 160 * 64);
     }
 
-    // Zoomed in, the squares keep their proportions in whole screen pixels, and only the
-    // two colours appear.
+    // A picture opened smaller than the frame shows fitted in whole square cells; one that
+    // fills it at the actual size or more opens at the actual size.
+    void openingZoom_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("16 x 16 sprite") << QSize(16, 16) << QSize(547, 266) << QSize(256, 256);
+        QTest::newRow("16 x 16, maximised") << QSize(16, 16) << QSize(1600, 900) << QSize(896, 896);
+        QTest::newRow("20 x 10") << QSize(20, 10) << QSize(547, 266) << QSize(520, 260);
+        QTest::newRow("one pixel: the largest cell") << QSize(1, 1) << QSize(547, 266) << QSize(64, 64);
+        QTest::newRow("150 x 70: cells of 3 would be smaller") << QSize(150, 70) << QSize(547, 266) << QSize(513, 242);
+        QTest::newRow("the graph screen") << QSize(160, 77) << QSize(547, 266) << QSize(547, 266);
+        QTest::newRow("V200 screen: scrolls") << QSize(240, 128) << QSize(547, 266) << QSize(821, 442);
+    }
+    void openingZoom()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, frame);
+        QFETCH(QSize, shown);
+        PictureDocument document;
+        CanvasView canvas(document);
+        canvas.setOpeningZoom([&](int w, int h) { return CanvasGeometry::openingZoom(w, h, frame.width(), frame.height()); });
+        document.replace(PixelGrid(picture.width(), picture.height()), picture.width(), picture.height());
+        QCOMPARE(canvas.size(), shown);
+        QCOMPARE(canvas.toPicture(QPointF(shown.width(), shown.height())), QPointF(picture.width(), picture.height()));
+    }
+
+    // Zoomed in, every cell is a square of whole screen pixels (at 400%, 13.7 across made 14)
+    // and only the two colours appear.
     void zoomedSquares()
     {
         PictureDocument document;
         CanvasView canvas(document);
         document.setPixel(3, 3, 1);
         canvas.setZoom(4);
-        QCOMPARE(canvas.size(), QSize(2188, 1064));
+        QCOMPARE(canvas.size(), QSize(160 * 14, 77 * 14));
         const QImage shown = canvas.image();
-        // Cell 3 spans 41.0 to 54.7 screen pixels across; its square ends at the 0.8 mark, 52.
-        QCOMPARE(shown.pixel(41, 42), CanvasView::kBlack);
-        QCOMPARE(shown.pixel(51, 52), CanvasView::kBlack);
-        QCOMPARE(shown.pixel(52, 42), CanvasView::kBackground);
-        QCOMPARE(shown.pixel(40, 42), CanvasView::kBackground);
+        // Cell 3 spans 42 to 56 screen pixels each way; its square ends at the 0.8 mark, 53.2.
+        QCOMPARE(shown.pixel(42, 42), CanvasView::kBlack);
+        QCOMPARE(shown.pixel(52, 52), CanvasView::kBlack);
+        QCOMPARE(shown.pixel(53, 42), CanvasView::kBackground);
+        QCOMPARE(shown.pixel(42, 53), CanvasView::kBackground);
+        QCOMPARE(shown.pixel(41, 42), CanvasView::kBackground);
         QCOMPARE(shown.copy(0, 0, 120, 120).convertToFormat(QImage::Format_Indexed8).colorCount(), 2);
-        QCOMPARE(canvas.toPicture(QPointF(2188, 1064)), QPointF(160, 77));
+        QCOMPARE(canvas.toPicture(QPointF(160 * 14, 77 * 14)), QPointF(160, 77));
         QCOMPARE(canvas.render(PixelGrid()).size(), QSize(547, 266)); // the actual size at any zoom
     }
 
@@ -368,19 +404,24 @@ private slots:
         QTest::addColumn<QRect>("covered");
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("shift");
-        const double largest = CanvasGeometry::largestZoom();
-        QTest::newRow("bar, centres, 468%") << largest << int(Tool::Bar) << QPointF(1.5, 2.5) << QPointF(6.5, 6.5)
+        const double largest = CanvasGeometry::largestZoom(); // 1872%, cells of 64
+        const double at468 = 16 / double(CanvasGeometry::kCellWidth);
+        QTest::newRow("bar, centres, 468%") << at468 << int(Tool::Bar) << QPointF(1.5, 2.5) << QPointF(6.5, 6.5)
                                            << QRect(QPoint(1, 2), QPoint(6, 6)) << 30 << false;
         QTest::newRow("bar, edges, 141%") << std::sqrt(2.0) << int(Tool::Bar) << QPointF(1.05, 2.9) << QPointF(6.95, 6.1)
                                          << QRect(QPoint(1, 2), QPoint(6, 6)) << 30 << false;
-        QTest::newRow("line across, 468%") << largest << int(Tool::Line) << QPointF(2.7, 4.5) << QPointF(10.3, 4.5)
+        QTest::newRow("line across, 468%") << at468 << int(Tool::Line) << QPointF(2.7, 4.5) << QPointF(10.3, 4.5)
                                           << QRect(QPoint(2, 4), QPoint(10, 4)) << 9 << false;
-        QTest::newRow("line up, 468%") << largest << int(Tool::Line) << QPointF(4.5, 10.2) << QPointF(4.5, 2.8)
+        QTest::newRow("line up, 1872%") << largest << int(Tool::Line) << QPointF(4.5, 10.2) << QPointF(4.5, 2.8)
                                         << QRect(QPoint(4, 2), QPoint(4, 10)) << 9 << false;
+        QTest::newRow("bar, centres, 1872%") << largest << int(Tool::Bar) << QPointF(6.5, 6.5) << QPointF(1.5, 2.5)
+                                            << QRect(QPoint(1, 2), QPoint(6, 6)) << 30 << false;
+        QTest::newRow("bar, centres, 100%") << 1.0 << int(Tool::Bar) << QPointF(1.5, 2.5) << QPointF(6.5, 6.5)
+                                           << QRect(QPoint(2, 2), QPoint(6, 6)) << 25 << false;
         // Shift while dragging: a line across, down or at 45 degrees, a square box or bar.
         QTest::newRow("shift: line kept across") << 1.0 << int(Tool::Line) << QPointF(2.5, 2.5) << QPointF(9.5, 3.9)
                                                 << QRect(QPoint(2, 2), QPoint(9, 2)) << 8 << true;
-        QTest::newRow("shift: line at 45 degrees, 468%") << largest << int(Tool::Line) << QPointF(2.5, 2.5) << QPointF(6.5, 7.5)
+        QTest::newRow("shift: line at 45 degrees, 468%") << at468 << int(Tool::Line) << QPointF(2.5, 2.5) << QPointF(6.5, 7.5)
                                                         << QRect(QPoint(2, 2), QPoint(7, 7)) << 6 << true;
         QTest::newRow("shift: square box") << 1.0 << int(Tool::Box) << QPointF(1.5, 1.5) << QPointF(5.5, 3.5)
                                           << QRect(QPoint(1, 1), QPoint(5, 5)) << 16 << true;

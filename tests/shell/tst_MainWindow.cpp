@@ -109,6 +109,8 @@ private slots:
         QCOMPARE(w.canvas().scaleHeight(), 10);
         QCOMPARE(w.tools().currentTool(), Tool::None); // parked until the next press
         QVERIFY(w.action(QStringLiteral("mitool7"))->isChecked());
+        QCOMPARE(w.canvas().size(), QSize(520, 260)); // fitted to the frame in cells of 26 screen pixels
+        w.miActualSize_Click();
         QCOMPARE(w.canvas().image(), w.canvas().render(w.document().pixels()));
         QCOMPARE(recentCaptions(bench.window), QStringList({"a.89i", "", "", ""}));
     }
@@ -609,6 +611,7 @@ private slots:
         redo->trigger();
         QCOMPARE(w.document().pixels(), after);
         QCOMPARE(QSize(w.canvas().scaleWidth(), w.canvas().scaleHeight()), sizeAfter);
+        w.miActualSize_Click(); // a New picture smaller than the frame shows fitted
         QCOMPARE(w.canvas().image(), w.canvas().render(after));
         QCOMPARE(menuState(w), menusAfter);
         QVERIFY(!redo->isEnabled());
@@ -787,15 +790,17 @@ private slots:
         MainWindow &w = bench.window;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.miZoomIn_Click();
-        QCOMPARE(w.canvas().size(), QSize(774, 376)); // sqrt(2) times 547 x 266
+        QCOMPARE(w.canvas().size(), QSize(800, 385)); // sqrt(2) times 3.4: cells of 5
         for (int i = 0; i < 10; ++i)
             w.miZoomIn_Click();
-        QCOMPARE(w.canvas().width(), 160 * 16); // cells of 16 screen pixels at most
+        QCOMPARE(w.canvas().width(), 160 * 64); // cells of 64 screen pixels at most
         w.miActualSize_Click();
         QCOMPARE(w.canvas().size(), QSize(547, 266));
         QCOMPARE(w.canvas().mapTo(w.centralWidget(), QPoint(0, 0)), QPoint(24, 88));
-        w.miZoomOut_Click(); // the whole picture shows already
-        QCOMPARE(w.canvas().size(), QSize(547, 266));
+        for (int i = 0; i < 5; ++i)
+            w.miZoomOut_Click(); // down to a quarter
+        QCOMPARE(w.canvas().size(), QSize(137, 67));
+        w.miActualSize_Click();
 
         w.miZoomIn_Click();
         drawDot(bench.window, 2.5f, 2.5f);
