@@ -2275,6 +2275,18 @@ Wlink89.exe erneut auswählen?</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Pixel &amp;Grid</source>
+        <translation>Pixel&amp;raster</translation>
+    </message>
+    <message>
+        <source>&amp;Preview 1:1</source>
+        <translation>&amp;Vorschau 1:1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2429,6 +2441,18 @@ Wlink89.exe erneut auswählen?</translation>
     <message>
         <source>The recovery folder %1 cannot be used.<byte value="xd"/>%2<byte value="xd"/>No recovery copies are kept, so unsaved work is lost if DOTLARK crashes or is killed.</source>
         <translation>Der Wiederherstellungsordner %1 kann nicht verwendet werden.<byte value="xd"/>%2<byte value="xd"/>Es werden keine Wiederherstellungskopien angelegt; ungespeicherte Arbeit geht verloren, wenn DOTLARK abstürzt oder beendet wird.</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Selection %1 x %2</source>
+        <translation>Auswahl %1 x %2</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
     </message>
 </context>
 <context>
@@ -2846,6 +2870,13 @@ benutzen Sie dotlark-convert.</translation>
     <message>
         <source>%1 had other names (hard links). It was written as a new file, so that a crash cannot leave it half written; the other names keep the version before this save.</source>
         <translation>%1 hatte weitere Namen (harte Links). Die Datei wurde neu geschrieben, damit ein Absturz sie nicht halb geschrieben zurücklassen kann; die anderen Namen behalten die Fassung vor diesem Speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Preview 1:1</source>
+        <translation>Vorschau 1:1</translation>
     </message>
 </context>
 <context>

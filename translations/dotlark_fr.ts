@@ -2276,6 +2276,18 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
+    <message>
+        <source>Pixel &amp;Grid</source>
+        <translation>&amp;Grille des pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Preview 1:1</source>
+        <translation>A&amp;perçu 1:1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2430,6 +2442,18 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
     <message>
         <source>The recovery folder %1 cannot be used.<byte value="xd"/>%2<byte value="xd"/>No recovery copies are kept, so unsaved work is lost if DOTLARK crashes or is killed.</source>
         <translation>Le dossier de récupération %1 ne peut pas être utilisé.<byte value="xd"/>%2<byte value="xd"/>Aucune copie de récupération n&apos;est gardée&#xa0;: le travail non enregistré est perdu si DOTLARK plante ou est tué.</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Selection %1 x %2</source>
+        <translation>Sélection %1 x %2</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
     </message>
 </context>
 <context>
@@ -2847,6 +2871,13 @@ utilisez dotlark-convert.</translation>
     <message>
         <source>%1 had other names (hard links). It was written as a new file, so that a crash cannot leave it half written; the other names keep the version before this save.</source>
         <translation>%1 avait d&apos;autres noms (liens physiques). Il a été écrit comme un nouveau fichier, pour qu&apos;une panne ne puisse pas le laisser à moitié écrit&#xa0;; les autres noms gardent la version d&apos;avant cet enregistrement.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Preview 1:1</source>
+        <translation>Aperçu 1:1</translation>
     </message>
 </context>
 <context>

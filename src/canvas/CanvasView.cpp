@@ -1,6 +1,7 @@
 #include "canvas/CanvasView.h"
 
 #include "canvas/CanvasGeometry.h"
+#include "canvas/GridLines.h"
 #include "canvas/DrawingTools.h"
 
 #include <QDragEnterEvent>
@@ -298,13 +299,26 @@ void CanvasView::paintEvent(QPaintEvent *event)
     const double ratio = devicePixelRatioF();
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     const Mapping to = mapping(ratio);
-    for (const QRect &exposed : event->region()) {
-        const QRect area = QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
-                                  exposed.height() * ratio).toAlignedRect();
+    QList<QRect> areas;
+    for (const QRect &exposed : event->region())
+        areas << QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio, exposed.height() * ratio)
+                     .toAlignedRect();
+    for (const QRect &area : areas)
         paintCells(painter, m_document.pixels(), area, to, squares(to));
-    }
     paintSelection(painter, to);
+    if (m_pixelGrid && to.cellWidth() >= GridLines::kSmallestCell && to.cellHeight() >= GridLines::kSmallestCell)
+        for (const QRect &area : areas)
+            GridLines::paint(painter, area, to.cellWidth(), to.cellHeight(), scaleWidth(), scaleHeight(),
+                             GridLines::kPixelColour);
     paintBand(painter, to);
+}
+
+void CanvasView::setPixelGrid(bool shown)
+{
+    if (shown != m_pixelGrid) {
+        m_pixelGrid = shown;
+        update();
+    }
 }
 
 namespace {

@@ -45,6 +45,10 @@ public:
     // without one. A picture cropped, turned or resized keeps the zoom it has.
     void setOpeningZoom(std::function<double(int width, int height)> zoomOf) { m_openingZoom = std::move(zoomOf); }
 
+    // View > Pixel Grid: a thin line between cells, from cells of 8 device pixels up.
+    void setPixelGrid(bool shown);
+    bool pixelGrid() const { return m_pixelGrid; }
+
     // The tools the mouse events go to (none: the canvas only shows); their selection is
     // shown over the picture.
     void setTools(DrawingTools *tools);
@@ -140,6 +144,7 @@ private:
     PictureDocument::Watch m_watch;
     QList<Outline> m_band; // the outlines showing, XOR-ed over the cells
     double m_zoom = 1.0;
+    bool m_pixelGrid = false;
     std::function<double(int, int)> m_openingZoom;
     DrawingTools *m_tools = nullptr;
     QPoint m_pressPosition;

@@ -2,6 +2,7 @@
 
 #include "shell/EditCommands.h"
 #include "shell/MainWindow.h"
+#include "shell/ViewOptions.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,13 +14,14 @@
 namespace {
 using Handler = void (MainWindow::*)();
 using EditHandler = void (EditCommands::*)();
+using ViewHandler = void (ViewOptions::*)();
 
 // One row of a menu: an item with its design name, caption (with its access key), shortcuts
 // ("; " between two) and handler, and where MainMenus keeps it when the window changes it.
 // The name "-" is a separator, "miTools" the tools submenu, "miShift" the shift submenu,
 // "mirecent" the recent files below a separator that shows only with them. The picture
 // commands added later have an edit handler instead; every other item lands what floats
-// before it runs.
+// before it runs; the View menu's have a view handler.
 struct Row
 {
     const char *name;
@@ -28,6 +30,7 @@ struct Row
     Handler handler;
     QAction *MainMenus::*kept;
     EditHandler edit = nullptr;
+    ViewHandler view = nullptr;
 };
 constexpr Row kSeparator{"-", "", "", nullptr, nullptr};
 
@@ -97,6 +100,10 @@ const Row kShift[] = {
     {"miShiftUp", QT_TRANSLATE_NOOP("MainMenus", "&Up"), "Ctrl+Shift+Up", nullptr, nullptr, &EditCommands::shiftUp},
     {"miShiftDown", QT_TRANSLATE_NOOP("MainMenus", "&Down"), "Ctrl+Shift+Down", nullptr, nullptr, &EditCommands::shiftDown},
 };
+const Row kView[] = {
+    {"miPixelGrid", QT_TRANSLATE_NOOP("MainMenus", "Pixel &Grid"), "Ctrl+G", nullptr, &MainMenus::miPixelGrid, nullptr, &ViewOptions::togglePixelGrid},
+    {"miPreview", QT_TRANSLATE_NOOP("MainMenus", "&Preview 1:1"), "Ctrl+1", nullptr, &MainMenus::miPreview, nullptr, &ViewOptions::togglePreview},
+};
 const Row kHelp[] = {
     {"miInstructions", QT_TRANSLATE_NOOP("MainMenus", "&Instructions"), "F1", &MainWindow::miInstructions_click, nullptr},
     {"miUserGuide", QT_TRANSLATE_NOOP("MainMenus", "&User Guide"), "", &MainWindow::miUserGuide_Click, nullptr},
@@ -110,6 +117,7 @@ struct Menu
 const Menu kMenus[] = {{QT_TRANSLATE_NOOP("MainMenus", "&File"), kFile},
                         {QT_TRANSLATE_NOOP("MainMenus", "&Edit"), kEdit},
                         {QT_TRANSLATE_NOOP("MainMenus", "&Draw"), kDraw},
+                        {QT_TRANSLATE_NOOP("MainMenus", "&View"), kView},
                         {QT_TRANSLATE_NOOP("MainMenus", "&Help"), kHelp}};
 
 // A caption of the tables in the user's language.
@@ -181,6 +189,8 @@ void addRow(const Row &row, MainWindow &window, QMenu &menu, MainMenus &menus)
             item->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys)));
         if (row.edit)
             QObject::connect(item, &QAction::triggered, &window, [&window, edit = row.edit] { (window.edit().*edit)(); });
+        else if (row.view)
+            QObject::connect(item, &QAction::triggered, &window, [&window, view = row.view] { (window.view().*view)(); });
         else
             QObject::connect(item, &QAction::triggered, &window, [&window, handler = row.handler] {
                 window.tools().landSelection();

@@ -27,6 +27,7 @@ struct MainMenus
     QAction *miTransparent = nullptr;
     QAction *miGreyLevels = nullptr; // checked while the picture has four grey levels
     QAction *miOpenInTilp = nullptr; // shown only when TiLP is installed
+    QAction *miPixelGrid = nullptr, *miPreview = nullptr; // the View menu's checks
 };
 
 // While there is a selection Ctrl+X and Ctrl+C cut and copy it, otherwise they are Exit and

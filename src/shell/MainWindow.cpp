@@ -10,6 +10,7 @@
 #include "session/StartCommandLine.h"
 #include "platform/Clipboard.h"
 #include "shell/CanvasZoom.h"
+#include "shell/ClientGrowth.h"
 #include "shell/EditCommands.h"
 #include "shell/EditDialogs.h"
 #include "shell/ExportSourceCommand.h"
@@ -22,13 +23,14 @@
 #include "shell/GroupDialogs.h"
 #include "shell/LinkDialogs.h"
 #include "shell/SendCommand.h"
+#include "shell/StatusPanels.h"
 #include "shell/TextBox.h"
+#include "shell/ViewOptions.h"
 #include "shell/WindowCentring.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -74,7 +76,7 @@ QLabel *label(const QString &text, QPoint at, int boxLeft, QWidget *parent)
 
 MainWindow::MainWindow(Services services, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       m_services(services), m_session(services.files, services.settings), Picture1(new CanvasView(m_session.document())),
       m_tools(m_session.document(), *Picture1)
 {
@@ -85,6 +87,8 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     createControls();
     m_menus = buildMainMenus(*this, *menuBar());
     m_zoom = std::make_unique<CanvasZoom>(*Picture1, *m_canvasArea);
+    m_view = std::make_unique<ViewOptions>(*Picture1, document(), m_tools.selection(), services.settings,
+                                           ViewOptions::Items{*m_menus.miPixelGrid, *m_menus.miPreview}, *this);
     new ToolKeys(*this, m_tools);
     m_import = std::make_unique<ImportCommands>(services, m_session, m_tools, *Picture2, *this);
     m_import->imported = [this] { updateActions(); };
@@ -103,12 +107,13 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createControls()
 {
     auto *client = new QWidget(this);
-    client->setFixedSize(kClientSize);
+    client->resize(kClientSize);
     client->setMouseTracking(true); // moves over the bare window clear the readout
     paint(client, kOrange);
     setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize); // a fixed window: no resizing, no maximising
     setMouseTracking(true);
+    // The window opens at its designed size, its smallest; grown, the canvas grows with it.
+    auto *growth = new ClientGrowth(*client, kClientSize);
 
     createToolbar(client);
     label(tr("Folder:"), {205, 47}, kFolderBox.left(), client);
@@ -136,7 +141,7 @@ void MainWindow::createControls()
     m_canvasArea->setWidget(Picture1);
     paint(m_canvasArea->viewport(), kFrame);
 
-    label(tr("Comment:"), {68, 378}, kCommentBox.left(), client);
+    growth->tie(label(tr("Comment:"), {68, 378}, kCommentBox.left(), client), ClientGrowth::Bottom);
     Text1 = new TextBox(39, client);
     Text1->setGeometry(kCommentBox);
     Text1->setFont(systemFont());
@@ -155,8 +160,15 @@ void MainWindow::createControls()
     Picture2 = new QLabel(client); // shows a picture being imported
     Picture2->move(2, 31);
     Picture2->hide();
-    createStatusBar(client);
+    m_status = std::make_unique<StatusPanels>(*client, QRect(0, kClientSize.height() - 22, kClientSize.width(), 22));
+    m_status->follow(m_session.document(), m_tools.selection());
     createGreyControls(client);
+    constexpr int across = ClientGrowth::Left | ClientGrowth::Right, all = across | ClientGrowth::Top | ClientGrowth::Bottom;
+    growth->tie(Toolbar1, across);
+    growth->tie(Panel3D1, all);
+    growth->tie(m_canvasArea, all);
+    growth->tie(Text1, ClientGrowth::Bottom);
+    growth->tie(&m_status->bar(), across | ClientGrowth::Bottom);
     // Tab goes round the controls as they stand on the window, top to bottom.
     setTabOrder(Command2, Text3);
     setTabOrder(Text3, Text2);
@@ -191,40 +203,13 @@ void MainWindow::createToolbar(QWidget *client)
     connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
 }
 
-void MainWindow::createStatusBar(QWidget *client)
-{
-    auto *status = new QStatusBar(client);
-    status->setSizeGripEnabled(false);
-    status->setGeometry(0, kClientSize.height() - 22, kClientSize.width(), 22);
-    paint(status, palette().color(QPalette::Button));
-    m_fileNamePanel = new QLabel(status);
-    m_fileNamePanel->setAccessibleName(tr("Filename"));
-    m_coordinatesPanel = new QLabel(status);
-    m_coordinatesPanel->setAccessibleName(tr("Coordinates"));
-    m_toolPanel = new QLabel(status);
-    m_toolPanel->setAccessibleName(tr("Tool and zoom"));
-    for (QLabel *panel : {m_fileNamePanel, m_coordinatesPanel, m_toolPanel}) {
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(120);
-    }
-    status->addWidget(m_fileNamePanel, 3);
-    status->addWidget(m_coordinatesPanel, 1);
-    status->addWidget(m_toolPanel, 1);
-    m_levelPanel = new QLabel(status);
-    m_levelPanel->setAccessibleName(tr("Grey level"));
-    m_levelPanel->setFrameShape(QFrame::Panel);
-    m_levelPanel->setFrameShadow(QFrame::Sunken);
-    status->addWidget(m_levelPanel, 1);
-}
-
 void MainWindow::connectCanvas()
 {
     Picture1->setTools(&m_tools);
     m_tools.menusChanged = [this] { updateActions(); };
     m_tools.checksChanged = [this] { updateToolChecks(); };
     m_tools.historyChanged = [this] { updateEditActions(); };
-    m_tools.showCoordinates = [this](const QString &text) { m_coordinatesPanel->setText(text); };
+    m_tools.showCoordinates = [this](const QString &text) { m_status->setCoordinates(text); };
     m_tools.popUpTools = [this] {
         const QStringList captions = toolMenuCaptions(m_menus);
         const int checked = toolNumber(m_tools.checkedTool()) - 1;
@@ -258,9 +243,9 @@ void MainWindow::updateToolChecks()
 
 QAction *MainWindow::action(const QString &name) const { return findChild<QAction *>(name); }
 
-QString MainWindow::statusFileName() const { return m_fileNamePanel->text(); }
+QString MainWindow::statusFileName() const { return m_status->fileName(); }
 
-void MainWindow::setStatusFileName(const QString &text) { m_fileNamePanel->setText(text); }
+void MainWindow::setStatusFileName(const QString &text) { m_status->setFileName(text); }
 
 void MainWindow::start(const QStringList &arguments)
 {
@@ -307,7 +292,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::mouseMoveEvent(QMouseEvent *event)
 {
-    m_coordinatesPanel->clear(); // the mouse is over the window, not over the canvas
+    m_status->setCoordinates(QString()); // the mouse is over the window, not over the canvas
     QMainWindow::mouseMoveEvent(event);
 }
 

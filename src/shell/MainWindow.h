@@ -38,8 +38,10 @@ class QScrollArea;
 class QToolBar;
 class RecoveryKeeper;
 class SendCommand;
+class StatusPanels;
 class TextBox;
 class UserGuideWindow;
+class ViewOptions;
 struct StartWords;
 
 // frmDotlark, the program's one window, for the whole run. The picture document, the file,
@@ -116,13 +118,15 @@ public:
     PictureDocument &document() { return m_session.document(); }
     DrawingTools &tools() { return m_tools; }
     EditCommands &edit() { return *m_edit; }
+    ViewOptions &view() { return *m_view; }
     CanvasView &canvas() { return *Picture1; }
     PageSetup &pageSetup() { return m_pageSetup; }
     QString currentFile() const { return m_session.currentFile(); }
     const RecentList &recentFiles() const { return m_session.recent(); }
     QString statusFileName() const;
     QString statusTool() const; // status bar panel 3: the tool and the zoom
-    QString statusLevel() const; // panel 4: the grey level the black tools draw, empty when not grey
+    QString statusLevel() const; // the grey level the black tools draw, empty when not grey
+    QString statusSize() const;  // the selection's size while there is one, else the picture's
     GreyPalette &greyPalette() { return *m_greyPalette; }
     TextBox *folderBox() const { return Text3; }
     TextBox *nameBox() const { return Text2; }
@@ -136,7 +140,6 @@ protected:
 private:
     void createControls();
     void createToolbar(QWidget *client);
-    void createStatusBar(QWidget *client);
     void connectCanvas();
     void createEditCommands();
     void createCalculatorCommands();
@@ -182,14 +185,12 @@ private:
     TextBox *Text3 = nullptr; // folder
     QToolBar *Toolbar1 = nullptr;
     QPushButton *Command2 = nullptr;
-    QLabel *m_fileNamePanel = nullptr;    // status bar panel 1, "Filename"
-    QLabel *m_coordinatesPanel = nullptr; // status bar panel 2, "Coordinates"
-    QLabel *m_toolPanel = nullptr;        // status bar panel 3: the tool and the zoom
-    QLabel *m_levelPanel = nullptr;       // status bar panel 4, grey pictures only: the ink's level
+    std::unique_ptr<StatusPanels> m_status;
     GreyPalette *m_greyPalette = nullptr; // grey pictures only
 
     MainMenus m_menus;
     std::unique_ptr<CanvasZoom> m_zoom;
+    std::unique_ptr<ViewOptions> m_view;
     std::unique_ptr<ImportCommands> m_import;
     std::unique_ptr<SendCommand> m_send;
     std::unique_ptr<LinkDialogs> m_linkDialogs;

@@ -7,9 +7,9 @@
 #include "shell/EditDialogs.h"
 #include "shell/ImportCommands.h"
 #include "shell/MainWindow.h"
+#include "shell/StatusPanels.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QScrollArea>
 #include <cmath>
 
@@ -49,12 +49,14 @@ void MainWindow::createEditCommands()
     updateSelectionActions();
 }
 
-void MainWindow::updateSelectionActions() { showSelection(m_menus, m_tools.selection().active()); }
-
-void MainWindow::showToolAndZoom()
+void MainWindow::updateSelectionActions()
 {
-    m_toolPanel->setText(QStringLiteral("%1  %2%").arg(shownToolName(m_tools.checkedTool()))
-                             .arg(qRound(Picture1->zoom() * 100)));
+    showSelection(m_menus, m_tools.selection().active());
+    m_status->showSize();
 }
 
-QString MainWindow::statusTool() const { return m_toolPanel->text(); }
+void MainWindow::showToolAndZoom() { m_status->showToolAndZoom(m_tools.checkedTool(), Picture1->zoom()); }
+
+QString MainWindow::statusTool() const { return m_status->toolAndZoom(); }
+
+QString MainWindow::statusSize() const { return m_status->size(); }

@@ -4,9 +4,9 @@
 #include "canvas/CanvasView.h"
 #include "shell/GreyPalette.h"
 #include "shell/MainWindow.h"
+#include "shell/StatusPanels.h"
 
 #include <QAction>
-#include <QLabel>
 
 void MainWindow::createGreyControls(QWidget *client)
 {
@@ -14,7 +14,6 @@ void MainWindow::createGreyControls(QWidget *client)
     m_greyPalette->move(184, 2); // in the toolbar's row, after the link program's button
     m_greyPalette->adjustSize();
     m_greyPalette->hide();
-    m_levelPanel->hide();
     connect(m_greyPalette, &GreyPalette::levelChosen, this, [this](int level) { m_tools.setInk(level); });
     m_tools.inkChanged = [this] { showLevels(); };
 }
@@ -28,8 +27,7 @@ void MainWindow::showLevels()
     }
     m_greyPalette->setVisible(grey);
     m_greyPalette->showLevel(m_tools.ink());
-    m_levelPanel->setVisible(grey);
-    m_levelPanel->setText(grey ? GreyPalette::levelName(m_tools.ink()) : QString());
+    m_status->showLevel(grey, GreyPalette::levelName(m_tools.ink()));
 }
 
-QString MainWindow::statusLevel() const { return m_levelPanel->text(); }
+QString MainWindow::statusLevel() const { return m_status->level(); }

@@ -126,7 +126,8 @@ private slots:
                                              "-",
                                              "miUndo|Undo|Ctrl+Z",
                                              "miRedo|Redo|Ctrl+Y; Ctrl+Shift+Z"};
-        QTest::newRow("Help") << 3 << "&Help" << QStringList{"miInstructions|&Instructions|F1", "miUserGuide|&User Guide|",
+        QTest::newRow("View") << 3 << "&View" << QStringList{"miPixelGrid|Pixel &Grid|Ctrl+G", "miPreview|&Preview 1:1|Ctrl+1"};
+        QTest::newRow("Help") << 4 << "&Help" << QStringList{"miInstructions|&Instructions|F1", "miUserGuide|&User Guide|",
                                                                       "miAbout|&About|"};
     }
     void menus()
@@ -136,7 +137,7 @@ private slots:
         QFETCH(QStringList, expected);
         FakeWindow bench;
         const QList<QAction *> bar = bench.window.menuBar()->actions();
-        QCOMPARE(bar.size(), 4);
+        QCOMPARE(bar.size(), 5);
         QCOMPARE(bar.at(index)->text(), title);
         QCOMPARE(entries(bar.at(index)->menu()), expected);
     }
@@ -211,6 +212,22 @@ private slots:
         w.action(QStringLiteral("mitool14"))->trigger();
         w.action(QStringLiteral("miZoomIn"))->trigger();
         QCOMPARE(w.statusTool(), QStringLiteral("Fill  141%"));
+    }
+
+    // The size panel shows the selection's size while there is one, else the picture's.
+    void sizeInTheStatusBar()
+    {
+        FakeWindow bench;
+        MainWindow &w = bench.window;
+        QCOMPARE(w.statusSize(), QStringLiteral("160 x 77"));
+        w.tools().selection().select({3, 4, 5, 2});
+        QCOMPARE(w.statusSize(), QStringLiteral("Selection 5 x 2"));
+        w.action(QStringLiteral("miCrop"))->trigger(); // the cropped picture stays selected
+        QCOMPARE(w.statusSize(), QStringLiteral("Selection 5 x 2"));
+        w.action(QStringLiteral("miDeselect"))->trigger();
+        QCOMPARE(w.statusSize(), QStringLiteral("5 x 2"));
+        w.action(QStringLiteral("miUndo"))->trigger();
+        QCOMPARE(w.statusSize(), QStringLiteral("160 x 77"));
     }
 
     // Each item runs its own command: triggered, the tools and the recent files do what their
