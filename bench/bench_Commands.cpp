@@ -1,6 +1,8 @@
 // How soon each command shows its result: the time from the key press, menu item or click
 // that gives it to the end of the repaint it causes, in the main window at its designed size,
-// on a 4000 x 100 picture and on the calculator screen's 160 x 77 for comparison.
+// on a 4000 x 100 picture and on the calculator screen's 160 x 77 for comparison. The
+// commands on the picture are timed at the actual size and, on the large picture, with the
+// whole of it shown (Draw > Fit: ".../fit").
 //
 // Each timed figure starts when the event is handed to the window and ends when the event
 // loop has run the canvas's paint event (the window's whole repaint and its flush with it).
@@ -20,6 +22,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -103,7 +106,14 @@ public:
         settle();
     }
     QPoint at(double x, double y) const { return canvas.toScreen(QPointF(x, y)).toPoint(); }
-    void click(double x, double y) { QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, at(x, y)); }
+    // A click on the middle row, on the first pixel of the value given (at any zoom).
+    void clickOn(int value)
+    {
+        const int y = at(0, window.document().height() / 2 + 0.5).y();
+        for (int x = 0; x < canvas.width(); ++x)
+            if (const QPointF cell = canvas.toolPosition(QPointF(x, y)); pixels().at(int(cell.x()), int(cell.y())) == value)
+                return QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    }
     const PixelGrid &pixels() const { return window.document().pixels(); }
 };
 
@@ -144,9 +154,9 @@ std::vector<Command> commands()
     const auto nothing = [](Editor &) {};
     return {
         // A click of the Fill tool on the white comb, and of WhFill on the black one.
-        {"Fill", [](Editor &e) { e.click(2.5, 50.5); }, nothing, undo, [](Editor &e) { return allOf(e, 1); },
+        {"Fill", [](Editor &e) { e.clickOn(0); }, nothing, undo, [](Editor &e) { return allOf(e, 1); },
          [](Editor &e) { e.key(Qt::Key_F); }},
-        {"WhFill", [](Editor &e) { e.click(0.5, 50.5); }, nothing, undo, [](Editor &e) { return allOf(e, 0); },
+        {"WhFill", [](Editor &e) { e.clickOn(1); }, nothing, undo, [](Editor &e) { return allOf(e, 0); },
          [](Editor &e) { e.key(Qt::Key_F, Qt::ShiftModifier); }},
         {"Invert", [](Editor &e) { e.key(Qt::Key_I, kCtrl); }, nothing, undo,
          [](Editor &e) { return e.pixels().at(0, 0) == 0 && e.pixels().at(2, 1) == 1; }},
@@ -202,25 +212,30 @@ std::vector<Command> commands()
     };
 }
 
-void runCommand(benchmark::State &state, const Command &command, int width, int height)
+// The zoom commands are timed from the actual size only.
+bool zooms(const Command &command)
 {
-    Editor editor(width, height);
-    if (!editor.active)
-        return state.SkipWithError("the window did not become active");
-    command.setUp(editor);
-    editor.settle();
-    command.before(editor);
-    const double first = editor.timed([&] { command.run(editor); });
-    if (!command.check(editor))
+    return std::string_view(command.name).starts_with("Zoom") || std::string_view(command.name) == "ActualSize"
+           || std::string_view(command.name) == "Fit";
+}
+
+// Times `give` once and then once per iteration, each time between `before` and `after`
+// (untimed); `check` says after the first whether it did its work.
+void timeRuns(benchmark::State &state, Editor &editor, const std::function<void()> &give,
+              const std::function<void()> &before, const std::function<void()> &after, const std::function<bool()> &check)
+{
+    before();
+    const double first = editor.timed(give);
+    if (!check())
         state.SkipWithError("the command did not do its work");
-    command.after(editor);
+    after();
     std::vector<double> times;
     for (auto _ : state) {
-        command.before(editor);
-        const double ms = editor.timed([&] { command.run(editor); });
+        before();
+        const double ms = editor.timed(give);
         state.SetIterationTime(ms / 1000);
         times.push_back(ms);
-        command.after(editor);
+        after();
     }
     if (editor.stalled)
         state.SkipWithError("a command caused no repaint");
@@ -228,6 +243,21 @@ void runCommand(benchmark::State &state, const Command &command, int width, int 
     state.counters["first_ms"] = first;
     state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
     state.counters["worst_ms"] = times.empty() ? 0 : times.back();
+}
+
+// `fitted`: the whole picture shown (Draw > Fit) rather than at the actual size.
+void runCommand(benchmark::State &state, const Command &command, int width, int height, bool fitted)
+{
+    Editor editor(width, height);
+    if (!editor.active)
+        return state.SkipWithError("the window did not become active");
+    if (fitted)
+        editor.trigger("miFit");
+    command.setUp(editor);
+    editor.settle();
+    timeRuns(
+        state, editor, [&] { command.run(editor); }, [&] { command.before(editor); }, [&] { command.after(editor); },
+        [&] { return command.check(editor); });
 }
 
 // A pen stroke: each figure is one move of a few pixels with the button held.
@@ -244,20 +274,8 @@ void penMove(benchmark::State &state, int width, int height)
         x = x > 150 ? 2.5 : x + 3;
         QTest::mouseMove(&editor.canvas, editor.at(x, 40.5 + int(x) % 7));
     };
-    const double first = editor.timed(move);
-    std::vector<double> times;
-    for (auto _ : state) {
-        const double ms = editor.timed(move);
-        state.SetIterationTime(ms / 1000);
-        times.push_back(ms);
-    }
+    timeRuns(state, editor, move, [] {}, [] {}, [] { return true; });
     QTest::mouseRelease(&editor.canvas, Qt::LeftButton, Qt::NoModifier, editor.at(x, 40.5));
-    if (editor.stalled)
-        state.SkipWithError("a move caused no repaint");
-    std::sort(times.begin(), times.end());
-    state.counters["first_ms"] = first;
-    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
-    state.counters["worst_ms"] = times.empty() ? 0 : times.back();
 }
 } // namespace
 
@@ -270,13 +288,15 @@ int main(int argc, char **argv)
     for (const auto &[width, height] : {std::pair{4000, 100}, std::pair{160, 77}}) {
         const std::string size = "/" + std::to_string(width) + "x" + std::to_string(height);
         for (const Command &command : all)
-            benchmark::RegisterBenchmark((command.name + size).c_str(),
-                                         [&command, width, height](benchmark::State &state) {
-                                             runCommand(state, command, width, height);
-                                         })
-                ->UseManualTime()
-                ->Iterations(30)
-                ->Unit(benchmark::kMillisecond);
+            for (const bool fitted : {false, true})
+                if (!fitted || (width > PictureDocument::kScreenWidth && !zooms(command)))
+                    benchmark::RegisterBenchmark((command.name + size + (fitted ? "/fit" : "")).c_str(),
+                                                 [&command, width, height, fitted](benchmark::State &state) {
+                                                     runCommand(state, command, width, height, fitted);
+                                                 })
+                        ->UseManualTime()
+                        ->Iterations(30)
+                        ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("PenMove" + size).c_str(),
                                      [width, height](benchmark::State &state) { penMove(state, width, height); })
             ->UseManualTime()
