@@ -281,9 +281,13 @@ void penMove(benchmark::State &state, int width, int height)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // On the display there is (Xvfb under xvfb-run), offscreen without one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("platform", QGuiApplication::platformName().toStdString());
     static const std::vector<Command> all = commands();
     for (const auto &[width, height] : {std::pair{4000, 100}, std::pair{160, 77}}) {
         const std::string size = "/" + std::to_string(width) + "x" + std::to_string(height);
