@@ -1,5 +1,6 @@
 #include "document/History.h"
 
+#include <algorithm>
 #include <utility>
 
 void History::record(int x, int y, int before, int after)
@@ -35,6 +36,13 @@ void History::recordReplacement(PixelGrid replaced, PictureSize was)
     pushGridStep(std::move(replaced), was).replacement = true;
 }
 
+void History::recordArea(const PixelRect &area, PixelGrid replaced)
+{
+    Step &step = pushGridStep(std::move(replaced), {});
+    step.inArea = true;
+    step.area = area;
+}
+
 History::Step &History::pushGridStep(PixelGrid replaced, PictureSize was)
 {
     commit();
@@ -52,7 +60,16 @@ Revision History::apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &s
     if (step.replacement) {
         std::swap(pixels, step.grid);
         std::swap(size, step.otherSize);
-        return {Revision::Kind::WholePicture, {}};
+        return {Revision::Kind::WholePicture, {}, {}};
+    }
+    if (step.inArea) {
+        // The area's cells and the step's change places, row by row (the part inside the grid).
+        const PixelRect inside = within(step.area, pixels.width(), pixels.height());
+        for (int y = inside.y; y < inside.y + inside.height; ++y) {
+            uint8_t *kept = step.grid.row(y - step.area.y) + (inside.x - step.area.x);
+            std::swap_ranges(kept, kept + inside.width, pixels.row(y) + inside.x);
+        }
+        return {Revision::Kind::Pixels, step.area, {}};
     }
     if (!step.blank) {
         // Undo in reverse order, so a pixel changed twice ends as it first was.
@@ -62,7 +79,14 @@ Revision History::apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &s
         else
             for (const PixelChange &change : step.pixels)
                 pixels.put(change.x, change.y, change.after);
-        return {Revision::Kind::Pixels, step.pixels};
+        int left = step.pixels.front().x, right = left, top = step.pixels.front().y, bottom = top;
+        for (const PixelChange &change : step.pixels) {
+            left = std::min(left, change.x);
+            right = std::max(right, change.x);
+            top = std::min(top, change.y);
+            bottom = std::max(bottom, change.y);
+        }
+        return {Revision::Kind::Pixels, {left, top, right - left + 1, bottom - top + 1}, step.pixels};
     }
     std::swap(size, step.otherSize);
     if (undo) {
@@ -72,7 +96,7 @@ Revision History::apply(Step &step, bool undo, PixelGrid &pixels, PictureSize &s
         step.grid = std::move(pixels);
         pixels = PixelGrid(step.blankGrid.width, step.blankGrid.height);
     }
-    return {Revision::Kind::WholePicture, {}, false, true};
+    return {Revision::Kind::WholePicture, {}, {}, false, true};
 }
 
 Revision History::undo(PixelGrid &pixels, PictureSize &size) { return pass(m_done, m_undone, true, pixels, size); }

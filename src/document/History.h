@@ -31,7 +31,10 @@ struct PictureSize
 struct Revision
 {
     enum class Kind { Nothing, Pixels, WholePicture } kind = Kind::Nothing;
-    // Kind::Pixels: the pixels that changed; the grid holds their new values.
+    // Kind::Pixels: the rectangle that holds every pixel that changed, and the pixels one by
+    // one when the step kept them so (a step that kept an area's cells has none here); the
+    // grid holds their new values.
+    PixelRect area;
     std::span<const PixelChange> pixels;
     // The step replaced the whole picture state (ClrDraw, New, a picture from elsewhere):
     // the texts, the file and the File menu came back with it (PictureDocument).
@@ -43,7 +46,8 @@ struct Revision
 // The undo and redo history of one picture, for one session of the editor: every change is
 // one step. A stroke, a shape or an import is recorded pixel by pixel while it happens and
 // becomes a step at commit(); a blanking (ClrDraw, New) keeps the grid it replaced and the
-// sizes once. Steps cost what they changed, never a copy per step of an unchanged canvas,
+// sizes once; a change of most of a rectangle (a large selection landing) keeps the
+// rectangle's cells as they were. Steps cost what they changed, never a copy per step of an unchanged canvas,
 // so the depth is limited by memory only.
 class History
 {
@@ -60,6 +64,10 @@ public:
     // rotation, a crop, a new canvas size): the step keeps whichever of the two is not in
     // the picture.
     void recordReplacement(PixelGrid replaced, PictureSize was);
+    // The cells of `area` changed, most of them, and `replaced` (of the area's size) holds
+    // what they were: the step keeps whichever of the two is not in the picture, which costs
+    // less than the pixels one by one.
+    void recordArea(const PixelRect &area, PixelGrid replaced);
 
     // Undoes or redoes one step on the picture (grid and size); nothing when there is none.
     // A change under way is committed first.
@@ -84,8 +92,10 @@ private:
     {
         std::vector<PixelChange> pixels; // a change of single pixels
         bool replacement = false;        // else a grid swapped for another (below)
+        bool inArea = false;             // else the cells of `area` swapped for `grid`'s
         bool blank = false;              // else a blanking:
         PixelGrid grid;                  // the grid that is not in the picture now (while done: the replaced one)
+        PixelRect area;                  // where an area's cells are
         PictureSize otherSize;           // the picture size that is not in the picture now
         PictureSize blankGrid;           // the size of the white grid the blanking made
         uint64_t id = 0;                 // unique in the history: see position()

@@ -178,26 +178,65 @@ void PictureDocument::commitArea(const PixelRect &area)
         announce({PictureChange::Kind::Pixels, area});
 }
 
+template<class Value>
+void PictureDocument::setCells(const PixelRect &area, Value value)
+{
+    // Which cells change, and the rectangle around them.
+    const bool inGrid = within(area, Pixels.width(), Pixels.height()) == area;
+    std::size_t changes = 0;
+    PixelRect changed;
+    for (int y = area.y; inGrid && y < area.y + area.height; ++y) {
+        const uint8_t *row = Pixels.row(y);
+        int first = -1, last = -1;
+        for (int x = area.x; x < area.x + area.width; ++x)
+            if (const int wanted = value(x, y); wanted >= 0 && row[x] != wanted) {
+                ++changes;
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        if (first >= 0)
+            changed = united(changed, {first, y, last - first + 1, 1});
+    }
+    // Most of the rectangle changing, the step keeps its cells as they were, which costs less
+    // than each change on its own.
+    if (changes * sizeof(PixelChange) > std::size_t(changed.width) * changed.height) {
+        PixelGrid before = PictureOps::cropped(Pixels, changed);
+        for (int y = changed.y; y < changed.y + changed.height; ++y) {
+            uint8_t *row = Pixels.row(y);
+            for (int x = changed.x; x < changed.x + changed.width; ++x)
+                if (const int wanted = value(x, y); wanted >= 0)
+                    row[x] = uint8_t(wanted & 3);
+        }
+        m_history.recordArea(changed, std::move(before));
+        return;
+    }
+    for (int y = area.y; y < area.y + area.height; ++y)
+        for (int x = area.x; x < area.x + area.width; ++x)
+            if (const int wanted = value(x, y); wanted >= 0)
+                record(x, y, wanted);
+}
+
 void PictureDocument::paste(const PixelGrid &source, int x, int y, bool transparent)
 {
     m_history.commit();
     // Only the part of the source over the picture.
     const int left = std::max(0, -x), top = std::max(0, -y);
     const int right = std::min(source.width(), PicWidth - x), bottom = std::min(source.height(), PicHeight - y);
-    for (int j = top; j < bottom; ++j)
-        for (int i = left; i < right; ++i)
-            if (const int value = source.at(i, j); value || !transparent)
-                record(x + i, y + j, value);
-    commitArea({x + left, y + top, right - left, bottom - top});
+    const PixelRect area{x + left, y + top, right - left, bottom - top};
+    if (!area.isEmpty())
+        setCells(area, [&](int i, int j) {
+            const int value = source.at(i - x, j - y);
+            return value || !transparent ? value : -1;
+        });
+    commitArea(area);
 }
 
 void PictureDocument::fillRect(const PixelRect &area, int value)
 {
     m_history.commit();
     const PixelRect inside = within(area, PicWidth, PicHeight);
-    for (int y = inside.y; y < inside.y + inside.height; ++y)
-        for (int x = inside.x; x < inside.x + inside.width; ++x)
-            record(x, y, cellValue(value));
+    if (!inside.isEmpty())
+        setCells(inside, [value = cellValue(value)](int, int) { return value; });
     commitArea(inside);
 }
 
@@ -284,15 +323,8 @@ Revision PictureDocument::revise(Revision (History::*step)(PixelGrid &, PictureS
         const bool fresh = revision.stateChanged || revision.blanking;
         const auto ifResized = fresh ? PictureChange::Kind::NewPicture : PictureChange::Kind::Resized;
         announce({resized ? ifResized : PictureChange::Kind::Whole, {}});
-    } else if (!revision.pixels.empty()) {
-        int left = revision.pixels.front().x, right = left, top = revision.pixels.front().y, bottom = top;
-        for (const PixelChange &change : revision.pixels) {
-            left = std::min(left, change.x);
-            right = std::max(right, change.x);
-            top = std::min(top, change.y);
-            bottom = std::max(bottom, change.y);
-        }
-        announce({PictureChange::Kind::Pixels, {left, top, right - left + 1, bottom - top + 1}});
+    } else if (!revision.area.isEmpty()) {
+        announce({PictureChange::Kind::Pixels, revision.area});
     }
     return revision;
 }

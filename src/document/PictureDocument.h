@@ -205,6 +205,10 @@ private:
         PicHeight = size.height;
         m_levels = size.levels;
     }
+    // Sets each cell of `area` (within the picture) to value(x, y), or leaves it where that is
+    // negative, telling no one: a step of the history once committed (none is under way).
+    template<class Value>
+    void setCells(const PixelRect &area, Value value);
     // Ends a command that changed the pixels inside `area`, telling the views once.
     void commitArea(const PixelRect &area);
 

@@ -81,7 +81,12 @@ PixelGrid scaled(const PixelGrid &pixels, int width, int height, int factor)
 
 PixelGrid cropped(const PixelGrid &pixels, const PixelRect &area)
 {
-    return mapped(pixels, area.width, area.height, [&](int x, int y) { return std::pair{area.x + x, area.y + y}; });
+    // Row by row, the part inside the grid; beyond it the picture reads as white.
+    PixelGrid result(area.width, area.height);
+    const PixelRect inside = within(area, pixels.width(), pixels.height());
+    for (int y = inside.y; y < inside.y + inside.height; ++y)
+        std::copy_n(pixels.row(y) + inside.x, inside.width, result.row(y - area.y) + (inside.x - area.x));
+    return result;
 }
 
 PixelGrid resized(const PixelGrid &pixels, int width, int height, int newWidth, int newHeight, Anchor anchor)

@@ -1,5 +1,6 @@
 #include "document/Selection.h"
 
+#include <algorithm>
 #include <utility>
 
 Selection::Selection(PictureDocument &document)
@@ -68,22 +69,29 @@ bool Selection::commit()
     if (!m_floating)
         return false;
     m_floating = false;
-    // The place left and the landing are one step: the landing is drawn onto the picture
-    // with the place left already white.
-    PixelGrid landed = m_document.pixels();
+    // The place left and the landing are one step: the landing is drawn onto the part of the
+    // picture they change, with the place left already white.
+    const PixelGrid &picture = m_document.pixels();
     const int width = m_document.width(), height = m_document.height();
     const PixelRect left = within(m_vacated, width, height);
-    for (int y = left.y; y < left.y + left.height; ++y)
-        for (int x = left.x; x < left.x + left.width; ++x)
-            landed.set(x, y, 0);
-    for (int y = 0; y < m_pixels.height(); ++y)
-        for (int x = 0; x < m_pixels.width(); ++x)
-            if (const int value = m_pixels.at(x, y); value || !transparent)
-                landed.put(m_rect.x + x, m_rect.y + y, uint8_t(value));
     const PixelRect landing = within(m_rect, width, height);
     const PixelRect changed = united(left, landing);
-    if (!changed.isEmpty())
-        m_document.paste(PictureOps::cropped(landed, changed), changed.x, changed.y, false);
+    if (!changed.isEmpty()) {
+        PixelGrid landed = PictureOps::cropped(picture, changed);
+        for (int y = left.y; y < left.y + left.height; ++y)
+            std::fill_n(landed.row(y - changed.y) + (left.x - changed.x), left.width, 0);
+        // What floats, where it lands on the picture's grid (beyond the grid the picture reads
+        // as white).
+        const PixelRect onGrid = within(landing, picture.width(), picture.height());
+        for (int y = onGrid.y; y < onGrid.y + onGrid.height; ++y) {
+            const uint8_t *from = m_pixels.row(y - m_rect.y);
+            uint8_t *to = landed.row(y - changed.y);
+            for (int x = onGrid.x; x < onGrid.x + onGrid.width; ++x)
+                if (const uint8_t value = from[x - m_rect.x]; value || !transparent)
+                    to[x - changed.x] = value & 3;
+        }
+        m_document.paste(landed, changed.x, changed.y, false);
+    }
     m_pixels = PixelGrid();
     m_vacated = {};
     m_rect = landing; // what stays selected is the part on the picture
