@@ -141,11 +141,12 @@ void CanvasView::paintCells(QPainter &painter, const PixelGrid &cells, const QRe
         return;
     if (!withGaps) {
         QImage strip(right - left, bottom - top, QImage::Format_RGB32);
-        strip.fill(kBackground);
-        for (int j = top; j < bottom; ++j)
+        for (int j = top; j < bottom; ++j) {
+            auto *line = reinterpret_cast<QRgb *>(strip.scanLine(j - top));
+            const uint8_t *row = cells.row(j);
             for (int i = left; i < right; ++i)
-                if (const int value = cells.at(i, j))
-                    strip.setPixel(i - left, j - top, inkOf(value));
+                line[i - left] = row[i] ? inkOf(row[i]) : kBackground;
+        }
         painter.drawImage(QRectF(QPointF(to.x(left), to.y(top)), QPointF(to.x(right), to.y(bottom))), strip);
         return;
     }
@@ -179,7 +180,7 @@ void CanvasView::paintCell(QPainter &painter, int i, int j, QRgb colour, const M
 // The selection over the picture: the place floating pixels left shows white, the floating
 // pixels where they are (their white too, unless transparent), and a dashed outline, black
 // on white, that shows over black and over white alike.
-void CanvasView::paintSelection(QPainter &painter, const Mapping &to) const
+void CanvasView::paintSelection(QPainter &painter, const Mapping &to, const QRect &exposed) const
 {
     if (!m_tools || !m_tools->selection().active())
         return;
@@ -196,11 +197,15 @@ void CanvasView::paintSelection(QPainter &painter, const Mapping &to) const
         const PixelRect &at = selection.rect();
         if (!selection.transparent)
             painter.fillRect(cellArea(at), QColor(kBackground));
+        // Only the floating cells that touch what is repainted: a whole picture lifted holds
+        // far more cells than show.
         const PixelGrid &pixels = selection.pixels();
-        for (int j = 0; j < pixels.height(); ++j)
-            for (int i = 0; i < pixels.width(); ++i)
-                if (const int value = pixels.at(i, j))
-                    paintCell(painter, at.x + i, at.y + j, inkOf(value), to, withGaps);
+        const auto [left, right] = touching(exposed.left(), exposed.right() + 1, to.cellWidth(), at.x + pixels.width());
+        const auto [top, bottom] = touching(exposed.top(), exposed.bottom() + 1, to.cellHeight(), at.y + pixels.height());
+        for (int j = std::max(top, at.y); j < bottom; ++j)
+            for (int i = std::max(left, at.x); i < right; ++i)
+                if (const int value = pixels.at(i - at.x, j - at.y))
+                    paintCell(painter, i, j, inkOf(value), to, withGaps);
     }
     const QRectF outline = cellArea(selection.rect()).adjusted(0, 0, -1, -1);
     painter.setBrush(Qt::NoBrush);
@@ -241,10 +246,7 @@ QImage CanvasView::image() const
 {
     QImage shown(size(), QImage::Format_RGB32);
     QPainter painter(&shown);
-    const Mapping to = mapping(1.0);
-    paintCells(painter, m_document.pixels(), shown.rect(), to, squares(to));
-    paintSelection(painter, to);
-    paintBand(painter, to);
+    paintAll(painter, {shown.rect()}, mapping(1.0));
     return shown;
 }
 
@@ -298,14 +300,22 @@ void CanvasView::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const double ratio = devicePixelRatioF();
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    const Mapping to = mapping(ratio);
     QList<QRect> areas;
     for (const QRect &exposed : event->region())
         areas << QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio, exposed.height() * ratio)
                      .toAlignedRect();
-    for (const QRect &area : areas)
+    paintAll(painter, areas, mapping(ratio));
+}
+
+// The cells of `areas` (device pixels), the selection, the pixel grid and the rubber band.
+void CanvasView::paintAll(QPainter &painter, const QList<QRect> &areas, const Mapping &to) const
+{
+    QRect exposed;
+    for (const QRect &area : areas) {
         paintCells(painter, m_document.pixels(), area, to, squares(to));
-    paintSelection(painter, to);
+        exposed |= area;
+    }
+    paintSelection(painter, to, exposed);
     if (m_pixelGrid && to.cellWidth() >= GridLines::kSmallestCell && to.cellHeight() >= GridLines::kSmallestCell)
         for (const QRect &area : areas)
             GridLines::paint(painter, area, to.cellWidth(), to.cellHeight(), scaleWidth(), scaleHeight(),

@@ -135,7 +135,9 @@ private:
     void paintCell(QPainter &painter, int i, int j, QRgb colour, const Mapping &to, bool withGaps) const;
     // The colour of a cell's value that is not white (a grey level in a grey picture).
     QRgb inkOf(int value) const;
-    void paintSelection(QPainter &painter, const Mapping &to) const;
+    void paintAll(QPainter &painter, const QList<QRect> &areas, const Mapping &to) const;
+    // The selection; of its floating cells those that touch `exposed` (device pixels).
+    void paintSelection(QPainter &painter, const Mapping &to, const QRect &exposed) const;
     void paintBand(QPainter &painter, const Mapping &to) const;
     void toggleOutline(const Outline &outline);
     QRect outlineBounds(const Outline &outline) const;
