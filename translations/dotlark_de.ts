@@ -2454,6 +2454,10 @@ Wlink89.exe erneut auswählen?</translation>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
     </message>
+    <message>
+        <source>Pick Level</source>
+        <translation>Stufe aufnehmen</translation>
+    </message>
 </context>
 <context>
     <name>MetafileReader</name>

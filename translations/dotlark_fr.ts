@@ -2455,6 +2455,10 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
     </message>
+    <message>
+        <source>Pick Level</source>
+        <translation>Prendre le niveau</translation>
+    </message>
 </context>
 <context>
     <name>MetafileReader</name>

@@ -364,8 +364,11 @@ QPointF constrainedEnd(Tool tool, QPointF start, QPointF end)
 void CanvasView::forward(MouseHandler handler, Qt::MouseButtons buttons, const QMouseEvent *event)
 {
     QPointF at = toolPosition(event->position());
-    if (event->type() == QEvent::MouseButtonPress)
+    if (event->type() == QEvent::MouseButtonPress) {
         m_pressPicture = at;
+        if ((event->modifiers() & Qt::AltModifier) && event->button() == Qt::LeftButton && m_tools)
+            m_tools->armPickLevel(); // Alt with the click picks the level under it
+    }
     else if ((event->modifiers() & Qt::ShiftModifier) && (buttons & Qt::LeftButton) && m_tools)
         at = constrainedEnd(m_tools->currentTool(), m_pressPicture, at);
     if (m_tools)

@@ -1,5 +1,7 @@
 #include "canvas/DrawingTools.h"
 
+#include <utility>
+
 #include "canvas/DrawingSurface.h"
 #include "document/Rounding.h"
 
@@ -55,6 +57,15 @@ void DrawingTools::setInk(int level)
         inkChanged();
 }
 
+void DrawingTools::armPickLevel()
+{
+    if (!m_document.isGrey() || m_pickArmed)
+        return;
+    m_pickArmed = true;
+    if (checksChanged)
+        checksChanged();
+}
+
 void DrawingTools::PlotPixel(int x, int y)
 {
     // The limits are compared in single precision, as the canvas scale is.
@@ -83,6 +94,16 @@ void DrawingTools::Picture1_MouseDown(int button, float X, float Y)
 {
     m_drag.StartX = X;
     m_drag.StartY = Y;
+    if (m_pickArmed && button == 1) {
+        m_pickArmed = false;
+        m_pickDrag = true;
+        const int x = roundDown(X), y = roundDown(Y);
+        if (m_document.isGrey() && m_document.pixels().contains(x, y) && x < m_document.width() && y < m_document.height())
+            setInk(m_document.pixels().at(x, y));
+        if (checksChanged)
+            checksChanged();
+        return;
+    }
     if (button == 2) {
         if (popUpTools)
             popUpTools();
@@ -120,7 +141,7 @@ void DrawingTools::Picture1_MouseMove(int button, float X, float Y)
 {
     if (showCoordinates)
         showCoordinates(QStringLiteral("(%1, %2)").arg(roundDown(X)).arg(roundDown(Y)));
-    if (button != 1)
+    if (button != 1 || m_pickDrag)
         return;
     if (CurrentTool == Tool::Select)
         return dragSelect(X, Y);
@@ -137,6 +158,8 @@ void DrawingTools::Picture1_MouseMove(int button, float X, float Y)
 // Whatever the drag drew is one step of the history.
 void DrawingTools::Picture1_MouseUp(int, float, float)
 {
+    if (std::exchange(m_pickDrag, false))
+        return;
     if (m_xorMode && isShape(CurrentTool))
         finishShape();
     m_xorMode = false;

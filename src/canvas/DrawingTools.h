@@ -49,6 +49,11 @@ public:
     void setInk(int level);
     // The cell value the black tools draw now: 1, or ink() in a grey picture.
     int blackInk() const { return m_document.isGrey() ? m_ink : 1; }
+    // Picking a level in a grey picture (K, or Alt with the click): the next left press
+    // makes the ink the level of the pixel under it, draws nothing and leaves the tool as it
+    // was. Nothing in a black-and-white picture.
+    void armPickLevel();
+    bool pickingLevel() const { return m_pickArmed; }
 
     // Sets one picture pixel by the current tool (Pen the ink, Erase white, others nothing),
     // dropping positions outside the picture.
@@ -90,6 +95,8 @@ private:
     ShapeDrag m_drag;               // StartX, StartY, EndX, EndY, Radius
     bool m_xorMode = false;
     int m_ink = 3;
+    bool m_pickArmed = false; // the next left press picks the ink
+    bool m_pickDrag = false;  // the press picked: its moves and release do nothing
     Selection m_selection{m_document};
     enum class SelectDrag { None, Selecting, Moving } m_selectDrag = SelectDrag::None;
     int m_selectX = 0; // the pixel the selecting drag started at, or the moving drag is at

@@ -55,7 +55,10 @@ void MainWindow::updateSelectionActions()
     m_status->showSize();
 }
 
-void MainWindow::showToolAndZoom() { m_status->showToolAndZoom(m_tools.checkedTool(), Picture1->zoom()); }
+void MainWindow::showToolAndZoom()
+{
+    m_status->showToolAndZoom(m_tools.checkedTool(), Picture1->zoom(), m_tools.pickingLevel());
+}
 
 QString MainWindow::statusTool() const { return m_status->toolAndZoom(); }
 

@@ -100,6 +100,7 @@ PreviewWindow::PreviewWindow(const PictureDocument &document, const Selection &s
     palette.setColor(QPalette::Window, QColor(CanvasView::kBackground));
     setPalette(palette);
     setWidget(m_picture);
+    setMinimumSize(120, 80); // room for its title even for a small sprite
     m_picture->rebuild();
     fitWindow();
 }

@@ -55,9 +55,10 @@ QString StatusPanels::fileName() const { return m_fileName->text(); }
 
 void StatusPanels::setCoordinates(const QString &text) { m_coordinates->setText(text); }
 
-void StatusPanels::showToolAndZoom(Tool tool, double zoom)
+void StatusPanels::showToolAndZoom(Tool tool, double zoom, bool pickingLevel)
 {
-    m_toolAndZoom->setText(QStringLiteral("%1  %2%").arg(shownToolName(tool)).arg(qRound(zoom * 100)));
+    const QString name = pickingLevel ? shown(QT_TRANSLATE_NOOP("MainWindow", "Pick Level")) : shownToolName(tool);
+    m_toolAndZoom->setText(QStringLiteral("%1  %2%").arg(name).arg(qRound(zoom * 100)));
 }
 
 QString StatusPanels::toolAndZoom() const { return m_toolAndZoom->text(); }

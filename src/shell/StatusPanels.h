@@ -26,7 +26,8 @@ public:
     void setFileName(const QString &text);
     QString fileName() const;
     void setCoordinates(const QString &text);
-    void showToolAndZoom(Tool tool, double zoom);
+    // "Pick Level" for the tool while the next click picks a grey level.
+    void showToolAndZoom(Tool tool, double zoom, bool pickingLevel = false);
     QString toolAndZoom() const;
     // Shown for a grey picture only.
     void showLevel(bool grey, const QString &level);

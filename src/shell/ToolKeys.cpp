@@ -38,6 +38,10 @@ bool ToolKeys::eventFilter(QObject *, QEvent *event)
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if (key->key() < Qt::Key_A || key->key() > Qt::Key_Z || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier))
         return false;
+    if (key->key() == Qt::Key_K && modifiers == Qt::NoModifier) {
+        m_tools.armPickLevel(); // a grey picture's level picked by the next click
+        return true;
+    }
     const Tool tool = toolForKey(char('A' + (key->key() - Qt::Key_A)), modifiers == Qt::ShiftModifier);
     if (tool == Tool::None)
         return false;

@@ -82,6 +82,37 @@ private slots:
         bench.document.undo(); // the drag was one step
         QCOMPARE(bench.rows(), Bench(before, levels).rows());
     }
+
+    // K or Alt with a click picks the level under the pointer as the ink: that press and
+    // its drag draw nothing, the tool stays, and the next press draws in the level picked.
+    void pickLevel_data()
+    {
+        QTest::addColumn<int>("levels");
+        QTest::addColumn<QPointF>("picked");
+        QTest::addColumn<int>("ink");
+        QTest::addColumn<QStringList>("after"); // then the pen pressed at the last pixel
+        QTest::newRow("light grey") << 4 << QPointF(1.5, 0.5) << 1 << QStringList{"#-+-"};
+        QTest::newRow("white") << 4 << QPointF(3.2, 0.9) << 0 << QStringList{"#-+."};
+        QTest::newRow("outside the picture: the ink stays") << 4 << QPointF(7.5, 0.5) << 3 << QStringList{"#-+#"};
+        QTest::newRow("black and white: no pick, the stroke draws") << 2 << QPointF(1.5, 0.5) << 3 << QStringList{"##.#"};
+    }
+    void pickLevel()
+    {
+        QFETCH(int, levels);
+        QFETCH(QPointF, picked);
+        QFETCH(int, ink);
+        QFETCH(QStringList, after);
+        Bench bench({"#-+."}, levels);
+        bench.tools.miTool_Click(Tool::Pen);
+        bench.tools.armPickLevel();
+        QCOMPARE(bench.tools.pickingLevel(), levels == 4);
+        bench.drag({picked, {2.5, 0.5}});
+        QCOMPARE(bench.tools.pickingLevel(), false);
+        QCOMPARE(bench.tools.ink(), ink);
+        QCOMPARE(bench.tools.currentTool(), Tool::Pen);
+        bench.drag({{3.5, 0.5}});
+        QCOMPARE(bench.rows(), after);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_GreyDrawing)

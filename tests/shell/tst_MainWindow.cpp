@@ -2,6 +2,7 @@
 #include "canvas/CanvasView.h"
 #include "fakes/FakeWindow.h"
 #include "fakes/PictureFixtures.h"
+#include "shell/EditCommands.h"
 #include "shell/MainWindow.h"
 #include "shell/TextBox.h"
 #include "shell/WindowCentring.h"
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 
 namespace {
@@ -53,6 +55,10 @@ private slots:
         QCOMPARE(w.tools().checkedTool(), Tool::Bar);
         QTest::keyClick(&w, Qt::Key_L, Qt::ShiftModifier);
         QCOMPARE(w.tools().checkedTool(), Tool::WhLine);
+        w.edit().toggleGreyLevels();
+        QTest::keyClick(&w.canvas(), Qt::Key_K); // the canvas passes it on to the window
+        QVERIFY(w.tools().pickingLevel());
+        QCOMPARE(w.statusTool(), QStringLiteral("Pick Level  100%"));
     }
 
     void startUp()
@@ -86,6 +92,12 @@ private slots:
         QCOMPARE(w.folderBox()->geometry(), QRect(250, 36, 95, 32));
         QCOMPARE(w.nameBox()->geometry(), QRect(465, 35, 95, 32));
         QCOMPARE(w.commentBox()->geometry(), QRect(127, 370, 337, 24));
+        QCOMPARE(w.minimumSize(), w.size()); // it opens at its smallest size
+        w.resize(w.size() + QSize(200, 100)); // grown: the canvas's frame grows, the boxes keep their places
+        QCOMPARE(w.findChild<QScrollArea *>()->size(), QSize(547 + 200, 266 + 100));
+        QCOMPARE(w.folderBox()->geometry(), QRect(250, 36, 95, 32));
+        QCOMPARE(w.commentBox()->geometry(), QRect(127, 470, 337, 24));
+        w.resize(w.minimumSize());
         QCOMPARE(w.action(QStringLiteral("miCls"))->text(), QStringLiteral("&ClrDraw "));
         QCOMPARE(w.action(QStringLiteral("miCls"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
     }
