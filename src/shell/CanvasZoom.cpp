@@ -3,14 +3,26 @@
 #include "canvas/CanvasGeometry.h"
 #include "canvas/CanvasView.h"
 
+#include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 
 CanvasZoom::CanvasZoom(CanvasView &canvas, QScrollArea &frame) : m_canvas(canvas), m_frame(frame)
 {
     canvas.setOpeningZoom([this](int width, int height) {
+        m_follow = &CanvasGeometry::openingZoom;
         return CanvasGeometry::openingZoom(width, height, m_frame.width(), m_frame.height());
     });
+    frame.installEventFilter(this);
+}
+
+// A picture shown fitted stays fitted while the window grows or shrinks, until the user
+// zooms it otherwise.
+bool CanvasZoom::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_frame && event->type() == QEvent::Resize && m_follow)
+        m_canvas.setZoom(m_follow(m_canvas.scaleWidth(), m_canvas.scaleHeight(), m_frame.width(), m_frame.height()));
+    return false;
 }
 
 double CanvasZoom::smallestZoom() const
@@ -29,6 +41,7 @@ void CanvasZoom::fit()
 {
     zoomAtCentre(CanvasGeometry::fitZoom(m_canvas.scaleWidth(), m_canvas.scaleHeight(), m_frame.width(),
                                          m_frame.height()));
+    m_follow = &CanvasGeometry::fitZoom;
 }
 
 void CanvasZoom::wheel(int steps, QPointF picture, QPointF screen)
@@ -51,6 +64,7 @@ void CanvasZoom::zoomAtCentre(double zoom)
 // Zooms the canvas and scrolls it so `picture` (picture units) is at `frameAt`.
 void CanvasZoom::zoomAround(double zoom, QPointF picture, QPoint frameAt)
 {
+    m_follow = nullptr;
     m_canvas.setZoom(zoom);
     const QPointF at = m_canvas.toScreen(picture);
     m_frame.horizontalScrollBar()->setValue(qRound(at.x() - frameAt.x()));

@@ -92,6 +92,20 @@ private slots:
         frame.zoom.wheel(-3, QPointF(10, 10), frame.canvas->toScreen(QPointF(10, 10)));
         QCOMPARE(frame.canvas->zoom(), fitted);
     }
+
+    // A sprite opens fitted in whole cells and stays fitted as the frame grows (the window
+    // maximised), until the user zooms it.
+    void fittedFollowsTheFrame()
+    {
+        Frame frame(16, 16);
+        QCOMPARE(frame.canvas->size(), QSize(256, 256));
+        frame.area.resize(1600, 900);
+        QCOMPARE(frame.canvas->size(), QSize(896, 896));
+        frame.zoom.zoomOut();
+        const QSize chosen = frame.canvas->size();
+        frame.area.resize(547, 266);
+        QCOMPARE(frame.canvas->size(), chosen);
+    }
 };
 
 QTEST_MAIN(tst_CanvasZoom)
