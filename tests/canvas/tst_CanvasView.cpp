@@ -418,6 +418,14 @@ private slots:
                                             << QRect(QPoint(1, 2), QPoint(6, 6)) << 30 << false;
         QTest::newRow("bar, centres, 100%") << 1.0 << int(Tool::Bar) << QPointF(1.5, 2.5) << QPointF(6.5, 6.5)
                                            << QRect(QPoint(2, 2), QPoint(6, 6)) << 25 << false;
+        QTest::newRow("bar, centres, 200%") << 2.0 << int(Tool::Bar) << QPointF(1.5, 2.5) << QPointF(6.5, 6.5)
+                                           << QRect(QPoint(1, 2), QPoint(6, 6)) << 30 << false;
+        QTest::newRow("line across, 100%") << 1.0 << int(Tool::Line) << QPointF(2.5, 4.5) << QPointF(10.5, 4.5)
+                                          << QRect(QPoint(2, 4), QPoint(10, 4)) << 9 << false;
+        QTest::newRow("line across, 200%") << 2.0 << int(Tool::Line) << QPointF(2.5, 4.5) << QPointF(10.5, 4.5)
+                                          << QRect(QPoint(2, 4), QPoint(10, 4)) << 9 << false;
+        QTest::newRow("line across, 1872%") << largest << int(Tool::Line) << QPointF(2.5, 4.5) << QPointF(10.5, 4.5)
+                                           << QRect(QPoint(2, 4), QPoint(10, 4)) << 9 << false;
         // Shift while dragging: a line across, down or at 45 degrees, a square box or bar.
         QTest::newRow("shift: line kept across") << 1.0 << int(Tool::Line) << QPointF(2.5, 2.5) << QPointF(9.5, 3.9)
                                                 << QRect(QPoint(2, 2), QPoint(9, 2)) << 8 << true;
