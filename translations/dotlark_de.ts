@@ -799,24 +799,12 @@ ein Dateiname, der kein gültiges UTF-8 ist; 2 falscher Aufruf
         <translation>--transparent nimmt white, light, dark oder black, nicht „%1“</translation>
     </message>
     <message>
-        <source>--transparent goes with --mask</source>
-        <translation>--transparent gehört zu --mask</translation>
-    </message>
-    <message>
         <source>rows of 8, 16 or 32 pixels, or of bytes for SpriteX8</source>
         <translation>Zeilen aus 8, 16 oder 32 Pixeln oder aus Bytes für SpriteX8</translation>
     </message>
     <message>
-        <source>add a mask plane: set where the picture is not white</source>
-        <translation>eine Maskenebene hinzufügen: gesetzt, wo das Bild nicht weiß ist</translation>
-    </message>
-    <message>
         <source>white, light, dark or black: the level the mask leaves out (default white)</source>
         <translation>white, light, dark oder black: die Stufe, die die Maske auslässt (Vorgabe white)</translation>
-    </message>
-    <message>
-        <source>one array with each row&apos;s planes in turn (light, dark[, mask])</source>
-        <translation>ein Array mit den Ebenen jeder Zeile im Wechsel (hell, dunkel[, Maske])</translation>
     </message>
     <message>
         <source>the group&apos;s pair NAMEl and NAMEd (FOLDER\ may be left out: main)</source>
@@ -887,6 +875,26 @@ der der Gruppe, außer --calc nennt ihn.</translation>
     <message>
         <source>sending the pictures of %1...</source>
         <translation>die Bilder von %1 werden gesendet...</translation>
+    </message>
+    <message>
+        <source>--mask-bits takes and or or, not &quot;%1&quot;</source>
+        <translation>--mask-bits nimmt and oder or, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--transparent and --mask-bits go with --mask</source>
+        <translation>--transparent und --mask-bits gehören zu --mask</translation>
+    </message>
+    <message>
+        <source>add a mask plane telling where the picture is transparent (white)</source>
+        <translation>fügt eine Maskenebene hinzu, die sagt, wo das Bild durchsichtig ist (weiß)</translation>
+    </message>
+    <message>
+        <source>and: 1 = transparent, for AND-ing into the screen (the default); or: 1 = opaque</source>
+        <translation>and: 1 = durchsichtig, per UND in den Bildschirm (die Vorgabe); or: 1 = deckend</translation>
+    </message>
+    <message>
+        <source>one array with each row&apos;s planes in turn ([mask,] light, dark)</source>
+        <translation>ein Array mit den Ebenen jeder Zeile nacheinander ([Maske,] hell, dunkel)</translation>
     </message>
 </context>
 <context>
@@ -1221,22 +1229,6 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
         <translation>Keine</translation>
     </message>
     <message>
-        <source>Set where not white</source>
-        <translation>Gesetzt außer bei Weiß</translation>
-    </message>
-    <message>
-        <source>Set where not light grey</source>
-        <translation>Gesetzt außer bei Hellgrau</translation>
-    </message>
-    <message>
-        <source>Set where not dark grey</source>
-        <translation>Gesetzt außer bei Dunkelgrau</translation>
-    </message>
-    <message>
-        <source>Set where not black</source>
-        <translation>Gesetzt außer bei Schwarz</translation>
-    </message>
-    <message>
         <source>Separate arrays</source>
         <translation>Getrennte Arrays</translation>
     </message>
@@ -1267,6 +1259,34 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
     <message>
         <source>Array &amp;name:</source>
         <translation>Array-&amp;Name:</translation>
+    </message>
+    <message>
+        <source>White is transparent</source>
+        <translation>Weiß ist durchsichtig</translation>
+    </message>
+    <message>
+        <source>Light grey is transparent</source>
+        <translation>Hellgrau ist durchsichtig</translation>
+    </message>
+    <message>
+        <source>Dark grey is transparent</source>
+        <translation>Dunkelgrau ist durchsichtig</translation>
+    </message>
+    <message>
+        <source>Black is transparent</source>
+        <translation>Schwarz ist durchsichtig</translation>
+    </message>
+    <message>
+        <source>AND mask: 1 = transparent</source>
+        <translation>UND-Maske: 1 = durchsichtig</translation>
+    </message>
+    <message>
+        <source>OR mask: 1 = opaque</source>
+        <translation>ODER-Maske: 1 = deckend</translation>
+    </message>
+    <message>
+        <source>Mask &amp;bits:</source>
+        <translation>Masken&amp;bits:</translation>
     </message>
 </context>
 <context>

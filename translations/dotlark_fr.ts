@@ -800,24 +800,12 @@ de fichier qui n&apos;est pas de l&apos;UTF-8 valide&#xa0;; 2 mauvaise utilisati
         <translation>--transparent prend white, light, dark ou black, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>--transparent goes with --mask</source>
-        <translation>--transparent va avec --mask</translation>
-    </message>
-    <message>
         <source>rows of 8, 16 or 32 pixels, or of bytes for SpriteX8</source>
         <translation>lignes de 8, 16 ou 32 pixels, ou d&apos;octets pour SpriteX8</translation>
     </message>
     <message>
-        <source>add a mask plane: set where the picture is not white</source>
-        <translation>ajouter un plan de masque&#xa0;: allumé là où l&apos;image n&apos;est pas blanche</translation>
-    </message>
-    <message>
         <source>white, light, dark or black: the level the mask leaves out (default white)</source>
         <translation>white, light, dark ou black&#xa0;: le niveau que le masque laisse de côté (par défaut white)</translation>
-    </message>
-    <message>
-        <source>one array with each row&apos;s planes in turn (light, dark[, mask])</source>
-        <translation>un seul tableau avec les plans de chaque ligne tour à tour (clair, foncé[, masque])</translation>
     </message>
     <message>
         <source>the group&apos;s pair NAMEl and NAMEd (FOLDER\ may be left out: main)</source>
@@ -888,6 +876,26 @@ est celle du groupe, sauf si --calc la nomme.</translation>
     <message>
         <source>sending the pictures of %1...</source>
         <translation>envoi des images de %1...</translation>
+    </message>
+    <message>
+        <source>--mask-bits takes and or or, not &quot;%1&quot;</source>
+        <translation>--mask-bits prend and ou or, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--transparent and --mask-bits go with --mask</source>
+        <translation>--transparent et --mask-bits vont avec --mask</translation>
+    </message>
+    <message>
+        <source>add a mask plane telling where the picture is transparent (white)</source>
+        <translation>ajoute un plan de masque qui dit où l&apos;image est transparente (le blanc)</translation>
+    </message>
+    <message>
+        <source>and: 1 = transparent, for AND-ing into the screen (the default); or: 1 = opaque</source>
+        <translation>and&#xa0;: 1 = transparent, pour un ET avec l&apos;écran (par défaut)&#xa0;; or&#xa0;: 1 = opaque</translation>
+    </message>
+    <message>
+        <source>one array with each row&apos;s planes in turn ([mask,] light, dark)</source>
+        <translation>un seul tableau avec les plans de chaque ligne à tour de rôle ([masque,] clair, foncé)</translation>
     </message>
 </context>
 <context>
@@ -1222,22 +1230,6 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
         <translation>Aucun</translation>
     </message>
     <message>
-        <source>Set where not white</source>
-        <translation>Mis à 1 hors du blanc</translation>
-    </message>
-    <message>
-        <source>Set where not light grey</source>
-        <translation>Mis à 1 hors du gris clair</translation>
-    </message>
-    <message>
-        <source>Set where not dark grey</source>
-        <translation>Mis à 1 hors du gris foncé</translation>
-    </message>
-    <message>
-        <source>Set where not black</source>
-        <translation>Mis à 1 hors du noir</translation>
-    </message>
-    <message>
         <source>Separate arrays</source>
         <translation>Tableaux séparés</translation>
     </message>
@@ -1268,6 +1260,34 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
     <message>
         <source>Array &amp;name:</source>
         <translation>&amp;Nom du tableau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>White is transparent</source>
+        <translation>Le blanc est transparent</translation>
+    </message>
+    <message>
+        <source>Light grey is transparent</source>
+        <translation>Le gris clair est transparent</translation>
+    </message>
+    <message>
+        <source>Dark grey is transparent</source>
+        <translation>Le gris foncé est transparent</translation>
+    </message>
+    <message>
+        <source>Black is transparent</source>
+        <translation>Le noir est transparent</translation>
+    </message>
+    <message>
+        <source>AND mask: 1 = transparent</source>
+        <translation>Masque ET&#xa0;: 1 = transparent</translation>
+    </message>
+    <message>
+        <source>OR mask: 1 = opaque</source>
+        <translation>Masque OU&#xa0;: 1 = opaque</translation>
+    </message>
+    <message>
+        <source>Mask &amp;bits:</source>
+        <translation>&amp;Bits du masque&#xa0;:</translation>
     </message>
 </context>
 <context>

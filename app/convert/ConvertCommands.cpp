@@ -128,7 +128,7 @@ const std::vector<Command> &commands()
          ".v2i (Voyage 200) or .92i (TI-92); an output's ending picks the calculator."),
          textOptions(transformOptions(false)),
          [](const QStringList &f) { return f.size() == 2 && is89i(f[1]) && is89i(f[0]); }, rewritePicture},
-        {"--sprite", "IN.89i|GROUP OUT.h|OUT.c --sprite 8|16|32|x8 [--mask [--transparent LEVEL]] [--interlaced]\n"
+        {"--sprite", "IN.89i|GROUP OUT.h|OUT.c --sprite 8|16|32|x8 [--mask [--transparent LEVEL] [--mask-bits and|or]] [--interlaced]\n"
                      "                [--var FOLDER\\NAME]",
          Convert::tr("Writes C source for GCC4TI or TIGCC programs: the picture (one plane) or a group's\n"
          "light/dark pair (NAMEl and NAMEd, one size: four grey levels) as arrays, one per plane,\n"

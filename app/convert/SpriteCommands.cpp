@@ -9,6 +9,7 @@
 #include "document/SpriteSource.h"
 #include "session/TiGroup.h"
 
+#include <QFileInfo>
 #include <vector>
 
 namespace {
@@ -26,7 +27,9 @@ std::optional<SpriteRequest> requestOf(const Invocation &call, int &status)
 {
     static const QStringList widths{"8", "16", "32", "x8"};
     static const QStringList levels{"white", "light", "dark", "black"};
+    static const QStringList senses{"and", "or"};
     SpriteRequest request;
+    const qsizetype sense = senses.indexOf(call.has("--mask-bits") ? call.value("--mask-bits").toLower() : "and");
     const qsizetype width = widths.indexOf(call.value("--sprite").toLower());
     const qsizetype transparent = levels.indexOf(call.has("--transparent") ? call.value("--transparent").toLower() : "white");
     if (width < 0)
@@ -34,15 +37,19 @@ std::optional<SpriteRequest> requestOf(const Invocation &call, int &status)
     else if (transparent < 0)
         status = usageError(Convert::tr("--transparent takes white, light, dark or black, not \"%1\"")
                                 .arg(call.value("--transparent")));
-    else if (call.has("--transparent") && !call.has("--mask"))
-        status = usageError(Convert::tr("--transparent goes with --mask"));
-    if (width < 0 || transparent < 0 || (call.has("--transparent") && !call.has("--mask")))
+    else if (sense < 0)
+        status = usageError(Convert::tr("--mask-bits takes and or or, not \"%1\"").arg(call.value("--mask-bits")));
+    else if ((call.has("--transparent") || call.has("--mask-bits")) && !call.has("--mask"))
+        status = usageError(Convert::tr("--transparent and --mask-bits go with --mask"));
+    if (width < 0 || transparent < 0 || sense < 0 || ((call.has("--transparent") || call.has("--mask-bits")) && !call.has("--mask")))
         return std::nullopt;
     request.width = static_cast<SpriteWidth>(width);
     request.mask = call.has("--mask");
     request.transparent = static_cast<GreyLevel>(transparent);
+    request.maskSense = static_cast<MaskSense>(sense);
     request.interlaced = call.has("--interlaced");
     request.header = suffixOf(call.files[1]) == u"h";
+    request.fileName = QFileInfo(call.files[1]).fileName().toStdString();
     return request;
 }
 
@@ -72,9 +79,10 @@ OptionTable spriteOptions()
 {
     return {
         {"--sprite", "8|16|32|x8", Convert::tr("rows of 8, 16 or 32 pixels, or of bytes for SpriteX8")},
-        {"--mask", {}, Convert::tr("add a mask plane: set where the picture is not white")},
+        {"--mask", {}, Convert::tr("add a mask plane telling where the picture is transparent (white)")},
         {"--transparent", "LEVEL", Convert::tr("white, light, dark or black: the level the mask leaves out (default white)")},
-        {"--interlaced", {}, Convert::tr("one array with each row's planes in turn (light, dark[, mask])")},
+        {"--mask-bits", "and|or", Convert::tr("and: 1 = transparent, for AND-ing into the screen (the default); or: 1 = opaque")},
+        {"--interlaced", {}, Convert::tr("one array with each row's planes in turn ([mask,] light, dark)")},
         {"--var", "FOLDER\\NAME", Convert::tr("the group's pair NAMEl and NAMEd (FOLDER\\ may be left out: main)")},
     };
 }

@@ -16,6 +16,7 @@ struct Layout
     const SpriteRequest &request;
 
     int layers() const { return int(planes.size()) + (request.mask ? 1 : 0); }
+    int maskLayer() const { return int(planes.size()); }
     int bits() const { return pixelsPerElement(request.width); }
     int elementsPerRow() const { return request.width == SpriteWidth::X8 ? (area.width + 7) / 8 : 1; }
 
@@ -28,12 +29,13 @@ struct Layout
     // Layer `layer`'s pixel at (column, row) of the area; white (0) right of it.
     bool pixel(int layer, int column, int row) const
     {
-        if (column >= area.width)
-            return false;
+        if (column >= area.width) // padding: white, and transparent in the mask
+            return layer == maskLayer() && request.maskSense == MaskSense::And;
         const int x = area.x + column, y = area.y + row;
         if (layer < int(planes.size()))
             return planes[size_t(layer)].at(x, y) != 0;
-        return level(x, y) != request.transparent;
+        const bool opaque = level(x, y) != request.transparent;
+        return request.maskSense == MaskSense::And ? !opaque : opaque;
     }
     uint32_t element(int layer, int row, int index) const
     {
@@ -89,13 +91,13 @@ std::vector<std::string> layerNames(const Layout &layout, const std::string &bas
 }
 
 // "Sprite16(x, y, 12, pic_light, GrayGetPlane(LIGHT_PLANE), SPRT_OR);"
-std::string drawCall(const Layout &layout, const std::string &array, const std::string &screen)
+std::string drawCall(const Layout &layout, const std::string &array, const std::string &screen, const std::string &mode)
 {
     const std::string height = std::to_string(layout.area.height);
     if (layout.request.width == SpriteWidth::X8)
         return "SpriteX8(x, y, " + height + ", " + array + ", " + std::to_string(layout.elementsPerRow()) + ", " + screen
-               + ", SPRT_OR);";
-    return "Sprite" + std::to_string(layout.bits()) + "(x, y, " + height + ", " + array + ", " + screen + ", SPRT_OR);";
+               + ", " + mode + ");";
+    return "Sprite" + std::to_string(layout.bits()) + "(x, y, " + height + ", " + array + ", " + screen + ", " + mode + ");";
 }
 
 std::string comment(const Layout &layout, const std::vector<std::string> &names, const std::string &base)
@@ -109,27 +111,38 @@ std::string comment(const Layout &layout, const std::vector<std::string> &names,
                 : std::string(" a row per ") + elementType(layout.request.width) + " (" + std::to_string(layout.bits())
                       + " pixels, the leftmost in the top bit)";
     text += ".\n";
+    const bool andMask = layout.request.mask && layout.request.maskSense == MaskSense::And;
     if (layout.request.interlaced) {
-        text += " * Interlaced: each row as " + std::string(grey ? "light, dark" : "picture")
-                + (layout.request.mask ? ", mask" : "") + ",\n * for sprite routines that take interlaced rows.\n";
+        text += " * Interlaced: each row as " + std::string(layout.request.mask ? "mask, " : "")
+                + (grey ? "light, dark" : "picture") + ",\n * for sprite routines that take one array of interlaced rows"
+                + (layout.request.mask ? " (mask, light, dark)" : "") + ".\n";
     } else {
         static const std::array<const char *, 2> screens{"GrayGetPlane(LIGHT_PLANE)", "GrayGetPlane(DARK_PLANE)"};
         text += grey ? " * Draw with grey on:\n" : " * Draw:\n";
-        for (size_t plane = 0; plane < layout.planes.size(); ++plane)
-            text += " *   " + drawCall(layout, names[plane], grey ? screens[plane] : "LCD_MEM") + '\n';
+        for (size_t plane = 0; plane < layout.planes.size(); ++plane) {
+            const std::string screen = grey ? screens[plane] : "LCD_MEM";
+            if (andMask)
+                text += " *   " + drawCall(layout, names.back(), screen, "SPRT_AND") + '\n';
+            text += " *   " + drawCall(layout, names[plane], screen, "SPRT_OR") + '\n';
+        }
     }
-    if (layout.request.mask)
-        text += " * The mask has a bit set where the sprite is opaque (not "
-                + std::string(std::array{"white", "light grey", "dark grey", "black"}[int(layout.request.transparent)])
-                + "):\n * to draw over a background, clear those bits first (AND with its complement).\n";
+    if (layout.request.mask) {
+        const std::string left = std::array{"white", "light grey", "dark grey", "black"}[int(layout.request.transparent)];
+        text += andMask ? " * AND mask: 1 = transparent (" + left
+                              + "), 0 = opaque: AND it into the screen to clear where the sprite goes,\n * then OR the sprite in.\n"
+                        : " * OR mask: 1 = opaque (not " + left
+                              + "): to draw over a background, clear those bits first\n * (AND with its complement).\n";
+    }
     return text + " */\n";
 }
 
-// A header included twice in one file defines its arrays once.
-std::string guarded(const std::string &text, const std::string &base)
+// A header included twice in one file defines its arrays once. The guard is made of the
+// file's name and the array's, so headers of one array name in different files both count.
+std::string guarded(const std::string &text, const std::string &base, const std::string &fileName)
 {
     std::string guard;
-    for (const char c : base)
+    const std::string stem = fileName.substr(0, fileName.rfind('.'));
+    for (const char c : (stem.empty() ? std::string() : cIdentifier(stem) + "_") + base)
         guard += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
     guard += "_SPRITE_H";
     return "#ifndef " + guard + "\n#define " + guard + "\n\n" + text + "\n#endif\n";
@@ -156,15 +169,17 @@ SpriteResult spriteSource(std::span<const PixelGrid> planes, const PixelRect &ar
     const std::vector<std::string> names = layerNames(layout, base);
     std::string text = comment(layout, names, base);
     if (request.interlaced) {
-        std::vector<int> all;
-        for (int layer = 0; layer < layout.layers(); ++layer)
+        std::vector<int> all; // M/L/D: the mask first
+        if (request.mask)
+            all.push_back(layout.maskLayer());
+        for (int layer = 0; layer < layout.maskLayer(); ++layer)
             all.push_back(layer);
         text += arrayText(layout, base, all);
     } else {
         for (int layer = 0; layer < layout.layers(); ++layer)
             text += arrayText(layout, names[size_t(layer)], {layer});
     }
-    return {SpriteError::None, request.header ? guarded(text, base) : text};
+    return {SpriteError::None, request.header ? guarded(text, base, request.fileName) : text};
 }
 
 std::string spriteErrorText(SpriteError error, int width, SpriteWidth rows)

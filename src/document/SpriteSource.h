@@ -14,19 +14,28 @@
 
 enum class SpriteWidth { W8, W16, W32, X8 };
 
+// What a mask bit means. And: 1 where the sprite is transparent, for routines that AND the
+// mask into the screen (clearing where the sprite goes) before they OR the sprite in. Or:
+// 1 where the sprite is opaque.
+enum class MaskSense { And, Or };
+
 struct SpriteRequest
 {
     SpriteWidth width = SpriteWidth::W16;
-    // A mask plane after the picture's planes: a bit set where the sprite is opaque, that
-    // is where its level is not `transparent`.
+    // A mask plane beside the picture's planes, telling where the sprite is opaque, that is
+    // where its level is not `transparent`, in `maskSense`.
     bool mask = false;
     GreyLevel transparent = GreyLevel::White;
-    // One array with the rows of every plane in turn (light, dark[, mask] for each row)
-    // instead of an array per plane.
+    // One array with the rows of every plane in turn (mask first when there is one, then
+    // light and dark: M/L/D) instead of an array per plane.
     bool interlaced = false;
     // Arrays `static const` for a header, plain `const` for a source file of its own.
     bool header = true;
     std::string name; // the variable's name, calculator bytes; the arrays' names come from it
+    MaskSense maskSense = MaskSense::And;
+    // The file written, without its folder: a header's include guard is made of it and the
+    // array's name, so two headers of one name for different pictures both count.
+    std::string fileName;
 };
 
 enum class SpriteError {

@@ -70,6 +70,7 @@ void ExportSourceCommand::run(const PictureDocument &document, const Selection &
     if (!path)
         return;
     request->header = QFileInfo(*path).suffix().toLower() == u"h";
+    request->fileName = QFileInfo(*path).fileName().toStdString();
     const SpriteResult source = spriteSource(picture.planes, area, *request);
     if (const Done written = m_desk.files.writeAll(*path, QByteArray::fromStdString(source.text)); !written)
         m_desk.messages.warn(tr("Can't write the source %1\r%2").arg(QDir::toNativeSeparators(*path), describe(written.failure())),

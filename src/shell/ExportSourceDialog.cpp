@@ -45,12 +45,24 @@ QComboBox *maskBox(bool grey)
     auto *box = new QComboBox;
     box->setObjectName(QStringLiteral("mask"));
     box->addItem(ExportSourceDialog::tr("None"), kNoMask);
-    box->addItem(ExportSourceDialog::tr("Set where not white"), int(GreyLevel::White));
+    box->addItem(ExportSourceDialog::tr("White is transparent"), int(GreyLevel::White));
     if (grey) {
-        box->addItem(ExportSourceDialog::tr("Set where not light grey"), int(GreyLevel::LightGrey));
-        box->addItem(ExportSourceDialog::tr("Set where not dark grey"), int(GreyLevel::DarkGrey));
+        box->addItem(ExportSourceDialog::tr("Light grey is transparent"), int(GreyLevel::LightGrey));
+        box->addItem(ExportSourceDialog::tr("Dark grey is transparent"), int(GreyLevel::DarkGrey));
     }
-    box->addItem(ExportSourceDialog::tr("Set where not black"), int(GreyLevel::Black));
+    box->addItem(ExportSourceDialog::tr("Black is transparent"), int(GreyLevel::Black));
+    return box;
+}
+
+// What a mask bit means; AND masks, which the sprite routines' AND mode takes as they are,
+// first.
+QComboBox *senseBox()
+{
+    auto *box = new QComboBox;
+    box->setObjectName(QStringLiteral("maskSense"));
+    box->addItem(ExportSourceDialog::tr("AND mask: 1 = transparent"), int(MaskSense::And));
+    box->addItem(ExportSourceDialog::tr("OR mask: 1 = opaque"), int(MaskSense::Or));
+    box->setEnabled(false);
     return box;
 }
 
@@ -87,12 +99,15 @@ ExportSourceDialog::ExportSourceDialog(const ExportSourceOffer &offer, QWidget *
     auto *form = new QFormLayout;
     m_width = widthBox(offer);
     m_mask = maskBox(offer.grey);
+    m_sense = senseBox();
+    connect(m_mask, &QComboBox::currentIndexChanged, m_sense, [this] { m_sense->setEnabled(m_mask->currentData().toInt() != kNoMask); });
     m_planes = new QButtonGroup(this);
     m_name = new QLineEdit(offer.name);
     m_name->setObjectName(QStringLiteral("name"));
     m_name->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z_][A-Za-z0-9_]{0,62}")), m_name));
     form->addRow(tr("&Rows:"), m_width);
     form->addRow(tr("&Mask:"), m_mask);
+    form->addRow(tr("Mask &bits:"), m_sense);
     form->addRow(tr("Planes:"), planeButtons(m_planes, offer.grey));
     form->addRow(tr("Array &name:"), m_name);
     auto *layout = new QVBoxLayout(this);
@@ -114,6 +129,7 @@ SpriteRequest ExportSourceDialog::request() const
     const int mask = m_mask->currentData().toInt();
     request.mask = mask != kNoMask;
     request.transparent = request.mask ? static_cast<GreyLevel>(mask) : GreyLevel::White;
+    request.maskSense = static_cast<MaskSense>(m_sense->currentData().toInt());
     request.interlaced = m_planes->checkedId() == 1;
     request.name = m_name->text().toStdString();
     return request;

@@ -11,7 +11,7 @@ class QLineEdit;
 
 // The options of File > Export Source...: the rows' width, the mask, separate or interlaced
 // planes (a grey picture's) and the array name. It starts at the rows that fit the picture,
-// no mask and separate planes.
+// no mask (an AND mask when one is chosen) and separate planes.
 class ExportSourceDialog : public QDialog
 {
     Q_OBJECT
@@ -24,6 +24,7 @@ public:
 private:
     QComboBox *m_width = nullptr;
     QComboBox *m_mask = nullptr;
+    QComboBox *m_sense = nullptr;
     QButtonGroup *m_planes = nullptr;
     QLineEdit *m_name = nullptr;
 };

@@ -37,8 +37,14 @@ private slots:
         const QByteArray header = readFile(path("ship.h"));
         QVERIFY2(header.contains("static const unsigned short ship_light[2] = {\n    0x8000,\n    0x0040,\n};"), header);
         QVERIFY(header.contains("static const unsigned short ship_dark[2] = {\n    0x4000,\n    0x0040,\n};"));
-        QVERIFY(header.contains("static const unsigned short ship_mask[2] = {\n    0xC000,\n    0x0040,\n};"));
-        QVERIFY(header.contains("Sprite16(x, y, 2, ship_light, GrayGetPlane(LIGHT_PLANE), SPRT_OR);"));
+        // An AND mask by default: 1 where the sprite is transparent, the padding too.
+        QVERIFY(header.contains("static const unsigned short ship_mask[2] = {\n    0x3FFF,\n    0xFFBF,\n};"));
+        QVERIFY(header.contains("Sprite16(x, y, 2, ship_mask, GrayGetPlane(LIGHT_PLANE), SPRT_AND);\n"
+                                " *   Sprite16(x, y, 2, ship_light, GrayGetPlane(LIGHT_PLANE), SPRT_OR);"));
+        QVERIFY(header.contains("#ifndef SHIP_SHIP_SPRITE_H"));
+        r = runConvert({path("grey.89g"), path("ship.h"), "--sprite", "16", "--mask", "--mask-bits", "or"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(readFile(path("ship.h")).contains("static const unsigned short ship_mask[2] = {\n    0xC000,\n    0x0040,\n};"));
 
         // A source file's arrays are seen from other files; one picture is one plane.
         r = runConvert({path("shipl.89i"), path("ship.c"), "--sprite", "x8", "--interlaced"});
@@ -85,6 +91,10 @@ private slots:
                                            << "--sprite takes 8, 16, 32 or x8, not \"12\"";
         QTest::newRow("a level not known") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask", "--transparent", "grey"}
                                            << 2 << "--transparent takes white, light, dark or black";
+        QTest::newRow("a mask sense not known") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask", "--mask-bits", "xor"}
+                                                << 2 << "--mask-bits takes and or or, not \"xor\"";
+        QTest::newRow("mask bits without a mask") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask-bits", "or"}
+                                                  << 2 << "--transparent and --mask-bits go with --mask";
         QTest::newRow("a pair as PBM") << QStringList{"grey.89g", "out.pbm", "--var", "ship"} << 1
                                        << "a light/dark pair is written as a PNG or BMP image";
         QTest::newRow("4 levels beside a file that is no picture")

@@ -65,12 +65,14 @@ QList<QList<quint32>> compiledArrays(const std::string &source, const QStringLis
     return result;
 }
 
-// Whether layer `layer` is set at (x, y): a plane's pixel, or the mask's (not transparent).
-bool expectedBit(const GreyPicture &picture, int planes, int layer, GreyLevel transparent, int x, int y)
+// Whether layer `layer` is set at (x, y): a plane's pixel, or the mask's (an AND mask where
+// the level is transparent, an OR mask where it is not).
+bool expectedBit(const GreyPicture &picture, int planes, int layer, GreyLevel transparent, MaskSense sense, int x, int y)
 {
     if (layer == planes)
-        return planes == 1 ? (picture.dark.at(x, y) ? GreyLevel::Black : GreyLevel::White) != transparent
-                           : picture.level(x, y) != transparent;
+        return (sense == MaskSense::Or)
+               == (planes == 1 ? (picture.dark.at(x, y) ? GreyLevel::Black : GreyLevel::White) != transparent
+                               : picture.level(x, y) != transparent);
     return (planes == 1 ? picture.dark : layer == 0 ? picture.light : picture.dark).at(x, y) != 0;
 }
 SpriteRequest rowsOf(SpriteWidth width)
@@ -95,6 +97,7 @@ private slots:
         QTest::addColumn<bool>("mask");
         QTest::addColumn<bool>("interlaced");
         QTest::addColumn<int>("transparent");
+        QTest::addColumn<bool>("orMask");
         const struct { SpriteWidth rows; int width; const char *name; } widths[] = {
             {SpriteWidth::W8, 5, "8"}, {SpriteWidth::W16, 16, "16"}, {SpriteWidth::W32, 27, "32"}, {SpriteWidth::X8, 21, "x8"}};
         for (const auto &w : widths)
@@ -104,10 +107,12 @@ private slots:
                         if (planes == 2 || !interlaced)
                             QTest::addRow("%s, %d plane(s)%s%s", w.name, planes, mask ? ", mask" : "",
                                           interlaced ? ", interlaced" : "")
-                                << w.rows << w.width << planes << mask << interlaced << 0;
-        QTest::newRow("x8, whole bytes, interlaced") << SpriteWidth::X8 << 16 << 2 << true << true << 0;
-        QTest::newRow("mask without light grey") << SpriteWidth::W16 << 9 << 2 << true << false << 1;
-        QTest::newRow("mask without black, one plane") << SpriteWidth::X8 << 9 << 1 << true << false << 3;
+                                << w.rows << w.width << planes << mask << interlaced << 0 << false;
+        QTest::newRow("x8, whole bytes, interlaced") << SpriteWidth::X8 << 16 << 2 << true << true << 0 << false;
+        QTest::newRow("mask without light grey") << SpriteWidth::W16 << 9 << 2 << true << false << 1 << false;
+        QTest::newRow("mask without black, one plane") << SpriteWidth::X8 << 9 << 1 << true << false << 3 << false;
+        QTest::newRow("OR mask") << SpriteWidth::W16 << 12 << 1 << true << false << 0 << true;
+        QTest::newRow("OR mask, interlaced") << SpriteWidth::W8 << 8 << 2 << true << true << 2 << true;
     }
     void compiledArraysHoldThePicture()
     {
@@ -117,15 +122,19 @@ private slots:
         QFETCH(bool, mask);
         QFETCH(bool, interlaced);
         QFETCH(int, transparent);
+        QFETCH(bool, orMask);
+        const MaskSense sense = orMask ? MaskSense::Or : MaskSense::And;
         if (QStandardPaths::findExecutable("gcc").isEmpty())
             QSKIP("gcc is not installed: the source cannot be compiled");
         const int height = 7;
         const GreyPicture picture = scrambled(width + 2, height + 1); // the area leaves a margin
         const std::vector<PixelGrid> grids = planes == 1 ? std::vector{picture.dark} : std::vector{picture.light, picture.dark};
-        SpriteRequest request{rows, mask, static_cast<GreyLevel>(transparent), interlaced, true, "sp\xA6rite"};
+        SpriteRequest request{rows, mask, static_cast<GreyLevel>(transparent), interlaced, true, "sp\xA6rite", sense, {}};
         const SpriteResult result = spriteSource(grids, {1, 1, width, height}, request);
         QCOMPARE(int(result.error), int(SpriteError::None));
         QVERIFY(result.text.find("sp_rite: " + std::to_string(width) + " x 7 pixels") != std::string::npos);
+        if (mask)
+            QVERIFY(result.text.find(orMask ? "OR mask: 1 = opaque" : "AND mask: 1 = transparent") != std::string::npos);
 
         const int layers = planes + (mask ? 1 : 0);
         QStringList names{"sp_rite"};
@@ -142,14 +151,31 @@ private slots:
             QCOMPARE(array.size(), height * perRow * (interlaced ? layers : 1));
             for (int y = 0; y < height; ++y)
                 for (int x = 0; x < perRow * bits; ++x) {
-                    const int index = interlaced ? (y * layers + layer) * perRow + x / bits : y * perRow + x / bits;
+                    // Interlaced rows go mask, light, dark.
+                    const int place = mask ? (layer == planes ? 0 : layer + 1) : layer;
+                    const int index = interlaced ? (y * layers + place) * perRow + x / bits : y * perRow + x / bits;
                     const bool bit = (array[index] >> (bits - 1 - x % bits)) & 1;
                     // Right of the area: white padding, though the picture goes on.
-                    const bool expected = x < width && expectedBit(picture, planes, layer, GreyLevel(transparent), x + 1, y + 1);
+                    const bool inside = x < width;
+                    const bool expected = inside ? expectedBit(picture, planes, layer, GreyLevel(transparent), sense, x + 1, y + 1)
+                                                 : layer == planes && sense == MaskSense::And; // padding: transparent
                     if (bit != expected)
                         QFAIL(qPrintable(QStringLiteral("layer %1, pixel (%2, %3)").arg(layer).arg(x).arg(y)));
                 }
         }
+    }
+
+    // Two headers of one array name for different pictures each define it: the include
+    // guard is made of the file's name and the array's.
+    void includeGuardNamesTheFileAndTheArray()
+    {
+        const std::vector<PixelGrid> grids{PixelGrid(8, 2)};
+        SpriteRequest request = rowsOf(SpriteWidth::W8);
+        request.name = "ship";
+        request.fileName = "enemies-2.h";
+        QVERIFY(spriteSource(grids, {0, 0, 8, 2}, request).text.starts_with("#ifndef ENEMIES_2_SHIP_SPRITE_H\n"));
+        request.fileName = "player.h";
+        QVERIFY(spriteSource(grids, {0, 0, 8, 2}, request).text.starts_with("#ifndef PLAYER_SHIP_SPRITE_H\n"));
     }
 
     void widerThanTheRowsIsRefused()

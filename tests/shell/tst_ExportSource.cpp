@@ -12,6 +12,7 @@
 #include "shell/TextBox.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -54,7 +55,8 @@ QStringList converterOptions(const SpriteRequest &request)
     static const char *const levels[] = {"white", "light", "dark", "black"};
     QStringList options{"--sprite", widths[int(request.width)]};
     if (request.mask)
-        options << "--mask" << "--transparent" << levels[int(request.transparent)];
+        options << "--mask" << "--transparent" << levels[int(request.transparent)] << "--mask-bits"
+                << (request.maskSense == MaskSense::And ? "and" : "or");
     if (request.interlaced)
         options << "--interlaced";
     return options;
@@ -103,8 +105,11 @@ class tst_ExportSource : public QObject
         const QString in = dir.filePath(grey ? "in.89g" : "in.89i");
         if (!writeFile(in, inputFile(picture, grey, request.name)))
             return "no input";
-        const ToolRun run = runConvert(QStringList{in, dir.filePath(out)} + converterOptions(request));
-        return run.exitCode == 0 ? readFile(dir.filePath(out)) : run.err.toUtf8();
+        // In a folder of its own under the same name: the include guard is made of it.
+        QDir(dir.path()).mkpath(QStringLiteral("tool"));
+        const QString path = dir.filePath(QStringLiteral("tool/") + out);
+        const ToolRun run = runConvert(QStringList{in, path} + converterOptions(request));
+        return run.exitCode == 0 ? readFile(path) : run.err.toUtf8();
     }
 
 private slots:
@@ -130,6 +135,8 @@ private slots:
         QTest::newRow("grey, 16, mask not black, interlaced") << true << requestOf(SpriteWidth::W16, 3, true) << "ship.h" << 0;
         QTest::newRow("black and white, 16") << false << requestOf(SpriteWidth::W16, -1, false) << "ship.c" << 0;
         QTest::newRow("black and white, 32, mask") << false << requestOf(SpriteWidth::W32, 0, false) << "ship.h" << 0;
+        QTest::newRow("black and white, OR mask") << false << [] { SpriteRequest r = requestOf(SpriteWidth::W16, 0, false);
+                                                                    r.maskSense = MaskSense::Or; return r; }() << "ship.h" << 0;
         QTest::newRow("a name from another") << true << requestOf(SpriteWidth::W16, 1, false, "enemy_2") << "e.h" << 0;
         QTest::newRow("selection, 8") << true << requestOf(SpriteWidth::W8, 0, false) << "part.h" << 1;
         QTest::newRow("floating selection") << true << requestOf(SpriteWidth::W8, 0, false) << "part.h" << 2;
@@ -155,7 +162,7 @@ private slots:
                 row = row.mid(1, 5);
         }
         question.answer = request;
-        dialogs.choose(dir.filePath("editor-" + file));
+        dialogs.choose(dir.filePath(file));
         command.run(document, selection, "ship");
 
         QCOMPARE(question.offers.size(), 1);
@@ -164,9 +171,9 @@ private slots:
                  QList<int>({int(expected.first().size()), 3, grey, selected > 0}));
         QCOMPARE(offer.name, QStringLiteral("ship"));
         QCOMPARE(messages.texts(), QStringList());
-        const QByteArray written = readFile(dir.filePath("editor-" + file));
+        const QByteArray written = readFile(dir.filePath(file));
         QVERIFY(!written.isEmpty());
-        QCOMPARE(written, converted(greyOf(expected), grey, request, "tool-" + file));
+        QCOMPARE(written, converted(greyOf(expected), grey, request, file));
         QVERIFY(document.pixels() == before);
     }
 
@@ -260,6 +267,11 @@ private slots:
         request = dialog.request();
         QCOMPARE(request.width, SpriteWidth::X8);
         QCOMPARE(request.mask && request.transparent == GreyLevel::Black, true);
+        QCOMPARE(request.maskSense, MaskSense::And); // an AND mask unless the user says otherwise
+        auto *sense = dialog.findChild<QComboBox *>("maskSense");
+        QVERIFY(sense->isEnabled());
+        sense->setCurrentIndex(1);
+        QCOMPARE(dialog.request().maskSense, MaskSense::Or);
         QCOMPARE(request.name, std::string("spritea")); // a C identifier only
     }
 
