@@ -896,6 +896,22 @@ der der Gruppe, außer --calc nennt ihn.</translation>
         <source>one array with each row&apos;s planes in turn ([mask,] light, dark)</source>
         <translation>ein Array mit den Ebenen jeder Zeile nacheinander ([Maske,] hell, dunkel)</translation>
     </message>
+    <message>
+        <source>a sheet: every tile of W x H pixels, read left to right then down, as name[N][H]</source>
+        <translation>ein Bogen: jede Kachel von B x H Pixeln, von links nach rechts, dann nach unten gelesen, als name[N][H]</translation>
+    </message>
+    <message>
+        <source>with --tiles: the tiles&apos; names, in order, for an enum of their indices</source>
+        <translation>mit --tiles: die Namen der Kacheln der Reihe nach, für ein enum ihrer Indizes</translation>
+    </message>
+    <message>
+        <source>--tiles takes a size such as 16x16, not &quot;%1&quot;</source>
+        <translation>--tiles nimmt eine Größe wie 16x16, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--names goes with --tiles</source>
+        <translation>--names gehört zu --tiles</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -3108,6 +3124,18 @@ benutzen Sie dotlark-convert.</translation>
     <message>
         <source>the picture is %1 pixels wide, wider than rows of %2 pixels (rows of bytes for SpriteX8 take any width)</source>
         <translation>das Bild ist %1 Pixel breit, breiter als Zeilen von %2 Pixeln (Zeilen aus Bytes für SpriteX8 nehmen jede Breite)</translation>
+    </message>
+    <message>
+        <source>the picture is %1 x %2 pixels, not a whole number of tiles of %3 x %4</source>
+        <translation>das Bild ist %1 x %2 Pixel groß, keine ganze Zahl von Kacheln zu %3 x %4</translation>
+    </message>
+    <message>
+        <source>%1 names for %2 tiles</source>
+        <translation>%1 Namen für %2 Kacheln</translation>
+    </message>
+    <message>
+        <source>the tiles are %1 pixels wide, wider than rows of %2 pixels</source>
+        <translation>die Kacheln sind %1 Pixel breit, breiter als Zeilen von %2 Pixeln</translation>
     </message>
 </context>
 <context>

@@ -897,6 +897,22 @@ est celle du groupe, sauf si --calc la nomme.</translation>
         <source>one array with each row&apos;s planes in turn ([mask,] light, dark)</source>
         <translation>un seul tableau avec les plans de chaque ligne à tour de rôle ([masque,] clair, foncé)</translation>
     </message>
+    <message>
+        <source>a sheet: every tile of W x H pixels, read left to right then down, as name[N][H]</source>
+        <translation>une planche&#xa0;: chaque tuile de L x H pixels, lue de gauche à droite puis vers le bas, en nom[N][H]</translation>
+    </message>
+    <message>
+        <source>with --tiles: the tiles&apos; names, in order, for an enum of their indices</source>
+        <translation>avec --tiles&#xa0;: les noms des tuiles, dans l&apos;ordre, pour un enum de leurs indices</translation>
+    </message>
+    <message>
+        <source>--tiles takes a size such as 16x16, not &quot;%1&quot;</source>
+        <translation>--tiles prend une taille comme 16x16, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--names goes with --tiles</source>
+        <translation>--names va avec --tiles</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -3109,6 +3125,18 @@ utilisez dotlark-convert.</translation>
     <message>
         <source>the picture is %1 pixels wide, wider than rows of %2 pixels (rows of bytes for SpriteX8 take any width)</source>
         <translation>l&apos;image a une largeur de %1 pixels, plus que des lignes de %2 pixels (les lignes d&apos;octets pour SpriteX8 acceptent toute largeur)</translation>
+    </message>
+    <message>
+        <source>the picture is %1 x %2 pixels, not a whole number of tiles of %3 x %4</source>
+        <translation>l&apos;image fait %1 x %2 pixels, pas un nombre entier de tuiles de %3 x %4</translation>
+    </message>
+    <message>
+        <source>%1 names for %2 tiles</source>
+        <translation>%1 noms pour %2 tuiles</translation>
+    </message>
+    <message>
+        <source>the tiles are %1 pixels wide, wider than rows of %2 pixels</source>
+        <translation>les tuiles font %1 pixels de large, plus que des lignes de %2 pixels</translation>
     </message>
 </context>
 <context>

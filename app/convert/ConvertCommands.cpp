@@ -129,7 +129,7 @@ const std::vector<Command> &commands()
          textOptions(transformOptions(false)),
          [](const QStringList &f) { return f.size() == 2 && is89i(f[1]) && is89i(f[0]); }, rewritePicture},
         {"--sprite", "IN.89i|GROUP OUT.h|OUT.c --sprite 8|16|32|x8 [--mask [--transparent LEVEL] [--mask-bits and|or]] [--interlaced]\n"
-                     "                [--var FOLDER\\NAME]",
+                     "                [--tiles WxH [--names A,B,...]] [--var FOLDER\\NAME]",
          Convert::tr("Writes C source for GCC4TI or TIGCC programs: the picture (one plane) or a group's\n"
          "light/dark pair (NAMEl and NAMEd, one size: four grey levels) as arrays, one per plane,\n"
          "a row per unsigned char, short or long (8, 16 or 32 pixels, the leftmost in the top\n"

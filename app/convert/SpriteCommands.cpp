@@ -83,12 +83,15 @@ OptionTable spriteOptions()
         {"--transparent", "LEVEL", Convert::tr("white, light, dark or black: the level the mask leaves out (default white)")},
         {"--mask-bits", "and|or", Convert::tr("and: 1 = transparent, for AND-ing into the screen (the default); or: 1 = opaque")},
         {"--interlaced", {}, Convert::tr("one array with each row's planes in turn ([mask,] light, dark)")},
+        {"--tiles", "WxH", Convert::tr("a sheet: every tile of W x H pixels, read left to right then down, as name[N][H]")},
+        {"--names", "A,B,...", Convert::tr("with --tiles: the tiles' names, in order, for an enum of their indices")},
         {"--var", "FOLDER\\NAME", Convert::tr("the group's pair NAMEl and NAMEd (FOLDER\\ may be left out: main)")},
     };
 }
 
 int writeSpriteSource(Context &context)
 {
+    const Invocation &call = context.call;
     const QString &in = context.call.files[0];
     int status = kExitUsage;
     std::optional<SpriteRequest> request = requestOf(context.call, status);
@@ -100,7 +103,23 @@ int writeSpriteSource(Context &context)
     if (!picture)
         return kExitRefused;
     request->name = picture->name;
-    const SpriteResult source = spriteSource(picture->planes, {0, 0, picture->width, picture->height}, *request);
+    const PixelRect all{0, 0, picture->width, picture->height};
+    if (call.has("--tiles")) {
+        const QStringList size = call.value("--tiles").toLower().split(u'x');
+        TileSheet sheet{size.value(0).toInt(), size.size() == 2 ? size.value(1).toInt() : 0, {}};
+        if (sheet.tileWidth <= 0 || sheet.tileHeight <= 0)
+            return usageError(Convert::tr("--tiles takes a size such as 16x16, not \"%1\"").arg(call.value("--tiles")));
+        if (call.has("--names"))
+            for (const QString &name : call.value("--names").split(u','))
+                sheet.names.push_back(name.trimmed().toStdString());
+        const SpriteResult source = spriteSheetSource(picture->planes, all, *request, sheet);
+        if (source.error != SpriteError::None)
+            return refuse(in, sheetReason(source.error, picture->width, picture->height, sheet, request->width));
+        return writeOutput(context, context.call.files[1], QByteArray::fromStdString(source.text));
+    }
+    if (call.has("--names"))
+        return usageError(Convert::tr("--names goes with --tiles"));
+    const SpriteResult source = spriteSource(picture->planes, all, *request);
     if (source.error != SpriteError::None)
         return refuse(in, spriteReason(source.error, picture->width, request->width));
     return writeOutput(context, context.call.files[1], QByteArray::fromStdString(source.text));

@@ -64,6 +64,31 @@ QString spriteReason(SpriteError error, int width, SpriteWidth rows)
                                                            "(rows of bytes for SpriteX8 take any width)")
             .arg(width)
             .arg(pixelsPerElement(rows));
+    case SpriteError::NotWholeTiles:
+    case SpriteError::TooManyNames:
+        break;
     }
     return {};
+}
+
+QString sheetReason(SpriteError error, int width, int height, const TileSheet &sheet, SpriteWidth rows)
+{
+    switch (error) {
+    case SpriteError::NotWholeTiles:
+        return QCoreApplication::translate("SpriteSource", "the picture is %1 x %2 pixels, not a whole number of tiles of %3 x %4")
+            .arg(width)
+            .arg(height)
+            .arg(sheet.tileWidth)
+            .arg(sheet.tileHeight);
+    case SpriteError::TooManyNames:
+        return QCoreApplication::translate("SpriteSource", "%1 names for %2 tiles")
+            .arg(sheet.names.size())
+            .arg(sheet.tileWidth > 0 && sheet.tileHeight > 0 ? (width / sheet.tileWidth) * (height / sheet.tileHeight) : 0);
+    case SpriteError::TooWide:
+        return QCoreApplication::translate("SpriteSource", "the tiles are %1 pixels wide, wider than rows of %2 pixels")
+            .arg(sheet.tileWidth)
+            .arg(pixelsPerElement(rows));
+    default:
+        return spriteReason(error, width, rows);
+    }
 }

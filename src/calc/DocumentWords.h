@@ -18,3 +18,5 @@ QString recoveryReason(RecoveryError error);
 
 // Why no C source can be made of a picture `width` pixels wide in rows of `rows`.
 QString spriteReason(SpriteError error, int width, SpriteWidth rows);
+// Why no sheet of tiles can be made of a picture of width x height pixels.
+QString sheetReason(SpriteError error, int width, int height, const TileSheet &sheet, SpriteWidth rows);

@@ -62,20 +62,51 @@ std::string hex(uint32_t value, int bits)
     return text;
 }
 
-// One line of source per row: the elements of the given layers.
-std::string arrayText(const Layout &layout, const std::string &name, const std::vector<int> &layers)
+// One line of source per row of the area: the elements of the given layers.
+std::string rowsText(const Layout &layout, const std::vector<int> &layers, const std::string &indent)
 {
-    const int count = layout.area.height * layout.elementsPerRow() * int(layers.size());
-    std::string text = std::string(layout.request.header ? "static const " : "const ") + elementType(layout.request.width)
-                       + ' ' + name + '[' + std::to_string(count) + "] = {\n";
+    std::string text;
     for (int row = 0; row < layout.area.height; ++row) {
-        text += "   ";
+        text += indent;
         for (int layer : layers)
             for (int index = 0; index < layout.elementsPerRow(); ++index)
                 text += ' ' + hex(layout.element(layer, row, index), layout.bits()) + ',';
         text += '\n';
     }
-    return text + "};\n";
+    return text;
+}
+
+int rowElements(const Layout &layout, const std::vector<int> &layers)
+{
+    return layout.area.height * layout.elementsPerRow() * int(layers.size());
+}
+
+std::string declaration(const SpriteRequest &request, const std::string &name)
+{
+    return std::string(request.header ? "static const " : "const ") + elementType(request.width) + ' ' + name;
+}
+
+std::string arrayText(const Layout &layout, const std::string &name, const std::vector<int> &layers)
+{
+    return declaration(layout.request, name) + '[' + std::to_string(rowElements(layout, layers)) + "] = {\n"
+           + rowsText(layout, layers, "   ") + "};\n";
+}
+
+// The layers each array holds: one array per layer, or one of them all interlaced (mask,
+// light, dark), named as layerNames() says.
+std::vector<std::vector<int>> arrayLayers(const Layout &layout)
+{
+    std::vector<std::vector<int>> arrays;
+    if (layout.request.interlaced) {
+        arrays.emplace_back();
+        if (layout.request.mask)
+            arrays.back().push_back(layout.maskLayer());
+        for (int layer = 0; layer < layout.maskLayer(); ++layer)
+            arrays.back().push_back(layer);
+    } else
+        for (int layer = 0; layer < layout.layers(); ++layer)
+            arrays.push_back({layer});
+    return arrays;
 }
 
 std::vector<std::string> layerNames(const Layout &layout, const std::string &base)
@@ -100,11 +131,16 @@ std::string drawCall(const Layout &layout, const std::string &array, const std::
     return "Sprite" + std::to_string(layout.bits()) + "(x, y, " + height + ", " + array + ", " + screen + ", " + mode + ");";
 }
 
-std::string comment(const Layout &layout, const std::vector<std::string> &names, const std::string &base)
+// `sheet`: what the arrays hold when they are a sheet's tiles ("16 tiles of "); the draw
+// calls then take tile i.
+std::string comment(const Layout &layout, const std::vector<std::string> &names, const std::string &base,
+                    const std::string &sheet = {})
 {
     const bool grey = layout.planes.size() == 2;
-    std::string text = "/* " + base + ": " + std::to_string(layout.area.width) + " x " + std::to_string(layout.area.height)
-                       + " pixels, " + (grey ? "4 grey levels (light and dark planes)" : "black and white") + ",\n *";
+    std::string text = "/* " + base + ": " + sheet + std::to_string(layout.area.width) + " x "
+                       + std::to_string(layout.area.height) + " pixels, "
+                       + (grey ? "4 grey levels (light and dark planes)" : "black and white") + ",\n *";
+    const std::string tile = sheet.empty() ? std::string() : "[i]";
     text += layout.request.width == SpriteWidth::X8
                 ? " rows of " + std::to_string(layout.elementsPerRow()) + (layout.elementsPerRow() == 1 ? " byte" : " bytes")
                       + " for SpriteX8"
@@ -118,12 +154,12 @@ std::string comment(const Layout &layout, const std::vector<std::string> &names,
                 + (layout.request.mask ? " (mask, light, dark)" : "") + ".\n";
     } else {
         static const std::array<const char *, 2> screens{"GrayGetPlane(LIGHT_PLANE)", "GrayGetPlane(DARK_PLANE)"};
-        text += grey ? " * Draw with grey on:\n" : " * Draw:\n";
+        text += std::string(grey ? " * Draw with grey on" : " * Draw") + (sheet.empty() ? ":\n" : ", tile i:\n");
         for (size_t plane = 0; plane < layout.planes.size(); ++plane) {
             const std::string screen = grey ? screens[plane] : "LCD_MEM";
             if (andMask)
-                text += " *   " + drawCall(layout, names.back(), screen, "SPRT_AND") + '\n';
-            text += " *   " + drawCall(layout, names[plane], screen, "SPRT_OR") + '\n';
+                text += " *   " + drawCall(layout, names.back() + tile, screen, "SPRT_AND") + '\n';
+            text += " *   " + drawCall(layout, names[plane] + tile, screen, "SPRT_OR") + '\n';
         }
     }
     if (layout.request.mask) {
@@ -168,16 +204,83 @@ SpriteResult spriteSource(std::span<const PixelGrid> planes, const PixelRect &ar
     const std::string base = cIdentifier(request.name);
     const std::vector<std::string> names = layerNames(layout, base);
     std::string text = comment(layout, names, base);
-    if (request.interlaced) {
-        std::vector<int> all; // M/L/D: the mask first
-        if (request.mask)
-            all.push_back(layout.maskLayer());
-        for (int layer = 0; layer < layout.maskLayer(); ++layer)
-            all.push_back(layer);
-        text += arrayText(layout, base, all);
-    } else {
-        for (int layer = 0; layer < layout.layers(); ++layer)
-            text += arrayText(layout, names[size_t(layer)], {layer});
+    const std::vector<std::vector<int>> arrays = arrayLayers(layout);
+    for (size_t array = 0; array < arrays.size(); ++array)
+        text += arrayText(layout, request.interlaced ? base : names[array], arrays[array]);
+    return {SpriteError::None, request.header ? guarded(text, base, request.fileName) : text};
+}
+
+namespace {
+// A tile as the comment draws it: '.' white, '-' light grey, '+' dark grey, '#' black.
+std::string tilePicture(const Layout &tile)
+{
+    std::string text;
+    for (int row = 0; row < tile.area.height; ++row) {
+        text += " *   ";
+        for (int column = 0; column < tile.area.width; ++column)
+            text += ".-+#"[int(tile.level(tile.area.x + column, tile.area.y + row))];
+        text += '\n';
+    }
+    return text;
+}
+
+std::string upper(const std::string &text)
+{
+    std::string result;
+    for (const char c : text)
+        result += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    return result;
+}
+} // namespace
+
+SpriteResult spriteSheetSource(std::span<const PixelGrid> planes, const PixelRect &area, const SpriteRequest &request,
+                               const TileSheet &sheet)
+{
+    if (planes.empty() || planes.size() > 2)
+        return {SpriteError::Empty, {}};
+    const PixelRect inside = within(area, planes[0].width(), planes[0].height());
+    if (inside.isEmpty())
+        return {SpriteError::Empty, {}};
+    if (sheet.tileWidth <= 0 || sheet.tileHeight <= 0 || inside.width % sheet.tileWidth || inside.height % sheet.tileHeight)
+        return {SpriteError::NotWholeTiles, {}};
+    if (request.width != SpriteWidth::X8 && sheet.tileWidth > pixelsPerElement(request.width))
+        return {SpriteError::TooWide, {}};
+    const int across = inside.width / sheet.tileWidth, count = across * (inside.height / sheet.tileHeight);
+    if (int(sheet.names.size()) > count)
+        return {SpriteError::TooManyNames, {}};
+    const std::string base = cIdentifier(request.name);
+    const auto tileLayout = [&](int tile) {
+        return Layout{planes, {inside.x + tile % across * sheet.tileWidth, inside.y + tile / across * sheet.tileHeight,
+                               sheet.tileWidth, sheet.tileHeight}, request};
+    };
+    const Layout first = tileLayout(0);
+    const std::vector<std::string> names = layerNames(first, base);
+    std::string text = comment(first, names, base, std::to_string(count) + (count == 1 ? " tile of " : " tiles of "));
+    text += "/* A sheet of " + std::to_string(inside.width) + " x " + std::to_string(inside.height) + " pixels, "
+            + std::to_string(across) + " tiles across, read left to right, then down. */\n";
+    // The count and each named tile's index.
+    const std::string prefix = upper(base) + '_';
+    text += "#define " + prefix + "COUNT " + std::to_string(count) + '\n';
+    // A tile left without a name gets none.
+    const auto named = [&](int tile) { return tile < int(sheet.names.size()) && !sheet.names[size_t(tile)].empty(); };
+    std::string indices;
+    for (int tile = 0; tile < count; ++tile)
+        if (named(tile))
+            indices += std::string(indices.empty() ? " " : ", ") + prefix + upper(cIdentifier(sheet.names[size_t(tile)]))
+                       + " = " + std::to_string(tile);
+    if (!indices.empty())
+        text += "enum {" + indices + " };\n";
+    for (int tile = 0; tile < count; ++tile) {
+        const std::string name = named(tile) ? " (" + cIdentifier(sheet.names[size_t(tile)]) + ")" : "";
+        text += "/* Tile " + std::to_string(tile) + name + ":\n" + tilePicture(tileLayout(tile)) + " */\n";
+    }
+    const std::vector<std::vector<int>> arrays = arrayLayers(first);
+    for (size_t array = 0; array < arrays.size(); ++array) {
+        text += declaration(request, request.interlaced ? base : names[array]) + '[' + std::to_string(count) + "]["
+                + std::to_string(rowElements(first, arrays[array])) + "] = {\n";
+        for (int tile = 0; tile < count; ++tile)
+            text += "    { /* " + std::to_string(tile) + " */\n" + rowsText(tileLayout(tile), arrays[array], "       ") + "    },\n";
+        text += "};\n";
     }
     return {SpriteError::None, request.header ? guarded(text, base, request.fileName) : text};
 }
@@ -190,8 +293,27 @@ std::string spriteErrorText(SpriteError error, int width, SpriteWidth rows)
     case SpriteError::TooWide:
         return "the picture is " + std::to_string(width) + " pixels wide, wider than rows of "
                + std::to_string(pixelsPerElement(rows)) + " pixels (rows of bytes for SpriteX8 take any width)";
+    case SpriteError::NotWholeTiles:
+    case SpriteError::TooManyNames: return {}; // said with the sizes by sheetErrorText()
     }
     return {};
+}
+
+std::string sheetErrorText(SpriteError error, int width, int height, const TileSheet &sheet, SpriteWidth rows)
+{
+    if (error == SpriteError::NotWholeTiles)
+        return "the picture is " + std::to_string(width) + " x " + std::to_string(height)
+               + " pixels, not a whole number of tiles of " + std::to_string(sheet.tileWidth) + " x "
+               + std::to_string(sheet.tileHeight);
+    if (error == SpriteError::TooManyNames)
+        return std::to_string(sheet.names.size()) + " names for "
+               + std::to_string(sheet.tileWidth > 0 && sheet.tileHeight > 0
+                                    ? (width / sheet.tileWidth) * (height / sheet.tileHeight) : 0)
+               + " tiles";
+    if (error == SpriteError::TooWide)
+        return "the tiles are " + std::to_string(sheet.tileWidth) + " pixels wide, wider than rows of "
+               + std::to_string(pixelsPerElement(rows)) + " pixels";
+    return spriteErrorText(error, width, rows);
 }
 
 std::string cIdentifier(std::string_view name)

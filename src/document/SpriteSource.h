@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // C source of a picture for calculator programs built with GCC4TI or TIGCC: one array per
 // plane (one for a black-and-white picture, light and dark for four grey levels), each row
@@ -40,8 +41,19 @@ struct SpriteRequest
 
 enum class SpriteError {
     None,
-    Empty,   // the area holds no pixel of the picture
-    TooWide, // wider than the rows of 8, 16 or 32 pixels
+    Empty,         // the area holds no pixel of the picture
+    TooWide,       // wider than the rows of 8, 16 or 32 pixels
+    NotWholeTiles, // a sheet whose size is not a whole number of tiles
+    TooManyNames,  // more tile names than tiles
+};
+
+// A sheet of tiles: the picture cut into tiles of tileWidth x tileHeight, read left to right,
+// then down; `names` name the first tiles (calculator bytes; any may be left out).
+struct TileSheet
+{
+    int tileWidth = 16;
+    int tileHeight = 16;
+    std::vector<std::string> names;
 };
 
 struct SpriteResult
@@ -56,6 +68,14 @@ SpriteResult spriteSource(std::span<const PixelGrid> planes, const PixelRect &ar
 
 // The reason in the user's words: the width of the area and what the rows hold.
 std::string spriteErrorText(SpriteError error, int width, SpriteWidth rows);
+
+// Every tile of `area` as one array per plane (and mask) of `name[N][H]` elements, tile i
+// of the sheet in reading order at index i: the count as NAME_COUNT, the named tiles'
+// indices in an enum, and a comment that draws each tile.
+SpriteResult spriteSheetSource(std::span<const PixelGrid> planes, const PixelRect &area, const SpriteRequest &request,
+                               const TileSheet &sheet);
+// The reason a sheet cannot be written, with the sizes.
+std::string sheetErrorText(SpriteError error, int width, int height, const TileSheet &sheet, SpriteWidth rows);
 
 // A C identifier made of a calculator name: every byte that is not an ASCII letter, digit or
 // underscore (a Greek letter, say) becomes an underscore; a name that begins with a digit

@@ -50,6 +50,13 @@ private slots:
         r = runConvert({path("shipl.89i"), path("ship.c"), "--sprite", "x8", "--interlaced"});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         QVERIFY(readFile(path("ship.c")).contains("\nconst unsigned char shipl[4] = {\n    0x80, 0x00,\n    0x00, 0x40,\n};"));
+
+        // A sheet: every tile, named ones in an enum.
+        r = runConvert({path("wide.89i"), path("wide.h"), "--sprite", "8", "--tiles", "8x2", "--names", "a,,c"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray sheet = readFile(path("wide.h"));
+        QVERIFY2(sheet.contains("#define WIDE_COUNT 5\nenum { WIDE_A = 0, WIDE_C = 2 };"), sheet);
+        QVERIFY(sheet.contains("static const unsigned char wide[5][2] = {\n    { /* 0 */\n"));
     }
 
     // A pair as a grey image, and the image's four greys imported back as the same levels
@@ -91,6 +98,12 @@ private slots:
                                            << "--sprite takes 8, 16, 32 or x8, not \"12\"";
         QTest::newRow("a level not known") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask", "--transparent", "grey"}
                                            << 2 << "--transparent takes white, light, dark or black";
+        QTest::newRow("not whole tiles") << QStringList{"wide.89i", "out.h", "--sprite", "16", "--tiles", "16x2"} << 1
+                                         << "wide.89i: the picture is 40 x 2 pixels, not a whole number of tiles of 16 x 2";
+        QTest::newRow("a tile size not known") << QStringList{"wide.89i", "out.h", "--sprite", "16", "--tiles", "16"} << 2
+                                               << "--tiles takes a size such as 16x16, not \"16\"";
+        QTest::newRow("names without tiles") << QStringList{"wide.89i", "out.h", "--sprite", "32", "--names", "a"} << 2
+                                             << "--names goes with --tiles";
         QTest::newRow("a mask sense not known") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask", "--mask-bits", "xor"}
                                                 << 2 << "--mask-bits takes and or or, not \"xor\"";
         QTest::newRow("mask bits without a mask") << QStringList{"shipl.89i", "out.h", "--sprite", "8", "--mask-bits", "or"}

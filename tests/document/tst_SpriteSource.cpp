@@ -24,24 +24,28 @@ GreyPicture scrambled(int width, int height)
 
 // A C program that includes the source (twice, as a header may be) and prints every element of `arrays`, one a line in
 // hex, each array ended by a line "-".
-QString dumpProgram(const QStringList &arrays)
+// An array of a sheet (`name[N][H]`) is printed in its order, tile after tile.
+QString dumpProgram(const QStringList &arrays, bool sheet = false)
 {
     QString text = "#include <stdio.h>\n#include \"sprite.h\"\n#include \"sprite.h\"\nint main(void)\n{\n    unsigned i;\n";
+    const QString element = sheet ? QStringLiteral("%1[0][0]") : QStringLiteral("%1[0]");
+    const QString at = sheet ? QStringLiteral("(&%1[0][0])[i]") : QStringLiteral("%1[i]");
     for (const QString &array : arrays)
-        text += QStringLiteral("    for (i = 0; i < sizeof %1 / sizeof %1[0]; ++i)\n"
-                               "        printf(\"%lx\\n\", (unsigned long)%1[i]);\n    puts(\"-\");\n").arg(array);
+        text += QStringLiteral("    for (i = 0; i < sizeof %1 / sizeof %2; ++i)\n"
+                               "        printf(\"%lx\\n\", (unsigned long)%3);\n    puts(\"-\");\n")
+                    .arg(array, element.arg(array), at.arg(array));
     return text + "    return 0;\n}\n";
 }
 
 // The elements of each array as the compiled program prints them; empty after a failure.
-QList<QList<quint32>> compiledArrays(const std::string &source, const QStringList &arrays)
+QList<QList<quint32>> compiledArrays(const std::string &source, const QStringList &arrays, bool sheet = false)
 {
     QTemporaryDir dir;
     QFile header(dir.filePath("sprite.h")), program(dir.filePath("dump.c"));
     if (!header.open(QIODevice::WriteOnly) || !program.open(QIODevice::WriteOnly))
         return {};
     header.write(source.c_str());
-    program.write(dumpProgram(arrays).toUtf8());
+    program.write(dumpProgram(arrays, sheet).toUtf8());
     header.close();
     program.close();
     QProcess gcc;
@@ -176,6 +180,73 @@ private slots:
         QVERIFY(spriteSource(grids, {0, 0, 8, 2}, request).text.starts_with("#ifndef ENEMIES_2_SHIP_SPRITE_H\n"));
         request.fileName = "player.h";
         QVERIFY(spriteSource(grids, {0, 0, 8, 2}, request).text.starts_with("#ifndef PLAYER_SHIP_SPRITE_H\n"));
+    }
+
+    // A sheet's tiles in reading order, each as the one sprite of that tile would be: the
+    // arrays compiled by gcc hold what each tile's own export holds, tile after tile.
+    void sheetHoldsEachTile_data()
+    {
+        QTest::addColumn<SpriteWidth>("rows");
+        QTest::addColumn<QSize>("tile");
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<bool>("mask");
+        QTest::addColumn<bool>("interlaced");
+        QTest::newRow("8 x 4 tiles, 2 x 2, AND mask") << SpriteWidth::W8 << QSize(8, 4) << 1 << true << false;
+        QTest::newRow("16 x 16 grey tiles, interlaced with a mask") << SpriteWidth::W16 << QSize(16, 16) << 2 << true << true;
+        QTest::newRow("12 wide tiles in rows of 16") << SpriteWidth::W16 << QSize(12, 5) << 2 << false << false;
+    }
+    void sheetHoldsEachTile()
+    {
+        QFETCH(SpriteWidth, rows);
+        QFETCH(QSize, tile);
+        QFETCH(int, planes);
+        QFETCH(bool, mask);
+        QFETCH(bool, interlaced);
+        if (QStandardPaths::findExecutable("gcc").isEmpty())
+            QSKIP("gcc is not installed: the source cannot be compiled");
+        const GreyPicture picture = scrambled(tile.width() * 2, tile.height() * 2);
+        const std::vector<PixelGrid> grids = planes == 1 ? std::vector{picture.dark} : std::vector{picture.light, picture.dark};
+        SpriteRequest request{rows, mask, GreyLevel::White, interlaced, true, "tiles", MaskSense::And, "sheet.h"};
+        const TileSheet sheet{tile.width(), tile.height(), {"hero", "", "bad guy"}};
+        const SpriteResult result = spriteSheetSource(grids, {0, 0, tile.width() * 2, tile.height() * 2}, request, sheet);
+        QCOMPARE(int(result.error), int(SpriteError::None));
+        QVERIFY(result.text.find("#define TILES_COUNT 4\nenum { TILES_HERO = 0, TILES_BAD_GUY = 2 };") != std::string::npos);
+        QStringList names{"tiles"};
+        if (!interlaced)
+            names = planes == 1 ? QStringList{"tiles"} : QStringList{"tiles_light", "tiles_dark"};
+        if (mask && !interlaced)
+            names << "tiles_mask";
+        const QList<QList<quint32>> arrays = compiledArrays(result.text, names, true);
+        QCOMPARE(arrays.size(), names.size());
+        for (int t = 0; t < 4; ++t) {
+            const PixelRect area{t % 2 * tile.width(), t / 2 * tile.height(), tile.width(), tile.height()};
+            const std::string one = spriteSource(grids, area, request).text;
+            const QList<QList<quint32>> alone = compiledArrays(one, names);
+            for (qsizetype a = 0; a < names.size(); ++a) {
+                const qsizetype size = alone[a].size();
+                QCOMPARE(arrays[a].mid(t * size, size), alone[a]);
+            }
+        }
+    }
+
+    void sheetRefusals_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("names");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not whole tiles") << QSize(40, 16) << 0 << "the picture is 40 x 16 pixels, not a whole number of tiles of 16 x 16";
+        QTest::newRow("more names than tiles") << QSize(32, 16) << 3 << "3 names for 2 tiles";
+    }
+    void sheetRefusals()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(int, names);
+        QFETCH(QString, reason);
+        const std::vector<PixelGrid> grids{PixelGrid(picture.width(), picture.height())};
+        const TileSheet sheet{16, 16, std::vector<std::string>(size_t(names), "a")};
+        const SpriteResult result = spriteSheetSource(grids, {0, 0, picture.width(), picture.height()}, rowsOf(SpriteWidth::W16), sheet);
+        QVERIFY(result.text.empty());
+        QCOMPARE(QString::fromStdString(sheetErrorText(result.error, picture.width(), picture.height(), sheet, SpriteWidth::W16)), reason);
     }
 
     void widerThanTheRowsIsRefused()
