@@ -1112,6 +1112,30 @@ der der Gruppe, außer --calc nennt ihn.</translation>
         <source>&amp;Scale (each pixel as a square of):</source>
         <translation>&amp;Maßstab (jedes Pixel als Quadrat von):</translation>
     </message>
+    <message>
+        <source>Tile Grid</source>
+        <translation>Kachelraster</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 Pixel</translation>
+    </message>
+    <message>
+        <source>Tile &amp;width:</source>
+        <translation>Kachel&amp;breite:</translation>
+    </message>
+    <message>
+        <source>Tile &amp;height:</source>
+        <translation>Kachel&amp;höhe:</translation>
+    </message>
+    <message>
+        <source>The tiles of a sheet of sprites, read left to right, then down.</source>
+        <translation>Die Kacheln eines Sprite-Bogens, von links nach rechts, dann nach unten gelesen.</translation>
+    </message>
+    <message>
+        <source>&amp;No Grid</source>
+        <translation>&amp;Kein Raster</translation>
+    </message>
 </context>
 <context>
     <name>EditorStart</name>
@@ -1303,6 +1327,18 @@ Starten Sie ihn aus einer Desktop-Sitzung oder unter einer virtuellen Anzeige: x
     <message>
         <source>Mask &amp;bits:</source>
         <translation>Masken&amp;bits:</translation>
+    </message>
+    <message>
+        <source>&amp;All tiles of %1 x %2, as one array of sprites</source>
+        <translation>&amp;Alle Kacheln von %1 x %2 als ein Array von Sprites</translation>
+    </message>
+    <message>
+        <source>player, enemy, ... (may be left empty)</source>
+        <translation>spieler, gegner, ... (darf leer bleiben)</translation>
+    </message>
+    <message>
+        <source>&amp;Tile names:</source>
+        <translation>&amp;Kachelnamen:</translation>
     </message>
 </context>
 <context>
@@ -2322,6 +2358,10 @@ Wlink89.exe erneut auswählen?</translation>
     <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Tile Grid...</source>
+        <translation>Kachelraster...</translation>
     </message>
 </context>
 <context>

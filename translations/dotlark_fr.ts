@@ -1113,6 +1113,30 @@ est celle du groupe, sauf si --calc la nomme.</translation>
         <source>&amp;Scale (each pixel as a square of):</source>
         <translation>É&amp;chelle (chaque pixel en carré de)&#xa0;:</translation>
     </message>
+    <message>
+        <source>Tile Grid</source>
+        <translation>Grille de tuiles</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <source>Tile &amp;width:</source>
+        <translation>&amp;Largeur des tuiles&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tile &amp;height:</source>
+        <translation>&amp;Hauteur des tuiles&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The tiles of a sheet of sprites, read left to right, then down.</source>
+        <translation>Les tuiles d&apos;une planche de sprites, lues de gauche à droite, puis vers le bas.</translation>
+    </message>
+    <message>
+        <source>&amp;No Grid</source>
+        <translation>&amp;Aucune grille</translation>
+    </message>
 </context>
 <context>
     <name>EditorStart</name>
@@ -1304,6 +1328,18 @@ Lancez-le depuis une session de bureau, ou sous un affichage virtuel&#xa0;: xvfb
     <message>
         <source>Mask &amp;bits:</source>
         <translation>&amp;Bits du masque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;All tiles of %1 x %2, as one array of sprites</source>
+        <translation>&amp;Toutes les tuiles de %1 x %2, en un seul tableau de sprites</translation>
+    </message>
+    <message>
+        <source>player, enemy, ... (may be left empty)</source>
+        <translation>joueur, ennemi, ... (peut rester vide)</translation>
+    </message>
+    <message>
+        <source>&amp;Tile names:</source>
+        <translation>Noms des t&amp;uiles&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2323,6 +2359,10 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
     <message>
         <source>&amp;View</source>
         <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Tile Grid...</source>
+        <translation>Grille de tuiles...</translation>
     </message>
 </context>
 <context>

@@ -320,7 +320,19 @@ void CanvasView::paintAll(QPainter &painter, const QList<QRect> &areas, const Ma
         for (const QRect &area : areas)
             GridLines::paint(painter, area, to.cellWidth(), to.cellHeight(), scaleWidth(), scaleHeight(),
                              GridLines::kPixelColour);
+    if (!m_tileGrid.isEmpty() && to.cellWidth() >= 2 && to.cellHeight() >= 2)
+        for (const QRect &area : areas)
+            GridLines::paint(painter, area, to.cellWidth(), to.cellHeight(), scaleWidth(), scaleHeight(),
+                             GridLines::kTileColour, m_tileGrid.width(), m_tileGrid.height());
     paintBand(painter, to);
+}
+
+void CanvasView::setTileGrid(QSize tile)
+{
+    if (tile != m_tileGrid) {
+        m_tileGrid = tile;
+        update();
+    }
 }
 
 void CanvasView::setPixelGrid(bool shown)

@@ -48,6 +48,10 @@ public:
     // View > Pixel Grid: a thin line between cells, from cells of 8 device pixels up.
     void setPixelGrid(bool shown);
     bool pixelGrid() const { return m_pixelGrid; }
+    // Edit > Tile Grid...: the boundaries of tiles of that size (picture pixels) in a colour
+    // of their own, at any zoom where a cell has 2 device pixels; empty for none.
+    void setTileGrid(QSize tile);
+    QSize tileGrid() const { return m_tileGrid; }
 
     // The tools the mouse events go to (none: the canvas only shows); their selection is
     // shown over the picture.
@@ -147,6 +151,7 @@ private:
     QList<Outline> m_band; // the outlines showing, XOR-ed over the cells
     double m_zoom = 1.0;
     bool m_pixelGrid = false;
+    QSize m_tileGrid;
     std::function<double(int, int)> m_openingZoom;
     DrawingTools *m_tools = nullptr;
     QPoint m_pressPosition;

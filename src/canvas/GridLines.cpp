@@ -21,16 +21,15 @@ template <typename Draw> void along(int from, int to, double cell, int count, in
 } // namespace
 
 void GridLines::paint(QPainter &painter, const QRect &area, double cellWidth, double cellHeight, int columns, int rows,
-                      const QColor &colour, int every)
+                      const QColor &colour, int everyX, int everyY)
 {
-    every = std::max(1, every);
     const int right = static_cast<int>(std::lround(columns * cellWidth)) - 1;
     const int bottom = static_cast<int>(std::lround(rows * cellHeight)) - 1;
     const QRect inside = area & QRect(0, 0, right + 1, bottom + 1);
     if (inside.isEmpty())
         return;
-    along(inside.left(), inside.right(), cellWidth, columns, every,
+    along(inside.left(), inside.right(), cellWidth, columns, std::max(1, everyX),
           [&](int x) { painter.fillRect(QRect(x, inside.top(), 1, inside.height()), colour); });
-    along(inside.top(), inside.bottom(), cellHeight, rows, every,
+    along(inside.top(), inside.bottom(), cellHeight, rows, std::max(1, everyY),
           [&](int y) { painter.fillRect(QRect(inside.left(), y, inside.width(), 1), colour); });
 }

@@ -15,10 +15,12 @@ struct GridLines
     static constexpr double kSmallestCell = 8.0;
     // A mid blue: it shows over the light background, black and both greys alike.
     static inline const QColor kPixelColour{64, 128, 230};
+    // The tile grid's: a strong magenta, apart from the pixel grid's blue.
+    static inline const QColor kTileColour{220, 0, 160};
 
-    // The lines after every `every` cells of a grid of columns x rows cells of
-    // cellWidth x cellHeight device pixels, within `area` (device pixels); none at the
-    // picture's outer edges.
+    // The lines after every `everyX` cells across and `everyY` down of a grid of
+    // columns x rows cells of cellWidth x cellHeight device pixels, within `area` (device
+    // pixels); none at the picture's outer edges.
     static void paint(QPainter &painter, const QRect &area, double cellWidth, double cellHeight, int columns,
-                      int rows, const QColor &colour, int every = 1);
+                      int rows, const QColor &colour, int everyX = 1, int everyY = 1);
 };

@@ -3,6 +3,7 @@
 #include "document/GreyPicture.h"
 #include "document/PixelGrid.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,15 @@ enum class SpriteWidth { W8, W16, W32, X8 };
 // mask into the screen (clearing where the sprite goes) before they OR the sprite in. Or:
 // 1 where the sprite is opaque.
 enum class MaskSense { And, Or };
+
+// A sheet of tiles: the picture cut into tiles of tileWidth x tileHeight, read left to right,
+// then down; `names` name the first tiles (calculator bytes; any may be left out).
+struct TileSheet
+{
+    int tileWidth = 16;
+    int tileHeight = 16;
+    std::vector<std::string> names;
+};
 
 struct SpriteRequest
 {
@@ -37,6 +47,8 @@ struct SpriteRequest
     // The file written, without its folder: a header's include guard is made of it and the
     // array's name, so two headers of one name for different pictures both count.
     std::string fileName;
+    // Every tile of a sheet (spriteSheetSource) instead of one sprite, when there is one.
+    std::optional<TileSheet> sheet;
 };
 
 enum class SpriteError {
@@ -47,14 +59,6 @@ enum class SpriteError {
     TooManyNames,  // more tile names than tiles
 };
 
-// A sheet of tiles: the picture cut into tiles of tileWidth x tileHeight, read left to right,
-// then down; `names` name the first tiles (calculator bytes; any may be left out).
-struct TileSheet
-{
-    int tileWidth = 16;
-    int tileHeight = 16;
-    std::vector<std::string> names;
-};
 
 struct SpriteResult
 {

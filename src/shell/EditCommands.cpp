@@ -233,6 +233,16 @@ void EditCommands::canvasSize()
     drawn();
 }
 
+void EditCommands::tileGrid()
+{
+    const std::optional<QSize> size = m_desk.questions.askTileGrid(m_tileSize, QSize(document().width(), document().height()));
+    if (!size)
+        return;
+    m_tileSize = *size;
+    if (m_host.tileGridChanged)
+        m_host.tileGridChanged(m_tileSize);
+}
+
 void EditCommands::text(int x, int y)
 {
     if (m_text.family.isEmpty())

@@ -44,6 +44,7 @@ public:
         std::function<QPoint()> visibleTopLeft;             // picture pixel at the canvas's visible top-left
         std::function<void(const QImage &)> importScaled;   // a pasted picture larger than the picture
         std::function<void()> pictureChanged;               // the menus and the history to show again
+        std::function<void(QSize)> tileGridChanged;         // the tile grid to show, empty for none
     };
 
     // What they need of the desktop.
@@ -75,6 +76,10 @@ public:
     void invert();
     void shift(int dx, int dy);
     void canvasSize();
+    // Edit > Tile Grid...: the tiles of a sheet of sprites, shown over the canvas and offered
+    // to Export Source; empty when there is no grid.
+    void tileGrid();
+    QSize tileSize() const { return m_tileSize; }
     // The same, as the menu's items call them.
     void flipHorizontal() { flip(PictureOps::Axis::Horizontal); }
     void flipVertical() { flip(PictureOps::Axis::Vertical); }
@@ -98,6 +103,7 @@ public:
 
 private:
     PictureDocument &document();
+    QSize m_tileSize;
     Selection &selection();
     // Changes the picture, or the selection when there is one, by `op` on its pixels.
     void transform(const std::function<PixelGrid(const PixelGrid &, int, int)> &op);

@@ -148,6 +148,35 @@ std::optional<TextChoice> EditDialogs::askText(const TextChoice &initial,
     return choice();
 }
 
+std::optional<QSize> EditDialogs::askTileGrid(QSize current, QSize picture)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(tr("Tile Grid"));
+    auto *width = new QComboBox;
+    for (const int side : {8, 16, 32})
+        width->addItem(tr("%1 pixels").arg(side), side);
+    width->setCurrentIndex(std::max(0, width->findData(current.isEmpty() ? 16 : current.width())));
+    QSpinBox *height = spin(1, std::max(1, picture.height()), current.isEmpty() ? std::min(16, picture.height()) : current.height());
+    height->setSuffix(tr(" pixels"));
+    auto *form = new QFormLayout;
+    form->addRow(tr("Tile &width:"), width);
+    form->addRow(tr("Tile &height:"), height);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(tr("The tiles of a sheet of sprites, read left to right, then down.")));
+    layout->addLayout(form);
+    QDialogButtonBox *buttons = okCancel(dialog);
+    QPushButton *none = buttons->addButton(tr("&No Grid"), QDialogButtonBox::ResetRole);
+    bool cleared = false;
+    QObject::connect(none, &QPushButton::clicked, &dialog, [&] {
+        cleared = true;
+        dialog.accept();
+    });
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return cleared ? QSize() : QSize(width->currentData().toInt(), height->value());
+}
+
 std::optional<int> EditDialogs::askExportScale()
 {
     QDialog dialog(m_parent);

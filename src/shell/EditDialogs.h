@@ -20,6 +20,7 @@ public:
     std::optional<TextChoice> askText(const TextChoice &initial,
                                       const std::function<void(const TextChoice &)> &preview) override;
     std::optional<int> askExportScale() override;
+    std::optional<QSize> askTileGrid(QSize current, QSize picture) override;
 
 private:
     QPointer<QWidget> m_parent;

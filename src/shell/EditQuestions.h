@@ -39,4 +39,7 @@ public:
                                               const std::function<void(const TextChoice &)> &preview) = 0;
     // The scale of File > Export Picture..., 1 to 16; nothing when cancelled.
     virtual std::optional<int> askExportScale() = 0;
+    // Edit > Tile Grid...: the tiles' size (8, 16 or 32 wide, up to `picture`'s height tall),
+    // starting from `current`; an empty size for no grid; nothing when cancelled.
+    virtual std::optional<QSize> askTileGrid(QSize current, QSize picture) = 0;
 };

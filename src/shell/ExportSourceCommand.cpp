@@ -53,25 +53,40 @@ SourcePicture sourcePicture(const PictureDocument &document, const Selection &se
     return picture;
 }
 
-void ExportSourceCommand::run(const PictureDocument &document, const Selection &selection, std::string_view name)
+namespace {
+// One sprite, or every tile of a sheet; the reason in the user's words when it can't be made.
+SpriteResult sourceOf(const SourcePicture &picture, const SpriteRequest &request, QString &reason)
+{
+    const PixelRect area{0, 0, picture.width, picture.height};
+    if (!request.sheet) {
+        SpriteResult result = spriteSource(picture.planes, area, request);
+        reason = spriteReason(result.error, picture.width, request.width);
+        return result;
+    }
+    SpriteResult result = spriteSheetSource(picture.planes, area, request, *request.sheet);
+    reason = sheetReason(result.error, picture.width, picture.height, *request.sheet, request.width);
+    return result;
+}
+} // namespace
+
+void ExportSourceCommand::run(const PictureDocument &document, const Selection &selection, std::string_view name,
+                              QSize tiles)
 {
     const SourcePicture picture = sourcePicture(document, selection);
     const ExportSourceOffer offer{picture.width, picture.height, document.isGrey(), picture.selection,
-                                  QString::fromStdString(cIdentifier(name))};
+                                  QString::fromStdString(cIdentifier(name)), picture.selection ? QSize() : tiles};
     std::optional<SpriteRequest> request = m_desk.question.askExportSource(offer);
     if (!request)
         return;
-    const PixelRect area{0, 0, picture.width, picture.height};
-    if (const SpriteResult tried = spriteSource(picture.planes, area, *request); tried.error != SpriteError::None) {
-        return m_desk.messages.warn(tr("The C source can't be made: %1").arg(spriteReason(tried.error, picture.width, request->width)),
-                                    AppInfo::title);
-    }
+    QString reason;
+    if (const SpriteResult tried = sourceOf(picture, *request, reason); tried.error != SpriteError::None)
+        return m_desk.messages.warn(tr("The C source can't be made: %1").arg(reason), AppInfo::title);
     const std::optional<QString> path = askSourceFile(m_desk.dialogs);
     if (!path)
         return;
     request->header = QFileInfo(*path).suffix().toLower() == u"h";
     request->fileName = QFileInfo(*path).fileName().toStdString();
-    const SpriteResult source = spriteSource(picture.planes, area, *request);
+    const SpriteResult source = sourceOf(picture, *request, reason);
     if (const Done written = m_desk.files.writeAll(*path, QByteArray::fromStdString(source.text)); !written)
         m_desk.messages.warn(tr("Can't write the source %1\r%2").arg(QDir::toNativeSeparators(*path), describe(written.failure())),
                              AppInfo::title);

@@ -45,7 +45,8 @@ public:
     explicit ExportSourceCommand(Desk desk) : m_desk(desk) {}
 
     // `name` is the Pic Var Name (calculator bytes), the array name the dialog starts from.
-    void run(const PictureDocument &document, const Selection &selection, std::string_view name);
+    // `tiles`: the tile grid's size, empty for none.
+    void run(const PictureDocument &document, const Selection &selection, std::string_view name, QSize tiles = {});
 
 private:
     Desk m_desk;

@@ -3,6 +3,7 @@
 #include "shell/DialogLayout.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -110,6 +111,22 @@ ExportSourceDialog::ExportSourceDialog(const ExportSourceOffer &offer, QWidget *
     form->addRow(tr("Mask &bits:"), m_sense);
     form->addRow(tr("Planes:"), planeButtons(m_planes, offer.grey));
     form->addRow(tr("Array &name:"), m_name);
+    // A tile grid offers every tile of the picture as a sheet.
+    m_allTiles = new QCheckBox(tr("&All tiles of %1 x %2, as one array of sprites").arg(offer.tiles.width()).arg(offer.tiles.height()));
+    m_allTiles->setObjectName(QStringLiteral("allTiles"));
+    m_tileNames = new QLineEdit;
+    m_tileNames->setObjectName(QStringLiteral("tileNames"));
+    m_tileNames->setPlaceholderText(tr("player, enemy, ... (may be left empty)"));
+    m_tileNames->setEnabled(false);
+    connect(m_allTiles, &QCheckBox::toggled, m_tileNames, &QWidget::setEnabled);
+    m_tiles = offer.tiles;
+    if (!offer.tiles.isEmpty()) {
+        form->addRow(m_allTiles);
+        form->addRow(tr("&Tile names:"), m_tileNames);
+    } else {
+        m_allTiles->hide();
+        m_tileNames->hide();
+    }
     auto *layout = new QVBoxLayout(this);
     auto *size = new QLabel(sizeText(offer));
     size->setObjectName(QStringLiteral("size"));
@@ -132,6 +149,13 @@ SpriteRequest ExportSourceDialog::request() const
     request.maskSense = static_cast<MaskSense>(m_sense->currentData().toInt());
     request.interlaced = m_planes->checkedId() == 1;
     request.name = m_name->text().toStdString();
+    if (m_allTiles->isChecked()) {
+        TileSheet sheet{m_tiles.width(), m_tiles.height(), {}};
+        if (const QString names = m_tileNames->text().trimmed(); !names.isEmpty())
+            for (const QString &name : names.split(u','))
+                sheet.names.push_back(name.trimmed().toStdString());
+        request.sheet = sheet;
+    }
     return request;
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -27,6 +28,9 @@ private:
     QComboBox *m_sense = nullptr;
     QButtonGroup *m_planes = nullptr;
     QLineEdit *m_name = nullptr;
+    QCheckBox *m_allTiles = nullptr;
+    QLineEdit *m_tileNames = nullptr;
+    QSize m_tiles;
 };
 
 // The question asked with that dialog over the main window.

@@ -2,6 +2,7 @@
 
 #include "document/SpriteSource.h"
 
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,8 @@ struct ExportSourceOffer
     bool grey = false;
     bool selection = false;
     QString name;
+    // Edit > Tile Grid's tiles (empty: none): "All tiles" writes every one.
+    QSize tiles;
 };
 
 // The rows' width that fits the offer: 8, 16 or 32 pixels, rows of bytes when wider.

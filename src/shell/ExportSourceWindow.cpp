@@ -1,6 +1,7 @@
 // File > Export Source... in the main window: the command made on first use, with the
 // window's own dialog unless the services bring a question.
 
+#include "shell/EditCommands.h"
 #include "shell/ExportSourceCommand.h"
 #include "shell/ExportSourceDialog.h"
 #include "shell/MainWindow.h"
@@ -18,5 +19,5 @@ void MainWindow::miExportSource_Click()
         m_exportSource = std::make_unique<ExportSourceCommand>(
             ExportSourceCommand::Desk{*question, m_services.dialogs, m_services.files, m_services.messages});
     }
-    m_exportSource->run(document(), m_tools.selection(), m_session.document().texts().name);
+    m_exportSource->run(document(), m_tools.selection(), m_session.document().texts().name, m_edit->tileSize());
 }

@@ -88,6 +88,7 @@ const Row kEdit[] = {
     {"miInvert", QT_TRANSLATE_NOOP("MainMenus", "&Invert"), "Ctrl+I", nullptr, nullptr, &EditCommands::invert},
     {"miShift", QT_TRANSLATE_NOOP("MainMenus", "Shi&ft"), "", nullptr, nullptr},
     {"miCanvasSize", QT_TRANSLATE_NOOP("MainMenus", "Canvas &Size..."), "", nullptr, nullptr, &EditCommands::canvasSize},
+    {"miTileGrid", QT_TRANSLATE_NOOP("MainMenus", "Tile Grid..."), "", nullptr, nullptr, &EditCommands::tileGrid},
     {"miGreyLevels", QT_TRANSLATE_NOOP("MainMenus", "Gre&y Levels"), "", nullptr, &MainMenus::miGreyLevels, &EditCommands::toggleGreyLevels},
     kSeparator,
     {"miTransparent", QT_TRANSLATE_NOOP("MainMenus", "Transparent Selecti&on"), "", nullptr, &MainMenus::miTransparent, &EditCommands::toggleTransparent},

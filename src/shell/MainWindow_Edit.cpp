@@ -32,6 +32,7 @@ void MainWindow::createEditCommands()
     host.importScaled = [this](const QImage &image) {
         m_import->importScaledImage(image, tr("the clipboard's picture"), QSize(document().width(), document().height()));
     };
+    host.tileGridChanged = [this](QSize tile) { Picture1->setTileGrid(tile); };
     host.pictureChanged = [this] {
         if (m_session.currentFile().isEmpty())
             setStatusFileName(QString());

@@ -133,7 +133,7 @@ private slots:
         const int height = 7;
         const GreyPicture picture = scrambled(width + 2, height + 1); // the area leaves a margin
         const std::vector<PixelGrid> grids = planes == 1 ? std::vector{picture.dark} : std::vector{picture.light, picture.dark};
-        SpriteRequest request{rows, mask, static_cast<GreyLevel>(transparent), interlaced, true, "sp\xA6rite", sense, {}};
+        SpriteRequest request{rows, mask, static_cast<GreyLevel>(transparent), interlaced, true, "sp\xA6rite", sense, {}, {}};
         const SpriteResult result = spriteSource(grids, {1, 1, width, height}, request);
         QCOMPARE(int(result.error), int(SpriteError::None));
         QVERIFY(result.text.find("sp_rite: " + std::to_string(width) + " x 7 pixels") != std::string::npos);
@@ -206,7 +206,7 @@ private slots:
             QSKIP("gcc is not installed: the source cannot be compiled");
         const GreyPicture picture = scrambled(tile.width() * 2, tile.height() * 2);
         const std::vector<PixelGrid> grids = planes == 1 ? std::vector{picture.dark} : std::vector{picture.light, picture.dark};
-        SpriteRequest request{rows, mask, GreyLevel::White, interlaced, true, "tiles", MaskSense::And, "sheet.h"};
+        SpriteRequest request{rows, mask, GreyLevel::White, interlaced, true, "tiles", MaskSense::And, "sheet.h", {}};
         const TileSheet sheet{tile.width(), tile.height(), {"hero", "", "bad guy"}};
         const SpriteResult result = spriteSheetSource(grids, {0, 0, tile.width() * 2, tile.height() * 2}, request, sheet);
         QCOMPARE(int(result.error), int(SpriteError::None));

@@ -39,4 +39,6 @@ public:
         return typed.isEmpty() ? std::nullopt : std::optional(typed.last());
     }
     std::optional<int> askExportScale() override { return exportScale; }
+    std::optional<QSize> tileGrid;
+    std::optional<QSize> askTileGrid(QSize, QSize) override { return tileGrid; }
 };

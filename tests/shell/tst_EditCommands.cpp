@@ -54,8 +54,10 @@ class tst_EditCommands : public QObject
         DrawingTools tools{session.document(), surface};
         QList<QImage> scaledImports;
         int changes = 0;
+        QSize tileGrid;
         EditCommands edit{session, tools, {settings, clipboard, questions, messages, dialogs, files},
-                          {[] { return QPoint(1, 1); }, [this](const QImage &i) { scaledImports << i; }, [this] { ++changes; }}};
+                          {[] { return QPoint(1, 1); }, [this](const QImage &i) { scaledImports << i; }, [this] { ++changes; },
+                           [this](QSize tile) { tileGrid = tile; }}};
         Bench()
         {
             session.startUp();

@@ -59,6 +59,14 @@ QStringList converterOptions(const SpriteRequest &request)
                 << (request.maskSense == MaskSense::And ? "and" : "or");
     if (request.interlaced)
         options << "--interlaced";
+    if (request.sheet) {
+        options << "--tiles" << QStringLiteral("%1x%2").arg(request.sheet->tileWidth).arg(request.sheet->tileHeight);
+        QStringList names;
+        for (const std::string &name : request.sheet->names)
+            names << QString::fromStdString(name);
+        if (!names.isEmpty())
+            options << "--names" << names.join(u',');
+    }
     return options;
 }
 
@@ -137,6 +145,8 @@ private slots:
         QTest::newRow("black and white, 32, mask") << false << requestOf(SpriteWidth::W32, 0, false) << "ship.h" << 0;
         QTest::newRow("black and white, OR mask") << false << [] { SpriteRequest r = requestOf(SpriteWidth::W16, 0, false);
                                                                     r.maskSense = MaskSense::Or; return r; }() << "ship.h" << 0;
+        QTest::newRow("all tiles, named") << true << [] { SpriteRequest r = requestOf(SpriteWidth::W8, 0, false);
+                                                           r.sheet = TileSheet{4, 3, {"left", "", "right"}}; return r; }() << "sheet.h" << 0;
         QTest::newRow("a name from another") << true << requestOf(SpriteWidth::W16, 1, false, "enemy_2") << "e.h" << 0;
         QTest::newRow("selection, 8") << true << requestOf(SpriteWidth::W8, 0, false) << "part.h" << 1;
         QTest::newRow("floating selection") << true << requestOf(SpriteWidth::W8, 0, false) << "part.h" << 2;
@@ -248,7 +258,7 @@ private slots:
         QFETCH(bool, grey);
         QFETCH(SpriteWidth, rows);
         QFETCH(int, masks);
-        ExportSourceDialog dialog({width, 5, grey, true, QStringLiteral("pic_1ship")});
+        ExportSourceDialog dialog({width, 5, grey, true, QStringLiteral("pic_1ship"), {}});
         SpriteRequest request = dialog.request();
         QCOMPARE(request.width, rows);
         QCOMPARE(request.mask || request.interlaced, false);

@@ -96,6 +96,7 @@ private slots:
                                              "  miShiftUp|&Up|Ctrl+Shift+Up",
                                              "  miShiftDown|&Down|Ctrl+Shift+Down",
                                              "miCanvasSize|Canvas &Size...|",
+                                             "miTileGrid|Tile Grid...|",
                                              "miGreyLevels|Gre&y Levels|",
                                              "-",
                                              "miTransparent|Transparent Selecti&on|"};
