@@ -20,10 +20,6 @@ ViewOptions::ViewOptions(CanvasView &canvas, const PictureDocument &document, co
         item->setCheckable(true);
     canvas.setPixelGrid(settings.value(RecentList::kSettingsApp, kSection, kPixelGrid, {}) == u'1');
     items.pixelGrid.setChecked(canvas.pixelGrid());
-    QObject::connect(&canvas, &CanvasView::selectionChanged, &window, [this] {
-        if (m_preview)
-            m_preview->selectionChanged();
-    });
 }
 
 void ViewOptions::togglePixelGrid()
@@ -43,6 +39,7 @@ void ViewOptions::showPreview(bool shown)
         m_preview = new PreviewWindow(m_document, m_selection, &m_window);
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(m_preview, &PreviewWindow::closed, &m_window, [this] { m_items.preview.setChecked(false); });
+        QObject::connect(&m_canvas, &CanvasView::selectionChanged, m_preview, &PreviewWindow::selectionChanged);
         // Beside the main window, on its right.
         m_preview->move(m_window.frameGeometry().topRight() + QPoint(8, 0));
     }
