@@ -725,7 +725,7 @@ private:
         };
         std::vector<Item> items;
         const Token *start = peek();
-        const std::string failure = " (" + quoted(textOf(*start)) + onLine(*start) + ")";
+        const auto failure = [&] { return " (" + quoted(textOf(*start)) + onLine(*start) + ")"; };
         const Token *token = start;
         for (; token && token->kind != TokenKind::Number; token = peek()) {
             if (items.size() >= 16)
@@ -759,7 +759,7 @@ private:
                 for (std::size_t i = 0; i <= ahead; ++i)
                     take();
             } else {
-                return "its elements are not integer literals" + failure;
+                return "its elements are not integer literals" + failure();
             }
         }
         if (!token)
@@ -774,7 +774,7 @@ private:
         for (const Item &item : items)
             if (item.kind == '(') {
                 if (!atPunct(')'))
-                    return "its elements are not integer literals" + failure;
+                    return "its elements are not integer literals" + failure();
                 take();
             }
         // The signs just before the literal are written again with it.
