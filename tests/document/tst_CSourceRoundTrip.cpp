@@ -1,10 +1,9 @@
 #include "document/SourceSprites.h"
 #include "document/SpriteRewrite.h"
+#include "fakes/CompiledC.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -35,7 +34,6 @@ Elements readElements(const std::string &text, const QStringList &arrays)
 // array's elements (flattened), cut to their bits (negative for a sheet).
 Elements compiledElements(const std::string &text, const Elements &shape, const QMap<QString, int> &bits)
 {
-    QTemporaryDir dir;
     QString program = "#include <stdio.h>\n#include <string.h>\n#include \"source.c\"\n"
                       "#define DUMP(a, e) do { size_t i_, n_ = sizeof(a) / sizeof(e); for (i_ = 0; i_ < n_; ++i_) { "
                       "__typeof__(e) v_; memcpy(&v_, (const char *)&(a) + i_ * sizeof v_, sizeof v_); "
@@ -44,26 +42,11 @@ Elements compiledElements(const std::string &text, const Elements &shape, const 
     for (auto it = shape.begin(); it != shape.end(); ++it)
         program += QStringLiteral("    DUMP(%1, %1%2);\n").arg(it.key(), bits.value(it.key()) < 0 ? "[0][0]" : "[0]");
     program += "    return 0;\n}\n";
-    QFile source(dir.filePath("source.c")), dump(dir.filePath("dump.c"));
-    if (!source.open(QIODevice::WriteOnly) || !dump.open(QIODevice::WriteOnly))
-        return {};
-    source.write(text.data(), qint64(text.size()));
-    dump.write(program.toUtf8());
-    source.close();
-    dump.close();
-    QProcess gcc;
-    gcc.start("gcc", {"-std=gnu99", "-w", "-o", dir.filePath("dump"), dir.filePath("dump.c")});
-    if (!gcc.waitForFinished(60000) || gcc.exitCode() != 0) {
-        qWarning() << gcc.readAllStandardError();
-        return {};
-    }
-    QProcess run;
-    run.start(dir.filePath("dump"));
-    if (!run.waitForFinished(10000))
-        return {};
+    const std::optional<QByteArray> output = compiledOutput(
+        {{"source.c", QByteArray::fromStdString(text)}, {"dump.c", program.toUtf8()}}, "dump.c", {"-std=gnu99", "-w"});
     Elements compiled;
     auto name = shape.begin();
-    for (const QByteArray &line : run.readAllStandardOutput().split('\n')) {
+    for (const QByteArray &line : output.value_or(QByteArray()).split('\n')) {
         if (name == shape.end() || line.isEmpty())
             continue;
         if (line == "-") {

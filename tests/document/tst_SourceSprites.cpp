@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(SpriteWidth)
+Q_DECLARE_METATYPE(SpriteRequest)
 
 namespace {
 
@@ -83,6 +83,11 @@ QString factsText(const CommentFacts &facts)
     return parts.join(", ");
 }
 
+SpriteRequest request(SpriteWidth rows, bool mask, GreyLevel transparent, bool interlaced, bool header)
+{
+    return SpriteRequest{rows, mask, transparent, interlaced, header, "sp\xA6rite"};
+}
+
 // The mask DOTLARK writes: opaque where the level is not the transparent one.
 PixelGrid opaqueWhere(std::span<const PixelGrid> planes, GreyLevel transparent)
 {
@@ -106,13 +111,9 @@ private slots:
     // written back reads back as the changed picture, its mask following it.
     void exportsReadBack_data()
     {
-        QTest::addColumn<SpriteWidth>("rows");
+        QTest::addColumn<SpriteRequest>("request");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("planes");
-        QTest::addColumn<bool>("mask");
-        QTest::addColumn<bool>("interlaced");
-        QTest::addColumn<int>("transparent");
-        QTest::addColumn<bool>("header");
         // Each width of rows (of a width that leaves some of the last element white, but 16)
         // with one plane or two, a mask or none, interlaced or not: the bits of `form`.
         const SpriteWidth rows[] = {SpriteWidth::W8, SpriteWidth::W16, SpriteWidth::W32, SpriteWidth::X8};
@@ -122,21 +123,17 @@ private slots:
             const bool mask = form >> 1 & 1, interlaced = form & 1;
             QTest::addRow("%d pixels in rows of %d, %d plane(s)%s%s", widths[form >> 3], pixelsPerElement(rows[form >> 3]),
                           planes, mask ? ", mask" : "", interlaced ? ", interlaced" : "")
-                << rows[form >> 3] << widths[form >> 3] << planes << mask << interlaced << 0 << true;
+                << request(rows[form >> 3], mask, GreyLevel::White, interlaced, true) << widths[form >> 3] << planes;
         }
-        QTest::newRow("x8, whole bytes, no guard") << SpriteWidth::X8 << 16 << 2 << true << true << 0 << false;
-        QTest::newRow("light grey transparent") << SpriteWidth::W16 << 9 << 2 << true << false << 1 << true;
-        QTest::newRow("black transparent, one plane") << SpriteWidth::X8 << 9 << 1 << true << false << 3 << false;
+        QTest::newRow("x8, whole bytes, no guard") << request(SpriteWidth::X8, true, GreyLevel::White, true, false) << 16 << 2;
+        QTest::newRow("light grey transparent") << request(SpriteWidth::W16, true, GreyLevel::LightGrey, false, true) << 9 << 2;
+        QTest::newRow("black transparent, one plane") << request(SpriteWidth::X8, true, GreyLevel::Black, false, false) << 9 << 1;
     }
     void exportsReadBack()
     {
-        QFETCH(SpriteWidth, rows);
+        QFETCH(SpriteRequest, request);
         QFETCH(int, width);
         QFETCH(int, planes);
-        QFETCH(bool, mask);
-        QFETCH(bool, interlaced);
-        QFETCH(int, transparent);
-        QFETCH(bool, header);
         const int height = 6;
         std::vector<PixelGrid> grids(size_t(planes), PixelGrid(width + 2, height + 1));
         std::vector<PixelGrid> area(size_t(planes), PixelGrid(width, height));
@@ -147,18 +144,17 @@ private slots:
                     grids[p].set(x, y, bit);
                     area[p].set(x - 1, y - 1, bit);
                 }
-        const GreyLevel level = static_cast<GreyLevel>(transparent);
-        const SpriteRequest request{rows, mask, level, interlaced, header, "sp\xA6rite"};
+        const GreyLevel level = request.transparent;
         const std::string text = spriteSource(grids, {1, 1, width, height}, request).text;
 
         const std::vector<SourceSprite> sprites = spritesOf(text);
         QCOMPARE(sprites.size(), size_t(1));
         const SourceSprite &sprite = sprites[0];
         QCOMPARE(summary(sprite), QStringLiteral("sp_rite: %1 x %2, %3").arg(width).arg(height).arg(
-                                      (planes == 1 ? "1 plane" : "2 planes") + QString(mask ? ", mask 1 = opaque (comment)" : "")));
+                                      (planes == 1 ? "1 plane" : "2 planes") + QString(request.mask ? ", mask 1 = opaque (comment)" : "")));
         QCOMPARE(levelRows(sprite.planes), levelRows(area));
-        if (mask) {
-            QCOMPARE(int(sprite.transparent), transparent);
+        if (request.mask) {
+            QCOMPARE(sprite.transparent, level);
             QCOMPARE(maskRows(sprite.mask), maskRows(opaqueWhere(area, level)));
         }
         QCOMPARE(rewriteSprite(text, sprite, sprite.planes).text, text);
@@ -171,7 +167,7 @@ private slots:
         const std::vector<SourceSprite> again = spritesOf(written.text);
         QCOMPARE(again.size(), size_t(1));
         QCOMPARE(levelRows(again[0].planes), levelRows(changed));
-        if (mask)
+        if (request.mask)
             QCOMPARE(maskRows(again[0].mask), maskRows(opaqueWhere(changed, level)));
     }
 
