@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <new>
+#include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -628,7 +630,9 @@ CommentFacts commentFacts(std::string_view comment)
     return Facts(comment).read();
 }
 
-std::vector<SourceSprite> spritesIn(std::string_view text, const SourceRead &read)
+namespace {
+
+std::vector<SourceSprite> spritesOf(std::string_view text, const SourceRead &read)
 {
     std::vector<std::pair<std::size_t, SourceSprite>> found;
     for (std::size_t i = 0; i < read.arrays.size(); ++i)
@@ -665,4 +669,19 @@ std::vector<SourceSprite> spritesIn(std::string_view text, const SourceRead &rea
         sprites.push_back(std::move(entry.second));
     }
     return sprites;
+}
+
+} // namespace
+
+std::vector<SourceSprite> spritesIn(std::string_view text, const SourceRead &read)
+{
+    try {
+        return spritesOf(text, read);
+    } catch (const std::bad_alloc &) {
+    } catch (const std::length_error &) {
+    }
+    SourceSprite none;
+    none.name = "(all)";
+    none.problem = "there is not enough memory to read its sprites";
+    return {none};
 }

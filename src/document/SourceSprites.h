@@ -123,7 +123,8 @@ inline GreyLevel spriteLevel(std::span<const PixelGrid> planes, int x, int y)
 }
 
 // Every candidate in the order of the text, the arrays that are no sprite among them with
-// their reasons; the arrays of `read`, read from `text`.
+// their reasons; the arrays of `read`, read from `text`. Short of memory: one entry that
+// says so.
 std::vector<SourceSprite> spritesIn(std::string_view text, const SourceRead &read);
 
 uint64_t sourceTextHash(std::string_view text);

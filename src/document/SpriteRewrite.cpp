@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -106,7 +108,9 @@ std::optional<std::string> writtenLiteral(const SourceValue &old, uint32_t value
     return std::string(negative ? "-" : form.plus ? "+" : "") + prefix + digits + form.suffix;
 }
 
-SpriteRewrite rewriteSprite(std::string_view text, const SourceSprite &sprite, std::span<const PixelGrid> planes)
+namespace {
+
+SpriteRewrite rewritten(std::string_view text, const SourceSprite &sprite, std::span<const PixelGrid> planes)
 {
     SpriteRewrite result;
     if (!sprite.problem.empty()) {
@@ -206,4 +210,17 @@ SpriteRewrite rewriteSprite(std::string_view text, const SourceSprite &sprite, s
     }
     result.text.append(text.substr(kept));
     return result;
+}
+
+} // namespace
+
+SpriteRewrite rewriteSprite(std::string_view text, const SourceSprite &sprite, std::span<const PixelGrid> planes)
+{
+    try {
+        return rewritten(text, sprite, planes);
+    } catch (const std::bad_alloc &) {
+        return {{}, "there is not enough memory to write it"};
+    } catch (const std::length_error &) {
+        return {{}, "there is not enough memory to write it"};
+    }
 }
