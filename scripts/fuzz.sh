@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the .89i reader, the writer's round trip, the group and TIGroup readers, the import
-# loader, the start-up settings read and the recovery copies (tests/fuzz) with libFuzzer,
-# AddressSanitizer and UBSan.
+# loader, the start-up settings read, the recovery copies and the C source reader with its
+# sprites written back in place (tests/fuzz) with libFuzzer, AddressSanitizer and UBSan.
 #
 #   bash scripts/fuzz.sh [SECONDS [TARGET...]]
 #
@@ -20,7 +20,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_decode89i fuzz_encode89i fuzz_group fuzz_loader fuzz_settings fuzz_recovery fuzz_tig)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_decode89i fuzz_encode89i fuzz_group fuzz_loader fuzz_settings fuzz_recovery fuzz_tig fuzz_csource)
 out=build-fuzz
 
 skip() {

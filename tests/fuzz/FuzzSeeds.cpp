@@ -5,6 +5,8 @@
 #include "ContainerSeeds.h"
 #include "SeedFiles.h"
 #include "document/Picture89i.h"
+#include "document/SourceSprites.h"
+#include "document/SpriteSource.h"
 #include "fakes/PictureFixtures.h"
 #include "qtplatform/QtPictureLoader.h"
 
@@ -183,6 +185,60 @@ void settingsSeeds(const QString &folder)
     save(folder, "broken.conf", QByteArray("[Recent%20Files\n0recent\n=\n\x01\xff[]\n1recent=\\", 34));
 }
 
+// ---- C sources ----
+
+// Sprites as the exporter writes them, the sheets and masks it is to write, and arrays
+// written by hand in the forms the reader takes; each must give a sprite.
+void csourceSeeds(const QString &folder)
+{
+    const struct
+    {
+        const char *name;
+        SpriteWidth rows;
+        int planes;
+        bool mask, interlaced, header;
+    } exports[] = {{"bw16-mask.h", SpriteWidth::W16, 1, true, false, true},
+                   {"grey8.h", SpriteWidth::W8, 2, false, false, true},
+                   {"grey-x8-interlaced.c", SpriteWidth::X8, 2, true, true, false},
+                   {"grey32-mask.h", SpriteWidth::W32, 2, true, false, true}};
+    QList<QPair<QString, QByteArray>> sources;
+    for (const auto &form : exports) {
+        std::vector<PixelGrid> planes(size_t(form.planes), PixelGrid(21, 9));
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 21; ++x)
+                for (size_t p = 0; p < planes.size(); ++p)
+                    planes[p].set(x, y, (x * 3 + y * 5 + int(p)) % 4 == 0);
+        const SpriteRequest request{form.rows, form.mask, GreyLevel::White, form.interlaced, form.header, "seed"};
+        const int width = std::min(21, form.rows == SpriteWidth::X8 ? 21 : pixelsPerElement(form.rows));
+        sources.append({form.name, QByteArray::fromStdString(spriteSource(planes, {0, 0, width, 9}, request).text)});
+    }
+    sources.emplaceBack("sheet-mld.h",
+                        "/* sheet: 3 tiles of 8 x 2 pixels, 2 tiles across, 4 grey levels (light and dark planes).\n"
+                        " * Interlaced: each row as mask, light, dark (M/L/D).\n * AND mask: 1 = transparent (white). */\n"
+                        "static const unsigned char sheet[3][6] = {\n    {0xC0, 0x3C, 0x0F, 0x00, 0xF0, 0xFF},\n"
+                        "    {0xFF, 0x00, 0x00, 0x0F, 0xF0, 0x00},\n    {0x00, 0xFF, 0xFF, 0x81, 0x7E, 0x00},\n};\n");
+    sources.emplaceBack("tiles-mask.h",
+                        "#define TILES 4\nstatic const unsigned short tiles[TILES][4] = {\n    {0x0FF0, 0x1008, 0x1008, 0x0FF0},\n"
+                        "    {0xFFFF, 0x8001, 0x8001, 0xFFFF}, {0}, {0x1, 0x2, 0x4, 0x8}};\n"
+                        "static const unsigned short tiles_mask[TILES][4] = {{0x0FF0, 0x1FF8, 0x1FF8, 0x0FF0},\n"
+                        "    {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF}, {0}, {0x1, 0x3, 0x7, 0xF}};\n");
+    sources.emplaceBack("hand.c",
+                        "/* ship, 8 x 4 */\n#if 0\nunsigned char bogus[] = {1, 2,\n#endif\n"
+                        "const unsigned char ship_light[] = { 60, /* top */ 66,\n  0b10011001, (unsigned char)0x\\\n42 };\n"
+                        "const unsigned char ship_dark[4] = {-1, 0102, 255U, +0};\nint f(void) { static signed char s[2][2] = "
+                        "{{-128, 127}, {0, 1}}; return s[0][0]; }\n// ?" "?/\nBYTE frame_0[] = {1}, frame_1[] = {2}, frame_2[] = {3};\n");
+    for (const auto &[name, text] : sources) {
+        save(folder, name, text);
+        const std::string source = text.toStdString();
+        const std::vector<SourceSprite> sprites = spritesIn(source, readSourceArrays(source));
+        if (sprites.empty() || !sprites[0].problem.empty())
+            fail(QStringLiteral("the C source %1 gives no sprite").arg(name));
+    }
+    save(folder, "refused.c",
+         "float f[] = {1.5};\nstruct p { int x; } ps[] = {{1}};\nunsigned char e[] = {1 << 2, A};\n"
+         "unsigned short w[] = {0x12345};\nchar *s[] = {\"{\"};\nunsigned char u[] = {{1}};\nunsigned char open[] = {1,");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -200,5 +256,6 @@ int main(int argc, char *argv[])
     settingsSeeds(root + QStringLiteral("/fuzz_settings"));
     recoverySeeds(root + QStringLiteral("/fuzz_recovery"));
     tigSeeds(root + QStringLiteral("/fuzz_tig"));
+    csourceSeeds(root + QStringLiteral("/fuzz_csource"));
     return anySeedFailed() ? 1 : 0;
 }
