@@ -121,7 +121,7 @@ public:
             if (at(i) == "1" && oneOf(i + 1, {"=", "means"}) && !stated)
                 stated = sense(i + 2);
             if (oneOf(i, {"and", "or"}) && at(i + 1) == "mask" && (i == 0 || !layer(i - 1)) && !named)
-                named = at(i) == "and" ? MaskSense::Transparent : MaskSense::Opaque;
+                named = at(i) == "and" ? MaskSense::And : MaskSense::Or;
             if (at(i) == "set" && at(i + 1) == "where" && !setWhere)
                 for (std::size_t k = i + 2; k < i + 7 && !setWhere; ++k)
                     setWhere = sense(k);
@@ -166,9 +166,9 @@ private:
     std::optional<MaskSense> sense(std::size_t i) const
     {
         if (at(i) == "transparent")
-            return MaskSense::Transparent;
+            return MaskSense::And;
         if (at(i) == "opaque")
-            return MaskSense::Opaque;
+            return MaskSense::Or;
         return std::nullopt;
     }
     std::size_t levelWords(std::size_t i) const { return oneOf(i, {"light", "dark"}) ? 2 : 1; }
@@ -476,13 +476,13 @@ private:
                         }
                     }
             }
-            sprite.maskSense = shown > 0 && set == 0 && anySet > 0 ? MaskSense::Transparent : MaskSense::Opaque;
+            sprite.maskSense = shown > 0 && set == 0 && anySet > 0 ? MaskSense::And : MaskSense::Or;
             sprite.senseFrom = shown > 0 && (set == 0 ? anySet > 0 : set == shown) ? SenseFrom::Bits : SenseFrom::Assumed;
             if (sprite.senseFrom == SenseFrom::Assumed)
                 sprite.notes.push_back("the mask's bits show no sense, and no comment states one: a set bit is taken "
                                        "as opaque");
         }
-        if (sprite.maskSense == MaskSense::Transparent)
+        if (sprite.maskSense == MaskSense::And)
             for (int tile = 0; tile < sprite.tiles; ++tile) {
                 const PixelRect place = sprite.sheet.tile(tile);
                 for (int y = place.y; y < place.y + place.height; ++y)

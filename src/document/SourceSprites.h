@@ -3,6 +3,7 @@
 #include "document/CSourceReader.h"
 #include "document/GreyPicture.h"
 #include "document/PixelGrid.h"
+#include "document/SpriteSource.h"
 
 #include <cstdint>
 #include <optional>
@@ -52,7 +53,7 @@ PixelGrid joinTiles(std::span<const PixelGrid> tiles, int columns);
 std::vector<PixelGrid> splitTiles(const PixelGrid &sheet, const SheetLayout &layout);
 
 enum class SpriteLayer : uint8_t { Picture, Light, Dark, Mask };
-enum class MaskSense : uint8_t { Opaque, Transparent }; // what a set bit of the mask means
+// MaskSense (SpriteSource.h) tells what a set bit of the mask means: Or 1 = opaque, And 1 = transparent.
 enum class SenseFrom : uint8_t { Comment, Bits, Assumed };
 
 // What the comment before a sprite says of it (0 or empty: nothing).
@@ -96,7 +97,7 @@ struct SourceSprite
     // sheet.height(); cells beyond the last tile are white.
     std::vector<PixelGrid> planes;
     std::optional<PixelGrid> mask;   // 1 = opaque, whatever the source's sense
-    MaskSense maskSense = MaskSense::Opaque;
+    MaskSense maskSense = MaskSense::Or;
     SenseFrom senseFrom = SenseFrom::Assumed;
     GreyLevel transparent = GreyLevel::White;
     std::vector<SpriteArray> arrays;

@@ -170,7 +170,7 @@ SpriteRewrite rewritten(std::string_view text, const SourceSprite &sprite, std::
                             const GreyLevel level = spriteLevel(planes, px, py);
                             if (level == spriteLevel(sprite.planes, px, py))
                                 continue;
-                            bit = (level != sprite.transparent) == (sprite.maskSense == MaskSense::Opaque);
+                            bit = (level != sprite.transparent) == (sprite.maskSense == MaskSense::Or);
                         } else {
                             bit = planes[layer == SpriteLayer::Dark ? 1 : 0].at(px, py) != 0;
                         }

@@ -255,12 +255,14 @@ SpriteResult spriteSheetSource(std::span<const PixelGrid> planes, const PixelRec
     };
     const Layout first = tileLayout(0);
     const std::vector<std::string> names = layerNames(first, base);
-    std::string text = comment(first, names, base, std::to_string(count) + (count == 1 ? " tile of " : " tiles of "));
-    text += "/* A sheet of " + std::to_string(inside.width) + " x " + std::to_string(inside.height) + " pixels, "
-            + std::to_string(across) + " tiles across, read left to right, then down. */\n";
-    // The count and each named tile's index.
+    // The count and each named tile's index, each tile drawn, then the comment that says how
+    // the arrays right after it are laid out.
+    std::string about = comment(first, names, base, std::to_string(count) + (count == 1 ? " tile of " : " tiles of "));
+    about.insert(about.size() - 4, " * A sheet of " + std::to_string(inside.width) + " x " + std::to_string(inside.height)
+                                       + " pixels, " + std::to_string(across)
+                                       + " tiles across, read left to right, then down.\n");
     const std::string prefix = upper(base) + '_';
-    text += "#define " + prefix + "COUNT " + std::to_string(count) + '\n';
+    std::string text = "#define " + prefix + "COUNT " + std::to_string(count) + '\n';
     // A tile left without a name gets none.
     const auto named = [&](int tile) { return tile < int(sheet.names.size()) && !sheet.names[size_t(tile)].empty(); };
     std::string indices;
@@ -274,6 +276,7 @@ SpriteResult spriteSheetSource(std::span<const PixelGrid> planes, const PixelRec
         const std::string name = named(tile) ? " (" + cIdentifier(sheet.names[size_t(tile)]) + ")" : "";
         text += "/* Tile " + std::to_string(tile) + name + ":\n" + tilePicture(tileLayout(tile)) + " */\n";
     }
+    text += about;
     const std::vector<std::vector<int>> arrays = arrayLayers(first);
     for (size_t array = 0; array < arrays.size(); ++array) {
         text += declaration(request, request.interlaced ? base : names[array]) + '[' + std::to_string(count) + "]["

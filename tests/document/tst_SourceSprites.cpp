@@ -51,7 +51,7 @@ QString summary(const SourceSprite &sprite)
     text += sprite.planes.size() == 1 ? ", 1 plane" : ", 2 planes";
     if (sprite.mask)
         text += QStringLiteral(", mask 1 = %1 (%2)")
-                    .arg(sprite.maskSense == MaskSense::Opaque ? "opaque" : "transparent",
+                    .arg(sprite.maskSense == MaskSense::Or ? "opaque" : "transparent",
                          QStringList{"comment", "bits", "assumed"}[int(sprite.senseFrom)]);
     QStringList notes;
     for (const std::string &note : sprite.notes)
@@ -77,7 +77,7 @@ QString factsText(const CommentFacts &facts)
         parts << "layers " + layers.join('/');
     }
     if (facts.sense)
-        parts << (*facts.sense == MaskSense::Opaque ? "1 = opaque" : "1 = transparent");
+        parts << (*facts.sense == MaskSense::Or ? "1 = opaque" : "1 = transparent");
     if (facts.transparent)
         parts << "leaves out " + QStringList{"white", "light grey", "dark grey", "black"}[int(*facts.transparent)];
     return parts.join(", ");
@@ -85,7 +85,7 @@ QString factsText(const CommentFacts &facts)
 
 SpriteRequest request(SpriteWidth rows, bool mask, GreyLevel transparent, bool interlaced, bool header)
 {
-    return SpriteRequest{rows, mask, transparent, interlaced, header, "sp\xA6rite"};
+    return SpriteRequest{rows, mask, transparent, interlaced, header, "sp\xA6rite", MaskSense::And, {}, {}};
 }
 
 // The mask DOTLARK writes: opaque where the level is not the transparent one.
@@ -107,6 +107,36 @@ class tst_SourceSprites : public QObject
     Q_OBJECT
 
 private slots:
+    // A sheet as Export Source's All tiles writes it reads back as its tiles, pixel for pixel.
+    void sheetExportsReadBack_data()
+    {
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<bool>("interlaced");
+        QTest::newRow("black and white, AND mask") << 1 << false;
+        QTest::newRow("grey, interlaced M/L/D") << 2 << true;
+    }
+    void sheetExportsReadBack()
+    {
+        QFETCH(int, planes);
+        QFETCH(bool, interlaced);
+        GreyPicture picture(24, 8);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 24; ++x)
+                picture.setLevel(x, y, static_cast<GreyLevel>(planes == 1 ? ((x * 7 + y * 3) % 5 == 0 ? 3 : 0) : (x + y * 5) % 4));
+        const std::vector<PixelGrid> grids = planes == 1 ? std::vector{picture.dark} : std::vector{picture.light, picture.dark};
+        SpriteRequest request{SpriteWidth::W8, true, GreyLevel::White, interlaced, true, "sheet", MaskSense::And, "s.h", {}};
+        const std::string text = spriteSheetSource(grids, {0, 0, 24, 8}, request, TileSheet{8, 4, {"a", "b"}}).text;
+        const std::vector<SourceSprite> sprites = spritesOf(text);
+        QCOMPARE(sprites.size(), size_t(1));
+        QCOMPARE(summary(sprites[0]).section(u',', 0, 0), QStringLiteral("sheet: 8 x 4 (6 tiles)"));
+        const std::vector<PixelGrid> tiles = splitTiles(sprites[0].planes.back(), sprites[0].sheet);
+        QCOMPARE(int(tiles.size()), 6);
+        for (int t = 0; t < 6; ++t)
+            for (int y = 0; y < 4; ++y)
+                for (int x = 0; x < 8; ++x)
+                    QCOMPARE(tiles[size_t(t)].at(x, y), grids.back().at(t % 3 * 8 + x, t / 3 * 4 + y));
+    }
+
     // Every form the exporter writes reads back as the area it was made of, and a change
     // written back reads back as the changed picture, its mask following it.
     void exportsReadBack_data()
@@ -151,7 +181,10 @@ private slots:
         QCOMPARE(sprites.size(), size_t(1));
         const SourceSprite &sprite = sprites[0];
         QCOMPARE(summary(sprite), QStringLiteral("sp_rite: %1 x %2, %3").arg(width).arg(height).arg(
-                                      (planes == 1 ? "1 plane" : "2 planes") + QString(request.mask ? ", mask 1 = opaque (comment)" : "")));
+                                      (planes == 1 ? "1 plane" : "2 planes")
+                                      + QString(!request.mask ? ""
+                                                : request.maskSense == MaskSense::And ? ", mask 1 = transparent (comment)"
+                                                                                      : ", mask 1 = opaque (comment)")));
         QCOMPARE(levelRows(sprite.planes), levelRows(area));
         if (request.mask) {
             QCOMPARE(sprite.transparent, level);
