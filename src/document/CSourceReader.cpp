@@ -109,13 +109,13 @@ struct ResolvedType
     bool widthAssumed = false;
 };
 
-ResolvedType resolve(const Specifiers &spec, const std::unordered_map<std::string, IntType> &typedefs)
+ResolvedType resolve(const Specifiers &declared, const std::unordered_map<std::string, IntType> &typedefs)
 {
     ResolvedType resolved;
     int chars = 0, shorts = 0, ints = 0, longs = 0, signs = 0;
     bool isUnsigned = false;
     std::string_view other;
-    for (const std::string_view word : spec.typeWords) {
+    for (const std::string_view word : declared.typeWords) {
         resolved.text += (resolved.text.empty() ? "" : " ") + std::string(word);
         if (word == "char")
             ++chars;
@@ -133,18 +133,18 @@ ResolvedType resolve(const Specifiers &spec, const std::unordered_map<std::strin
     }
     std::optional<IntType> alias;
     std::vector<std::string_view> unknown;
-    for (const std::string_view word : spec.others) {
+    for (const std::string_view word : declared.others) {
         const auto defined = typedefs.find(std::string(word));
         const std::optional<IntType> named = defined != typedefs.end() ? defined->second : knownAlias(word);
-        if (named && !alias && spec.typeWords.empty()) {
+        if (named && !alias && declared.typeWords.empty()) {
             alias = named;
             resolved.text = std::string(word);
         } else {
             unknown.push_back(word);
         }
     }
-    if (!spec.aggregate.empty()) {
-        resolved.problem = "an array of " + spec.aggregate + ", not of integers";
+    if (!declared.aggregate.empty()) {
+        resolved.problem = "an array of " + declared.aggregate + ", not of integers";
         return resolved;
     }
     if (!other.empty()) {
@@ -153,7 +153,7 @@ ResolvedType resolve(const Specifiers &spec, const std::unordered_map<std::strin
     }
     if (alias) {
         resolved.type = *alias;
-    } else if (!spec.typeWords.empty()) {
+    } else if (!declared.typeWords.empty()) {
         if (chars + shorts + (longs > 0 ? 1 : 0) > 1 || chars > 1 || shorts > 1 || longs > 2 || signs > 1 || ints > 1
             || (chars > 0 && ints > 0)) {
             resolved.problem = "its type \"" + resolved.text + "\" is not one C has";
@@ -365,7 +365,7 @@ private:
         peek();
         const std::size_t first = m_pos;
         const uint32_t edges = m_edges;
-        Specifiers spec;
+        Specifiers declared;
         while (const Token *token = peek()) {
             if (token->kind != TokenKind::Identifier)
                 break;
@@ -375,18 +375,18 @@ private:
             case Word::Qualifier: take(); continue;
             case Word::Attribute: skipAttribute(); continue;
             case Word::Typedef:
-                spec.isTypedef = true;
+                declared.isTypedef = true;
                 take();
                 continue;
             case Word::TypeWord:
-                spec.typeWords.push_back(word);
+                declared.typeWords.push_back(word);
                 take();
                 continue;
             case Word::Aggregate:
-                spec.aggregate = std::string(word);
+                declared.aggregate = std::string(word);
                 take();
                 if (peek() && peek()->kind == TokenKind::Identifier) {
-                    spec.aggregate += " " + std::string(textOf(*peek()));
+                    declared.aggregate += " " + std::string(textOf(*peek()));
                     take();
                 }
                 if (atPunct('{'))
@@ -399,12 +399,12 @@ private:
             const bool ends = !after || (after->kind == TokenKind::Punctuator
                                          && std::string_view("[=,;()").find(m_source.logical.text()[after->begin])
                                                 != std::string_view::npos);
-            if (spec.any() && ends)
+            if (declared.any() && ends)
                 break;
-            spec.others.push_back(word);
+            declared.others.push_back(word);
             take();
         }
-        if (!spec.any())
+        if (!declared.any())
             return false;
         for (;;) {
             int pointers = 0;
@@ -441,15 +441,15 @@ private:
                 skipAttribute(); // __attribute__((...)), asm("...")
             if (atPunct('('))
                 return false; // a function
-            if (spec.isTypedef && pointers == 0 && dims.empty()) {
-                const ResolvedType type = resolve(spec, m_typedefs);
+            if (declared.isTypedef && pointers == 0 && dims.empty()) {
+                const ResolvedType type = resolve(declared, m_typedefs);
                 if (type.problem.empty())
                     m_typedefs[std::string(textOf(nameToken))] = type.type;
             }
             if (atPunct('=')) {
                 take();
-                if (!dims.empty() && !spec.isTypedef)
-                    array(spec, first, nameToken, pointers, dims, edges);
+                if (!dims.empty() && !declared.isTypedef)
+                    array(declared, first, nameToken, pointers, dims, edges);
                 else
                     skipInitializer();
             }
@@ -517,7 +517,7 @@ private:
         return dim;
     }
 
-    void array(const Specifiers &spec, std::size_t first, const Token &name, int pointers,
+    void array(const Specifiers &declared, std::size_t first, const Token &name, int pointers,
                const std::vector<std::vector<Token>> &dimTokens, uint32_t edges)
     {
         if (m_out.arrays.size() >= kSourceMaxArrays)
@@ -527,7 +527,7 @@ private:
         array.line = lineOf(name);
         array.begin = writtenBegin(m_tokens[first]);
         array.comments = commentsBefore(first);
-        const ResolvedType type = resolve(spec, m_typedefs);
+        const ResolvedType type = resolve(declared, m_typedefs);
         array.bits = type.type.bits;
         array.isSigned = type.type.isSigned;
         array.elementType = type.text;

@@ -1,9 +1,8 @@
 #include "document/SpriteSource.h"
+#include "fakes/CompiledC.h"
 #include "fakes/GreyPictures.h"
 
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(SpriteWidth)
@@ -40,26 +39,13 @@ QString dumpProgram(const QStringList &arrays, bool sheet = false)
 // The elements of each array as the compiled program prints them; empty after a failure.
 QList<QList<quint32>> compiledArrays(const std::string &source, const QStringList &arrays, bool sheet = false)
 {
-    QTemporaryDir dir;
-    QFile header(dir.filePath("sprite.h")), program(dir.filePath("dump.c"));
-    if (!header.open(QIODevice::WriteOnly) || !program.open(QIODevice::WriteOnly))
-        return {};
-    header.write(source.c_str());
-    program.write(dumpProgram(arrays, sheet).toUtf8());
-    header.close();
-    program.close();
-    QProcess gcc;
-    gcc.start("gcc", {"-std=c99", "-Wall", "-Wextra", "-pedantic", "-Werror", "-o", dir.filePath("dump"), dir.filePath("dump.c")});
-    if (!gcc.waitForFinished(60000) || gcc.exitCode() != 0) {
-        qWarning() << gcc.readAllStandardError();
-        return {};
-    }
-    QProcess run;
-    run.start(dir.filePath("dump"));
-    if (!run.waitForFinished(10000))
+    const std::optional<QByteArray> output = compiledOutput(
+        {{"sprite.h", QByteArray::fromStdString(source)}, {"dump.c", dumpProgram(arrays, sheet).toUtf8()}}, "dump.c",
+        {"-std=c99", "-Wall", "-Wextra", "-pedantic", "-Werror"});
+    if (!output)
         return {};
     QList<QList<quint32>> result{QList<quint32>()};
-    for (const QByteArray &line : run.readAllStandardOutput().split('\n')) {
+    for (const QByteArray &line : output->split('\n')) {
         if (line == "-")
             result.append(QList<quint32>());
         else if (!line.isEmpty())
