@@ -5,6 +5,7 @@
 #include "PictureCommands.h"
 #include "PictureTransforms.h"
 #include "PrintCommand.h"
+#include "SourceCommands.h"
 #include "SpriteCommands.h"
 #include "LinkCommands.h"
 #include "ToolSupport.h"
@@ -75,6 +76,32 @@ bool isScaledImport(const QStringList &files)
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> table{
+        // Before the picture and group commands, which would take SOURCE.h OUT.png by the
+        // output's ending, and --list and --add with any file.
+        {{}, "SOURCE.h|SOURCE.c OUT [--var NAME]",
+         Convert::tr("Writes a sprite of C source (arrays of 8, 16 or 32-bit integers, one row an element,\n"
+         "as --sprite writes them or by hand) as OUT: a calculator picture or an image (.png,\n"
+         ".bmp, .pbm) by OUT's ending. A sheet (NAME[N][H]) comes out as its tiles, as many a\n"
+         "row as its comment says, else all in one row. A grey sprite (NAME_light and\n"
+         "NAME_dark) is written as a PNG or BMP image of four levels, a group of its two planes,\n"
+         "or as OUTl.89i and OUTd.89i. --var may be left out when the file holds one sprite."),
+         {{"--var", "NAME", Convert::tr("the sprite to write, by the name --list shows")}},
+         [](const QStringList &f) { return f.size() == 2 && isSourcePath(f[0]); }, extractFromSource},
+        {"--list", "--list SOURCE.h|SOURCE.c",
+         Convert::tr("Lists the arrays of C source that could be sprites, one a line: the name, the\n"
+         "element size, the length, the shape and the arrays it is made of, separated by\n"
+         "tabs; an array that is not a sprite says why. Notes go to standard error."),
+         {{"--list", {}, Convert::tr("list the sprites of the C source")}},
+         [](const QStringList &f) { return f.size() == 1 && isSourcePath(f[0]); }, listSource},
+        {"--add", "PICTURE SOURCE.h|SOURCE.c --add [--var NAME]",
+         Convert::tr("Writes the picture (a calculator picture, or an image: four grey levels for a grey\n"
+         "sprite) into the sprite's arrays in the C source, in place: only the values that\n"
+         "change are written again, each as it was written (base, digits, case, suffix), and\n"
+         "every other byte of the file stays. The mask follows the pixels changed. A picture\n"
+         "of another size than the sprite is refused."),
+         {{"--add", {}, Convert::tr("write the picture into the sprite")},
+          {"--var", "NAME", Convert::tr("the sprite to write, by the name --list shows")}},
+         [](const QStringList &f) { return f.size() == 2 && isSourcePath(f[1]); }, addToSource},
         // Before the picture commands, which would take GROUP OUT.png by the output's ending.
         {{}, "GROUP OUT [--var FOLDER\\NAME]",
          Convert::tr("Extracts a picture variable of a group file (.89g, .92g, .9xg, .v2g, a backup, or a\n"

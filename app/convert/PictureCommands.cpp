@@ -71,25 +71,6 @@ int writePicture(Context &context, const QString &source, CalcPicture picture)
     return written;
 }
 
-// The picture file read with the hint, or nothing after saying why.
-std::optional<LoadedPicture> loadImage(Context &context, const QString &in, const LoadHint &hint)
-{
-    // Anything else that is there (a pipe, a device) the loader names.
-    if (isMissing(in)) {
-        refuse(Failure{Failure::What::Missing, in, {}});
-        return std::nullopt;
-    }
-    Outcome<LoadedPicture> loaded = context.loader.loadFor(in, hint);
-    if (!loaded) {
-        refuse(in, Convert::tr("cannot be read as a picture: %1").arg(describe(loaded.failure(), Wording::Phrase)));
-        return std::nullopt;
-    }
-    if (loaded->cutShort)
-        printNote(Convert::tr("%1 is damaged: it ends before its picture does; the part that could be read is imported")
-                      .arg(QDir::toNativeSeparators(in)));
-    return std::move(*loaded);
-}
-
 // A whole number in [low, high] from an option, or nothing after a usage error naming it.
 std::optional<int> numberOption(const Invocation &call, const QString &option, int low, int high, int fallback)
 {
@@ -162,6 +143,25 @@ QString aligned(const std::vector<std::pair<QString, QString>> &fields)
 }
 
 } // namespace
+
+// The picture file read with the hint, or nothing after saying why.
+std::optional<LoadedPicture> loadImage(Context &context, const QString &in, const LoadHint &hint)
+{
+    // Anything else that is there (a pipe, a device) the loader names.
+    if (isMissing(in)) {
+        refuse(Failure{Failure::What::Missing, in, {}});
+        return std::nullopt;
+    }
+    Outcome<LoadedPicture> loaded = context.loader.loadFor(in, hint);
+    if (!loaded) {
+        refuse(in, Convert::tr("cannot be read as a picture: %1").arg(describe(loaded.failure(), Wording::Phrase)));
+        return std::nullopt;
+    }
+    if (loaded->cutShort)
+        printNote(Convert::tr("%1 is damaged: it ends before its picture does; the part that could be read is imported")
+                      .arg(QDir::toNativeSeparators(in)));
+    return std::move(*loaded);
+}
 
 int exportPicture(Context &context)
 {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ToolSupport.h"
+#include "platform/PictureLoader.h"
+
+#include <optional>
 
 // The conversions between .89i files and images. Each takes a command line already checked
 // for its files and options (files[0] is the input, files[1] the output) and gives an
@@ -18,3 +21,6 @@ int importScaled(Context &context);
 int rewritePicture(Context &context);
 // --info FILE.89i: the texts, the size and how far the file agrees with the writer.
 int describePicture(Context &context);
+// An image read for a command (a JPEG reduced or cut as `hint` allows), or nothing after
+// saying why; a damaged one is read as far as it goes, with a note.
+std::optional<LoadedPicture> loadImage(Context &context, const QString &in, const LoadHint &hint);

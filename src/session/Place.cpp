@@ -99,6 +99,8 @@ QString Place::title() const
 {
     if (m_shape == Shape::PictureFile)
         return m_title;
+    if (m_shape == Shape::SourceSprite) // "ship.c [ship]": the arrays' name, as the source writes it
+        return fileTitle() + QStringLiteral(" [") + QString::fromStdString(m_names.front()) + u']';
     QStringList variables;
     for (const std::string &name : m_names)
         variables << variableName(m_folder, name);

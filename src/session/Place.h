@@ -5,6 +5,7 @@
 #include "document/DocumentPlace.h"
 #include "document/GroupFile.h"
 #include "document/PixelGrid.h"
+#include "document/SourceSprites.h"
 #include "platform/Failure.h"
 #include "platform/FileIdentity.h"
 
@@ -56,9 +57,20 @@ struct GroupOnDisk
     GroupFile group;
 };
 
-// Where a picture lives on disk, in one of four shapes: a picture file; a picture variable
+// A C source text (.h, .c) as read to open one of its sprites: what the path named when it
+// was read, the text and every array of it as a sprite or with the reason it is none.
+struct SourceOnDisk
+{
+    QString path;
+    FileIdentity onDisk;
+    std::string text;
+    std::vector<SourceSprite> sprites;
+};
+
+// Where a picture lives on disk, in one of five shapes: a picture file; a picture variable
 // in a group file (.89g, .92g, .9xg, .v2g) or a TIGroup (.tig); the two plane variables of a
-// grey picture in a group; the two planes as two picture files. Every shape is opened,
+// grey picture in a group; the two planes as two picture files; the arrays of a sprite in a
+// C source text, of which a save rewrites only the values that change. Every shape is opened,
 // written, titled and checked for another program's changes by the same few calls, for the
 // editor and the converter alike.
 //
@@ -71,7 +83,7 @@ class Place final : public DocumentPlace
     Q_DECLARE_TR_FUNCTIONS(Place)
 
 public:
-    enum class Shape { PictureFile, GroupVariable, GroupPair, FilePair };
+    enum class Shape { PictureFile, GroupVariable, GroupPair, FilePair, SourceSprite };
 
     // A picture file of `kind`; `title` is how the status bar names it (the file name).
     static Place pictureFile(const QString &path, const QString &title, CalcKind kind);
@@ -131,6 +143,13 @@ public:
     static Outcome<Opened> openVariable(const GroupOnDisk &group, int entry);
     static Outcome<Opened> openGreyPair(const GroupOnDisk &group, const GreyPair &pair);
     static Outcome<Opened> openFilePair(FileStore &files, const QString &light, const QString &dark);
+    // A C source text and its sprites (PlaceSource.cpp); refused when it cannot be read or
+    // defines no array of integers.
+    static Outcome<SourceOnDisk> readSource(FileStore &files, const QString &path);
+    // Sprite `index` of the text; refused, with the reason, when it is none.
+    static Outcome<Opened> openSprite(const SourceOnDisk &source, int index);
+    // The sprite a source place holds, as last read or written; null for other shapes.
+    const SourceSprite *sprite() const { return m_sprite.get(); }
 
     // What a write may replace: each file as the place last saw it (a save); as the user
     // agreed to replace it (`found`, from changedOnDisk); or whatever is there when the write
@@ -176,6 +195,9 @@ private:
     Outcome<Written> writeIntoGroup(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
     Outcome<Written> writeGroupOnce(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
     Outcome<Written> writeFilePair(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
+    Outcome<Written> writeSprite(FileStore &files, const StoredPicture &picture, const Overwrite &overwrite) const;
+    // The notes of a write that broke hard links: the files' other names keep the old version.
+    static QStringList linksBroken(const QStringList &paths, const std::vector<WriteGuard> &guards);
     // The guard of file i for this overwrite; `now` is its state as just looked at.
     WriteGuard guardOf(size_t i, const Overwrite &overwrite, const FileIdentity &now) const;
     // The place after a write of `picture` under `names`, its files as they are now.
@@ -191,4 +213,6 @@ private:
     std::string m_base;    // Pic Var Name when the names were read or written
     std::string m_comment; // a group's comment as read or written
     std::vector<FileIdentity> m_onDisk;
+    std::shared_ptr<const SourceSprite> m_sprite; // a source place's
+    int m_spriteOfName = 0; // which of the text's sprites of that name (an #if may define one twice)
 };

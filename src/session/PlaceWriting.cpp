@@ -63,19 +63,20 @@ Outcome<std::vector<GroupEntry>> groupVariablesOf(const QString &path, const Sto
 
 QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
 
+} // namespace
+
 // A file with further names (hard links) is written as a new file, which those names do not
 // share: so that no crash can leave it half written. The user is told.
-QStringList linksBroken(const QStringList &paths, const std::vector<WriteGuard> &guards)
+QStringList Place::linksBroken(const QStringList &paths, const std::vector<WriteGuard> &guards)
 {
     QStringList notes;
     for (int i = 0; i < paths.size(); ++i)
         if (guards[size_t(i)].expected.links > 1)
-            notes << Place::tr("%1 had other names (hard links). It was written as a new file, so that a crash cannot "
+            notes << tr("%1 had other names (hard links). It was written as a new file, so that a crash cannot "
                                "leave it half written; the other names keep the version before this save.")
                          .arg(shownPath(paths[i]));
     return notes;
 }
-} // namespace
 
 Outcome<std::vector<QByteArray>> pictureFilesOf(const StoredPicture &picture, const std::vector<std::string> &names,
                                                 CalcKind kind, const QString &path)
@@ -103,6 +104,8 @@ Outcome<Place::Written> Place::write(FileStore &files, const StoredPicture &pict
         return writeIntoGroup(files, picture, overwrite);
     case Shape::FilePair:
         return writeFilePair(files, picture, overwrite);
+    case Shape::SourceSprite:
+        return writeSprite(files, picture, overwrite);
     }
     return Failure{Failure::What::CannotWrite, path(), {}};
 }

@@ -17,6 +17,12 @@ class tst_ConvertSprite : public QObject
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
+    static QByteArray sourceText(const QString &name)
+    {
+        QFile file(QStringLiteral(DOTLARK_TEST_DATA "/csource/") + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     // grey.89g: main\shipl and main\shipd (10 x 2) with main\other; ship.89i alone.
     void writeFiles()
     {
@@ -24,6 +30,8 @@ class tst_ConvertSprite : public QObject
         QVERIFY(writeFile(path("shipd.89i"), pictureFile(10, 2, {{1, 0}, {9, 1}}, {"main", "shipd"})));
         QVERIFY(writeFile(path("other.89i"), pictureFile(3, 3, {}, {"main", "other"})));
         QVERIFY(writeFile(path("wide.89i"), pictureFile(40, 2, {}, {"main", "wide"})));
+        for (const char *source : {"tiles.h", "ship.c", "odd.c"})
+            QVERIFY(writeFile(path(source), sourceText(source)));
         const ToolRun r = runConvert({path("shipl.89i"), path("other.89i"), path("shipd.89i"), "--group", path("grey.89g")});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
     }
@@ -83,6 +91,51 @@ private slots:
         QVERIFY(QImage(path("back.png")).convertToFormat(QImage::Format_RGB32) == image.convertToFormat(QImage::Format_RGB32));
     }
 
+    // The sprites of C source listed, written out as pictures, and written back in place:
+    // unchanged, not a byte; changed, only the literals; resized, refused.
+    void sourceSpritesBothWays()
+    {
+        writeFiles();
+        ToolRun r = runConvert({"--list", path("odd.c")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QStringList lines = r.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], "player\t16 bits\t6 elements\t16 x 6 pixels\tplayer");
+        QCOMPARE(lines[2], "names\t\t\tnot a sprite: an array of pointers, not of integers");
+
+        r = runConvert({path("tiles.h"), path("tiles.png")}); // one sprite: no --var needed
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QCOMPARE(QImage(path("tiles.png")).size(), QSize(256, 16)); // 16 tiles in one row
+        r = runConvert({path("ship.c"), path("ship.png"), "--var", "ship"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QImage ship(path("ship.png"));
+        QCOMPARE(qGray(ship.pixel(3, 0)), 213); // 24 = 00011000 light only
+        QCOMPARE(qGray(ship.pixel(3, 1)), 0);   // in both planes
+
+        r = runConvert({path("odd.c"), path("player.89i"), "--var", "player"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray odd = readFile(path("odd.c"));
+        r = runConvert({path("player.89i"), path("odd.c"), "--add", "--var", "player"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QCOMPARE(readFile(path("odd.c")), odd);
+
+        r = runConvert({path("player.89i"), path("inverted.89i"), "--invert"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        r = runConvert({path("inverted.89i"), path("odd.c"), "--add", "--var", "player"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray inverted = readFile(path("odd.c"));
+        QVERIFY2(inverted.contains("(unsigned short)0xE7E7, /* head */") && inverted.contains("    0X0000u,\n    0xFFFFU /* feet */"),
+                 inverted);
+        QCOMPARE(inverted.left(inverted.indexOf("0xE7E7")), odd.left(odd.indexOf("0x1818")));
+
+        r = runConvert({path("player.89i"), path("taller.89i"), "--canvas", "16x7"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        r = runConvert({path("taller.89i"), path("odd.c"), "--add", "--var", "player"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("16 x 7 pixels, and its arrays hold 16 x 6"), qPrintable(r.err));
+        QCOMPARE(readFile(path("odd.c")), inverted);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments"); // file names in the temporary folder
@@ -115,6 +168,16 @@ private slots:
             << "outl.89i: is there and is not a calculator picture";
         QTest::newRow("a group of black and white") << QStringList{"in.png", "out.89g", "--fit"} << 2
                                                     << "a scaled import into a group takes --gray 4";
+        QTest::newRow("two sprites, no --var") << QStringList{"ship.c", "out.png"} << 1
+                                               << "ship.c: defines 2 sprites: name one with --var NAME";
+        QTest::newRow("no such array") << QStringList{"ship.c", "out.png", "--var", "boss"} << 1
+                                       << "ship.c: defines no array named boss";
+        QTest::newRow("an array that is no sprite") << QStringList{"odd.c", "out.png", "--var", "speeds"} << 1
+                                                    << "odd.c [speeds]: It is not a sprite: an array of float";
+        QTest::newRow("grey sprite as PBM") << QStringList{"ship.c", "out.pbm", "--var", "enemy"} << 1
+                                            << "a sprite of four grey levels is written as a PNG or BMP image";
+        QTest::newRow("an image of another size") << QStringList{"in.png", "odd.c", "--add", "--var", "cursor"} << 1
+                                                     << "cannot be written: The sprite is now 4 x 4 pixels";
         QTest::newRow("3 levels") << QStringList{"in.png", "out.89g", "--fit", "--gray", "3"} << 2
                                   << "--gray takes 2 or 4, not \"3\"";
     }

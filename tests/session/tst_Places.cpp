@@ -310,6 +310,74 @@ private slots:
         QVERIFY(b.session.saveAs(b.path("b.89i"), QStringLiteral("b.89i")).ok);
         QCOMPARE(decode89i(asBytes(readFile(b.path("b.89i")))).picture.name, "pic");
     }
+
+    // A sprite opened from C source and saved: unchanged, the file is not touched; changed,
+    // only its literals are, and the next save finds them where they moved to; another
+    // program's version is written into only when the user agreed, by the sprite's name,
+    // and one that no longer holds the sprite, or that lands just before the write, is
+    // left as it is with the drawing unsaved.
+    void sourceSpriteSavedInPlace_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *name : {"unchanged", "drawn twice", "changed meanwhile", "sprite gone meanwhile", "raced",
+                                 "grey into black and white"})
+            QTest::newRow(name) << name;
+    }
+    void sourceSpriteSavedInPlace()
+    {
+        QFETCH(QString, kind);
+        Bench b;
+        const QString path = b.path("ship.c");
+        const QByteArray before = "/* sprites */\nunsigned char ship_light[2] = {24, 60};\nunsigned char ship_dark[2] = {0, 24};\n"
+                                  "const unsigned char dot[1] = {0x01};\n";
+        QVERIFY(writeFile(path, before));
+        const Outcome<SourceOnDisk> read = Place::readSource(b.files, path);
+        QVERIFY(read);
+        const int sprite = kind == u"grey into black and white" ? 1 : 0;
+        QVERIFY(b.session.open(Place::openSprite(*read, sprite), false).ok);
+        QCOMPARE(b.session.currentFileTitle(), sprite == 0 ? "ship.c [ship]" : "ship.c [dot]");
+        const FileIdentity opened = b.files.identify(path);
+        if (kind == u"unchanged") {
+            QVERIFY(b.session.save().ok);
+            QCOMPARE(readFile(path), before);
+            QVERIFY(b.files.identify(path) == opened); // not written at all
+            return;
+        }
+        if (kind == u"grey into black and white") {
+            QVERIFY(b.document().setLevels(4));
+            const SessionOutcome outcome = b.session.save();
+            QVERIFY(!outcome.ok);
+            QVERIFY2(outcome.message.contains("dot is a black-and-white sprite"), qPrintable(outcome.message));
+            QCOMPARE(readFile(path), before);
+            return;
+        }
+        b.draw(); // (0, 0) light grey: 24 -> 152, a literal one digit longer
+        QByteArray expected = QByteArray(before).replace("{24, 60}", "{152, 60}");
+        const QByteArray theirs = QByteArray("// theirs\n") + (kind == u"sprite gone meanwhile" ? QByteArray("int x;\n") : before);
+        if (kind == u"raced")
+            b.files.theirs = theirs;
+        if (kind == u"changed meanwhile" || kind == u"sprite gone meanwhile")
+            QVERIFY(replaceAtomically(path, theirs));
+        const std::optional<Place::Changed> found = b.session.changedOnDisk();
+        const SessionOutcome outcome = found ? b.session.saveReplacing(*found) : b.session.save();
+        if (kind == u"sprite gone meanwhile" || kind == u"raced") {
+            QVERIFY(!outcome.ok);
+            QCOMPARE(readFile(path), theirs);
+            QVERIFY(b.document().hasUnsavedWork());
+            return;
+        }
+        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        if (kind == u"changed meanwhile")
+            expected.prepend("// theirs\n");
+        QCOMPARE(readFile(path), expected);
+        if (kind == u"drawn twice") {
+            b.document().drawn();
+            b.document().setPixel(7, 1, 3); // black: 60 -> 61 and 24 -> 25
+            b.document().endChange();
+            QVERIFY(b.session.save().ok);
+            QCOMPARE(readFile(path), QByteArray(expected).replace("{152, 60}", "{152, 61}").replace("{0, 24}", "{0, 25}"));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_Places)
