@@ -912,6 +912,70 @@ der der Gruppe, außer --calc nennt ihn.</translation>
         <source>--names goes with --tiles</source>
         <translation>--names gehört zu --tiles</translation>
     </message>
+    <message>
+        <source>Writes a sprite of C source (arrays of 8, 16 or 32-bit integers, one row an element,
+as --sprite writes them or by hand) as OUT: a calculator picture or an image (.png,
+.bmp, .pbm) by OUT&apos;s ending. A sheet (NAME[N][H]) comes out as its tiles, as many a
+row as its comment says, else all in one row. A grey sprite (NAME_light and
+NAME_dark) is written as a PNG or BMP image of four levels, a group of its two planes,
+or as OUTl.89i and OUTd.89i. --var may be left out when the file holds one sprite.</source>
+        <translation>Schreibt ein Sprite aus C-Quelltext (Arrays aus 8-, 16- oder 32-Bit-Ganzzahlen, eine Zeile
+je Element, wie --sprite sie schreibt oder von Hand) als OUT: ein Taschenrechnerbild oder
+ein Bild (.png, .bmp, .pbm) je nach Endung von OUT. Ein Bogen (NAME[N][H]) ergibt seine
+Kacheln, so viele je Reihe, wie sein Kommentar sagt, sonst alle in einer Reihe. Ein
+graues Sprite (NAME_light und NAME_dark) wird als PNG- oder BMP-Bild mit vier Stufen, als
+Gruppe seiner zwei Ebenen oder als OUTl.89i und OUTd.89i geschrieben. --var kann
+entfallen, wenn die Datei ein einziges Sprite enthält.</translation>
+    </message>
+    <message>
+        <source>the sprite to write, by the name --list shows</source>
+        <translation>das zu schreibende Sprite, unter dem Namen, den --list zeigt</translation>
+    </message>
+    <message>
+        <source>Lists the arrays of C source that could be sprites, one a line: the name, the
+element size, the length, the shape and the arrays it is made of, separated by
+tabs; an array that is not a sprite says why. Notes go to standard error.</source>
+        <translation>Listet die Arrays des C-Quelltexts, die Sprites sein können, eines je Zeile: den Namen,
+die Elementgröße, die Länge, die Form und die Arrays, aus denen es besteht, durch
+Tabulatoren getrennt; ein Array, das kein Sprite ist, sagt warum. Hinweise gehen auf die
+Fehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>list the sprites of the C source</source>
+        <translation>die Sprites des C-Quelltexts auflisten</translation>
+    </message>
+    <message>
+        <source>Writes the picture (a calculator picture, or an image: four grey levels for a grey
+sprite) into the sprite&apos;s arrays in the C source, in place: only the values that
+change are written again, each as it was written (base, digits, case, suffix), and
+every other byte of the file stays. The mask follows the pixels changed. A picture
+of another size than the sprite is refused.</source>
+        <translation>Schreibt das Bild (ein Taschenrechnerbild oder ein Bild: vier Graustufen für ein graues
+Sprite) an Ort und Stelle in die Arrays des Sprites im C-Quelltext: nur die Werte, die
+sich ändern, werden neu geschrieben, jeder so, wie er geschrieben war (Basis, Ziffern,
+Groß- und Kleinschreibung, Suffix), und jedes andere Byte der Datei bleibt. Die Maske
+folgt den geänderten Pixeln. Ein Bild anderer Größe als das Sprite wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>write the picture into the sprite</source>
+        <translation>das Bild in das Sprite schreiben</translation>
+    </message>
+    <message>
+        <source>defines no array named %1 (--list shows them)</source>
+        <translation>definiert kein Array namens %1 (--list zeigt sie)</translation>
+    </message>
+    <message>
+        <source>defines no sprite (--list shows its arrays and why)</source>
+        <translation>definiert kein Sprite (--list zeigt seine Arrays und warum)</translation>
+    </message>
+    <message>
+        <source>defines %1 sprites: name one with --var NAME (--list shows them)</source>
+        <translation>definiert %1 Sprites: eines mit --var NAME nennen (--list zeigt sie)</translation>
+    </message>
+    <message>
+        <source>a sprite of four grey levels is written as a PNG or BMP image, a group or two picture files</source>
+        <translation>ein Sprite mit vier Graustufen wird als PNG- oder BMP-Bild, als Gruppe oder als zwei Bilddateien geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -2534,6 +2598,10 @@ Wlink89.exe erneut auswählen?</translation>
         <source>Pick Level</source>
         <translation>Stufe aufnehmen</translation>
     </message>
+    <message>
+        <source>C source with sprites (h, c)|*.h;*.c</source>
+        <translation>C-Quelltext mit Sprites (h, c)|*.h;*.c</translation>
+    </message>
 </context>
 <context>
     <name>MetafileReader</name>
@@ -2951,6 +3019,30 @@ benutzen Sie dotlark-convert.</translation>
         <source>%1 had other names (hard links). It was written as a new file, so that a crash cannot leave it half written; the other names keep the version before this save.</source>
         <translation>%1 hatte weitere Namen (harte Links). Die Datei wurde neu geschrieben, damit ein Absturz sie nicht halb geschrieben zurücklassen kann; die anderen Namen behalten die Fassung vor diesem Speichern.</translation>
     </message>
+    <message>
+        <source>It defines no array of 8, 16 or 32-bit integers, which is how C source holds sprites.</source>
+        <translation>Sie definiert kein Array aus 8-, 16- oder 32-Bit-Ganzzahlen, in dem C-Quelltext Sprites hält.</translation>
+    </message>
+    <message>
+        <source>%1 is a black-and-white sprite in this file, and the picture has four grey levels.</source>
+        <translation>%1 ist in dieser Datei ein schwarzweißes Sprite, und das Bild hat vier Graustufen.</translation>
+    </message>
+    <message>
+        <source>It is not a sprite: %1.</source>
+        <translation>Es ist kein Sprite: %1.</translation>
+    </message>
+    <message>
+        <source>It is %1 x %2 pixels; the editor takes pictures of at most %3 pixels a side.</source>
+        <translation>Es hat %1 x %2 Pixel; der Editor nimmt Bilder von höchstens %3 Pixeln Seitenlänge.</translation>
+    </message>
+    <message>
+        <source>The file no longer defines the sprite %1.</source>
+        <translation>Die Datei definiert das Sprite %1 nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The sprite %1 would not read back.</source>
+        <translation>Das Sprite %1 ließe sich nicht wieder lesen.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -3156,6 +3248,44 @@ benutzen Sie dotlark-convert.</translation>
     </message>
 </context>
 <context>
+    <name>SourceCommands</name>
+    <message>
+        <source>%1 holds no sprite:</source>
+        <translation>%1 enthält kein Sprite:</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation><numerusform>und %n weiteres</numerusform><numerusform>und %n weitere</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>SourceDialog</name>
+    <message>
+        <source>Array</source>
+        <translation>Array</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Sprite</source>
+        <translation>Sprite</translation>
+    </message>
+    <message>
+        <source>Open from C Source</source>
+        <translation>Aus C-Quelltext öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Open which sprite of %1?</source>
+        <translation>&amp;Welches Sprite von %1 öffnen?</translation>
+    </message>
+</context>
+<context>
     <name>SpriteSource</name>
     <message>
         <source>there are no pixels to write</source>
@@ -3176,6 +3306,45 @@ benutzen Sie dotlark-convert.</translation>
     <message>
         <source>the tiles are %1 pixels wide, wider than rows of %2 pixels</source>
         <translation>die Kacheln sind %1 Pixel breit, breiter als Zeilen von %2 Pixeln</translation>
+    </message>
+</context>
+<context>
+    <name>SpriteSummary</name>
+    <message>
+        <source>%1 bits, %2 a row</source>
+        <translation>%1 Bit, %2 je Zeile</translation>
+    </message>
+    <message>
+        <source>%1 bits</source>
+        <translation>%1 Bit</translation>
+    </message>
+    <message>
+        <source>%1 x %2 elements</source>
+        <translation>%1 x %2 Elemente</translation>
+    </message>
+    <message>
+        <source>%1 elements</source>
+        <translation>%1 Elemente</translation>
+    </message>
+    <message>
+        <source>not a sprite: %1</source>
+        <translation>kein Sprite: %1</translation>
+    </message>
+    <message>
+        <source>%1 tiles of %2 x %3 pixels, %4 a row</source>
+        <translation>%1 Kacheln zu %2 x %3 Pixeln, %4 je Reihe</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>, four grey levels</source>
+        <translation>, vier Graustufen</translation>
+    </message>
+    <message>
+        <source>, with a mask</source>
+        <translation>, mit Maske</translation>
     </message>
 </context>
 <context>

@@ -913,6 +913,70 @@ est celle du groupe, sauf si --calc la nomme.</translation>
         <source>--names goes with --tiles</source>
         <translation>--names va avec --tiles</translation>
     </message>
+    <message>
+        <source>Writes a sprite of C source (arrays of 8, 16 or 32-bit integers, one row an element,
+as --sprite writes them or by hand) as OUT: a calculator picture or an image (.png,
+.bmp, .pbm) by OUT&apos;s ending. A sheet (NAME[N][H]) comes out as its tiles, as many a
+row as its comment says, else all in one row. A grey sprite (NAME_light and
+NAME_dark) is written as a PNG or BMP image of four levels, a group of its two planes,
+or as OUTl.89i and OUTd.89i. --var may be left out when the file holds one sprite.</source>
+        <translation>Écrit un sprite de source C (tableaux d&apos;entiers de 8, 16 ou 32 bits, une ligne par
+élément, tels que --sprite les écrit ou écrits à la main) comme OUT : une image de
+calculatrice ou une image (.png, .bmp, .pbm) selon l&apos;extension de OUT. Une planche
+(NOM[N][H]) donne ses tuiles, autant par rangée que son commentaire l&apos;indique, sinon
+toutes sur une rangée. Un sprite gris (NOM_light et NOM_dark) est écrit comme image PNG
+ou BMP de quatre niveaux, comme groupe de ses deux plans ou comme OUTl.89i et OUTd.89i.
+--var peut être omis quand le fichier contient un seul sprite.</translation>
+    </message>
+    <message>
+        <source>the sprite to write, by the name --list shows</source>
+        <translation>le sprite à écrire, sous le nom que --list affiche</translation>
+    </message>
+    <message>
+        <source>Lists the arrays of C source that could be sprites, one a line: the name, the
+element size, the length, the shape and the arrays it is made of, separated by
+tabs; an array that is not a sprite says why. Notes go to standard error.</source>
+        <translation>Liste les tableaux de la source C qui pourraient être des sprites, un par ligne : le
+nom, la taille des éléments, la longueur, la forme et les tableaux qui le composent,
+séparés par des tabulations ; un tableau qui n&apos;est pas un sprite dit pourquoi. Les
+remarques vont sur la sortie d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>list the sprites of the C source</source>
+        <translation>lister les sprites de la source C</translation>
+    </message>
+    <message>
+        <source>Writes the picture (a calculator picture, or an image: four grey levels for a grey
+sprite) into the sprite&apos;s arrays in the C source, in place: only the values that
+change are written again, each as it was written (base, digits, case, suffix), and
+every other byte of the file stays. The mask follows the pixels changed. A picture
+of another size than the sprite is refused.</source>
+        <translation>Écrit l&apos;image (une image de calculatrice, ou une image : quatre niveaux de gris pour
+un sprite gris) dans les tableaux du sprite de la source C, sur place : seules les
+valeurs qui changent sont réécrites, chacune comme elle était écrite (base, chiffres,
+casse, suffixe), et tous les autres octets du fichier restent. Le masque suit les pixels
+modifiés. Une image d&apos;une autre taille que le sprite est refusée.</translation>
+    </message>
+    <message>
+        <source>write the picture into the sprite</source>
+        <translation>écrire l&apos;image dans le sprite</translation>
+    </message>
+    <message>
+        <source>defines no array named %1 (--list shows them)</source>
+        <translation>ne définit aucun tableau nommé %1 (--list les affiche)</translation>
+    </message>
+    <message>
+        <source>defines no sprite (--list shows its arrays and why)</source>
+        <translation>ne définit aucun sprite (--list affiche ses tableaux et pourquoi)</translation>
+    </message>
+    <message>
+        <source>defines %1 sprites: name one with --var NAME (--list shows them)</source>
+        <translation>définit %1 sprites : nommez-en un avec --var NOM (--list les affiche)</translation>
+    </message>
+    <message>
+        <source>a sprite of four grey levels is written as a PNG or BMP image, a group or two picture files</source>
+        <translation>un sprite de quatre niveaux de gris s&apos;écrit comme image PNG ou BMP, comme groupe ou comme deux fichiers d&apos;image</translation>
+    </message>
 </context>
 <context>
     <name>DecodeReply</name>
@@ -2535,6 +2599,10 @@ Choisir de nouveau Wlink89.exe&#xa0;?</translation>
         <source>Pick Level</source>
         <translation>Prendre le niveau</translation>
     </message>
+    <message>
+        <source>C source with sprites (h, c)|*.h;*.c</source>
+        <translation>Source C avec des sprites (h, c)|*.h;*.c</translation>
+    </message>
 </context>
 <context>
     <name>MetafileReader</name>
@@ -2952,6 +3020,30 @@ utilisez dotlark-convert.</translation>
         <source>%1 had other names (hard links). It was written as a new file, so that a crash cannot leave it half written; the other names keep the version before this save.</source>
         <translation>%1 avait d&apos;autres noms (liens physiques). Il a été écrit comme un nouveau fichier, pour qu&apos;une panne ne puisse pas le laisser à moitié écrit&#xa0;; les autres noms gardent la version d&apos;avant cet enregistrement.</translation>
     </message>
+    <message>
+        <source>It defines no array of 8, 16 or 32-bit integers, which is how C source holds sprites.</source>
+        <translation>Il ne définit aucun tableau d&apos;entiers de 8, 16 ou 32 bits, la forme sous laquelle la source C contient des sprites.</translation>
+    </message>
+    <message>
+        <source>%1 is a black-and-white sprite in this file, and the picture has four grey levels.</source>
+        <translation>%1 est un sprite noir et blanc dans ce fichier, et l&apos;image a quatre niveaux de gris.</translation>
+    </message>
+    <message>
+        <source>It is not a sprite: %1.</source>
+        <translation>Ce n&apos;est pas un sprite : %1.</translation>
+    </message>
+    <message>
+        <source>It is %1 x %2 pixels; the editor takes pictures of at most %3 pixels a side.</source>
+        <translation>Il fait %1 x %2 pixels ; l&apos;éditeur prend des images d&apos;au plus %3 pixels de côté.</translation>
+    </message>
+    <message>
+        <source>The file no longer defines the sprite %1.</source>
+        <translation>Le fichier ne définit plus le sprite %1.</translation>
+    </message>
+    <message>
+        <source>The sprite %1 would not read back.</source>
+        <translation>Le sprite %1 ne se relirait pas.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -3157,6 +3249,44 @@ utilisez dotlark-convert.</translation>
     </message>
 </context>
 <context>
+    <name>SourceCommands</name>
+    <message>
+        <source>%1 holds no sprite:</source>
+        <translation>%1 ne contient aucun sprite :</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation><numerusform>et %n autre</numerusform><numerusform>et %n autres</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>SourceDialog</name>
+    <message>
+        <source>Array</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Sprite</source>
+        <translation>Sprite</translation>
+    </message>
+    <message>
+        <source>Open from C Source</source>
+        <translation>Ouvrir depuis une source C</translation>
+    </message>
+    <message>
+        <source>&amp;Open which sprite of %1?</source>
+        <translation>&amp;Ouvrir quel sprite de %1 ?</translation>
+    </message>
+</context>
+<context>
     <name>SpriteSource</name>
     <message>
         <source>there are no pixels to write</source>
@@ -3177,6 +3307,45 @@ utilisez dotlark-convert.</translation>
     <message>
         <source>the tiles are %1 pixels wide, wider than rows of %2 pixels</source>
         <translation>les tuiles font %1 pixels de large, plus que des lignes de %2 pixels</translation>
+    </message>
+</context>
+<context>
+    <name>SpriteSummary</name>
+    <message>
+        <source>%1 bits, %2 a row</source>
+        <translation>%1 bits, %2 par ligne</translation>
+    </message>
+    <message>
+        <source>%1 bits</source>
+        <translation>%1 bits</translation>
+    </message>
+    <message>
+        <source>%1 x %2 elements</source>
+        <translation>%1 x %2 éléments</translation>
+    </message>
+    <message>
+        <source>%1 elements</source>
+        <translation>%1 éléments</translation>
+    </message>
+    <message>
+        <source>not a sprite: %1</source>
+        <translation>pas un sprite : %1</translation>
+    </message>
+    <message>
+        <source>%1 tiles of %2 x %3 pixels, %4 a row</source>
+        <translation>%1 tuiles de %2 x %3 pixels, %4 par rangée</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>, four grey levels</source>
+        <translation>, quatre niveaux de gris</translation>
+    </message>
+    <message>
+        <source>, with a mask</source>
+        <translation>, avec un masque</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "document/CalcKind.h"
 #include "platform/FileStore.h"
 #include "platform/Licence.h"
+#include "session/FileNames.h"
 #include "session/TiGroup.h"
 
 #include <algorithm>

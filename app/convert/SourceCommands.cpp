@@ -100,8 +100,6 @@ std::optional<StoredPicture> pictureToWrite(Context &context, const SourceSprite
 }
 } // namespace
 
-bool isSourcePath(const QString &path) { return QStringList{"h", "c"}.contains(suffixOf(path)) && path.contains(u'.'); }
-
 int listSource(Context &context)
 {
     const std::optional<SourceOnDisk> source = readSource(context, context.call.files[0]);

@@ -16,5 +16,3 @@
 int listSource(Context &context);
 int extractFromSource(Context &context);
 int addToSource(Context &context);
-
-bool isSourcePath(const QString &path);

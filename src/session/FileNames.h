@@ -9,6 +9,12 @@
 // endings 92i, 9xi and v2i.
 inline bool hasPictureEnding(const QString &path) { return kindFromEnding(path.right(3).toStdString()).has_value(); }
 inline bool hasBitmapEnding(const QString &path) { return path.right(3).toLower() == QStringLiteral("bmp"); }
+// C source, a header or a source file, where sprites are kept as arrays: ".h" or ".c", any case.
+inline bool isSourcePath(const QString &path)
+{
+    const QString ending = path.right(2).toLower();
+    return ending == QStringLiteral(".h") || ending == QStringLiteral(".c");
+}
 
 // The name without its folders: the text after the last separator, or the whole path.
 QString baseName(const QString &path);

@@ -238,7 +238,12 @@ void EditCommands::tileGrid()
     const std::optional<QSize> size = m_desk.questions.askTileGrid(m_tileSize, QSize(document().width(), document().height()));
     if (!size)
         return;
-    m_tileSize = *size;
+    setTileSize(*size);
+}
+
+void EditCommands::setTileSize(QSize size)
+{
+    m_tileSize = size;
     if (m_host.tileGridChanged)
         m_host.tileGridChanged(m_tileSize);
 }

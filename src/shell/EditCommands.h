@@ -80,6 +80,8 @@ public:
     // to Export Source; empty when there is no grid.
     void tileGrid();
     QSize tileSize() const { return m_tileSize; }
+    // The grid of a sheet of sprites just opened: its tiles' size.
+    void setTileSize(QSize size);
     // The same, as the menu's items call them.
     void flipHorizontal() { flip(PictureOps::Axis::Horizontal); }
     void flipVertical() { flip(PictureOps::Axis::Vertical); }

@@ -1,17 +1,13 @@
 #include "shell/GroupDialogs.h"
 
-#include "shell/DialogLayout.h"
+#include "shell/Chooser.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 constexpr int kPreviewWidth = 240;  // screen pixels: a 160 x 77 picture at 1.5, a 240 x 128 one at 1
@@ -49,34 +45,14 @@ QTreeWidget *pictureList(const std::vector<GroupChoice> &pictures)
 std::optional<int> GroupDialogs::choosePicture(const QString &groupPath, const std::vector<GroupChoice> &pictures,
                                                const GroupPreview &previewOf)
 {
-    QDialog dialog(m_parent);
-    dialog.setWindowTitle(tr("Open from Group"));
-    QTreeWidget *list = pictureList(pictures);
-    auto *shown = new QLabel;
-    shown->setFixedSize(kPreviewWidth + 8, kPreviewHeight + 8);
-    shown->setAlignment(Qt::AlignCenter);
-    shown->setFrameShape(QFrame::StyledPanel);
+    Chooser chooser(m_parent, tr("Open from Group"), pictureList(pictures), QSize(kPreviewWidth, kPreviewHeight));
+    QLabel *shown = chooser.preview();
     shown->setAutoFillBackground(true);
-    QObject::connect(list, &QTreeWidget::currentItemChanged, &dialog, [&, list, shown] {
+    QTreeWidget *list = chooser.list();
+    QObject::connect(list, &QTreeWidget::currentItemChanged, &chooser.dialog(), [&, list, shown] {
         const int at = list->indexOfTopLevelItem(list->currentItem());
         shown->setPixmap(at >= 0 ? preview(previewOf(at)) : QPixmap());
     });
-    QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
     list->setCurrentItem(list->topLevelItem(0));
-    auto *label = new QLabel(tr("&Open which picture of %1?").arg(QFileInfo(groupPath).fileName()));
-    label->setBuddy(list);
-    auto *row = new QHBoxLayout;
-    row->addWidget(list, 1);
-    row->addWidget(shown, 0, Qt::AlignTop);
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(label);
-    layout->addLayout(row);
-    layout->addWidget(okCancel(dialog));
-    dialog.resize(560, 300);
-    const bool accepted = dialog.exec() == QDialog::Accepted && list->currentItem();
-    if (m_parent)
-        m_parent->activateWindow();
-    if (!accepted)
-        return std::nullopt;
-    return list->indexOfTopLevelItem(list->currentItem());
+    return chooser.run(tr("&Open which picture of %1?").arg(QFileInfo(groupPath).fileName()), nullptr, QSize(560, 300));
 }

@@ -21,6 +21,8 @@
 #include "shell/CalculatorCommands.h"
 #include "shell/GroupCommands.h"
 #include "shell/GroupDialogs.h"
+#include "shell/SourceCommands.h"
+#include "shell/SourceDialog.h"
 #include "shell/LinkDialogs.h"
 #include "shell/SendCommand.h"
 #include "shell/StatusPanels.h"

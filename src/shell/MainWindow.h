@@ -26,6 +26,8 @@ class ExportSourceDialogs;
 class GreyPalette;
 class GroupCommands;
 class GroupDialogs;
+class SourceCommands;
+class SourceDialog;
 class HelpWindow;
 class ImportCommands;
 class LinkDialogs;
@@ -197,6 +199,8 @@ private:
     std::unique_ptr<CalculatorCommands> m_calculator;
     std::unique_ptr<GroupDialogs> m_groupDialogs;
     std::unique_ptr<GroupCommands> m_groups;
+    std::unique_ptr<SourceDialog> m_sourceDialog;
+    std::unique_ptr<SourceCommands> m_sources;
     std::unique_ptr<Clipboard> m_ownClipboard;
     std::unique_ptr<EditDialogs> m_editDialogs;
     std::unique_ptr<EditCommands> m_edit;

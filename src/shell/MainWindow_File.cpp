@@ -10,7 +10,10 @@
 #include "session/FileNames.h"
 #include "session/TiGroup.h"
 #include "shell/GroupCommands.h"
+#include "shell/EditCommands.h"
 #include "shell/GroupDialogs.h"
+#include "shell/SourceCommands.h"
+#include "shell/SourceDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/NameChecks.h"
 #include "shell/TextBox.h"
@@ -96,7 +99,7 @@ void MainWindow::miOpen_click()
     request.title = tr("TI-89 DOTLARK: Open File");
     request.filter = QStringLiteral("%1|*.89i|%2|*.89i;*.9xi;*.v2i;*.92i|")
                          .arg(tr("Readable Images (89i)"), tr("Calculator pictures (89i, 9xi, v2i, 92i)"))
-                     + kGroupFilesFilter;
+                     + kGroupFilesFilter + u'|' + tr("C source with sprites (h, c)|*.h;*.c");
     request.mustExist = true;
     if (const auto choice = m_services.dialogs.openFile(request); choice && !openGroupInstead(choice->path, true, false))
         apply(m_session.openChosen(choice->path, choice->title));
@@ -249,24 +252,41 @@ void MainWindow::createGroupCommands()
             m_tools.selection().deselect();
         apply(outcome);
     });
+    SourceQuestions *sourceQuestions = m_services.sourceQuestions;
+    if (!sourceQuestions) {
+        m_sourceDialog = std::make_unique<SourceDialog>();
+        m_sourceDialog->setParent(this);
+        sourceQuestions = m_sourceDialog.get();
+    }
+    m_sources = std::make_unique<SourceCommands>(
+        m_services, m_session, *sourceQuestions,
+        [this](const SessionOutcome &outcome) {
+            if (outcome.pictureReplaced)
+                m_tools.selection().deselect();
+            apply(outcome);
+        },
+        [this](QSize tile) { m_edit->setTileSize(tile); });
 }
 
-// A group file is opened through its chooser, and one of the two picture files of a grey
-// picture as the pair when the user says so; guard: not over unsaved work (a drop, a recent
-// file; Open is disabled while there is any). False when the path is to be opened as one
-// picture file.
+// A group file or C source is opened through its chooser, and one of the two picture files
+// of a grey picture as the pair when the user says so; guard: not over unsaved work (a drop,
+// a recent file; Open is disabled while there is any). False when the path is to be opened
+// as one picture file.
 bool MainWindow::openGroupInstead(const QString &path, bool addToRecent, bool guard)
 {
-    const bool group = isGroupPath(path);
-    if (!group && !(hasPictureEnding(path) && Place::pairedFiles(m_services.files, path)))
+    const bool group = isGroupPath(path), source = isSourcePath(path);
+    if (!group && !source && !(hasPictureEnding(path) && Place::pairedFiles(m_services.files, path)))
         return false;
     if (const SessionOutcome may = m_session.mayReplacePicture(); guard && !may.ok) {
         apply(may);
         return true;
     }
-    if (!group)
+    if (source)
+        m_sources->open(path, addToRecent);
+    else if (!group)
         return m_groups->openPair(path, addToRecent);
-    m_groups->open(path, addToRecent);
+    else
+        m_groups->open(path, addToRecent);
     return true;
 }
 

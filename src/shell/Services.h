@@ -21,6 +21,7 @@ class Progress;
 class Questions;
 class RecoveryStore;
 class ScaledImportQuestion;
+class SourceQuestions;
 class Settings;
 struct LinkSettings;
 
@@ -54,6 +55,8 @@ struct Services
     LinkQuestions *linkQuestions = nullptr;
     // The chooser of a group file's pictures; none: the window's own dialog.
     GroupQuestions *groupQuestions = nullptr;
+    // The chooser of the sprites of C source; none: the window's own dialog.
+    SourceQuestions *sourceQuestions = nullptr;
     // File > Export Source...'s options; none: the window's own dialog.
     ExportSourceQuestion *exportSource = nullptr;
     // Where the recovery copies are kept; none: the window keeps no copy and offers none.

@@ -5,6 +5,7 @@
 #include "fakes/EditFakes.h"
 #include "fakes/FakeProgress.h"
 #include "fakes/GroupFakes.h"
+#include "fakes/SourceFakes.h"
 #include "fakes/LinkFakes.h"
 #include "fakes/ShellFakes.h"
 #include "shell/ScaledImportQuestion.h"
@@ -65,6 +66,7 @@ struct FakeServices
     FakeCalculator calculator;
     FakeLinkQuestions linkQuestions;
     FakeGroupQuestions groupQuestions;
+    FakeSourceQuestions sourceQuestions;
     FakeProgress linkProgress;
     FakeEditQuestions editQuestions;
     Services services()
@@ -76,6 +78,7 @@ struct FakeServices
         all.linkProgress = &linkProgress;
         all.linkQuestions = &linkQuestions;
         all.groupQuestions = &groupQuestions;
+        all.sourceQuestions = &sourceQuestions;
         all.editQuestions = &editQuestions;
         return all;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fakes/ScriptedAnswers.h"
+
 // Scripted answers to the group chooser, and group files built by the tests.
 
 #include "shell/GroupQuestions.h"
@@ -28,11 +30,7 @@ public:
         }
         offered << names;
         previews << sizes;
-        if (answers.empty())
-            return std::nullopt;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return nextAnswer(answers);
     }
 };
 
