@@ -3043,6 +3043,10 @@ benutzen Sie dotlark-convert.</translation>
         <source>The sprite %1 would not read back.</source>
         <translation>Das Sprite %1 ließe sich nicht wieder lesen.</translation>
     </message>
+    <message>
+        <source>The picture is %1 x %2 pixels, and the arrays of %3 hold %4 x %5: a sprite of another size cannot be written in place. Save As writes the picture to a file of its own.</source>
+        <translation>Das Bild hat %1 x %2 Pixel, und die Arrays von %3 halten %4 x %5: ein Sprite anderer Größe kann nicht an Ort und Stelle geschrieben werden. Speichern unter schreibt das Bild in eine eigene Datei.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -3255,7 +3259,10 @@ benutzen Sie dotlark-convert.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>und %n weiteres</numerusform><numerusform>und %n weitere</numerusform></translation>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>

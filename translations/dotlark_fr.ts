@@ -3044,6 +3044,10 @@ utilisez dotlark-convert.</translation>
         <source>The sprite %1 would not read back.</source>
         <translation>Le sprite %1 ne se relirait pas.</translation>
     </message>
+    <message>
+        <source>The picture is %1 x %2 pixels, and the arrays of %3 hold %4 x %5: a sprite of another size cannot be written in place. Save As writes the picture to a file of its own.</source>
+        <translation>L&apos;image fait %1 x %2 pixels, et les tableaux de %3 en contiennent %4 x %5 : un sprite d&apos;une autre taille ne peut pas être réécrit sur place. Enregistrer sous écrit l&apos;image dans un fichier à elle.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -3256,7 +3260,10 @@ utilisez dotlark-convert.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>et %n autre</numerusform><numerusform>et %n autres</numerusform></translation>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
     </message>
 </context>
 <context>

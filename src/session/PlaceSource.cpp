@@ -145,6 +145,12 @@ Outcome<Place::Written> Place::writeSprite(FileStore &files, const StoredPicture
             return Failure{Failure::What::CannotEncode, path(),
                            tr("The file no longer defines the sprite %1.").arg(text(m_names.front()))};
     }
+    if (picture.width != sprite->sheet.width() || picture.height != sprite->sheet.height())
+        return Failure{Failure::What::CannotEncode, path(),
+                       tr("The picture is %1 x %2 pixels, and the arrays of %3 hold %4 x %5: a sprite of another size "
+                          "cannot be written in place. Save As writes the picture to a file of its own.")
+                           .arg(picture.width).arg(picture.height).arg(text(sprite->name))
+                           .arg(sprite->sheet.width()).arg(sprite->sheet.height())};
     const Outcome<std::vector<PixelGrid>> planes = planesFor(path(), *sprite, picture);
     if (!planes)
         return planes.failure();

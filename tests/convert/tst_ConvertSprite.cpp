@@ -132,7 +132,7 @@ private slots:
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         r = runConvert({path("taller.89i"), path("odd.c"), "--add", "--var", "player"});
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains("16 x 7 pixels, and its arrays hold 16 x 6"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("The picture is 16 x 7 pixels, and the arrays of player hold 16 x 6"), qPrintable(r.err));
         QCOMPARE(readFile(path("odd.c")), inverted);
     }
 
@@ -177,7 +177,7 @@ private slots:
         QTest::newRow("grey sprite as PBM") << QStringList{"ship.c", "out.pbm", "--var", "enemy"} << 1
                                             << "a sprite of four grey levels is written as a PNG or BMP image";
         QTest::newRow("an image of another size") << QStringList{"in.png", "odd.c", "--add", "--var", "cursor"} << 1
-                                                     << "cannot be written: The sprite is now 4 x 4 pixels";
+                                                     << "cannot be written: The picture is 4 x 4 pixels, and the arrays of cursor hold 8 x 8";
         QTest::newRow("3 levels") << QStringList{"in.png", "out.89g", "--fit", "--gray", "3"} << 2
                                   << "--gray takes 2 or 4, not \"3\"";
     }

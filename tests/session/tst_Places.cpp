@@ -320,7 +320,7 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         for (const char *name : {"unchanged", "drawn twice", "changed meanwhile", "sprite gone meanwhile", "raced",
-                                 "grey into black and white"})
+                                 "grey into black and white", "resized"})
             QTest::newRow(name) << name;
     }
     void sourceSpriteSavedInPlace()
@@ -333,7 +333,7 @@ private slots:
         QVERIFY(writeFile(path, before));
         const Outcome<SourceOnDisk> read = Place::readSource(b.files, path);
         QVERIFY(read);
-        const int sprite = kind == u"grey into black and white" ? 1 : 0;
+        const int sprite = kind == u"grey into black and white" ? 1 : 0; // dot, else ship
         QVERIFY(b.session.open(Place::openSprite(*read, sprite), false).ok);
         QCOMPARE(b.session.currentFileTitle(), sprite == 0 ? "ship.c [ship]" : "ship.c [dot]");
         const FileIdentity opened = b.files.identify(path);
@@ -343,11 +343,16 @@ private slots:
             QVERIFY(b.files.identify(path) == opened); // not written at all
             return;
         }
-        if (kind == u"grey into black and white") {
-            QVERIFY(b.document().setLevels(4));
+        if (kind == u"grey into black and white" || kind == u"resized") {
+            if (kind == u"resized")
+                b.document().transform(PixelGrid(9, 2), 9, 2);
+            else
+                QVERIFY(b.document().setLevels(4));
             const SessionOutcome outcome = b.session.save();
             QVERIFY(!outcome.ok);
-            QVERIFY2(outcome.message.contains("dot is a black-and-white sprite"), qPrintable(outcome.message));
+            QVERIFY2(outcome.message.contains(kind == u"resized" ? "The picture is 9 x 2 pixels, and the arrays of ship hold 8 x 2"
+                                                                 : "dot is a black-and-white sprite"),
+                     qPrintable(outcome.message));
             QCOMPARE(readFile(path), before);
             return;
         }
