@@ -13,11 +13,13 @@
 namespace {
 constexpr int kPreviewSide = 192; // screen pixels: a 16 x 16 sprite at 12, a 32 x 32 one at 6
 
-// The sprite as large as fits the preview in whole steps (at least 1).
+// The sprite as large as fits the preview in whole steps; a long sheet made smaller to fit.
 QPixmap preview(const QImage &image)
 {
     if (image.isNull())
         return {};
+    if (image.width() > kPreviewSide || image.height() > kPreviewSide)
+        return QPixmap::fromImage(image.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     const int scale = std::max(1, std::min(kPreviewSide / image.width(), kPreviewSide / image.height()));
     return QPixmap::fromImage(image.scaled(image.width() * scale, image.height() * scale));
 }
