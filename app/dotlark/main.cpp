@@ -16,6 +16,7 @@
 #include "session/AppInfo.h"
 #include "session/RecoveryStore.h"
 #include "session/StartCommandLine.h"
+#include "shell/DeferredIconStyle.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
 
@@ -161,6 +162,7 @@ int main(int argc, char *argv[])
     g_qtHandler = qInstallMessageHandler(noDisplayHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtHandler);
+    app.setStyle(new DeferredIconStyle); // the style it would have, without reading pictures before the window
     Translations::install(); // the system's language: French or German, else as written
     QList<QByteArray> words; // as the system passed them: a name need not be valid text
     for (int i = firstName; i < argc; ++i)
