@@ -2,7 +2,6 @@
 #include "platform/Translations.h"
 #include "qtdialogs/QtFileDialogs.h"
 #include "qtdialogs/QtMessages.h"
-#include "qtdialogs/QtPrintDialog.h"
 #include "qtdialogs/QtProgress.h"
 #include "qtplatform/IsolatedPictureLoader.h"
 #include "qtplatform/PosixPrivateFolder.h"
@@ -16,10 +15,14 @@
 #include "session/AppInfo.h"
 #include "session/RecoveryStore.h"
 #include "session/StartCommandLine.h"
+#include "shell/DeferredIconStyle.h"
+#include "shell/DeferredPrintDialog.h"
 #include "shell/DialogQuestions.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
@@ -126,6 +129,19 @@ void noDisplayHandler(QtMsgType type, const QMessageLogContext &context, const Q
     ::_exit(1);
 }
 
+// The Print dialog's module: beside the program (the build tree), else in the program's own
+// library folder, found relative to the program so an installed copy works under any prefix.
+// Where it should be when it is in neither, for the message that says it is missing.
+QString printModulePath()
+{
+    const QDir folder(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral("dotlark-print.so");
+    const QString beside = folder.absoluteFilePath(name);
+    if (QFileInfo(beside).isFile())
+        return beside;
+    return QDir::cleanPath(folder.absoluteFilePath(QStringLiteral(DOTLARK_MODULE_DIR_FROM_BINDIR "/") + name));
+}
+
 // DOTLARK_TEST_STROKE="x,y x,y ...": a pen stroke through these picture pixels, drawn as the
 // mouse draws it once the editor has started. For the tests that kill a running editor.
 void drawTestStroke(MainWindow &window, const QByteArray &points)
@@ -161,6 +177,7 @@ int main(int argc, char *argv[])
     g_qtHandler = qInstallMessageHandler(noDisplayHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtHandler);
+    app.setStyle(new DeferredIconStyle); // the style it would have, without reading pictures before the window
     Translations::install(); // the system's language: French or German, else as written
     QList<QByteArray> words; // as the system passed them: a name need not be valid text
     for (int i = firstName; i < argc; ++i)
@@ -172,7 +189,7 @@ int main(int argc, char *argv[])
     QtProgress importProgress(QStringLiteral("Import..."));
     // Import files are decoded in a helper process, with Cancel when that takes long.
     IsolatedPictureLoader pictures({}, IsolatedPictureLoader::kDefaultTimeoutMs, &importProgress);
-    QtPrintDialog printDialog;
+    DeferredPrintDialog printDialog(printModulePath(), messages);
     QtProgramLauncher launcher;
     QtDesktop desktop;
     DialogQuestions questions(messages);

@@ -1,5 +1,6 @@
 #include "shell/Fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <cmath>
 
@@ -18,20 +19,34 @@ QFont makeFont(const QStringList &families, QFont::StyleHint hint, double points
 
 } // namespace
 
+QStringList firstInstalled(const QStringList &families, const QStringList &installed)
+{
+    for (const QString &family : families)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return {family};
+    return families;
+}
+
+QFont firstFamilyOnly(QFont font)
+{
+    font.setFamilies(firstInstalled(font.families(), QFontDatabase::families()));
+    return font;
+}
+
 int pixelSizeOf(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 QFont calcFont(double points)
 {
-    return makeFont({QStringLiteral("TI92pc"), QStringLiteral("DejaVu Sans Mono"),
-                     QStringLiteral("Liberation Mono"), QStringLiteral("Noto Sans Mono")},
-                    QFont::Monospace, points, true);
+    return firstFamilyOnly(makeFont({QStringLiteral("TI92pc"), QStringLiteral("DejaVu Sans Mono"),
+                                     QStringLiteral("Liberation Mono"), QStringLiteral("Noto Sans Mono")},
+                                    QFont::Monospace, points, true));
 }
 
 QFont systemFont(double points)
 {
-    return makeFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                     QStringLiteral("Nimbus Sans")},
-                    QFont::SansSerif, points, true);
+    return firstFamilyOnly(makeFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                                     QStringLiteral("Nimbus Sans")},
+                                    QFont::SansSerif, points, true));
 }
 
 QFont serifFont(double points, bool bold)

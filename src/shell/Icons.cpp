@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -144,55 +143,65 @@ void paintQuestion(QPainter &painter)
 
 namespace {
 
-// A toolbar icon drawn the first time it is shown, not when the toolbar is made: the window
-// appears sooner (the question mark's text alone wants the fonts ready). Its pixmaps are those
-// drawnIcon() renders; sizes are known without drawing, for the toolbar's layout.
-class LazyIconEngine : public QIconEngine
+// An icon made the first time it is drawn, not when the widget that shows it is made: the
+// window appears sooner. Sizes given beforehand are answered without making it (a toolbar's
+// layout asks them); without them, asking a size makes the icon.
+class DeferredIconEngine : public QIconEngine
 {
 public:
-    explicit LazyIconEngine(Painting paint) : m_paint(std::move(paint)) {}
-
-    QIconEngine *clone() const override { return new LazyIconEngine(m_paint); }
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    DeferredIconEngine(std::function<QIcon()> make, QList<QSize> sizes)
+        : m_make(std::move(make)), m_sizes(std::move(sizes))
     {
-        // The largest rendering that fits, as a QIcon of the renderings answers.
-        int side = kSizes.front();
-        for (const int each : kSizes)
-            if (each <= std::min(size.width(), size.height()))
-                side = each;
-        return QSize(side, side);
     }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+
+    QIconEngine *clone() const override { return new DeferredIconEngine(m_make, m_sizes); }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        QList<QSize> sizes;
-        for (const int each : kSizes)
-            sizes << QSize(each, each);
-        return sizes;
+        if (m_sizes.isEmpty())
+            return made().actualSize(size, mode, state);
+        // The largest rendering that fits, as a QIcon of the renderings answers.
+        QSize fitting = m_sizes.front();
+        for (const QSize &each : m_sizes)
+            if (each.width() <= size.width() && each.height() <= size.height())
+                fitting = each;
+        return fitting;
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_sizes.isEmpty() ? made().availableSizes(mode, state) : m_sizes;
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return drawn().pixmap(size, mode, state);
+        return made().pixmap(size, mode, state);
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+        made().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
 
 private:
-    static constexpr std::array<int, 3> kSizes{16, 24, 32};
-    QIcon &drawn()
+    QIcon &made()
     {
-        if (m_drawn.isNull())
-            m_drawn = drawnIcon(m_paint, {kSizes[0], kSizes[1], kSizes[2]});
-        return m_drawn;
+        if (m_made.isNull())
+            m_made = m_make();
+        return m_made;
     }
-    Painting m_paint;
-    QIcon m_drawn;
+    std::function<QIcon()> m_make;
+    QList<QSize> m_sizes;
+    QIcon m_made;
 };
 
-QIcon toolbarIcon(Painting paint) { return QIcon(new LazyIconEngine(std::move(paint))); }
+// A toolbar icon, drawn when first shown (the question mark's text alone wants the fonts
+// ready), at 16, 24 and 32 screen pixels.
+QIcon toolbarIcon(Painting paint)
+{
+    const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}};
+    return QIcon(new DeferredIconEngine([paint = std::move(paint)] { return drawnIcon(paint, {16, 24, 32}); }, sizes));
+}
 
 } // namespace
+
+QIcon deferredIcon(std::function<QIcon()> make) { return QIcon(new DeferredIconEngine(std::move(make), {})); }
 
 QIcon openIcon() { return toolbarIcon(paintFolder); }
 QIcon saveIcon() { return toolbarIcon(paintFloppy); }

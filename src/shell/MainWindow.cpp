@@ -64,7 +64,8 @@ void paint(QWidget *widget, const QColor &background, const QColor &foreground =
 QLabel *label(const QString &text, QPoint at, int boxLeft, QWidget *parent)
 {
     auto *caption = new QLabel(text, parent);
-    caption->setFont(dialogFont(8.25, true));
+    // The window's own words, which the first family has: no list of fallbacks is needed.
+    caption->setFont(firstFamilyOnly(dialogFont(8.25, true)));
     QPalette palette = caption->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     caption->setPalette(palette);

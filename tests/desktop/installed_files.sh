@@ -37,6 +37,8 @@ for f in bin/dotlark bin/dotlark-convert libexec/dotlark/dotlark-decode libexec/
   check test -f "$stage/usr/$f"
 done
 check test ! -e "$stage/usr/bin/dotlark-decode" # an internal helper, off the PATH
+# The editor's Print dialog, loaded at the first print from the library folder under the prefix.
+check test -n "$(find "$stage/usr/lib" -path '*/dotlark/dotlark-print.so' -type f)"
 contains "$share/doc/dotlark/copyright" "^License: GPL-2+"
 contains "$share/metainfo/invalid.dotlark.dotlark.metainfo.xml" "<project_license>GPL-2.0-or-later<"
 
