@@ -1001,6 +1001,13 @@ folgt den geänderten Pixeln. Ein Bild anderer Größe als das Sprite wird abgel
     </message>
 </context>
 <context>
+    <name>DeferredPrintDialog</name>
+    <message>
+        <source>The Print dialog cannot be loaded from %1:<byte value="xd"/>%2</source>
+        <translation>Der Drucken-Dialog kann nicht aus %1 geladen werden:<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
     <name>DialogQuestions</name>
     <message>
         <source>Recover</source>

@@ -1002,6 +1002,13 @@ modifiés. Une image d&apos;une autre taille que le sprite est refusée.</transl
     </message>
 </context>
 <context>
+    <name>DeferredPrintDialog</name>
+    <message>
+        <source>The Print dialog cannot be loaded from %1:<byte value="xd"/>%2</source>
+        <translation>La boîte de dialogue Imprimer ne peut pas être chargée depuis %1 :<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
     <name>DialogQuestions</name>
     <message>
         <source>Recover</source>
