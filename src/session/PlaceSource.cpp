@@ -159,11 +159,11 @@ Outcome<Place::Written> Place::writeSprite(FileStore &files, const StoredPicture
         return Failure{Failure::What::CannotEncode, path(), sentence(rewritten.error)};
     // The values' places move when a literal grows ("24" -> "152"): the next save starts
     // from the sprite as the new text holds it, read before anything is written.
-    Outcome<std::vector<SourceSprite>> after = spritesOf(path(), rewritten.text);
-    const SourceSprite *written = after ? spriteNamed(*after, m_names.front(), m_spriteOfName) : nullptr;
+    const bool changed = rewritten.text != source;
+    Outcome<std::vector<SourceSprite>> after = changed ? spritesOf(path(), rewritten.text) : std::vector<SourceSprite>();
+    const SourceSprite *written = !changed ? sprite : after ? spriteNamed(*after, m_names.front(), m_spriteOfName) : nullptr;
     if (!written)
         return Failure{Failure::What::CannotEncode, path(), tr("The sprite %1 would not read back.").arg(text(m_names.front()))};
-    const bool changed = rewritten.text != source;
     if (changed) {
         const QByteArray bytes(rewritten.text.data(), qsizetype(rewritten.text.size()));
         if (const Done done = files.writeGuarded(path(), bytes, guard); !done)
